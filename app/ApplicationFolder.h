@@ -1,0 +1,13 @@
+#pragma once
+#include <QString>
+
+// The application folder: the folder of the running program, without a trailing
+// separator. Every data file lies under it at a fixed relative path.
+QString ApplicationFolder();
+
+// Points the application at another folder (tests and tools use this).
+void SetApplicationFolder(const QString &folder);
+
+// The application folder followed by a fixed relative path written with "\"
+// separators, as the data paths are given ("\Database\dbsilvar.mdb").
+QString ApplicationPath(const QString &relativePath);

@@ -1,0 +1,16 @@
+#pragma once
+#include <QMainWindow>
+
+class QMdiArea;
+
+// The main window: menu, toolbar, navigation pane and the child windows.
+class frmMain : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit frmMain(QWidget *parent = nullptr);
+
+    QMdiArea *mdiArea() const { return m_mdi; }
+
+private:
+    QMdiArea *m_mdi;
+};

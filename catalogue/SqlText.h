@@ -1,0 +1,11 @@
+#pragma once
+#include <QString>
+
+// Puts a text value between single quotes for splicing into a statement,
+// doubling every embedded quote so the value can never end the literal early.
+// A value without quotes gives exactly 'value'.
+QString SqlQuote(const QString &value);
+
+// The same doubling without the surrounding quotes, for statements whose fixed
+// fragments already carry the quotes.
+QString SqlEscape(const QString &value);

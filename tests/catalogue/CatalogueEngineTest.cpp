@@ -1,0 +1,183 @@
+// The statements of the catalogue, run unchanged on the fixture catalogue.
+#include "catalogue/CatalogueError.h"
+#include "catalogue/SqlDialect.h"
+#include "catalogue/SqlText.h"
+#include "catalogue/modDatabase.h"
+#include "tests/common/FixtureCatalogue.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class CatalogueEngine : public ::testing::Test {
+protected:
+    FixtureApplication app;
+};
+
+const QString BotanicAll = QStringLiteral(
+    "SELECT Species.SpID, Species.SpeciesName AS taxa, Species.SpeciesName, "
+    "Species.Timber, Species.Fruit, Species.Resin, Species.Fodder, Species.Firewood, Species.Others, "
+    "Species.Genus FROM Species UNION SELECT Species.SpID, Synonym.Synonym AS taxa, Species.SpeciesName, "
+    "Species.Timber, Species.Fruit, Species.Resin, Species.Fodder, Species.Firewood, Species.Others, "
+    "Synonym.Genus FROM Species INNER JOIN Synonym ON Species.SpID = Synonym.SpID ORDER BY Species.SpeciesName ASC");
+
+QStringList column(const QStringList &rows, int index)
+{
+    QStringList out;
+    for (const QString &row : rows)
+        out << row.section(QLatin1Char('|'), index, index);
+    return out;
+}
+
+} // namespace
+
+TEST(ConnectionString, IsBuiltFromTheThreeLiterals)
+{
+    EXPECT_EQ(CatalogueConnectionString(QStringLiteral("/opt/silvaria")),
+              QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=/opt/silvaria\\Database\\dbsilvar.mdb;"
+                             "Persist Security Info=False"));
+}
+
+TEST_F(CatalogueEngine, OpenCatalogueKeepsTheConnectionStringAsDescription)
+{
+    EXPECT_EQ(CatalogueConnection().description, CatalogueConnectionString(app.folder()));
+    EXPECT_EQ(CatalogueConnection().format(), CatalogueFormat::SQLite);
+}
+
+TEST_F(CatalogueEngine, UnionListSortsSynonymsUnderTheirCurrentName)
+{
+    const QStringList rows = QueryRows(BotanicAll);
+    // Sorted by the current name (column 3), not by the aliased taxa column.
+    EXPECT_EQ(column(rows, 2), (QStringList{"Acacia mangium", "Acacia mangium", "Calamus manan", "Dendrocalamus asper",
+                                            "Markhamia stipulata", "Orphanus testus", "Tectona grandis",
+                                            "Tectona grandis", "Tectona grandis"}));
+    EXPECT_TRUE(column(rows, 1).contains("Racosperma mangium"));
+    // A species without synonyms is listed once, from the first SELECT.
+    EXPECT_EQ(column(rows, 2).count("Calamus manan"), 1);
+}
+
+TEST_F(CatalogueEngine, GenusTreeIsTheDistinctUnionOfBothGenusColumns)
+{
+    const QStringList genera =
+        QueryRows("SELECT Genus FROM Synonym UNION SELECT Genus From Species ORDER BY Genus ASC");
+    EXPECT_EQ(genera, (QStringList{"Acacia", "Calamus", "Dendrocalamus", "Jatus", "Markhamia", "Orphanus",
+                                   "Racosperma", "Tectona"}));
+}
+
+TEST_F(CatalogueEngine, NestedJoinAndOrderByAlias)
+{
+    const QStringList rows = QueryRows(
+        "SELECT Vernacular.SpID, Vernacular.Name, t_Language.lang AS lang, Species.SpeciesName FROM Species INNER JOIN "
+        "(t_Language INNER JOIN Vernacular ON t_Language.LID = Vernacular.LID) ON Species.SpID = Vernacular.SpID "
+        "WHERE Species.SpID = 2 ORDER BY lang ASC");
+    EXPECT_EQ(column(rows, 2), (QStringList{"English", "Thai", "Vietnamese"}));
+}
+
+TEST_F(CatalogueEngine, YesNoColumnsCompareWithTrue)
+{
+    const QStringList rows = QueryRows(
+        "SELECT Species.SpID, Species.SpeciesName AS taxa, Species.SpeciesName, Species.Genus, Species.Fruit FROM Species "
+        "WHERE (((Species.Bamboo) = True)) UNION SELECT Species.SpID, Synonym.Synonym AS taxa, Species.SpeciesName, "
+        "Synonym.Genus, Species.Fruit FROM Species INNER JOIN Synonym ON Species.SpID = Synonym.SpID "
+        "WHERE (((Species.Bamboo) = True)) ORDER BY Species.SpeciesName ASC");
+    EXPECT_EQ(rows, QStringList{"3|Dendrocalamus asper|Dendrocalamus asper|Dendrocalamus|0"});
+}
+
+TEST_F(CatalogueEngine, DistinctRowAndBracketedReferences)
+{
+    const QStringList distribution = QueryRows(
+        "SELECT DISTINCTROW Distribution.DistribID, Species.SpID, Species.SpeciesName, Country.Isoname, "
+        "Distribution.Distribution FROM Country INNER JOIN (Species INNER JOIN Distribution ON Species.SpID = "
+        "Distribution.SpID) ON Country.Iso = Distribution.Iso WHERE Species.SpID = 1 ORDER BY Distribution.Distribution ASC");
+    EXPECT_EQ(column(distribution, 3), (QStringList{"Australia", "Indonesia", "Malaysia"}));
+    EXPECT_EQ(column(distribution, 4), (QStringList{"1", "1", "2"}));
+
+    const QStringList references = QueryRows(
+        "SELECT SpRef.SpID, References.Reference FROM [References] INNER JOIN SpRef ON References.RefID = SpRef.RefID "
+        "WHERE SpID = 2 ORDER BY References.Reference ASC");
+    EXPECT_EQ(column(references, 1), (QStringList{"Alpha, B. (1993). Acacia mangium.", "Zeta, A. (1990). Teak."}));
+}
+
+TEST_F(CatalogueEngine, SpeciesWithoutFamilyRowHasNoFactSheetRow)
+{
+    EXPECT_TRUE(QueryRows("SELECT Species.*, Family.Name FROM Family INNER JOIN Species ON Family.FID = Species.FID "
+                          "WHERE SpID = 6").isEmpty());
+    EXPECT_EQ(QueryRows("SELECT Species.*, Family.Name FROM Family INNER JOIN Species ON Family.FID = Species.FID "
+                        "WHERE SpID = 1").size(), 1);
+}
+
+TEST_F(CatalogueEngine, QuotedValuesCannotChangeAStatement)
+{
+    // Each hostile value is searched for literally and finds nothing; none breaks the statement.
+    for (const QString &hostile : {QStringLiteral("x' OR '1'='1"), QStringLiteral("'; DROP TABLE Species; --"),
+                                   QStringLiteral("O'Brien"), QStringLiteral("''''")}) {
+        SCOPED_TRACE(hostile.toStdString());
+        EXPECT_TRUE(QueryRows("SELECT SpID FROM Species WHERE Species.Genus =" + SqlQuote(hostile)).isEmpty());
+    }
+    EXPECT_EQ(QueryRows("SELECT count(*) FROM Species"), QStringList{"6"});
+}
+
+TEST(SqlText, QuotesAreDoubledAndPlainValuesUnchanged)
+{
+    EXPECT_EQ(SqlQuote("Acacia"), "'Acacia'");
+    EXPECT_EQ(SqlQuote("O'Brien"), "'O''Brien'");
+    EXPECT_EQ(SqlEscape("a''b"), "a''''b");
+    EXPECT_EQ(SqlEscape(""), "");
+}
+
+TEST(SqlDialect, OnlyCompoundOrderByAndDistinctRowChange)
+{
+    EXPECT_EQ(AdaptStatement("SELECT a FROM t ORDER BY t.a ASC"), "SELECT a FROM t ORDER BY t.a ASC");
+    EXPECT_EQ(AdaptStatement("SELECT DISTINCTROW a FROM t"), "SELECT DISTINCT a FROM t");
+    EXPECT_EQ(AdaptStatement("SELECT a FROM t UNION SELECT a FROM u ORDER BY t.a ASC"),
+              "SELECT * FROM (SELECT a FROM t UNION SELECT a FROM u) ORDER BY a ASC");
+    EXPECT_EQ(AdaptStatement("SELECT a FROM t UNION SELECT a FROM u"), "SELECT a FROM t UNION SELECT a FROM u");
+}
+
+TEST_F(CatalogueEngine, ScrollableRecordSetMovesBothWays)
+{
+    RecordSet rs = CatalogueConnection().Open("SELECT * FROM Images WHERE SpID = 1", CursorType::Scrollable);
+    ASSERT_FALSE(rs.isEOF());
+    EXPECT_EQ(rs.text("Image"), "acacia_mangium_1");
+    rs.moveNext();
+    EXPECT_EQ(rs.text("Image"), "acacia_mangium_2");
+    rs.moveNext();
+    EXPECT_TRUE(rs.isEOF());
+    rs.moveLast();
+    EXPECT_EQ(rs.text("Image"), "acacia_mangium_2");
+    rs.movePrevious();
+    rs.movePrevious();
+    EXPECT_TRUE(rs.isBOF());
+    rs.moveFirst();
+    EXPECT_FALSE(rs.isBOF());
+    EXPECT_EQ(rs.text("image"), "acacia_mangium_1"); // field names are case-insensitive
+
+    RecordSet none = CatalogueConnection().Open("SELECT * FROM Images WHERE SpID = 3", CursorType::Scrollable);
+    EXPECT_TRUE(none.isEOF());
+    EXPECT_TRUE(none.isBOF());
+}
+
+TEST_F(CatalogueEngine, FieldsReadAsTextNumberYesNoOrNull)
+{
+    RecordSet rs = CatalogueConnection().Open("SELECT * FROM Species WHERE SpID = 3");
+    EXPECT_TRUE(rs.isNull("MinTemperature"));
+    EXPECT_EQ(rs.text("MinTemperature"), "");
+    EXPECT_EQ(rs.number("MaxRainfall"), 4000.0);
+    EXPECT_EQ(rs.text("InvasiveStatus"), "2");
+    EXPECT_TRUE(rs.isYes("Bamboo"));
+    EXPECT_FALSE(rs.isYes("Timber"));
+    EXPECT_THROW(rs.value(QStringLiteral("NoSuchField")), CatalogueError);
+    rs.moveNext();
+    EXPECT_TRUE(rs.isEOF());
+    EXPECT_THROW(rs.value(0), CatalogueError);
+}
+
+TEST_F(CatalogueEngine, MalformedStatementIsAnErrorNamingIt)
+{
+    try {
+        CatalogueConnection().Open("SELECT FROM WHERE");
+        FAIL() << "expected an error";
+    } catch (const CatalogueError &e) {
+        EXPECT_TRUE(e.message().contains("SELECT FROM WHERE")) << e.message().toStdString();
+    }
+}
