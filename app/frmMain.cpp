@@ -1,12 +1,221 @@
 #include "app/frmMain.h"
 
+#include "app/Icons.h"
+#include "app/KeyIndicators.h"
+#include "catalogue/modDatabase.h"
+#include "catalogue/modLoadList.h"
+#include "catalogue/modLoadTree.h"
+#include "controls/DragPanel.h"
+#include "controls/OutlookBar.h"
+#include "controls/Twips.h"
+#include "factsheet/ReportList.h"
+#include "factsheet/frmList.h"
+
+#include <QDateTime>
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QTextEdit>
+#include <QTimer>
+#include <QTreeWidget>
+
+namespace {
+frmMain *theMainWindow = nullptr;
+
+// The outlook bar sits this far inside pic1 (pixels).
+constexpr int BarOffset = 4;
+
+QTreeWidget *makeTree(const QString &name, QWidget *parent)
+{
+    auto *tree = new QTreeWidget(parent);
+    tree->setObjectName(name);
+    tree->setHeaderHidden(true);
+    tree->setColumnCount(1);
+    return tree;
+}
+} // namespace
 
 frmMain::frmMain(QWidget *parent)
-    : QMainWindow(parent), m_mdi(new QMdiArea(this))
+    : QMainWindow(parent),
+      pic1(new QWidget),
+      outlookBarMenu(new OutlookBar(pic1)),
+      pic2(new DragPanel(Qt::Horizontal)),
+      treeBN(makeTree(QStringLiteral("treeBN"), this)),
+      treeCN(makeTree(QStringLiteral("treeCN"), this)),
+      treeFU(makeTree(QStringLiteral("treeFU"), this)),
+      m_mdi(new QMdiArea)
 {
+    theMainWindow = this;
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Silvaria Database Version 2.0"));
-    setCentralWidget(m_mdi);
-    resize(1100, 760);
+    setWindowIcon(ApplicationIcon());
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    m_mdi->setObjectName(QStringLiteral("mdiArea"));
+    m_mdi->setBackground(QColor(128, 128, 128));
+    buildPane();
+    buildStatusBar();
+
+    QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->addAction(QStringLiteral("E&xit"), this, &frmMain::menuExit);
+
+    connect(treeBN, &QTreeWidget::itemClicked, this, [this] { TreeBNNodeClick(treeBN); });
+    connect(treeCN, &QTreeWidget::itemClicked, this, [this] { TreeCNNodeClick(treeCN); });
+    connect(treeFU, &QTreeWidget::itemClicked, this, [this] { TreeFUNodeClick(treeFU); });
+    resize(1180, 800);
+}
+
+frmMain::~frmMain()
+{
+    if (theMainWindow == this)
+        theMainWindow = nullptr;
+}
+
+frmMain *frmMain::Instance() { return theMainWindow; }
+
+void frmMain::buildPane()
+{
+    pic1->setObjectName(QStringLiteral("pic1"));
+    outlookBarMenu->setObjectName(QStringLiteral("outlookBarMenu"));
+    pic2->setObjectName(QStringLiteral("pic2"));
+    outlookBarMenu->move(BarOffset, BarOffset);
+    pic1->installEventFilter(this);
+    pic1->setFixedWidth(TwipsToPixelsX(3600, this));
+    pic2->setFixedWidth(TwipsToPixelsX(75, this));
+    connect(pic2, &DragPanel::pressed, this, [this] { dragging = true; });
+    connect(pic2, &DragPanel::released, this, [this] { dragging = false; });
+    connect(pic2, &DragPanel::moved, this, &frmMain::dragPane);
+
+    auto *central = new QWidget;
+    auto *row = new QHBoxLayout(central);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(0);
+    row->addWidget(pic1);
+    row->addWidget(pic2);
+    row->addWidget(m_mdi, 1);
+    setCentralWidget(central);
+}
+
+void frmMain::buildStatusBar()
+{
+    QStatusBar *bar = statusBar();
+    bar->setObjectName(QStringLiteral("statusBar"));
+    bar->setSizeGripEnabled(true);
+    const QStringList texts{QString(), QStringLiteral("CAPS"), QStringLiteral("NUM"), QStringLiteral("INS"), QString(), QString()};
+    for (int i = 0; i < texts.size(); ++i) {
+        auto *panel = new QLabel(texts[i]);
+        panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        panel->setAlignment(Qt::AlignCenter);
+        panel->setMinimumWidth(i == 0 ? 0 : 60);
+        statusPanels << panel;
+        if (i == 0)
+            bar->addWidget(panel, 1);
+        else
+            bar->addPermanentWidget(panel);
+    }
+    auto *indicators = new KeyIndicators(statusPanels[1], statusPanels[2], statusPanels[3], this);
+    Q_UNUSED(indicators);
+    auto *clock = new QTimer(this);
+    connect(clock, &QTimer::timeout, this, &frmMain::updateClock);
+    clock->start(1000);
+    updateClock();
+}
+
+void frmMain::updateClock()
+{
+    const QDateTime now = QDateTime::currentDateTime();
+    statusPanels[4]->setText(QLocale().toString(now.date(), QLocale::ShortFormat));
+    statusPanels[5]->setText(QLocale().toString(now.time(), QLocale::ShortFormat));
+}
+
+void frmMain::Load()
+{
+    OpenCatalogue();
+    BuildNavigationPane();
+    LoadBotanicTree(treeBN);
+    LoadCommonTree(treeCN);
+    LoadUseTree(treeFU);
+    LoadBotanicList(QString(), ListAll);
+    frmList *list = ListWindow();
+    const QString spId = ReportList::cell(list->lstTree->selectedRow(), 2);
+    list->ViewInRich(spId);
+    list->Colorize();
+    QTextCursor top = list->richDetail->textCursor();
+    top.setPosition(0);
+    list->richDetail->setTextCursor(top);
+}
+
+void frmMain::BuildNavigationPane()
+{
+    outlookBarMenu->RemoveAll();
+    outlookBarMenu->SetImageList(OutlookBarIcons());
+    outlookBarMenu->SetRedraw(false);
+    const QStringList captions{QStringLiteral("Botanic Names"), QStringLiteral("Common Names"), QStringLiteral("Functional Uses")};
+    const QList<QTreeWidget *> trees{treeBN, treeCN, treeFU};
+    for (int n = 1; n <= 3; ++n)
+        outlookBarMenu->AddSection(QStringLiteral("item:") + QString::number(n), captions[n - 1], trees[n - 1], n - 1);
+    outlookBarMenu->SetRedraw(true);
+}
+
+frmList *frmMain::ListWindow()
+{
+    if (!m_list) {
+        m_list = new frmList;
+        m_listWindow = m_mdi->addSubWindow(m_list);
+        m_listWindow->setWindowIcon(ApplicationIcon());
+        m_listWindow->setAttribute(Qt::WA_DeleteOnClose);
+        m_listWindow->resize(m_list->size());
+    }
+    return m_list;
+}
+
+QMdiSubWindow *frmMain::ShowChild(QWidget *child)
+{
+    QMdiSubWindow *window = nullptr;
+    for (QMdiSubWindow *w : m_mdi->subWindowList()) {
+        if (w->widget() == child)
+            window = w;
+    }
+    if (!window)
+        window = m_mdi->addSubWindow(child);
+    window->show();
+    child->show();
+    m_mdi->setActiveSubWindow(window);
+    return window;
+}
+
+void frmMain::menuExit()
+{
+    CloseCatalogue();
+    close();
+}
+
+void frmMain::dragPane(QPoint position)
+{
+    if (!dragging)
+        return;
+    // A width the drag would make negative is not applied.
+    const int width = pic1->width() + position.x();
+    if (width >= 0)
+        pic1->setFixedWidth(width);
+}
+
+bool frmMain::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == pic1 && event->type() == QEvent::Resize)
+        layoutOutlookBar();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void frmMain::layoutOutlookBar()
+{
+    // The bar keeps a margin that follows its own offset inside pic1.
+    const QPoint offset = outlookBarMenu->pos();
+    const int width = pic1->width() - int(1.5 * offset.x());
+    const int height = pic1->height() - int(1.5 * offset.y());
+    if (width >= 0 && height >= 0)
+        outlookBarMenu->resize(width, height);
 }

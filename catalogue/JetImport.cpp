@@ -99,7 +99,7 @@ void bindValue(sqlite3_stmt *insert, int parameter, const BoundColumn &col)
     }
 }
 
-void copyTable(MdbHandle *mdb, MdbCatalogEntry *entry, sqlite3 *target)
+void copyTable(MdbCatalogEntry *entry, sqlite3 *target)
 {
     std::unique_ptr<MdbTableDef, TableFreer> table(mdb_read_table(entry));
     const QString tableName = QString::fromUtf8(entry->object_name);
@@ -171,7 +171,7 @@ void ImportJetFile(const QString &path, sqlite3 *target)
             auto *entry = static_cast<MdbCatalogEntry *>(g_ptr_array_index(mdb->catalog, i));
             if (entry->object_type != MDB_TABLE || !mdb_is_user_table(entry))
                 continue;
-            copyTable(mdb.get(), entry, target);
+            copyTable(entry, target);
         }
         exec(target, QStringLiteral("COMMIT"));
     } catch (...) {

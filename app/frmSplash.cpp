@@ -1,0 +1,54 @@
+#include "app/frmSplash.h"
+
+#include "app/Icons.h"
+#include "app/frmMain.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMessageBox>
+#include <QScreen>
+#include <QTimer>
+
+#include <exception>
+
+frmSplash::frmSplash(QWidget *parent)
+    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint), Image1(new QLabel(this)), Timer1(new QTimer(this))
+{
+    setObjectName(QStringLiteral("frmSplash"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setPixmap(SplashPicture());
+    Image1->setGeometry(0, 0, 400, 267);
+    setFixedSize(400, 267);
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(3000);
+    Timer1->setSingleShot(true);
+    connect(Timer1, &QTimer::timeout, this, &frmSplash::Timer1_Timer);
+    Timer1->start();
+}
+
+void frmSplash::Timer1_Timer()
+{
+    close();
+    StartMainWindow();
+}
+
+bool StartMainWindow()
+{
+    auto *main = new frmMain;
+    main->setAttribute(Qt::WA_DeleteOnClose);
+    try {
+        main->Load();
+    } catch (const std::exception &e) {
+        const QString text = QString::fromUtf8(e.what());
+        delete main;
+        QMessageBox::critical(nullptr, QStringLiteral("Silvaria"), text);
+        QCoreApplication::exit(1);
+        return false;
+    }
+    main->show();
+    return true;
+}

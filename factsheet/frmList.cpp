@@ -1,0 +1,151 @@
+#include "factsheet/frmList.h"
+
+#include "catalogue/CurrentSpecies.h"
+#include "controls/DragPanel.h"
+#include "controls/Twips.h"
+#include "factsheet/FactSheet.h"
+#include "factsheet/ListSorter.h"
+#include "factsheet/ReportList.h"
+
+#include <QFile>
+#include <QFontDatabase>
+#include <QHeaderView>
+#include <QTextEdit>
+
+#include <cmath>
+#include <exception>
+
+namespace {
+constexpr int SplitterHeightTwips = 90;
+}
+
+void InstallListFonts()
+{
+    static bool done = false;
+    if (done)
+        return;
+    done = true;
+    if (!QFontDatabase::families().contains(QStringLiteral("Tahoma"))) {
+        for (const char *file : {"/usr/share/wine/fonts/tahoma.ttf", "/usr/share/wine/fonts/tahomabd.ttf"}) {
+            if (QFile::exists(QString::fromLatin1(file)))
+                QFontDatabase::addApplicationFont(QString::fromLatin1(file));
+        }
+        QFont::insertSubstitution(QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans"));
+    }
+    QFont::insertSubstitution(QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"));
+}
+
+frmList::frmList(QWidget *parent)
+    : QWidget(parent),
+      pic1(new QWidget(this)),
+      lstTree(new ReportList(6, pic1)),
+      pic2(new DragPanel(Qt::Vertical, this)),
+      pic3(new QWidget(this)),
+      richDetail(new QTextEdit(pic3))
+{
+    InstallListFonts();
+    setObjectName(QStringLiteral("frmList"));
+    pic1->setObjectName(QStringLiteral("pic1"));
+    lstTree->setObjectName(QStringLiteral("lstTree"));
+    pic2->setObjectName(QStringLiteral("pic2"));
+    pic3->setObjectName(QStringLiteral("pic3"));
+    richDetail->setObjectName(QStringLiteral("richDetail"));
+    setWindowTitle(QStringLiteral("Species List"));
+
+    QFont listFont(QStringLiteral("Tahoma"));
+    listFont.setPointSizeF(8.25);
+    lstTree->setFont(listFont);
+    QFont sheetFont(QStringLiteral("Courier New"));
+    sheetFont.setPointSizeF(9.75);
+    sheetFont.setWeight(QFont::Normal);
+    richDetail->setFont(sheetFont);
+    richDetail->document()->setDefaultFont(sheetFont);
+    richDetail->setReadOnly(true);
+    richDetail->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+
+    m_upper = TwipsToPixelsY(5000, this);
+    resize(TwipsToPixelsX(11600, this), TwipsToPixelsY(9000, this));
+
+    connect(lstTree, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem *current) {
+        if (current)
+            ShowSelectedSpecies();
+    });
+    connect(lstTree->header(), &QHeaderView::sectionClicked, this, &frmList::headerClicked);
+    connect(pic2, &DragPanel::pressed, this, [this] { dragging = true; });
+    connect(pic2, &DragPanel::released, this, [this] { dragging = false; });
+    connect(pic2, &DragPanel::moved, this, &frmList::dragTo);
+}
+
+void frmList::ViewInRich(const QString &paramlist)
+{
+    const QString report = BuildFactSheet(paramlist);
+    richDetail->setPlainText(FactSheetDisplayText(report));
+}
+
+void frmList::Colorize() { ColorizeFactSheet(richDetail->document()); }
+
+void frmList::colorword(const QString &Swords, const QColor &Scolor, int SFontsize, bool Sbold, bool Sitalic)
+{
+    ColorWord(richDetail->document(), Swords, Scolor, SFontsize, Sbold, Sitalic);
+}
+
+void frmList::ShowSelectedSpecies()
+{
+    // Each step goes on when the one before fails: a sheet that cannot be built
+    // leaves the text empty, and the row's species still becomes the current one.
+    richDetail->clear();
+    const QString spId = ReportList::cell(lstTree->selectedRow(), 2);
+    try {
+        ViewInRich(spId);
+        Colorize();
+    } catch (const std::exception &) {
+    }
+    QTextCursor top = richDetail->textCursor();
+    top.setPosition(0);
+    richDetail->setTextCursor(top);
+    SetCurrentSpID(spId);
+}
+
+void frmList::headerClicked(int section)
+{
+    static const char *const kinds[] = {"", "", "Synonym Names", "Current Names", "Genus", "Language"};
+    const int column = section + 1;
+    if (column >= 1 && column <= 6)
+        SortList(lstTree, column, QString::fromLatin1(kinds[section]));
+}
+
+int frmList::upperPaneHeight() const { return int(std::lround(PixelsToTwipsY(m_upper, this))); }
+
+void frmList::setUpperPaneHeight(double twips)
+{
+    m_upper = TwipsToPixelsY(twips, this);
+    layoutPanes();
+}
+
+void frmList::dragTo(QPoint position)
+{
+    if (!dragging)
+        return;
+    // A step that would make the upper pane's height negative is not applied.
+    const int upper = m_upper + position.y();
+    if (upper >= 0)
+        m_upper = upper;
+    lastDragY = PixelsToTwipsY(position.y(), this);
+    layoutPanes();
+}
+
+void frmList::resizeEvent(QResizeEvent *) { layoutPanes(); }
+
+void frmList::layoutPanes()
+{
+    const int splitter = TwipsToPixelsY(SplitterHeightTwips, this);
+    pic1->setGeometry(0, 0, width(), m_upper);
+    lstTree->setGeometry(0, 0, pic1->width(), pic1->height());
+    pic2->setGeometry(0, m_upper, width(), splitter);
+    // The lower pane fills the window below the splitter; a negative height is not applied.
+    const int lower = height() - (m_upper + splitter);
+    if (lower >= 0) {
+        pic3->setGeometry(0, m_upper + splitter, width(), lower);
+        richDetail->setGeometry(0, 0, pic3->width(), pic3->height());
+    }
+}

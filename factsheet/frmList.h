@@ -1,0 +1,49 @@
+#pragma once
+#include <QWidget>
+
+class DragPanel;
+class QTextEdit;
+class ReportList;
+
+// The species list window: the names of the current selection above, the fact
+// sheet of the chosen species below, a splitter bar between them.
+class frmList : public QWidget {
+    Q_OBJECT
+public:
+    explicit frmList(QWidget *parent = nullptr);
+
+    // Builds the fact sheet of species `paramlist` into richDetail. Throws
+    // CatalogueError when it cannot; the text then stays as it was.
+    void ViewInRich(const QString &paramlist);
+    // Formats the fact sheet's headings.
+    void Colorize();
+    void colorword(const QString &Swords, const QColor &Scolor, int SFontsize, bool Sbold, bool Sitalic);
+
+    // Shows the species of the selected row (what a row click does).
+    void ShowSelectedSpecies();
+
+    QWidget *pic1;
+    ReportList *lstTree;
+    DragPanel *pic2;
+    QWidget *pic3;
+    QTextEdit *richDetail;
+
+    bool dragging = false;
+    double lastDragY = 0; // twips
+
+    int upperPaneHeight() const; // twips, rounded
+    void setUpperPaneHeight(double twips);
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void layoutPanes();
+    void dragTo(QPoint position);
+    void headerClicked(int section);
+
+    int m_upper; // pixels
+};
+
+// Fonts of the list window, with metric-compatible stand-ins where missing.
+void InstallListFonts();
