@@ -26,6 +26,7 @@ frmSplash::frmSplash(QWidget *parent)
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(3000);
     Timer1->setSingleShot(true);
+    Timer1->setTimerType(Qt::PreciseTimer); // a coarse timer may fire up to 5 % early
     connect(Timer1, &QTimer::timeout, this, &frmSplash::Timer1_Timer);
     Timer1->start();
 }

@@ -8,6 +8,22 @@
 
 namespace {
 
+// Letters drawn with a stroke do not decompose; they sort beside their base letter.
+QChar unstroked(QChar c)
+{
+    switch (c.unicode()) {
+    case 0x0111: return QLatin1Char('d'); // đ
+    case 0x0110: return QLatin1Char('D'); // Đ
+    case 0x0142: return QLatin1Char('l'); // ł
+    case 0x0141: return QLatin1Char('L'); // Ł
+    case 0x00F8: return QLatin1Char('o'); // ø
+    case 0x00D8: return QLatin1Char('O'); // Ø
+    case 0x0127: return QLatin1Char('h'); // ħ
+    case 0x0126: return QLatin1Char('H'); // Ħ
+    default: return c;
+    }
+}
+
 // Letters without their accents, case folded: the primary sort key.
 QString baseLetters(QStringView s)
 {
@@ -16,7 +32,7 @@ QString baseLetters(QStringView s)
     out.reserve(decomposed.size());
     for (QChar c : decomposed) {
         if (c.category() != QChar::Mark_NonSpacing)
-            out.append(c);
+            out.append(unstroked(c));
     }
     return out.toCaseFolded();
 }

@@ -149,7 +149,7 @@ void colorOccurrences(QTextDocument *document, const QString &plain, const QStri
     }
 }
 
-void resetInsertionFormat(QTextDocument *document)
+QTextCursor plainCaretAtEnd(QTextDocument *document)
 {
     QTextCursor end(document);
     end.movePosition(QTextCursor::End);
@@ -159,19 +159,20 @@ void resetInsertionFormat(QTextDocument *document)
     plain.setFontWeight(QFont::Normal);
     plain.setFontItalic(false);
     end.setCharFormat(plain);
+    return end;
 }
 
 } // namespace
 
-void ColorWord(QTextDocument *document, const QString &word, const QColor &color, int pointSize, bool bold, bool italic)
+QTextCursor ColorWord(QTextDocument *document, const QString &word, const QColor &color, int pointSize, bool bold, bool italic)
 {
     // The document's plain text has one character per position, paragraph breaks
     // included, so text offsets are document positions.
     colorOccurrences(document, document->toPlainText(), word, color, pointSize, bold, italic);
-    resetInsertionFormat(document);
+    return plainCaretAtEnd(document);
 }
 
-void ColorizeFactSheet(QTextDocument *document)
+QTextCursor ColorizeFactSheet(QTextDocument *document)
 {
     const QString plain = document->toPlainText();
     QTextCursor batch(document);
@@ -180,5 +181,5 @@ void ColorizeFactSheet(QTextDocument *document)
         colorOccurrences(document, plain, QString::fromLatin1(h.text), h.section ? QColor(0, 0, 255) : QColor(Qt::black), 10, true, false);
     colorOccurrences(document, plain, QStringLiteral("- No Data -"), Qt::black, 10, false, true);
     batch.endEditBlock();
-    resetInsertionFormat(document);
+    return plainCaretAtEnd(document);
 }

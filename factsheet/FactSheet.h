@@ -1,8 +1,10 @@
 #pragma once
 #include <QColor>
 #include <QString>
+#include <QTextCursor>
 
 class QTextDocument;
+class QTextCursor;
 
 // The fact sheet of one species as one text, lines ending with CR LF, built
 // from six queries on the open catalogue. Throws CatalogueError when the
@@ -10,13 +12,13 @@ class QTextDocument;
 QString BuildFactSheet(const QString &spId);
 
 // Formats every occurrence of `word` (ignoring letter case) in the document with
-// the colour, size, bold and italic given; then leaves the insertion format black,
-// 10 points, plain, at the end of the text. Works on texts of any length.
-void ColorWord(QTextDocument *document, const QString &word, const QColor &color, int pointSize, bool bold, bool italic);
+// the colour, size, bold and italic given. Works on texts of any length. Returns
+// the caret to show: at the end of the text, inserting black, 10 points, plain.
+QTextCursor ColorWord(QTextDocument *document, const QString &word, const QColor &color, int pointSize, bool bold, bool italic);
 
 // Formats the headings of a fact sheet: section headings blue bold, sub-headings
 // black bold, "- No Data -" italic, all 10 points.
-void ColorizeFactSheet(QTextDocument *document);
+QTextCursor ColorizeFactSheet(QTextDocument *document);
 
 // Converts the report's CR LF line ends to the document's paragraph breaks.
 QString FactSheetDisplayText(const QString &report);

@@ -66,8 +66,9 @@ frmList::frmList(QWidget *parent)
     m_upper = TwipsToPixelsY(5000, this);
     resize(TwipsToPixelsX(11600, this), TwipsToPixelsY(9000, this));
 
-    connect(lstTree, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem *current) {
-        if (current)
+    // A row chosen by mouse or keys; filling the list does not count as a choice.
+    connect(lstTree, &QTreeWidget::itemSelectionChanged, this, [this] {
+        if (!lstTree->selectedItems().isEmpty())
             ShowSelectedSpecies();
     });
     connect(lstTree->header(), &QHeaderView::sectionClicked, this, &frmList::headerClicked);
@@ -82,11 +83,11 @@ void frmList::ViewInRich(const QString &paramlist)
     richDetail->setPlainText(FactSheetDisplayText(report));
 }
 
-void frmList::Colorize() { ColorizeFactSheet(richDetail->document()); }
+void frmList::Colorize() { richDetail->setTextCursor(ColorizeFactSheet(richDetail->document())); }
 
 void frmList::colorword(const QString &Swords, const QColor &Scolor, int SFontsize, bool Sbold, bool Sitalic)
 {
-    ColorWord(richDetail->document(), Swords, Scolor, SFontsize, Sbold, Sitalic);
+    richDetail->setTextCursor(ColorWord(richDetail->document(), Swords, Scolor, SFontsize, Sbold, Sitalic));
 }
 
 void frmList::ShowSelectedSpecies()

@@ -40,6 +40,7 @@ TEST(UnicodeCompare, FoldsCaseAndSortsAccentsBesideTheirLetter)
     EXPECT_EQ(UnicodeCompare(u"ĐINH", u"đinh"), 0);
     EXPECT_EQ(UnicodeCompare(u"Tếch", u"TẾCH"), 0);
     EXPECT_LT(UnicodeCompare(u"ếch", u"f"), 0);  // ế sorts with e, before f
+    EXPECT_LT(UnicodeCompare(u"đinh", u"giá"), 0); // đ sorts with d
     EXPECT_NE(UnicodeCompare(u"tech", u"tếch"), 0); // accents still tell names apart
     EXPECT_LT(UnicodeCompare(u"abc", u"abd"), 0);
     EXPECT_GT(UnicodeCompare(u"abcd", u"ABC"), 0);

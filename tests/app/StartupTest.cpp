@@ -1,0 +1,48 @@
+// Start-up: the splash for three seconds, then the main window, or a clear
+// message when the catalogue cannot be opened.
+#include "app/ApplicationFolder.h"
+#include "app/frmMain.h"
+#include "app/frmSplash.h"
+#include "catalogue/modDatabase.h"
+#include "tests/common/FixtureCatalogue.h"
+#include "tests/common/WidgetTest.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QPointer>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+TEST(Startup, MainWindowShowsOnlyAfterTheSplashsThreeSeconds)
+{
+    FixtureApplication app;
+    QElapsedTimer clock;
+    QPointer<frmSplash> splash = new frmSplash;
+    splash->show();
+    clock.start();
+    EXPECT_EQ(splash->Image1->pixmap().size(), QSize(400, 267));
+    EXPECT_EQ(splash->Timer1->interval(), 3000);
+    ASSERT_TRUE(WaitUntil([] { return frmMain::Instance() != nullptr; }, 6000));
+    EXPECT_GE(clock.elapsed(), 2990);
+    EXPECT_TRUE(WaitUntil([&] { return splash.isNull(); }, 1000)) << "the splash is gone";
+    frmMain *main = frmMain::Instance();
+    EXPECT_TRUE(main->isVisible());
+    delete main;
+}
+
+TEST(Startup, MissingCatalogueEndsWithAMessageNamingTheFile)
+{
+    QTemporaryDir empty;
+    SetApplicationFolder(empty.path());
+    bool started = true;
+    const QString text = AnswerMessageBox([&] { started = StartMainWindow(); });
+    SetApplicationFolder(QString());
+    EXPECT_FALSE(started);
+    EXPECT_TRUE(text.contains("dbsilvar.mdb")) << text.toStdString();
+    EXPECT_TRUE(text.contains("does not exist")) << text.toStdString();
+    EXPECT_EQ(frmMain::Instance(), nullptr);
+}

@@ -1,0 +1,136 @@
+// The tree and list statements: exact texts, and what they return on the fixture.
+#include "catalogue/CatalogueError.h"
+#include "catalogue/ListStatements.h"
+#include "catalogue/SpeciesLists.h"
+#include "tests/common/FixtureCatalogue.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QStringList found(const SpeciesList &list)
+{
+    QStringList names;
+    for (const SpeciesListRow &row : list.rows)
+        names << row.found;
+    return names;
+}
+
+} // namespace
+
+TEST(ListStatements, TextsAreTheFixedFragments)
+{
+    EXPECT_EQ(BotanicTreeStatement(), "SELECT Genus FROM Synonym UNION SELECT Genus From Species ORDER BY Genus ASC");
+    EXPECT_EQ(CommonTreeStatement(), "SELECT lang From t_Language ORDER BY lang ASC");
+    EXPECT_EQ(BotanicListStatement("Acacia", ListGroup),
+              "SELECT Species.SpID, Species.SpeciesName AS taxa, Species.SpeciesName, Species.Timber, Species.Fruit, "
+              "Species.Resin, Species.Fodder, Species.Firewood, Species.Others, Species.Genus FROM Species "
+              "WHERE Species.Genus ='Acacia' UNION SELECT Species.SpID, Synonym.Synonym AS taxa, Species.SpeciesName, "
+              "Species.Timber, Species.Fruit, Species.Resin, Species.Fodder, Species.Firewood, Species.Others, "
+              "Synonym.Genus FROM Species INNER JOIN Synonym ON Species.SpID = Synonym.SpID "
+              "WHERE Synonym.Genus = 'Acacia' ORDER BY Species.SpeciesName ASC");
+    EXPECT_FALSE(BotanicListStatement("Acacia", ListAll).contains("WHERE"));
+    EXPECT_EQ(CommonListStatement("Thai", ListGroup),
+              "SELECT Vernacular.SpID, Vernacular.Name, t_Language.lang AS lang, Species.SpeciesName, Species.Genus "
+              "FROM Species INNER JOIN (t_Language INNER JOIN Vernacular ON t_Language.LID = Vernacular.LID) "
+              "ON Species.SpID = Vernacular.SpID WHERE t_Language.lang = 'Thai' ORDER BY Vernacular.Name ASC");
+    EXPECT_EQ(UseListStatement("Species.Rattan"),
+              "SELECT Species.SpID, Species.SpeciesName AS taxa, Species.SpeciesName, Species.Genus, Species.Fruit "
+              "FROM Species WHERE (((Species.Rattan) = True)) UNION SELECT Species.SpID, Synonym.Synonym AS taxa, "
+              "Species.SpeciesName, Synonym.Genus, Species.Fruit FROM Species INNER JOIN Synonym ON "
+              "Species.SpID = Synonym.SpID WHERE (((Species.Rattan) = True)) ORDER BY Species.SpeciesName ASC");
+    EXPECT_EQ(SpeciesByIdStatement("12"),
+              "SELECT Species.SpID, Species.SpeciesName AS taxa, Species.SpeciesName, Species.Genus FROM Species "
+              "WHERE Species.SpID = 12 UNION SELECT Species.SpID, Synonym.Synonym AS taxa, Species.SpeciesName, "
+              "Synonym.Genus FROM Species INNER JOIN Synonym ON Species.SpID = Synonym.SpID "
+              "WHERE Species.SpID = 12 ORDER BY Species.SpeciesName ASC");
+}
+
+TEST(ListStatements, ValuesCannotChangeTheStatement)
+{
+    EXPECT_TRUE(BotanicListStatement("O'Hara", ListGroup).contains("WHERE Species.Genus ='O''Hara' "));
+    EXPECT_TRUE(CommonListStatement("x' OR 'a'='a", ListGroup).contains("= 'x'' OR ''a''=''a' "));
+    EXPECT_THROW(UseListStatement("Species.Timber) = True)) OR ((1"), CatalogueError);
+    EXPECT_THROW(SpeciesByIdStatement("1 OR 1=1"), CatalogueError);
+    EXPECT_THROW(SpeciesByIdStatement(""), CatalogueError);
+    EXPECT_EQ(SpIdLiteral(" 7 "), "7");
+}
+
+class SpeciesLists : public ::testing::Test {
+protected:
+    FixtureApplication app;
+};
+
+TEST_F(SpeciesLists, BotanicListShowsSynonymsUnderTheirSpeciesWithUseSuffix)
+{
+    const SpeciesList list = QueryBotanicList(QString(), ListAll);
+    EXPECT_EQ(list.headers, (QStringList{"Synonym Names", "Current Names", "Functional Uses", ""}));
+    EXPECT_EQ(list.widths, (QList<int>{320, 0, 5000, 3000, 3000, 0}));
+    ASSERT_EQ(list.rows.size(), 9);
+    // Teak and its two synonyms: three rows, one species.
+    QStringList teak;
+    for (const SpeciesListRow &row : list.rows) {
+        if (row.spId == "2") {
+            teak << row.found;
+            EXPECT_EQ(row.current, "Tectona grandis");
+            EXPECT_EQ(row.extra, " (Timber) (Others)");
+        }
+    }
+    EXPECT_EQ(teak.size(), 3);
+    // Uses shown only by the use tree add nothing to the suffix.
+    for (const SpeciesListRow &row : list.rows) {
+        if (row.current == "Dendrocalamus asper" || row.current == "Calamus manan")
+            EXPECT_EQ(row.extra, "");
+        if (row.current == "Acacia mangium")
+            EXPECT_EQ(row.extra, " (Timber) (Firewood)");
+    }
+}
+
+TEST_F(SpeciesLists, GenusListIncludesSynonymsOfThatGenusOnly)
+{
+    EXPECT_EQ(found(QueryBotanicList("Racosperma", ListGroup)), QStringList{"Racosperma mangium"});
+    EXPECT_EQ(found(QueryBotanicList("Tectona", ListGroup)), (QStringList{"Tectona grandis", "Tectona theka"}));
+    EXPECT_EQ(found(QueryBotanicList("tectona", ListGroup)).size(), 2); // case-insensitive like the Jet engine
+}
+
+TEST_F(SpeciesLists, CommonListForOneLanguageIsSortedByName)
+{
+    const SpeciesList list = QueryCommonList("English", ListGroup);
+    EXPECT_EQ(found(list), (QStringList{"giant bamboo", "manau", "mangium", "teak"}));
+    for (const SpeciesListRow &row : list.rows)
+        EXPECT_EQ(row.language, "English");
+    EXPECT_EQ(QueryCommonList(QString(), ListAll).rows.size(), 8);
+}
+
+TEST_F(SpeciesLists, UseListsFindEveryUse)
+{
+    EXPECT_EQ(found(QueryUseList("Species.Charcoal")), (QStringList{"Acacia mangium", "Racosperma mangium"}));
+    EXPECT_EQ(found(QueryUseList("Species.Bamboo")), QStringList{"Dendrocalamus asper"});
+    EXPECT_EQ(found(QueryUseList("Species.Rattan")), QStringList{"Calamus manan"});
+    EXPECT_TRUE(QueryUseList("Species.Resin").rows.isEmpty());
+}
+
+TEST_F(SpeciesLists, SpeciesByIdListsItsSynonyms)
+{
+    const SpeciesList list = QuerySpeciesById("2");
+    EXPECT_EQ(list.headers.mid(0, 3), (QStringList{"Synonym Names", "Current Names", "Genus"}));
+    QStringList names = found(list);
+    names.sort();
+    EXPECT_EQ(names, (QStringList{"Jatus grandis", "Tectona grandis", "Tectona theka"}));
+    EXPECT_EQ(list.rows.size(), 3);
+}
+
+TEST_F(SpeciesLists, AStatementThatFailsGivesAnEmptyListWithItsReason)
+{
+    const SpeciesList list = QuerySpeciesById("not a number");
+    EXPECT_TRUE(list.rows.isEmpty());
+    EXPECT_FALSE(list.error.isEmpty());
+    EXPECT_EQ(list.headers.first(), "Synonym Names");
+}
+
+TEST_F(SpeciesLists, TreesListEveryGenusAndLanguage)
+{
+    EXPECT_EQ(QueryBotanicTree(), (QStringList{"Acacia", "Calamus", "Dendrocalamus", "Jatus", "Markhamia", "Orphanus",
+                                               "Racosperma", "Tectona"}));
+    EXPECT_EQ(QueryCommonTree(), (QStringList{"English", "Thai", "Vietnamese"}));
+}

@@ -1,0 +1,68 @@
+#include "tests/common/WidgetTest.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QHeaderView>
+#include <QMouseEvent>
+#include <QPointer>
+#include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
+
+bool WaitUntil(const std::function<bool()> &condition, int timeoutMs)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (!condition()) {
+        if (timer.elapsed() > timeoutMs)
+            return false;
+        QTest::qWait(10);
+    }
+    return true;
+}
+
+void ClickItem(QTreeWidget *tree, QTreeWidgetItem *item, int column)
+{
+    tree->scrollToItem(item);
+    const QRect rect = tree->visualItemRect(item);
+    QPoint at = rect.center();
+    if (column > 0)
+        at.setX(tree->header()->sectionViewportPosition(column) + 4);
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+}
+
+QString AnswerMessageBox(const std::function<void()> &action, QMessageBox::StandardButton button)
+{
+    QString text;
+    QTimer poll;
+    poll.setInterval(20);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        for (QWidget *w : QApplication::topLevelWidgets()) {
+            auto *box = qobject_cast<QMessageBox *>(w);
+            if (box && box->isVisible()) {
+                text = box->text();
+                if (QAbstractButton *b = box->button(button))
+                    b->click();
+                else
+                    box->reject();
+                poll.stop();
+                return;
+            }
+        }
+    });
+    poll.start();
+    action();
+    poll.stop();
+    return text;
+}
+
+void DragBy(QWidget *widget, QPoint offset)
+{
+    const QPoint start = widget->rect().center();
+    QTest::mousePress(widget, Qt::LeftButton, Qt::NoModifier, start);
+    QMouseEvent move(QEvent::MouseMove, QPointF(start + offset), widget->mapToGlobal(QPointF(start + offset)),
+                     Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &move);
+    QTest::mouseRelease(widget, Qt::LeftButton, Qt::NoModifier, start + offset);
+}
