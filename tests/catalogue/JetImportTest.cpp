@@ -3,6 +3,7 @@
 #include "catalogue/CatalogueError.h"
 #include "catalogue/JetImport.h"
 #include "catalogue/modDatabase.h"
+#include "tools/catalogue/PublishedAccessFile.h"
 
 #include <gtest/gtest.h>
 
@@ -13,32 +14,9 @@
 
 namespace {
 
-// Fetches test/fruit.mdb of the npm package mdb 0.1.0 once into the build tree.
-// Returns "" with the reason in `why` when the registry cannot be reached.
 QString fruitMdb(QString &why)
 {
-    const QString cache = QStringLiteral(SILVARIA_BINARY_DIR "/cache/npm-mdb");
-    const QString file = cache + QStringLiteral("/package/test/fruit.mdb");
-    if (QFile::exists(file))
-        return file;
-    QDir().mkpath(cache);
-    QProcess npm;
-    npm.setWorkingDirectory(cache);
-    npm.start(QStringLiteral("npm"), {QStringLiteral("pack"), QStringLiteral("mdb@0.1.0"), QStringLiteral("--silent")});
-    if (!npm.waitForFinished(180000) || npm.exitCode() != 0) {
-        why = QStringLiteral("npm pack mdb@0.1.0 failed: ") + QString::fromLocal8Bit(npm.readAllStandardError()).trimmed()
-            + npm.errorString();
-        return QString();
-    }
-    QProcess tar;
-    tar.setWorkingDirectory(cache);
-    tar.start(QStringLiteral("tar"), {QStringLiteral("xzf"), QStringLiteral("mdb-0.1.0.tgz")});
-    tar.waitForFinished();
-    if (!QFile::exists(file)) {
-        why = QStringLiteral("the package holds no test/fruit.mdb");
-        return QString();
-    }
-    return file;
+    return PublishedAccessFile(QStringLiteral(SILVARIA_BINARY_DIR "/cache/npm-mdb"), &why);
 }
 
 QString run(const QString &program, const QStringList &args)
