@@ -203,6 +203,19 @@ void frmMain::dragPane(QPoint position)
         pic1->setFixedWidth(width);
 }
 
+void frmMain::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    // The first list window fills the workspace once the workspace has its size.
+    if (!m_fitted && m_listWindow) {
+        m_fitted = true;
+        QTimer::singleShot(0, this, [this] {
+            if (m_listWindow)
+                m_listWindow->setGeometry(m_mdi->viewport()->rect());
+        });
+    }
+}
+
 bool frmMain::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == pic1 && event->type() == QEvent::Resize)

@@ -50,6 +50,7 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     void buildStatusBar();
@@ -61,4 +62,5 @@ private:
     QMdiArea *m_mdi;
     QPointer<frmList> m_list;
     QPointer<QMdiSubWindow> m_listWindow;
+    bool m_fitted = false;
 };

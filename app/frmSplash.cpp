@@ -50,6 +50,6 @@ bool StartMainWindow()
         QCoreApplication::exit(1);
         return false;
     }
-    main->show();
+    main->showMaximized();
     return true;
 }
