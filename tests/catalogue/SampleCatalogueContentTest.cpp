@@ -15,8 +15,8 @@ namespace {
 
 // Minimum counts of the committed catalogue. Raise them as the catalogue grows;
 // never lower them to make a test pass.
-constexpr int MinSpecies = 12;
-constexpr int MinGenera = 12;
+constexpr int MinSpecies = 22;
+constexpr int MinGenera = 20;
 constexpr int MinFamilies = 8;
 constexpr int MinLanguages = 8; // English and at least seven of the region
 constexpr int MinBamboos = 1;
