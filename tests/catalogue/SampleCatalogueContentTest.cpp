@@ -15,9 +15,9 @@ namespace {
 
 // Minimum counts of the committed catalogue. Raise them as the catalogue grows;
 // never lower them to make a test pass.
-constexpr int MinSpecies = 32;
-constexpr int MinGenera = 29;
-constexpr int MinFamilies = 17;
+constexpr int MinSpecies = 42;
+constexpr int MinGenera = 39;
+constexpr int MinFamilies = 20;
 constexpr int MinLanguages = 8; // English and at least seven of the region
 constexpr int MinBamboos = 1;
 constexpr int MinRattans = 1;
