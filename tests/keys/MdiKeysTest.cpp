@@ -1,6 +1,7 @@
 #include "keys/MdiKeyboardShortcuts.h"
 #include "keys/clsSendKeys.h"
 
+#include "tests/common/QtPrinters.h"
 #include <gtest/gtest.h>
 
 #include <QDockWidget>

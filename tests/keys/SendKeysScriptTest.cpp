@@ -2,6 +2,7 @@
 #include "keys/SendKeysError.h"
 #include "keys/clsSendKeys.h"
 
+#include "tests/common/QtPrinters.h"
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
