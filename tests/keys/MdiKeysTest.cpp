@@ -12,6 +12,8 @@
 #include <QPointer>
 #include <QTest>
 #include <QTextEdit>
+#include <QToolBar>
+#include <QToolButton>
 
 #include <functional>
 
@@ -65,7 +67,7 @@ struct Delivery {
 // Closing a child may finish in a later event; gives it that chance.
 QStringList ChildrenOnceSettled(const MdiWindow &mdi, qsizetype expectedCount)
 {
-    QTest::qWaitFor([&] { return mdi.children().size() == expectedCount; }, 1000);
+    (void)QTest::qWaitFor([&] { return mdi.children().size() == expectedCount; }, 1000);
     return mdi.children();
 }
 
@@ -141,5 +143,28 @@ const Delivery kDeliveries[] = {
 
 INSTANTIATE_TEST_SUITE_P(MdiKeyboardShortcuts, MdiKeys, ::testing::ValuesIn(kDeliveries),
                          [](const auto &info) { return std::string(info.param.name); });
+
+// A toolbar button that sends a script reaches the child windows: clicking it
+// leaves the keyboard focus where it was.
+TEST(MdiKeyboardShortcuts, ToolbarButtonsSendingScriptsSwitchAndCloseChildren)
+{
+    MdiWindow mdi(3);
+    QToolBar *toolbar = mdi.window.addToolBar("tools");
+    QAction *next = toolbar->addAction("Next", [] { clsSendKeys().SendKeys("~({F6})", false); });
+    QAction *close = toolbar->addAction("Close", [] { clsSendKeys().SendKeys("~({F4})", false); });
+    ASSERT_TRUE(mdi.ready());
+    const auto click = [&](QAction *action) {
+        QTest::mouseClick(toolbar->widgetForAction(action), Qt::LeftButton);
+    };
+
+    click(next);
+    EXPECT_EQ(mdi.activeChild(), "c0");
+    click(close);
+    EXPECT_EQ(ChildrenOnceSettled(mdi, 2), QStringList({"c1", "c2"}));
+    click(next);
+    click(next);
+    click(close);
+    EXPECT_EQ(ChildrenOnceSettled(mdi, 1).size(), 1);
+}
 
 } // namespace
