@@ -1,0 +1,22 @@
+#pragma once
+#include <QString>
+#include <stdexcept>
+
+// The one error the keystroke sender raises: an error number (0 for a script
+// that cannot be parsed, 9 for a key that cannot be mapped), the source
+// ("<application name>.cSendKeys") and the description shown to the user.
+class SendKeysError : public std::runtime_error {
+public:
+    SendKeysError(int number, const QString &source, const QString &description)
+        : std::runtime_error(description.toStdString()),
+          m_number(number), m_source(source), m_description(description) {}
+
+    int number() const { return m_number; }
+    QString source() const { return m_source; }
+    QString description() const { return m_description; }
+
+private:
+    int m_number;
+    QString m_source;
+    QString m_description;
+};

@@ -1,0 +1,203 @@
+#include "keys/RecordingKeySink.h"
+#include "keys/SendKeysError.h"
+#include "keys/clsSendKeys.h"
+
+#include "tests/common/QtPrinters.h"
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+
+namespace {
+
+struct ScriptCase {
+    const char *name;
+    QString script;
+    QString keys;   // the events sent, as RecordingKeySink::trace writes them
+};
+
+void PrintTo(const ScriptCase &c, std::ostream *os) { *os << c.name; }
+
+class ScriptSends : public ::testing::TestWithParam<ScriptCase> {};
+
+TEST_P(ScriptSends, TheKeysTheScriptSays)
+{
+    RecordingKeySink sink;
+    clsSendKeys sender(sink);
+    sender.SendKeys(GetParam().script);
+    EXPECT_EQ(sink.trace(), GetParam().keys);
+    EXPECT_TRUE(sink.keysHeld().empty());
+}
+
+const ScriptCase kScripts[] = {
+    {"Empty", "", ""},
+    {"Letters", "ab", "+A -A +B -B"},
+    {"CapitalSendsSameKeyAsSmall", "A", "+A -A"},
+    {"DigitsAndSpace", "1 2", "+1 -1 +Space -Space +2 -2"},
+    {"ShiftedSymbolSendsItsUnshiftedKey", "!", "+1 -1"},
+    {"CaretIsAnOrdinaryCharacter", "^{F6}", "+6 -6 +F6 -F6"},
+    {"OpenParenthesisIsAnOrdinaryCharacter", "(", "+9 -9"},
+    {"ShiftTapDoesNotShiftTheNextKey", "+a", "+Shift -Shift +A -A"},
+    {"TildeAloneTapsControl", "~", "+Ctrl -Ctrl"},
+    {"PercentTapsAlt", "%", "+Alt -Alt"},
+    {"ModifierAtTheEndIsATap", "a+", "+A -A +Shift -Shift"},
+    {"ShiftGroup", "+(a)", "+Shift +A -A -Shift"},
+    {"ShiftGroupOfSeveralKeys", "+(ab)c", "+Shift +A -A +B -B -Shift +C -C"},
+    {"AltGroup", "%(f)", "+Alt +F -F -Alt"},
+    {"NestedGroupsReleaseInnermostFirst", "+(~(x))", "+Shift +Ctrl +X -X -Ctrl -Shift"},
+    {"NextChildWindow", "~({F6})", "+Ctrl +F6 -F6 -Ctrl"},
+    {"CloseChildWindow", "~({F4})", "+Ctrl +F4 -F4 -Ctrl"},
+    {"EmptyGroup", "~()", "+Ctrl -Ctrl"},
+    {"BraceName", "{ENTER}", "+Enter -Enter"},
+    {"BraceNameInSmallLetters", "{enter}", "+Enter -Enter"},
+    {"BraceNameInMixedCase", "{PgDn}", "+PgDn -PgDn"},
+    {"TildeInBracesIsEnter", "{~}", "+Enter -Enter"},
+    {"ClosingBraceInBraces", "{}}", "+] -]"},
+    {"OpeningBraceInBraces", "{{}", "+[ -["},
+    {"ModifierCharactersInBracesAreKeys", "{+}{%}{(}{)}", "+= -= +5 -5 +9 -9 +0 -0"},
+    {"ClosingBraceAfterBraces", "{a}}", "+A -A +] -]"},
+    {"UnknownNameUsesItsFirstCharacter", "{abc}", "+A -A"},
+    {"PrintKeyIsNotPrintScreen", "{PRTSC}", "+Print -Print"},
+    {"FirstAndLastFunctionKeys", "{F1}{F16}", "+F1 -F1 +F16 -F16"},
+    {"Count", "{TAB 3}", "+Tab -Tab +Tab -Tab +Tab -Tab"},
+    {"CountOfOne", "{DEL 1}", "+Del -Del"},
+    {"CountOfZeroSendsNothing", "a{TAB 0}b", "+A -A +B -B"},
+    {"NegativeCountSendsNothing", "{TAB -2}", ""},
+    {"CountWithSpacesAround", "{TAB  2 }", "+Tab -Tab +Tab -Tab"},
+    {"FractionalCountHalfRoundsDownToEven", "{x 2.5}", "+X -X +X -X"},
+    {"FractionalCountHalfRoundsUpToEven", "{x 1.5}", "+X -X +X -X"},
+    {"FractionalCountRoundsToNearest", "{x 0.6}", "+X -X"},
+    {"CountInExponentForm", "{x 2e0}", "+X -X +X -X"},
+    {"CountOnUnknownName", "{xy 2}", "+X -X +X -X"},
+    {"CountInsideGroup", "+({LEFT 2})", "+Shift +Left -Left +Left -Left -Shift"},
+    {"BracesInsideNestedGroups", "%(+({HOME}))", "+Alt +Shift +Home -Home -Shift -Alt"},
+};
+
+INSTANTIATE_TEST_SUITE_P(SendKeys, ScriptSends, ::testing::ValuesIn(kScripts),
+                         [](const auto &info) { return std::string(info.param.name); });
+
+struct FailureCase {
+    const char *name;
+    QString script;
+    QString keysBeforeFailure;
+    int number;
+    QString message;
+};
+
+void PrintTo(const FailureCase &c, std::ostream *os) { *os << c.name; }
+
+class ScriptFails : public ::testing::TestWithParam<FailureCase> {};
+
+TEST_P(ScriptFails, WithItsMessageAndNoModifierLeftDown)
+{
+    const FailureCase &c = GetParam();
+    RecordingKeySink sink;
+    clsSendKeys sender(sink);
+    try {
+        sender.SendKeys(c.script);
+        FAIL() << "the script was accepted";
+    } catch (const SendKeysError &e) {
+        EXPECT_EQ(e.description(), c.message);
+        EXPECT_EQ(e.number(), c.number);
+        EXPECT_EQ(e.source(), QCoreApplication::applicationName() + ".cSendKeys");
+    }
+    EXPECT_EQ(sink.trace(), c.keysBeforeFailure);
+    EXPECT_TRUE(sink.keysHeld().empty()) << "held: " << sink.keysHeld().size();
+}
+
+const FailureCase kFailures[] = {
+    {"UnmatchedClosingParenthesis", "a)", "+A -A", 0,
+     "Invalid sendkeys command: unmatched ) at position 2"},
+    {"ClosingParenthesisAfterClosedGroup", "+(a))", "+Shift +A -A -Shift", 0,
+     "Invalid sendkeys command: unmatched ) at position 5"},
+    {"OpenGroupAtTheEnd", "+(a", "+Shift +A -A -Shift", 0,
+     "Invalid sendkeys command: more open brackets than close brackets."},
+    {"TwoOpenGroupsReleasedInnermostFirst", "+(~(x", "+Shift +Ctrl +X -X -Ctrl -Shift", 0,
+     "Invalid sendkeys command: more open brackets than close brackets."},
+    {"LoneOpeningBrace", "{", "", 0,
+     "Invalid sendkeys command; opening { without content or closing } at position 1"},
+    {"BraceWithOneCharacter", "{a", "", 0,
+     "Invalid sendkeys command; opening { without content or closing } at position 1"},
+    {"EmptyBraces", "{}", "", 0,
+     "Invalid sendkeys command; opening { without content or closing } at position 1"},
+    {"BraceAfterKeys", "ab{", "+A -A +B -B", 0,
+     "Invalid sendkeys command; opening { without content or closing } at position 3"},
+    {"BraceWithoutClosing", "{ab", "", 0,
+     "Invalid sendkeys command; opening { without closing } at position 1"},
+    {"BraceWithoutClosingInGroup", "~(x{F4", "+Ctrl +X -X -Ctrl", 0,
+     "Invalid sendkeys command; opening { without closing } at position 4"},
+    {"CountThatIsNoNumber", "{TAB x}", "", 0,
+     "Invalid sendkeys command; key repetitions 'x' is invalid near position 8"},
+    {"CountThatIsNoNumberAfterKeys", "ab{TAB x}c", "+A -A +B -B", 0,
+     "Invalid sendkeys command; key repetitions 'x' is invalid near position 10"},
+    {"BadCountInGroupReleasesControl", "~({TAB 2x})", "+Ctrl -Ctrl", 0,
+     "Invalid sendkeys command; key repetitions '2x' is invalid near position 11"},
+    {"EmptyCount", "{TAB }", "", 0,
+     "Invalid sendkeys command; key repetitions '' is invalid near position 7"},
+    {"CountWithPlaceholderText", "{a %1}", "", 0,
+     "Invalid sendkeys command; key repetitions '%1' is invalid near position 7"},
+    {"CountBeyondThirtyTwoBits", "{a 3000000000}", "", 0,
+     "Invalid sendkeys command; key repetitions '3000000000' is invalid near position 15"},
+    {"CharacterWithoutAKey", "ab\u00e9", "+A -A +B -B", 9, "Key \u00e9 could not be interpreted."},
+    {"NameWithoutAKeyInGroup", "+({\u00e9t\u00e9})", "+Shift -Shift", 9,
+     "Key \u00e9t\u00e9 could not be interpreted."},
+    {"EmptyNameWithCount", "{ 2}", "", 9, "Key  could not be interpreted."},
+    {"CharacterBeyondSixteenBits", "a\U0001F600", "+A -A", 9, "Key \U0001F600 could not be interpreted."},
+};
+
+INSTANTIATE_TEST_SUITE_P(SendKeys, ScriptFails, ::testing::ValuesIn(kFailures),
+                         [](const auto &info) { return std::string(info.param.name); });
+
+// A sink that fails on one key, as a platform that refuses an event would.
+class FailingKeySink : public RecordingKeySink {
+public:
+    explicit FailingKeySink(int failingKey) : m_failingKey(failingKey) {}
+    void keyDown(int vKey) override
+    {
+        if (vKey == m_failingKey)
+            throw SendKeysError(5, "sink", "The key could not be sent.");
+        RecordingKeySink::keyDown(vKey);
+    }
+
+private:
+    int m_failingKey;
+};
+
+TEST(SendKeys, SinkFailureKeepsItsNumberAndReleasesTheGroups)
+{
+    FailingKeySink sink('X');
+    clsSendKeys sender(sink);
+    try {
+        sender.SendKeys("+(~(ax))");
+        FAIL() << "the failure was not reported";
+    } catch (const SendKeysError &e) {
+        EXPECT_EQ(e.number(), 5);
+        EXPECT_EQ(e.description(), "The key could not be sent.");
+        EXPECT_EQ(e.source(), QCoreApplication::applicationName() + ".cSendKeys");
+    }
+    EXPECT_EQ(sink.trace(), "+Shift +Ctrl +A -A -Ctrl -Shift");
+}
+
+TEST(SendKeys, WaitFlagChangesNothing)
+{
+    RecordingKeySink withWait, withoutWait;
+    clsSendKeys(withWait).SendKeys("~({F6})", true);
+    clsSendKeys(withoutWait).SendKeys("~({F6})", false);
+    EXPECT_EQ(withWait.trace(), withoutWait.trace());
+}
+
+TEST(SendKeys, FailedCallLeavesNoGroupOpenForTheNext)
+{
+    RecordingKeySink sink;
+    clsSendKeys sender(sink);
+    EXPECT_THROW(sender.SendKeys("+(a"), SendKeysError);
+    sink.clear();
+    try {
+        sender.SendKeys("b)");
+        FAIL() << "the closing parenthesis closed a group of the failed call";
+    } catch (const SendKeysError &e) {
+        EXPECT_EQ(e.description(), "Invalid sendkeys command: unmatched ) at position 2");
+    }
+    EXPECT_EQ(sink.trace(), "+B -B");
+}
+
+} // namespace
