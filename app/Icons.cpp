@@ -124,3 +124,23 @@ QPixmap SplashPicture()
 }
 
 QIcon ApplicationIcon() { return QIcon(leafPixmap(QColor(70, 150, 60))); }
+
+QIcon ComparisonIcon()
+{
+    QPixmap pm = canvas(22);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QColor sea(150, 190, 230), land(110, 170, 90);
+    for (int i = 0; i < 2; ++i) {
+        const QRectF frame(1 + i * 11, 4, 9, 14);
+        p.setPen(QPen(QColor(60, 60, 60), 1));
+        p.setBrush(sea);
+        p.drawRect(frame);
+        p.setPen(Qt::NoPen);
+        p.setBrush(land);
+        p.drawEllipse(QRectF(frame.x() + 1.5, frame.y() + 3, 5, 7));
+        p.setBrush(QColor(128, 64, 64));
+        p.drawEllipse(QPointF(frame.x() + 4 + i, frame.y() + 7), 1.3, 1.3);
+    }
+    return QIcon(pm);
+}

@@ -8,3 +8,4 @@ QIcon TreeNodeIcon();                 // closed book, open book while selected
 QList<QIcon> OutlookBarIcons();        // botanic, common names, functional uses
 QPixmap SplashPicture();               // 400 x 267
 QIcon ApplicationIcon();
+QIcon ComparisonIcon();                // two maps side by side

@@ -2,6 +2,7 @@
 
 #include "app/Icons.h"
 #include "app/KeyIndicators.h"
+#include "app/MainCommands.h"
 #include "catalogue/modDatabase.h"
 #include "catalogue/modLoadList.h"
 #include "catalogue/modLoadTree.h"
@@ -10,6 +11,7 @@
 #include "controls/Twips.h"
 #include "factsheet/ReportList.h"
 #include "factsheet/frmList.h"
+#include "keys/MdiKeyboardShortcuts.h"
 
 #include <QDateTime>
 #include <QEvent>
@@ -59,8 +61,8 @@ frmMain::frmMain(QWidget *parent)
     buildPane();
     buildStatusBar();
 
-    QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
-    file->addAction(QStringLiteral("E&xit"), this, &frmMain::menuExit);
+    m_commands = new MainCommands(this);
+    new MdiKeyboardShortcuts(m_mdi);
 
     connect(treeBN, &QTreeWidget::itemClicked, this, [this] { TreeBNNodeClick(treeBN); });
     connect(treeCN, &QTreeWidget::itemClicked, this, [this] { TreeCNNodeClick(treeCN); });
@@ -179,11 +181,25 @@ QMdiSubWindow *frmMain::ShowChild(QWidget *child)
         if (w->widget() == child)
             window = w;
     }
-    if (!window)
+    if (!window) {
         window = m_mdi->addSubWindow(child);
+        window->setAttribute(Qt::WA_DeleteOnClose);
+    }
     window->show();
     child->show();
     m_mdi->setActiveSubWindow(window);
+    return window;
+}
+
+QWidget *frmMain::ShowSingle(const QString &name, const std::function<QWidget *()> &make)
+{
+    QPointer<QWidget> &window = m_single[name];
+    if (!window) {
+        window = make();
+        QMdiSubWindow *sub = m_mdi->addSubWindow(window);
+        sub->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    ShowChild(window);
     return window;
 }
 

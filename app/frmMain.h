@@ -1,7 +1,10 @@
 #pragma once
 #include <QList>
 #include <QMainWindow>
+#include <QMap>
 #include <QPointer>
+
+#include <functional>
 
 class DragPanel;
 class OutlookBar;
@@ -9,6 +12,7 @@ class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
 class QTreeWidget;
+class MainCommands;
 class frmList;
 
 // The main window: menu, toolbar, the navigation pane with its three trees and
@@ -33,6 +37,11 @@ public:
     bool IsListWindowLoaded() const { return !m_list.isNull(); }
     // Shows a child window (adding it to the workspace if it is not there yet).
     QMdiSubWindow *ShowChild(QWidget *child);
+    // Shows the one window of this name, creating it with `make` on first use.
+    QWidget *ShowSingle(const QString &name, const std::function<QWidget *()> &make);
+    // The open window of this name, or null.
+    QWidget *SingleWindow(const QString &name) const { return m_single.value(name); }
+    MainCommands *commands() const { return m_commands; }
 
     // File > Exit: closes the catalogue, then the main window and its children.
     void menuExit();
@@ -62,5 +71,7 @@ private:
     QMdiArea *m_mdi;
     QPointer<frmList> m_list;
     QPointer<QMdiSubWindow> m_listWindow;
+    QMap<QString, QPointer<QWidget>> m_single;
+    MainCommands *m_commands = nullptr;
     bool m_fitted = false;
 };

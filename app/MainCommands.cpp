@@ -1,0 +1,177 @@
+#include "app/MainCommands.h"
+
+#include "app/Icons.h"
+#include "app/PlaceholderWindow.h"
+#include "app/frmMain.h"
+#include "catalogue/modLoadList.h"
+#include "keys/SendKeysError.h"
+#include "keys/clsSendKeys.h"
+
+#include <QAction>
+#include <QIcon>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QToolBar>
+
+namespace {
+
+QIcon icon(const char *name) { return QIcon(QStringLiteral(":/icons/%1.png").arg(QString::fromLatin1(name))); }
+
+QAction *item(QMenu *menu, const char *objectName, const char *caption, const QIcon &icon)
+{
+    QAction *action = menu->addAction(icon, QString::fromLatin1(caption));
+    action->setObjectName(QString::fromLatin1(objectName));
+    return action;
+}
+
+} // namespace
+
+MainCommands::MainCommands(frmMain *main) : QObject(main), m_main(main)
+{
+    Q_INIT_RESOURCE(icons);
+    buildMenus();
+    buildToolbar();
+}
+
+void MainCommands::buildMenus()
+{
+    QMenuBar *bar = m_main->menuBar();
+    bar->clear();
+    const QList<QIcon> pane = OutlookBarIcons();
+    menuFile = bar->addMenu(QStringLiteral("File"));
+    menuFile->setObjectName(QStringLiteral("menuFile"));
+    menuExit = item(menuFile, "menuExit", "Exit", icon("exit"));
+
+    menuView = bar->addMenu(QStringLiteral("View"));
+    menuView->setObjectName(QStringLiteral("menuView"));
+    menuBN = item(menuView, "menuBN", "Botanic Names (All)", pane[0]);
+    menuCN = item(menuView, "menuCN", "Common Names (All)", pane[1]);
+    menuSearch = item(menuView, "menuSearch", "Search", icon("search"));
+    menuISR = item(menuView, "menuISR", "Image Selected Record", icon("image"));
+    menuView->addSeparator()->setObjectName(QStringLiteral("menuSep3"));
+    menuTM = item(menuView, "menuTM", "Arboplot", icon("map"));
+    menuTMC = item(menuView, "menuTMC", "Arboplot Comparison", ComparisonIcon());
+
+    menuHelp = bar->addMenu(QStringLiteral("Help"));
+    menuHelp->setObjectName(QStringLiteral("menuHelp"));
+    menuAD = item(menuHelp, "menuAD", "Introduction", icon("manual"));
+    menuGlossary = item(menuHelp, "menuGlossary", "Glossary", icon("glossary"));
+    menuHelp->addSeparator()->setObjectName(QStringLiteral("menuSep2"));
+    menuAbout = item(menuHelp, "menuAbout", "About", icon("about"));
+
+    connect(menuExit, &QAction::triggered, m_main, &frmMain::menuExit);
+    connect(menuBN, &QAction::triggered, this, &MainCommands::menuBN_Click);
+    connect(menuCN, &QAction::triggered, this, &MainCommands::menuCN_Click);
+    connect(menuSearch, &QAction::triggered, this, &MainCommands::menuSearch_Click);
+    connect(menuISR, &QAction::triggered, this, &MainCommands::menuISR_Click);
+    connect(menuTM, &QAction::triggered, this, &MainCommands::menuTM_Click);
+    connect(menuTMC, &QAction::triggered, this, &MainCommands::menuTMC_Click);
+    connect(menuAD, &QAction::triggered, this, &MainCommands::menuAD_Click);
+    connect(menuGlossary, &QAction::triggered, this, &MainCommands::menuGlossary_Click);
+    connect(menuAbout, &QAction::triggered, this, &MainCommands::menuAbout_Click);
+}
+
+void MainCommands::buildToolbar()
+{
+    tbrMain = m_main->addToolBar(QStringLiteral("Main"));
+    tbrMain->setObjectName(QStringLiteral("tbrMain"));
+    tbrMain->setMovable(false);
+    tbrMain->setIconSize(QSize(22, 22));
+    // Separators stand before k1, k5, k7 and k9.
+    const QList<QIcon> pane = OutlookBarIcons();
+    const struct {
+        const char *key;
+        const char *tooltip;
+        QIcon icon;
+        bool separatorBefore;
+    } buttons[] = {
+        {"k1", "View Botanic Names (All)", pane[0], true}, {"k2", "View Common Names (All)", pane[1], false},
+        {"k3", "Search", icon("search"), false},           {"k4", "View Species Image", icon("image"), false},
+        {"k5", "Arboplot", icon("map"), true},            {"k6", "Arboplot Comparison", ComparisonIcon(), false},
+        {"k7", "Manual", icon("manual"), true},           {"k8", "Glossary", icon("glossary"), false},
+        {"k9", "Move Previous Form", icon("previous"), true}, {"k10", "Move Next Form", icon("next"), false},
+        {"k11", "Close Active Form", icon("close"), false},
+    };
+    for (const auto &b : buttons) {
+        if (b.separatorBefore)
+            tbrMain->addSeparator();
+        QAction *action = tbrMain->addAction(b.icon, QString::fromLatin1(b.tooltip));
+        action->setToolTip(QString::fromLatin1(b.tooltip));
+        action->setData(QString::fromLatin1(b.key));
+        action->setObjectName(QString::fromLatin1(b.key));
+        const QString key = QString::fromLatin1(b.key);
+        connect(action, &QAction::triggered, this, [this, key] { tbrMain_ButtonClick(key); });
+    }
+}
+
+QAction *MainCommands::button(const QString &key) const
+{
+    for (QAction *action : tbrMain->actions()) {
+        if (action->data().toString() == key)
+            return action;
+    }
+    return nullptr;
+}
+
+void MainCommands::tbrMain_ButtonClick(const QString &key)
+{
+    if (key == QLatin1String("k1")) menuBN_Click();
+    else if (key == QLatin1String("k2")) menuCN_Click();
+    else if (key == QLatin1String("k3")) menuSearch_Click();
+    else if (key == QLatin1String("k4")) menuISR_Click();
+    else if (key == QLatin1String("k5")) menuTM_Click();
+    else if (key == QLatin1String("k6")) menuTMC_Click();
+    else if (key == QLatin1String("k7")) menuAD_Click();
+    else if (key == QLatin1String("k8")) menuGlossary_Click();
+    else if (key == QLatin1String("k9") || key == QLatin1String("k10")) sendKeys(QStringLiteral("~({F6})"));
+    else if (key == QLatin1String("k11")) sendKeys(QStringLiteral("~({F4})"));
+}
+
+void MainCommands::sendKeys(const QString &script)
+{
+    try {
+        clsSendKeys sender;
+        sender.SendKeys(script, false);
+    } catch (const SendKeysError &e) {
+        QMessageBox::warning(m_main, QStringLiteral("Silvaria"), e.description());
+    }
+}
+
+void MainCommands::menuBN_Click() { LoadBotanicList(QString(), ListAll); }
+
+void MainCommands::menuCN_Click() { LoadCommonList(QString(), ListAll); }
+
+void MainCommands::menuSearch_Click()
+{
+    m_main->ShowSingle(QStringLiteral("frmSearch"), [] { return new PlaceholderWindow(QStringLiteral("frmSearch"), QStringLiteral("Search")); });
+}
+
+void MainCommands::menuISR_Click()
+{
+    m_main->ShowChild(new PlaceholderWindow(QStringLiteral("frmImage"), QStringLiteral("Species Image")));
+}
+
+void MainCommands::menuTM_Click()
+{
+    m_main->ShowChild(new PlaceholderWindow(QStringLiteral("frmMap"), QStringLiteral("Arboplot")));
+}
+
+void MainCommands::menuTMC_Click()
+{
+    m_main->ShowSingle(QStringLiteral("frmCompare"), [] { return new PlaceholderWindow(QStringLiteral("frmCompare"), QStringLiteral("Arboplot Comparison")); });
+}
+
+void MainCommands::menuAD_Click()
+{
+    m_main->ShowSingle(QStringLiteral("frmHelp"), [] { return new PlaceholderWindow(QStringLiteral("frmHelp"), QStringLiteral("Manual")); });
+}
+
+void MainCommands::menuGlossary_Click()
+{
+    m_main->ShowSingle(QStringLiteral("frmGlossary"), [] { return new PlaceholderWindow(QStringLiteral("frmGlossary"), QStringLiteral("Glossary")); });
+}
+
+void MainCommands::menuAbout_Click()
+{
+    m_main->ShowSingle(QStringLiteral("frmAbout"), [] { return new PlaceholderWindow(QStringLiteral("frmAbout"), QStringLiteral("About")); });
+}

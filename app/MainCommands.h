@@ -1,0 +1,43 @@
+#pragma once
+#include <QObject>
+#include <QString>
+
+class QAction;
+class QMenu;
+class QToolBar;
+class frmMain;
+
+// The menu bar and toolbar of the main window and what each command does.
+// Windows that exist once are loaded on first use and shown again later;
+// photo and map windows are created anew on every use.
+class MainCommands : public QObject {
+    Q_OBJECT
+public:
+    explicit MainCommands(frmMain *main);
+
+    // Runs the action of a toolbar button by its key ("k1" ... "k11"); any other
+    // key does nothing.
+    void tbrMain_ButtonClick(const QString &key);
+    QAction *button(const QString &key) const;
+
+    QMenu *menuFile, *menuView, *menuHelp;
+    QAction *menuExit, *menuBN, *menuCN, *menuSearch, *menuISR, *menuTM, *menuTMC, *menuAD, *menuGlossary, *menuAbout;
+    QToolBar *tbrMain;
+
+    void menuBN_Click();
+    void menuCN_Click();
+    void menuSearch_Click();
+    void menuISR_Click();
+    void menuTM_Click();
+    void menuTMC_Click();
+    void menuAD_Click();
+    void menuGlossary_Click();
+    void menuAbout_Click();
+
+private:
+    void buildMenus();
+    void buildToolbar();
+    void sendKeys(const QString &script);
+
+    frmMain *m_main;
+};
