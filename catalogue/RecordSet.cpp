@@ -175,6 +175,18 @@ QVariant RecordSet::value(const QString &name) const
     return value(index);
 }
 
+QString RecordSet::text(int index) const
+{
+    const QVariant v = value(index);
+    return v.isNull() ? QString() : v.toString();
+}
+
+bool RecordSet::isYes(int index) const
+{
+    const QVariant v = value(index);
+    return !v.isNull() && v.toDouble() != 0.0;
+}
+
 QString RecordSet::text(const QString &name) const
 {
     const QVariant v = value(name);

@@ -32,17 +32,20 @@ public:
     int fieldCount() const { return int(m_names.size()); }
     QString fieldName(int index) const { return m_names.at(index); }
     bool hasField(const QString &name) const { return indexOf(name) >= 0; }
+    // The position of a field (case-insensitive name), or -1; for reading many rows by position.
+    int indexOf(const QString &name) const;
 
     // Fields by name (case-insensitive, as the engine names its columns).
     QVariant value(const QString &name) const;   // throws CatalogueError for an unknown name
     QVariant value(int index) const;
+    QString text(int index) const;               // Null reads as ""
+    bool isYes(int index) const;
     bool isNull(const QString &name) const { return value(name).isNull(); }
     QString text(const QString &name) const;      // Null reads as ""
     double number(const QString &name) const;     // Null reads as 0
     bool isYes(const QString &name) const;        // true for a non-zero number
 
 private:
-    int indexOf(const QString &name) const;
     QVariant columnValue(int index) const;
     void step();
 

@@ -11,6 +11,7 @@ struct SpeciesListRow {
     QString extra;    // column 5: genus, functional uses or genus
     QString language; // column 6: common-name lists only
 };
+Q_DECLARE_TYPEINFO(SpeciesListRow, Q_RELOCATABLE_TYPE);
 
 // Headers of columns 3 to 6 (an empty text leaves a header as it was), widths
 // of all six columns in twips, and the rows in statement order.
