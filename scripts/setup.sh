@@ -10,6 +10,7 @@ PACKAGES=(
   qt6-base-dev libqt6sql6-sqlite
   libsqlite3-dev libshp-dev mdbtools mdbtools-dev libglib2.0-dev
   googletest libgtest-dev libbenchmark-dev
+  libgdal-dev
   xvfb xauth fonts-dejavu-core fonts-liberation
 )
 
