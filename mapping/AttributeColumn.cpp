@@ -18,32 +18,38 @@ std::string_view trimmed(std::string_view text)
     return text;
 }
 
-// What a quick look at a number text tells: a plain whole number, or how
-// many significant digits a decimal has (a float keeps any 6 exactly).
+// What a quick look at a number text tells: a plain whole number, or a
+// decimal as mantissa and count of fraction digits, and how many
+// significant digits it has (a float keeps any 6 exactly).
 struct NumberShape {
     bool whole = false;        // sign and at most 9 digits
     long long wholeValue = 0;
-    int significantDigits = 0; // of a decimal; 99 when it has an exponent
+    bool plainDecimal = false; // sign, digits, point, digits; mantissa below 10^18
+    bool negative = false;
+    long long mantissa = 0;
+    int fractionDigits = 0;
+    int significantDigits = 0; // 99 when the text has an exponent or stray characters
 };
 
 NumberShape inspect(std::string_view t)
 {
     NumberShape shape;
     std::size_t i = 0;
-    bool negative = false;
     if (i < t.size() && (t[i] == '-' || t[i] == '+'))
-        negative = t[i++] == '-';
+        shape.negative = t[i++] == '-';
     long long value = 0;
-    int digits = 0, significant = 0;
+    int digits = 0, significant = 0, fraction = 0;
     bool point = false, other = false;
     for (; i < t.size(); ++i) {
         const char c = t[i];
         if (c >= '0' && c <= '9') {
-            if (!point && digits < 18)
+            if (significant < 18)
                 value = value * 10 + (c - '0');
             ++digits;
             if (significant > 0 || c != '0')
                 ++significant;
+            if (point)
+                ++fraction;
         } else if (c == '.' && !point) {
             point = true;
         } else {
@@ -53,10 +59,38 @@ NumberShape inspect(std::string_view t)
     }
     if (!point && !other && digits > 0 && digits <= 9) {
         shape.whole = true;
-        shape.wholeValue = negative ? -value : value;
+        shape.wholeValue = shape.negative ? -value : value;
     }
+    shape.plainDecimal = !other && digits > 0 && significant <= 18;
+    shape.mantissa = value;
+    shape.fractionDigits = fraction;
     shape.significantDigits = other ? 99 : significant;
     return shape;
+}
+
+// Decimal to binary without a general parser when the division is exact
+// enough to be correctly rounded: a mantissa exactly representable divided by
+// a power of ten exactly representable gives, in one IEEE division, the same
+// nearest value as from_chars.
+bool fastFloat(const NumberShape &shape, float &out)
+{
+    static const float powers[] = {1e0f, 1e1f, 1e2f, 1e3f, 1e4f, 1e5f, 1e6f, 1e7f, 1e8f, 1e9f, 1e10f};
+    if (!shape.plainDecimal || shape.mantissa >= (1LL << 24) || shape.fractionDigits > 10)
+        return false;
+    const float f = float(shape.mantissa) / powers[shape.fractionDigits];
+    out = shape.negative ? -f : f;
+    return true;
+}
+
+bool fastDouble(const NumberShape &shape, double &out)
+{
+    static const double powers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                    1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    if (!shape.plainDecimal || shape.mantissa >= (1LL << 53) || shape.fractionDigits > 22)
+        return false;
+    const double d = double(shape.mantissa) / powers[shape.fractionDigits];
+    out = shape.negative ? -d : d;
+    return true;
 }
 
 constexpr double FloatExactLimit = 16777216.0; // every whole number up to 2^24 is a float
@@ -234,6 +268,7 @@ AttributeColumnBuilder::AttributeColumnBuilder(const QString &name, char dbfType
 
 void AttributeColumnBuilder::reserve(std::uint32_t rows)
 {
+    m_expectedRows = rows;
     switch (m_column.m_storage) {
     case ColumnStorage::Int16:
         m_column.m_int16.reserve(rows);
@@ -311,7 +346,7 @@ void AttributeColumnBuilder::appendNumber(std::string_view text)
         }
     }
     double d = 0;
-    if (t.empty() || !NumberText::parseDouble(t, d)) {
+    if (t.empty() || !(fastDouble(shape, d) || NumberText::parseDouble(t, d))) {
         // A blank (or '*'-filled) number: NaN, which integers cannot hold.
         if (c.m_storage == ColumnStorage::Int16 || c.m_storage == ColumnStorage::Int32)
             widenTo(ColumnStorage::Float32);
@@ -333,7 +368,7 @@ void AttributeColumnBuilder::appendNumber(std::string_view text)
     }
     if (c.m_storage != ColumnStorage::Float64) {
         float f = 0;
-        bool floatKeepsIt = NumberText::parseFloat(t, f);
+        bool floatKeepsIt = fastFloat(shape, f) || NumberText::parseFloat(t, f);
         if (floatKeepsIt && shape.significantDigits > 6) {
             double back = 0;
             floatKeepsIt = NumberText::parseDouble(NumberText::shortest(f).toStdString(), back) && back == d;
@@ -372,7 +407,8 @@ void AttributeColumnBuilder::widenTo(ColumnStorage target)
     c.m_int16 = {};
     c.m_int32 = {};
     c.m_float = {};
-    const std::size_t capacity = std::max<std::size_t>(values.size() * 2, 16);
+    // Room for every row still to come, so a widened column never regrows.
+    const std::size_t capacity = std::max<std::size_t>({values.size() * 2, m_expectedRows, 16});
     switch (target) {
     case ColumnStorage::Int32:
         c.m_int32.reserve(capacity);

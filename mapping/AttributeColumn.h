@@ -87,6 +87,7 @@ private:
     void widenTo(ColumnStorage storage);
 
     AttributeColumn m_column;
+    std::uint32_t m_expectedRows = 0;
     bool m_numeric = false;
     bool m_logical = false;
     bool m_date = false;

@@ -8,7 +8,9 @@
 
 #include <shapefil.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <map>
 #include <mutex>
 
@@ -22,10 +24,130 @@ void captureError(const char *message)
     lastShapelibError = message ? message : "";
 }
 
+// shapelib reads through these hooks from a memory map of the whole file:
+// the default stdio hooks seek and read once per record, which costs a
+// system call or two for every point of a large grid.
+struct MappedFile {
+    QFile file;
+    const uchar *data = nullptr;
+    qint64 size = 0;
+    qint64 position = 0;
+};
+
+SAFile mappedOpen(const char *name, const char *access)
+{
+    if (std::strpbrk(access, "wa+"))
+        return nullptr; // layers are read, never written
+    auto *mapped = new MappedFile;
+    mapped->file.setFileName(QFile::decodeName(name));
+    if (!mapped->file.open(QIODevice::ReadOnly)) {
+        delete mapped;
+        return nullptr;
+    }
+    mapped->size = mapped->file.size();
+    if (mapped->size > 0) {
+        mapped->data = mapped->file.map(0, mapped->size);
+        if (!mapped->data) {
+            delete mapped;
+            return nullptr;
+        }
+    }
+    return reinterpret_cast<SAFile>(mapped);
+}
+
+SAOffset mappedRead(void *buffer, SAOffset size, SAOffset count, SAFile handle)
+{
+    auto *mapped = reinterpret_cast<MappedFile *>(handle);
+    if (size == 0 || mapped->position >= mapped->size)
+        return 0;
+    const SAOffset available = SAOffset(mapped->size - mapped->position);
+    const SAOffset items = std::min<SAOffset>(count, available / size);
+    std::memcpy(buffer, mapped->data + mapped->position, items * size);
+    mapped->position += qint64(items * size);
+    return items;
+}
+
+SAOffset mappedWrite(void *, SAOffset, SAOffset, SAFile)
+{
+    return 0;
+}
+
+SAOffset mappedSeek(SAFile handle, SAOffset offset, int whence)
+{
+    auto *mapped = reinterpret_cast<MappedFile *>(handle);
+    qint64 base = 0;
+    if (whence == SEEK_CUR)
+        base = mapped->position;
+    else if (whence == SEEK_END)
+        base = mapped->size;
+    const qint64 target = base + qint64(offset);
+    if (target < 0)
+        return SAOffset(-1);
+    mapped->position = target;
+    return 0;
+}
+
+SAOffset mappedTell(SAFile handle)
+{
+    return SAOffset(reinterpret_cast<MappedFile *>(handle)->position);
+}
+
+int mappedFlush(SAFile)
+{
+    return 0;
+}
+
+int mappedClose(SAFile handle)
+{
+    delete reinterpret_cast<MappedFile *>(handle);
+    return 0;
+}
+
+int noRemove(const char *)
+{
+    return -1;
+}
+
+// A whole file mapped into memory, for the loops over records.
+struct MappedView {
+    QFile file;
+    const uchar *data = nullptr;
+    qint64 size = 0;
+
+    explicit MappedView(const QString &path) : file(path)
+    {
+        if (!file.open(QIODevice::ReadOnly))
+            throw MapError(QStringLiteral("%1: %2").arg(path, file.errorString()));
+        size = file.size();
+        if (size > 0 && !(data = file.map(0, size)))
+            throw MapError(QStringLiteral("%1: %2").arg(path, file.errorString()));
+    }
+};
+
+double littleEndianDouble(const uchar *p)
+{
+    double value;
+    std::memcpy(&value, p, sizeof value); // shapefiles store doubles little-endian, as x86 and ARM do
+    return value;
+}
+
+qint32 littleEndianInt(const uchar *p)
+{
+    return qint32(quint32(p[0]) | quint32(p[1]) << 8 | quint32(p[2]) << 16 | quint32(p[3]) << 24);
+}
+
 SAHooks capturingHooks()
 {
     SAHooks hooks;
     SASetupDefaultHooks(&hooks);
+    hooks.FOpen = mappedOpen;
+    hooks.FRead = mappedRead;
+    hooks.FWrite = mappedWrite;
+    hooks.FSeek = mappedSeek;
+    hooks.FTell = mappedTell;
+    hooks.FFlush = mappedFlush;
+    hooks.FClose = mappedClose;
+    hooks.Remove = noRemove;
     hooks.Error = captureError;
     return hooks;
 }
@@ -126,6 +248,7 @@ public:
 
 private:
     static void readGeometry(ShapeLayer &layer, SHPInfo *shp, const QString &path);
+    static void readPoints(ShapeLayer &layer, SHPInfo *shp, const QString &path);
     static void readAttributes(ShapeLayer &layer, DBFInfo *dbf, const QString &dbfPath);
 };
 
@@ -176,12 +299,9 @@ void ShapefileReader::readGeometry(ShapeLayer &layer, SHPInfo *shp, const QStrin
     layer.m_shapeType = shapeTypeCode(fileType);
     layer.m_pointArrays = isSimplePoint(fileType);
     const std::uint32_t count = layer.m_featureCount;
-    if (layer.m_pointArrays) {
-        layer.m_x.resize(count);
-        layer.m_y.resize(count);
-    } else {
-        layer.m_featurePart.reserve(std::size_t(count) + 1);
-    }
+    if (layer.m_pointArrays)
+        return readPoints(layer, shp, path);
+    layer.m_featurePart.reserve(std::size_t(count) + 1);
     // Fast mode reuses one object for every record instead of allocating one each.
     SHPSetFastModeReadObject(shp, 1);
     for (std::uint32_t i = 0; i < count; ++i) {
@@ -204,14 +324,6 @@ void ShapefileReader::readGeometry(ShapeLayer &layer, SHPInfo *shp, const QStrin
                                .arg(type)
                                .arg(fileType));
         const int vertexCount = type == SHPT_NULL ? 0 : std::max(object->nVertices, 0);
-        if (layer.m_pointArrays) {
-            const bool empty = vertexCount == 0;
-            layer.m_x[i] = empty ? std::nan("") : object->padfX[0];
-            layer.m_y[i] = empty ? std::nan("") : object->padfY[0];
-            if (!empty)
-                layer.m_extent.include(MapPoint{layer.m_x[i], layer.m_y[i]});
-            continue;
-        }
         // Lines, polygons and multipoints: one part per ring or line (a
         // multipoint is one part holding all its points).
         const int partCount = (layer.m_shapeType == ShapeTypePoint || vertexCount == 0)
@@ -239,16 +351,45 @@ void ShapefileReader::readGeometry(ShapeLayer &layer, SHPInfo *shp, const QStrin
         }
         layer.m_featurePart.push_back(std::uint32_t(layer.m_partBox.size()));
     }
-    if (layer.m_pointArrays) {
-        for (std::uint32_t i = 0; i < count; ++i)
-            if (!std::isfinite(layer.m_x[i]) || !std::isfinite(layer.m_y[i])) {
-                layer.m_x[i] = std::nan("");
-                layer.m_y[i] = std::nan("");
-            }
-    }
     layer.m_vertices.shrink_to_fit();
     layer.m_partStart.shrink_to_fit();
     layer.m_partBox.shrink_to_fit();
+}
+
+// Point records are read straight from the mapped file, at the offsets
+// shapelib took from the .shx: a grid has millions of them.
+void ShapefileReader::readPoints(ShapeLayer &layer, SHPInfo *shp, const QString &path)
+{
+    const std::uint32_t count = layer.m_featureCount;
+    layer.m_x.resize(count);
+    layer.m_y.resize(count);
+    const MappedView view(path);
+    for (std::uint32_t i = 0; i < count; ++i) {
+        const qint64 offset = shp->panRecOffset[i];
+        const qint64 size = shp->panRecSize[i];
+        if (offset < 100 || size < 4 || offset + 8 + size > view.size)
+            throw MapError(QStringLiteral("%1: shape %2 lies outside the file (the file is truncated or its index "
+                                          "is corrupt)")
+                               .arg(path)
+                               .arg(i));
+        const uchar *content = view.data + offset + 8;
+        const int type = littleEndianInt(content);
+        double x = std::nan(""), y = std::nan("");
+        if (type != SHPT_NULL) {
+            if (!isSimplePoint(type))
+                throw MapError(QStringLiteral("%1: shape %2 has type %3 in a point file").arg(path).arg(i).arg(type));
+            if (size < 20)
+                throw MapError(QStringLiteral("%1: shape %2 is shorter than a point").arg(path).arg(i));
+            x = littleEndianDouble(content + 4);
+            y = littleEndianDouble(content + 12);
+            if (!std::isfinite(x) || !std::isfinite(y))
+                x = y = std::nan(""); // a "no data" point draws nothing and is never found
+            else
+                layer.m_extent.include(MapPoint{x, y});
+        }
+        layer.m_x[i] = x;
+        layer.m_y[i] = y;
+    }
 }
 
 void ShapefileReader::readAttributes(ShapeLayer &layer, DBFInfo *dbf, const QString &dbfPath)
@@ -273,16 +414,37 @@ void ShapefileReader::readAttributes(ShapeLayer &layer, DBFInfo *dbf, const QStr
         builders.back().reserve(layer.m_featureCount);
         spans.emplace_back(offset, width);
     }
-    for (std::uint32_t i = 0; i < layer.m_featureCount; ++i) {
-        lastShapelibError.clear();
-        const char *record = DBFReadTuple(dbf, int(i));
-        if (!record)
-            throw MapError(QStringLiteral("%1: record %2 cannot be read: %3")
-                               .arg(dbfPath)
-                               .arg(i)
-                               .arg(reason(QStringLiteral("the file is truncated"))));
-        for (std::size_t f = 0; f < builders.size(); ++f)
-            builders[f].append(std::string_view(record + spans[f].first, std::size_t(spans[f].second)));
+    // The records, read in blocks after the header that shapelib checked;
+    // each builder runs a tight loop over its field while the block is in
+    // the cache.
+    QFile file(dbfPath);
+    if (!file.open(QIODevice::ReadOnly))
+        throw MapError(QStringLiteral("%1: %2").arg(dbfPath, file.errorString()));
+    const qint64 header = dbf->nHeaderLength;
+    const qint64 length = dbf->nRecordLength;
+    const qint64 needed = header + qint64(layer.m_featureCount) * length;
+    if (length <= 0 || needed > file.size()) {
+        const qint64 whole = length > 0 ? std::max<qint64>(0, (file.size() - header) / length) : 0;
+        throw MapError(QStringLiteral("%1: the file is truncated: it holds %2 of its %3 records")
+                           .arg(dbfPath)
+                           .arg(whole)
+                           .arg(layer.m_featureCount));
+    }
+    constexpr std::uint32_t BlockRecords = 4096;
+    std::vector<char> block(std::size_t(length) * BlockRecords);
+    file.seek(header);
+    for (std::uint32_t first = 0; first < layer.m_featureCount; first += BlockRecords) {
+        const std::uint32_t end = std::min(layer.m_featureCount, first + BlockRecords);
+        const qint64 bytes = qint64(end - first) * length;
+        if (file.read(block.data(), bytes) != bytes)
+            throw MapError(QStringLiteral("%1: %2").arg(dbfPath, file.errorString()));
+        for (std::size_t f = 0; f < builders.size(); ++f) {
+            AttributeColumnBuilder &builder = builders[f];
+            const char *at = block.data() + spans[f].first;
+            const std::size_t width = std::size_t(spans[f].second);
+            for (std::uint32_t i = first; i < end; ++i, at += length)
+                builder.append(std::string_view(at, width));
+        }
     }
     std::vector<AttributeColumn> columns;
     columns.reserve(builders.size());

@@ -6,7 +6,10 @@
 #include "mapping/ShapeLayer.h"
 #include "tests/mapping/FixtureShapefile.h"
 
+#include <QRandomGenerator>
 #include <QTemporaryDir>
+
+#include <cmath>
 
 #include <gtest/gtest.h>
 
@@ -235,6 +238,53 @@ TEST(AttributeStorage, ColumnWidensWhenALaterValueNeedsIt)
     for (std::uint32_t row = 0; row < column.size(); ++row)
         texts.push_back(column.valueText(row).toStdString());
     EXPECT_EQ(texts, (std::vector<std::string>{"1", "2", "70000", "2.5", "1234567.891", ""}));
+}
+
+} // namespace
+
+namespace {
+
+TEST(AttributeStorage, StoredDecimalsEqualTheParserOfBounds)
+{
+    // The column reads short decimals without the general parser; every value
+    // must still equal what a filter bound written the same way parses to.
+    QRandomGenerator random(11);
+    std::vector<std::string> texts;
+    for (int i = 0; i < 20000; ++i) {
+        const int decimals = int(random.bounded(4));
+        const double value = (random.bounded(2000000.0) - 1000000.0) / std::pow(10.0, random.bounded(6));
+        texts.push_back(QString::number(value, 'f', decimals).toStdString());
+    }
+    for (const char *edge : {"0.1", "-0.0", "16777216", "16777217.5", "8388607.5", "0.0000001", "1e5", "12345.678"})
+        texts.emplace_back(edge);
+    AttributeColumnBuilder floats("F", 'N', 19, 4, true);
+    for (const std::string &text : texts)
+        floats.append(text);
+    const AttributeColumn column = floats.finish();
+    for (std::uint32_t row = 0; row < column.size(); ++row) {
+        if (column.storage() == ColumnStorage::Float32) {
+            float expected = 0;
+            ASSERT_TRUE(NumberText::parseFloat(texts[row], expected));
+            ASSERT_EQ(column.floats()[row], expected) << texts[row];
+        } else {
+            double expected = 0;
+            ASSERT_TRUE(NumberText::parseDouble(texts[row], expected));
+            ASSERT_EQ(column.doubles()[row], expected) << texts[row];
+        }
+    }
+    AttributeColumnBuilder shortOnes("S", 'N', 8, 1, true);
+    std::vector<std::string> shortTexts;
+    for (int i = 0; i < 20000; ++i) {
+        shortTexts.push_back(QString::number((int(random.bounded(200000)) - 100000) / 10.0, 'f', 1).toStdString());
+        shortOnes.append(shortTexts.back());
+    }
+    const AttributeColumn shortColumn = shortOnes.finish();
+    ASSERT_EQ(shortColumn.storage(), ColumnStorage::Float32);
+    for (std::uint32_t row = 0; row < shortColumn.size(); ++row) {
+        float expected = 0;
+        NumberText::parseFloat(shortTexts[row], expected);
+        ASSERT_EQ(shortColumn.floats()[row], expected) << shortTexts[row];
+    }
 }
 
 } // namespace
