@@ -3,6 +3,7 @@
 #include "mapping/CompiledFilter.h"
 #include "mapping/MapError.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numeric>
 
@@ -54,9 +55,34 @@ MapRecordSet MapLayer::searchShape(const MapPoint &point, int searchMethod, cons
 
 MapRecordSet MapLayer::searchByDistance(const MapPoint &point, double distance, const QString &filter) const
 {
-    std::vector<std::uint32_t> ids;
     if (!(distance >= 0) || !std::isfinite(point.x) || !std::isfinite(point.y))
         return MapRecordSet(m_data, {});
+    if (m_data->hasPointArrays() && filter.trimmed().isEmpty()) {
+        // The nearest point now, the others within reach when asked for.
+        const double *xs = m_data->xs().data();
+        const double *ys = m_data->ys().data();
+        std::uint32_t nearest = 0;
+        const bool found = m_data->index().nearest(point, distance, [&](std::uint32_t id) {
+            const double dx = xs[id] - point.x, dy = ys[id] - point.y;
+            return dx * dx + dy * dy;
+        }, nearest);
+        if (!found)
+            return MapRecordSet(m_data, {});
+        auto data = m_data;
+        return MapRecordSet(m_data, {nearest}, [data, point, distance, nearest] {
+            std::vector<std::uint32_t> all = MapLayer(data).withinDistance(point, distance);
+            const auto at = std::find(all.begin(), all.end(), nearest);
+            if (at != all.end())
+                std::rotate(all.begin(), at, at + 1);
+            return all;
+        });
+    }
+    return MapRecordSet(m_data, filtered(withinDistance(point, distance), filter));
+}
+
+std::vector<std::uint32_t> MapLayer::withinDistance(const MapPoint &point, double distance) const
+{
+    std::vector<std::uint32_t> ids;
     const MapExtent box(point.x - distance, point.y - distance, point.x + distance, point.y + distance);
     double nearest = std::numeric_limits<double>::infinity();
     std::size_t nearestAt = 0;
@@ -86,7 +112,7 @@ MapRecordSet MapLayer::searchByDistance(const MapPoint &point, double distance, 
     }
     if (!ids.empty())
         std::swap(ids.front(), ids[nearestAt]);
-    return MapRecordSet(m_data, filtered(std::move(ids), filter));
+    return ids;
 }
 
 MapRecordSet MapLayer::searchAtPoint(const MapPoint &point, double distance) const

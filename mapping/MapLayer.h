@@ -43,12 +43,16 @@ public:
     MapRecordSet searchShape(const MapPoint &point, int searchMethod, const QString &filter = QString()) const;
     // Features within `distance` map units of the point, the nearest first
     // (ties by file order), the others in the order of the spatial index.
+    // On a point layer without a filter only the nearest is found at once;
+    // the others when the caller moves on or counts them.
     MapRecordSet searchByDistance(const MapPoint &point, double distance, const QString &filter = QString()) const;
     // What identify uses: containment for a polygon layer, distance otherwise.
     MapRecordSet searchAtPoint(const MapPoint &point, double distance) const;
 
 private:
     std::vector<std::uint32_t> filtered(std::vector<std::uint32_t> ids, const QString &filter) const;
+    // Every feature within reach, the nearest first.
+    std::vector<std::uint32_t> withinDistance(const MapPoint &point, double distance) const;
 
     std::shared_ptr<const ShapeLayer> m_data;
     bool m_visible = true;

@@ -8,6 +8,40 @@ MapRecordSet::MapRecordSet(std::shared_ptr<const ShapeLayer> layer, std::vector<
 {
 }
 
+MapRecordSet::MapRecordSet(std::shared_ptr<const ShapeLayer> layer, std::vector<std::uint32_t> first,
+                           std::function<std::vector<std::uint32_t>()> complete)
+    : m_layer(std::move(layer)), m_features(std::move(first)), m_complete(std::move(complete))
+{
+}
+
+void MapRecordSet::complete() const
+{
+    if (!m_complete)
+        return;
+    auto fill = std::move(m_complete);
+    m_complete = nullptr;
+    m_features = fill();
+}
+
+bool MapRecordSet::isEOF() const
+{
+    if (m_position >= m_features.size())
+        complete();
+    return m_position >= m_features.size();
+}
+
+std::size_t MapRecordSet::count() const
+{
+    complete();
+    return m_features.size();
+}
+
+const std::vector<std::uint32_t> &MapRecordSet::featureIds() const
+{
+    complete();
+    return m_features;
+}
+
 void MapRecordSet::requireRecord() const
 {
     if (isEOF() || !m_layer)
@@ -16,7 +50,7 @@ void MapRecordSet::requireRecord() const
 
 std::uint32_t MapRecordSet::featureId() const
 {
-    requireRecord();
+    requireRecord(); // completes the set when the cursor has moved past the known records
     return m_features[m_position];
 }
 

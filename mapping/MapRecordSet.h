@@ -6,6 +6,7 @@
 #include <QVariant>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -30,12 +31,17 @@ class MapRecordSet {
 public:
     MapRecordSet() = default;
     MapRecordSet(std::shared_ptr<const ShapeLayer> layer, std::vector<std::uint32_t> features);
+    // A set whose first records are known and whose whole list (starting
+    // with those) is found only when a caller moves past them or asks for
+    // all of it: identify reads one record of thousands within reach.
+    MapRecordSet(std::shared_ptr<const ShapeLayer> layer, std::vector<std::uint32_t> first,
+                 std::function<std::vector<std::uint32_t>()> complete);
 
     // True at once when nothing matched, and after moving past the last record.
-    bool isEOF() const { return m_position >= m_features.size(); }
+    bool isEOF() const;
     void moveNext() { ++m_position; }
     void moveFirst() { m_position = 0; }
-    std::size_t count() const { return m_features.size(); }
+    std::size_t count() const;
 
     // The current record's fields in table order, then "Shape" and "FeatureId".
     // Throws MapError at the end of the set.
@@ -48,13 +54,15 @@ public:
     MapShape shape() const;
     std::uint32_t featureId() const;
 
-    const std::vector<std::uint32_t> &featureIds() const { return m_features; }
+    const std::vector<std::uint32_t> &featureIds() const;
     const std::shared_ptr<const ShapeLayer> &layer() const { return m_layer; }
 
 private:
     void requireRecord() const;
+    void complete() const;
     std::shared_ptr<const ShapeLayer> m_layer;
-    std::vector<std::uint32_t> m_features;
+    mutable std::vector<std::uint32_t> m_features;
+    mutable std::function<std::vector<std::uint32_t>()> m_complete;
     std::size_t m_position = 0;
 };
 

@@ -97,8 +97,9 @@ TEST_F(SpatialSearch, DistanceSearchFindsExactlyThePointsInReachNearestFirst)
     }
     PointFixture(points, {{"POINTID", 'N', 8, 0}}, rows).write(dir.filePath("random.shp"));
     auto layer = MapLayer::fromFile(dir.filePath("random.shp"));
-    for (int q = 0; q < 50; ++q) {
-        const MapPoint at{88 + random.bounded(54.0), -12 + random.bounded(44.0)};
+    for (int q = 0; q < 200; ++q) {
+        // Some queries lie outside the points' extent.
+        const MapPoint at{85 + random.bounded(60.0), -15 + random.bounded(50.0)};
         const double reach = random.bounded(3.0);
         std::vector<std::uint32_t> expected;
         std::uint32_t nearest = 0;
@@ -112,7 +113,12 @@ TEST_F(SpatialSearch, DistanceSearchFindsExactlyThePointsInReachNearestFirst)
                 nearest = i;
             }
         }
-        std::vector<std::uint32_t> found = layer->searchByDistance(at, reach).featureIds();
+        MapRecordSet records = layer->searchByDistance(at, reach);
+        std::vector<std::uint32_t> walked;
+        for (; !records.isEOF(); records.moveNext())
+            walked.push_back(records.featureId());
+        EXPECT_EQ(walked, records.featureIds()) << "moving through the set visits every record once";
+        std::vector<std::uint32_t> found = records.featureIds();
         if (!expected.empty()) {
             ASSERT_FALSE(found.empty());
             EXPECT_EQ(found.front(), nearest) << "query " << q;
