@@ -1,0 +1,244 @@
+// Drawing a map into an image: layer order and notifications, colours of
+// layers, markers and record sets, and the bitmap export with its failures.
+#include "mapping/MapError.h"
+#include "mapping/MapExport.h"
+#include "mapping/MapRenderer.h"
+#include "tests/mapping/FixtureShapefile.h"
+#include "tests/mapping/QtPrinters.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <shapefil.h>
+#include <sys/resource.h>
+#include <csignal>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QColor Sea(198, 224, 242);
+
+class Rendering : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    MapLayers layers;
+    std::shared_ptr<MapLayer> grid, land, roads;
+
+    void SetUp() override
+    {
+        // A 10 x 10 grid of points at 0.5, 1.5, ... with ALT = 100 * column.
+        std::vector<MapPoint> points;
+        std::vector<std::vector<std::optional<std::string>>> rows;
+        for (int r = 0; r < 10; ++r)
+            for (int c = 0; c < 10; ++c) {
+                points.push_back({c + 0.5, r + 0.5});
+                rows.push_back({std::to_string(r * 10 + c + 1), std::to_string(100 * c)});
+            }
+        PointFixture(points, {{"POINTID", 'N', 6, 0}, {"ALT", 'N', 5, 0}}, rows).write(dir.filePath("grid.shp"));
+        FixtureShapefile polygon;
+        polygon.shpType = SHPT_POLYGON;
+        polygon.shapes = {{{{2, 2}, {2, 8}, {8, 8}, {8, 2}, {2, 2}}}};
+        polygon.fields = {{"NAME", 'C', 10, 0}};
+        polygon.rows = {{"land"}};
+        polygon.write(dir.filePath("land.shp"));
+        FixtureShapefile line;
+        line.shpType = SHPT_ARC;
+        line.shapes = {{{{0, 9.45}, {10, 9.45}}}}; // along pixel row 5
+        line.fields = {{"ID", 'N', 3, 0}};
+        line.rows = {{"1"}};
+        line.write(dir.filePath("roads.shp"));
+
+        grid = MapLayer::fromFile(dir.filePath("grid.shp"));
+        land = MapLayer::fromFile(dir.filePath("land.shp"));
+        roads = MapLayer::fromFile(dir.filePath("roads.shp"));
+        grid->setVisible(false);
+        land->setColor(Qt::white);
+        roads->setColor(Qt::black);
+        layers.add(grid); // index 2
+        layers.add(land); // index 1
+        layers.add(roads); // index 0
+    }
+
+    // 100 x 100 pixels over the 0..10 square: 10 pixels per map unit.
+    MapViewport viewport() const { return MapViewport(MapExtent(0, 0, 10, 10), QSize(100, 100)); }
+    static QColor at(const QImage &image, int x, int y) { return image.pixelColor(x, y); }
+};
+
+TEST_F(Rendering, NotifiesAfterEachVisibleLayerBottomUp)
+{
+    std::vector<int> order;
+    MapRenderer::render(layers, viewport(), Sea, [&](int index, MapPainter &) { order.push_back(index); });
+    EXPECT_EQ(order, (std::vector<int>{1, 0}));
+    grid->setVisible(true);
+    order.clear();
+    MapRenderer::render(layers, viewport(), Sea, [&](int index, MapPainter &) { order.push_back(index); });
+    EXPECT_EQ(order, (std::vector<int>{2, 1, 0}));
+}
+
+TEST_F(Rendering, LayersInTheirColoursOverTheBackground)
+{
+    const QImage image = MapRenderer::render(layers, viewport(), Sea);
+    EXPECT_EQ(at(image, 5, 50), Sea) << "outside the polygon";
+    EXPECT_EQ(at(image, 50, 50), QColor(Qt::white)) << "inside the polygon";
+    EXPECT_EQ(at(image, 50, 5), QColor(Qt::black)) << "on the line";
+    EXPECT_EQ(at(image, 55, 45), QColor(Qt::white)) << "the invisible grid draws nothing";
+}
+
+TEST_F(Rendering, RecordSetDrawnInTheTopLayerHandlerLiesOnTop)
+{
+    MapSymbol red;
+    red.color = red.outlineColor = QColor(255, 0, 0);
+    const MapRecordSet found = grid->SearchExpression("ALT >= 500 AND ALT <= 500");
+    ASSERT_EQ(found.count(), 10u);
+    const QImage image = MapRenderer::render(layers, viewport(), Sea, [&](int index, MapPainter &painter) {
+        if (index == 0)
+            painter.drawRecordSet(found, red);
+    });
+    // Column 5 lies at x = 5.5, pixel 55; row r at y = r + 0.5, pixel 95 - 10r.
+    for (int r = 0; r < 9; ++r)
+        EXPECT_EQ(at(image, 55, 95 - 10 * r), QColor(255, 0, 0)) << "row " << r;
+    EXPECT_EQ(at(image, 55, 5), QColor(255, 0, 0)) << "drawn after the top layer, over the line";
+    EXPECT_EQ(at(image, 54, 45), QColor(Qt::white)) << "beside a point";
+    EXPECT_EQ(at(image, 45, 45), QColor(Qt::white)) << "column 4 is not in the set";
+}
+
+TEST_F(Rendering, PointsDrawnBeforeAnUpperLayerAreCovered)
+{
+    MapSymbol blue;
+    blue.color = blue.outlineColor = QColor(0, 0, 255);
+    const MapRecordSet all = grid->records();
+    const QImage image = MapRenderer::render(layers, viewport(), Sea, [&](int index, MapPainter &painter) {
+        if (index == 1)
+            painter.drawRecordSet(all, blue); // after the polygon, before the line
+    });
+    EXPECT_EQ(at(image, 55, 45), QColor(0, 0, 255));
+    EXPECT_EQ(at(image, 55, 5), QColor(Qt::black)) << "the line, drawn later, covers the point of the top row";
+}
+
+TEST_F(Rendering, MarkerSizeGrowsAroundThePoint)
+{
+    MapSymbol symbol;
+    symbol.color = symbol.outlineColor = QColor(128, 64, 64);
+    symbol.size = 5;
+    const MapRecordSet one = grid->SearchExpression("POINTID = 56"); // x 5.5, y 5.5: pixel (55, 45)
+    const QImage image = MapRenderer::render(layers, viewport(), Sea, [&](int index, MapPainter &painter) {
+        if (index == 0)
+            painter.drawRecordSet(one, symbol);
+    });
+    EXPECT_EQ(at(image, 55, 45), symbol.color);
+    EXPECT_EQ(at(image, 57, 45), symbol.color);
+    EXPECT_EQ(at(image, 55, 43), symbol.color);
+    EXPECT_EQ(at(image, 53, 46), symbol.color);
+    EXPECT_EQ(at(image, 58, 45), QColor(Qt::white));
+    EXPECT_EQ(at(image, 57, 43), QColor(Qt::white)) << "a circle leaves its corners";
+}
+
+TEST_F(Rendering, TextIsDrawnAtItsPoint)
+{
+    TextSymbol symbol;
+    symbol.height = 2; // 20 pixels
+    const QImage image = MapRenderer::render(layers, viewport(), Sea, [&](int index, MapPainter &painter) {
+        if (index == 0)
+            painter.drawText(QStringLiteral("WWW"), MapShape::point(5, 5), symbol);
+    });
+    int dark = 0;
+    for (int y = 40; y < 60; ++y)
+        for (int x = 30; x < 70; ++x)
+            dark += image.pixelColor(x, y).lightness() < 128;
+    EXPECT_GT(dark, 20) << "the text leaves dark pixels around its point";
+}
+
+class Export : public Rendering {
+protected:
+    QImage picture() { return MapRenderer::render(layers, MapViewport(MapExtent(0, 0, 10, 10), QSize(200, 120)), Sea); }
+
+    static void expectFailure(const QImage &image, const QString &path, const char *reasonPart)
+    {
+        try {
+            WriteBitmapFile(image, path);
+            ADD_FAILURE() << "export to " << path.toStdString() << " succeeded";
+        } catch (const MapError &error) {
+            EXPECT_TRUE(error.message().contains(path)) << error.message().toStdString();
+            EXPECT_TRUE(error.message().contains(QString::fromUtf8(reasonPart), Qt::CaseInsensitive))
+                << error.message().toStdString();
+        }
+    }
+};
+
+TEST_F(Export, WritesABitmapOfTheImage)
+{
+    const QString path = dir.filePath("map.bmp");
+    WriteBitmapFile(picture(), path);
+    QImage back(path, "BMP");
+    ASSERT_FALSE(back.isNull());
+    EXPECT_EQ(back.size(), QSize(200, 120));
+    EXPECT_EQ(back.pixelColor(100, 60), QColor(Qt::white));
+    EXPECT_EQ(back.pixelColor(2, 60), Sea);
+}
+
+TEST_F(Export, MissingFolderIsAnErrorNamingTheFile)
+{
+    expectFailure(picture(), dir.filePath("no/such/folder/map.bmp"), "does not exist");
+}
+
+TEST_F(Export, FolderThatIsAFileIsAnError)
+{
+    QFile file(dir.filePath("plain"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    expectFailure(picture(), dir.filePath("plain/map.bmp"), "");
+}
+
+TEST_F(Export, UnwritableFolderIsAnError)
+{
+    if (geteuid() == 0)
+        GTEST_SKIP() << "running as root: folder permissions do not stop root";
+    QDir(dir.path()).mkdir("locked");
+    QFile::setPermissions(dir.filePath("locked"), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    expectFailure(picture(), dir.filePath("locked/map.bmp"), "");
+    QFile::setPermissions(dir.filePath("locked"), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+}
+
+TEST_F(Export, FullDiskIsAnError)
+{
+    if (!QFile::exists("/dev/full"))
+        GTEST_SKIP() << "/dev/full is missing";
+    expectFailure(picture(), QStringLiteral("/dev/full"), "space");
+}
+
+TEST_F(Export, FailedExportLeavesTheExistingFileAlone)
+{
+    const QString path = dir.filePath("keep.bmp");
+    QFile existing(path);
+    ASSERT_TRUE(existing.open(QIODevice::WriteOnly));
+    existing.write("the old picture");
+    existing.close();
+    const QImage image = picture();
+    // Let no file grow past 1000 bytes, so the new picture fails half-way.
+    rlimit old{};
+    getrlimit(RLIMIT_FSIZE, &old);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = old;
+    small.rlim_cur = 1000;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    bool failed = false;
+    QString message;
+    try {
+        WriteBitmapFile(image, path);
+    } catch (const MapError &error) {
+        failed = true;
+        message = error.message();
+    }
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldHandler);
+    EXPECT_TRUE(failed);
+    EXPECT_TRUE(message.contains(path)) << message.toStdString();
+    ASSERT_TRUE(existing.open(QIODevice::ReadOnly));
+    EXPECT_EQ(existing.readAll(), QByteArray("the old picture"));
+    EXPECT_EQ(QDir(dir.path()).entryList({"keep.bmp*"}, QDir::Files | QDir::Hidden),
+              QStringList{"keep.bmp"}) << "no temporary file left behind";
+}
+
+} // namespace

@@ -1,0 +1,185 @@
+// Reading shapefiles: every geometry kind and field type, and the errors for
+// missing, truncated and corrupt files.
+#include "mapping/MapError.h"
+#include "mapping/MapLayer.h"
+#include "mapping/ShapeLayer.h"
+#include "tests/mapping/FixtureShapefile.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <shapefil.h>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class ShapefileReading : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+
+    QString path(const char *name) const { return dir.filePath(QString::fromLatin1(name)); }
+
+    QString writePoints(const char *name = "points.shp") const
+    {
+        PointFixture({{100.5, 10.25}, {101, 11}, {102, 12}},
+                     {{"POINTID", 'N', 8, 0}, {"ALT", 'N', 5, 0}, {"MAT", 'N', 5, 1}, {"NAME", 'C', 12, 0},
+                      {"OPENED", 'D', 8, 0}, {"WET", 'L', 1, 0}},
+                     {{"1", "250", "26.4", "Hà Nội", "20240131", "T"},
+                      {"2", "0", "-3.5", "Vientiane", "19991231", "F"},
+                      {"3", std::nullopt, std::nullopt, "Yangon", std::nullopt, std::nullopt}})
+            .write(path(name));
+        return path(name);
+    }
+
+    static void truncate(const QString &file, qint64 bytesToKeep)
+    {
+        QFile f(file);
+        ASSERT_TRUE(f.resize(bytesToKeep));
+    }
+
+    static void expectErrorNaming(const QString &shp, const QString &named, const char *why)
+    {
+        try {
+            ShapeLayer::read(shp);
+            ADD_FAILURE() << why << ": the layer was read";
+        } catch (const MapError &error) {
+            EXPECT_TRUE(error.message().contains(named)) << why << ": " << error.message().toStdString();
+        }
+    }
+};
+
+TEST_F(ShapefileReading, PointsWithEveryFieldType)
+{
+    const auto layer = ShapeLayer::read(writePoints());
+    EXPECT_EQ(layer->shapeType(), ShapeTypePoint);
+    EXPECT_EQ(layer->featureCount(), 3u);
+    EXPECT_EQ(layer->extent(), MapExtent(100.5, 10.25, 102, 12));
+    MapRecordSet records = MapLayer(layer).records();
+    std::vector<std::string> names, texts;
+    std::vector<int> types;
+    for (const MapField &field : records.fields()) {
+        names.push_back(field.name.toStdString());
+        texts.push_back(field.valueText.toStdString());
+        types.push_back(field.type);
+    }
+    EXPECT_EQ(names, (std::vector<std::string>{"POINTID", "ALT", "MAT", "NAME", "OPENED", "WET", "Shape", "FeatureId"}));
+    EXPECT_EQ(texts, (std::vector<std::string>{"1", "250", "26.4", "Hà Nội", "2024-01-31", "True", "", "0"}));
+    EXPECT_EQ(types, (std::vector<int>{FieldTypeLong, FieldTypeLong, FieldTypeDouble, FieldTypeText, FieldTypeDate,
+                                       FieldTypeBoolean, FieldTypeShape, FieldTypeLong}));
+    const MapShape shape = records.field("shape").value.value<MapShape>();
+    EXPECT_EQ(shape.x(), 100.5);
+    EXPECT_EQ(shape.y(), 10.25);
+    records.moveNext();
+    records.moveNext();
+    EXPECT_TRUE(records.field("ALT").value.isNull());
+    EXPECT_EQ(records.valueText("ALT"), QString());
+    records.moveNext();
+    EXPECT_TRUE(records.isEOF());
+    EXPECT_THROW(records.fields(), MapError);
+}
+
+TEST_F(ShapefileReading, PolygonsWithHolesAndMultiPartLines)
+{
+    FixtureShapefile polygons;
+    polygons.shpType = SHPT_POLYGON;
+    // Outer ring clockwise, hole counter-clockwise, as shapefiles store them.
+    polygons.shapes = {{{{0, 0}, {0, 10}, {10, 10}, {10, 0}, {0, 0}}, {{4, 4}, {6, 4}, {6, 6}, {4, 6}, {4, 4}}}, {}};
+    polygons.fields = {{"NAME", 'C', 10, 0}};
+    polygons.rows = {{"square"}, {"nothing"}};
+    polygons.write(path("poly.shp"));
+    const auto layer = ShapeLayer::read(path("poly.shp"));
+    EXPECT_EQ(layer->shapeType(), ShapeTypePolygon);
+    EXPECT_EQ(layer->shape(0).Parts().size(), 2u);
+    EXPECT_TRUE(layer->shape(1).isNull());
+    EXPECT_TRUE(layer->featureContains(0, {2, 2}));
+    EXPECT_FALSE(layer->featureContains(0, {5, 5}));
+
+    FixtureShapefile lines;
+    lines.shpType = SHPT_ARC;
+    lines.shapes = {{{{0, 0}, {1, 1}}, {{5, 5}, {6, 5}, {7, 7}}}};
+    lines.fields = {{"ID", 'N', 4, 0}};
+    lines.rows = {{"7"}};
+    lines.write(path("lines.shp"));
+    const auto lineLayer = ShapeLayer::read(path("lines.shp"));
+    EXPECT_EQ(lineLayer->shapeType(), ShapeTypeLine);
+    const MapShape line = lineLayer->shape(0);
+    ASSERT_EQ(line.Parts().size(), 2u);
+    EXPECT_EQ(line.Parts()[1].Count(), 3);
+    EXPECT_EQ(line.Parts()[1].Item(2), (MapPoint{7, 7}));
+}
+
+TEST_F(ShapefileReading, OpenSharesAnUnchangedFile)
+{
+    const QString file = writePoints();
+    const auto first = ShapeLayer::open(file);
+    const auto second = ShapeLayer::open(file);
+    EXPECT_EQ(first.get(), second.get());
+    EXPECT_NE(ShapeLayer::read(file).get(), first.get());
+}
+
+TEST_F(ShapefileReading, MissingFilesAreNamed)
+{
+    expectErrorNaming(path("absent.shp"), path("absent.shp"), "missing .shp");
+    const QString file = writePoints();
+    QFile::remove(path("points.dbf"));
+    expectErrorNaming(file, path("points.dbf"), "missing .dbf");
+    writePoints();
+    QFile::remove(path("points.shx"));
+    expectErrorNaming(file, path("points.shx"), "missing .shx");
+}
+
+TEST_F(ShapefileReading, TruncatedShpIsAnError)
+{
+    const QString file = writePoints();
+    truncate(file, 100 + 28 + 10); // the header, one record and part of the next
+    expectErrorNaming(file, file, "truncated .shp");
+}
+
+TEST_F(ShapefileReading, TruncatedDbfIsAnError)
+{
+    const QString file = writePoints();
+    QFile dbf(path("points.dbf"));
+    truncate(path("points.dbf"), dbf.size() - 30);
+    expectErrorNaming(file, path("points.dbf"), "truncated .dbf");
+}
+
+TEST_F(ShapefileReading, TruncatedShxIsAnError)
+{
+    const QString file = writePoints();
+    truncate(path("points.shx"), 60);
+    expectErrorNaming(file, path("points.shx"), "truncated .shx");
+}
+
+TEST_F(ShapefileReading, IndexPointingPastTheEndIsAnError)
+{
+    const QString file = writePoints();
+    QFile shx(path("points.shx"));
+    ASSERT_TRUE(shx.open(QIODevice::ReadWrite));
+    shx.seek(100 + 8 * 2); // offset of the third record, in 16-bit words, big-endian
+    const char farAway[4] = {0x00, 0x10, 0x00, 0x00};
+    shx.write(farAway, 4);
+    shx.close();
+    expectErrorNaming(file, file, ".shx offset past the end");
+}
+
+TEST_F(ShapefileReading, GarbageHeaderIsAnError)
+{
+    const QString file = writePoints();
+    QFile shp(file);
+    ASSERT_TRUE(shp.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    shp.write(QByteArray(300, '\x7f'));
+    shp.close();
+    expectErrorNaming(file, file, "garbage .shp");
+}
+
+TEST_F(ShapefileReading, RecordCountsMustAgree)
+{
+    const QString file = writePoints();
+    PointFixture({{1, 1}}, {{"POINTID", 'N', 8, 0}}, {{"1"}}).write(path("other.shp"));
+    QFile::remove(path("points.dbf"));
+    QFile::copy(path("other.dbf"), path("points.dbf"));
+    expectErrorNaming(file, path("points.dbf"), "dbf with fewer records");
+}
+
+} // namespace
