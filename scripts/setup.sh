@@ -11,7 +11,6 @@ PACKAGES=(
   libsqlite3-dev libshp-dev mdbtools mdbtools-dev libglib2.0-dev
   googletest libgtest-dev libbenchmark-dev
   libgdal-dev
-  xvfb xauth fonts-dejavu-core fonts-liberation
   xvfb xauth fonts-dejavu-core fonts-liberation fonts-wine fonts-droid-fallback
   fonts-tlwg-garuda-ttf fonts-tlwg-typo-ttf fonts-lao fonts-sil-padauk fonts-khmeros
 )

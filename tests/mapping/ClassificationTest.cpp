@@ -1,0 +1,109 @@
+// The suitability classification: bounds, clamping, availability and filters.
+#include "mapping/Classification.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+Bounds fromCatalogue(QVariant altMin, QVariant altMax, QVariant marMin, QVariant marMax, QVariant matMin, QVariant matMax)
+{
+    Bounds b;
+    const QVariant values[6] = {altMin, altMax, marMin, marMax, matMin, matMax};
+    for (int c = 0; c < 3; ++c) {
+        b.min[c] = Bound::fromValue(values[2 * c]);
+        b.max[c] = Bound::fromValue(values[2 * c + 1]);
+    }
+    ClampRanges(b);
+    return b;
+}
+
+QStringList boxes(const Bounds &b)
+{
+    QStringList out;
+    for (int c = 0; c < 3; ++c)
+        out << b.min[c].boxText() << b.max[c].boxText();
+    return out;
+}
+
+const QVariant Null;
+
+struct Case {
+    const char *name;
+    Bounds bounds;
+    QStringList boxes;
+    const char *description;
+    const char *species;
+};
+
+class ClassificationTable : public ::testing::TestWithParam<Case> {};
+
+} // namespace
+
+TEST_P(ClassificationTable, BoxesDescriptionAndSpeciesFilter)
+{
+    const Case &c = GetParam();
+    EXPECT_EQ(boxes(c.bounds), c.boxes);
+    const ClassFilters f = BuildClassFilters(c.bounds);
+    EXPECT_EQ(f.description.toStdString(), c.description);
+    EXPECT_EQ(f.species.toStdString(), c.species);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ClassificationTable,
+    ::testing::Values(
+        Case{"CompleteRanges", fromCatalogue(100, 1500, 1000, 3000, 20, 28),
+             {"100", "1500", "1000", "3000", "20", "28"}, "ALT - MAR - MAT",
+             "ALT >= 100 AND ALT <= 1500 AND MAR >= 1000 AND MAR <= 3000 AND MAT >= 20 AND MAT <= 28"},
+        Case{"MissingTemperature", fromCatalogue(0, 800, 1000, 4500, Null, Null),
+             {"0", "800", "1000", "4500", "0", "0"}, "ALT - MAR",
+             "ALT >= 0 AND ALT <= 800 AND MAR >= 1000 AND MAR <= 4500"},
+        Case{"AltitudeZeroToZero", fromCatalogue(0, 0, 1000, 2000, 22.5, 27), {"0", "0", "1000", "2000", "22.5", "27"},
+             "MAR - MAT", "MAR >= 1000 AND MAR <= 2000 AND MAT >= 22.5 AND MAT <= 27"},
+        Case{"MaximumClamped", fromCatalogue(0, 7000, Null, Null, Null, Null), {"0", "6098", "0", "0", "0", "0"}, "ALT",
+             "ALT >= 0 AND ALT <= 6098"},
+        Case{"NegativeTemperatureBoundsKeepTheirSign", fromCatalogue(Null, Null, Null, Null, -20, 10),
+             {"0", "0", "0", "0", "-11.2", "10"}, "MAT", "MAT >= -11.2 AND MAT <= 10"},
+        Case{"NothingAvailable", fromCatalogue(Null, Null, Null, Null, Null, Null), {"0", "0", "0", "0", "0", "0"}, "Error",
+             "ALT >=  AND ALT <=  OR MAR >=  AND MAR <=  OR MAT >=  AND MAT <= "},
+        Case{"MinimumAboveMaximumStaysAvailable", fromCatalogue(900, 100, 500, 400, 10, 20),
+             {"900", "100", "500", "400", "10", "20"}, "ALT - MAR - MAT",
+             "ALT >= 900 AND ALT <= 100 AND MAR >= 500 AND MAR <= 400 AND MAT >= 10 AND MAT <= 20"}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST(Classification, TypedBoundsAreTrimmedAndKeepTheirForm)
+{
+    Bounds b;
+    const QStringList typed{"  250 ", "1500.50", "abc", "", "20", "35"};
+    for (int c = 0; c < 3; ++c) {
+        b.min[c] = Bound::fromBox(typed[2 * c]);
+        b.max[c] = Bound::fromBox(typed[2 * c + 1]);
+    }
+    ClampRanges(b);
+    // Text that is no number counts as missing; 35 is clamped to 29.2.
+    EXPECT_EQ(boxes(b), (QStringList{"250", "1500.50", "0", "0", "20", "29.2"}));
+    const ClassFilters f = BuildClassFilters(b);
+    EXPECT_TRUE(f.altitude.startsWith("ALT >= 250 AND ALT <= 1500.50"));
+    EXPECT_EQ(f.description, "ALT - MAT");
+}
+
+TEST(Classification, RainfallZerosBecomeTheDataRangeAndCountAsAvailable)
+{
+    const Bounds b = fromCatalogue(Null, Null, 0, 0, Null, Null);
+    EXPECT_EQ(boxes(b).mid(2, 2), (QStringList{"6", "8253"}));
+    EXPECT_TRUE(IsAvailable(b, Rainfall));
+}
+
+TEST(Classification, InvasiveWarningOnlyForStatusOne)
+{
+    EXPECT_EQ(InvasiveWarning(1), "Warning : Potentially Invasive Species");
+    EXPECT_EQ(InvasiveWarning("1"), "Warning : Potentially Invasive Species");
+    EXPECT_EQ(InvasiveWarning(2), "");
+    EXPECT_EQ(InvasiveWarning(QVariant()), "");
+}
+
+TEST(Classification, PointSizeFollowsZoom)
+{
+    EXPECT_EQ(PointSizeForZoom(1), 1);
+    EXPECT_EQ(PointSizeForZoom(2), 3);
+    EXPECT_EQ(PointSizeForZoom(9), 10);
+}
