@@ -6,6 +6,7 @@
 #include "catalogue/modLoadList.h"
 #include "keys/SendKeysError.h"
 #include "keys/clsSendKeys.h"
+#include "mapping/frmMap.h"
 
 #include <QAction>
 #include <QIcon>
@@ -153,7 +154,8 @@ void MainCommands::menuISR_Click()
 
 void MainCommands::menuTM_Click()
 {
-    m_main->ShowChild(new PlaceholderWindow(QStringLiteral("frmMap"), QStringLiteral("Arboplot")));
+    auto *map = new frmMap(m_main);
+    map->show();
 }
 
 void MainCommands::menuTMC_Click()

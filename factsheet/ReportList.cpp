@@ -65,6 +65,13 @@ QTreeWidgetItem *ReportList::makeRow(const QStringList &subItems)
     return new ReportRow(texts);
 }
 
+QTreeWidgetItem *ReportList::addTexts(const QStringList &columns)
+{
+    QTreeWidgetItem *row = new ReportRow(columns.mid(0, columnCount()));
+    addTopLevelItem(row);
+    return row;
+}
+
 QTreeWidgetItem *ReportList::addRow(const QStringList &subItems)
 {
     QTreeWidgetItem *row = makeRow(subItems.mid(0, columnCount() - 1));

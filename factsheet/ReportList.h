@@ -28,7 +28,9 @@ public:
 
     // Adds a row with an empty item text and the given sub-items.
     QTreeWidgetItem *addRow(const QStringList &subItems);
-    // The same row, not yet in a list (for adding many at once).
+    // Adds a row with the given item text and sub-items, column by column.
+    QTreeWidgetItem *addTexts(const QStringList &columns);
+    // The same row as addRow, not yet in a list (for adding many at once).
     static QTreeWidgetItem *makeRow(const QStringList &subItems);
     // The text of column `column` (1-based, as the columns are counted on screen).
     static QString cell(const QTreeWidgetItem *row, int column) { return row ? row->text(column - 1) : QString(); }

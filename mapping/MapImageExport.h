@@ -1,0 +1,20 @@
+#pragma once
+#include <QString>
+
+#include <functional>
+
+class MapControl;
+class QFileDialog;
+class QWidget;
+
+// Runs a configured save dialog and returns whether the user accepted it.
+// Windows use the real dialog; tests put in one that answers for the user.
+using SaveDialogRunner = std::function<bool(QFileDialog &)>;
+SaveDialogRunner ModalSaveDialog();
+
+// Asks where to save the map picture ("Export Bitmap", Windows bitmaps,
+// proposing `proposedName` + ".bmp", asking before replacing a file) and saves
+// the map's current extent at twice its size. Cancel or an empty name end it
+// silently; a failed export shows a message naming the file and the reason,
+// and leaves any existing file as it was. Returns the file written, or "".
+QString SaveMapPicture(QWidget *window, MapControl *map, const QString &proposedName, const SaveDialogRunner &run);

@@ -1,0 +1,33 @@
+#pragma once
+#include <QList>
+#include <QString>
+#include <QToolBar>
+
+class QAction;
+
+// The toolbar of a map window: an empty slot at the left, a group of tools of
+// which at most one is pressed, then command buttons. Buttons are known by their
+// keys ("k1" ...).
+class MapToolbar : public QToolBar {
+    Q_OBJECT
+public:
+    struct Button {
+        QString key;
+        QString tooltip;
+        bool tool; // one of the pressed-or-released group, else a command
+    };
+    MapToolbar(const QList<Button> &buttons, QWidget *parent = nullptr);
+
+    QAction *button(const QString &key) const;
+    // The first tool button pressed, in toolbar order, or "".
+    QString pressedTool() const;
+    // Shows every tool button released.
+    void releaseTools();
+
+signals:
+    void buttonClicked(const QString &key);
+};
+
+// The buttons of the single-species map window and of the comparison window.
+QList<MapToolbar::Button> MapWindowButtons();
+QList<MapToolbar::Button> ComparisonButtons();

@@ -1,0 +1,38 @@
+#pragma once
+#include <QString>
+
+class MapControl;
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QWidget;
+
+// The controls that feed and show one suitability map.
+struct SuitabilitySide {
+    MapControl *map = nullptr;
+    // Which classes are drawn, in drawing order: altitude, rainfall, temperature, species.
+    QCheckBox *layers[4] = {};
+    // ALTMin, ALTMax, MARMin, MARMax, MATMin, MATMax.
+    QLineEdit *boxes[6] = {};
+    QLabel *invasive = nullptr;
+    QLabel *description = nullptr;
+    // The class legend (swatch and caption per class); null where a window has none.
+    QWidget *classSwatch[4] = {};
+    QLabel *classCaption[4] = {};
+};
+
+// Loads the canvas grid (hidden) and the country boundaries (white) from the
+// application's ShapeFiles folder. Throws MapError naming the file that failed;
+// layers added before the failure stay.
+void LoadMapLayers(MapControl *map);
+
+// The classification of one drawing: reads the species' ranges (rangeSource 1)
+// or the boxes (any other value), clamps them, writes them back into the boxes,
+// sets the warning and the "Parameters Used" text, and draws the checked classes
+// on the canvas grid with points sized for the zoom level. Only inside the map's
+// layer-drawn notification. A class whose filter the map rejects draws nothing;
+// the others are still drawn.
+void DrawSuitability(const SuitabilitySide &side, const QString &spId, int rangeSource, int zoomLevel);
+
+// Puts the species' stored ranges back into the boxes; a null range leaves its box as it is.
+void RestoreDefaultValues(const QString &spId, QLineEdit *const boxes[6]);

@@ -1,0 +1,66 @@
+#pragma once
+#include "mapping/MapImageExport.h"
+#include "mapping/SuitabilityMap.h"
+
+#include <QList>
+#include <QWidget>
+
+#include <memory>
+
+class LabelLayer;
+class MapControl;
+class MapToolbar;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+// The suitability map of one species: where its altitude, rainfall and
+// temperature ranges meet the grid of the region, over the country map.
+class frmMap : public QWidget {
+    Q_OBJECT
+public:
+    // Opens for the current species (and the selected list row's current name).
+    explicit frmMap(QWidget *owner);
+    ~frmMap() override;
+
+    void ShowDisclaimer();
+    // The classification, after each drawn layer.
+    void RedrawClassification(int layerIndex);
+    void tbrMain_ButtonClick(const QString &key);
+    void mapTree_MouseDown(int button, int shift, double x, double y);
+    void IdentifyPoint(double x, double y);
+    void cmdDefaultValue_Click();
+    void cmdClear_Click();
+    void cmdSaveToImage_Click();
+    LabelLayer &labels();
+
+    int SpID = 0;
+    int zoomLevel = 1;
+    int rangeSource = 1;
+    int currentTool = 0;
+
+    MapControl *mapTree;
+    MapToolbar *tbrMain;
+    QGroupBox *frmPerimeter;
+    QCheckBox *chkLayerMap, *chkLayerMAT, *chkLayerMAR, *chkLayerALT;
+    QLineEdit *txtALTMin, *txtALTMax, *txtMARMin, *txtMARMax, *txtMATMin, *txtMATMax;
+    QList<QWidget *> picLegend; // 0-3 layer legend, 4-7 class legend
+    QList<QLabel *> lblLegend;
+    QLabel *lblParam, *lblDescParam, *lblInvasive, *lblDisclaimer;
+    QPushButton *cmdClear, *cmdDefaultValue, *cmdSaveToImage, *cmdClose;
+
+    // How the save dialog is run (tests answer it).
+    SaveDialogRunner saveDialog = ModalSaveDialog();
+
+private:
+    void buildControls();
+    void layerCheckClicked();
+    void zoom(double factor);
+    SuitabilitySide side() const;
+    void reportError(const QString &action, const QString &message);
+
+    std::unique_ptr<LabelLayer> m_labels;
+    bool m_speciesMissingShown = false;
+};

@@ -1,0 +1,138 @@
+#include "mapping/labels/LabelLayer.h"
+
+#include "mapping/MapControl.h"
+#include "mapping/MapError.h"
+#include "mapping/MapLayer.h"
+#include "mapping/MapRecordSet.h"
+
+#include <QFile>
+#include <QMessageBox>
+#include <QSaveFile>
+#include <QTextStream>
+
+#include <optional>
+
+namespace {
+
+constexpr int FieldTypeText = 8;
+
+// The field whose value becomes a label's text: the named one, else the first
+// text field of the layer, else none.
+std::optional<QString> labelField(const MapLayer &layer, const QString &name)
+{
+    const MapRecordSet all = layer.records();
+    if (all.isEOF())
+        return std::nullopt;
+    const std::vector<MapField> fields = all.fields();
+    for (const MapField &f : fields) {
+        if (f.name.compare(name, Qt::CaseInsensitive) == 0)
+            return f.name;
+    }
+    for (const MapField &f : fields) {
+        if (f.type == FieldTypeText)
+            return f.name;
+    }
+    return std::nullopt;
+}
+
+QString fileError(const QString &action, const QString &file, const QString &reason)
+{
+    return QStringLiteral("The labels could not be %1 %2: %3.").arg(action, file, reason);
+}
+
+} // namespace
+
+LabelLayer::LabelLayer()
+{
+    QFont font(QStringLiteral("Times"));
+    font.setBold(false);
+    m_symbol.font = font;
+    confirmRemove = [this] {
+        QWidget *owner = Map ? Map->window() : nullptr;
+        return QMessageBox::question(owner, QStringLiteral("Delete All Labels?"), QStringLiteral("Remove current labels from Map?"),
+                                     QMessageBox::Yes | QMessageBox::No)
+            == QMessageBox::Yes;
+    };
+}
+
+void LabelLayer::Add(const MapLayer &lyrLabel, const QString &fldName, const MapPoint &pntLocation)
+{
+    if (!Map)
+        return;
+    const std::optional<QString> field = labelField(lyrLabel, fldName);
+    if (!field)
+        return;
+    const MapRecordSet found = lyrLabel.searchAtPoint(pntLocation, Map->toMapDistance(100));
+    if (found.isEOF())
+        return;
+    if (m_labels.size() >= MaxLabels)
+        throw MapError(QStringLiteral("The map holds %1 labels, the most it can.").arg(MaxLabels));
+    FeatureLabel label;
+    label.Text = found.valueText(*field);
+    label.Height = TextHeight;
+    label.ShapeType = short(lyrLabel.shapeType());
+    label.Shape = lyrLabel.shapeType() == ShapeTypePolygon ? found.shape().Centroid() : found.shape();
+    label.FixLine();
+    m_labels.append(label);
+    Map->refresh();
+}
+
+void LabelLayer::DeleteAll() { m_labels.clear(); }
+
+void LabelLayer::Draw()
+{
+    if (!Map)
+        return;
+    for (const FeatureLabel &label : m_labels) {
+        m_symbol.height = label.Height;
+        Map->drawText(label.Text, label.Shape, m_symbol);
+    }
+}
+
+void LabelLayer::Store(const QString &filename) const
+{
+    QSaveFile file(filename);
+    if (!file.open(QIODevice::WriteOnly))
+        throw MapError(fileError(QStringLiteral("saved to"), filename, file.errorString()));
+    QTextStream out(&file);
+    out.setEncoding(QStringConverter::Utf8);
+    out << m_labels.size() << "\r\n";
+    for (const FeatureLabel &label : m_labels)
+        label.Store(out);
+    out.flush();
+    if (out.status() != QTextStream::Ok || !file.commit())
+        throw MapError(fileError(QStringLiteral("saved to"), filename, file.errorString()));
+}
+
+void LabelLayer::Load(const QString &filename)
+{
+    const bool removeCurrent = confirmRemove ? confirmRemove() : true;
+    QFile file(filename);
+    if (!file.open(QIODevice::ReadOnly))
+        throw MapError(fileError(QStringLiteral("read from"), filename, file.errorString()));
+    QTextStream in(&file);
+    in.setEncoding(QStringConverter::Utf8);
+    QList<FeatureLabel> loaded;
+    try {
+        bool ok = false;
+        const QString countText = in.readLine().trimmed();
+        const qlonglong count = countText.toLongLong(&ok);
+        if (!ok || count < 0)
+            throw MapError(QStringLiteral("the first line \"%1\" is not a label count").arg(countText.left(40)));
+        const qlonglong room = MaxLabels - (removeCurrent ? 0 : m_labels.size());
+        if (count > room)
+            throw MapError(QStringLiteral("%1 labels are more than the map can hold").arg(count));
+        for (qlonglong i = 0; i < count; ++i) {
+            FeatureLabel label;
+            label.Load(in);
+            loaded.append(label);
+        }
+    } catch (const MapError &e) {
+        throw MapError(fileError(QStringLiteral("read from"), filename, e.message()));
+    }
+    if (removeCurrent)
+        DeleteAll();
+    m_labels.append(loaded);
+    if (Map)
+        Map->refresh();
+}
