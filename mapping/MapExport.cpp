@@ -1,13 +1,12 @@
 #include "mapping/MapExport.h"
 
+#include "app/SafeFileWrite.h"
 #include "mapping/MapError.h"
 
 #include <QBuffer>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QImageWriter>
-#include <QSaveFile>
+
+#include <stdexcept>
 
 namespace {
 
@@ -36,29 +35,9 @@ void WriteBitmapFile(const QImage &image, const QString &path)
     if (image.isNull())
         fail(path, QStringLiteral("the map has no picture to save"));
     const QByteArray bytes = encodeBitmap(image, path);
-    const QFileInfo target(path);
-    if (target.exists() && !target.isFile()) {
-        // A device or pipe cannot be replaced by a renamed file: write into it.
-        if (target.isDir())
-            fail(path, QStringLiteral("it is a folder"));
-        QFile device(path);
-        if (!device.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-            fail(path, device.errorString());
-        if (device.write(bytes) != bytes.size() || !device.flush())
-            fail(path, device.errorString());
-        return;
+    try {
+        WriteFileSafely(path, bytes);
+    } catch (const std::runtime_error &e) {
+        fail(path, QString::fromUtf8(e.what()));
     }
-    if (!target.absoluteDir().exists())
-        fail(path, QStringLiteral("the folder %1 does not exist").arg(target.absolutePath()));
-    QSaveFile file(path);
-    file.setDirectWriteFallback(false);
-    if (!file.open(QIODevice::WriteOnly))
-        fail(path, file.errorString());
-    if (file.write(bytes) != bytes.size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        fail(path, reason);
-    }
-    if (!file.commit())
-        fail(path, file.errorString());
 }

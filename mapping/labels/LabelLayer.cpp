@@ -1,5 +1,6 @@
 #include "mapping/labels/LabelLayer.h"
 
+#include "app/SafeFileWrite.h"
 #include "mapping/MapControl.h"
 #include "mapping/MapError.h"
 #include "mapping/MapLayer.h"
@@ -7,7 +8,6 @@
 
 #include <QFile>
 #include <QMessageBox>
-#include <QSaveFile>
 #include <QTextStream>
 
 #include <optional>
@@ -91,17 +91,18 @@ void LabelLayer::Draw()
 
 void LabelLayer::Store(const QString &filename) const
 {
-    QSaveFile file(filename);
-    if (!file.open(QIODevice::WriteOnly))
-        throw MapError(fileError(QStringLiteral("saved to"), filename, file.errorString()));
-    QTextStream out(&file);
+    QByteArray bytes;
+    QTextStream out(&bytes);
     out.setEncoding(QStringConverter::Utf8);
     out << m_labels.size() << "\r\n";
     for (const FeatureLabel &label : m_labels)
         label.Store(out);
     out.flush();
-    if (out.status() != QTextStream::Ok || !file.commit())
-        throw MapError(fileError(QStringLiteral("saved to"), filename, file.errorString()));
+    try {
+        WriteFileSafely(filename, bytes);
+    } catch (const std::runtime_error &e) {
+        throw MapError(fileError(QStringLiteral("saved to"), filename, QString::fromUtf8(e.what())));
+    }
 }
 
 void LabelLayer::Load(const QString &filename)

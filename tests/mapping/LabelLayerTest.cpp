@@ -1,0 +1,218 @@
+// Labels on a map: where Add puts them, what Draw paints, and the label file.
+#include "mapping/MapControl.h"
+#include "mapping/MapError.h"
+#include "mapping/labels/LabelLayer.h"
+#include "tests/mapping/FixtureShapefile.h"
+
+#include <shapefil.h>
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+class Labels : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        FixtureShapefile lines;
+        lines.shpType = SHPT_ARC;
+        // An east-to-west road, a north-south road and a two-part line.
+        lines.shapes = {{{{110, 5}, {105, 5}, {100, 5}}}, {{{107, 1}, {107, 9}}}, {{{104, 8}, {101, 8}}, {{109, 2}, {108, 2}}}};
+        lines.fields = {{"ROADID", 'N', 4, 0}, {"NAME", 'C', 20, 0}};
+        lines.rows = {{"1", "East \"Road\""}, {"2", "North"}, {"3", "Twin"}};
+        lines.write(dir.filePath("roads.shp"));
+        FixtureShapefile land;
+        land.shpType = SHPT_POLYGON;
+        land.shapes = {{{{100, 0}, {100, 10}, {110, 10}, {110, 0}, {100, 0}}}};
+        land.fields = {{"CODE", 'N', 4, 0}};
+        land.rows = {{"7"}};
+        land.write(dir.filePath("land.shp"));
+        roads = MapLayer::fromFile(dir.filePath("roads.shp"));
+        country = MapLayer::fromFile(dir.filePath("land.shp"));
+        map.layers().add(country);
+        map.layers().add(roads);
+        map.resize(400, 400);
+        map.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&map));
+        layer.Map = &map;
+        layer.TextHeight = 0.5;
+        layer.confirmRemove = [this] { return answerYes; };
+    }
+
+    QString write(const QString &name, const QByteArray &content)
+    {
+        QFile f(dir.filePath(name));
+        f.open(QIODevice::WriteOnly);
+        f.write(content);
+        return f.fileName();
+    }
+    QByteArray read(const QString &path)
+    {
+        QFile f(path);
+        f.open(QIODevice::ReadOnly);
+        return f.readAll();
+    }
+
+    QTemporaryDir dir;
+    MapControl map;
+    std::shared_ptr<MapLayer> roads, country;
+    LabelLayer layer;
+    bool answerYes = true;
+};
+
+} // namespace
+
+TEST_F(Labels, NothingAtThePointAddsNothingAndDoesNotRepaint)
+{
+    map.repaint();
+    QSignalSpy redraws(&map, &MapControl::layerDrawn);
+    layer.Add(*roads, "NAME", {100, 0.2});
+    map.repaint();
+    EXPECT_EQ(layer.count(), 0);
+    EXPECT_EQ(redraws.count(), 0);
+}
+
+TEST_F(Labels, PolygonLabelSitsAtTheCentroidWithTheFirstTextFieldOrNothing)
+{
+    layer.Add(*country, "CODE", {101, 1});
+    ASSERT_EQ(layer.count(), 1);
+    EXPECT_EQ(layer.label(0).Text, "7");
+    EXPECT_EQ(layer.label(0).ShapeType, 23);
+    EXPECT_DOUBLE_EQ(layer.label(0).Shape.x(), 105);
+    EXPECT_DOUBLE_EQ(layer.label(0).Shape.y(), 5);
+    EXPECT_DOUBLE_EQ(layer.label(0).Height, 0.5);
+    // No field of that name and no text field: no label.
+    layer.Add(*country, "ALT", {101, 1});
+    EXPECT_EQ(layer.count(), 1);
+    // No field of that name: the first text field gives the text.
+    layer.Add(*roads, "ALT", {105, 5});
+    ASSERT_EQ(layer.count(), 2);
+    EXPECT_EQ(layer.label(1).Text, "East \"Road\"");
+}
+
+TEST_F(Labels, LinesReadWestToEast)
+{
+    layer.Add(*roads, "NAME", {105, 5});
+    layer.Add(*roads, "NAME", {107, 4});
+    layer.Add(*roads, "NAME", {102, 8});
+    ASSERT_EQ(layer.count(), 3);
+    const auto first = [&](int i) { return layer.label(i).Shape.Parts()[0].points(); };
+    EXPECT_EQ(first(0).front().x, 100) << "an east-to-west line is reversed";
+    EXPECT_EQ(first(1).front().y, 1) << "a north-south line stays as it is";
+    EXPECT_EQ(first(2).front().x, 101);
+    EXPECT_EQ(layer.label(2).Shape.Parts()[1].points().front().x, 109) << "other parts are not examined";
+}
+
+TEST_F(Labels, EmptySetStoresACountOfZeroAndLoadsBackEmpty)
+{
+    const QString file = dir.filePath("empty.txt");
+    layer.Store(file);
+    EXPECT_EQ(read(file), "0\r\n");
+    layer.Load(file);
+    EXPECT_EQ(layer.count(), 0);
+}
+
+TEST_F(Labels, StoreAndLoadKeepQuotesAndPutLinesAtTheirMiddleVertex)
+{
+    layer.Add(*roads, "NAME", {105, 5});
+    layer.Add(*country, "CODE", {101, 1});
+    const QString file = dir.filePath("labels.txt");
+    layer.Store(file);
+    EXPECT_EQ(read(file), "2\r\n22,0.5,\"East \"\"Road\"\"\"\r\n110,5\r\n23,0.5,\"7\"\r\n105,5\r\n");
+    layer.DeleteAll();
+    layer.Load(file);
+    ASSERT_EQ(layer.count(), 2);
+    EXPECT_EQ(layer.label(0).Text, "East \"Road\"");
+    EXPECT_EQ(layer.label(0).ShapeType, 22);
+    EXPECT_EQ(layer.label(0).Shape.Parts()[0].Count(), 1) << "a restored line label is a point";
+    EXPECT_DOUBLE_EQ(layer.label(0).Shape.x(), 110);
+}
+
+TEST_F(Labels, AnsweringNoKeepsTheCurrentLabelsBesideTheLoadedOnes)
+{
+    const QString file = write("one.txt", "1\r\n21,2,\"loaded\"\r\n103.5,4.25\r\n");
+    layer.Add(*country, "CODE", {101, 1});
+    answerYes = false;
+    layer.Load(file);
+    ASSERT_EQ(layer.count(), 2);
+    EXPECT_EQ(layer.label(0).Text, "7");
+    EXPECT_EQ(layer.label(1).Text, "loaded");
+    EXPECT_DOUBLE_EQ(layer.label(1).Shape.y(), 4.25);
+    answerYes = true;
+    layer.Load(file);
+    EXPECT_EQ(layer.count(), 1);
+}
+
+TEST_F(Labels, ABadFileIsNamedAndChangesNothing)
+{
+    layer.Add(*country, "CODE", {101, 1});
+    const struct {
+        const char *name;
+        QByteArray content;
+    } bad[] = {
+        {"count.txt", "many\r\n"},
+        {"short.txt", "2\r\n21,1,\"a\"\r\n1,2\r\n"},
+        {"fields.txt", "1\r\n21,1\r\n1,2\r\n"},
+        {"number.txt", "1\r\n21,high,\"a\"\r\n1,2\r\n"},
+        {"quote.txt", "1\r\n21,1,\"open\r\n1,2\r\n"},
+    };
+    for (const auto &b : bad) {
+        SCOPED_TRACE(b.name);
+        const QString file = write(b.name, b.content);
+        try {
+            layer.Load(file);
+            ADD_FAILURE() << "loaded a bad file";
+        } catch (const MapError &e) {
+            EXPECT_TRUE(e.message().contains(file)) << e.message().toStdString();
+        }
+        EXPECT_EQ(layer.count(), 1);
+    }
+    EXPECT_THROW(layer.Load(dir.filePath("missing.txt")), MapError);
+}
+
+TEST_F(Labels, AFailedStoreLeavesTheOldFile)
+{
+    layer.Add(*country, "CODE", {101, 1});
+    const QString file = write("keep.txt", "0\r\n");
+    EXPECT_THROW(layer.Store(dir.filePath("no/such/folder.txt")), MapError);
+    EXPECT_THROW(layer.Store("/dev/full"), MapError);
+    EXPECT_EQ(read(file), "0\r\n");
+}
+
+TEST_F(Labels, TheSetHoldsAtMost32767Labels)
+{
+    QByteArray content = QByteArray::number(LabelLayer::MaxLabels) + "\r\n";
+    for (int i = 0; i < LabelLayer::MaxLabels; ++i)
+        content += "21,1,\"x\"\r\n105,5\r\n";
+    layer.Load(write("full.txt", content));
+    EXPECT_EQ(layer.count(), LabelLayer::MaxLabels);
+    EXPECT_THROW(layer.Add(*country, "CODE", {101, 1}), MapError);
+    EXPECT_EQ(layer.count(), LabelLayer::MaxLabels);
+}
+
+TEST_F(Labels, DrawPaintsTheTextsOnlyWhileTheMapDraws)
+{
+    EXPECT_NO_THROW(layer.Draw()); // an empty set paints nothing, even outside a redraw
+    layer.Add(*country, "CODE", {101, 1});
+    EXPECT_THROW(layer.Draw(), MapError) << "drawing belongs inside the map's redraw";
+    QObject::connect(&map, &MapControl::layerDrawn, &map, [&](int index) {
+        if (index == 0)
+            layer.Draw();
+    });
+    layer.TextHeight = 3;
+    layer.DeleteAll();
+    layer.Add(*country, "CODE", {101, 1});
+    map.refresh();
+    map.repaint();
+    const QImage image = map.image();
+    int dark = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            dark += qGray(image.pixel(x, y)) < 60;
+    EXPECT_GT(dark, 20) << "the label's text is on the map";
+}

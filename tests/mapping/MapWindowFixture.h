@@ -1,0 +1,29 @@
+#pragma once
+#include "mapping/MapExtent.h"
+
+#include <QColor>
+#include <QString>
+
+class MapControl;
+
+// An application folder with the fixture catalogue and a small map: a 3 x 3
+// grid of points with known altitude, rainfall and temperature over one square
+// country. Installed as the application folder and opened while it lives.
+class MapWindowFixture {
+public:
+    // `extraSql` adds or changes catalogue rows for one test.
+    explicit MapWindowFixture(const QString &extraSql = QString());
+    ~MapWindowFixture();
+    QString folder() const;
+
+    // The grid point with this POINTID (1-based, west to east, south to north).
+    static MapPoint gridPoint(int pointId);
+
+private:
+    struct Impl;
+    Impl *d;
+};
+
+// The colour drawn nearest to a map point (within a few pixels): the first
+// pixel that is not the country's white or the sea's blue, else the pixel itself.
+QColor ColourNear(MapControl *map, const MapPoint &point);
