@@ -13,6 +13,7 @@
 #include "mapping/MapToolbar.h"
 #include "mapping/SpeciesRanges.h"
 #include "mapping/TopmostWindow.h"
+#include "mapping/frmIdentifyEngine.h"
 #include "mapping/frmIdentifyMap.h"
 #include "mapping/labels/LabelLayer.h"
 
@@ -305,6 +306,8 @@ void frmMap::mapTree_MouseDown(int, int, double x, double y)
             mapTree->setMousePointer(currentTool);
         } else if (tool == QLatin1String("k4")) {
             IdentifyPoint(x, y);
+        } else if (tool == QLatin1String("k5")) {
+            frmIdentifyEngine::FindSuitableSpecies(mapTree, x, y, this);
         }
     } catch (const std::exception &e) {
         reportError(QStringLiteral("Arboplot"), QString::fromUtf8(e.what()));

@@ -1,0 +1,143 @@
+#include "mapping/frmIdentifyEngine.h"
+
+#include "app/frmMain.h"
+#include "catalogue/modLoadList.h"
+#include "controls/Twips.h"
+#include "controls/splitter.h"
+#include "factsheet/ListSorter.h"
+#include "factsheet/ReportList.h"
+#include "factsheet/frmList.h"
+#include "mapping/MapControl.h"
+#include "mapping/MapLayer.h"
+#include "mapping/MapRecordSet.h"
+#include "mapping/SuitableSpecies.h"
+#include "mapping/TopmostWindow.h"
+
+#include <QHeaderView>
+#include <QTextEdit>
+
+#include <exception>
+#include <stdexcept>
+
+namespace {
+
+constexpr int CanvasLayer = 1;
+
+float gridValue(const MapField &field)
+{
+    bool ok = false;
+    const double v = field.value.toDouble(&ok);
+    if (field.value.isNull() || !ok)
+        throw std::runtime_error(QStringLiteral("The grid point has no %1 value, so no species can be matched to it.")
+                                     .arg(field.name)
+                                     .toStdString());
+    return float(v);
+}
+
+} // namespace
+
+frmIdentifyEngine::frmIdentifyEngine(QWidget *owner)
+    : QWidget(nullptr),
+      frmContainer(new QWidget(this)),
+      lstIdentifyMap(new ReportList(2, frmContainer)),
+      splt(new splitter(frmContainer)),
+      lstSTS(new ReportList(3, frmContainer))
+{
+    MakeTopmostWindow(this, owner);
+    setObjectName(QStringLiteral("frmIdentifyEngine"));
+    setWindowTitle(QStringLiteral("Suitable Tree Species"));
+    frmContainer->setObjectName(QStringLiteral("frmContainer"));
+    lstIdentifyMap->setObjectName(QStringLiteral("lstIdentifyMap"));
+    lstSTS->setObjectName(QStringLiteral("lstSTS"));
+    splt->setObjectName(QStringLiteral("splt"));
+    lstIdentifyMap->setHeaderLabels({QStringLiteral("Field"), QStringLiteral("Value")});
+    lstIdentifyMap->header()->resizeSection(0, TwipsToPixelsX(1000, this));
+    lstIdentifyMap->header()->resizeSection(1, TwipsToPixelsX(1000, this));
+    lstSTS->setHeaderLabels({QStringLiteral("Species ID"), QStringLiteral("Species Name"), QStringLiteral("Functional Uses")});
+    lstSTS->header()->resizeSection(0, TwipsToPixelsX(1000, this));
+    lstSTS->header()->resizeSection(1, TwipsToPixelsX(3000, this));
+    lstSTS->header()->resizeSection(2, TwipsToPixelsX(3000, this));
+
+    // The bar between the lists moves sideways and resizes both.
+    splt->setSplitterDirection(splitter::Vertical);
+    splt->setDecoration(1);
+    splt->setControl_Top_Or_Left(lstIdentifyMap);
+    splt->setControl_Bottom_Or_Right(lstSTS);
+    resize(TwipsToPixelsX(9600, this), TwipsToPixelsY(3600, this));
+
+    connect(lstSTS, &QTreeWidget::itemSelectionChanged, this, [this] {
+        if (!lstSTS->selectedItems().isEmpty())
+            ShowChosenSpecies();
+    });
+    connect(lstSTS->header(), &QHeaderView::sectionClicked, this, [this](int section) {
+        static const char *const kinds[] = {"", "Species Name", "Functional Uses"};
+        if (section >= 0 && section < 3)
+            SortList(lstSTS, section + 1, QString::fromLatin1(kinds[section]));
+    });
+}
+
+void frmIdentifyEngine::resizeEvent(QResizeEvent *)
+{
+    // The container fills the window; the lists share it on either side of the bar.
+    frmContainer->setGeometry(rect());
+    const int bar = splt->SplitterDirection() == splitter::Vertical ? splt->width() : 0;
+    const int left = lstIdentifyMap->width() > 0 && lstIdentifyMap->width() < width() - bar
+                         ? lstIdentifyMap->width()
+                         : TwipsToPixelsX(2400, this);
+    lstIdentifyMap->setGeometry(0, 0, left, height());
+    splt->setGeometry(left, 0, bar, height());
+    lstSTS->setGeometry(left + bar, 0, std::max(0, width() - left - bar), height());
+}
+
+frmIdentifyEngine *frmIdentifyEngine::FindSuitableSpecies(MapControl *map, double x, double y, QWidget *owner)
+{
+    const auto &canvas = map->layers().item(CanvasLayer);
+    const MapPoint point = map->toMapPoint(x, y);
+    const MapRecordSet found = canvas->searchAtPoint(point, map->toMapDistance(100));
+    if (found.isEOF())
+        return nullptr;
+    static const QStringList hidden{QStringLiteral("COUNT"), QStringLiteral("VALUE"), QStringLiteral("Shape"),
+                                    QStringLiteral("POINTID"), QStringLiteral("MAT_RANGE"), QStringLiteral("FeatureId")};
+    float alt = 0, mar = 0, mat = 0;
+    QList<QStringList> values;
+    for (const MapField &field : found.fields()) {
+        if (field.name == QLatin1String("ALT"))
+            alt = gridValue(field);
+        else if (field.name == QLatin1String("MAR"))
+            mar = gridValue(field);
+        else if (field.name == QLatin1String("MAT"))
+            mat = gridValue(field);
+        if (!hidden.contains(field.name))
+            values << QStringList{field.name, field.valueText};
+    }
+    const QList<SuitableSpeciesRow> species = QuerySuitableSpecies(alt, mar, mat);
+
+    auto *window = new frmIdentifyEngine(owner);
+    window->lstIdentifyMap->clear();
+    window->lstSTS->clear();
+    for (const QStringList &row : values)
+        window->lstIdentifyMap->addTexts(row);
+    for (const SuitableSpeciesRow &row : species)
+        window->lstSTS->addTexts({row.spId, row.name, row.uses});
+    window->show();
+    return window;
+}
+
+void frmIdentifyEngine::ShowChosenSpecies()
+{
+    const QString spId = ReportList::cell(lstSTS->selectedRow(), 1);
+    frmMain *main = frmMain::Instance();
+    if (!main)
+        return;
+    frmList *list = main->ListWindow();
+    list->richDetail->clear();
+    try {
+        list->ViewInRich(spId);
+        list->Colorize();
+    } catch (const std::exception &) {
+    }
+    QTextCursor top = list->richDetail->textCursor();
+    top.setPosition(0);
+    list->richDetail->setTextCursor(top);
+    LoadSpeciesById(spId);
+}

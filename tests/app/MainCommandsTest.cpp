@@ -1,0 +1,146 @@
+// The menu bar and toolbar of the main window.
+#include "app/MainCommands.h"
+#include "app/frmMain.h"
+#include "catalogue/CurrentSpecies.h"
+#include "factsheet/ReportList.h"
+#include "factsheet/frmList.h"
+#include "mapping/frmMap.h"
+#include "tests/common/FixtureCatalogue.h"
+#include "tests/common/WidgetTest.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
+#include <QToolBar>
+
+namespace {
+
+class MainCommandsTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        main = new frmMain;
+        main->Load();
+        main->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(main));
+    }
+    void TearDown() override { delete main; }
+
+    MainCommands *commands() { return main->commands(); }
+    void click(const QString &key)
+    {
+        QToolBar *bar = commands()->tbrMain;
+        QTest::mouseClick(bar->widgetForAction(commands()->button(key)), Qt::LeftButton);
+    }
+    QStringList entries(const QList<QAction *> &actions)
+    {
+        QStringList out;
+        for (QAction *a : actions)
+            out << (a->isSeparator() ? QStringLiteral("|") : a->objectName() + "=" + a->toolTip());
+        return out;
+    }
+    template <typename T>
+    QList<T *> windowsOf() const
+    {
+        QList<T *> out;
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (auto *t = qobject_cast<T *>(w))
+                out << t;
+        return out;
+    }
+
+    FixtureApplication app;
+    frmMain *main = nullptr;
+};
+
+} // namespace
+
+TEST_F(MainCommandsTest, MenusHoldTheCommandsInOrder)
+{
+    QStringList menus, items;
+    for (QAction *menu : main->menuBar()->actions()) {
+        menus << menu->text();
+        for (QAction *a : menu->menu()->actions())
+            items << (a->isSeparator() ? QStringLiteral("|") : a->objectName() + "=" + a->text());
+    }
+    EXPECT_EQ(menus, (QStringList{"File", "View", "Help"}));
+    EXPECT_EQ(items, (QStringList{"menuExit=Exit", "menuBN=Botanic Names (All)", "menuCN=Common Names (All)",
+                                  "menuSearch=Search", "menuISR=Image Selected Record", "|", "menuTM=Arboplot",
+                                  "menuTMC=Arboplot Comparison", "menuAD=Introduction", "menuGlossary=Glossary", "|",
+                                  "menuAbout=About"}));
+    for (QAction *a : {commands()->menuExit, commands()->menuBN, commands()->menuTMC, commands()->menuAbout})
+        EXPECT_FALSE(a->icon().isNull()) << a->objectName().toStdString();
+}
+
+TEST_F(MainCommandsTest, ToolbarHasElevenButtonsInFourGroups)
+{
+    EXPECT_EQ(entries(commands()->tbrMain->actions()),
+              (QStringList{"|", "k1=View Botanic Names (All)", "k2=View Common Names (All)", "k3=Search",
+                           "k4=View Species Image", "|", "k5=Arboplot", "k6=Arboplot Comparison", "|", "k7=Manual",
+                           "k8=Glossary", "|", "k9=Move Previous Form", "k10=Move Next Form", "k11=Close Active Form"}));
+}
+
+TEST_F(MainCommandsTest, ListButtonsRefillTheList)
+{
+    click("k2");
+    frmList *list = main->ListWindow();
+    EXPECT_EQ(list->lstTree->headerItem()->text(2), "Common Names");
+    EXPECT_EQ(list->lstTree->topLevelItemCount(), 8);
+    click("k1");
+    EXPECT_EQ(list->lstTree->headerItem()->text(2), "Synonym Names");
+    EXPECT_EQ(list->lstTree->topLevelItemCount(), 9);
+}
+
+TEST_F(MainCommandsTest, ArboplotOpensANewMapEachTimeForTheCurrentSpecies)
+{
+    SetCurrentSpID("1");
+    click("k5");
+    SetCurrentSpID("2");
+    commands()->menuTM->trigger();
+    const QList<frmMap *> maps = windowsOf<frmMap>();
+    ASSERT_EQ(maps.size(), 2);
+    QList<int> species{maps[0]->SpID, maps[1]->SpID};
+    std::sort(species.begin(), species.end());
+    EXPECT_EQ(species, (QList<int>{1, 2}));
+}
+
+TEST_F(MainCommandsTest, SingleWindowsShowAgainAndImageWindowsMultiply)
+{
+    commands()->menuSearch->trigger();
+    QWidget *search = main->SingleWindow("frmSearch");
+    ASSERT_NE(search, nullptr);
+    click("k3");
+    EXPECT_EQ(main->SingleWindow("frmSearch"), search);
+    commands()->menuISR->trigger();
+    click("k4");
+    EXPECT_EQ(main->findChildren<QWidget *>("frmImage").size(), 2);
+}
+
+TEST_F(MainCommandsTest, NextAndCloseButtonsActOnTheChildWindows)
+{
+    QMdiArea *area = main->mdiArea();
+    commands()->menuAD->trigger();       // a second child beside the list window
+    commands()->menuGlossary->trigger(); // and a third
+    ASSERT_EQ(area->subWindowList().size(), 3);
+    QMdiSubWindow *active = area->activeSubWindow();
+    click("k10");
+    EXPECT_NE(area->activeSubWindow(), active) << "Ctrl+F6 activates the next child";
+    QMdiSubWindow *next = area->activeSubWindow();
+    click("k9");
+    EXPECT_NE(area->activeSubWindow(), next) << "k9 sends the same keys as k10";
+    click("k11");
+    EXPECT_TRUE(WaitUntil([&] { return area->subWindowList().size() == 2; })) << "Ctrl+F4 closes the active child";
+    click("k11");
+    click("k11");
+    EXPECT_TRUE(WaitUntil([&] { return area->subWindowList().isEmpty(); }));
+    // With no child left the buttons do nothing.
+    click("k10");
+    click("k11");
+    EXPECT_TRUE(main->isVisible());
+}

@@ -1,0 +1,181 @@
+// Which species suit a clicked grid point, and choosing one of them.
+#include "app/frmMain.h"
+#include "catalogue/CurrentSpecies.h"
+#include "factsheet/ReportList.h"
+#include "factsheet/frmList.h"
+#include "mapping/MapControl.h"
+#include "mapping/MapToolbar.h"
+#include "mapping/MapViewport.h"
+#include "mapping/SuitableSpecies.h"
+#include "mapping/frmIdentifyEngine.h"
+#include "mapping/frmMap.h"
+#include "tests/common/WidgetTest.h"
+#include "tests/mapping/MapWindowFixture.h"
+#include "tests/mapping/QtPrinters.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFile>
+#include <QHeaderView>
+#include <QTest>
+#include <QTextEdit>
+
+namespace {
+
+// Species whose ranges sit exactly on the values of grid point 1 (500, 2000, 25),
+// one missing a bound, and one with only the bamboo use.
+const char *const PointSpecies = R"SQL(
+INSERT INTO Species (SpID, SpeciesName, Genus, FID, Fodder, Others, Bamboo, MinAltitude, MaxAltitude, MinRainfall, MaxRainfall,
+  MinTemperature, MaxTemperature) VALUES
+ (10, 'Exacta minima', 'Exacta', 1, 1, 1, 0, 500, 900, 2000, 3000, 25, 28),
+ (11, 'Exacta maxima', 'Exacta', 1, 0, 0, 1, 100, 500, 1000, 2000, 20, 25),
+ (12, 'Lacuna testus', 'Lacuna', 1, 0, 0, 0, 0, 1000, NULL, 3000, 20, 30),
+ (13, 'Sicca testus', 'Sicca', 1, 0, 0, 0, 0, 1000, 2500, 4000, 20, 30);
+)SQL";
+
+QStringList names(const QList<SuitableSpeciesRow> &rows)
+{
+    QStringList out;
+    for (const auto &r : rows)
+        out << r.name + r.uses;
+    out.sort();
+    return out;
+}
+
+class SuitableSpecies : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        main = new frmMain;
+        main->Load();
+        SetCurrentSpID("1");
+        map = new frmMap(main);
+        map->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(map));
+        QTest::mouseClick(map->tbrMain->widgetForAction(map->tbrMain->button("k5")), Qt::LeftButton);
+    }
+    void TearDown() override { delete main; }
+
+    frmIdentifyEngine *clickPoint(int pointId)
+    {
+        const MapViewport viewport(map->mapTree->extent(), map->mapTree->size());
+        const QPoint at = viewport.toPixel(MapWindowFixture::gridPoint(pointId)).toPoint();
+        const QWidgetList windows = QApplication::topLevelWidgets();
+        const QSet<QWidget *> before(windows.begin(), windows.end());
+        QTest::mouseClick(map->mapTree, Qt::LeftButton, Qt::NoModifier, at);
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (auto *engine = qobject_cast<frmIdentifyEngine *>(w); engine && !before.contains(w))
+                return engine;
+        return nullptr;
+    }
+
+    MapWindowFixture fixture{QString::fromUtf8(PointSpecies)};
+    frmMain *main = nullptr;
+    frmMap *map = nullptr;
+};
+
+} // namespace
+
+TEST(SuitableSpeciesStatement, PointValuesInTheirShortestSinglePrecisionForm)
+{
+    EXPECT_EQ(SingleText(1250.0f), "1250");
+    EXPECT_EQ(SingleText(26.4f), "26.4");
+    EXPECT_EQ(SingleText(-11.2f), "-11.2");
+    EXPECT_EQ(SuitableSpeciesStatement(500, 2000, 26.4f),
+              "SELECT Species.SpID, Species.SpeciesName, Species.Genus, Species.MinAltitude, Species.MaxAltitude, "
+              "Species.MinRainfall, Species.MaxRainfall, Species.MinTemperature, Species.MaxTemperature, "
+              "Species.Timber, Species.Fruit, Species.Resin, Species.Fodder, Species.Firewood, Species.Others "
+              "FROM Species WHERE (((Species.MaxAltitude >= 500) AND (Species.MinAltitude <= 500)) AND "
+              "((Species.MaxRainfall >= 2000) AND (Species.MinRainfall <= 2000)) AND "
+              "((Species.MaxTemperature >= 26.4) AND (Species.MinTemperature <= 26.4)))");
+}
+
+TEST_F(SuitableSpecies, BothEndsAreInclusiveAndMissingRangesNeverQualify)
+{
+    // Acacia mangium (0-800, 1000-4500, 20-30) suits point 1 too; Sicca needs more rain; Lacuna lacks a bound.
+    EXPECT_EQ(names(QuerySuitableSpecies(500, 2000, 25)),
+              (QStringList{"Acacia mangium (Timber) (Firewood)", "Exacta maxima", "Exacta minima (Fodder) (Others)",
+                           "Markhamia stipulata (Timber) (Firewood)", "Tectona grandis (Timber) (Others)"}));
+}
+
+TEST_F(SuitableSpecies, AClickOpensAWindowPerPointWithItsValues)
+{
+    EXPECT_EQ(map->mapTree->mousePointer(), 55);
+    frmIdentifyEngine *first = clickPoint(1);
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(first->windowTitle(), "Suitable Tree Species");
+    QStringList values;
+    for (int i = 0; i < first->lstIdentifyMap->topLevelItemCount(); ++i)
+        values << first->lstIdentifyMap->topLevelItem(i)->text(0) + "=" + first->lstIdentifyMap->topLevelItem(i)->text(1);
+    EXPECT_EQ(values, (QStringList{"ALT=500", "MAR=2000", "MAT=25"}));
+    EXPECT_EQ(first->lstSTS->topLevelItemCount(), 5);
+    EXPECT_EQ(first->lstSTS->headerItem()->text(2), "Functional Uses");
+
+    frmIdentifyEngine *second = clickPoint(5);
+    ASSERT_NE(second, nullptr);
+    EXPECT_NE(second, first);
+    EXPECT_EQ(second->lstSTS->topLevelItemCount(), 0);
+    EXPECT_EQ(first->lstSTS->topLevelItemCount(), 5) << "each window keeps its own list";
+
+    // Far from every grid point nothing opens.
+    const MapViewport viewport(map->mapTree->extent(), map->mapTree->size());
+    const int windows = int(QApplication::topLevelWidgets().size());
+    QTest::mouseClick(map->mapTree, Qt::LeftButton, Qt::NoModifier, viewport.toPixel({99.6, 2.4}).toPoint());
+    EXPECT_EQ(int(QApplication::topLevelWidgets().size()), windows);
+}
+
+TEST_F(SuitableSpecies, ChoosingASpeciesShowsItInTheListWindow)
+{
+    frmIdentifyEngine *window = clickPoint(1);
+    ASSERT_NE(window, nullptr);
+    QTreeWidgetItem *teak = nullptr;
+    for (int i = 0; i < window->lstSTS->topLevelItemCount(); ++i)
+        if (window->lstSTS->topLevelItem(i)->text(1) == "Tectona grandis")
+            teak = window->lstSTS->topLevelItem(i);
+    ASSERT_NE(teak, nullptr);
+    ClickItem(window->lstSTS, teak, 1);
+    frmList *list = main->ListWindow();
+    EXPECT_TRUE(list->richDetail->toPlainText().contains("Current Name: Tectona grandis"));
+    EXPECT_EQ(list->richDetail->textCursor().position(), 0);
+    EXPECT_EQ(list->lstTree->topLevelItemCount(), 3) << "the species and its two synonyms";
+    EXPECT_EQ(CurrentSpID(), "2");
+}
+
+TEST_F(SuitableSpecies, HeaderClicksSortTheSpeciesByText)
+{
+    frmIdentifyEngine *window = clickPoint(1);
+    ASSERT_NE(window, nullptr);
+    QHeaderView *header = window->lstSTS->header();
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, Qt::NoModifier,
+                      QPoint(header->sectionViewportPosition(1) + 5, header->height() / 2));
+    EXPECT_EQ(window->lstSTS->topLevelItem(0)->text(1), "Tectona grandis") << "the first click sorts descending";
+}
+
+TEST_F(SuitableSpecies, AGridPointWithoutAValueIsReportedAndTheMapStaysUsable)
+{
+    // Blank the rainfall of every grid point.
+    QFile dbf(fixture.folder() + "/ShapeFiles/pasia_canvas.dbf");
+    ASSERT_TRUE(dbf.open(QIODevice::ReadOnly));
+    QByteArray bytes = dbf.readAll();
+    dbf.close();
+    const int headerLength = quint8(bytes[8]) | quint8(bytes[9]) << 8;
+    const int recordLength = quint8(bytes[10]) | quint8(bytes[11]) << 8;
+    // Fields: deletion flag, POINTID(6), ALT(8), MAR(8) ...
+    for (int r = 0; r < 9; ++r)
+        for (int i = 0; i < 8; ++i)
+            bytes[headerLength + r * recordLength + 1 + 6 + 8 + i] = ' ';
+    ASSERT_TRUE(dbf.open(QIODevice::WriteOnly));
+    dbf.write(bytes);
+    dbf.close();
+    delete map;
+    map = new frmMap(main);
+    map->show();
+    QTest::mouseClick(map->tbrMain->widgetForAction(map->tbrMain->button("k5")), Qt::LeftButton);
+    const MapViewport viewport(map->mapTree->extent(), map->mapTree->size());
+    const QString message = AnswerMessageBox([&] {
+        QTest::mouseClick(map->mapTree, Qt::LeftButton, Qt::NoModifier, viewport.toPixel(MapWindowFixture::gridPoint(1)).toPoint());
+    });
+    EXPECT_TRUE(message.contains("MAR")) << message.toStdString();
+    EXPECT_TRUE(map->isVisible());
+}
