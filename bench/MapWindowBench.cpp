@@ -5,11 +5,16 @@
 #include "catalogue/CurrentSpecies.h"
 #include "catalogue/modDatabase.h"
 #include "mapping/MapControl.h"
+#include "bench/BenchData.h"
+#include "factsheet/ReportList.h"
+#include "mapping/frmIdentifyEngine.h"
 #include "mapping/frmMap.h"
 
 #include <benchmark/benchmark.h>
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QFile>
 
 #include <cmath>
 
@@ -33,3 +38,30 @@ static void BM_MapWindowFrame(benchmark::State &state)
     state.counters["pixels"] = double(map->mapTree->width() * map->mapTree->height());
 }
 BENCHMARK(BM_MapWindowFrame)->Arg(1)->Arg(9)->Unit(benchmark::kMillisecond);
+
+// A click with the Suitable Tree Species tool on the 10,000-species synthetic
+// catalogue, from the click to the filled window.
+static void BM_FindSuitableSpecies_10k(benchmark::State &state)
+{
+    const QString folder = SyntheticApplicationFolder();
+    QFile::link(QStringLiteral(SILVARIA_SOURCE_DIR "/data/ShapeFiles"), folder + QStringLiteral("/ShapeFiles"));
+    SetApplicationFolder(folder);
+    OpenCatalogue();
+    frmMain main;
+    SetCurrentSpID(QStringLiteral("1"));
+    auto *map = new frmMap(&main);
+    map->show();
+    // A lowland point in the middle of the map, where many species suit.
+    const QPointF click(map->mapTree->width() * 0.45, map->mapTree->height() * 0.6);
+    int species = 0;
+    for (auto _ : state) {
+        frmIdentifyEngine *window = frmIdentifyEngine::FindSuitableSpecies(map->mapTree, click.x(), click.y(), map);
+        species = window ? window->lstSTS->topLevelItemCount() : 0;
+        QApplication::processEvents();
+        state.PauseTiming();
+        delete window;
+        state.ResumeTiming();
+    }
+    state.counters["species"] = species;
+}
+BENCHMARK(BM_FindSuitableSpecies_10k)->Unit(benchmark::kMillisecond);
