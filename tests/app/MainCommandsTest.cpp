@@ -5,7 +5,7 @@
 #include "factsheet/ReportList.h"
 #include "factsheet/frmList.h"
 #include "mapping/frmMap.h"
-#include "tests/common/FixtureCatalogue.h"
+#include "tests/common/LoadedMainWindow.h"
 #include "tests/common/WidgetTest.h"
 
 #include <gtest/gtest.h>
@@ -21,17 +21,8 @@
 
 namespace {
 
-class MainCommandsTest : public ::testing::Test {
+class MainCommandsTest : public LoadedMainWindow {
 protected:
-    void SetUp() override
-    {
-        main = new frmMain;
-        main->Load();
-        main->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(main));
-    }
-    void TearDown() override { delete main; }
-
     MainCommands *commands() { return main->commands(); }
     void click(const QString &key)
     {
@@ -54,9 +45,6 @@ protected:
                 out << t;
         return out;
     }
-
-    FixtureApplication app;
-    frmMain *main = nullptr;
 };
 
 } // namespace

@@ -6,7 +6,7 @@
 #include "controls/OutlookBar.h"
 #include "factsheet/ReportList.h"
 #include "factsheet/frmList.h"
-#include "tests/common/FixtureCatalogue.h"
+#include "tests/common/LoadedMainWindow.h"
 #include "tests/common/WidgetTest.h"
 
 #include <gtest/gtest.h>
@@ -21,17 +21,8 @@
 
 namespace {
 
-class MainWindow : public ::testing::Test {
+class MainWindow : public LoadedMainWindow {
 protected:
-    void SetUp() override
-    {
-        main = new frmMain;
-        main->Load();
-        main->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(main));
-    }
-    void TearDown() override { delete main; }
-
     frmList *list() { return main->ListWindow(); }
     ReportList *rows() { return list()->lstTree; }
     QStringList column(int col)
@@ -60,9 +51,6 @@ protected:
                 return rows()->topLevelItem(i);
         return nullptr;
     }
-
-    FixtureApplication app;
-    frmMain *main = nullptr;
 };
 
 } // namespace
