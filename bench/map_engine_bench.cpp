@@ -133,8 +133,8 @@ void Floor(benchmark::State &state, QString path)
         mar[i] = float(table.column(table.indexOf("MAR")).number(i));
         mat[i] = float(table.column(table.indexOf("MAT")).number(i));
     }
-    const std::vector<double> &x = data.xs();
-    const std::vector<double> &y = data.ys();
+    const std::span<const double> x = data.xs();
+    const std::span<const double> y = data.ys();
     std::vector<std::pair<double, double>> found;
     found.reserve(n);
     std::size_t total = 0;
