@@ -324,27 +324,8 @@ void AttributeColumnBuilder::appendNumber(std::string_view text)
     const std::string_view t = trimmed(text);
     const NumberShape shape = t.empty() ? NumberShape{} : inspect(t);
     AttributeColumn &c = m_column;
-    if (shape.whole) {
-        const long long v = shape.wholeValue;
-        if (c.m_storage == ColumnStorage::Int16 && (v < INT16_MIN || v > INT16_MAX))
-            widenTo(ColumnStorage::Int32);
-        if (c.m_storage == ColumnStorage::Float32 && std::fabs(double(v)) > FloatExactLimit)
-            widenTo(ColumnStorage::Float64);
-        switch (c.m_storage) {
-        case ColumnStorage::Int16:
-            c.m_int16.push_back(std::int16_t(v));
-            return;
-        case ColumnStorage::Int32:
-            c.m_int32.push_back(std::int32_t(v));
-            return;
-        case ColumnStorage::Float32:
-            c.m_float.push_back(float(v));
-            return;
-        default:
-            c.m_double.push_back(double(v));
-            return;
-        }
-    }
+    if (shape.whole)
+        return appendWhole(shape.wholeValue);
     double d = 0;
     if (t.empty() || !(fastDouble(shape, d) || NumberText::parseDouble(t, d))) {
         // A blank (or '*'-filled) number: NaN, which integers cannot hold.
@@ -386,6 +367,87 @@ void AttributeColumnBuilder::appendNumber(std::string_view text)
     c.m_double.push_back(d);
 }
 
+void AttributeColumnBuilder::appendWhole(long long v)
+{
+    AttributeColumn &c = m_column;
+    if (c.m_storage == ColumnStorage::Int16 && (v < INT16_MIN || v > INT16_MAX))
+        widenTo(ColumnStorage::Int32);
+    if (c.m_storage == ColumnStorage::Float32 && std::fabs(double(v)) > FloatExactLimit)
+        widenTo(ColumnStorage::Float64);
+    switch (c.m_storage) {
+    case ColumnStorage::Int16:
+        c.m_int16.push_back(std::int16_t(v));
+        return;
+    case ColumnStorage::Int32:
+        c.m_int32.push_back(std::int32_t(v));
+        return;
+    case ColumnStorage::Float32:
+        c.m_float.push_back(float(v));
+        return;
+    default:
+        c.m_double.push_back(double(v));
+        return;
+    }
+}
+
+void AttributeColumnBuilder::appendMany(const char *first, std::size_t stride, std::size_t width, std::uint32_t count)
+{
+    static const float floatPowers[] = {1e0f, 1e1f, 1e2f, 1e3f, 1e4f, 1e5f, 1e6f};
+    static const double doublePowers[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9};
+    for (std::uint32_t row = 0; row < count; ++row, first += stride) {
+        const char *p = first;
+        const char *const end = first + width;
+        if (!m_numeric) {
+            append(std::string_view(first, width));
+            continue;
+        }
+        while (p < end && *p == ' ')
+            ++p;
+        const bool negative = p < end && *p == '-';
+        if (negative)
+            ++p;
+        long long mantissa = 0;
+        int digits = 0, fraction = -1;
+        for (; p < end; ++p) {
+            const unsigned d = unsigned(*p - '0');
+            if (d < 10) {
+                mantissa = mantissa * 10 + d;
+                ++digits;
+                if (fraction >= 0)
+                    ++fraction;
+            } else if (*p == '.' && fraction < 0) {
+                fraction = 0;
+            } else {
+                break;
+            }
+        }
+        while (p < end && (*p == ' ' || *p == '\0'))
+            ++p;
+        // Up to 9 digits: a whole number fits 32 bits, a decimal is exact in
+        // a double division, and with up to 6 digits in a float one.
+        if (p != end || digits == 0 || digits > 9) {
+            append(std::string_view(first, width));
+            continue;
+        }
+        const long long value = negative ? -mantissa : mantissa;
+        if (fraction <= 0) {
+            ++m_column.m_size;
+            appendWhole(value);
+            continue;
+        }
+        const ColumnStorage storage = m_column.m_storage;
+        if (storage == ColumnStorage::Float32 && digits <= 6) {
+            ++m_column.m_size;
+            m_column.m_float.push_back(float(value) / floatPowers[fraction]);
+        } else if (storage == ColumnStorage::Float64) {
+            ++m_column.m_size;
+            m_column.m_double.push_back(double(value) / doublePowers[fraction]);
+        } else {
+            append(std::string_view(first, width)); // may need a wider storage
+        }
+    }
+}
+
 void AttributeColumnBuilder::widenTo(ColumnStorage target)
 {
     AttributeColumn &c = m_column;
@@ -396,7 +458,7 @@ void AttributeColumnBuilder::widenTo(ColumnStorage target)
             if (std::fabs(double(v)) > FloatExactLimit)
                 target = ColumnStorage::Float64;
     }
-    std::vector<double> values;
+    LargeArray<double> values;
     values.reserve(c.m_int16.size() + c.m_int32.size() + c.m_float.size());
     for (auto v : c.m_int16)
         values.push_back(v);

@@ -1,4 +1,6 @@
 #pragma once
+#include "mapping/LargeArray.h"
+
 #include <QString>
 #include <QVariant>
 
@@ -63,11 +65,11 @@ private:
     int m_decimals = 0;
     ColumnStorage m_storage = ColumnStorage::Int16;
     std::uint32_t m_size = 0;
-    std::vector<std::int16_t> m_int16;
-    std::vector<std::int32_t> m_int32;
-    std::vector<float> m_float;
-    std::vector<double> m_double;
-    std::vector<std::uint32_t> m_textIndex;
+    LargeArray<std::int16_t> m_int16;
+    LargeArray<std::int32_t> m_int32;
+    LargeArray<float> m_float;
+    LargeArray<double> m_double;
+    LargeArray<std::uint32_t> m_textIndex;
     std::vector<QString> m_pool;
 };
 
@@ -79,10 +81,15 @@ public:
     void reserve(std::uint32_t rows);
     // Adds the raw field text of the next row (spaces as in the file).
     void append(std::string_view text);
+    // Adds `count` rows whose field texts of `width` bytes lie `stride` bytes
+    // apart (one field of consecutive dBase records). Plain whole numbers and
+    // short decimals take a quick path; anything else goes through append().
+    void appendMany(const char *first, std::size_t stride, std::size_t width, std::uint32_t count);
     AttributeColumn finish();
 
 private:
     void appendNumber(std::string_view text);
+    void appendWhole(long long value);
     void appendText(std::string_view text);
     void widenTo(ColumnStorage storage);
 

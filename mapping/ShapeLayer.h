@@ -34,8 +34,8 @@ public:
 
     // Point layers (one point per feature; NaN for a null shape).
     bool hasPointArrays() const { return m_pointArrays; }
-    const std::vector<double> &xs() const { return m_x; }
-    const std::vector<double> &ys() const { return m_y; }
+    std::span<const double> xs() const { return m_x; }
+    std::span<const double> ys() const { return m_y; }
 
     // Parts of a feature of any other layer: vertices of part k are
     // vertices()[partStarts()[k] .. partStarts()[k+1]).
@@ -68,7 +68,7 @@ private:
     SpatialIndex m_index;
 
     bool m_pointArrays = true;
-    std::vector<double> m_x, m_y;
+    LargeArray<double> m_x, m_y;
 
     std::vector<std::uint32_t> m_featurePart{0};
     std::vector<std::uint32_t> m_partStart{0};

@@ -438,13 +438,9 @@ void ShapefileReader::readAttributes(ShapeLayer &layer, DBFInfo *dbf, const QStr
         const qint64 bytes = qint64(end - first) * length;
         if (file.read(block.data(), bytes) != bytes)
             throw MapError(QStringLiteral("%1: %2").arg(dbfPath, file.errorString()));
-        for (std::size_t f = 0; f < builders.size(); ++f) {
-            AttributeColumnBuilder &builder = builders[f];
-            const char *at = block.data() + spans[f].first;
-            const std::size_t width = std::size_t(spans[f].second);
-            for (std::uint32_t i = first; i < end; ++i, at += length)
-                builder.append(std::string_view(at, width));
-        }
+        for (std::size_t f = 0; f < builders.size(); ++f)
+            builders[f].appendMany(block.data() + spans[f].first, std::size_t(length), std::size_t(spans[f].second),
+                                   end - first);
     }
     std::vector<AttributeColumn> columns;
     columns.reserve(builders.size());

@@ -43,7 +43,7 @@ SpatialIndex::SpatialIndex(const std::vector<MapExtent> &boxes)
         return;
     chooseGrid(extent, valid);
     const std::size_t cellCount = std::size_t(m_columns) * std::size_t(m_rows);
-    std::vector<std::uint32_t> counts(cellCount + 1, 0);
+    LargeArray<std::uint32_t> counts(cellCount + 1, 0);
     for (const MapExtent &box : boxes) {
         if (!box.isValid())
             continue;
@@ -65,7 +65,7 @@ SpatialIndex::SpatialIndex(const std::vector<MapExtent> &boxes)
     }
 }
 
-SpatialIndex::SpatialIndex(const std::vector<double> &x, const std::vector<double> &y)
+SpatialIndex::SpatialIndex(std::span<const double> x, std::span<const double> y)
 {
     MapExtent extent;
     std::size_t valid = 0;
@@ -78,7 +78,7 @@ SpatialIndex::SpatialIndex(const std::vector<double> &x, const std::vector<doubl
         return;
     chooseGrid(extent, valid);
     const std::size_t cellCount = std::size_t(m_columns) * std::size_t(m_rows);
-    std::vector<std::uint32_t> counts(cellCount + 1, 0);
+    LargeArray<std::uint32_t> counts(cellCount + 1, 0);
     for (std::size_t i = 0; i < x.size(); ++i)
         if (!std::isnan(x[i]) && !std::isnan(y[i]))
             ++counts[std::size_t(rowOf(y[i])) * std::size_t(m_columns) + std::size_t(columnOf(x[i])) + 1];

@@ -1,9 +1,11 @@
 #pragma once
+#include "mapping/LargeArray.h"
 #include "mapping/MapExtent.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <span>
 #include <vector>
 
 // A uniform grid over the layer's extent: each cell lists the features whose
@@ -15,7 +17,7 @@ public:
     // One bounding box per feature; invalid boxes (null shapes) are left out.
     explicit SpatialIndex(const std::vector<MapExtent> &boxes);
     // One point per feature (x[i], y[i]); NaN coordinates are left out.
-    SpatialIndex(const std::vector<double> &x, const std::vector<double> &y);
+    SpatialIndex(std::span<const double> x, std::span<const double> y);
 
     // Calls visit(featureId) for every feature listed in a cell that `box`
     // touches. A feature spanning several cells may be visited more than once.
@@ -108,6 +110,6 @@ private:
     int m_rows = 0;
     double m_cellWidth = 1;
     double m_cellHeight = 1;
-    std::vector<std::uint32_t> m_cellStart; // m_columns * m_rows + 1 offsets into m_items
-    std::vector<std::uint32_t> m_items;
+    LargeArray<std::uint32_t> m_cellStart; // m_columns * m_rows + 1 offsets into m_items
+    LargeArray<std::uint32_t> m_items;
 };

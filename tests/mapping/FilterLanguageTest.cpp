@@ -272,6 +272,19 @@ TEST(AttributeStorage, StoredDecimalsEqualTheParserOfBounds)
             ASSERT_EQ(column.doubles()[row], expected) << texts[row];
         }
     }
+    // The block reader takes the same values, with the same storage.
+    std::string records;
+    for (const std::string &text : texts)
+        records += std::string(20 - text.size(), ' ') + text + "|";
+    AttributeColumnBuilder block("F", 'N', 19, 4, true);
+    block.appendMany(records.data(), 21, 20, std::uint32_t(texts.size()));
+    const AttributeColumn blockColumn = block.finish();
+    ASSERT_EQ(blockColumn.storage(), column.storage());
+    for (std::uint32_t row = 0; row < column.size(); ++row)
+        ASSERT_EQ(blockColumn.valueText(row), column.valueText(row)) << texts[row];
+    if (column.storage() == ColumnStorage::Float64)
+        EXPECT_TRUE(std::equal(column.doubles().begin(), column.doubles().end(), blockColumn.doubles().begin()));
+
     AttributeColumnBuilder shortOnes("S", 'N', 8, 1, true);
     std::vector<std::string> shortTexts;
     for (int i = 0; i < 20000; ++i) {
@@ -280,6 +293,14 @@ TEST(AttributeStorage, StoredDecimalsEqualTheParserOfBounds)
     }
     const AttributeColumn shortColumn = shortOnes.finish();
     ASSERT_EQ(shortColumn.storage(), ColumnStorage::Float32);
+    std::string shortRecords;
+    for (const std::string &text : shortTexts)
+        shortRecords += std::string(10 - text.size(), ' ') + text;
+    AttributeColumnBuilder shortBlock("S", 'N', 8, 1, true);
+    shortBlock.appendMany(shortRecords.data(), 10, 10, std::uint32_t(shortTexts.size()));
+    const AttributeColumn shortBlockColumn = shortBlock.finish();
+    ASSERT_EQ(shortBlockColumn.storage(), ColumnStorage::Float32);
+    EXPECT_TRUE(std::equal(shortColumn.floats().begin(), shortColumn.floats().end(), shortBlockColumn.floats().begin()));
     for (std::uint32_t row = 0; row < shortColumn.size(); ++row) {
         float expected = 0;
         NumberText::parseFloat(shortTexts[row], expected);
