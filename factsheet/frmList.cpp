@@ -80,7 +80,9 @@ frmList::frmList(QWidget *parent)
 void frmList::ViewInRich(const QString &paramlist)
 {
     const QString report = BuildFactSheet(paramlist);
-    richDetail->setPlainText(FactSheetDisplayText(report));
+    // Through the document, so the new text starts in the body font and colour
+    // rather than in the format of wherever the caret last stood (a heading).
+    richDetail->document()->setPlainText(FactSheetDisplayText(report));
 }
 
 void frmList::Colorize() { richDetail->setTextCursor(ColorizeFactSheet(richDetail->document())); }

@@ -132,6 +132,11 @@ TEST_F(MainWindow, ClickingASynonymShowsItsSpeciesFactSheet)
     EXPECT_TRUE(list()->richDetail->toPlainText().contains("Current Name: Tectona grandis"));
     EXPECT_EQ(list()->richDetail->textCursor().position(), 0);
     EXPECT_EQ(CurrentSpID(), "2");
+    // The body text of the second sheet is plain again, not in the last heading's format.
+    QTextCursor body(list()->richDetail->document());
+    body.setPosition(int(list()->richDetail->toPlainText().indexOf("Current Name:")) + 1);
+    EXPECT_EQ(body.charFormat().foreground().color(), QColor(Qt::black));
+    EXPECT_NE(body.charFormat().fontWeight(), QFont::Bold);
     // A species whose sheet cannot be built leaves it empty but still becomes current.
     ClickItem(rows(), row("Orphanus testus"), 2);
     EXPECT_TRUE(list()->richDetail->toPlainText().isEmpty());
