@@ -3,7 +3,7 @@
 #include "app/ApplicationFolder.h"
 #include "catalogue/CatalogueError.h"
 #include "catalogue/CatalogueSchema.h"
-#include "catalogue/JetImport.h"
+#include "catalogue/JetImportProcess.h"
 #include "catalogue/SqlDialect.h"
 #include "catalogue/UnicodeText.h"
 
@@ -108,7 +108,7 @@ std::unique_ptr<Connection> Connection::OpenFile(const QString &path)
     if (format == CatalogueFormat::Jet) {
         connection = OpenInMemory();
         try {
-            ImportJetFile(path, connection->m_db);
+            ImportJetFileIsolated(path, connection->m_db);
         } catch (const CatalogueError &e) {
             throw CatalogueError(fileError(path, e.message()));
         }

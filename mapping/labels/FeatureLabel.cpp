@@ -124,3 +124,21 @@ void FeatureLabel::Load(QTextStream &in)
     Text = first[2];
     Shape = MapShape::point(x, y);
 }
+
+QList<FeatureLabel> ReadLabelRecords(QTextStream &in, qlonglong room)
+{
+    bool ok = false;
+    const QString countText = in.readLine().trimmed();
+    const qlonglong count = countText.toLongLong(&ok);
+    if (!ok || count < 0)
+        throw MapError(QStringLiteral("the first line \"%1\" is not a label count").arg(countText.left(40)));
+    if (count > room)
+        throw MapError(QStringLiteral("%1 labels are more than the map can hold").arg(count));
+    QList<FeatureLabel> labels;
+    for (qlonglong i = 0; i < count; ++i) {
+        FeatureLabel label;
+        label.Load(in);
+        labels.append(label);
+    }
+    return labels;
+}

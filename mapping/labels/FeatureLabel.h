@@ -1,6 +1,7 @@
 #pragma once
 #include "mapping/MapShape.h"
 
+#include <QList>
 #include <QString>
 
 class QTextStream;
@@ -25,6 +26,10 @@ public:
     // (x, y). Throws MapError naming the reason when a record is malformed.
     void Load(QTextStream &in);
 };
+
+// Reads a whole label file: the count, then two records per label. At most
+// `room` labels are accepted. Throws MapError naming what is malformed.
+QList<FeatureLabel> ReadLabelRecords(QTextStream &in, qlonglong room);
 
 // The position a label file keeps for a label: the middle vertex of a line's
 // first part (index Count / 2, a half rounded to even), else the point.

@@ -115,19 +115,7 @@ void LabelLayer::Load(const QString &filename)
     in.setEncoding(QStringConverter::Utf8);
     QList<FeatureLabel> loaded;
     try {
-        bool ok = false;
-        const QString countText = in.readLine().trimmed();
-        const qlonglong count = countText.toLongLong(&ok);
-        if (!ok || count < 0)
-            throw MapError(QStringLiteral("the first line \"%1\" is not a label count").arg(countText.left(40)));
-        const qlonglong room = MaxLabels - (removeCurrent ? 0 : m_labels.size());
-        if (count > room)
-            throw MapError(QStringLiteral("%1 labels are more than the map can hold").arg(count));
-        for (qlonglong i = 0; i < count; ++i) {
-            FeatureLabel label;
-            label.Load(in);
-            loaded.append(label);
-        }
+        loaded = ReadLabelRecords(in, MaxLabels - (removeCurrent ? 0 : m_labels.size()));
     } catch (const MapError &e) {
         throw MapError(fileError(QStringLiteral("read from"), filename, e.message()));
     }
