@@ -7,6 +7,7 @@
 #include "keys/SendKeysError.h"
 #include "keys/clsSendKeys.h"
 #include "mapping/frmMap.h"
+#include "search/frmSearch.h"
 
 #include <QAction>
 #include <QIcon>
@@ -144,7 +145,17 @@ void MainCommands::menuCN_Click() { LoadCommonList(QString(), ListAll); }
 
 void MainCommands::menuSearch_Click()
 {
-    m_main->ShowSingle(QStringLiteral("frmSearch"), [] { return new PlaceholderWindow(QStringLiteral("frmSearch"), QStringLiteral("Search")); });
+    // One search dialog, owned by the main window, shown again while it is open;
+    // a closed one is on its way out and is not shown again.
+    frmSearch *search = nullptr;
+    for (frmSearch *open : m_main->findChildren<frmSearch *>(QString(), Qt::FindDirectChildrenOnly))
+        if (open->isVisible())
+            search = open;
+    if (!search)
+        search = new frmSearch(m_main);
+    search->show();
+    search->raise();
+    search->activateWindow();
 }
 
 void MainCommands::menuISR_Click()
