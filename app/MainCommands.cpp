@@ -6,6 +6,7 @@
 #include "catalogue/modLoadList.h"
 #include "keys/SendKeysError.h"
 #include "keys/clsSendKeys.h"
+#include "mapping/compare/frmCompare.h"
 #include "mapping/frmMap.h"
 #include "search/frmSearch.h"
 
@@ -171,7 +172,19 @@ void MainCommands::menuTM_Click()
 
 void MainCommands::menuTMC_Click()
 {
-    m_main->ShowSingle(QStringLiteral("frmCompare"), [] { return new PlaceholderWindow(QStringLiteral("frmCompare"), QStringLiteral("Arboplot Comparison")); });
+    // One comparison window; an error while showing it is ignored.
+    try {
+        frmCompare *compare = nullptr;
+        for (frmCompare *open : m_main->findChildren<frmCompare *>(QString(), Qt::FindDirectChildrenOnly))
+            if (open->isVisible())
+                compare = open;
+        if (!compare)
+            compare = new frmCompare(m_main);
+        compare->show();
+        compare->raise();
+        compare->activateWindow();
+    } catch (const std::exception &) {
+    }
 }
 
 void MainCommands::menuAD_Click()
