@@ -24,7 +24,7 @@ struct ChooserTarget {
 class frmSpecies : public QDialog {
     Q_OBJECT
 public:
-    // `sides` are the targets of ChooserSide 1 and 2.
+    // `first` and `second` are what ChooserSide 1 and 2 fill.
     frmSpecies(QWidget *owner, const ChooserTarget &first, const ChooserTarget &second);
 
     // Lists the species whose current name contains txtSpecies' text.

@@ -81,6 +81,8 @@ void frmSearch::cmdOK_Click()
 void ShowSearchResult(const SpeciesList &rows)
 {
     frmMain *main = frmMain::Instance();
+    if (!main)
+        return;
     frmList *window = main->ListWindow();
     main->ShowChild(window);
     ReportList *list = window->lstTree;
