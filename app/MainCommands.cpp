@@ -6,7 +6,9 @@
 #include "catalogue/modLoadList.h"
 #include "keys/SendKeysError.h"
 #include "keys/clsSendKeys.h"
+#include "mapping/compare/frmCompare.h"
 #include "mapping/frmMap.h"
+#include "search/frmSearch.h"
 
 #include <QAction>
 #include <QIcon>
@@ -144,7 +146,17 @@ void MainCommands::menuCN_Click() { LoadCommonList(QString(), ListAll); }
 
 void MainCommands::menuSearch_Click()
 {
-    m_main->ShowSingle(QStringLiteral("frmSearch"), [] { return new PlaceholderWindow(QStringLiteral("frmSearch"), QStringLiteral("Search")); });
+    // One search dialog, owned by the main window, shown again while it is open;
+    // a closed one is on its way out and is not shown again.
+    frmSearch *search = nullptr;
+    for (frmSearch *open : m_main->findChildren<frmSearch *>(QString(), Qt::FindDirectChildrenOnly))
+        if (open->isVisible())
+            search = open;
+    if (!search)
+        search = new frmSearch(m_main);
+    search->show();
+    search->raise();
+    search->activateWindow();
 }
 
 void MainCommands::menuISR_Click()
@@ -160,7 +172,19 @@ void MainCommands::menuTM_Click()
 
 void MainCommands::menuTMC_Click()
 {
-    m_main->ShowSingle(QStringLiteral("frmCompare"), [] { return new PlaceholderWindow(QStringLiteral("frmCompare"), QStringLiteral("Arboplot Comparison")); });
+    // One comparison window; an error while showing it is ignored.
+    try {
+        frmCompare *compare = nullptr;
+        for (frmCompare *open : m_main->findChildren<frmCompare *>(QString(), Qt::FindDirectChildrenOnly))
+            if (open->isVisible())
+                compare = open;
+        if (!compare)
+            compare = new frmCompare(m_main);
+        compare->show();
+        compare->raise();
+        compare->activateWindow();
+    } catch (const std::exception &) {
+    }
 }
 
 void MainCommands::menuAD_Click()

@@ -26,3 +26,9 @@ void MakeTopmostWindow(QWidget *window, QWidget *owner)
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->installEventFilter(new RaiseOnResize(window));
 }
+
+void KeepAboveOtherWindows(QWidget *window)
+{
+    window->setWindowFlag(Qt::WindowStaysOnTopHint);
+    window->installEventFilter(new RaiseOnResize(window));
+}

@@ -1,5 +1,6 @@
 #pragma once
 #include "mapping/MapImageExport.h"
+#include "mapping/MapWindowParts.h"
 #include "mapping/SuitabilityMap.h"
 
 #include <QList>
@@ -57,10 +58,10 @@ public:
 private:
     void buildControls();
     void layerCheckClicked();
-    void zoom(double factor);
     SuitabilitySide side() const;
     void reportError(const QString &action, const QString &message);
 
+    ParameterPanel m_panel;
     std::unique_ptr<LabelLayer> m_labels;
     bool m_speciesMissingShown = false;
 };

@@ -66,3 +66,12 @@ void DragBy(QWidget *widget, QPoint offset)
     QApplication::sendEvent(widget, &move);
     QTest::mouseRelease(widget, Qt::LeftButton, Qt::NoModifier, start + offset);
 }
+
+void TypeText(QWidget *widget, const QString &text)
+{
+    for (const QChar c : text) {
+        const bool latin = c.unicode() < 0x80;
+        QTest::sendKeyEvent(QTest::Click, widget, latin ? Qt::Key(QChar(c).toUpper().unicode()) : Qt::Key_unknown, QString(c),
+                            Qt::NoModifier);
+    }
+}

@@ -18,5 +18,8 @@ void ClickItem(QTreeWidget *tree, QTreeWidgetItem *item, int column = 0);
 // presses `button`. Returns the text ("" when no box appeared).
 QString AnswerMessageBox(const std::function<void()> &action, QMessageBox::StandardButton button = QMessageBox::Ok);
 
+// Types `text` into `widget` one key press per character, any script (QTest::keyClicks takes Latin-1 only).
+void TypeText(QWidget *widget, const QString &text);
+
 // Presses, moves by `offset` (relative to the press point) and releases the left button on `widget`.
 void DragBy(QWidget *widget, QPoint offset);

@@ -1,0 +1,110 @@
+#include "tests/compare/CompareFixture.h"
+
+#include "app/MainCommands.h"
+#include "mapping/MapControl.h"
+#include "mapping/MapToolbar.h"
+#include "mapping/MapViewport.h"
+#include "mapping/compare/frmCompare.h"
+#include "mapping/frmSpecies.h"
+#include "tests/common/WidgetTest.h"
+#include "tests/mapping/FixtureShapefile.h"
+
+#include <shapefil.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QPushButton>
+#include <QPointer>
+#include <QTest>
+#include <QTimer>
+
+void WriteFixtureShapeFiles(const QString &folder)
+{
+    QDir(folder).mkpath(QStringLiteral("ShapeFiles"));
+    const QString dir = folder + QStringLiteral("/ShapeFiles/");
+    FixtureShapefile land;
+    land.shpType = SHPT_POLYGON;
+    land.shapes = {{{{100, 0}, {100, 20}, {120, 20}, {120, 0}, {100, 0}}}};
+    land.fields = {{"NAME", 'C', 10, 0}};
+    land.rows = {{"land"}};
+    land.write(dir + QStringLiteral("country_bnd.shp"));
+    using namespace GridPoint;
+    PointFixture({P1, P2, P3, P4, P5},
+                 {{"POINTID", 'N', 6, 0}, {"ALT", 'N', 6, 0}, {"MAR", 'N', 6, 0}, {"MAT", 'F', 6, 1}},
+                 {{"1", "500", "1100", "25.0"},
+                  {"2", "900", "2000", "25.0"},
+                  {"3", "300", "2000", "25.0"},
+                  {"4", "3000", "500", "5.0"},
+                  {"5", "300", "2000", "10.0"}})
+        .write(dir + QStringLiteral("pasia_canvas.shp"));
+}
+
+void CompareWindowTest::SetUp()
+{
+    WriteFixtureShapeFiles(app.folder());
+    main = new frmMain;
+    main->Load();
+    main->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(main));
+}
+
+void CompareWindowTest::TearDown() { delete main; }
+
+frmCompare *CompareWindowTest::openComparison()
+{
+    main->commands()->menuTMC->trigger();
+    compare = nullptr;
+    for (frmCompare *shown : main->findChildren<frmCompare *>())
+        if (shown->isVisible())
+            compare = shown;
+    if (compare)
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(compare));
+    return compare;
+}
+
+void CompareWindowTest::drawBoth()
+{
+    compare->mapTree->repaint();
+    compare->mapTree2->repaint();
+}
+
+bool CompareWindowTest::shows(MapControl *map, MapPoint point, const QColor &colour)
+{
+    const QImage &image = map->image();
+    const QPoint at = MapViewport(map->extent(), image.size()).toPixel(point).toPoint();
+    for (int dx = -1; dx <= 1; ++dx)
+        for (int dy = -1; dy <= 1; ++dy) {
+            const QPoint p = at + QPoint(dx, dy);
+            if (image.rect().contains(p) && image.pixelColor(p) == colour)
+                return true;
+        }
+    return false;
+}
+
+void CompareWindowTest::clickTool(const QString &key)
+{
+    QWidget *button = compare->tbrMain->widgetForAction(compare->tbrMain->button(key));
+    ASSERT_NE(button, nullptr) << key.toStdString();
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+void CompareWindowTest::clickMap(MapControl *map) { QTest::mouseClick(map, Qt::LeftButton, Qt::NoModifier, map->rect().center()); }
+
+void CompareWindowTest::withChooser(int side, const std::function<void(frmSpecies *)> &act)
+{
+    bool ran = false;
+    QTimer::singleShot(0, compare, [&] {
+        ran = true;
+        QPointer<frmSpecies> chooser = compare->findChild<frmSpecies *>();
+        if (!chooser) {
+            ADD_FAILURE() << "no chooser shown";
+            return;
+        }
+        act(chooser);
+        if (chooser && chooser->isVisible())
+            chooser->reject();
+    });
+    QTest::mouseClick(side == 1 ? compare->cmdSp1 : compare->cmdSp2, Qt::LeftButton);
+    EXPECT_TRUE(ran);
+}
