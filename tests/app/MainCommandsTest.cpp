@@ -4,7 +4,9 @@
 #include "catalogue/CurrentSpecies.h"
 #include "factsheet/ReportList.h"
 #include "factsheet/frmList.h"
+#include "mapping/compare/frmCompare.h"
 #include "mapping/frmMap.h"
+#include "search/frmSearch.h"
 #include "tests/common/LoadedMainWindow.h"
 #include "tests/common/WidgetTest.h"
 
@@ -101,10 +103,11 @@ TEST_F(MainCommandsTest, ArboplotOpensANewMapEachTimeForTheCurrentSpecies)
 TEST_F(MainCommandsTest, SingleWindowsShowAgainAndImageWindowsMultiply)
 {
     commands()->menuSearch->trigger();
-    QWidget *search = main->SingleWindow("frmSearch");
-    ASSERT_NE(search, nullptr);
     click("k3");
-    EXPECT_EQ(main->SingleWindow("frmSearch"), search);
+    EXPECT_EQ(main->findChildren<frmSearch *>().size(), 1);
+    commands()->menuTMC->trigger();
+    click("k6");
+    EXPECT_EQ(main->findChildren<frmCompare *>().size(), 1);
     commands()->menuISR->trigger();
     click("k4");
     EXPECT_EQ(main->findChildren<QWidget *>("frmImage").size(), 2);
