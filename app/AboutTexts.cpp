@@ -13,12 +13,12 @@ QString CopyrightLine() { return QStringLiteral("Copyright (C) 2026 the Silvaria
 QString LegalWarning()
 {
     return QStringList{
-        QStringLiteral("Warning: this program is protected by copyright law. You may copy, change and share it only"),
-        QStringLiteral("under the GNU General Public License, version 3 or later; any other copying is not allowed."),
-        QStringLiteral("It comes with ABSOLUTELY NO WARRANTY. Its maps and lists are indicative only."),
-        QStringLiteral("Map data: Natural Earth country boundaries (public domain); altitude from NOAA ETOPO5 (public domain)."),
-        QStringLiteral("Rainfall and temperature of the map grid are modelled sample values, not observations."),
-        QStringLiteral("Catalogue and species illustrations: Silvaria demonstration data from public knowledge and the cited works."),
+        QStringLiteral("Warning: this program is protected by copyright law. It is free"),
+        QStringLiteral("software: copy, change and share it under the GNU GPL, version 3 or"),
+        QStringLiteral("later; any other copying is not allowed. It comes with NO WARRANTY."),
+        QStringLiteral("Map: Natural Earth boundaries and NOAA ETOPO5 altitude (public domain)."),
+        QStringLiteral("Rainfall and temperature of the map grid are modelled, not observed."),
+        QStringLiteral("Catalogue and plates: Silvaria demonstration data from cited works."),
     }
         .join(NewLine);
 }

@@ -11,7 +11,7 @@ const ContactDetails &Contact()
         QStringLiteral("photos@silvaria.example.org"),
         QStringLiteral("suggestions@silvaria.example.org"),
         QStringLiteral("The Silvaria developers"),
-        QStringLiteral("Catalogue, maps, illustrations and program: the Silvaria contributors (see the project history)"),
+        QStringLiteral("Catalogue, maps, plates and program: the Silvaria contributors"),
     };
     return details;
 }
