@@ -19,9 +19,11 @@ BrowserWindow::BrowserWindow(const QString &objectName, const QString &caption, 
     setWindowTitle(caption);
     m_browser->setObjectName(browserName);
     m_browser->move(0, 0);
-    resize(TwipsToPixelsX(10500, this), TwipsToPixelsY(7500, this));
+    resize(sizeHint());
     m_browser->Navigate(pagePath);
 }
+
+QSize BrowserWindow::sizeHint() const { return {TwipsToPixelsX(10500, this), TwipsToPixelsY(7500, this)}; }
 
 QSizeF BrowserWindow::outerSizeTwips() const
 {

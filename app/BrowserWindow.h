@@ -18,6 +18,8 @@ public:
                   const QString &pagePath, QWidget *parent = nullptr);
 
     HtmlViewer *browser() const { return m_browser; }
+    // The size a new window opens at: room for a page of text.
+    QSize sizeHint() const override;
     // The window's outer size in twips: its frame in the workspace, or on the desktop.
     QSizeF outerSizeTwips() const;
 
