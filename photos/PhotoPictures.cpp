@@ -36,7 +36,7 @@ QPixmap DesignPicture(QSize size)
     p.setFont(font);
     p.setPen(QColor(60, 90, 50));
     p.drawText(QRectF(0, c.y() + r * 1.45, size.width(), r), Qt::AlignHCenter | Qt::AlignTop,
-               QStringLiteral("Silvaria species photographs"));
+               QStringLiteral("Silvaria species pictures"));
     return pixmap;
 }
 
