@@ -2,12 +2,16 @@
 
 #include "app/Icons.h"
 #include "app/PlaceholderWindow.h"
+#include "app/frmAbout.h"
+#include "app/frmGlossary.h"
+#include "app/frmHelp.h"
 #include "app/frmMain.h"
 #include "catalogue/modLoadList.h"
 #include "keys/SendKeysError.h"
 #include "keys/clsSendKeys.h"
 #include "mapping/compare/frmCompare.h"
 #include "mapping/frmMap.h"
+#include "photos/frmImage.h"
 #include "search/frmSearch.h"
 
 #include <QAction>
@@ -161,7 +165,8 @@ void MainCommands::menuSearch_Click()
 
 void MainCommands::menuISR_Click()
 {
-    m_main->ShowChild(new PlaceholderWindow(QStringLiteral("frmImage"), QStringLiteral("Species Image")));
+    auto *photos = new frmImage(m_main);
+    photos->show();
 }
 
 void MainCommands::menuTM_Click()
@@ -189,15 +194,12 @@ void MainCommands::menuTMC_Click()
 
 void MainCommands::menuAD_Click()
 {
-    m_main->ShowSingle(QStringLiteral("frmHelp"), [] { return new PlaceholderWindow(QStringLiteral("frmHelp"), QStringLiteral("Manual")); });
+    m_main->ShowSingle(QStringLiteral("frmHelp"), [] { return new frmHelp; });
 }
 
 void MainCommands::menuGlossary_Click()
 {
-    m_main->ShowSingle(QStringLiteral("frmGlossary"), [] { return new PlaceholderWindow(QStringLiteral("frmGlossary"), QStringLiteral("Glossary")); });
+    m_main->ShowSingle(QStringLiteral("frmGlossary"), [] { return new frmGlossary; });
 }
 
-void MainCommands::menuAbout_Click()
-{
-    m_main->ShowSingle(QStringLiteral("frmAbout"), [] { return new PlaceholderWindow(QStringLiteral("frmAbout"), QStringLiteral("About")); });
-}
+void MainCommands::menuAbout_Click() { frmAbout::LoadAndShow(m_main); }

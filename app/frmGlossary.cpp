@@ -1,0 +1,10 @@
+#include "app/frmGlossary.h"
+
+#include "app/ApplicationFolder.h"
+
+frmGlossary::frmGlossary(QWidget *parent)
+    : BrowserWindow(QStringLiteral("frmGlossary"), QStringLiteral("Glossary"), QStringLiteral("browserGlossary"),
+                    ApplicationPath(QStringLiteral("\\HTML\\GlosA.htm")), parent),
+      browserGlossary(browser())
+{
+}

@@ -1,0 +1,10 @@
+#include "app/frmHelp.h"
+
+#include "app/ApplicationFolder.h"
+
+frmHelp::frmHelp(QWidget *parent)
+    : BrowserWindow(QStringLiteral("frmHelp"), QStringLiteral("Introduction"), QStringLiteral("browserHelp"),
+                    ApplicationPath(QStringLiteral("\\Help\\index.htm")), parent),
+      browserHelp(browser())
+{
+}
