@@ -1,7 +1,6 @@
 #include "app/MainCommands.h"
 
 #include "app/Icons.h"
-#include "app/PlaceholderWindow.h"
 #include "app/frmAbout.h"
 #include "app/frmGlossary.h"
 #include "app/frmHelp.h"
