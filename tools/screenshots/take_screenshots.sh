@@ -99,7 +99,56 @@ xdotool mousemove 600 700; sleep 0.5
 screen identify.png
 keep identify.png map-identify.png "-crop 930x620+0+0"
 xdotool windowclose "$identify"; sleep 0.5
+
+# Clear the label, choose Suitable Tree Species and click the same hills.
+# The window opens below the map; move it up beside the map and drag the bar
+# between its lists to the right so the grid values can be read.
+click 573 400 0.5; click 152 33 0.3; click 232 337 2
+suitable="$(xdotool search --sync --name '^Suitable Tree Species$' | head -1)"
+xdotool windowmove "$suitable" 458 380; sleep 1
+xdotool mousemove 559 450 mousedown 1 mousemove 580 450 mousemove 600 450 mousemove 625 450 mouseup 1; sleep 1
+xdotool mousemove 1000 790; sleep 0.5
+screen suitable.png
+keep suitable.png suitable.png "-crop 1100x626+0+0"
+xdotool windowclose "$suitable"; sleep 0.5
 click 572 512 # the map's Close
+
+# Search, moved down over the name tree so that the species list shows:
+# a botanic search, then a Vietnamese common name. First the list gets back
+# the room it gave the fact sheet.
+drag 712 172 712 436
+click 88 56 1.5
+search="$(xdotool search --sync --name '^Search$' | head -1)"
+xdotool windowmove "$search" 8 470; sleep 1
+click 185 578 0.3
+xdotool type --delay 60 carpus; xdotool key Return; sleep 2
+screen search.png
+keep search.png search.png
+click 188 519 0.3; click 185 578 0.3
+xdotool key ctrl+a; xdotool type --delay 60 'keo'; xdotool key Return; sleep 2
+screen search-common.png
+keep search-common.png search-common.png
+click 296 606 # Cancel
+
+# The comparison window: Acacia mangium on the left, Pinus merkusii on the
+# right, each chosen with "..." and a typed name; the chooser is captured
+# while it lists the pines.
+click 187 56 3
+compare="$(xdotool search --sync --name '^Arboplot Comparison$' | head -1)"
+click 297 285 1.5
+xdotool search --sync --name '^Choose Species$' >/dev/null
+xdotool type --delay 80 mangium; sleep 1.5
+xdotool mousemove 300 222 click --repeat 2 --delay 80 1; sleep 1.5
+click 665 285 1.5
+xdotool type --delay 80 pinus; sleep 1.5
+window '^Choose Species$' chooser.png
+keep chooser.png compare-chooser.png
+xdotool mousemove 300 236 click --repeat 2 --delay 80 1; sleep 1.5
+click 160 34 4 # Generate Map
+xdotool mousemove 1000 790; sleep 0.5
+window '^Arboplot Comparison$' compare.png
+keep compare.png compare.png
+xdotool windowclose "$compare"; sleep 0.5
 
 # Help > About.
 click 102 27 0.5; click 130 94
