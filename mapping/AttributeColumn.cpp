@@ -411,7 +411,10 @@ void AttributeColumnBuilder::appendMany(const char *first, std::size_t stride, s
         for (; p < end; ++p) {
             const unsigned d = unsigned(*p - '0');
             if (d < 10) {
-                mantissa = mantissa * 10 + d;
+                // Past nine digits the slow path takes over; stop adding before
+                // a long field could overflow the mantissa.
+                if (digits < 18)
+                    mantissa = mantissa * 10 + d;
                 ++digits;
                 if (fraction >= 0)
                     ++fraction;

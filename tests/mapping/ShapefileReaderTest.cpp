@@ -2,6 +2,7 @@
 // missing, truncated and corrupt files.
 #include "mapping/MapError.h"
 #include "mapping/MapLayer.h"
+#include "mapping/MapRecordSet.h"
 #include "mapping/ShapeLayer.h"
 #include "tests/mapping/FixtureShapefile.h"
 
@@ -183,3 +184,16 @@ TEST_F(ShapefileReading, RecordCountsMustAgree)
 }
 
 } // namespace
+
+TEST(ShapefileReaderNumbers, AVeryLongNumericFieldIsReadWithoutOverflow)
+{
+    QTemporaryDir dir;
+    PointFixture({{100, 0}, {101, 0}}, {{"BIG", 'N', 24, 0}}, {{"370090000000000000000000"}, {"-99999999999999999999999"}})
+        .write(dir.filePath("big.shp"));
+    const auto layer = MapLayer::fromFile(dir.filePath("big.shp"));
+    MapRecordSet rs = layer->records();
+    EXPECT_DOUBLE_EQ(rs.value("BIG").toDouble(), 3.7009e23);
+    rs.moveNext();
+    EXPECT_DOUBLE_EQ(rs.value("BIG").toDouble(), -1e23);
+    EXPECT_EQ(layer->SearchExpression("BIG > 1").count(), 1u);
+}
