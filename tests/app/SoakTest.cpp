@@ -62,6 +62,11 @@ TEST(Soak, TwoHundredMapsIdentifiesAndFactSheetsKeepMemoryFlat)
             afterTen = residentBytes();
     }
     const long afterAll = residentBytes();
+#if defined(__SANITIZE_ADDRESS__)
+    // AddressSanitizer keeps freed memory in quarantine: the rounds still run
+    // under it to find memory errors, but resident memory says nothing there.
+    GTEST_SKIP() << "resident memory is not meaningful under AddressSanitizer";
+#endif
     std::printf("soak: resident memory after 10 rounds %.1f MiB, after 200 rounds %.1f MiB (%+.1f %%)\n",
                 afterTen / 1048576.0, afterAll / 1048576.0, 100.0 * (afterAll - afterTen) / afterTen);
     EXPECT_LE(afterAll, afterTen * 1.10);
