@@ -16,6 +16,7 @@
 #include <QHeaderView>
 #include <QTextEdit>
 
+#include <algorithm>
 #include <exception>
 #include <stdexcept>
 
@@ -63,6 +64,8 @@ frmIdentifyEngine::frmIdentifyEngine(QWidget *owner)
     splt->setDecoration(1);
     splt->setControl_Top_Or_Left(lstIdentifyMap);
     splt->setControl_Bottom_Or_Right(lstSTS);
+    m_valuesWidth = TwipsToPixelsX(2400, this);
+    connect(splt, &splitter::AfterScroll, this, [this] { m_valuesWidth = lstIdentifyMap->width(); });
     resize(TwipsToPixelsX(9600, this), TwipsToPixelsY(3600, this));
 
     connect(lstSTS, &QTreeWidget::itemSelectionChanged, this, [this] {
@@ -78,12 +81,11 @@ frmIdentifyEngine::frmIdentifyEngine(QWidget *owner)
 
 void frmIdentifyEngine::resizeEvent(QResizeEvent *)
 {
-    // The container fills the window; the lists share it on either side of the bar.
+    // The container fills the window; the lists share it on either side of the
+    // bar, the point's values keeping the width the user last dragged them to.
     frmContainer->setGeometry(rect());
-    const int bar = splt->SplitterDirection() == splitter::Vertical ? splt->width() : 0;
-    const int left = lstIdentifyMap->width() > 0 && lstIdentifyMap->width() < width() - bar
-                         ? lstIdentifyMap->width()
-                         : TwipsToPixelsX(2400, this);
+    const int bar = splt->width();
+    const int left = std::clamp(m_valuesWidth, 0, std::max(0, width() - bar));
     lstIdentifyMap->setGeometry(0, 0, left, height());
     splt->setGeometry(left, 0, bar, height());
     lstSTS->setGeometry(left + bar, 0, std::max(0, width() - left - bar), height());

@@ -28,4 +28,7 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+
+private:
+    int m_valuesWidth = 0; // pixels of the left list
 };
