@@ -12,7 +12,7 @@ PACKAGES=(
   googletest libgtest-dev libbenchmark-dev
   libgdal-dev
   xvfb xauth fonts-dejavu-core fonts-liberation fonts-wine fonts-droid-fallback
-  fonts-tlwg-garuda-ttf fonts-tlwg-typo-ttf fonts-lao fonts-sil-padauk fonts-khmeros
+  fonts-tlwg-garuda-ttf fonts-tlwg-typo-ttf fonts-lao fonts-sil-padauk fonts-khmeros fonts-lohit-deva
 )
 
 missing=()
