@@ -3,6 +3,7 @@
 QString SqlEscape(const QString &value)
 {
     QString escaped = value;
+    escaped.remove(QChar(0));
     escaped.replace(QLatin1Char('\''), QLatin1String("''"));
     return escaped;
 }

@@ -1,6 +1,7 @@
 #include "mapping/frmSpecies.h"
 
 #include "catalogue/CatalogueError.h"
+#include "catalogue/NameLength.h"
 #include "controls/Twips.h"
 #include "factsheet/ReportList.h"
 #include "mapping/SpeciesChooserQuery.h"
@@ -36,6 +37,7 @@ frmSpecies::frmSpecies(QWidget *owner, const ChooserTarget &first, const Chooser
     lblSpecies->setObjectName(QStringLiteral("lblSpecies"));
     txtSpecies = new QLineEdit(this);
     txtSpecies->setObjectName(QStringLiteral("txtSpecies"));
+    txtSpecies->setMaxLength(MaxNameLength);
     lblSpecies->setBuddy(txtSpecies);
     lstSpecies = new ReportList(2, this);
     lstSpecies->setObjectName(QStringLiteral("lstSpecies"));

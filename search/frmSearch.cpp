@@ -2,6 +2,7 @@
 
 #include "app/frmMain.h"
 #include "catalogue/CatalogueError.h"
+#include "catalogue/NameLength.h"
 #include "catalogue/modLoadList.h"
 #include "controls/CommandButton.h"
 #include "factsheet/ReportList.h"
@@ -37,6 +38,7 @@ frmSearch::frmSearch(QWidget *owner)
     Label1->setObjectName(QStringLiteral("Label1"));
     txtSearch = new QLineEdit(this);
     txtSearch->setObjectName(QStringLiteral("txtSearch"));
+    txtSearch->setMaxLength(MaxNameLength);
     Label1->setBuddy(txtSearch);
     cmdOK = new CommandButton(QStringLiteral("Ok"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));

@@ -110,7 +110,8 @@ TEST_F(CatalogueEngine, QuotedValuesCannotChangeAStatement)
 {
     // Each hostile value is searched for literally and finds nothing; none breaks the statement.
     for (const QString &hostile : {QStringLiteral("x' OR '1'='1"), QStringLiteral("'; DROP TABLE Species; --"),
-                                   QStringLiteral("O'Brien"), QStringLiteral("''''")}) {
+                                   QStringLiteral("O'Brien"), QStringLiteral("''''"),
+                                   QString(QChar(0)) + "' --"}) {
         SCOPED_TRACE(hostile.toStdString());
         EXPECT_TRUE(QueryRows("SELECT SpID FROM Species WHERE Species.Genus =" + SqlQuote(hostile)).isEmpty());
     }
@@ -123,6 +124,7 @@ TEST(SqlText, QuotesAreDoubledAndPlainValuesUnchanged)
     EXPECT_EQ(SqlQuote("O'Brien"), "'O''Brien'");
     EXPECT_EQ(SqlEscape("a''b"), "a''''b");
     EXPECT_EQ(SqlEscape(""), "");
+    EXPECT_EQ(SqlQuote(QString(QChar(0)) + "Acacia"), "'Acacia'") << "a NUL would end the statement text";
 }
 
 TEST(SqlDialect, OnlyCompoundOrderByAndDistinctRowChange)

@@ -198,3 +198,23 @@ TEST_F(SpeciesChooser, EachShowingStartsAfresh)
         EXPECT_EQ(listed(chooser), AllSpecies);
     });
 }
+
+TEST_F(SpeciesChooser, HostileTextsRefillTheListWithoutAMessage)
+{
+    const QString message = AnswerMessageBox([&] {
+        withChooser(1, [](frmSpecies *chooser) {
+            for (const QString &text : {QString(100000, QChar(0x1EB7)), QStringLiteral("' OR ''='"),
+                                        QStringLiteral("\"; DROP TABLE Species; --"), QStringLiteral("ไม้สัก 柚木 𝔄𝔅")}) {
+                SCOPED_TRACE(text.left(12).toStdString());
+                chooser->txtSpecies->setText(text);
+                EXPECT_LE(chooser->txtSpecies->text().size(), 255);
+                EXPECT_EQ(listed(chooser), QStringList{}) << "no name holds these";
+            }
+            chooser->txtSpecies->setText(QString(QChar(0)) + "Tect");
+            EXPECT_EQ(listed(chooser), QStringList{"Tectona grandis"}) << "NUL cannot stand in a statement: dropped";
+            chooser->txtSpecies->setText("%");
+            EXPECT_EQ(listed(chooser), AllSpecies) << "a typed wildcard still means any text";
+        });
+    });
+    EXPECT_EQ(message, "");
+}

@@ -219,3 +219,26 @@ TEST_F(SearchDialog, CancelClosesTheDialog)
     ASSERT_NE(again, nullptr);
     EXPECT_TRUE(again->optBotanic->isChecked());
 }
+
+TEST_F(SearchDialog, HostileTextsSearchWithoutAMessageAndLeaveTheDialogWorking)
+{
+    const QStringList hostile{QString(100000, QChar(0x1EB7)), // "ặ", far past any name
+                              QStringLiteral("' OR ''='"),   QStringLiteral("\"; DROP TABLE Species; --"),
+                              QStringLiteral("%_[]*?\\"),    QStringLiteral("ไม้สัก 柚木 𝔄𝔅 ❀"),
+                              QString(QChar(0)) + "tect"}; // NUL cannot stand in a statement: dropped
+    for (QRadioButton *kind : {search->optBotanic, search->optCommon}) {
+        kind->click();
+        for (const QString &text : hostile) {
+            SCOPED_TRACE(text.left(12).toStdString());
+            const QString message = AnswerMessageBox([&] {
+                search->txtSearch->setText(text);
+                QTest::keyClick(search->txtSearch, Qt::Key_Return);
+            });
+            EXPECT_EQ(message, "");
+            EXPECT_LE(search->txtSearch->text().size(), 255) << "a name box holds a name, not a book";
+        }
+    }
+    search->optBotanic->click();
+    searchFor("tectona g");
+    EXPECT_EQ(column(3), QStringList{"Tectona grandis"});
+}
