@@ -5,6 +5,7 @@ set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 SECONDS_EACH="${1:-20}"
 BUILD="${FUZZ_BUILD:-$ROOT/build-fuzz}"
+EXTRA_PACKAGES="clang libclang-rt-14-dev" source "$ROOT/scripts/install.sh"
 TARGETS=(fuzz_catalogue fuzz_factsheet fuzz_labels fuzz_sendkeys fuzz_filter fuzz_shapefile)
 
 CC=clang CXX=clang++ cmake -S "$ROOT" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSILVARIA_FUZZ=ON >/dev/null
@@ -18,11 +19,12 @@ for target in "${TARGETS[@]}"; do
     [ -d "$seeds" ] && cp -r "$seeds/." "$corpus/"
   done
   echo "== $target: ${SECONDS_EACH}s"
-  if ! "$BUILD/fuzz/$target" -max_total_time="$SECONDS_EACH" -print_final_stats=1 -artifact_prefix="$BUILD/fuzz/$target-" \
-      "$corpus" 2>&1 | grep -E "^(stat::number_of_executed_units|stat::new_units_added|==[0-9]+==ERROR|SUMMARY)"; then
-    :
-  fi
-  [ "${PIPESTATUS[0]}" -eq 0 ] || { echo "$target: FAILED (see $BUILD/fuzz/$target-*)"; failed=1; }
+  log="$BUILD/fuzz/$target.log"
+  status=0
+  "$BUILD/fuzz/$target" -max_total_time="$SECONDS_EACH" -print_final_stats=1 -artifact_prefix="$BUILD/fuzz/$target-" \
+      "$corpus" >"$log" 2>&1 || status=$?
+  grep -E "^(stat::number_of_executed_units|stat::new_units_added|==[0-9]+==ERROR|SUMMARY)" "$log" || true
+  [ "$status" -eq 0 ] || { echo "$target: FAILED with status $status (log $log, inputs $BUILD/fuzz/$target-*)"; failed=1; }
   rm -rf "$corpus"
 done
 if [ "$failed" -ne 0 ]; then echo "0 passed, 1 failed"; exit 1; fi

@@ -4,6 +4,7 @@
 set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD="${SANITIZE_BUILD:-$ROOT/build-sanitize}"
+source "$ROOT/scripts/install.sh"
 cmake -S "$ROOT" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DSILVARIA_SANITIZE=ON >/dev/null
 cmake --build "$BUILD" --parallel "$(nproc)"
 # Leaks inside the windowing libraries are not ours to fix; every other report stops the run.
