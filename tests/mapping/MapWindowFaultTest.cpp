@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include <QAction>
 #include <QFile>
 #include <QLabel>
@@ -21,12 +23,6 @@
 namespace {
 
 enum class Damage { Missing, Empty, Truncated };
-
-struct FileFault {
-    const char *name;
-    const char *file;
-    Damage damage;
-};
 
 void damage(const QString &path, Damage how)
 {
@@ -39,15 +35,18 @@ void damage(const QString &path, Damage how)
     ASSERT_TRUE(f.resize(how == Damage::Empty ? 0 : f.size() / 2 + 3));
 }
 
+// Each of the three files of both layers, missing, empty or truncated.
+using FileFault = std::tuple<const char * /* layer */, const char * /* extension */, Damage>;
+
 class MapFileFaults : public ::testing::TestWithParam<FileFault> {};
 
 } // namespace
 
 TEST_P(MapFileFaults, OpeningTheMapNamesTheFileAndGoesOn)
 {
-    const FileFault &fault = GetParam();
+    const auto [layer, extension, how] = GetParam();
     MapWindowFixture fixture;
-    damage(fixture.folder() + "/ShapeFiles/" + fault.file, fault.damage);
+    damage(fixture.folder() + "/ShapeFiles/" + layer + "." + extension, how);
     frmMain main;
     main.Load();
     SetCurrentSpID("1");
@@ -57,8 +56,7 @@ TEST_P(MapFileFaults, OpeningTheMapNamesTheFileAndGoesOn)
         map->show();
         QTest::qWait(50);
     });
-    const QString layer = QString::fromLatin1(fault.file).section('.', 0, 0);
-    EXPECT_TRUE(message.contains(layer)) << message.toStdString();
+    EXPECT_TRUE(message.contains(QString::fromLatin1(layer))) << message.toStdString();
     // The window still works: a redraw, a full extent and Close.
     map->mapTree->refresh();
     map->mapTree->repaint();
@@ -66,17 +64,18 @@ TEST_P(MapFileFaults, OpeningTheMapNamesTheFileAndGoesOn)
     map->close();
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    EveryFileOfBothLayers, MapFileFaults,
-    ::testing::Values(FileFault{"CanvasShpMissing", "pasia_canvas.shp", Damage::Missing},
-                      FileFault{"CanvasShxEmpty", "pasia_canvas.shx", Damage::Empty},
-                      FileFault{"CanvasDbfTruncated", "pasia_canvas.dbf", Damage::Truncated},
-                      FileFault{"CanvasShpTruncated", "pasia_canvas.shp", Damage::Truncated},
-                      FileFault{"BoundaryShpEmpty", "country_bnd.shp", Damage::Empty},
-                      FileFault{"BoundaryShxMissing", "country_bnd.shx", Damage::Missing},
-                      FileFault{"BoundaryDbfMissing", "country_bnd.dbf", Damage::Missing},
-                      FileFault{"BoundaryShpTruncated", "country_bnd.shp", Damage::Truncated}),
-    [](const auto &info) { return std::string(info.param.name); });
+std::string faultName(const ::testing::TestParamInfo<FileFault> &info)
+{
+    static const char *const how[] = {"Missing", "Empty", "Truncated"};
+    const auto [layer, extension, damage] = info.param;
+    return std::string(layer) + "_" + extension + "_" + how[int(damage)];
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryFileOfBothLayers, MapFileFaults,
+                         ::testing::Combine(::testing::Values("pasia_canvas", "country_bnd"),
+                                            ::testing::Values("shp", "shx", "dbf"),
+                                            ::testing::Values(Damage::Missing, Damage::Empty, Damage::Truncated)),
+                         faultName);
 
 TEST(MapWindowInput, HostileRangeTextCountsAsMissing)
 {
