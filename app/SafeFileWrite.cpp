@@ -30,7 +30,10 @@ void WriteFileSafely(const QString &path, const QByteArray &bytes)
         fail(QStringLiteral("the folder %1 does not exist").arg(QDir::toNativeSeparators(target.absolutePath())));
     QSaveFile file(path);
     file.setDirectWriteFallback(false);
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered: a write that fails (a full disk, a size limit) must fail
+    // here. A buffered small file would be flushed inside commit(), which
+    // ignores that failure and renames the cut-off copy over the old file.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         fail(file.errorString());
     if (file.write(bytes) != bytes.size()) {
         const QString reason = file.errorString();

@@ -2,12 +2,14 @@
 #include "mapping/MapControl.h"
 #include "mapping/MapError.h"
 #include "mapping/labels/LabelLayer.h"
+#include "tests/common/FileSizeLimit.h"
 #include "tests/mapping/FixtureShapefile.h"
 
 #include <shapefil.h>
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -177,11 +179,20 @@ TEST_F(Labels, ABadFileIsNamedAndChangesNothing)
 
 TEST_F(Labels, AFailedStoreLeavesTheOldFile)
 {
-    layer.Add(*country, "CODE", {101, 1});
     const QString file = write("keep.txt", "0\r\n");
+    for (int i = 0; i < 200; ++i)
+        layer.Add(*country, "CODE", {101, 1});
     EXPECT_THROW(layer.Store(dir.filePath("no/such/folder.txt")), MapError);
     EXPECT_THROW(layer.Store("/dev/full"), MapError);
+    EXPECT_THROW(layer.Store("/proc/labels.txt"), MapError) << "a folder no one can write in";
+    {
+        const FileSizeLimit limit(1000); // the store fails half-way through the file itself
+        ASSERT_TRUE(limit.active());
+        EXPECT_THROW(layer.Store(file), MapError);
+    }
     EXPECT_EQ(read(file), "0\r\n");
+    EXPECT_EQ(QDir(dir.path()).entryList({"keep.txt*"}, QDir::Files | QDir::Hidden), QStringList{"keep.txt"})
+        << "no temporary file left behind";
 }
 
 TEST_F(Labels, TheSetHoldsAtMost32767Labels)
