@@ -289,3 +289,19 @@ TEST_F(ComparisonWindow, EachSaveProposesItsSidesNameAndSavesItsOwnMap)
     EXPECT_EQ(saved.pixelColor(MapViewport(compare->mapTree2->extent(), saved.size()).toPixel(P3).toPoint()),
               SpeciesBrown);
 }
+
+TEST_F(ComparisonWindow, HostileRangeTextIsAMissingBoundWithoutAMessage)
+{
+    const QString message = AnswerMessageBox([&] {
+        for (const QString &text : {QString(20000, QLatin1Char('9')), QStringLiteral("' OR 1=1 --"),
+                                    QStringLiteral("ĐINH ไม้สัก"), QStringLiteral("1e999")}) {
+            SCOPED_TRACE(text.left(12).toStdString());
+            compare->panel2.txtALTMax->setText(text);
+            clickTool("k7");
+            drawBoth();
+            EXPECT_EQ(compare->panel2.txtALTMax->text(), "0") << "no number: the bound is missing";
+            EXPECT_EQ(compare->panel1.txtALTMax->text(), "800") << "the other side keeps its range";
+        }
+    });
+    EXPECT_EQ(message, "");
+}
