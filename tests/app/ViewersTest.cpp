@@ -107,7 +107,7 @@ TEST_F(Viewers, GlossaryOpensOnceAtGlosA)
     EXPECT_EQ(open.first()->browserGlossary->source().fileName(), "GlosA.htm");
 }
 
-TEST_F(Viewers, MissingPageShowsAPageNamingTheFile)
+TEST_F(Viewers, MissingGlossaryOrManualShowsAPageNamingTheFile)
 {
     QFile::remove(app.folder() + "/HTML/GlosA.htm");
     main->commands()->menuGlossary->trigger();
@@ -117,6 +117,12 @@ TEST_F(Viewers, MissingPageShowsAPageNamingTheFile)
     EXPECT_TRUE(text.startsWith("Page not found")) << text.toStdString();
     EXPECT_TRUE(text.contains(QDir::cleanPath(app.folder() + "/HTML/GlosA.htm"))) << text.toStdString();
     EXPECT_TRUE(open.first()->isVisible());
+
+    QFile::remove(app.folder() + "/Help/index.htm");
+    frmHelp *help = openManual();
+    ASSERT_NE(help, nullptr);
+    EXPECT_TRUE(help->browserHelp->toPlainText().startsWith("Page not found"));
+    EXPECT_TRUE(help->browserHelp->toPlainText().contains(QDir::cleanPath(app.folder() + "/Help/index.htm")));
 }
 
 TEST_F(Viewers, MissingLinkedPageAlsoShowsOurPage)
