@@ -2,15 +2,21 @@
 // mdb-export. The file comes from a registry package fetched into the build tree.
 #include "catalogue/CatalogueError.h"
 #include "catalogue/JetImport.h"
+#include "catalogue/JetImportProcess.h"
 #include "catalogue/modDatabase.h"
 #include "tools/catalogue/PublishedAccessFile.h"
 
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <sqlite3.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -117,4 +123,24 @@ TEST(JetImport, DamagedJetFileIsAnErrorNotACrash)
         EXPECT_TRUE(e.message().contains(damaged)) << e.message().toStdString();
     }
     QFile::remove(damaged);
+}
+
+TEST(JetImport, AnImportThatHangsIsStoppedWithAMessage)
+{
+    // Opening a FIFO nobody writes to blocks for ever, as a hanging libmdb would.
+    QTemporaryDir dir;
+    const QByteArray fifo = QFile::encodeName(dir.filePath("stuck.mdb"));
+    ASSERT_EQ(::mkfifo(fifo.constData(), 0600), 0);
+    sqlite3 *target = nullptr;
+    ASSERT_EQ(sqlite3_open(":memory:", &target), SQLITE_OK);
+    QElapsedTimer clock;
+    clock.start();
+    try {
+        ImportJetFileIsolated(QFile::decodeName(fifo), target, 1000);
+        ADD_FAILURE() << "the import returned";
+    } catch (const CatalogueError &e) {
+        EXPECT_TRUE(e.message().contains("did not finish in 1 seconds")) << e.message().toStdString();
+    }
+    EXPECT_LT(clock.elapsed(), 10000);
+    sqlite3_close(target);
 }
