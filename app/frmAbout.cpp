@@ -18,17 +18,9 @@
 
 namespace {
 
-template <typename W>
-W *place(W *widget, double left, double top, double width, double height)
-{
-    widget->setGeometry(TwipsToPixelsX(left, widget), TwipsToPixelsY(top, widget), TwipsToPixelsX(width, widget),
-                        TwipsToPixelsY(height, widget));
-    return widget;
-}
-
 QLabel *label(QWidget *parent, const char *name, double left, double top, double width, double height)
 {
-    auto *l = place(new QLabel(parent), left, top, width, height);
+    auto *l = PlaceTwips(new QLabel(parent), left, top, width, height);
     l->setObjectName(QString::fromLatin1(name));
     l->setWordWrap(true);
     l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -78,15 +70,15 @@ frmAbout *frmAbout::LoadAndShow(QWidget *owner)
 
 void frmAbout::buildControls()
 {
-    SSTab1 = place(new QTabWidget(this), 120, 120, 7260, 4440);
+    SSTab1 = PlaceTwips(new QTabWidget(this), 120, 120, 7260, 4440);
     SSTab1->setObjectName(QStringLiteral("SSTab1"));
 
     auto *about = new QWidget;
     SSTab1->addTab(about, QStringLiteral("Silvar-SEA"));
-    Frame1 = place(new QFrame(about), 120, 120, 1200, 1200);
+    Frame1 = PlaceTwips(new QFrame(about), 120, 120, 1200, 1200);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Frame1->setFrameShape(QFrame::StyledPanel);
-    Picture1 = place(new QLabel(Frame1), 60, 60, 1080, 1080);
+    Picture1 = PlaceTwips(new QLabel(Frame1), 60, 60, 1080, 1080);
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setAlignment(Qt::AlignCenter);
     Picture1->setPixmap(ApplicationIcon().pixmap(Picture1->size()));
@@ -108,9 +100,9 @@ void frmAbout::buildControls()
     txtProgrammer->setReadOnly(true);
     SSTab1->addTab(txtProgrammer, QStringLiteral("Support"));
 
-    cmdSysInfo = place(new QPushButton(QStringLiteral("System Info..."), this), 4560, 4740, 1500, 420);
+    cmdSysInfo = PlaceTwips(new QPushButton(QStringLiteral("System Info..."), this), 4560, 4740, 1500, 420);
     cmdSysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
-    cmdOK = place(new QPushButton(QStringLiteral("Ok"), this), 6180, 4740, 1200, 420);
+    cmdOK = PlaceTwips(new QPushButton(QStringLiteral("Ok"), this), 6180, 4740, 1200, 420);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setDefault(true);
     connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::StartSysInfo);

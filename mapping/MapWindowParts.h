@@ -15,15 +15,6 @@ class QWidget;
 
 // The pieces the map window and the comparison window are both built from.
 
-// Places a widget at a position given in twips (left, top, width, height).
-template <typename W>
-W *PlaceTwips(W *widget, double left, double top, double width, double height)
-{
-    widget->setGeometry(TwipsToPixelsX(left, widget), TwipsToPixelsY(top, widget), TwipsToPixelsX(width, widget),
-                        TwipsToPixelsY(height, widget));
-    return widget;
-}
-
 // A fixed caption; one taller than a line wraps its words.
 QLabel *TwipsLabel(QWidget *parent, const QString &text, double left, double top, double width, double height = 240);
 // A plain colour swatch of the legends.

@@ -21,15 +21,6 @@
 
 namespace {
 
-// Places a widget at a position given in twips.
-template <typename W>
-W *place(W *widget, double left, double top, double width, double height)
-{
-    widget->setGeometry(TwipsToPixelsX(left, widget), TwipsToPixelsY(top, widget), TwipsToPixelsX(width, widget),
-                        TwipsToPixelsY(height, widget));
-    return widget;
-}
-
 QLineEdit *readOnlyBox(QWidget *parent, const char *name)
 {
     auto *box = new QLineEdit(parent);
@@ -64,16 +55,16 @@ frmImage::~frmImage() = default;
 
 void frmImage::buildControls()
 {
-    Frame1 = place(new QGroupBox(this), 120, 60, 7560, 6720);
+    Frame1 = PlaceTwips(new QGroupBox(this), 120, 60, 7560, 6720);
     Frame1->setObjectName(QStringLiteral("Frame1"));
 
-    imgSilvar = place(new QLabel(Frame1), 180, 180, 7200, 5400);
+    imgSilvar = PlaceTwips(new QLabel(Frame1), 180, 180, 7200, 5400);
     imgSilvar->setObjectName(QStringLiteral("imgSilvar"));
     imgSilvar->setAlignment(Qt::AlignCenter);
     imgSilvar->setFrameShape(QFrame::StyledPanel);
     imgSilvar->setPixmap(DesignPicture(imgSilvar->contentsRect().size()));
 
-    txtSendPhoto = place(new QPlainTextEdit(Frame1), 180, 180, 7200, 5400);
+    txtSendPhoto = PlaceTwips(new QPlainTextEdit(Frame1), 180, 180, 7200, 5400);
     txtSendPhoto->setObjectName(QStringLiteral("txtSendPhoto"));
     txtSendPhoto->setReadOnly(true);
     QFont requestFont = txtSendPhoto->font();
@@ -81,22 +72,22 @@ void frmImage::buildControls()
     txtSendPhoto->setFont(requestFont);
     txtSendPhoto->hide();
 
-    Label1 = {place(new QLabel(QStringLiteral("Description"), Frame1), 180, 6180, 1140, 315),
-              place(new QLabel(QStringLiteral("Photo By"), Frame1), 180, 5730, 1140, 315)};
+    Label1 = {PlaceTwips(new QLabel(QStringLiteral("Description"), Frame1), 180, 6180, 1140, 315),
+              PlaceTwips(new QLabel(QStringLiteral("Photo By"), Frame1), 180, 5730, 1140, 315)};
     Label1[0]->setObjectName(QStringLiteral("Label1_0"));
     Label1[1]->setObjectName(QStringLiteral("Label1_1"));
-    txtAuthor = place(readOnlyBox(Frame1, "txtAuthor"), 1320, 5700, 6060, 345);
-    txtDetail = place(readOnlyBox(Frame1, "txtDetail"), 1320, 6150, 6060, 345);
+    txtAuthor = PlaceTwips(readOnlyBox(Frame1, "txtAuthor"), 1320, 5700, 6060, 345);
+    txtDetail = PlaceTwips(readOnlyBox(Frame1, "txtDetail"), 1320, 6150, 6060, 345);
 
-    cmdPervious = place(new QPushButton(this), 120, 6900, 840, 450);
+    cmdPervious = PlaceTwips(new QPushButton(this), 120, 6900, 840, 450);
     cmdPervious->setObjectName(QStringLiteral("cmdPervious"));
     cmdPervious->setIcon(style()->standardIcon(QStyle::SP_ArrowLeft));
     cmdPervious->setToolTip(QStringLiteral("Previous photograph"));
-    cmdNext = place(new QPushButton(this), 1020, 6900, 840, 450);
+    cmdNext = PlaceTwips(new QPushButton(this), 1020, 6900, 840, 450);
     cmdNext->setObjectName(QStringLiteral("cmdNext"));
     cmdNext->setIcon(style()->standardIcon(QStyle::SP_ArrowRight));
     cmdNext->setToolTip(QStringLiteral("Next photograph"));
-    cmdClose = place(new QPushButton(QStringLiteral("Close"), this), 6480, 6900, 1200, 450);
+    cmdClose = PlaceTwips(new QPushButton(QStringLiteral("Close"), this), 6480, 6900, 1200, 450);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
 
     connect(cmdPervious, &QPushButton::clicked, this, &frmImage::cmdPervious_Click);
