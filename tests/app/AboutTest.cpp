@@ -6,7 +6,7 @@
 #include "app/SysInfoLookup.h"
 #include "app/frmAbout.h"
 #include "app/frmMain.h"
-#include "tests/common/FixtureCatalogue.h"
+#include "tests/common/LoadedMainWindow.h"
 #include "tests/common/QtPrinters.h"
 
 #include <gtest/gtest.h>
@@ -181,17 +181,8 @@ TEST(AboutTexts, LinesAreJoinedByCarriageReturnAndLineFeed)
 
 namespace {
 
-class AboutBox : public ::testing::Test {
+class AboutBox : public LoadedMainWindow {
 protected:
-    void SetUp() override
-    {
-        main = new frmMain;
-        main->Load();
-        main->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(main));
-    }
-    void TearDown() override { delete main; }
-
     static QList<frmAbout *> boxes()
     {
         QList<frmAbout *> out;
@@ -231,8 +222,6 @@ protected:
         return shown;
     }
 
-    FixtureApplication app;
-    frmMain *main = nullptr;
     QStringList started;
 };
 

@@ -6,10 +6,11 @@
 
 #include <QTest>
 
-// A test fixture with the main window started on the fixture catalogue, as a
-// user sees it after start-up.
+// A test fixture with the main window started on the fixture catalogue (plus
+// any extra rows), as a user sees it after start-up.
 class LoadedMainWindow : public ::testing::Test {
 protected:
+    explicit LoadedMainWindow(const QString &extraSql = QString()) : app(extraSql) {}
     void SetUp() override
     {
         main = new frmMain;

@@ -64,12 +64,27 @@ TEST_P(MapFileFaults, OpeningTheMapNamesTheFileAndGoesOn)
     map->close();
 }
 
+namespace {
+
+// The map window of species 1 over the loaded main window.
+frmMap *openMap(frmMain &main)
+{
+    main.Load();
+    SetCurrentSpID("1");
+    auto *map = new frmMap(&main);
+    map->show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(map));
+    return map;
+}
+
 std::string faultName(const ::testing::TestParamInfo<FileFault> &info)
 {
     static const char *const how[] = {"Missing", "Empty", "Truncated"};
     const auto [layer, extension, damage] = info.param;
     return std::string(layer) + "_" + extension + "_" + how[int(damage)];
 }
+
+} // namespace
 
 INSTANTIATE_TEST_SUITE_P(EveryFileOfBothLayers, MapFileFaults,
                          ::testing::Combine(::testing::Values("pasia_canvas", "country_bnd"),
@@ -81,11 +96,7 @@ TEST(MapWindowInput, HostileRangeTextCountsAsMissing)
 {
     MapWindowFixture fixture;
     frmMain main;
-    main.Load();
-    SetCurrentSpID("1");
-    auto *map = new frmMap(&main);
-    map->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(map));
+    frmMap *map = openMap(main);
     QTest::mouseClick(map->tbrMain->widgetForAction(map->tbrMain->button("k7")), Qt::LeftButton); // boxes from now on
     for (const QString &text : {QString(20000, QLatin1Char('9')), QStringLiteral("' OR 1=1 --"), QStringLiteral("ĐINH"),
                                 QStringLiteral("1e999"), QStringLiteral("0x10"), QStringLiteral("  ")}) {
@@ -96,7 +107,7 @@ TEST(MapWindowInput, HostileRangeTextCountsAsMissing)
         EXPECT_EQ(map->txtALTMin->text(), "0") << "no number: the bound is missing";
         EXPECT_EQ(map->lblDescParam->text(), "MAR - MAT");
     }
-    // A number too large for any range is clamped, not lost.
+    // A minimum beyond the data's range is set to the range's lower end.
     map->txtALTMin->setText("99999");
     map->mapTree->refresh();
     map->mapTree->repaint();
@@ -107,11 +118,7 @@ TEST(MapWindowInput, ClicksAtAndBeyondTheEdgesDoNothingHarmful)
 {
     MapWindowFixture fixture;
     frmMain main;
-    main.Load();
-    SetCurrentSpID("1");
-    auto *map = new frmMap(&main);
-    map->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(map));
+    frmMap *map = openMap(main);
     const QSize size = map->mapTree->size();
     // (QTest takes the point 0, 0 for "the middle", so the top-left corner is 1, 1.)
     const QList<QPoint> edges{{1, 1}, {size.width() - 1, 0}, {0, size.height() - 1}, {size.width() - 1, size.height() - 1}};

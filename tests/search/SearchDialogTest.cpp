@@ -7,7 +7,7 @@
 #include "factsheet/ReportList.h"
 #include "factsheet/frmList.h"
 #include "search/frmSearch.h"
-#include "tests/common/FixtureCatalogue.h"
+#include "tests/common/LoadedMainWindow.h"
 #include "tests/common/QtPrinters.h"
 #include "tests/common/WidgetTest.h"
 #include "tests/search/SearchFixture.h"
@@ -28,18 +28,15 @@
 
 namespace {
 
-class SearchDialog : public ::testing::Test {
+class SearchDialog : public LoadedMainWindow {
 protected:
+    SearchDialog() : LoadedMainWindow(SearchFixtureRows()) {}
     void SetUp() override
     {
-        main = new frmMain;
-        main->Load();
-        main->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(main));
+        LoadedMainWindow::SetUp();
         search = openSearch();
         ASSERT_NE(search, nullptr);
     }
-    void TearDown() override { delete main; }
 
     // View > Search, as a user chooses it.
     frmSearch *openSearch()
@@ -91,8 +88,6 @@ protected:
         return out;
     }
 
-    FixtureApplication app{SearchFixtureRows()};
-    frmMain *main = nullptr;
     frmSearch *search = nullptr;
 };
 
