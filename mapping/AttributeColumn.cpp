@@ -99,7 +99,11 @@ constexpr double FloatExactLimit = 16777216.0; // every whole number up to 2^24 
 
 namespace NumberText {
 
-bool parseDouble(std::string_view text, double &out)
+namespace {
+
+// The whole text, spaces around it and a leading '+' allowed, as a finite number.
+template <typename Number>
+bool parseWhole(std::string_view text, Number &out)
 {
     text = trimmed(text);
     if (!text.empty() && text.front() == '+')
@@ -110,16 +114,11 @@ bool parseDouble(std::string_view text, double &out)
     return result.ec == std::errc() && result.ptr == text.data() + text.size() && std::isfinite(out);
 }
 
-bool parseFloat(std::string_view text, float &out)
-{
-    text = trimmed(text);
-    if (!text.empty() && text.front() == '+')
-        text.remove_prefix(1);
-    if (text.empty())
-        return false;
-    const auto result = std::from_chars(text.data(), text.data() + text.size(), out);
-    return result.ec == std::errc() && result.ptr == text.data() + text.size() && std::isfinite(out);
-}
+} // namespace
+
+bool parseDouble(std::string_view text, double &out) { return parseWhole(text, out); }
+
+bool parseFloat(std::string_view text, float &out) { return parseWhole(text, out); }
 
 template <typename T> static QString shortestOf(T value)
 {
