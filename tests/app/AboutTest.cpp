@@ -8,6 +8,7 @@
 #include "app/frmMain.h"
 #include "tests/common/LoadedMainWindow.h"
 #include "tests/common/QtPrinters.h"
+#include "tests/common/WidgetTest.h"
 
 #include <gtest/gtest.h>
 
@@ -183,43 +184,18 @@ namespace {
 
 class AboutBox : public LoadedMainWindow {
 protected:
-    static QList<frmAbout *> boxes()
-    {
-        QList<frmAbout *> out;
-        for (QWidget *w : QApplication::topLevelWidgets())
-            if (auto *box = qobject_cast<frmAbout *>(w); box && box->isVisible())
-                out << box;
-        return out;
-    }
     frmAbout *openAbout()
     {
         main->commands()->menuAbout->trigger();
-        const auto open = boxes();
+        const auto open = TopLevelWindows<frmAbout>(true);
         return open.size() == 1 ? open.first() : nullptr;
     }
 
     // Clicks System Info... and answers the message box it may show: its title and text.
     static QStringList clickSysInfo(frmAbout *box)
     {
-        QStringList shown;
-        QTimer poll;
-        poll.setInterval(20);
-        QObject::connect(&poll, &QTimer::timeout, [&] {
-            for (QWidget *w : QApplication::topLevelWidgets()) {
-                auto *message = qobject_cast<QMessageBox *>(w);
-                if (message && message->isVisible()) {
-                    shown << message->windowTitle() << message->text()
-                          << QString::number(message->buttons().size());
-                    message->button(QMessageBox::Ok)->click();
-                    poll.stop();
-                    return;
-                }
-            }
-        });
-        poll.start();
-        QTest::mouseClick(box->cmdSysInfo, Qt::LeftButton);
-        poll.stop();
-        return shown;
+        const ShownMessage m = AnswerMessage([&] { QTest::mouseClick(box->cmdSysInfo, Qt::LeftButton); });
+        return m.shown ? QStringList{m.title, m.text, QString::number(m.buttons)} : QStringList{};
     }
 
     QStringList started;
@@ -251,9 +227,9 @@ TEST_F(AboutBox, SecondUseShowsTheSameBoxAndOkClosesIt)
     frmAbout *box = openAbout();
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(openAbout(), box);
-    EXPECT_EQ(boxes().size(), 1);
+    EXPECT_EQ(TopLevelWindows<frmAbout>(true).size(), 1);
     QTest::mouseClick(box->cmdOK, Qt::LeftButton);
-    EXPECT_TRUE(boxes().isEmpty());
+    EXPECT_TRUE(TopLevelWindows<frmAbout>(true).isEmpty());
 }
 
 TEST_F(AboutBox, BothLookupsFailingSaysSoAndStartsNothing)

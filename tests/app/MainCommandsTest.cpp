@@ -38,15 +38,6 @@ protected:
             out << (a->isSeparator() ? QStringLiteral("|") : a->objectName() + "=" + a->toolTip());
         return out;
     }
-    template <typename T>
-    QList<T *> windowsOf() const
-    {
-        QList<T *> out;
-        for (QWidget *w : QApplication::topLevelWidgets())
-            if (auto *t = qobject_cast<T *>(w))
-                out << t;
-        return out;
-    }
 };
 
 } // namespace
@@ -93,7 +84,7 @@ TEST_F(MainCommandsTest, ArboplotOpensANewMapEachTimeForTheCurrentSpecies)
     click("k5");
     SetCurrentSpID("2");
     commands()->menuTM->trigger();
-    const QList<frmMap *> maps = windowsOf<frmMap>();
+    const QList<frmMap *> maps = TopLevelWindows<frmMap>();
     ASSERT_EQ(maps.size(), 2);
     QList<int> species{maps[0]->SpID, maps[1]->SpID};
     std::sort(species.begin(), species.end());

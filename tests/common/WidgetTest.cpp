@@ -32,16 +32,16 @@ void ClickItem(QTreeWidget *tree, QTreeWidgetItem *item, int column)
     QTest::mouseClick(tree->viewport(), Qt::LeftButton, Qt::NoModifier, at);
 }
 
-QString AnswerMessageBox(const std::function<void()> &action, QMessageBox::StandardButton button)
+ShownMessage AnswerMessage(const std::function<void()> &action, QMessageBox::StandardButton button)
 {
-    QString text;
+    ShownMessage shown;
     QTimer poll;
     poll.setInterval(20);
     QObject::connect(&poll, &QTimer::timeout, [&] {
         for (QWidget *w : QApplication::topLevelWidgets()) {
             auto *box = qobject_cast<QMessageBox *>(w);
             if (box && box->isVisible()) {
-                text = box->text();
+                shown = {true, box->windowTitle(), box->text(), int(box->buttons().size())};
                 if (QAbstractButton *b = box->button(button))
                     b->click();
                 else
@@ -54,7 +54,12 @@ QString AnswerMessageBox(const std::function<void()> &action, QMessageBox::Stand
     poll.start();
     action();
     poll.stop();
-    return text;
+    return shown;
+}
+
+QString AnswerMessageBox(const std::function<void()> &action, QMessageBox::StandardButton button)
+{
+    return AnswerMessage(action, button).text;
 }
 
 void DragBy(QWidget *widget, QPoint offset)

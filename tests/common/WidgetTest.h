@@ -1,12 +1,25 @@
 #pragma once
+#include <QApplication>
+#include <QList>
 #include <QMessageBox>
 #include <QString>
+#include <QWidget>
 
 #include <functional>
 
 class QTreeWidget;
 class QTreeWidgetItem;
-class QWidget;
+
+// The application's top-level windows of one class, or only those showing.
+template <typename Window>
+QList<Window *> TopLevelWindows(bool showingOnly = false)
+{
+    QList<Window *> out;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (auto *window = qobject_cast<Window *>(w); window && (!showingOnly || window->isVisible()))
+            out << window;
+    return out;
+}
 
 // Processes events until `condition` holds or `timeoutMs` passes; returns whether it held.
 bool WaitUntil(const std::function<bool()> &condition, int timeoutMs = 5000);
@@ -14,8 +27,18 @@ bool WaitUntil(const std::function<bool()> &condition, int timeoutMs = 5000);
 // Clicks a row of a tree or list as a user would (scrolling it into view first).
 void ClickItem(QTreeWidget *tree, QTreeWidgetItem *item, int column = 0);
 
-// Watches for the next message box while `action` runs, records its text and
-// presses `button`. Returns the text ("" when no box appeared).
+// The message box a user was shown: its caption, text and number of buttons.
+struct ShownMessage {
+    bool shown = false;
+    QString title, text;
+    int buttons = 0;
+};
+
+// Watches for the next message box while `action` runs, records it and
+// presses `button`.
+ShownMessage AnswerMessage(const std::function<void()> &action, QMessageBox::StandardButton button = QMessageBox::Ok);
+
+// The same, returning only the text ("" when no box appeared).
 QString AnswerMessageBox(const std::function<void()> &action, QMessageBox::StandardButton button = QMessageBox::Ok);
 
 // Types `text` into `widget` one key press per character, any script (QTest::keyClicks takes Latin-1 only).

@@ -238,11 +238,9 @@ TEST_F(MapWindow, IdentifyOpensTheAttributesAndLabelsTheAltitude)
     clickTool(map, "k4");
     EXPECT_EQ(map->mapTree->mousePointer(), 55);
     clickMapAt(map, MapWindowFixture::gridPoint(2));
-    frmIdentifyMap *window = nullptr;
-    for (QWidget *w : QApplication::topLevelWidgets())
-        if (auto *found = qobject_cast<frmIdentifyMap *>(w))
-            window = found;
-    ASSERT_NE(window, nullptr);
+    const QList<frmIdentifyMap *> shown = TopLevelWindows<frmIdentifyMap>();
+    ASSERT_FALSE(shown.isEmpty());
+    frmIdentifyMap *window = shown.last();
     EXPECT_EQ(window->windowTitle(), "Point Id: 2");
     QStringList fields;
     for (int i = 0; i < window->lstIdentifyMap->topLevelItemCount(); ++i)

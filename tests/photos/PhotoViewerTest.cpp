@@ -60,20 +60,12 @@ protected:
         FAIL() << "no row " << found.toStdString();
     }
 
-    QList<frmImage *> openViewers() const
-    {
-        QList<frmImage *> out;
-        for (QWidget *w : QApplication::topLevelWidgets())
-            if (auto *viewer = qobject_cast<frmImage *>(w); viewer && viewer->isVisible())
-                out << viewer;
-        return out;
-    }
     // View > Image Selected Record; returns the window it opened.
     frmImage *openPhotos()
     {
-        const QList<frmImage *> before = openViewers();
+        const QList<frmImage *> before = TopLevelWindows<frmImage>(true);
         main->commands()->menuISR->trigger();
-        for (frmImage *viewer : openViewers())
+        for (frmImage *viewer : TopLevelWindows<frmImage>(true))
             if (!before.contains(viewer)) {
                 EXPECT_TRUE(QTest::qWaitForWindowExposed(viewer));
                 return viewer;
@@ -233,9 +225,9 @@ TEST_F(PhotoViewer, EveryUseOpensAnotherWindowAndCloseClosesOne)
     ASSERT_NE(first, nullptr);
     ASSERT_NE(second, nullptr);
     EXPECT_NE(first, second);
-    EXPECT_EQ(openViewers().size(), 2);
+    EXPECT_EQ(TopLevelWindows<frmImage>(true).size(), 2);
     click(first->cmdClose);
-    EXPECT_TRUE(WaitUntil([&] { return openViewers().size() == 1; }));
+    EXPECT_TRUE(WaitUntil([&] { return TopLevelWindows<frmImage>(true).size() == 1; }));
 }
 
 TEST_F(PhotoViewer, WithoutASelectedRowTheWindowKeepsItsDesign)
