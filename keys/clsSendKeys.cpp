@@ -41,9 +41,13 @@ QString NextCharacter(const QString &script, int i, int length)
     return i + 1 <= length ? script.mid(i, 1) : QString();
 }
 
+// Sending is synchronous on the window thread, so a count of millions would
+// freeze the application for minutes; larger counts are refused.
+constexpr int MaxRepetitions = 1000;
+
 // A repetition count: a decimal number, spaces around it allowed, rounded to
-// a whole number with halves going to the even number. Counts that do not fit
-// a 32-bit integer are refused like any other text.
+// a whole number with halves going to the even number. Counts above
+// MaxRepetitions are refused like any other text.
 std::optional<int> ParseCount(const QString &text)
 {
     static const QRegularExpression number(
@@ -51,7 +55,7 @@ std::optional<int> ParseCount(const QString &text)
     if (!number.match(text).hasMatch())
         return std::nullopt;
     const double rounded = std::nearbyint(text.trimmed().toDouble());
-    if (!(rounded >= INT_MIN && rounded <= INT_MAX))
+    if (!(rounded >= INT_MIN && rounded <= MaxRepetitions))
         return std::nullopt;
     return static_cast<int>(rounded);
 }
