@@ -127,13 +127,27 @@ TEST(SqlText, QuotesAreDoubledAndPlainValuesUnchanged)
     EXPECT_EQ(SqlQuote(QString(QChar(0)) + "Acacia"), "'Acacia'") << "a NUL would end the statement text";
 }
 
-TEST(SqlDialect, OnlyCompoundOrderByAndDistinctRowChange)
+TEST(SqlDialect, RewritesTheStatementButNeverQuotedText)
 {
-    EXPECT_EQ(AdaptStatement("SELECT a FROM t ORDER BY t.a ASC"), "SELECT a FROM t ORDER BY t.a ASC");
-    EXPECT_EQ(AdaptStatement("SELECT DISTINCTROW a FROM t"), "SELECT DISTINCT a FROM t");
-    EXPECT_EQ(AdaptStatement("SELECT a FROM t UNION SELECT a FROM u ORDER BY t.a ASC"),
-              "SELECT * FROM (SELECT a FROM t UNION SELECT a FROM u) ORDER BY a ASC");
-    EXPECT_EQ(AdaptStatement("SELECT a FROM t UNION SELECT a FROM u"), "SELECT a FROM t UNION SELECT a FROM u");
+    const struct {
+        const char *jet, *sqlite;
+    } cases[] = {
+        {"SELECT a FROM t ORDER BY t.a ASC", "SELECT a FROM t ORDER BY t.a ASC"},
+        {"SELECT DISTINCTROW a FROM t", "SELECT DISTINCT a FROM t"},
+        {"SELECT a FROM t UNION SELECT a FROM u ORDER BY t.a ASC",
+         "SELECT * FROM (SELECT a FROM t UNION SELECT a FROM u) ORDER BY a ASC"},
+        {"SELECT a FROM t UNION SELECT a FROM u", "SELECT a FROM t UNION SELECT a FROM u"},
+        {"SELECT References.Title FROM [References]", "SELECT [References].Title FROM [References]"},
+        // Search text that looks like the statement's own words stays as typed.
+        {"SELECT a FROM t WHERE a LIKE '%SELECT DISTINCTROW x%'", "SELECT a FROM t WHERE a LIKE '%SELECT DISTINCTROW x%'"},
+        {"SELECT a FROM t WHERE a = 'References.x' AND b = 'it''s References.y'",
+         "SELECT a FROM t WHERE a = 'References.x' AND b = 'it''s References.y'"},
+        {"SELECT a FROM t WHERE a LIKE '%x UNION y ORDER BY z%'", "SELECT a FROM t WHERE a LIKE '%x UNION y ORDER BY z%'"},
+        {"SELECT a FROM t WHERE a = 'UNION' UNION SELECT a FROM u WHERE a = 'ORDER BY q' ORDER BY t.a",
+         "SELECT * FROM (SELECT a FROM t WHERE a = 'UNION' UNION SELECT a FROM u WHERE a = 'ORDER BY q') ORDER BY a"},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(AdaptStatement(c.jet), c.sqlite) << c.jet;
 }
 
 TEST_F(CatalogueEngine, ScrollableRecordSetMovesBothWays)
