@@ -3,7 +3,8 @@
 
 // Puts a text value between single quotes for splicing into a statement,
 // doubling every embedded quote so the value can never end the literal early.
-// A NUL character, which would end the statement text early, is dropped.
+// A NUL character, which would end the statement text early, is dropped, and
+// the text is put in Unicode's composed form (NFC), the form the catalogue stores.
 // A value without quotes gives exactly 'value'.
 QString SqlQuote(const QString &value);
 

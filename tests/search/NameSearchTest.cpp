@@ -124,6 +124,8 @@ INSTANTIATE_TEST_SUITE_P(
                       SearchCase{"Khmer", "សាក់", {"2|ម៉ៃសាក់|Tectona grandis|Tectona|Khmer"}},
                       SearchCase{"VietnameseUpperCase", "KEO TAI TƯỢNG",
                                  {"1|keo tai tượng|Acacia mangium|Acacia|Vietnamese"}},
+                      SearchCase{"VietnameseTypedDecomposed", "tai tu\u031bo\u031b\u0323ng",
+                                 {"1|keo tai tượng|Acacia mangium|Acacia|Vietnamese"}},
                       SearchCase{"VietnameseCapitalD", "ĐINH", {"5|đinh|Markhamia stipulata|Markhamia|Vietnamese"}},
                       SearchCase{"QuoteInTheText", "d'eau", {"7|pandan d'eau|Pandanus d'urvillei|Pandanus|English"}},
                       SearchCase{"SeveralLanguagesOrderedByName", "an",
