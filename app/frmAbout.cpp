@@ -114,6 +114,8 @@ void frmAbout::StartSysInfo()
     const QString program = sysInfoLookup ? FindSysInfoProgram(*sysInfoLookup, fileExists) : QString();
     if (!program.isEmpty() && startProgram(program))
         return;
-    QMessageBox::warning(this, ApplicationTitle(), QStringLiteral("System Information Is Unavailable At This Time"),
-                         QMessageBox::Ok);
+    // A plain notice: its title, text and OK, no icon.
+    QMessageBox notice(QMessageBox::NoIcon, ApplicationTitle(),
+                       QStringLiteral("System Information Is Unavailable At This Time"), QMessageBox::Ok, this);
+    notice.exec();
 }

@@ -195,13 +195,15 @@ protected:
     static QStringList clickSysInfo(frmAbout *box)
     {
         const ShownMessage m = AnswerMessage([&] { QTest::mouseClick(box->cmdSysInfo, Qt::LeftButton); });
-        return m.shown ? QStringList{m.title, m.text, QString::number(m.buttons)} : QStringList{};
+        return m.shown ? QStringList{m.title, m.text, QString::number(m.buttons), QString::number(m.icon)} : QStringList{};
     }
 
     QStringList started;
 };
 
-const QStringList Unavailable{"Silvaria Database South-East Asia", "System Information Is Unavailable At This Time", "1"};
+// Title, text, one button and no icon.
+const QStringList Unavailable{"Silvaria Database South-East Asia", "System Information Is Unavailable At This Time", "1",
+                              QString::number(QMessageBox::NoIcon)};
 
 } // namespace
 

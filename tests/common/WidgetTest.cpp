@@ -41,7 +41,7 @@ ShownMessage AnswerMessage(const std::function<void()> &action, QMessageBox::Sta
         for (QWidget *w : QApplication::topLevelWidgets()) {
             auto *box = qobject_cast<QMessageBox *>(w);
             if (box && box->isVisible()) {
-                shown = {true, box->windowTitle(), box->text(), int(box->buttons().size())};
+                shown = {true, box->windowTitle(), box->text(), int(box->buttons().size()), box->icon()};
                 if (QAbstractButton *b = box->button(button))
                     b->click();
                 else

@@ -32,6 +32,7 @@ struct ShownMessage {
     bool shown = false;
     QString title, text;
     int buttons = 0;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
 };
 
 // Watches for the next message box while `action` runs, records it and
