@@ -1,24 +1,14 @@
+#include "app/DisplayCheck.h"
 #include "app/frmSplash.h"
 
 #include <QApplication>
 
 #include <cstdio>
 
-namespace {
-
-// Without a display Qt would abort with a backtrace; say what to do instead.
-bool displayAvailable()
-{
-    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        return true;
-    return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
-}
-
-} // namespace
-
 int main(int argc, char *argv[])
 {
-    if (!displayAvailable()) {
+    // Without a display Qt would abort with a backtrace; say what to do instead.
+    if (DisplayMissing(PlatformFindsDisplayThroughVariables(), [](const char *name) { return !qEnvironmentVariableIsEmpty(name); })) {
         std::fprintf(stderr, "silvaria: no display found; start it under a virtual display: xvfb-run -a %s\n", argv[0]);
         return 2;
     }

@@ -1,6 +1,7 @@
 // Start-up: the splash for three seconds, then the main window, or a clear
 // message when the catalogue cannot be opened.
 #include "app/ApplicationFolder.h"
+#include "app/DisplayCheck.h"
 #include "app/frmMain.h"
 #include "app/frmSplash.h"
 #include "catalogue/modDatabase.h"
@@ -45,4 +46,23 @@ TEST(Startup, MissingCatalogueEndsWithAMessageNamingTheFile)
     EXPECT_TRUE(text.contains("dbsilvar.mdb")) << text.toStdString();
     EXPECT_TRUE(text.contains("does not exist")) << text.toStdString();
     EXPECT_EQ(frmMain::Instance(), nullptr);
+}
+
+TEST(Startup, ADisplayIsMissingOnlyWhereThePlatformFindsItThroughVariables)
+{
+    const struct {
+        bool platformNeedsVariables;
+        QStringList set;
+        bool missing;
+    } cases[] = {
+        {true, {}, true},
+        {true, {"DISPLAY"}, false},
+        {true, {"WAYLAND_DISPLAY"}, false},
+        {true, {"QT_QPA_PLATFORM"}, false},
+        {false, {}, false}, // Windows, macOS: the desktop is always there
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(DisplayMissing(c.platformNeedsVariables, [&](const char *name) { return c.set.contains(name); }),
+                  c.missing)
+            << c.platformNeedsVariables << " " << c.set.join(',').toStdString();
 }
