@@ -3,6 +3,8 @@
 #include "catalogue/UnicodeText.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
 
 namespace {
@@ -56,6 +58,32 @@ void ReportList::resort()
 {
     if (m_sorted)
         sortItems(m_sortKey, m_sortOrder == 0 ? Qt::AscendingOrder : Qt::DescendingOrder);
+}
+
+void ReportList::mousePressEvent(QMouseEvent *event)
+{
+    m_pointerDown = itemAt(event->position().toPoint()) != nullptr;
+    QTreeWidget::mousePressEvent(event);
+}
+
+void ReportList::mouseReleaseEvent(QMouseEvent *event)
+{
+    QTreeWidget::mouseReleaseEvent(event);
+    if (!m_pointerDown)
+        return;
+    m_pointerDown = false;
+    if (QTreeWidgetItem *row = selectedRow())
+        emit rowChosen(row);
+}
+
+void ReportList::keyPressEvent(QKeyEvent *event)
+{
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && selectedRow()) {
+        emit rowChosen(selectedRow());
+        return;
+    }
+    QTreeWidget::keyPressEvent(event);
 }
 
 QTreeWidgetItem *ReportList::makeRow(const QStringList &subItems)

@@ -37,11 +37,23 @@ public:
     // The selected row, or null.
     QTreeWidgetItem *selectedRow() const;
 
+    // Whether a mouse button went down on the list and is not yet released:
+    // a selection change then is part of a click that rowChosen will report.
+    bool pointerDown() const { return m_pointerDown; }
+
     void setStripeColors(const QColor &first, const QColor &second);
     bool hasStripes() const { return m_stripes; }
     QColor stripeColor(int row) const { return row % 2 == 0 ? m_first : m_second; }
 
+signals:
+    // The user chose the selected row: a click on a row (the selected one
+    // included) or Enter. Keyboard moves of the selection are not a choice.
+    void rowChosen(QTreeWidgetItem *row);
+
 protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void drawRow(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
 
@@ -51,5 +63,6 @@ private:
     bool m_sorted = false;
     SortMode m_mode = SortMode::Text;
     bool m_stripes = false;
+    bool m_pointerDown = false;
     QColor m_first, m_second;
 };

@@ -66,9 +66,12 @@ frmList::frmList(QWidget *parent)
     m_upper = TwipsToPixelsY(5000, this);
     resize(TwipsToPixelsX(11600, this), TwipsToPixelsY(9000, this));
 
-    // A row chosen by mouse or keys; filling the list does not count as a choice.
+    // A click on any row, the selected one included, shows its species; so
+    // does moving the selection with the keys. Filling the list is no choice:
+    // the loaders select the first row with the list's signals blocked.
+    connect(lstTree, &ReportList::rowChosen, this, &frmList::ShowSelectedSpecies);
     connect(lstTree, &QTreeWidget::itemSelectionChanged, this, [this] {
-        if (!lstTree->selectedItems().isEmpty())
+        if (!lstTree->pointerDown() && lstTree->selectedRow())
             ShowSelectedSpecies();
     });
     connect(lstTree->header(), &QHeaderView::sectionClicked, this, &frmList::headerClicked);

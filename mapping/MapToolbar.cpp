@@ -106,7 +106,8 @@ QList<MapToolbar::Button> ComparisonButtons()
             {QStringLiteral("k7"), QStringLiteral("Generate Map"), false}};
 }
 
-MapToolbar::MapToolbar(const QList<Button> &buttons, QWidget *parent) : QToolBar(parent)
+MapToolbar::MapToolbar(const QList<Button> &buttons, PressedToolClick pressedToolClick, QWidget *parent)
+    : QToolBar(parent)
 {
     setObjectName(QStringLiteral("tbrMain"));
     setIconSize(QSize(22, 22));
@@ -117,7 +118,9 @@ MapToolbar::MapToolbar(const QList<Button> &buttons, QWidget *parent) : QToolBar
     slot->setFixedWidth(8);
     addWidget(slot);
     auto *tools = new QActionGroup(this);
-    tools->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+    tools->setExclusionPolicy(pressedToolClick == PressedToolClick::KeepsIt
+                                  ? QActionGroup::ExclusionPolicy::Exclusive
+                                  : QActionGroup::ExclusionPolicy::ExclusiveOptional);
     bool separated = false;
     for (const Button &b : buttons) {
         if (!b.tool && !separated) {

@@ -5,9 +5,8 @@
 
 class QAction;
 
-// The toolbar of a map window: an empty slot at the left, a group of tools of
-// which at most one is pressed, then command buttons. Buttons are known by their
-// keys ("k1" ...).
+// The toolbar of a map window: an empty slot at the left, a group of tools,
+// then command buttons. Buttons are known by their keys ("k1" ...).
 class MapToolbar : public QToolBar {
     Q_OBJECT
 public:
@@ -16,7 +15,10 @@ public:
         QString tooltip;
         bool tool; // one of the pressed-or-released group, else a command
     };
-    MapToolbar(const QList<Button> &buttons, QWidget *parent = nullptr);
+    // How a click on the pressed tool acts: it stays pressed (until another
+    // tool or releaseTools), or it is released, leaving no tool pressed.
+    enum class PressedToolClick { KeepsIt, ReleasesIt };
+    MapToolbar(const QList<Button> &buttons, PressedToolClick pressedToolClick, QWidget *parent = nullptr);
 
     QAction *button(const QString &key) const;
     // The first tool button pressed, in toolbar order, or "".

@@ -68,10 +68,9 @@ frmIdentifyEngine::frmIdentifyEngine(QWidget *owner)
     connect(splt, &splitter::AfterScroll, this, [this] { m_valuesWidth = lstIdentifyMap->width(); });
     resize(TwipsToPixelsX(9600, this), TwipsToPixelsY(3600, this));
 
-    connect(lstSTS, &QTreeWidget::itemSelectionChanged, this, [this] {
-        if (!lstSTS->selectedItems().isEmpty())
-            ShowChosenSpecies();
-    });
+    // A click on a row (the selected one included) or Enter shows that species;
+    // the arrow keys only move the selection.
+    connect(lstSTS, &ReportList::rowChosen, this, &frmIdentifyEngine::ShowChosenSpecies);
     connect(lstSTS->header(), &QHeaderView::sectionClicked, this, [this](int section) {
         static const char *const kinds[] = {"", "Species Name", "Functional Uses"};
         if (section >= 0 && section < 3)

@@ -86,7 +86,7 @@ LabelLayer &frmMap::labels() { return *m_labels; }
 
 void frmMap::buildControls()
 {
-    tbrMain = new MapToolbar(MapWindowButtons(), this);
+    tbrMain = new MapToolbar(MapWindowButtons(), MapToolbar::PressedToolClick::KeepsIt, this);
     tbrMain->setGeometry(0, 0, TwipsToPixelsX(10080, this), TwipsToPixelsY(420, this));
     mapTree = PlaceTwips(new MapControl(this), 120, 480, 7560, 4815);
     mapTree->setObjectName(QStringLiteral("mapTree"));
@@ -233,7 +233,7 @@ void frmMap::mapTree_MouseDown(int, int, double x, double y)
         } else if (tool == QLatin1String("k4")) {
             IdentifyPoint(x, y);
         } else if (tool == QLatin1String("k5")) {
-            frmIdentifyEngine::FindSuitableSpecies(mapTree, x, y, this);
+            frmIdentifyEngine::FindSuitableSpecies(mapTree, x, y, resultOwner());
         }
     } catch (const std::exception &e) {
         reportError(QStringLiteral("Arboplot"), QString::fromUtf8(e.what()));
@@ -248,7 +248,7 @@ void frmMap::IdentifyPoint(double x, double y)
     m_labels->Add(*canvas, QStringLiteral("ALT"), point);
     if (found.isEOF())
         return;
-    auto *window = new frmIdentifyMap(this);
+    auto *window = new frmIdentifyMap(resultOwner());
     window->lstIdentifyMap->clear();
     static const QStringList hidden{QStringLiteral("COUNT"), QStringLiteral("VALUE"), QStringLiteral("Shape"),
                                     QStringLiteral("POINTID"), QStringLiteral("MAT_RANGE"), QStringLiteral("FeatureId")};
@@ -261,6 +261,13 @@ void frmMap::IdentifyPoint(double x, double y)
     }
     window->show();
     window->setWindowTitle(QStringLiteral("Point Id: ") + pointId);
+}
+
+QWidget *frmMap::resultOwner() const
+{
+    // The map's own owner (the main window): identify and suitable-species
+    // windows live until the user closes them, not only as long as the map.
+    return parentWidget();
 }
 
 void frmMap::cmdDefaultValue_Click()

@@ -60,6 +60,8 @@ private:
     void layerCheckClicked();
     SuitabilitySide side() const;
     void reportError(const QString &action, const QString &message);
+    // The owner of the windows a map click opens.
+    QWidget *resultOwner() const;
 
     ParameterPanel m_panel;
     std::unique_ptr<LabelLayer> m_labels;

@@ -66,7 +66,7 @@ frmCompare::frmCompare(QWidget *owner)
 
 void frmCompare::buildControls()
 {
-    tbrMain = new MapToolbar(ComparisonButtons(), this);
+    tbrMain = new MapToolbar(ComparisonButtons(), MapToolbar::PressedToolClick::ReleasesIt, this);
     tbrMain->setGeometry(0, 0, TwipsToPixelsX(10680, this), TwipsToPixelsY(420, this));
     mapTree = PlaceTwips(new MapControl(this), 120, 480, 5160, 3255);
     mapTree->setObjectName(QStringLiteral("mapTree"));

@@ -51,7 +51,7 @@ TEST(Soak, TwoHundredMapsIdentifiesAndFactSheetsKeepMemoryFlat)
         map->mapTree->repaint();
         // Identify the middle of the map (on land in South-East Asia).
         map->IdentifyPoint(map->mapTree->width() * 0.45, map->mapTree->height() * 0.6);
-        for (frmIdentifyMap *identify : map->findChildren<frmIdentifyMap *>())
+        for (frmIdentifyMap *identify : main.findChildren<frmIdentifyMap *>())
             identify->close();
         map->close();
         list->ViewInRich(QString::number(1 + round % 5));

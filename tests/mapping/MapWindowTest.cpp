@@ -230,6 +230,11 @@ TEST_F(MapWindow, CheckBoxReturnsToFullExtentAndKeepsTheTool)
     // Generate Map keeps the tool too.
     clickTool(map, "k7");
     EXPECT_EQ(map->tbrMain->pressedTool(), "k1");
+    // So does a second click on the pressed tool: the map still zooms.
+    clickTool(map, "k1");
+    EXPECT_EQ(map->tbrMain->pressedTool(), "k1");
+    clickMapAt(map, MapWindowFixture::gridPoint(5));
+    EXPECT_EQ(map->zoomLevel, 2);
 }
 
 TEST_F(MapWindow, IdentifyOpensTheAttributesAndLabelsTheAltitude)
@@ -258,6 +263,16 @@ TEST_F(MapWindow, IdentifyOpensTheAttributesAndLabelsTheAltitude)
     // Clear Label removes every label at once.
     QTest::mouseClick(map->cmdClear, Qt::LeftButton);
     EXPECT_EQ(map->labels().count(), 0);
+
+    // The identify window stays, on top, when its map closes.
+    QPointer<frmIdentifyMap> kept = window;
+    QPointer<frmMap> closed = map;
+    map->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_TRUE(closed.isNull());
+    ASSERT_FALSE(kept.isNull());
+    EXPECT_TRUE(kept->isVisible());
+    EXPECT_TRUE(kept->windowFlags() & Qt::WindowStaysOnTopHint);
 }
 
 TEST_F(MapWindow, CaptionAndSpeciesComeFromTheListAndStayForLife)

@@ -18,6 +18,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QHeaderView>
+#include <QPointer>
 #include <QTest>
 #include <QTextEdit>
 
@@ -140,6 +141,37 @@ TEST_F(SuitableSpecies, ChoosingASpeciesShowsItInTheListWindow)
     EXPECT_EQ(list->richDetail->textCursor().position(), 0);
     EXPECT_EQ(list->lstTree->topLevelItemCount(), 3) << "the species and its two synonyms";
     EXPECT_EQ(CurrentSpID(), "2");
+
+    // Another species looked at in the list window; a click on the still
+    // selected row shows teak again.
+    main->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(main));
+    ClickItem(main->treeBN, main->treeBN->findItems("Acacia", Qt::MatchExactly | Qt::MatchRecursive).first());
+    ClickItem(list->lstTree, list->lstTree->topLevelItem(0), 2);
+    ASSERT_EQ(CurrentSpID(), "1");
+    ClickItem(window->lstSTS, teak, 1);
+    EXPECT_TRUE(list->richDetail->toPlainText().contains("Current Name: Tectona grandis"));
+    EXPECT_EQ(CurrentSpID(), "2");
+
+    // Arrow keys only move the selection; Enter shows the species.
+    window->lstSTS->setFocus();
+    const int teakRow = window->lstSTS->indexOfTopLevelItem(teak);
+    QTest::keyClick(window->lstSTS, teakRow == 0 ? Qt::Key_Down : Qt::Key_Up);
+    QTreeWidgetItem *other = window->lstSTS->selectedItems().value(0);
+    ASSERT_NE(other, teak);
+    EXPECT_EQ(CurrentSpID(), "2");
+    QTest::keyClick(window->lstSTS, Qt::Key_Return);
+    EXPECT_EQ(CurrentSpID(), other->text(0));
+
+    // The window outlives its map, and stays on top.
+    QPointer<frmIdentifyEngine> kept = window;
+    QPointer<frmMap> closed = map;
+    map->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_TRUE(closed.isNull());
+    ASSERT_FALSE(kept.isNull());
+    EXPECT_TRUE(kept->isVisible());
+    EXPECT_TRUE(kept->windowFlags() & Qt::WindowStaysOnTopHint);
 }
 
 TEST_F(SuitableSpecies, HeaderClicksSortTheSpeciesByText)
