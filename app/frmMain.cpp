@@ -25,11 +25,15 @@
 #include <QTimer>
 #include <QTreeWidget>
 
+#include <algorithm>
+
 namespace {
 frmMain *theMainWindow = nullptr;
 
 // The outlook bar sits this far inside pic1 (pixels).
 constexpr int BarOffset = 4;
+// The child area keeps at least this width (pixels) however far the pane's bar is dragged.
+constexpr int MinChildAreaWidth = 240;
 
 QTreeWidget *makeTree(const QString &name, QWidget *parent)
 {
@@ -98,6 +102,7 @@ void frmMain::buildPane()
     row->addWidget(pic1);
     row->addWidget(pic2);
     row->addWidget(m_mdi, 1);
+    m_mdi->setMinimumWidth(MinChildAreaWidth);
     setCentralWidget(central);
 }
 
@@ -118,8 +123,7 @@ void frmMain::buildStatusBar()
         else
             bar->addPermanentWidget(panel);
     }
-    auto *indicators = new KeyIndicators(statusPanels[1], statusPanels[2], statusPanels[3], this);
-    Q_UNUSED(indicators);
+    new KeyIndicators(statusPanels[1], statusPanels[2], statusPanels[3], SystemLockKeyReader(), this);
     auto *clock = new QTimer(this);
     connect(clock, &QTimer::timeout, this, &frmMain::updateClock);
     clock->start(1000);
@@ -142,8 +146,11 @@ void frmMain::Load()
     LoadUseTree(treeFU);
     LoadBotanicList(QString(), ListAll);
     frmList *list = ListWindow();
-    const QString spId = ReportList::cell(list->lstTree->selectedRow(), 2);
-    list->ViewInRich(spId);
+    // A catalogue without species starts with an empty list and fact sheet.
+    const QTreeWidgetItem *first = list->lstTree->selectedRow();
+    if (!first)
+        return;
+    list->ViewInRich(ReportList::cell(first, 2));
     list->Colorize();
     QTextCursor top = list->richDetail->textCursor();
     top.setPosition(0);
@@ -213,8 +220,11 @@ void frmMain::dragPane(QPoint position)
 {
     if (!dragging)
         return;
-    // A width the drag would make negative is not applied.
-    const int width = pic1->width() + position.x();
+    // A width the drag would make negative is not applied, and the pane stops
+    // where the child area would fall below its minimum: a drag never widens
+    // the main window.
+    const int widest = centralWidget()->width() - pic2->width() - MinChildAreaWidth;
+    const int width = std::min(pic1->width() + position.x(), widest);
     if (width >= 0)
         pic1->setFixedWidth(width);
 }

@@ -78,7 +78,7 @@ void requireCatalogueTables(Connection &connection, const QString &path)
 {
     for (const QString &table : CatalogueTableNames()) {
         sqlite3_stmt *stmt = nullptr;
-        const QByteArray sql = "SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = ? COLLATE NOCASE";
+        const QByteArray sql = "SELECT 1 FROM sqlite_master WHERE type IN ('table', 'view') AND name = ? COLLATE NOCASE";
         sqlite3_prepare_v2(connection.handle(), sql.constData(), -1, &stmt, nullptr);
         const QByteArray name = table.toUtf8();
         sqlite3_bind_text(stmt, 1, name.constData(), -1, SQLITE_TRANSIENT);

@@ -9,6 +9,7 @@
 #include "factsheet/frmList.h"
 
 #include <QHeaderView>
+#include <QMessageBox>
 
 namespace {
 
@@ -17,11 +18,16 @@ const QColor LightGreen(192, 255, 192);
 
 void show(const SpeciesList &rows)
 {
-    frmList *window = frmMain::Instance()->ListWindow();
+    frmMain *main = frmMain::Instance();
+    frmList *window = main->ListWindow();
     const QString first = FillSpeciesList(window->lstTree, rows);
     if (!first.isNull())
         SetCurrentSpID(first);
-    frmMain::Instance()->ShowChild(window);
+    main->ShowChild(window);
+    // The list stays usable; the user learns why it is empty.
+    if (!rows.error.isEmpty())
+        QMessageBox::warning(main, QStringLiteral("Species List"),
+                             QStringLiteral("The species list could not be read: %1").arg(rows.error));
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 // The main window and the list window, driven as a user drives them.
+#include "app/KeyIndicators.h"
 #include "app/frmMain.h"
 #include "catalogue/CurrentSpecies.h"
 #include "catalogue/modDatabase.h"
@@ -13,6 +14,7 @@
 
 #include <QHeaderView>
 #include <QLabel>
+#include <QMdiArea>
 #include <QMenuBar>
 #include <QPointer>
 #include <QTest>
@@ -23,6 +25,7 @@ namespace {
 
 class MainWindow : public LoadedMainWindow {
 protected:
+    explicit MainWindow(const QString &extraSql = QString()) : LoadedMainWindow(extraSql) {}
     frmList *list() { return main->ListWindow(); }
     ReportList *rows() { return list()->lstTree; }
     QStringList column(int col)
@@ -124,6 +127,23 @@ TEST_F(MainWindow, EveryUseNodeListsItsSpecies)
     EXPECT_EQ(CurrentSpID(), "4");
 }
 
+TEST_F(MainWindow, TheHighlightedFirstRowOfANewListCanBeChosen)
+{
+    clickNode(0, main->treeBN, "Tectona");
+    ASSERT_EQ(rows()->selectedRow(), rows()->topLevelItem(0));
+    EXPECT_TRUE(list()->richDetail->toPlainText().contains("Current Name: Acacia mangium")) << "filling is no choice";
+    ClickItem(rows(), rows()->topLevelItem(0), 2);
+    EXPECT_TRUE(list()->richDetail->toPlainText().contains("Current Name: Tectona grandis"));
+
+    // The keys still choose: Down shows the next row's species.
+    clickNode(0, main->treeBN, "Botanic Names");
+    rows()->setFocus();
+    QTest::keyClick(rows(), Qt::Key_Down);
+    EXPECT_EQ(rows()->selectedRow(), rows()->topLevelItem(1));
+    EXPECT_EQ(CurrentSpID(), rows()->topLevelItem(1)->text(1));
+    EXPECT_TRUE(list()->richDetail->toPlainText().contains("Current Name: " + rows()->topLevelItem(1)->text(3)));
+}
+
 TEST_F(MainWindow, ClickingASynonymShowsItsSpeciesFactSheet)
 {
     QTreeWidgetItem *synonym = row("Jatus grandis");
@@ -191,6 +211,18 @@ TEST_F(MainWindow, PaneSplitterFollowsThePointerButNeverBelowZero)
     EXPECT_EQ(main->pic1->width(), valid);
     // The outlook bar keeps its margin inside the pane.
     EXPECT_EQ(main->outlookBarMenu->width(), valid - int(1.5 * main->outlookBarMenu->x()));
+
+    // Far to the right the bar stops where the child area keeps a usable
+    // width; the main window keeps its size, there and after dragging back.
+    const QSize window = main->size();
+    DragBy(bar, QPoint(5000, 0));
+    QTest::qWait(20);
+    EXPECT_EQ(main->size(), window);
+    EXPECT_GE(main->mdiArea()->width(), 200);
+    EXPECT_EQ(main->pic1->x() + main->pic1->width() + bar->width() + main->mdiArea()->width(), main->centralWidget()->width());
+    DragBy(bar, QPoint(-300, 0));
+    QTest::qWait(20);
+    EXPECT_EQ(main->size(), window);
 }
 
 TEST_F(MainWindow, ListSplitterMovesTheBoundaryAndKeepsTheLowerPaneFilled)
@@ -215,4 +247,95 @@ TEST_F(MainWindow, ExitClosesTheCatalogueButTheCloseBoxDoesNot)
     main->menuExit();
     EXPECT_FALSE(CatalogueIsOpen());
     EXPECT_FALSE(main->isVisible());
+}
+
+namespace {
+
+// Every table present and empty.
+class EmptyCatalogueMainWindow : public LoadedMainWindow {
+protected:
+    EmptyCatalogueMainWindow()
+        : LoadedMainWindow("DELETE FROM Species; DELETE FROM Synonym; DELETE FROM Vernacular; DELETE FROM t_Language; "
+                           "DELETE FROM Family; DELETE FROM Distribution; DELETE FROM Country; DELETE FROM AddInfo; "
+                           "DELETE FROM [References]; DELETE FROM SpRef; DELETE FROM Images;")
+    {
+    }
+};
+
+// The common-name list of Thai names fails at run time (integer overflow in a
+// view standing in for the table); everything else reads as usual.
+class FailingListMainWindow : public MainWindow {
+protected:
+    FailingListMainWindow()
+        : MainWindow("CREATE TABLE VernacularRows AS SELECT * FROM Vernacular; DROP TABLE Vernacular; "
+                     "CREATE VIEW Vernacular AS SELECT SpID, CASE WHEN LID = 2 THEN abs(-9223372036854775807 - 1) "
+                     "ELSE Name END AS Name, LID FROM VernacularRows;")
+    {
+    }
+};
+
+} // namespace
+
+TEST_F(EmptyCatalogueMainWindow, StartsWithEmptyTreesListAndFactSheet)
+{
+    frmList *list = main->ListWindow();
+    EXPECT_EQ(list->lstTree->topLevelItemCount(), 0);
+    EXPECT_TRUE(list->richDetail->toPlainText().isEmpty());
+    EXPECT_EQ(main->treeBN->topLevelItem(0)->childCount(), 0);
+    EXPECT_EQ(main->treeCN->topLevelItem(0)->childCount(), 0);
+}
+
+TEST_F(FailingListMainWindow, AListThatCannotBeReadSaysWhyAndTheListGoesOn)
+{
+    const ShownMessage m = AnswerMessage([&] { clickNode(1, main->treeCN, "Thai"); });
+    EXPECT_EQ(m.title, "Species List");
+    EXPECT_TRUE(m.text.startsWith("The species list could not be read: ")) << m.text.toStdString();
+    EXPECT_TRUE(m.text.contains("integer overflow")) << m.text.toStdString();
+    EXPECT_EQ(rows()->topLevelItemCount(), 0);
+    clickNode(1, main->treeCN, "English");
+    EXPECT_GT(rows()->topLevelItemCount(), 0);
+    EXPECT_EQ(column(6).filter("English").size(), rows()->topLevelItemCount());
+}
+
+namespace {
+
+// CAPS, NUM and INS as "1" (shown on) or "0".
+QString Shown(const QLabel &caps, const QLabel &num, const QLabel &ins)
+{
+    return QString("%1%2%3").arg(int(caps.isEnabled())).arg(int(num.isEnabled())).arg(int(ins.isEnabled()));
+}
+
+} // namespace
+
+TEST(StatusBarLockKeys, FollowTheWindowingSystemAtStartActivationAndLockKeys)
+{
+    QLabel caps("CAPS"), num("NUM"), ins("INS");
+    QWidget typingInto;
+    LockKeyStates system{true, false};
+    KeyIndicators indicators(&caps, &num, &ins, [&] { return std::optional(system); });
+    EXPECT_EQ(Shown(caps, num, ins), "100") << "Caps Lock on at start; INS starts off";
+    system = {false, false};
+    QTest::keyClick(&typingInto, Qt::Key_CapsLock);
+    EXPECT_EQ(Shown(caps, num, ins), "000");
+    system = {false, true}; // switched on while another program had the keyboard
+    QEvent activate(QEvent::ApplicationActivate);
+    QCoreApplication::sendEvent(qApp, &activate);
+    EXPECT_EQ(Shown(caps, num, ins), "010");
+    QTest::keyClick(&typingInto, Qt::Key_Insert);
+    EXPECT_EQ(Shown(caps, num, ins), "011");
+    QTest::keyClick(&typingInto, Qt::Key_A);
+    EXPECT_EQ(Shown(caps, num, ins), "011");
+}
+
+TEST(StatusBarLockKeys, WithoutTheSystemsWordTheLockKeysToggle)
+{
+    QLabel caps("CAPS"), num("NUM"), ins("INS");
+    QWidget typingInto;
+    KeyIndicators indicators(&caps, &num, &ins, [] { return std::optional<LockKeyStates>(); });
+    EXPECT_EQ(Shown(caps, num, ins), "000");
+    QTest::keyClick(&typingInto, Qt::Key_CapsLock);
+    QTest::keyClick(&typingInto, Qt::Key_NumLock);
+    EXPECT_EQ(Shown(caps, num, ins), "110");
+    QTest::keyClick(&typingInto, Qt::Key_CapsLock);
+    EXPECT_EQ(Shown(caps, num, ins), "010");
 }
