@@ -35,6 +35,16 @@ void InstallListFonts()
     QFont::insertSubstitution(QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"));
 }
 
+QStringList FactSheetFamilies()
+{
+    // The monospaced body font has Latin, Greek and Cyrillic only; each script of
+    // the catalogue's common names gets a font drawn at the body's size, instead
+    // of whatever fallback the system picks (Thai came out at half the height).
+    return {QStringLiteral("Courier New"),     QStringLiteral("Liberation Mono"), QStringLiteral("DejaVu Sans Mono"),
+            QStringLiteral("Garuda"),          QStringLiteral("Phetsarath OT"),   QStringLiteral("Padauk"),
+            QStringLiteral("Khmer OS"),        QStringLiteral("Lohit Devanagari"), QStringLiteral("Droid Sans Fallback")};
+}
+
 frmList::frmList(QWidget *parent)
     : QWidget(parent),
       pic1(new QWidget(this)),
@@ -55,7 +65,8 @@ frmList::frmList(QWidget *parent)
     QFont listFont(QStringLiteral("Tahoma"));
     listFont.setPointSizeF(8.25);
     lstTree->setFont(listFont);
-    QFont sheetFont(QStringLiteral("Courier New"));
+    QFont sheetFont;
+    sheetFont.setFamilies(FactSheetFamilies());
     sheetFont.setPointSizeF(9.75);
     sheetFont.setWeight(QFont::Normal);
     richDetail->setFont(sheetFont);

@@ -47,3 +47,6 @@ private:
 
 // Fonts of the list window, with metric-compatible stand-ins where missing.
 void InstallListFonts();
+// The fact sheet's font families: the monospaced body font, then one font for
+// each script the catalogue's names are written in.
+QStringList FactSheetFamilies();

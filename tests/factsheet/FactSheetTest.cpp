@@ -1,11 +1,15 @@
 // The fact sheet's text and the formatting of its headings.
 #include "catalogue/CatalogueError.h"
 #include "factsheet/FactSheet.h"
+#include "factsheet/frmList.h"
 #include "tests/common/FixtureCatalogue.h"
 
 #include <gtest/gtest.h>
 
+#include <QGlyphRun>
+#include <QRawFont>
 #include <QTextBlock>
+#include <QTextLayout>
 #include <QTextCursor>
 #include <QTextDocument>
 
@@ -148,4 +152,38 @@ TEST(FactSheetFormat, ColorWordLeavesAPlainInsertionFormatAtTheEnd)
     EXPECT_EQ(after.foreground().color(), QColor(Qt::black));
     EXPECT_FALSE(after.fontItalic());
     EXPECT_NE(after.fontWeight(), QFont::Bold);
+}
+
+namespace {
+
+// The height of the ink of `text` laid out in `font` (glyphs from fallback fonts included).
+qreal InkHeight(const QFont &font, const QString &text)
+{
+    QTextLayout layout(text, font);
+    layout.beginLayout();
+    layout.createLine();
+    layout.endLayout();
+    QRectF ink;
+    for (const QGlyphRun &run : layout.glyphRuns())
+        for (const quint32 glyph : run.glyphIndexes())
+            ink |= run.rawFont().boundingRect(glyph);
+    return ink.height();
+}
+
+} // namespace
+
+TEST(FactSheetFont, EveryScriptOfTheCatalogueIsDrawnAsLargeAsTheLatinText)
+{
+    QFont font;
+    font.setFamilies(FactSheetFamilies());
+    font.setPointSizeF(48); // large, so that the ink is measured finely
+    // Letters without marks above or below: their ink is the script's body.
+    const qreal latin = InkHeight(font, "xoa");
+    const struct {
+        const char *script, *letters;
+    } scripts[] = {{"Thai", "กนม"}, {"Burmese", "ကမန"}, {"Khmer", "កនម"}, {"Lao", "ກນມ"}, {"Devanagari", "कमन"}, {"Chinese", "柚木"}};
+    for (const auto &s : scripts) {
+        const qreal height = InkHeight(font, QString::fromUtf8(s.letters));
+        EXPECT_GE(height, 0.9 * latin) << s.script << ": " << height << " against " << latin;
+    }
 }
