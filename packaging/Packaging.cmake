@@ -74,7 +74,8 @@ install(FILES ${SILVARIA_PKG_DIR}/silvaria.lintian-overrides
 
 # The command-line program joins the package when it is part of the build;
 # deferred to the end of the top-level file so the order of add_subdirectory
-# calls does not matter. Its manual page is made from its --help.
+# calls does not matter. Its manual page is made from its --help (run without
+# a display, and without leak reports in sanitizer builds).
 function(silvaria_install_cli)
   if(NOT TARGET silvaria-cli)
     return()
@@ -86,7 +87,7 @@ function(silvaria_install_cli)
   endif()
   set(page ${SILVARIA_PKG_BUILD_DIR}/silvaria-cli.1)
   add_custom_command(OUTPUT ${page}
-    COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen
+    COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0
             ${HELP2MAN_PROGRAM} --no-info --no-discard-stderr --section=1
             "--name=reports and data building over the Silvaria catalogue from the command line"
             --output=${page} $<TARGET_FILE:silvaria-cli>
