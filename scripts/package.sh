@@ -66,6 +66,8 @@ echo "desktop-file-validate: ${desktop_report:-clean}"
 if grep -qE ": (error|warning):" <<<"$desktop_report"; then exit 1; fi
 
 appstreamcli validate --no-net "$contents/usr/share/metainfo/$APP_ID.metainfo.xml"
+# The metadata together with the menu entry and icons it refers to.
+appstreamcli validate-tree --no-net "$contents"
 
 # The accepted tags are listed, with the reason, in packaging/silvaria.lintian-overrides.
 lintian --fail-on error,warning --display-info "$deb" 2>&1 | sed 's/^/lintian: /' || {
