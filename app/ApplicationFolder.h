@@ -2,7 +2,9 @@
 #include <QString>
 
 // The application folder: the folder of the running program, without a trailing
-// separator. Every data file lies under it at a fixed relative path.
+// separator. Every data file lies under it at a fixed relative path. A link to
+// the program (the installed /usr/bin/silvaria) leads to the program's own
+// folder: on Linux Qt takes the program's path from /proc/self/exe.
 QString ApplicationFolder();
 
 // Points the application at another folder (tests and tools use this).

@@ -14,6 +14,8 @@ int main(int argc, char *argv[])
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Silvaria"));
+    // Ties the windows to the installed menu entry (its icon and name in task bars).
+    QApplication::setDesktopFileName(QStringLiteral("org.example.silvaria.Silvaria"));
     auto *splash = new frmSplash;
     splash->show();
     return app.exec();

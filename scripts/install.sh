@@ -5,7 +5,7 @@
 set -euo pipefail
 
 PACKAGES=(
-  build-essential cmake ninja-build pkg-config
+  build-essential cmake ninja-build pkg-config help2man
   qt6-base-dev libqt6sql6-sqlite
   libsqlite3-dev libshp-dev mdbtools mdbtools-dev libglib2.0-dev
   googletest libgtest-dev libbenchmark-dev
