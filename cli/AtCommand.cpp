@@ -71,7 +71,7 @@ int RunAtCommand(const QStringList &arguments)
     }
     if (format == RowFormat::Table)
         PrintOut(QStringLiteral("Grid point %1, %2: ALT %3 m, MAR %4 mm, MAT %5 \u00b0C\n")
-                     .arg(NumberText::shortest(answer.position.x), NumberText::shortest(answer.position.y),
+                     .arg(QString::number(answer.position.x, 'f', 4), QString::number(answer.position.y, 'f', 4),
                           NumberText::shortest(answer.values[0]), NumberText::shortest(answer.values[1]),
                           NumberText::shortest(answer.values[2])));
     PrintOut(FormatRows(rows, format));
