@@ -2,9 +2,9 @@
 
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QJsonObject>
 
 #include <cmath>
+
 
 namespace {
 
@@ -27,6 +27,13 @@ QString csvField(const QString &text)
     return QLatin1Char('"') + quoted + QLatin1Char('"');
 }
 
+// A JSON string literal: QJsonDocument escapes it, inside a one-element array.
+QString jsonString(const QString &text)
+{
+    const QByteArray array = QJsonDocument(QJsonArray{text}).toJson(QJsonDocument::Compact);
+    return QString::fromUtf8(array.mid(1, array.size() - 2));
+}
+
 } // namespace
 
 QString FormatRows(const Rows &rows, RowFormat format)
@@ -34,21 +41,23 @@ QString FormatRows(const Rows &rows, RowFormat format)
     const int columns = int(rows.headers.size());
     const auto decimalsOf = [&](int c) { return c < rows.decimals.size() ? rows.decimals[c] : -1; };
     if (format == RowFormat::Json) {
-        QJsonArray array;
+        // Written by hand so each object keeps the columns' order.
+        QStringList objects;
         for (const QVariantList &row : rows.rows) {
-            QJsonObject object;
+            QStringList members;
             for (int c = 0; c < columns && c < row.size(); ++c) {
                 const int d = decimalsOf(c);
-                if (row[c].isNull())
-                    object.insert(rows.headers[c], QJsonValue::Null);
-                else if (d >= 0)
-                    object.insert(rows.headers[c], std::round(row[c].toDouble() * std::pow(10, d)) / std::pow(10, d));
-                else
-                    object.insert(rows.headers[c], row[c].toString());
+                QString value = QStringLiteral("null");
+                if (!row[c].isNull() && d >= 0 && std::isfinite(row[c].toDouble()))
+                    value = QString::number(row[c].toDouble(), 'f', d);
+                else if (!row[c].isNull() && d < 0)
+                    value = jsonString(row[c].toString());
+                members << QStringLiteral("    ") + jsonString(rows.headers[c]) + QStringLiteral(": ") + value;
             }
-            array.append(object);
+            objects << QStringLiteral("  {\n") + members.join(QStringLiteral(",\n")) + QStringLiteral("\n  }");
         }
-        return QString::fromUtf8(QJsonDocument(array).toJson(QJsonDocument::Indented));
+        return objects.isEmpty() ? QStringLiteral("[]\n")
+                                 : QStringLiteral("[\n") + objects.join(QStringLiteral(",\n")) + QStringLiteral("\n]\n");
     }
     QList<QStringList> texts;
     for (const QVariantList &row : rows.rows) {
