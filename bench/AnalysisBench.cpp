@@ -2,6 +2,15 @@
 // near misses at a point on the 10,000-species synthetic catalogue, area by
 // country (with and without assigning countries) on the sample grid and a
 // 5-million-point grid, the species count per grid point, and map --all.
+//
+// One run (Release, 2 shared cores), time and ratio to the floor beside it:
+//   near misses, 10,000 species        0.038 ms   3.5 x  (suitable rule over all species)
+//   country assignment, sample grid    137 ms            (5M points: 2.9 s)
+//   area by country, sample grid       0.82 ms    7.7 x  (one pass summing the full match)
+//   area by country, 5M points         60 ms      4.4 x
+//   species count, 64 species          0.94 ms    0.10 x (plain loop species x points)
+//   species count, 10,000 species      59 ms      0.04 x (preparing the grid once: 24 ms)
+//   map --all, 64 species              2.7 s      2.0 x  (64 blank pictures as PNG)
 #include "analysis/CellArea.h"
 #include "analysis/CountryAssignment.h"
 #include "analysis/MapData.h"
