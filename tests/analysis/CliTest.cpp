@@ -106,6 +106,15 @@ TEST_F(Cli, PicturesAndShiftSayWhereTheyComeFrom)
     EXPECT_EQ(reader.text(QStringLiteral("Classes")), QStringLiteral("altitude, rainfall, temperature, full match"));
     EXPECT_EQ(reader.size(), QSize(400, 300));
 
+    const CliRun count = run({QStringLiteral("count"), QStringLiteral("--use"), QStringLiteral("Bamboo"), QStringLiteral("-o"),
+                              file(QStringLiteral("count.bmp")), QStringLiteral("--points"), file(QStringLiteral("count.csv"))});
+    ASSERT_EQ(count.code, 0) << count.err.toStdString();
+    QFile csv(file(QStringLiteral("count.csv")));
+    ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = csv.readAll().split('\n');
+    EXPECT_EQ(lines.front(), QByteArray("POINTID,LON,LAT,COUNT"));
+    EXPECT_EQ(lines.size(), 94918 + 2) << "a line per grid point after the header, and the final line end";
+
     const CliRun shift = run({QStringLiteral("shift"), QStringLiteral("2"), QStringLiteral("--dt"), QStringLiteral("2"),
                            QStringLiteral("--dp"), QStringLiteral("-10"), QStringLiteral("--format"), QStringLiteral("csv")});
     EXPECT_TRUE(shift.out.startsWith(QStringLiteral("Country,Land km2,Kept km2,Kept %,Lost km2,Lost %,Gained km2,Gained %,Note\n")));
