@@ -29,8 +29,7 @@ Rows AreaRowsFor(const AreaTable &table, bool byCountry, const QStringList &clas
 
 int RunAreaCommand(const QStringList &arguments)
 {
-    CommandLine line(QStringLiteral("area"), QStringLiteral("area SPECIES [--by-country] [--alt/--mar/--mat MIN,MAX]"),
-                     QStringLiteral("The area in km2 of each class of the species' map (altitude, rainfall, temperature, "
+    CommandLine line(QStringLiteral("area"), QStringLiteral("The area in km2 of each class of the species' map (altitude, rainfall, temperature, "
                                     "full match), in total or per country, and its share of the gridded land."));
     line.addPositional(QStringLiteral("SPECIES"), QStringLiteral("Identifier, current name or synonym."));
     line.addOption({QStringLiteral("by-country"), QStringLiteral("One row per country of the boundary layer.")});

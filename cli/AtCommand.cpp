@@ -16,8 +16,7 @@ QString rangeText(double min, double max) { return NumberText::shortest(min) + Q
 
 int RunAtCommand(const QStringList &arguments)
 {
-    CommandLine line(QStringLiteral("at"), QStringLiteral("at LON,LAT [--use USE] [--near-misses]"),
-                     QStringLiteral("Lists the species suitable at the grid point nearest LON,LAT (within identify's "
+    CommandLine line(QStringLiteral("at"), QStringLiteral("Lists the species suitable at the grid point nearest LON,LAT (within identify's "
                                     "reach), as the map's Suitable Tree Species tool does; with --near-misses also "
                                     "the species that miss by one range, and those whose ranges are incomplete."));
     line.addPositional(QStringLiteral("LON,LAT"), QStringLiteral("Position in degrees (west and south negative: at -- -3.5,100)."));

@@ -28,9 +28,9 @@ void PrintError(const QString &text)
     std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stderr);
 }
 
-CommandLine::CommandLine(const QString &name, const QString &synopsis, const QString &description) : m_name(name)
+CommandLine::CommandLine(const QString &name, const QString &description) : m_name(name)
 {
-    m_parser.setApplicationDescription(QStringLiteral("silvaria-cli %1\n%2").arg(synopsis, description));
+    m_parser.setApplicationDescription(description);
     m_parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     m_parser.addHelpOption();
     m_parser.addOption({QStringLiteral("format"), QStringLiteral("Rows as table, csv or json (sheet: text or html)."),
@@ -41,10 +41,15 @@ CommandLine::CommandLine(const QString &name, const QString &synopsis, const QSt
 
 bool CommandLine::parse(const QStringList &arguments)
 {
-    if (!m_parser.parse(QStringList{QStringLiteral("silvaria-cli %1").arg(m_name)} + arguments))
+    if (!m_parser.parse(QStringList{QStringLiteral("silvaria-cli")} + arguments))
         UsageError(m_parser.errorText());
     if (m_parser.isSet(QStringLiteral("help"))) {
-        PrintOut(m_parser.helpText());
+        // Qt names the program by its path; the usage line names the command.
+        QString help = m_parser.helpText();
+        const qsizetype options = help.indexOf(QStringLiteral(" [options]"));
+        if (help.startsWith(QStringLiteral("Usage: ")) && options > 0)
+            help.replace(7, options - 7, QStringLiteral("silvaria-cli ") + m_name);
+        PrintOut(help);
         return false;
     }
     return true;

@@ -24,7 +24,7 @@ public:
 // (--format, --app-folder, --help). parse() throws a usage CliFailure.
 class CommandLine {
 public:
-    CommandLine(const QString &name, const QString &synopsis, const QString &description);
+    CommandLine(const QString &name, const QString &description);
     void addOption(const QCommandLineOption &option) { m_parser.addOption(option); }
     void addPositional(const QString &name, const QString &description, const QString &syntax = QString())
     {

@@ -59,8 +59,7 @@ void writePoints(const QString &path, const MapData &maps, const std::vector<std
 
 int RunCountCommand(const QStringList &arguments)
 {
-    CommandLine line(QStringLiteral("count"), QStringLiteral("count [--use USE] -o FILE.png [--points FILE.csv]"),
-                     QStringLiteral("How many species (of one use) are suitable at each grid point, by the rule of the "
+    CommandLine line(QStringLiteral("count"), QStringLiteral("How many species (of one use) are suitable at each grid point, by the rule of the "
                                     "Suitable Tree Species tool; drawn as a map, the points optionally as CSV."));
     line.addOption({QStringLiteral("use"), QStringLiteral("Only species of this use."), QStringLiteral("USE")});
     AddOutputOption(line, QStringLiteral("The picture to write (.png or .bmp)."));

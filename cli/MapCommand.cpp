@@ -119,8 +119,7 @@ int allMaps(const CommandLine &line, const MapOptions &options)
 
 int RunMapCommand(const QStringList &arguments)
 {
-    CommandLine line(QStringLiteral("map"), QStringLiteral("map SPECIES -o FILE.png|FILE.bmp [options] | map --all -o FOLDER"),
-                     QStringLiteral("Draws the suitability map of a species (altitude, rainfall, temperature and full "
+    CommandLine line(QStringLiteral("map"), QStringLiteral("Draws the suitability map of a species (altitude, rainfall, temperature and full "
                                     "match over the country boundaries) with a legend and a source stamp."));
     line.addPositional(QStringLiteral("SPECIES"), QStringLiteral("Identifier, current name or synonym."));
     AddOutputOption(line, QStringLiteral("The picture to write (.png or .bmp), or the folder for --all."));

@@ -7,8 +7,7 @@
 
 int RunSheetCommand(const QStringList &arguments)
 {
-    CommandLine line(QStringLiteral("sheet"), QStringLiteral("sheet SPECIES [--format text|html]"),
-                     QStringLiteral("Prints the fact sheet of a species, as plain text or as HTML with the headings formatted."));
+    CommandLine line(QStringLiteral("sheet"), QStringLiteral("Prints the fact sheet of a species, as plain text or as HTML with the headings formatted."));
     line.addPositional(QStringLiteral("SPECIES"), QStringLiteral("Identifier, current name or synonym."));
     if (!line.parse(arguments))
         return ExitDone;

@@ -7,8 +7,7 @@
 
 int RunShiftCommand(const QStringList &arguments)
 {
-    CommandLine line(QStringLiteral("shift"), QStringLiteral("shift SPECIES --dt DT --dp DP [-o FILE.png] [--by-country]"),
-                     QStringLiteral("The species' full match with the grid's MAT raised by DT \u00b0C and MAR changed by DP %, "
+    CommandLine line(QStringLiteral("shift"), QStringLiteral("The species' full match with the grid's MAT raised by DT \u00b0C and MAR changed by DP %, "
                                     "altitude unchanged: the km2 kept, lost and gained. A uniform shift of the grid's "
                                     "climate, not a climate projection."));
     line.addPositional(QStringLiteral("SPECIES"), QStringLiteral("Identifier, current name or synonym."));

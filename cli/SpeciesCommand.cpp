@@ -20,8 +20,7 @@ QString useNames(std::uint16_t mask)
 
 int RunSpeciesCommand(const QStringList &arguments)
 {
-    CommandLine line(QStringLiteral("species"), QStringLiteral("species [--search TEXT] [--use USE]"),
-                     QStringLiteral("Lists the species of the catalogue: every one, those whose botanic or common "
+    CommandLine line(QStringLiteral("species"), QStringLiteral("Lists the species of the catalogue: every one, those whose botanic or common "
                                     "names contain TEXT, or those of one use."));
     line.addOption({QStringLiteral("search"), QStringLiteral("Names containing TEXT (case ignored)."), QStringLiteral("TEXT")});
     line.addOption({QStringLiteral("use"), QStringLiteral("Only species of this use."), QStringLiteral("USE")});
