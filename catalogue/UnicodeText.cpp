@@ -88,6 +88,8 @@ void sqlLike(sqlite3_context *ctx, int argc, sqlite3_value **argv)
 
 } // namespace
 
+QString FoldedText(QStringView text) { return baseLetters(text); }
+
 int UnicodeCompare(QStringView a, QStringView b)
 {
     const int primary = sign(baseLetters(a).compare(baseLetters(b)));

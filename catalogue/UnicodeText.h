@@ -12,5 +12,9 @@ void RegisterUnicodeTextRules(sqlite3 *db);
 // then case-folded text breaks ties, so "Đinh" equals "đinh" but not "Dinh".
 int UnicodeCompare(QStringView a, QStringView b);
 
+// Letters without their accents, case folded: what UnicodeCompare compares first
+// ("Đinh" and "dinh" fold alike).
+QString FoldedText(QStringView text);
+
 // LIKE with % (any run) and _ (one character), case-insensitive.
 bool UnicodeLike(QStringView pattern, QStringView text, char32_t escape = 0);

@@ -1,0 +1,27 @@
+#pragma once
+#include "analysis/SuitableArea.h"
+#include "mapping/Classification.h"
+#include "mapping/MapLayer.h"
+
+#include <cstdint>
+#include <vector>
+
+// "uniform shift of the grid's climate, not a climate projection": every
+// output of the shift says so.
+QString ShiftCaveat();
+
+// The full match of a species under the grid's climate and under the same
+// climate shifted uniformly: MAT raised by dT °C, MAR changed by dP percent,
+// altitude unchanged.
+struct ClimateShiftResult {
+    std::vector<std::uint32_t> kept;   // full match before and after
+    std::vector<std::uint32_t> lost;   // before only
+    std::vector<std::uint32_t> gained; // after only
+    AreaTable areas;                   // classes kept, lost, gained
+};
+
+// The points before are the map's own full match; after the shift each
+// available criterion is tested as the map's filter tests it (a float field
+// against the bound read as a float). With no usable criterion nothing matches.
+ClimateShiftResult ShiftClimate(const MapLayer &canvas, const GridCells &cells, const CountryAssignment &countries,
+                                const Bounds &bounds, double dT, double dPPercent);

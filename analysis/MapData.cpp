@@ -1,0 +1,17 @@
+#include "analysis/MapData.h"
+
+#include "app/ApplicationFolder.h"
+
+MapData MapData::load(const QString &shapeFolder)
+{
+    MapData data;
+    data.folder = shapeFolder.endsWith(QLatin1Char('/')) ? shapeFolder : shapeFolder + QLatin1Char('/');
+    data.canvas = MapLayer::fromFile(data.folder + QStringLiteral("pasia_canvas.shp"));
+    data.boundaries = MapLayer::fromFile(data.folder + QStringLiteral("country_bnd.shp"));
+    return data;
+}
+
+MapData MapData::loadApplication()
+{
+    return load(ApplicationPath(QStringLiteral("\\ShapeFiles\\")));
+}

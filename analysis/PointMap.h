@@ -1,0 +1,39 @@
+#pragma once
+#include "analysis/MapData.h"
+
+#include <QColor>
+#include <QImage>
+#include <QList>
+#include <QPair>
+#include <QSize>
+#include <QString>
+
+#include <cstdint>
+#include <vector>
+
+// One class of grid points drawn in one colour, with its legend caption.
+struct PointClassLayer {
+    QString caption;
+    QColor colour;
+    std::vector<std::uint32_t> points;
+};
+
+// A map picture: the country boundaries, classes of grid points drawn in
+// order (the last on top), a legend, and a source stamp written in the
+// picture and kept as the image's texts (PNG text chunks).
+struct PointMapRequest {
+    QSize size{1000, 750};            // of the whole picture, stamp included
+    MapExtent extent;                 // invalid: the layers' full extent
+    QString title;
+    std::vector<PointClassLayer> classes;
+    QList<QPair<QString, QString>> stamp; // key and text, in order
+};
+
+QImage RenderPointMap(const MapData &data, const PointMapRequest &request);
+
+// Saves the picture as PNG (with its texts) or Windows bitmap, by the file's
+// extension, through a temporary file so an existing file survives a failure.
+// Throws MapError naming the file and the reason.
+void SaveMapPicture(const QImage &image, const QString &path);
+// True for a file name ending in .png or .bmp (any case).
+bool IsMapPictureName(const QString &path);

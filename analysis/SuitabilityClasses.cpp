@@ -1,0 +1,57 @@
+#include "analysis/SuitabilityClasses.h"
+
+#include "mapping/MapError.h"
+
+QString ClassName(int order)
+{
+    static const char *const names[4] = {"altitude", "rainfall", "temperature", "full match"};
+    return QString::fromLatin1(names[order]);
+}
+
+QString UnitOf(int criterion)
+{
+    static const char *const units[3] = {"m", "mm", "\u00b0C"};
+    return QString::fromUtf8(units[criterion]);
+}
+
+std::array<std::vector<std::uint32_t>, 4> ClassPoints(const MapLayer &canvas, Bounds bounds)
+{
+    ClampRanges(bounds);
+    const ClassFilters filters = BuildClassFilters(bounds);
+    const QString texts[4] = {filters.altitude, filters.rainfall, filters.temperature, filters.species};
+    std::array<std::vector<std::uint32_t>, 4> points;
+    for (int order = 0; order < 4; ++order) {
+        try {
+            points[order] = canvas.SearchExpression(texts[order]).featureIds();
+        } catch (const MapError &) {
+            // The map draws nothing for a filter it rejects; neither do we count anything.
+        }
+    }
+    return points;
+}
+
+Bounds SpeciesBounds(const Bounds &stored, const RangeOverride &given)
+{
+    Bounds bounds = stored;
+    for (int c = 0; c < 3; ++c) {
+        if (given.given[c]) {
+            bounds.min[c] = Bound::fromNumber(given.min[c]);
+            bounds.max[c] = Bound::fromNumber(given.max[c]);
+        }
+    }
+    return bounds;
+}
+
+QString RangesText(const Bounds &bounds)
+{
+    QStringList parts;
+    for (int c = 0; c < 3; ++c) {
+        const QString field = QString::fromLatin1(DataRangeOf(Criterion(c)).field);
+        if (bounds.min[c].isMissing() || bounds.max[c].isMissing())
+            parts << field + QStringLiteral(" not stated");
+        else
+            parts << QStringLiteral("%1 %2 to %3 %4")
+                         .arg(field, bounds.min[c].expressionText(), bounds.max[c].expressionText(), UnitOf(c));
+    }
+    return parts.join(QStringLiteral(", "));
+}

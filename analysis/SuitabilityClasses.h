@@ -1,0 +1,33 @@
+#pragma once
+#include "mapping/Classification.h"
+#include "mapping/MapLayer.h"
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+// The four classes of a suitability map (altitude, rainfall, temperature,
+// full match), in drawing order.
+enum SuitabilityClassIndex { ClassAltitude = 0, ClassRainfall = 1, ClassTemperature = 2, ClassFullMatch = 3 };
+// "altitude", "rainfall", "temperature", "full match".
+QString ClassName(int order);
+
+// The grid points of each class for the bounds, exactly as the map finds
+// them: the bounds are clamped to the data ranges, the four filters built and
+// run on the grid layer. A class whose filter the map rejects (a bound left
+// out, no criterion usable) has no points.
+std::array<std::vector<std::uint32_t>, 4> ClassPoints(const MapLayer &canvas, Bounds bounds);
+
+// The bounds of a species: the catalogue's, with any of ALT, MAR, MAT
+// replaced by given (min, max) pairs.
+struct RangeOverride {
+    bool given[3] = {};
+    double min[3] = {};
+    double max[3] = {};
+};
+Bounds SpeciesBounds(const Bounds &stored, const RangeOverride &given);
+
+// "ALT 100 to 1500 m, MAR 1000 to 3000 mm, MAT 20 to 28 °C" (a missing range: "ALT not stated").
+QString RangesText(const Bounds &bounds);
+// The unit of a criterion: "m", "mm", "°C".
+QString UnitOf(int criterion);

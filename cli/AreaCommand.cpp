@@ -1,0 +1,58 @@
+#include "analysis/SuitableArea.h"
+#include "analysis/SuitabilityClasses.h"
+#include "cli/CliCommand.h"
+#include "cli/CliData.h"
+#include "cli/Commands.h"
+
+Rows AreaRowsFor(const AreaTable &table, bool byCountry, const QStringList &classes)
+{
+    Rows rows{{QStringLiteral("Country"), QStringLiteral("Land km2")}, {-1, 0}, {}};
+    for (const QString &c : classes) {
+        rows.headers << c + QStringLiteral(" km2") << c + QStringLiteral(" %");
+        rows.decimals << 0 << 1;
+    }
+    const auto add = [&](const AreaRow &row) {
+        QVariantList cells{row.country, row.landKm2};
+        for (std::size_t k = 0; k < row.km2.size(); ++k)
+            cells << row.km2[k] << row.share(k) * 100;
+        rows.rows << cells;
+    };
+    if (byCountry) {
+        for (const AreaRow &row : table.countries)
+            add(row);
+        if (table.outside.landKm2 > 0)
+            add(table.outside);
+    }
+    add(table.total);
+    return rows;
+}
+
+int RunAreaCommand(const QStringList &arguments)
+{
+    CommandLine line(QStringLiteral("area"), QStringLiteral("The area in km2 of each class of the species' map (altitude, rainfall, temperature, "
+                                    "full match), in total or per country, and its share of the gridded land."));
+    line.addPositional(QStringLiteral("SPECIES"), QStringLiteral("Identifier, current name or synonym."));
+    line.addOption({QStringLiteral("by-country"), QStringLiteral("One row per country of the boundary layer.")});
+    AddRangeOptions(line);
+    if (!line.parse(arguments))
+        return ExitDone;
+    const QString name = line.requiredPositional(QStringLiteral("SPECIES"));
+    const RowFormat format = line.rowFormat();
+    line.openCatalogue();
+    const SpeciesMatch species = ResolveSpecies(name);
+    const Bounds bounds = ResolveBounds(line, species.spId);
+    const MapData maps = LoadMaps();
+    const GridCells cells = GridCells::of(*maps.canvas->data());
+    const auto countries = CountryAssignment::of(maps.canvas->data(), maps.boundaries->data());
+    const auto points = ClassPoints(*maps.canvas, bounds);
+    const AreaTable table = SumAreas({&points[0], &points[1], &points[2], &points[3]}, cells, *countries);
+    if (format == RowFormat::Table) {
+        Bounds clamped = bounds;
+        ClampRanges(clamped);
+        PrintOut(QStringLiteral("%1 (SpID %2): %3\n").arg(species.name).arg(species.spId).arg(RangesText(clamped)));
+    }
+    PrintOut(FormatRows(AreaRowsFor(table, line.isSet(QStringLiteral("by-country")),
+                                 {QStringLiteral("ALT"), QStringLiteral("MAR"), QStringLiteral("MAT"), QStringLiteral("Full")}),
+                        format));
+    return ExitDone;
+}

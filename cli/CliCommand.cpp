@@ -1,0 +1,125 @@
+#include "cli/CliCommand.h"
+
+#include "analysis/SpeciesRangeTable.h"
+#include "app/ApplicationFolder.h"
+#include "catalogue/CatalogueError.h"
+#include "catalogue/modDatabase.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <cmath>
+#include <cstdio>
+
+void UsageError(const QString &message)
+{
+    throw CliFailure(ExitUsage, message + QStringLiteral(" (see silvaria-cli --help)"));
+}
+
+void PrintOut(const QString &text)
+{
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stdout);
+}
+
+void PrintError(const QString &text)
+{
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stderr);
+}
+
+CommandLine::CommandLine(const QString &name, const QString &description) : m_name(name)
+{
+    m_parser.setApplicationDescription(description);
+    m_parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    m_parser.addHelpOption();
+    m_parser.addOption({QStringLiteral("format"), QStringLiteral("Rows as table, csv or json (sheet: text or html)."),
+                        QStringLiteral("FORMAT")});
+    m_parser.addOption({QStringLiteral("app-folder"), QStringLiteral("Read the data of another application folder."),
+                        QStringLiteral("DIR")});
+}
+
+bool CommandLine::parse(const QStringList &arguments)
+{
+    if (!m_parser.parse(QStringList{QStringLiteral("silvaria-cli")} + arguments))
+        UsageError(m_parser.errorText());
+    if (m_parser.isSet(QStringLiteral("help"))) {
+        // Qt names the program by its path; the usage line names the command.
+        QString help = m_parser.helpText();
+        const qsizetype options = help.indexOf(QStringLiteral(" [options]"));
+        if (help.startsWith(QStringLiteral("Usage: ")) && options > 0)
+            help.replace(7, options - 7, QStringLiteral("silvaria-cli ") + m_name);
+        PrintOut(help);
+        return false;
+    }
+    return true;
+}
+
+QString CommandLine::requiredPositional(const QString &what) const
+{
+    const QStringList args = positional();
+    if (args.isEmpty())
+        UsageError(QStringLiteral("%1 needs %2").arg(m_name, what));
+    if (args.size() > 1)
+        UsageError(QStringLiteral("%1 takes one %2, not \"%3\"").arg(m_name, what, args.join(QLatin1Char(' '))));
+    return args.front();
+}
+
+QString CommandLine::formatAmong(const QStringList &names) const
+{
+    if (!isSet(QStringLiteral("format")))
+        return names.front();
+    const QString format = value(QStringLiteral("format")).toLower();
+    if (!names.contains(format))
+        UsageError(QStringLiteral("--format of %1 is one of %2, not \"%3\"").arg(m_name, names.join(QLatin1Char('|')), value(QStringLiteral("format"))));
+    return format;
+}
+
+RowFormat CommandLine::rowFormat() const
+{
+    const QString format = formatAmong({QStringLiteral("table"), QStringLiteral("csv"), QStringLiteral("json")});
+    return format == QLatin1String("csv") ? RowFormat::Csv : format == QLatin1String("json") ? RowFormat::Json : RowFormat::Table;
+}
+
+void CommandLine::openCatalogue() const
+{
+    if (isSet(QStringLiteral("app-folder"))) {
+        const QString folder = value(QStringLiteral("app-folder"));
+        if (!QFileInfo(folder).isDir())
+            throw CliFailure(ExitDataError, QStringLiteral("%1: no such application folder").arg(folder));
+        SetApplicationFolder(QDir(folder).absolutePath());
+    }
+    try {
+        OpenCatalogue();
+    } catch (const CatalogueError &e) {
+        throw CliFailure(ExitDataError, e.message());
+    }
+}
+
+double NumberOption(const QString &option, const QString &text)
+{
+    bool ok = false;
+    const double v = text.trimmed().toDouble(&ok);
+    if (!ok || !std::isfinite(v))
+        UsageError(QStringLiteral("--%1 takes a number, not \"%2\"").arg(option, text));
+    return v;
+}
+
+QList<double> NumberList(const QString &option, const QString &text, int count, QChar separator)
+{
+    const QStringList parts = text.split(separator);
+    if (parts.size() != count)
+        UsageError(QStringLiteral("--%1 takes %2 numbers separated by \"%3\", not \"%4\"").arg(option).arg(count).arg(separator).arg(text));
+    QList<double> numbers;
+    for (const QString &part : parts)
+        numbers << NumberOption(option, part);
+    return numbers;
+}
+
+std::uint16_t UseOption(const QString &text)
+{
+    const std::uint16_t use = UseFromName(text);
+    if (!use)
+        UsageError(QStringLiteral("--use is one of %1, not \"%2\"").arg(UseNames().join(QLatin1Char('|')), text));
+    return use;
+}

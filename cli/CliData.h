@@ -1,0 +1,36 @@
+#pragma once
+#include "analysis/MapData.h"
+#include "analysis/SpeciesLookup.h"
+#include "analysis/SuitabilityClasses.h"
+#include "analysis/SuitableArea.h"
+#include "cli/RowOutput.h"
+
+#include <QImage>
+#include <QList>
+#include <QPair>
+
+class CommandLine;
+
+// The map layers of the open application folder; a data error when unreadable.
+MapData LoadMaps();
+// The species a command names; unknown or ambiguous is a data error listing
+// up to ten candidates.
+SpeciesMatch ResolveSpecies(const QString &text);
+// The species' catalogue ranges with --alt, --mar, --mat put in where given.
+Bounds ResolveBounds(const CommandLine &line, int spId);
+// Adds --alt, --mar and --mat (each MIN,MAX).
+void AddRangeOptions(CommandLine &line);
+// Adds -o/--output FILE.
+void AddOutputOption(CommandLine &line, const QString &what);
+
+// The stamp every picture carries after its own entries: the data sources
+// of both layers, the program version and the date.
+QList<QPair<QString, QString>> SourceStamp(const MapData &maps);
+// Saves a picture; a failure is "not written" (the old file kept).
+void SavePicture(const QImage &image, const QString &path);
+// Checks an output picture name before any work is done.
+void RequirePictureName(const QString &path);
+
+// Area rows: country, land km², then km² and share (%) of each class; one row
+// per country (and outside) with byCountry, and the total.
+Rows AreaRowsFor(const AreaTable &table, bool byCountry, const QStringList &classes);

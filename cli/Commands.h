@@ -1,0 +1,12 @@
+#pragma once
+#include <QStringList>
+
+// The subcommands; each takes the arguments after its name and returns the
+// exit code, throwing CliFailure for usage, data and output failures.
+int RunSpeciesCommand(const QStringList &arguments);
+int RunSheetCommand(const QStringList &arguments);
+int RunMapCommand(const QStringList &arguments);
+int RunAtCommand(const QStringList &arguments);
+int RunAreaCommand(const QStringList &arguments);
+int RunCountCommand(const QStringList &arguments);
+int RunShiftCommand(const QStringList &arguments);

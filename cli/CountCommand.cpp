@@ -1,0 +1,117 @@
+#include "analysis/CellArea.h"
+#include "analysis/PointMap.h"
+#include "analysis/SpeciesCount.h"
+#include "app/SafeFileWrite.h"
+#include "cli/CliCommand.h"
+#include "cli/CliData.h"
+#include "cli/Commands.h"
+#include "mapping/AttributeColumn.h"
+
+#include <algorithm>
+#include <bit>
+
+namespace {
+
+// Bins of counts: 0, 1, 2-3, 4-7, ... doubling up to the largest count.
+struct CountBin {
+    std::uint32_t low, high;
+    QString caption() const
+    {
+        return low == high ? QString::number(low) : QStringLiteral("%1-%2").arg(low).arg(high);
+    }
+};
+
+std::vector<CountBin> binsUpTo(std::uint32_t most)
+{
+    std::vector<CountBin> bins{{0, 0}};
+    for (std::uint32_t low = 1; low <= most; low *= 2)
+        bins.push_back({low, std::min(most, low * 2 - 1)});
+    return bins;
+}
+
+QColor binColour(std::size_t bin, std::size_t bins)
+{
+    if (bin == 0)
+        return QColor(200, 200, 200);
+    const double t = bins > 2 ? double(bin - 1) / double(bins - 2) : 1.0;
+    return QColor::fromHsvF(0.17 + 0.2 * t, 0.35 + 0.65 * t, 1.0 - 0.55 * t);
+}
+
+void writePoints(const QString &path, const MapData &maps, const std::vector<std::uint32_t> &counts)
+{
+    const ShapeLayer &grid = *maps.canvas->data();
+    const int pointId = grid.attributes().indexOf(QStringLiteral("POINTID"));
+    QByteArray csv = "POINTID,LON,LAT,COUNT\n";
+    for (std::uint32_t i = 0; i < counts.size(); ++i) {
+        const QString id = pointId >= 0 ? grid.attributes().column(pointId).valueText(i) : QString::number(i + 1);
+        const double x = grid.hasPointArrays() ? grid.xs()[i] : grid.featureExtent(i).center().x;
+        const double y = grid.hasPointArrays() ? grid.ys()[i] : grid.featureExtent(i).center().y;
+        csv += QStringLiteral("%1,%2,%3,%4\n").arg(id, NumberText::shortest(x), NumberText::shortest(y)).arg(counts[i]).toUtf8();
+    }
+    try {
+        WriteFileSafely(path, csv);
+    } catch (const std::runtime_error &e) {
+        throw CliFailure(ExitNotWritten, QStringLiteral("Cannot write %1: %2 (any old file is kept)").arg(path, QString::fromUtf8(e.what())));
+    }
+}
+
+} // namespace
+
+int RunCountCommand(const QStringList &arguments)
+{
+    CommandLine line(QStringLiteral("count"), QStringLiteral("How many species (of one use) are suitable at each grid point, by the rule of the "
+                                    "Suitable Tree Species tool; drawn as a map, the points optionally as CSV."));
+    line.addOption({QStringLiteral("use"), QStringLiteral("Only species of this use."), QStringLiteral("USE")});
+    AddOutputOption(line, QStringLiteral("The picture to write (.png or .bmp)."));
+    line.addOption({QStringLiteral("points"), QStringLiteral("Also write POINTID, LON, LAT, COUNT per grid point."), QStringLiteral("FILE.csv")});
+    line.addOption({QStringLiteral("size"), QStringLiteral("Picture size in pixels (default 1000x750)."), QStringLiteral("WxH")});
+    if (!line.parse(arguments))
+        return ExitDone;
+    if (!line.positional().isEmpty())
+        UsageError(QStringLiteral("count takes no argument \"%1\"").arg(line.positional().front()));
+    const RowFormat format = line.rowFormat();
+    const std::uint16_t use = line.isSet(QStringLiteral("use")) ? UseOption(line.value(QStringLiteral("use"))) : 0;
+    const QString output = line.value(QStringLiteral("output"));
+    RequirePictureName(output);
+    QSize size(1000, 750);
+    if (line.isSet(QStringLiteral("size"))) {
+        const QList<double> wh = NumberList(QStringLiteral("size"), line.value(QStringLiteral("size")).toLower(), 2, QLatin1Char('x'));
+        if (wh[0] < 16 || wh[1] < 16 || wh[0] > 10000 || wh[1] > 10000)
+            UsageError(QStringLiteral("--size takes whole pixels from 16 to 10000, as 1200x900"));
+        size = QSize(int(wh[0]), int(wh[1]));
+    }
+    line.openCatalogue();
+    const MapData maps = LoadMaps();
+    const SpeciesRangeTable species = SpeciesRangeTable::read();
+    const GridClimate climate = GridClimate::read(*maps.canvas->data());
+    const std::vector<std::uint32_t> counts = SpeciesCountGrid(climate).count(species, use);
+    const GridCells cells = GridCells::of(*maps.canvas->data());
+
+    const std::uint32_t most = counts.empty() ? 0 : *std::max_element(counts.begin(), counts.end());
+    const std::vector<CountBin> bins = binsUpTo(most);
+    const QString useText = use ? UseNames()[std::countr_zero(use)] : QStringLiteral("all uses");
+    PointMapRequest request;
+    request.size = size;
+    request.title = QStringLiteral("Suitable species (%1)").arg(useText);
+    Rows rows{{QStringLiteral("Species"), QStringLiteral("Points"), QStringLiteral("km2")}, {-1, 0, 0}, {}};
+    for (std::size_t b = 0; b < bins.size(); ++b) {
+        PointClassLayer cls{bins[b].caption(), binColour(b, bins.size()), {}};
+        double km2 = 0;
+        for (std::uint32_t i = 0; i < counts.size(); ++i)
+            if (counts[i] >= bins[b].low && counts[i] <= bins[b].high) {
+                cls.points.push_back(i);
+                km2 += cells.areaKm2[i];
+            }
+        rows.rows << QVariantList{cls.caption, qulonglong(cls.points.size()), km2};
+        request.classes.push_back(std::move(cls));
+    }
+    request.stamp = {{QStringLiteral("Count"), QStringLiteral("species of %1 suitable at each grid point, of %2 in the catalogue")
+                                                   .arg(useText).arg(species.rows.size())},
+                     {QStringLiteral("Rule"), QStringLiteral("every range contains the point's ALT, MAR and MAT")}};
+    request.stamp += SourceStamp(maps);
+    SavePicture(RenderPointMap(maps, request), output);
+    if (line.isSet(QStringLiteral("points")))
+        writePoints(line.value(QStringLiteral("points")), maps, counts);
+    PrintOut(FormatRows(rows, format));
+    return ExitDone;
+}

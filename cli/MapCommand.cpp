@@ -1,0 +1,149 @@
+#include "analysis/PointMap.h"
+#include "analysis/SpeciesRangeTable.h"
+#include "cli/CliCommand.h"
+#include "cli/CliData.h"
+#include "cli/Commands.h"
+#include "mapping/SpeciesRanges.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <cstdio>
+#include <unistd.h>
+
+namespace {
+
+struct MapOptions {
+    QSize size{1000, 750};
+    MapExtent extent;
+    bool shown[4] = {true, true, true, true};
+};
+
+QImage speciesMap(const MapData &maps, const SpeciesMatch &species, const Bounds &bounds, const MapOptions &options)
+{
+    const auto points = ClassPoints(*maps.canvas, bounds);
+    PointMapRequest request;
+    request.size = options.size;
+    request.extent = options.extent;
+    request.title = species.name;
+    QStringList shown;
+    for (int order = 0; order < 4; ++order) {
+        if (!options.shown[order])
+            continue;
+        const SuitabilityClass &cls = ClassAt(order);
+        request.classes.push_back({QString::fromLatin1(cls.caption), QColor(cls.red, cls.green, cls.blue), points[order]});
+        shown << ClassName(order);
+    }
+    Bounds clamped = bounds;
+    ClampRanges(clamped);
+    request.stamp = {{QStringLiteral("Species"), QStringLiteral("%1 (SpID %2)").arg(species.name).arg(species.spId)},
+                     {QStringLiteral("Ranges"), RangesText(clamped)},
+                     {QStringLiteral("Classes"), shown.join(QStringLiteral(", "))}};
+    request.stamp += SourceStamp(maps);
+    return RenderPointMap(maps, request);
+}
+
+MapOptions readOptions(const CommandLine &line)
+{
+    MapOptions options;
+    if (line.isSet(QStringLiteral("size"))) {
+        const QList<double> wh = NumberList(QStringLiteral("size"), line.value(QStringLiteral("size")).toLower(), 2, QLatin1Char('x'));
+        if (wh[0] < 16 || wh[1] < 16 || wh[0] > 10000 || wh[1] > 10000 || wh[0] != int(wh[0]) || wh[1] != int(wh[1]))
+            UsageError(QStringLiteral("--size takes whole pixels from 16 to 10000, as 1200x900"));
+        options.size = QSize(int(wh[0]), int(wh[1]));
+    }
+    if (line.isSet(QStringLiteral("extent"))) {
+        const QList<double> e = NumberList(QStringLiteral("extent"), line.value(QStringLiteral("extent")), 4);
+        if (!(e[0] < e[2] && e[1] < e[3]))
+            UsageError(QStringLiteral("--extent takes W,S,E,N with W below E and S below N"));
+        options.extent = MapExtent(e[0], e[1], e[2], e[3]);
+    }
+    if (line.isSet(QStringLiteral("classes"))) {
+        for (bool &s : options.shown)
+            s = false;
+        for (const QString &name : line.value(QStringLiteral("classes")).split(QLatin1Char(','))) {
+            static const QStringList keys{QStringLiteral("alt"), QStringLiteral("mar"), QStringLiteral("mat"), QStringLiteral("full")};
+            const qsizetype k = keys.indexOf(name.trimmed().toLower());
+            if (k < 0)
+                UsageError(QStringLiteral("--classes lists alt, mar, mat, full, not \"%1\"").arg(name));
+            options.shown[k] = true;
+        }
+    }
+    return options;
+}
+
+QString fileNameOf(const SpeciesRangeRow &row)
+{
+    QString name = row.name.simplified().toLower();
+    for (QChar &c : name)
+        if (!c.isLetterOrNumber())
+            c = QLatin1Char('_');
+    return QStringLiteral("%1_%2.png").arg(row.spId).arg(name);
+}
+
+void progress(int done, int total, const QString &name)
+{
+    constexpr int width = 30;
+    const int filled = total ? done * width / total : width;
+    PrintError(QStringLiteral("\r[%1%2] %3/%4 %5")
+                   .arg(QString(filled, QLatin1Char('#')), QString(width - filled, QLatin1Char('.')))
+                   .arg(done).arg(total)
+                   .arg(name.left(40).leftJustified(40)));
+    if (done == total)
+        PrintError(QStringLiteral("\n"));
+}
+
+int allMaps(const CommandLine &line, const MapOptions &options)
+{
+    const QString folder = line.value(QStringLiteral("output"));
+    if (folder.isEmpty())
+        UsageError(QStringLiteral("map --all needs -o FOLDER"));
+    if (!QDir().mkpath(folder))
+        throw CliFailure(ExitNotWritten, QStringLiteral("%1: the folder cannot be made").arg(folder));
+    line.openCatalogue();
+    const MapData maps = LoadMaps();
+    const SpeciesRangeTable table = SpeciesRangeTable::read();
+    const bool terminal = isatty(fileno(stderr));
+    int done = 0;
+    for (const SpeciesRangeRow &row : table.rows) {
+        const SpeciesMatch species{row.spId, row.name};
+        SavePicture(speciesMap(maps, species, ResolveBounds(line, row.spId), options), QDir(folder).filePath(fileNameOf(row)));
+        if (terminal)
+            progress(++done, int(table.rows.size()), row.name);
+    }
+    PrintOut(QStringLiteral("%1 maps written to %2\n").arg(table.rows.size()).arg(folder));
+    return ExitDone;
+}
+
+} // namespace
+
+int RunMapCommand(const QStringList &arguments)
+{
+    CommandLine line(QStringLiteral("map"), QStringLiteral("Draws the suitability map of a species (altitude, rainfall, temperature and full "
+                                    "match over the country boundaries) with a legend and a source stamp."));
+    line.addPositional(QStringLiteral("SPECIES"), QStringLiteral("Identifier, current name or synonym."));
+    AddOutputOption(line, QStringLiteral("The picture to write (.png or .bmp), or the folder for --all."));
+    AddRangeOptions(line);
+    line.addOption({QStringLiteral("size"), QStringLiteral("Picture size in pixels (default 1000x750)."), QStringLiteral("WxH")});
+    line.addOption({QStringLiteral("extent"), QStringLiteral("Map extent in degrees (default: the whole map)."), QStringLiteral("W,S,E,N")});
+    line.addOption({QStringLiteral("classes"), QStringLiteral("Classes to show: alt,mar,mat,full (default all)."), QStringLiteral("LIST")});
+    line.addOption({QStringLiteral("all"), QStringLiteral("One map per species of the catalogue, into FOLDER.")});
+    if (!line.parse(arguments))
+        return ExitDone;
+    const MapOptions options = readOptions(line);
+    if (line.isSet(QStringLiteral("all"))) {
+        if (!line.positional().isEmpty())
+            UsageError(QStringLiteral("map --all takes no SPECIES"));
+        return allMaps(line, options);
+    }
+    const QString name = line.requiredPositional(QStringLiteral("SPECIES"));
+    const QString output = line.value(QStringLiteral("output"));
+    RequirePictureName(output);
+    line.openCatalogue();
+    const SpeciesMatch species = ResolveSpecies(name);
+    const Bounds bounds = ResolveBounds(line, species.spId);
+    const MapData maps = LoadMaps();
+    SavePicture(speciesMap(maps, species, bounds, options), output);
+    PrintOut(QStringLiteral("%1 written\n").arg(output));
+    return ExitDone;
+}

@@ -1,0 +1,106 @@
+#include "cli/RowOutput.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+
+#include <cmath>
+
+
+namespace {
+
+QString cellText(const QVariant &v, int decimals)
+{
+    if (v.isNull())
+        return QString();
+    if (decimals >= 0)
+        return QString::number(v.toDouble(), 'f', decimals);
+    return v.toString();
+}
+
+QString csvField(const QString &text)
+{
+    if (!text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"')) && !text.contains(QLatin1Char('\n')) &&
+        !text.contains(QLatin1Char('\r')))
+        return text;
+    QString quoted = text;
+    quoted.replace(QLatin1Char('"'), QStringLiteral("\"\""));
+    return QLatin1Char('"') + quoted + QLatin1Char('"');
+}
+
+// A JSON string literal: QJsonDocument escapes it, inside a one-element array.
+QString jsonString(const QString &text)
+{
+    const QByteArray array = QJsonDocument(QJsonArray{text}).toJson(QJsonDocument::Compact);
+    return QString::fromUtf8(array.mid(1, array.size() - 2));
+}
+
+} // namespace
+
+QString FormatRows(const Rows &rows, RowFormat format)
+{
+    const int columns = int(rows.headers.size());
+    const auto decimalsOf = [&](int c) { return c < rows.decimals.size() ? rows.decimals[c] : -1; };
+    if (format == RowFormat::Json) {
+        // Written by hand so each object keeps the columns' order.
+        QStringList objects;
+        for (const QVariantList &row : rows.rows) {
+            QStringList members;
+            for (int c = 0; c < columns && c < row.size(); ++c) {
+                const int d = decimalsOf(c);
+                QString value = QStringLiteral("null");
+                if (!row[c].isNull() && d >= 0 && std::isfinite(row[c].toDouble()))
+                    value = QString::number(row[c].toDouble(), 'f', d);
+                else if (!row[c].isNull() && d < 0)
+                    value = jsonString(row[c].toString());
+                members << QStringLiteral("    ") + jsonString(rows.headers[c]) + QStringLiteral(": ") + value;
+            }
+            objects << QStringLiteral("  {\n") + members.join(QStringLiteral(",\n")) + QStringLiteral("\n  }");
+        }
+        return objects.isEmpty() ? QStringLiteral("[]\n")
+                                 : QStringLiteral("[\n") + objects.join(QStringLiteral(",\n")) + QStringLiteral("\n]\n");
+    }
+    QList<QStringList> texts;
+    for (const QVariantList &row : rows.rows) {
+        QStringList line;
+        for (int c = 0; c < columns; ++c)
+            line << (c < row.size() ? cellText(row[c], decimalsOf(c)) : QString());
+        texts << line;
+    }
+    QString out;
+    if (format == RowFormat::Csv) {
+        QStringList header;
+        for (const QString &h : rows.headers)
+            header << csvField(h);
+        out += header.join(QLatin1Char(',')) + QLatin1Char('\n');
+        for (const QStringList &line : texts) {
+            QStringList fields;
+            for (const QString &t : line)
+                fields << csvField(t);
+            out += fields.join(QLatin1Char(',')) + QLatin1Char('\n');
+        }
+        return out;
+    }
+    QList<qsizetype> width(columns, 0);
+    for (int c = 0; c < columns; ++c) {
+        width[c] = rows.headers[c].size();
+        for (const QStringList &line : texts)
+            width[c] = std::max(width[c], line[c].size());
+    }
+    const auto formatLine = [&](const QStringList &line) {
+        QStringList cells;
+        for (int c = 0; c < columns; ++c)
+            cells << (decimalsOf(c) >= 0 ? line[c].rightJustified(width[c]) : line[c].leftJustified(width[c]));
+        QString text = cells.join(QStringLiteral("  "));
+        while (text.endsWith(QLatin1Char(' ')))
+            text.chop(1);
+        return text + QLatin1Char('\n');
+    };
+    out += formatLine(rows.headers);
+    QStringList rule;
+    for (int c = 0; c < columns; ++c)
+        rule << QString(width[c], QLatin1Char('-'));
+    out += rule.join(QStringLiteral("  ")) + QLatin1Char('\n');
+    for (const QStringList &line : texts)
+        out += formatLine(line);
+    return out;
+}

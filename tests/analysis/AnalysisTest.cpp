@@ -1,0 +1,204 @@
+// Near misses, species count, areas and climate shift on the bundled data,
+// checked against the suitable-species statement and hand computations.
+#include "analysis/CellArea.h"
+#include "analysis/ClimateShift.h"
+#include "analysis/MapData.h"
+#include "analysis/NearMisses.h"
+#include "analysis/PointMap.h"
+#include "analysis/SpeciesCount.h"
+#include "analysis/SuitableArea.h"
+#include "analysis/SuitabilityClasses.h"
+#include "catalogue/modDatabase.h"
+#include "mapping/SpeciesRanges.h"
+#include "mapping/SuitableSpecies.h"
+#include "tests/common/FixtureCatalogue.h"
+
+#include <gtest/gtest.h>
+
+#include <QImageReader>
+#include <QTemporaryDir>
+
+namespace {
+
+const QString DataFolder = QStringLiteral(SILVARIA_SOURCE_DIR "/data/");
+
+struct SampleData : ::testing::Test {
+    static void SetUpTestSuite()
+    {
+        SetCatalogueConnection(Connection::OpenFile(DataFolder + QStringLiteral("Database/dbsilvar.mdb")));
+        maps = new MapData(MapData::load(DataFolder + QStringLiteral("ShapeFiles")));
+        climate = new GridClimate(GridClimate::read(*maps->canvas->data()));
+    }
+    // A test that opens a fixture catalogue closes it again; the next one reopens the sample.
+    void SetUp() override
+    {
+        if (!CatalogueIsOpen())
+            SetCatalogueConnection(Connection::OpenFile(DataFolder + QStringLiteral("Database/dbsilvar.mdb")));
+    }
+    static void TearDownTestSuite()
+    {
+        delete climate;
+        delete maps;
+        CloseCatalogue();
+    }
+    static MapData *maps;
+    static GridClimate *climate;
+};
+MapData *SampleData::maps = nullptr;
+GridClimate *SampleData::climate = nullptr;
+
+// At every 41st grid point (about 2,300 points), the in-memory rule lists the
+// statement's species in its order, and the count is that list's length.
+TEST_F(SampleData, SuitableListAndCountMatchTheStatementAtManyPoints)
+{
+    const SpeciesRangeTable species = SpeciesRangeTable::read();
+    const std::vector<std::uint32_t> counts = SpeciesCountGrid(*climate).count(species);
+    const std::vector<std::uint32_t> timber = SpeciesCountGrid(*climate).count(species, UseTimber);
+    int nonEmpty = 0;
+    for (std::uint32_t i = 0; i < climate->size(); i += 41) {
+        QStringList expected;
+        for (const SuitableSpeciesRow &row : QuerySuitableSpecies(climate->stored[0][i], climate->stored[1][i], climate->stored[2][i]))
+            expected << row.spId;
+        QStringList found;
+        for (const SpeciesRangeRow *row : AnswerAtFeature(species, *climate, i).suitable)
+            found << QString::number(row->spId);
+        ASSERT_EQ(found, expected) << "grid point " << i;
+        ASSERT_EQ(counts[i], std::uint32_t(found.size())) << "grid point " << i;
+        ASSERT_EQ(timber[i], std::uint32_t(AnswerAtFeature(species, *climate, i, UseTimber).suitable.size()));
+        nonEmpty += !found.isEmpty();
+    }
+    EXPECT_GT(nonEmpty, 1000);
+}
+
+// Ranges that end exactly on grid values (decimals included) and a text
+// bound: the statement and the in-memory rule agree at every grid point near them.
+TEST_F(SampleData, BoundsOnGridValuesAgreeWithTheStatement)
+{
+    const std::uint32_t p = 4321;
+    const QString a = SingleText(climate->stored[0][p]), r = SingleText(climate->stored[1][p]), t = SingleText(climate->stored[2][p]);
+    FixtureApplication app(QStringLiteral("INSERT INTO Species (SpID, SpeciesName, MinAltitude, MaxAltitude, MinRainfall, "
+                                          "MaxRainfall, MinTemperature, MaxTemperature) VALUES "
+                                          "(20, 'Ad minimum', %1, 9000, %2, 9000, %3, 40), "
+                                          "(21, 'Ad maximum', 0, %1, 0, %2, -20, %3), "
+                                          "(22, 'Textus altus', 0, 'high', 0, 9000, -20, 40), "
+                                          "(23, 'Textus bassus', 'low', 9000, 0, 9000, -20, 40);")
+                              .arg(a, r, t));
+    const SpeciesRangeTable species = SpeciesRangeTable::read();
+    const std::vector<std::uint32_t> counts = SpeciesCountGrid(*climate).count(species);
+    for (std::uint32_t i = p > 3000 ? p - 3000 : 0; i < p + 3000 && i < climate->size(); ++i) {
+        const auto rows = QuerySuitableSpecies(climate->stored[0][i], climate->stored[1][i], climate->stored[2][i]);
+        ASSERT_EQ(counts[i], std::uint32_t(rows.size())) << "grid point " << i;
+    }
+    QStringList atP;
+    for (const SpeciesRangeRow *row : AnswerAtFeature(species, *climate, p).suitable)
+        atP << row->name;
+    EXPECT_TRUE(atP.contains(QStringLiteral("Ad minimum")) && atP.contains(QStringLiteral("Ad maximum")) &&
+                atP.contains(QStringLiteral("Textus altus")) && !atP.contains(QStringLiteral("Textus bassus")))
+        << atP.join(", ").toStdString();
+}
+
+TEST(CellArea, MatchesAHandComputationAtTwoLatitudes)
+{
+    // 6371.0 km × π/180 / 12 = 9.26624 km per twelfth of a degree; squared 85.8633 km².
+    const struct { double latitude, km2; } cases[] = {{0, 85.8633}, {60, 42.9317}, {-60, 42.9317}};
+    for (const auto &c : cases)
+        EXPECT_NEAR(CellAreaKm2(1.0 / 12, 1.0 / 12, c.latitude), c.km2, 1e-4) << "latitude " << c.latitude;
+}
+
+TEST_F(SampleData, GridStepIsFoundFromTheGrid)
+{
+    const GridCells cells = GridCells::of(*maps->canvas->data());
+    EXPECT_NEAR(cells.stepX, 1.0 / 12, 1e-9);
+    EXPECT_NEAR(cells.stepY, 1.0 / 12, 1e-9);
+}
+
+TEST_F(SampleData, CountryAreasAddUpToTheTotal)
+{
+    const GridCells cells = GridCells::of(*maps->canvas->data());
+    const auto countries = CountryAssignment::of(maps->canvas->data(), maps->boundaries->data());
+    EXPECT_EQ(countries, CountryAssignment::of(maps->canvas->data(), maps->boundaries->data())) << "assigned once and kept";
+    const auto points = ClassPoints(*maps->canvas, ReadSpeciesRanges(QStringLiteral("1")).bounds);
+    const AreaTable table = SumAreas({&points[0], &points[1], &points[2], &points[3]}, cells, *countries);
+    for (std::size_t k = 0; k < 4; ++k) {
+        double sum = table.outside.km2[k], direct = 0;
+        for (const AreaRow &row : table.countries)
+            sum += row.km2[k];
+        for (std::uint32_t p : points[k])
+            direct += cells.areaKm2[p];
+        EXPECT_NEAR(sum, table.total.km2[k], 1e-6 * table.total.km2[k]) << ClassName(int(k)).toStdString();
+        EXPECT_NEAR(direct, table.total.km2[k], 1e-6 * direct);
+    }
+    EXPECT_GT(table.total.km2[ClassFullMatch], 0);
+}
+
+TEST_F(SampleData, ClimateShiftKeepsTheFullMatchWithoutAShiftAndSplitsItWithOne)
+{
+    const GridCells cells = GridCells::of(*maps->canvas->data());
+    const auto countries = CountryAssignment::of(maps->canvas->data(), maps->boundaries->data());
+    for (const QString id : {QStringLiteral("1"), QStringLiteral("35"), QStringLiteral("57")}) {
+        const Bounds bounds = ReadSpeciesRanges(id).bounds;
+        const auto full = ClassPoints(*maps->canvas, bounds)[ClassFullMatch];
+        const ClimateShiftResult none = ShiftClimate(*maps->canvas, cells, *countries, bounds, 0, 0);
+        EXPECT_EQ(none.kept, full) << "species " << id.toStdString();
+        EXPECT_TRUE(none.lost.empty() && none.gained.empty());
+        const ClimateShiftResult warmer = ShiftClimate(*maps->canvas, cells, *countries, bounds, 2, -10);
+        EXPECT_EQ(warmer.kept.size() + warmer.lost.size(), full.size());
+        EXPECT_FALSE(warmer.lost.empty());
+    }
+}
+
+// One grid point (ALT 500, MAR 1500, MAT 27.3) against species made for each case.
+TEST(NearMisses, NameTheCriterionTheMissAndSortByRelativeMiss)
+{
+    GridClimate point;
+    const float values[3] = {500, 1500, 27.3f};
+    for (int c = 0; c < 3; ++c) {
+        point.stored[c] = {values[c]};
+        point.engine[c] = {EngineValue(values[c])};
+    }
+    const auto species = [](int id, const char *name, double a0, double a1, double r0, double r1, double t0, double t1) {
+        SpeciesRangeRow row{id, QString::fromLatin1(name), {}, 0, false, {a0, r0, t0}, {a1, r1, t1}, {true, true, true}};
+        return row;
+    };
+    SpeciesRangeTable table;
+    table.rows = {species(1, "Fits", 0, 1000, 1000, 2000, 20, 28),
+                  species(2, "Warm", 0, 1000, 1000, 2000, 18, 26),    // 1.3 over a width of 8
+                  species(3, "Dry", 0, 1000, 1650, 3000, 20, 28),     // 150 under a width of 1350
+                  species(4, "High", 0, 280, 1000, 2000, 20, 28),     // 220 over a width of 280: too far
+                  species(5, "Two", 0, 400, 1600, 2000, 20, 28),      // misses twice
+                  species(6, "Low", 600, 2600, 1000, 2000, 20, 28)};  // 100 under a width of 2000
+    SpeciesRangeRow incomplete = species(7, "Gap", 0, 1000, 1000, 2000, 0, 0);
+    incomplete.hasNull = true;
+    incomplete.stated[2] = false;
+    table.rows.push_back(incomplete);
+
+    const PointAnswer answer = AnswerAtFeature(table, point, 0);
+    ASSERT_EQ(answer.suitable.size(), 1u);
+    EXPECT_EQ(answer.suitable[0]->name, QStringLiteral("Fits"));
+    QStringList misses;
+    for (const NearMiss &m : answer.nearMisses)
+        misses << m.species->name + QStringLiteral(": ") + m.text();
+    EXPECT_EQ(misses, QStringList({QStringLiteral("Low: ALT 100 m too low"), QStringLiteral("Dry: MAR 150 mm too dry"),
+                                   QString::fromUtf8("Warm: MAT 1.3 °C too warm")}));
+    ASSERT_EQ(answer.incomplete.size(), 1u);
+    EXPECT_EQ(answer.incomplete[0]->name, QStringLiteral("Gap"));
+    EXPECT_EQ(AnswerAtFeature(table, point, 0, 0, 1.0).nearMisses.size(), 4u) << "a wider limit takes in High";
+}
+
+TEST_F(SampleData, PicturesKeepTheirStampInPngTextChunks)
+{
+    QTemporaryDir dir;
+    PointMapRequest request;
+    request.size = QSize(300, 200);
+    request.classes.push_back({QStringLiteral("full"), QColor(128, 64, 64), ClassPoints(*maps->canvas, ReadSpeciesRanges("1").bounds)[3]});
+    request.stamp = {{QStringLiteral("Species"), QString::fromUtf8("Tectona grandis (SpID 1)")},
+                     {QStringLiteral("Ranges"), QString::fromUtf8("MAT 22 to 27 °C")}};
+    const QString path = dir.filePath(QStringLiteral("map.png"));
+    SaveMapPicture(RenderPointMap(*maps, request), path);
+    QImageReader reader(path);
+    EXPECT_EQ(reader.text(QStringLiteral("Species")), QStringLiteral("Tectona grandis (SpID 1)"));
+    EXPECT_EQ(reader.text(QStringLiteral("Ranges")), QString::fromUtf8("MAT 22 to 27 °C"));
+    EXPECT_EQ(reader.read().size(), QSize(300, 200));
+}
+
+} // namespace

@@ -1,0 +1,124 @@
+// silvaria-cli run as a script runs it: exit codes, messages and formats on a
+// fixture application folder (the fixture catalogue beside the bundled maps).
+#include "tests/common/FixtureCatalogue.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QImageReader>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+
+namespace {
+
+struct CliRun {
+    int code = -1;
+    QString out, err;
+};
+
+class Cli : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        QDir(dir.path()).mkpath(QStringLiteral("Database"));
+        // Two species share a synonym, so the name is ambiguous.
+        WriteFixtureCatalogue(dir.filePath(QStringLiteral("Database/dbsilvar.mdb")),
+                              QStringLiteral("INSERT INTO Synonym VALUES (1, 'Ambigua nomen', 'Ambigua', ''), "
+                                             "(2, 'Ambigua nomen', 'Ambigua', '');"));
+        QFile::link(QStringLiteral(SILVARIA_SOURCE_DIR "/data/ShapeFiles"), dir.filePath(QStringLiteral("ShapeFiles")));
+    }
+    CliRun run(QStringList arguments)
+    {
+        QProcess process;
+        if (!arguments.isEmpty())
+            arguments << QStringLiteral("--app-folder") << dir.path();
+        process.start(QStringLiteral(SILVARIA_BINARY_DIR "/bin/silvaria-cli"), arguments);
+        process.waitForFinished(60000);
+        return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+                QString::fromUtf8(process.readAllStandardError())};
+    }
+    QString file(const QString &name) const { return dir.filePath(name); }
+    QTemporaryDir dir;
+};
+
+TEST_F(Cli, ExitCodesAndMessages)
+{
+    QDir(dir.path()).mkpath(QStringLiteral("taken.png"));
+    const struct {
+        const char *name;
+        QStringList arguments;
+        int code;
+        const char *message; // in standard error, or output for code 0
+    } cases[] = {
+        {"no command", {}, 1, "no command given (see silvaria-cli --help)"},
+        {"unknown command", {QStringLiteral("draw")}, 1, "unknown command \"draw\""},
+        {"bad option", {QStringLiteral("area"), QStringLiteral("1"), QStringLiteral("--colour")}, 1, "see silvaria-cli --help"},
+        {"bad number", {QStringLiteral("at"), QStringLiteral("100,abc")}, 1, "takes a number, not \"abc\""},
+        {"bad use", {QStringLiteral("count"), QStringLiteral("--use"), QStringLiteral("Shade"), QStringLiteral("-o"), QStringLiteral("c.png")}, 1, "--use is one of"},
+        {"bad picture name", {QStringLiteral("map"), QStringLiteral("1"), QStringLiteral("-o"), QStringLiteral("m.gif")}, 1, ".png or .bmp"},
+        {"unknown species", {QStringLiteral("area"), QStringLiteral("Nullus")}, 2, "\"Nullus\" names no species"},
+        {"ambiguous species", {QStringLiteral("sheet"), QStringLiteral("ambigua NOMEN")}, 2, "names several species; candidates:\n  1  Acacia mangium\n  2  Tectona grandis"},
+        {"no grid point", {QStringLiteral("at"), QStringLiteral("10,10")}, 2, "no grid point lies within"},
+        {"unwritable", {QStringLiteral("map"), QStringLiteral("1"), QStringLiteral("-o"), file(QStringLiteral("taken.png"))}, 3, "any old file is kept"},
+        {"version", {QStringLiteral("--version")}, 0, "silvaria-cli 2.0.5128"},
+        {"synonym, accents folded", {QStringLiteral("sheet"), QStringLiteral("TECTONA THÉKA")}, 0, "Current Name: Tectona grandis"},
+    };
+    for (const auto &c : cases) {
+        const CliRun r = run(c.arguments);
+        EXPECT_EQ(r.code, c.code) << c.name << ": " << r.err.toStdString();
+        EXPECT_TRUE((c.code ? r.err : r.out).contains(QString::fromUtf8(c.message)))
+            << c.name << ": " << r.out.toStdString() << r.err.toStdString();
+    }
+    EXPECT_TRUE(QFileInfo(file(QStringLiteral("taken.png"))).isDir()) << "the old entry is kept";
+}
+
+TEST_F(Cli, RowsComeAsTableCsvOrJson)
+{
+    const CliRun table = run({QStringLiteral("species"), QStringLiteral("--use"), QStringLiteral("timber")});
+    EXPECT_EQ(table.out.section(QLatin1Char('\n'), 0, 2).toStdString(),
+              std::string("SpID  Name                 Current name         Uses\n"
+                             "----  -------------------  -------------------  --------------------------\n"
+                             "   1  Acacia mangium       Acacia mangium       Timber, Firewood, Charcoal"));
+    const CliRun csv = run({QStringLiteral("species"), QStringLiteral("--search"), QStringLiteral("đinh"), QStringLiteral("--format"), QStringLiteral("csv")});
+    EXPECT_EQ(csv.out.toStdString(), "SpID,Name,Current name,Uses\n5,đinh,Markhamia stipulata,\"Timber, Firewood\"\n");
+    const CliRun json = run({QStringLiteral("area"), QStringLiteral("2"), QStringLiteral("--by-country"), QStringLiteral("--format"), QStringLiteral("json")});
+    const QJsonArray rows = QJsonDocument::fromJson(json.out.toUtf8()).array();
+    ASSERT_GT(rows.size(), 2);
+    double sum = 0;
+    for (int i = 0; i + 1 < rows.size(); ++i)
+        sum += rows[i].toObject().value(QStringLiteral("Full km2")).toDouble();
+    EXPECT_EQ(rows.last().toObject().value(QStringLiteral("Country")).toString(), QStringLiteral("total"));
+    EXPECT_NEAR(sum, rows.last().toObject().value(QStringLiteral("Full km2")).toDouble(), double(rows.size()));
+}
+
+TEST_F(Cli, PicturesAndShiftSayWhereTheyComeFrom)
+{
+    const CliRun map = run({QStringLiteral("map"), QStringLiteral("tectona grandis"), QStringLiteral("--mat"), QStringLiteral("20,26"),
+                         QStringLiteral("--size"), QStringLiteral("400x300"), QStringLiteral("-o"), file(QStringLiteral("teak.png"))});
+    ASSERT_EQ(map.code, 0) << map.err.toStdString();
+    QImageReader reader(file(QStringLiteral("teak.png")));
+    EXPECT_EQ(reader.text(QStringLiteral("Ranges")), QString::fromUtf8("ALT 0 to 1000 m, MAR 1250 to 3750 mm, MAT 20 to 26 °C"));
+    EXPECT_TRUE(reader.text(QStringLiteral("Boundaries")).startsWith(QStringLiteral("Natural Earth")));
+    EXPECT_EQ(reader.text(QStringLiteral("Classes")), QStringLiteral("altitude, rainfall, temperature, full match"));
+    EXPECT_EQ(reader.size(), QSize(400, 300));
+
+    const CliRun count = run({QStringLiteral("count"), QStringLiteral("--use"), QStringLiteral("Bamboo"), QStringLiteral("-o"),
+                              file(QStringLiteral("count.bmp")), QStringLiteral("--points"), file(QStringLiteral("count.csv"))});
+    ASSERT_EQ(count.code, 0) << count.err.toStdString();
+    QFile csv(file(QStringLiteral("count.csv")));
+    ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = csv.readAll().split('\n');
+    EXPECT_EQ(lines.front(), QByteArray("POINTID,LON,LAT,COUNT"));
+    EXPECT_EQ(lines.size(), 94918 + 2) << "a line per grid point after the header, and the final line end";
+
+    const CliRun shift = run({QStringLiteral("shift"), QStringLiteral("2"), QStringLiteral("--dt"), QStringLiteral("2"),
+                           QStringLiteral("--dp"), QStringLiteral("-10"), QStringLiteral("--format"), QStringLiteral("csv")});
+    EXPECT_TRUE(shift.out.startsWith(QStringLiteral("Country,Land km2,Kept km2,Kept %,Lost km2,Lost %,Gained km2,Gained %,Note\n")));
+    EXPECT_TRUE(shift.out.contains(QStringLiteral("\"uniform shift of the grid's climate, not a climate projection\"")));
+}
+
+} // namespace
