@@ -5,7 +5,7 @@
 #include "app/frmGlossary.h"
 #include "app/frmHelp.h"
 #include "app/frmMain.h"
-#include "catalogue/modLoadList.h"
+#include "app/modLoadList.h"
 #include "keys/SendKeysError.h"
 #include "keys/clsSendKeys.h"
 #include "mapping/compare/frmCompare.h"

@@ -4,7 +4,7 @@
 #include "bench/BenchData.h"
 #include "catalogue/SpeciesLists.h"
 #include "catalogue/modDatabase.h"
-#include "catalogue/modLoadList.h"
+#include "app/modLoadList.h"
 #include "factsheet/FactSheet.h"
 #include "factsheet/ReportList.h"
 #include "factsheet/frmList.h"

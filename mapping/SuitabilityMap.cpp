@@ -66,7 +66,7 @@ void LoadMapLayers(MapControl *map)
     boundaries->setColor(QColor(255, 255, 255));
 }
 
-void DrawSuitability(const SuitabilitySide &side, const QString &spId, int rangeSource, int zoomLevel)
+void DrawSuitability(const SuitabilitySide &side, const QString &spId, RangeSource source, int zoomLevel)
 {
     // A species that cannot be read, or a box that holds no number, counts as missing.
     SpeciesRanges stored;
@@ -75,7 +75,7 @@ void DrawSuitability(const SuitabilitySide &side, const QString &spId, int range
     } catch (const std::exception &) {
     }
     side.invasive->setText(InvasiveWarning(stored.invasiveStatus));
-    Bounds bounds = rangeSource == 1 ? stored.bounds : boundsFromBoxes(side.boxes);
+    Bounds bounds = source == RangeSource::Boxes ? boundsFromBoxes(side.boxes) : stored.bounds;
     ClampRanges(bounds);
     for (int c = 0; c < 3; ++c) {
         side.boxes[2 * c]->setText(bounds.min[c].boxText());

@@ -7,6 +7,10 @@ class QLabel;
 class QLineEdit;
 class QWidget;
 
+// Where a drawing takes the species' ranges from: the catalogue, or (after
+// "Generate Map") the range boxes.
+enum class RangeSource { Catalogue, Boxes };
+
 // The controls that feed and show one suitability map.
 struct SuitabilitySide {
     MapControl *map = nullptr;
@@ -26,13 +30,13 @@ struct SuitabilitySide {
 // layers added before the failure stay.
 void LoadMapLayers(MapControl *map);
 
-// The classification of one drawing: reads the species' ranges (rangeSource 1)
-// or the boxes (any other value), clamps them, writes them back into the boxes,
+// The classification of one drawing: reads the species' ranges from the
+// catalogue or (after "Generate Map") from the boxes, clamps them, writes them back into the boxes,
 // sets the warning and the "Parameters Used" text, and draws the checked classes
 // on the canvas grid with points sized for the zoom level. Only inside the map's
 // layer-drawn notification. A class whose filter the map rejects draws nothing;
 // the others are still drawn.
-void DrawSuitability(const SuitabilitySide &side, const QString &spId, int rangeSource, int zoomLevel);
+void DrawSuitability(const SuitabilitySide &side, const QString &spId, RangeSource source, int zoomLevel);
 
 // Puts the species' stored ranges back into the boxes; a null range leaves its box as it is.
 void RestoreDefaultValues(const QString &spId, QLineEdit *const boxes[6]);

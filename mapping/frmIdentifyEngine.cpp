@@ -1,12 +1,10 @@
 #include "mapping/frmIdentifyEngine.h"
 
-#include "app/frmMain.h"
-#include "catalogue/modLoadList.h"
+#include "catalogue/CurrentSpecies.h"
 #include "controls/Twips.h"
 #include "controls/splitter.h"
 #include "factsheet/ListSorter.h"
 #include "factsheet/ReportList.h"
-#include "factsheet/frmList.h"
 #include "mapping/MapControl.h"
 #include "mapping/MapLayer.h"
 #include "mapping/MapRecordSet.h"
@@ -126,19 +124,5 @@ frmIdentifyEngine *frmIdentifyEngine::FindSuitableSpecies(MapControl *map, doubl
 
 void frmIdentifyEngine::ShowChosenSpecies()
 {
-    const QString spId = ReportList::cell(lstSTS->selectedRow(), 1);
-    frmMain *main = frmMain::Instance();
-    if (!main)
-        return;
-    frmList *list = main->ListWindow();
-    list->richDetail->clear();
-    try {
-        list->ViewInRich(spId);
-        list->Colorize();
-    } catch (const std::exception &) {
-    }
-    QTextCursor top = list->richDetail->textCursor();
-    top.setPosition(0);
-    list->richDetail->setTextCursor(top);
-    LoadSpeciesById(spId);
+    CurrentSpecies::instance().showSpecies(ReportList::cell(lstSTS->selectedRow(), 1));
 }

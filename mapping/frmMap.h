@@ -10,6 +10,7 @@
 
 class LabelLayer;
 class MapControl;
+class MapNavigator;
 class MapToolbar;
 class QCheckBox;
 class QGroupBox;
@@ -38,9 +39,8 @@ public:
     LabelLayer &labels();
 
     int SpID = 0;
-    int zoomLevel = 1;
-    int rangeSource = 1;
-    int currentTool = 0;
+    // Zoom level, chosen tool and range source.
+    MapNavigator *navigator;
 
     MapControl *mapTree;
     MapToolbar *tbrMain;
@@ -57,7 +57,6 @@ public:
 
 private:
     void buildControls();
-    void layerCheckClicked();
     SuitabilitySide side() const;
     void reportError(const QString &action, const QString &message);
     // The owner of the windows a map click opens.

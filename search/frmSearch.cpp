@@ -1,12 +1,9 @@
 #include "search/frmSearch.h"
 
-#include "app/frmMain.h"
+#include "catalogue/CurrentSpecies.h"
 #include "catalogue/CatalogueError.h"
 #include "catalogue/NameLength.h"
-#include "catalogue/modLoadList.h"
 #include "controls/CommandButton.h"
-#include "factsheet/ReportList.h"
-#include "factsheet/frmList.h"
 #include "mapping/TopmostWindow.h"
 #include "search/NameSearch.h"
 
@@ -82,15 +79,6 @@ void frmSearch::cmdOK_Click()
 
 void ShowSearchResult(const SpeciesList &rows)
 {
-    frmMain *main = frmMain::Instance();
-    if (!main)
-        return;
-    frmList *window = main->ListWindow();
-    main->ShowChild(window);
-    ReportList *list = window->lstTree;
-    FillSpeciesList(list, rows);
     // The user picks a row; until then no row is chosen.
-    const QSignalBlocker quiet(list);
-    list->setCurrentItem(nullptr);
-    list->clearSelection();
+    CurrentSpecies::instance().showList(rows);
 }

@@ -3,6 +3,7 @@
 // the species chooser and the two save buttons.
 #include "app/MainCommands.h"
 #include "factsheet/ReportList.h"
+#include "mapping/MapNavigator.h"
 #include "mapping/MapControl.h"
 #include "mapping/MapToolbar.h"
 #include "mapping/MapViewport.h"
@@ -104,8 +105,8 @@ TEST_F(ComparisonWindow, OpensWithTheCurrentSpeciesOnBothMaps)
         tips << tool(key)->toolTip();
     EXPECT_EQ(tips, (QStringList{"Zoom In", "Zoom Out", "Pan", "Full Extent", "Generate Map"}));
     EXPECT_EQ(tool("k4"), nullptr); // no identify tools here
-    EXPECT_EQ(compare->zoomLevel, 1);
-    EXPECT_EQ(compare->rangeSource, 1);
+    EXPECT_EQ(compare->navigator->zoomLevel(), 1);
+    EXPECT_EQ(compare->navigator->rangeSource(), RangeSource::Catalogue);
 }
 
 TEST_F(ComparisonWindow, ChoosingTheCommandAgainShowsTheOneWindow)
@@ -120,12 +121,12 @@ TEST_F(ComparisonWindow, ZoomInOnEitherMapZoomsBothUntilLevelNine)
     EXPECT_EQ(compare->mapTree->mousePointer(), PointerZoomIn);
     EXPECT_EQ(compare->mapTree2->mousePointer(), PointerZoomIn);
     clickMap(compare->mapTree2);
-    EXPECT_EQ(compare->zoomLevel, 2);
+    EXPECT_EQ(compare->navigator->zoomLevel(), 2);
     EXPECT_NEAR(compare->mapTree->extent().width(), full1.width() * 0.75, 1e-9);
     EXPECT_NEAR(compare->mapTree2->extent().width(), full2.width() * 0.75, 1e-9);
     for (int click = 2; click <= 8; ++click)
         clickMap(click % 2 ? compare->mapTree : compare->mapTree2);
-    EXPECT_EQ(compare->zoomLevel, 9);
+    EXPECT_EQ(compare->navigator->zoomLevel(), 9);
     EXPECT_FALSE(tool("k1")->isChecked());
     EXPECT_FALSE(tool("k1")->isEnabled());
     EXPECT_EQ(compare->mapTree->mousePointer(), PointerDefault);
@@ -139,7 +140,7 @@ TEST_F(ComparisonWindow, ZoomOutEnlargesBothViewsAlsoAtTheFullExtent)
 {
     clickTool("k2");
     clickMap(compare->mapTree);
-    EXPECT_EQ(compare->zoomLevel, 1);
+    EXPECT_EQ(compare->navigator->zoomLevel(), 1);
     EXPECT_NEAR(compare->mapTree->extent().width(), full1.width() * 1.25, 1e-9);
     EXPECT_NEAR(compare->mapTree2->extent().width(), full2.width() * 1.25, 1e-9);
 }
@@ -149,12 +150,12 @@ TEST_F(ComparisonWindow, CheckBoxBringsOnlyItsOwnMapBackToTheFullExtent)
     clickTool("k1");
     for (int i = 0; i < 3; ++i)
         clickMap(compare->mapTree);
-    ASSERT_EQ(compare->zoomLevel, 4);
+    ASSERT_EQ(compare->navigator->zoomLevel(), 4);
     const MapExtent zoomed1 = compare->mapTree->extent();
 
     clickCheck(compare->panel2.chkLayerMAT);
     drawBoth();
-    EXPECT_EQ(compare->zoomLevel, 1);
+    EXPECT_EQ(compare->navigator->zoomLevel(), 1);
     EXPECT_EQ(compare->mapTree2->extent(), full2);
     EXPECT_EQ(compare->mapTree->extent(), zoomed1);
     // No tool is shown pressed, so a click on a map does nothing, while the pointer keeps the last tool.
@@ -170,7 +171,7 @@ TEST_F(ComparisonWindow, CheckBoxBringsOnlyItsOwnMapBackToTheFullExtent)
     // Further zoom steps scale both maps from their current views.
     clickTool("k1");
     clickMap(compare->mapTree2);
-    EXPECT_EQ(compare->zoomLevel, 2);
+    EXPECT_EQ(compare->navigator->zoomLevel(), 2);
     EXPECT_NEAR(compare->mapTree->extent().width(), zoomed1.width() * 0.75, 1e-9);
     EXPECT_NEAR(compare->mapTree2->extent().width(), full2.width() * 0.75, 1e-9);
 }
@@ -190,7 +191,7 @@ TEST_F(ComparisonWindow, PanMovesOnlyTheDraggedMap)
     EXPECT_NEAR(compare->mapTree2->extent().width(), full2.width(), 1e-9);
     EXPECT_EQ(compare->mapTree->extent(), full1);
     EXPECT_EQ(dragged->mousePointer(), PointerPan);
-    EXPECT_EQ(compare->zoomLevel, 1);
+    EXPECT_EQ(compare->navigator->zoomLevel(), 1);
 }
 
 TEST_F(ComparisonWindow, FullExtentBringsBothBackAndLeavesNoTool)
@@ -201,8 +202,8 @@ TEST_F(ComparisonWindow, FullExtentBringsBothBackAndLeavesNoTool)
     clickTool("k6");
     EXPECT_EQ(compare->mapTree->extent(), full1);
     EXPECT_EQ(compare->mapTree2->extent(), full2);
-    EXPECT_EQ(compare->zoomLevel, 1);
-    EXPECT_EQ(compare->currentTool, PointerDefault);
+    EXPECT_EQ(compare->navigator->zoomLevel(), 1);
+    EXPECT_EQ(compare->navigator->chosenTool(), MapTool::None);
     EXPECT_EQ(compare->tbrMain->pressedTool(), "");
     EXPECT_EQ(compare->mapTree2->mousePointer(), PointerDefault);
 }
@@ -221,7 +222,7 @@ TEST_F(ComparisonWindow, GenerateMapRedrawsBothMapsFromTheirBoxes)
     QSignalSpy drawn1(compare->mapTree, &MapControl::layerDrawn), drawn2(compare->mapTree2, &MapControl::layerDrawn);
     clickTool("k7");
     drawBoth();
-    EXPECT_EQ(compare->rangeSource, 2);
+    EXPECT_EQ(compare->navigator->rangeSource(), RangeSource::Boxes);
     EXPECT_GE(drawn1.count(), 1);
     EXPECT_GE(drawn2.count(), 1);
     EXPECT_EQ(compare->panel1.txtALTMax->text(), "400");

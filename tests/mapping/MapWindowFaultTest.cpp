@@ -3,6 +3,7 @@
 // clear message or no effect, and the window stays usable.
 #include "app/frmMain.h"
 #include "catalogue/CurrentSpecies.h"
+#include "mapping/MapNavigator.h"
 #include "mapping/MapControl.h"
 #include "mapping/MapToolbar.h"
 #include "mapping/frmMap.h"
@@ -128,7 +129,7 @@ TEST(MapWindowInput, ClicksAtAndBeyondTheEdgesDoNothingHarmful)
     tool("k2"); // zoom out far beyond the data
     for (int i = 0; i < 12; ++i)
         QTest::mouseClick(map->mapTree, Qt::LeftButton, Qt::NoModifier, edges[i % 4]);
-    EXPECT_EQ(map->zoomLevel, 1);
+    EXPECT_EQ(map->navigator->zoomLevel(), 1);
     for (const char *key : {"k4", "k5"}) {
         tool(key);
         for (const QPoint &at : edges)
@@ -138,9 +139,9 @@ TEST(MapWindowInput, ClicksAtAndBeyondTheEdgesDoNothingHarmful)
     tool("k1"); // zoom in at the corners up to the last step
     for (int i = 0; i < 10; ++i)
         QTest::mouseClick(map->mapTree, Qt::LeftButton, Qt::NoModifier, edges[i % 4]);
-    EXPECT_EQ(map->zoomLevel, 9);
+    EXPECT_EQ(map->navigator->zoomLevel(), 9);
     EXPECT_FALSE(map->tbrMain->button("k1")->isEnabled());
     tool("k6");
-    EXPECT_EQ(map->zoomLevel, 1);
+    EXPECT_EQ(map->navigator->zoomLevel(), 1);
     map->close();
 }

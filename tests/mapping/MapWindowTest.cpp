@@ -4,6 +4,7 @@
 #include "catalogue/CurrentSpecies.h"
 #include "factsheet/ReportList.h"
 #include "factsheet/frmList.h"
+#include "mapping/MapNavigator.h"
 #include "mapping/MapControl.h"
 #include "mapping/MapToolbar.h"
 #include "mapping/MapViewport.h"
@@ -153,7 +154,7 @@ TEST_F(MapWindow, TypedBoundsTakeEffectOnGenerateMapAndStay)
     QTest::keyClicks(map->txtALTMin, "  250 ");
     clickTool(map, "k7");
     map->mapTree->repaint();
-    EXPECT_EQ(map->rangeSource, 2);
+    EXPECT_EQ(map->navigator->rangeSource(), RangeSource::Boxes);
     EXPECT_EQ(map->txtALTMin->text(), "250");
     EXPECT_EQ(at(map, 1), Brown);
     EXPECT_EQ(at(map, 8), White) << "ALT 0 is now below the typed minimum";
@@ -175,16 +176,16 @@ TEST_F(MapWindow, ZoomInStepsToLevelNineAndFullExtentRestores)
     EXPECT_EQ(map->mapTree->mousePointer(), 51);
     for (int i = 0; i < 8; ++i)
         clickMapAt(map, MapWindowFixture::gridPoint(5));
-    EXPECT_EQ(map->zoomLevel, 9);
+    EXPECT_EQ(map->navigator->zoomLevel(), 9);
     QAction *zoomIn = map->tbrMain->button("k1");
     EXPECT_FALSE(zoomIn->isEnabled());
     EXPECT_FALSE(zoomIn->isChecked());
     EXPECT_EQ(map->mapTree->mousePointer(), 0);
-    EXPECT_EQ(map->currentTool, 51);
+    EXPECT_EQ(map->navigator->chosenTool(), MapTool::ZoomIn);
     EXPECT_NEAR(map->mapTree->extent().width(), fullWidth * std::pow(0.75, 8), fullWidth * 1e-9);
 
     clickTool(map, "k6");
-    EXPECT_EQ(map->zoomLevel, 1);
+    EXPECT_EQ(map->navigator->zoomLevel(), 1);
     EXPECT_TRUE(zoomIn->isEnabled());
     EXPECT_EQ(map->tbrMain->pressedTool(), "");
     EXPECT_EQ(map->mapTree->mousePointer(), 0);
@@ -193,7 +194,7 @@ TEST_F(MapWindow, ZoomInStepsToLevelNineAndFullExtentRestores)
     // Zoom Out at level 1 still widens the view.
     clickTool(map, "k2");
     clickMapAt(map, MapWindowFixture::gridPoint(5));
-    EXPECT_EQ(map->zoomLevel, 1);
+    EXPECT_EQ(map->navigator->zoomLevel(), 1);
     EXPECT_NEAR(map->mapTree->extent().width(), fullWidth * 1.25, fullWidth * 1e-9);
 }
 
@@ -209,7 +210,7 @@ TEST_F(MapWindow, PointsGrowWithTheZoom)
         return n;
     };
     EXPECT_EQ(brownPixels(), 3) << "size 1 at level 1: one pixel per matching point";
-    map->zoomLevel = 2;
+    map->navigator->setZoomLevel(2);
     redraw(map);
     EXPECT_GT(brownPixels(), 3 * 4);
 }
@@ -221,9 +222,9 @@ TEST_F(MapWindow, CheckBoxReturnsToFullExtentAndKeepsTheTool)
     clickTool(map, "k1");
     clickMapAt(map, MapWindowFixture::gridPoint(5));
     clickMapAt(map, MapWindowFixture::gridPoint(5));
-    EXPECT_EQ(map->zoomLevel, 3);
+    EXPECT_EQ(map->navigator->zoomLevel(), 3);
     QTest::mouseClick(map->chkLayerMAR, Qt::LeftButton, Qt::NoModifier, QPoint(5, map->chkLayerMAR->height() / 2));
-    EXPECT_EQ(map->zoomLevel, 1);
+    EXPECT_EQ(map->navigator->zoomLevel(), 1);
     EXPECT_NEAR(map->mapTree->extent().width(), fullWidth, fullWidth * 1e-9);
     EXPECT_EQ(map->tbrMain->pressedTool(), "k1");
     EXPECT_TRUE(map->tbrMain->button("k1")->isEnabled());
@@ -234,7 +235,7 @@ TEST_F(MapWindow, CheckBoxReturnsToFullExtentAndKeepsTheTool)
     clickTool(map, "k1");
     EXPECT_EQ(map->tbrMain->pressedTool(), "k1");
     clickMapAt(map, MapWindowFixture::gridPoint(5));
-    EXPECT_EQ(map->zoomLevel, 2);
+    EXPECT_EQ(map->navigator->zoomLevel(), 2);
 }
 
 TEST_F(MapWindow, IdentifyOpensTheAttributesAndLabelsTheAltitude)

@@ -1,9 +1,9 @@
-#include "catalogue/modLoadTree.h"
+#include "app/modLoadTree.h"
 
 #include "app/Icons.h"
 #include "catalogue/ListStatements.h"
 #include "catalogue/SpeciesLists.h"
-#include "catalogue/modLoadList.h"
+#include "app/modLoadList.h"
 
 #include <QTreeWidget>
 
