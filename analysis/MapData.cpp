@@ -1,6 +1,6 @@
 #include "analysis/MapData.h"
 
-#include "app/ApplicationFolder.h"
+#include "base/ApplicationFolder.h"
 
 MapData MapData::load(const QString &shapeFolder)
 {

@@ -1,6 +1,6 @@
 #include "analysis/PointMap.h"
 
-#include "app/SafeFileWrite.h"
+#include "base/SafeFileWrite.h"
 #include "mapping/MapError.h"
 #include "mapping/MapExport.h"
 #include "mapping/MapRenderer.h"

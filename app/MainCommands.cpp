@@ -1,6 +1,6 @@
 #include "app/MainCommands.h"
 
-#include "app/Icons.h"
+#include "controls/Icons.h"
 #include "app/frmAbout.h"
 #include "app/frmGlossary.h"
 #include "app/frmHelp.h"

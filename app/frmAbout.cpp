@@ -1,10 +1,10 @@
 #include "app/frmAbout.h"
 
 #include "app/AboutTexts.h"
-#include "app/AppIdentity.h"
-#include "app/Icons.h"
+#include "base/AppIdentity.h"
+#include "controls/Icons.h"
 #include "controls/Twips.h"
-#include "mapping/TopmostWindow.h"
+#include "controls/TopmostWindow.h"
 
 #include <QFileInfo>
 #include <QFrame>

@@ -1,6 +1,6 @@
 #include "app/frmMain.h"
 
-#include "app/Icons.h"
+#include "controls/Icons.h"
 #include "app/KeyIndicators.h"
 #include "app/MainCommands.h"
 #include "catalogue/CurrentSpecies.h"
@@ -10,7 +10,7 @@
 #include "controls/DragPanel.h"
 #include "controls/OutlookBar.h"
 #include "controls/Twips.h"
-#include "factsheet/ReportList.h"
+#include "controls/ReportList.h"
 #include "factsheet/frmList.h"
 #include "keys/MdiKeyboardShortcuts.h"
 

@@ -1,6 +1,6 @@
 #include "app/frmSplash.h"
 
-#include "app/Icons.h"
+#include "controls/Icons.h"
 #include "app/frmMain.h"
 
 #include <QApplication>

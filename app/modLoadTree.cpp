@@ -1,6 +1,6 @@
 #include "app/modLoadTree.h"
 
-#include "app/Icons.h"
+#include "controls/Icons.h"
 #include "catalogue/ListStatements.h"
 #include "catalogue/SpeciesLists.h"
 #include "app/modLoadList.h"

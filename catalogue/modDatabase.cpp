@@ -1,6 +1,6 @@
 #include "catalogue/modDatabase.h"
 
-#include "app/ApplicationFolder.h"
+#include "base/ApplicationFolder.h"
 #include "catalogue/CatalogueError.h"
 #include "catalogue/CatalogueSchema.h"
 #include "catalogue/JetImportProcess.h"

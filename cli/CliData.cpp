@@ -2,7 +2,7 @@
 
 #include "analysis/LayerSources.h"
 #include "analysis/PointMap.h"
-#include "app/AppIdentity.h"
+#include "base/AppIdentity.h"
 #include "catalogue/CatalogueError.h"
 #include "cli/CliCommand.h"
 #include "mapping/MapError.h"

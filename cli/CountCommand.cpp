@@ -1,7 +1,7 @@
 #include "analysis/CellArea.h"
 #include "analysis/PointMap.h"
 #include "analysis/SpeciesCount.h"
-#include "app/SafeFileWrite.h"
+#include "base/SafeFileWrite.h"
 #include "cli/CliCommand.h"
 #include "cli/CliData.h"
 #include "cli/Commands.h"

@@ -1,7 +1,7 @@
 // silvaria-cli: the catalogue, the suitability maps and the planners'
 // analyses on the command line, on the same core as the desktop program.
 
-#include "app/AppIdentity.h"
+#include "base/AppIdentity.h"
 #include "catalogue/CatalogueError.h"
 #include "cli/CliCommand.h"
 #include "cli/Commands.h"

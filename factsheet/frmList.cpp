@@ -4,8 +4,8 @@
 #include "controls/DragPanel.h"
 #include "controls/Twips.h"
 #include "factsheet/FactSheet.h"
-#include "factsheet/ListSorter.h"
-#include "factsheet/ReportList.h"
+#include "controls/ListSorter.h"
+#include "controls/ReportList.h"
 #include "catalogue/SpeciesLists.h"
 
 #include <QFile>

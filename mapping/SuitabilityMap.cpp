@@ -1,6 +1,6 @@
 #include "mapping/SuitabilityMap.h"
 
-#include "app/ApplicationFolder.h"
+#include "base/ApplicationFolder.h"
 #include "mapping/Classification.h"
 #include "mapping/MapControl.h"
 #include "mapping/MapError.h"

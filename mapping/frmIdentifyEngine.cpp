@@ -3,13 +3,13 @@
 #include "catalogue/CurrentSpecies.h"
 #include "controls/Twips.h"
 #include "controls/splitter.h"
-#include "factsheet/ListSorter.h"
-#include "factsheet/ReportList.h"
+#include "controls/ListSorter.h"
+#include "controls/ReportList.h"
 #include "mapping/MapControl.h"
 #include "mapping/MapLayer.h"
 #include "mapping/MapRecordSet.h"
 #include "mapping/SuitableSpecies.h"
-#include "mapping/TopmostWindow.h"
+#include "controls/TopmostWindow.h"
 
 #include <QHeaderView>
 #include <QTextEdit>

@@ -2,7 +2,7 @@
 
 #include "catalogue/CurrentSpecies.h"
 #include "controls/CommandButton.h"
-#include "factsheet/ReportList.h"
+#include "controls/ReportList.h"
 #include "mapping/Classification.h"
 #include "mapping/MapControl.h"
 #include "mapping/MapError.h"
@@ -12,7 +12,7 @@
 #include "mapping/MapToolbar.h"
 #include "mapping/MapWindowParts.h"
 #include "mapping/SpeciesRanges.h"
-#include "mapping/TopmostWindow.h"
+#include "controls/TopmostWindow.h"
 #include "mapping/frmIdentifyEngine.h"
 #include "mapping/frmIdentifyMap.h"
 #include "mapping/labels/LabelLayer.h"

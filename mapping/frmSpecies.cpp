@@ -3,10 +3,10 @@
 #include "catalogue/CatalogueError.h"
 #include "catalogue/NameLength.h"
 #include "controls/Twips.h"
-#include "factsheet/ReportList.h"
+#include "controls/ReportList.h"
 #include "mapping/SpeciesChooserQuery.h"
 #include "mapping/SpeciesRanges.h"
-#include "mapping/TopmostWindow.h"
+#include "controls/TopmostWindow.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>

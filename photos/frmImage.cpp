@@ -2,7 +2,7 @@
 
 #include "catalogue/CurrentSpecies.h"
 #include "controls/Twips.h"
-#include "mapping/TopmostWindow.h"
+#include "controls/TopmostWindow.h"
 #include "photos/PhotoPictures.h"
 #include "photos/PhotoRequest.h"
 

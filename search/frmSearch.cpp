@@ -4,7 +4,7 @@
 #include "catalogue/CatalogueError.h"
 #include "catalogue/NameLength.h"
 #include "controls/CommandButton.h"
-#include "mapping/TopmostWindow.h"
+#include "controls/TopmostWindow.h"
 #include "search/NameSearch.h"
 
 #include <QGroupBox>

@@ -6,7 +6,7 @@
 #include "mapping/MapError.h"
 #include "mapping/MapNavigator.h"
 #include "mapping/MapToolbar.h"
-#include "mapping/TopmostWindow.h"
+#include "controls/TopmostWindow.h"
 #include "mapping/frmSpecies.h"
 
 #include <QAction>

@@ -1,6 +1,6 @@
 #include "mapping/labels/LabelLayer.h"
 
-#include "app/SafeFileWrite.h"
+#include "base/SafeFileWrite.h"
 #include "mapping/MapControl.h"
 #include "mapping/MapError.h"
 #include "mapping/MapLayer.h"

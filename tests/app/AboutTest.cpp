@@ -1,6 +1,6 @@
 // The About box and the system-information lookups.
 #include "app/AboutTexts.h"
-#include "app/AppIdentity.h"
+#include "base/AppIdentity.h"
 #include "app/MainCommands.h"
 #include "app/Registry.h"
 #include "app/SysInfoLookup.h"

@@ -2,7 +2,7 @@
 #include "app/MainCommands.h"
 #include "app/frmMain.h"
 #include "catalogue/CurrentSpecies.h"
-#include "factsheet/ReportList.h"
+#include "controls/ReportList.h"
 #include "factsheet/frmList.h"
 #include "mapping/compare/frmCompare.h"
 #include "mapping/frmMap.h"

@@ -1,6 +1,6 @@
 #include "tests/common/FixtureCatalogue.h"
 
-#include "app/ApplicationFolder.h"
+#include "base/ApplicationFolder.h"
 #include "catalogue/CatalogueError.h"
 #include "catalogue/modDatabase.h"
 #include "tools/catalogue/CatalogueWriter.h"

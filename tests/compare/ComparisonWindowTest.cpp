@@ -2,7 +2,7 @@
 // toolbar buttons, clicks and drags on either map, check boxes, "Generate Map",
 // the species chooser and the two save buttons.
 #include "app/MainCommands.h"
-#include "factsheet/ReportList.h"
+#include "controls/ReportList.h"
 #include "mapping/MapNavigator.h"
 #include "mapping/MapControl.h"
 #include "mapping/MapToolbar.h"

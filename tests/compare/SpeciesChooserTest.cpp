@@ -1,6 +1,6 @@
 // The species chooser, shown from the comparison window's "..." buttons and
 // driven as a user drives it: typing, double clicks and the Enter key.
-#include "factsheet/ReportList.h"
+#include "controls/ReportList.h"
 #include "mapping/MapControl.h"
 #include "mapping/SpeciesChooserQuery.h"
 #include "mapping/compare/frmCompare.h"

@@ -2,7 +2,7 @@
 // for the species, typed ranges, the zoom, pan and identify tools, labels and export.
 #include "app/frmMain.h"
 #include "catalogue/CurrentSpecies.h"
-#include "factsheet/ReportList.h"
+#include "controls/ReportList.h"
 #include "factsheet/frmList.h"
 #include "mapping/MapNavigator.h"
 #include "mapping/MapControl.h"

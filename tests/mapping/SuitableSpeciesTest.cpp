@@ -1,7 +1,7 @@
 // Which species suit a clicked grid point, and choosing one of them.
 #include "app/frmMain.h"
 #include "catalogue/CurrentSpecies.h"
-#include "factsheet/ReportList.h"
+#include "controls/ReportList.h"
 #include "factsheet/frmList.h"
 #include "mapping/MapControl.h"
 #include "mapping/MapToolbar.h"

@@ -2,7 +2,7 @@
 // Image Selected Record, step with the arrow buttons.
 #include "app/MainCommands.h"
 #include "app/frmMain.h"
-#include "factsheet/ReportList.h"
+#include "controls/ReportList.h"
 #include "factsheet/frmList.h"
 #include "photos/frmImage.h"
 #include "tests/common/FixtureCatalogue.h"

@@ -4,7 +4,7 @@
 #include "app/frmMain.h"
 #include "catalogue/CurrentSpecies.h"
 #include "controls/Twips.h"
-#include "factsheet/ReportList.h"
+#include "controls/ReportList.h"
 #include "factsheet/frmList.h"
 #include "search/frmSearch.h"
 #include "tests/common/LoadedMainWindow.h"

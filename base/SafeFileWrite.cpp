@@ -1,4 +1,4 @@
-#include "app/SafeFileWrite.h"
+#include "base/SafeFileWrite.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "mapping/TopmostWindow.h"
+#include "controls/TopmostWindow.h"
 
 #include <QEvent>
 #include <QScreen>

@@ -1,4 +1,4 @@
-#include "app/ContactDetails.h"
+#include "base/ContactDetails.h"
 
 const ContactDetails &Contact()
 {

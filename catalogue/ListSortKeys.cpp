@@ -1,4 +1,4 @@
-#include "factsheet/ListSortKeys.h"
+#include "catalogue/ListSortKeys.h"
 
 #include <QDateTime>
 #include <QStringList>

@@ -1,4 +1,4 @@
-#include "app/ApplicationFolder.h"
+#include "base/ApplicationFolder.h"
 
 #include <QCoreApplication>
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "factsheet/ListSortKeys.h"
+#include "catalogue/ListSortKeys.h"
 
 #include <QColor>
 #include <QTreeWidget>

@@ -1,6 +1,6 @@
-#include "factsheet/ListSorter.h"
+#include "controls/ListSorter.h"
 
-#include "factsheet/ReportList.h"
+#include "controls/ReportList.h"
 
 #include <QGuiApplication>
 

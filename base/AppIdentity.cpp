@@ -1,4 +1,4 @@
-#include "app/AppIdentity.h"
+#include "base/AppIdentity.h"
 
 QString ApplicationTitle() { return QStringLiteral("Silvaria Database South-East Asia"); }
 

@@ -1,4 +1,4 @@
-#include "factsheet/ReportList.h"
+#include "controls/ReportList.h"
 
 #include "catalogue/UnicodeText.h"
 

@@ -1,4 +1,4 @@
-#include "app/Icons.h"
+#include "controls/Icons.h"
 
 #include <QLinearGradient>
 #include <QPainter>
