@@ -1,11 +1,13 @@
 #include "app/MainCommands.h"
 
-#include "controls/Icons.h"
 #include "app/frmAbout.h"
 #include "app/frmGlossary.h"
 #include "app/frmHelp.h"
 #include "app/frmMain.h"
 #include "app/modLoadList.h"
+#include "controls/Icons.h"
+#include "controls/ShowError.h"
+#include "controls/ToolbarButtons.h"
 #include "keys/SendKeysError.h"
 #include "keys/clsSendKeys.h"
 #include "mapping/compare/frmCompare.h"
@@ -83,41 +85,45 @@ void MainCommands::buildToolbar()
     tbrMain->setObjectName(QStringLiteral("tbrMain"));
     tbrMain->setMovable(false);
     tbrMain->setIconSize(QSize(22, 22));
-    // Separators stand before k1, k5, k7 and k9.
-    const QList<QIcon> pane = OutlookBarIcons();
+    // A button with a menu command shares its action (one command, one
+    // action); the window-switching buttons have actions of their own. Each
+    // button keeps its key as its object name. Separators stand before k1, k5, k7 and k9.
     const struct {
         const char *key;
         const char *tooltip;
-        QIcon icon;
+        QAction *command;
+        const char *icon;
         bool separatorBefore;
     } buttons[] = {
-        {"k1", "View Botanic Names (All)", pane[0], true}, {"k2", "View Common Names (All)", pane[1], false},
-        {"k3", "Search", icon("search"), false},           {"k4", "View Species Image", icon("image"), false},
-        {"k5", "Arboplot", icon("map"), true},            {"k6", "Arboplot Comparison", ComparisonIcon(), false},
-        {"k7", "Manual", icon("manual"), true},           {"k8", "Glossary", icon("glossary"), false},
-        {"k9", "Move Previous Form", icon("previous"), true}, {"k10", "Move Next Form", icon("next"), false},
-        {"k11", "Close Active Form", icon("close"), false},
+        {"k1", "View Botanic Names (All)", menuBN, nullptr, true},
+        {"k2", "View Common Names (All)", menuCN, nullptr, false},
+        {"k3", "Search", menuSearch, nullptr, false},
+        {"k4", "View Species Image", menuISR, nullptr, false},
+        {"k5", "Arboplot", menuTM, nullptr, true},
+        {"k6", "Arboplot Comparison", menuTMC, nullptr, false},
+        {"k7", "Manual", menuAD, nullptr, true},
+        {"k8", "Glossary", menuGlossary, nullptr, false},
+        {"k9", "Move Previous Form", nullptr, "previous", true},
+        {"k10", "Move Next Form", nullptr, "next", false},
+        {"k11", "Close Active Form", nullptr, "close", false},
     };
     for (const auto &b : buttons) {
         if (b.separatorBefore)
             tbrMain->addSeparator();
-        QAction *action = tbrMain->addAction(b.icon, QString::fromLatin1(b.tooltip));
-        action->setToolTip(QString::fromLatin1(b.tooltip));
-        action->setData(QString::fromLatin1(b.key));
-        action->setObjectName(QString::fromLatin1(b.key));
         const QString key = QString::fromLatin1(b.key);
-        connect(action, &QAction::triggered, this, [this, key] { tbrMain_ButtonClick(key); });
+        QAction *action = b.command;
+        if (!action) {
+            action = new QAction(icon(b.icon), QString::fromLatin1(b.tooltip), this);
+            connect(action, &QAction::triggered, this, [this, key] { tbrMain_ButtonClick(key); });
+        }
+        action->setToolTip(QString::fromLatin1(b.tooltip));
+        action->setData(key);
+        tbrMain->addAction(action);
+        tbrMain->widgetForAction(action)->setObjectName(key);
     }
 }
 
-QAction *MainCommands::button(const QString &key) const
-{
-    for (QAction *action : tbrMain->actions()) {
-        if (action->data().toString() == key)
-            return action;
-    }
-    return nullptr;
-}
+QAction *MainCommands::button(const QString &key) const { return ButtonByKey(tbrMain, key); }
 
 void MainCommands::tbrMain_ButtonClick(const QString &key)
 {
@@ -139,7 +145,7 @@ void MainCommands::sendKeys(const QString &script)
         clsSendKeys sender;
         sender.SendKeys(script, false);
     } catch (const SendKeysError &e) {
-        QMessageBox::warning(m_main, QStringLiteral("Silvaria"), e.description());
+        ShowError(m_main, QStringLiteral("Silvaria"), e);
     }
 }
 
@@ -149,17 +155,7 @@ void MainCommands::menuCN_Click() { LoadCommonList(QString(), ListAll); }
 
 void MainCommands::menuSearch_Click()
 {
-    // One search dialog, owned by the main window, shown again while it is open;
-    // a closed one is on its way out and is not shown again.
-    frmSearch *search = nullptr;
-    for (frmSearch *open : m_main->findChildren<frmSearch *>(QString(), Qt::FindDirectChildrenOnly))
-        if (open->isVisible())
-            search = open;
-    if (!search)
-        search = new frmSearch(m_main);
-    search->show();
-    search->raise();
-    search->activateWindow();
+    m_main->ShowSingle(QStringLiteral("frmSearch"), [this] { return new frmSearch(m_main); }, WindowPlace::OwnWindow);
 }
 
 void MainCommands::menuISR_Click()
@@ -176,18 +172,11 @@ void MainCommands::menuTM_Click()
 
 void MainCommands::menuTMC_Click()
 {
-    // One comparison window; an error while showing it is ignored.
     try {
-        frmCompare *compare = nullptr;
-        for (frmCompare *open : m_main->findChildren<frmCompare *>(QString(), Qt::FindDirectChildrenOnly))
-            if (open->isVisible())
-                compare = open;
-        if (!compare)
-            compare = new frmCompare(m_main);
-        compare->show();
-        compare->raise();
-        compare->activateWindow();
+        m_main->ShowSingle(QStringLiteral("frmCompare"), [this] { return new frmCompare(m_main); }, WindowPlace::OwnWindow);
     } catch (const std::exception &) {
+        // The window reports its own load errors once it shows; a failure to
+        // show it at all leaves the main window as it was.
     }
 }
 
@@ -201,4 +190,7 @@ void MainCommands::menuGlossary_Click()
     m_main->ShowSingle(QStringLiteral("frmGlossary"), [] { return new frmGlossary; });
 }
 
-void MainCommands::menuAbout_Click() { frmAbout::LoadAndShow(m_main); }
+void MainCommands::menuAbout_Click()
+{
+    m_main->ShowSingle(QStringLiteral("frmAbout"), [this] { return new frmAbout(m_main); }, WindowPlace::OwnWindow);
+}

@@ -3,15 +3,14 @@
 #include "app/AboutTexts.h"
 #include "base/AppIdentity.h"
 #include "controls/Icons.h"
-#include "controls/Twips.h"
 #include "controls/TopmostWindow.h"
+#include "controls/Twips.h"
 
 #include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPlainTextEdit>
-#include <QPointer>
 #include <QProcess>
 #include <QPushButton>
 #include <QTabWidget>
@@ -56,17 +55,6 @@ frmAbout::frmAbout(QWidget *owner)
 }
 
 frmAbout::~frmAbout() = default;
-
-frmAbout *frmAbout::LoadAndShow(QWidget *owner)
-{
-    static QPointer<frmAbout> box;
-    if (!box)
-        box = new frmAbout(owner);
-    box->show();
-    box->raise();
-    box->activateWindow();
-    return box;
-}
 
 void frmAbout::buildControls()
 {

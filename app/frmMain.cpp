@@ -1,16 +1,16 @@
 #include "app/frmMain.h"
 
-#include "controls/Icons.h"
 #include "app/KeyIndicators.h"
 #include "app/MainCommands.h"
-#include "catalogue/CurrentSpecies.h"
-#include "catalogue/modDatabase.h"
 #include "app/modLoadList.h"
 #include "app/modLoadTree.h"
+#include "catalogue/CurrentSpecies.h"
+#include "catalogue/modDatabase.h"
 #include "controls/DragPanel.h"
+#include "controls/Icons.h"
 #include "controls/OutlookBar.h"
-#include "controls/Twips.h"
 #include "controls/ReportList.h"
+#include "controls/Twips.h"
 #include "factsheet/frmList.h"
 #include "keys/MdiKeyboardShortcuts.h"
 
@@ -211,15 +211,26 @@ QMdiSubWindow *frmMain::ShowChild(QWidget *child)
     return window;
 }
 
-QWidget *frmMain::ShowSingle(const QString &name, const std::function<QWidget *()> &make)
+QWidget *frmMain::ShowSingle(const QString &name, const std::function<QWidget *()> &make, WindowPlace place)
 {
     QPointer<QWidget> &window = m_single[name];
+    // A closed window of its own is on its way out and is not shown again.
+    if (window && place == WindowPlace::OwnWindow && !window->isVisible())
+        window = nullptr;
     if (!window) {
         window = make();
-        QMdiSubWindow *sub = m_mdi->addSubWindow(window);
-        sub->setAttribute(Qt::WA_DeleteOnClose);
+        if (place == WindowPlace::Child) {
+            QMdiSubWindow *sub = m_mdi->addSubWindow(window);
+            sub->setAttribute(Qt::WA_DeleteOnClose);
+        }
     }
-    ShowChild(window);
+    if (place == WindowPlace::Child) {
+        ShowChild(window);
+    } else {
+        window->show();
+        window->raise();
+        window->activateWindow();
+    }
     return window;
 }
 

@@ -1,9 +1,9 @@
 #include "app/modLoadTree.h"
 
-#include "controls/Icons.h"
+#include "app/modLoadList.h"
 #include "catalogue/ListStatements.h"
 #include "catalogue/SpeciesLists.h"
-#include "app/modLoadList.h"
+#include "controls/Icons.h"
 
 #include <QTreeWidget>
 

@@ -2,10 +2,9 @@
 // analyses on the command line, on the same core as the desktop program.
 
 #include "base/AppIdentity.h"
-#include "catalogue/CatalogueError.h"
+#include "base/Error.h"
 #include "cli/CliCommand.h"
 #include "cli/Commands.h"
-#include "mapping/MapError.h"
 
 #include <QGuiApplication>
 
@@ -89,14 +88,8 @@ int main(int argc, char **argv)
     } catch (const CliFailure &e) {
         PrintError(QStringLiteral("silvaria-cli: %1\n").arg(e.message));
         return e.code;
-    } catch (const CatalogueError &e) {
-        PrintError(QStringLiteral("silvaria-cli: %1\n").arg(e.message()));
-        return ExitDataError;
-    } catch (const MapError &e) {
-        PrintError(QStringLiteral("silvaria-cli: %1\n").arg(e.message()));
-        return ExitDataError;
     } catch (const std::exception &e) {
-        PrintError(QStringLiteral("silvaria-cli: %1\n").arg(QString::fromUtf8(e.what())));
+        PrintError(QStringLiteral("silvaria-cli: %1\n").arg(ErrorText(e)));
         return ExitDataError;
     }
 }

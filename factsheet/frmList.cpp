@@ -1,12 +1,12 @@
 #include "factsheet/frmList.h"
 
 #include "catalogue/CurrentSpecies.h"
+#include "catalogue/SpeciesLists.h"
 #include "controls/DragPanel.h"
-#include "controls/Twips.h"
-#include "factsheet/FactSheet.h"
 #include "controls/ListSorter.h"
 #include "controls/ReportList.h"
-#include "catalogue/SpeciesLists.h"
+#include "controls/Twips.h"
+#include "factsheet/FactSheet.h"
 
 #include <QFile>
 #include <QFontDatabase>

@@ -1,5 +1,6 @@
 #include "mapping/MapImageExport.h"
 
+#include "controls/ShowError.h"
 #include "mapping/MapControl.h"
 #include "mapping/MapError.h"
 
@@ -30,7 +31,7 @@ QString SaveMapPicture(QWidget *window, MapControl *map, const QString &proposed
     try {
         map->exportMap(1, file, 2);
     } catch (const MapError &e) {
-        QMessageBox::warning(window, QStringLiteral("Export Bitmap"), e.message());
+        ShowError(window, QStringLiteral("Export Bitmap"), e);
         return QString();
     }
     return file;

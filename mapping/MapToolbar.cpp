@@ -1,5 +1,7 @@
 #include "mapping/MapToolbar.h"
 
+#include "controls/ToolbarButtons.h"
+
 #include <QAction>
 #include <QActionGroup>
 #include <QPainter>
@@ -139,14 +141,7 @@ MapToolbar::MapToolbar(const QList<Button> &buttons, PressedToolClick pressedToo
     }
 }
 
-QAction *MapToolbar::button(const QString &key) const
-{
-    for (QAction *action : actions()) {
-        if (action->data().toString() == key)
-            return action;
-    }
-    return nullptr;
-}
+QAction *MapToolbar::button(const QString &key) const { return ButtonByKey(this, key); }
 
 QString MapToolbar::pressedTool() const
 {

@@ -16,7 +16,6 @@
 
 namespace {
 
-constexpr int CanvasLayer = 1;
 
 Bounds boundsFromBoxes(QLineEdit *const boxes[6])
 {
@@ -54,6 +53,13 @@ void drawClass(const SuitabilitySide &side, int order, const QString &filter, in
 
 } // namespace
 
+const QStringList &IdentifyHiddenFields()
+{
+    static const QStringList hidden{QStringLiteral("COUNT"),   QStringLiteral("VALUE"),     QStringLiteral("Shape"),
+                                    QStringLiteral("POINTID"), QStringLiteral("MAT_RANGE"), QStringLiteral("FeatureId")};
+    return hidden;
+}
+
 void LoadMapLayers(MapControl *map)
 {
     map->layers().clear();
@@ -73,6 +79,8 @@ void DrawSuitability(const SuitabilitySide &side, const QString &spId, RangeSour
     try {
         stored = ReadSpeciesRanges(spId);
     } catch (const std::exception &) {
+        // Said once when the window opened; a redraw draws no class instead of
+        // asking again on every zoom.
     }
     side.invasive->setText(InvasiveWarning(stored.invasiveStatus));
     Bounds bounds = source == RangeSource::Boxes ? boundsFromBoxes(side.boxes) : stored.bounds;

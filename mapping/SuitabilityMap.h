@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <QStringList>
 
 class MapControl;
 class QCheckBox;
@@ -24,6 +25,12 @@ struct SuitabilitySide {
     QWidget *classSwatch[4] = {};
     QLabel *classCaption[4] = {};
 };
+
+// The index of the canvas grid among the layers LoadMapLayers adds.
+constexpr int CanvasLayer = 1;
+
+// Fields of a grid point that the identify windows leave out.
+const QStringList &IdentifyHiddenFields();
 
 // Loads the canvas grid (hidden) and the country boundaries (white) from the
 // application's ShapeFiles folder. Throws MapError naming the file that failed;

@@ -1,15 +1,16 @@
 #include "mapping/frmIdentifyEngine.h"
 
 #include "catalogue/CurrentSpecies.h"
-#include "controls/Twips.h"
-#include "controls/splitter.h"
 #include "controls/ListSorter.h"
 #include "controls/ReportList.h"
+#include "controls/TopmostWindow.h"
+#include "controls/Twips.h"
+#include "controls/splitter.h"
 #include "mapping/MapControl.h"
 #include "mapping/MapLayer.h"
 #include "mapping/MapRecordSet.h"
+#include "mapping/SuitabilityMap.h"
 #include "mapping/SuitableSpecies.h"
-#include "controls/TopmostWindow.h"
 
 #include <QHeaderView>
 #include <QTextEdit>
@@ -20,7 +21,6 @@
 
 namespace {
 
-constexpr int CanvasLayer = 1;
 
 float gridValue(const MapField &field)
 {
@@ -95,8 +95,7 @@ frmIdentifyEngine *frmIdentifyEngine::FindSuitableSpecies(MapControl *map, doubl
     const MapRecordSet found = canvas->searchAtPoint(point, map->toMapDistance(100));
     if (found.isEOF())
         return nullptr;
-    static const QStringList hidden{QStringLiteral("COUNT"), QStringLiteral("VALUE"), QStringLiteral("Shape"),
-                                    QStringLiteral("POINTID"), QStringLiteral("MAT_RANGE"), QStringLiteral("FeatureId")};
+    const QStringList &hidden = IdentifyHiddenFields();
     float alt = 0, mar = 0, mat = 0;
     QList<QStringList> values;
     for (const MapField &field : found.fields()) {

@@ -1,8 +1,8 @@
 #include "mapping/frmIdentifyMap.h"
 
-#include "controls/Twips.h"
 #include "controls/ReportList.h"
 #include "controls/TopmostWindow.h"
+#include "controls/Twips.h"
 
 #include <QHeaderView>
 

@@ -3,6 +3,8 @@
 #include "catalogue/CurrentSpecies.h"
 #include "controls/CommandButton.h"
 #include "controls/ReportList.h"
+#include "controls/ShowError.h"
+#include "controls/TopmostWindow.h"
 #include "mapping/Classification.h"
 #include "mapping/MapControl.h"
 #include "mapping/MapError.h"
@@ -12,7 +14,6 @@
 #include "mapping/MapToolbar.h"
 #include "mapping/MapWindowParts.h"
 #include "mapping/SpeciesRanges.h"
-#include "controls/TopmostWindow.h"
 #include "mapping/frmIdentifyEngine.h"
 #include "mapping/frmIdentifyMap.h"
 #include "mapping/labels/LabelLayer.h"
@@ -30,7 +31,6 @@
 
 namespace {
 
-constexpr int CanvasLayer = 1;
 
 } // namespace
 
@@ -69,11 +69,11 @@ frmMap::frmMap(QWidget *owner) : QWidget(nullptr), m_labels(std::make_unique<Lab
                                          "suitable area. Choose a species in the species list first.")
                               .arg(SpID);
     } catch (const std::exception &e) {
-        loadErrors << QString::fromUtf8(e.what());
+        loadErrors << ErrorText(e);
     }
     // Told once the window is on screen, so the message stands over the map.
     if (!loadErrors.isEmpty())
-        QTimer::singleShot(0, this, [this, loadErrors] { reportError(QStringLiteral("Arboplot"), loadErrors.join("\n\n")); });
+        QTimer::singleShot(0, this, [this, loadErrors] { ShowError(this, QStringLiteral("Arboplot"), loadErrors.join("\n\n")); });
 }
 
 frmMap::~frmMap() = default;
@@ -188,7 +188,7 @@ void frmMap::mapTree_MouseDown(int, int, double x, double y)
         default: break;
         }
     } catch (const std::exception &e) {
-        reportError(QStringLiteral("Arboplot"), QString::fromUtf8(e.what()));
+        ShowError(this, QStringLiteral("Arboplot"), e);
     }
 }
 
@@ -202,8 +202,7 @@ void frmMap::IdentifyPoint(double x, double y)
         return;
     auto *window = new frmIdentifyMap(resultOwner());
     window->lstIdentifyMap->clear();
-    static const QStringList hidden{QStringLiteral("COUNT"), QStringLiteral("VALUE"), QStringLiteral("Shape"),
-                                    QStringLiteral("POINTID"), QStringLiteral("MAT_RANGE"), QStringLiteral("FeatureId")};
+    const QStringList &hidden = IdentifyHiddenFields();
     QString pointId;
     for (const MapField &field : found.fields()) {
         if (field.name == QLatin1String("POINTID"))
@@ -228,7 +227,7 @@ void frmMap::cmdDefaultValue_Click()
     try {
         RestoreDefaultValues(QString::number(SpID), boxes);
     } catch (const std::exception &e) {
-        reportError(QStringLiteral("Default Value"), QString::fromUtf8(e.what()));
+        ShowError(this, QStringLiteral("Default Value"), e);
     }
 }
 
@@ -240,7 +239,3 @@ void frmMap::cmdClear_Click()
 
 void frmMap::cmdSaveToImage_Click() { SaveMapPicture(this, mapTree, windowTitle(), saveDialog); }
 
-void frmMap::reportError(const QString &action, const QString &message)
-{
-    QMessageBox::warning(this, action, message);
-}

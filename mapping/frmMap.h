@@ -58,7 +58,6 @@ public:
 private:
     void buildControls();
     SuitabilitySide side() const;
-    void reportError(const QString &action, const QString &message);
     // The owner of the windows a map click opens.
     QWidget *resultOwner() const;
 

@@ -1,8 +1,8 @@
 #include "photos/frmImage.h"
 
 #include "catalogue/CurrentSpecies.h"
-#include "controls/Twips.h"
 #include "controls/TopmostWindow.h"
+#include "controls/Twips.h"
 #include "photos/PhotoPictures.h"
 #include "photos/PhotoRequest.h"
 
@@ -42,6 +42,8 @@ frmImage::frmImage(QWidget *owner) : QWidget(nullptr)
     try {
         LoadPhotos();
     } catch (const std::exception &) {
+        // The window opens with its design picture; a catalogue that cannot
+        // list the photographs is told by the list window's own messages.
     }
     if (const QString name = CurrentSpecies::instance().selectedName(); !name.isEmpty())
         setWindowTitle(QStringLiteral("Photo Species - ") + name);

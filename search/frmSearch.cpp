@@ -1,9 +1,10 @@
 #include "search/frmSearch.h"
 
-#include "catalogue/CurrentSpecies.h"
 #include "catalogue/CatalogueError.h"
+#include "catalogue/CurrentSpecies.h"
 #include "catalogue/NameLength.h"
 #include "controls/CommandButton.h"
+#include "controls/ShowError.h"
 #include "controls/TopmostWindow.h"
 #include "search/NameSearch.h"
 
@@ -73,7 +74,7 @@ void frmSearch::cmdOK_Click()
         else if (optCommon->isChecked())
             ShowSearchResult(SearchCommonNames(text));
     } catch (const CatalogueError &e) {
-        QMessageBox::warning(this, QStringLiteral("Search"), e.message());
+        ShowError(this, QStringLiteral("Search"), e);
     }
 }
 

@@ -2,11 +2,12 @@
 
 #include "catalogue/CurrentSpecies.h"
 #include "controls/CommandButton.h"
+#include "controls/ShowError.h"
+#include "controls/TopmostWindow.h"
 #include "mapping/MapControl.h"
 #include "mapping/MapError.h"
 #include "mapping/MapNavigator.h"
 #include "mapping/MapToolbar.h"
-#include "controls/TopmostWindow.h"
 #include "mapping/frmSpecies.h"
 
 #include <QAction>
@@ -52,7 +53,7 @@ frmCompare::frmCompare(QWidget *owner)
     loadErrors.removeDuplicates();
     if (!loadErrors.isEmpty())
         QTimer::singleShot(0, this, [this, loadErrors] {
-            QMessageBox::warning(this, windowTitle(), loadErrors.join(QStringLiteral("\n\n")));
+            ShowError(this, windowTitle(), loadErrors.join(QStringLiteral("\n\n")));
         });
 }
 
@@ -136,7 +137,7 @@ void frmCompare::MapMouseDown(MapControl *pressed)
     try {
         navigator->mousePressed(pressed);
     } catch (const std::exception &e) {
-        QMessageBox::warning(this, windowTitle(), QString::fromUtf8(e.what()));
+        ShowError(this, windowTitle(), e);
     }
 }
 
