@@ -58,6 +58,11 @@ frmMap::frmMap(QWidget *owner) : QWidget(nullptr), m_labels(std::make_unique<Lab
     setWindowTitle(CurrentSpecies::instance().selectedName());
     m_labels->TextHeight = mapTree->extent().width() / 100;
     m_labels->Map = mapTree;
+    m_labels->confirmRemove = [this] {
+        return QMessageBox::question(this, QStringLiteral("Delete All Labels?"), QStringLiteral("Remove current labels from Map?"),
+                                     QMessageBox::Yes | QMessageBox::No)
+            == QMessageBox::Yes;
+    };
     ShowDisclaimer();
     bool ok = false;
     const int id = CurrentSpID().trimmed().toInt(&ok);
