@@ -2,6 +2,7 @@
 
 #include "app/ApplicationFolder.h"
 #include "mapping/Classification.h"
+#include "mapping/GridDataRanges.h"
 #include "mapping/MapControl.h"
 #include "mapping/MapError.h"
 #include "mapping/MapLayer.h"
@@ -64,6 +65,7 @@ void LoadMapLayers(MapControl *map)
     auto boundaries = MapLayer::fromFile(folder + QStringLiteral("country_bnd.shp"));
     map->layers().add(boundaries);
     boundaries->setColor(QColor(255, 255, 255));
+    LoadGridDataRanges(folder);
 }
 
 void DrawSuitability(const SuitabilitySide &side, const QString &spId, int rangeSource, int zoomLevel)
