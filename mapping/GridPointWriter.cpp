@@ -1,7 +1,8 @@
-#include "tools/shapefiles/GridPointWriter.h"
+#include "mapping/GridPointWriter.h"
 
 #include <shapefil.h>
 
+#include <cmath>
 #include <stdexcept>
 
 namespace {
@@ -51,8 +52,9 @@ void GridPointWriter::add(const Point &p)
     const bool ok = id == m_count && DBFWriteIntegerAttribute(dbf, id, PointId, id + 1) &&
                     DBFWriteIntegerAttribute(dbf, id, Alt, p.alt) && DBFWriteIntegerAttribute(dbf, id, Mar, p.mar) &&
                     DBFWriteDoubleAttribute(dbf, id, Mat, p.mat) &&
-                    DBFWriteDoubleAttribute(dbf, id, MatRange, p.matRange) &&
-                    DBFWriteIntegerAttribute(dbf, id, Count, p.count) &&
+                    (std::isnan(p.matRange) ? DBFWriteNULLAttribute(dbf, id, MatRange)
+                                            : DBFWriteDoubleAttribute(dbf, id, MatRange, p.matRange)) &&
+                    (p.count < 0 ? DBFWriteNULLAttribute(dbf, id, Count) : DBFWriteIntegerAttribute(dbf, id, Count, p.count)) &&
                     DBFWriteIntegerAttribute(dbf, id, Value, p.value);
     if (!ok)
         throw std::runtime_error(m_path + ": cannot write point " + std::to_string(m_count + 1));
