@@ -122,7 +122,7 @@ QList<SourceProblem> CheckCatalogueSources(const QString &folder, const QString 
     if (check.read(QStringLiteral("languages.json"), languagesFile)) {
         for (const QJsonValue &l : languagesFile.doc.array()) {
             if (languages.contains(l.toString()))
-                check.report(languagesFile, languagesFile.lineOf(l.toString()), QStringLiteral("language \"%1\" listed twice").arg(l.toString()));
+                check.report(languagesFile, languagesFile.lineAt(languagesFile.bytes.lastIndexOf(jsonText(l))), QStringLiteral("language \"%1\" listed twice").arg(l.toString()));
             languages.insert(l.toString());
         }
         if (!languagesFile.doc.isArray())
@@ -180,15 +180,18 @@ QList<SourceProblem> CheckCatalogueSources(const QString &folder, const QString 
         if (!invasive.isUndefined() && !invasive.isNull() && invasive.toInt(-1) != 1 && invasive.toInt(-1) != 2)
             check.report(file, file.lineOf(QStringLiteral("InvasiveStatus")), QStringLiteral("InvasiveStatus is 1 (potentially invasive), 2 (not) or null"));
 
-        const qsizetype synonymsAt = file.find("\"Synonyms\"");
+        // Each entry is looked for after the one before, so a repeated text gets its own line.
+        qsizetype cursor = file.find("\"Synonyms\"");
         QSet<QString> synonyms;
         for (const QJsonValue &s : sp.value(QStringLiteral("Synonyms")).toArray()) {
+            const qsizetype entry = file.find("{", cursor + 1);
+            cursor = entry >= 0 ? entry : cursor;
+            const int line = file.lineAt(cursor);
             const QString synonym = s.toObject().value(QStringLiteral("Synonym")).toString().simplified();
             if (synonym.isEmpty()) {
-                check.report(file, file.lineAt(synonymsAt), QStringLiteral("a synonym names no species (no \"Synonym\" text)"));
+                check.report(file, line, QStringLiteral("a synonym names no species (no \"Synonym\" text)"));
                 continue;
             }
-            const int line = file.lineOf(QStringLiteral("Synonym"), synonym, synonymsAt);
             if (lower(synonym) == ownName)
                 check.report(file, line, QStringLiteral("duplicate name: synonym \"%1\" is the species' own name").arg(synonym));
             else if (currentNames.contains(lower(synonym)))
@@ -215,10 +218,12 @@ QList<SourceProblem> CheckCatalogueSources(const QString &folder, const QString 
             for (const QJsonValue &iso : distribution.value(QString::fromLatin1(kind)).toArray())
                 if (!countries.contains(iso.toString()))
                     check.report(file, file.lineOf(QStringLiteral("Distribution"), iso), QStringLiteral("unknown country \"%1\" (not in countries.json)").arg(iso.toString()));
-        const qsizetype imagesAt = file.find("\"Images\"");
+        cursor = file.find("\"Images\"");
         for (const QJsonValue &img : sp.value(QStringLiteral("Images")).toArray()) {
+            const qsizetype entry = file.find("{", cursor + 1);
+            cursor = entry >= 0 ? entry : cursor;
+            const int line = file.lineAt(cursor);
             const QString image = img.toObject().value(QStringLiteral("Image")).toString();
-            const int line = file.lineOf(QStringLiteral("Image"), image, imagesAt);
             const bool plain = !image.isEmpty() && !image.contains(QLatin1Char('/')) && !image.contains(QLatin1Char('\\'))
                             && !image.contains(QLatin1String(".."));
             if (!plain)
