@@ -8,6 +8,7 @@
 #include "mapping/GridPointWriter.h"
 
 #include <QDateTime>
+#include <QElapsedTimer>
 #include <QDir>
 #include <QFileInfo>
 
@@ -25,7 +26,14 @@ const std::int64_t MaxPoints = (FileLimit - DbfHeader) / DbfRecord;
 const char *const GridPrj =
     R"(GEOGCS["GCS_WGS_1984",DATUM["D_WGS_1984",SPHEROID["WGS_1984",6378137.0,298.257223563]],PRIMEM["Greenwich",0.0],UNIT["Degree",0.0174532925199433]])";
 
-void progressLine(const QString &text) { PrintError(QStringLiteral("grid build: %1\n").arg(text)); }
+// A line of progress on standard error, with the time since the start.
+void progressLine(const QString &text)
+{
+    static QElapsedTimer clock;
+    if (!clock.isValid())
+        clock.start();
+    PrintError(QStringLiteral("grid build: %1 s: %2\n").arg(double(clock.elapsed()) / 1000, 5, 'f', 1).arg(text));
+}
 
 void writeText(const QString &path, const QByteArray &bytes)
 {

@@ -3,19 +3,93 @@
 #include <shapefil.h>
 
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <stdexcept>
 
 namespace {
 enum Field { PointId, Alt, Mar, Mat, MatRange, Count, Value };
+
+// File access for shapelib through large buffers: shapelib seeks before every
+// record it appends, and a seek to where the file already stands would
+// otherwise flush the buffer, one system call per record (tens of millions
+// for a large grid).
+struct BufferedFile {
+    std::FILE *file;
+    SAOffset position;
+    bool writing;
+};
+BufferedFile *of(SAFile f) { return reinterpret_cast<BufferedFile *>(f); }
+
+SAFile openFile(const char *name, const char *access)
+{
+    std::FILE *file = std::fopen(name, access);
+    if (!file)
+        return nullptr;
+    std::setvbuf(file, nullptr, _IOFBF, 1 << 20);
+    return reinterpret_cast<SAFile>(new BufferedFile{file, 0, false});
 }
+SAOffset readFile(void *p, SAOffset size, SAOffset count, SAFile f)
+{
+    const SAOffset n = std::fread(p, size, count, of(f)->file);
+    of(f)->position += n * size;
+    of(f)->writing = false;
+    return n;
+}
+SAOffset writeFile(void *p, SAOffset size, SAOffset count, SAFile f)
+{
+    const SAOffset n = std::fwrite(p, size, count, of(f)->file);
+    of(f)->position += n * size;
+    of(f)->writing = true;
+    return n;
+}
+SAOffset seekFile(SAFile f, SAOffset offset, int whence)
+{
+    if (whence == SEEK_SET && offset == of(f)->position && of(f)->writing)
+        return 0;
+    if (std::fseek(of(f)->file, long(offset), whence) != 0)
+        return SAOffset(-1);
+    of(f)->position = SAOffset(std::ftell(of(f)->file));
+    return 0;
+}
+SAOffset tellFile(SAFile f) { return of(f)->position; }
+int flushFile(SAFile f) { return std::fflush(of(f)->file); }
+int closeFile(SAFile f)
+{
+    const int result = std::fclose(of(f)->file);
+    delete of(f);
+    return result;
+}
+int removeFile(const char *name) { return std::remove(name); }
+void quiet(const char *) {} // failures are reported by the writer's exceptions
+double toDouble(const char *text) { return std::atof(text); }
+
+SAHooks bufferedHooks()
+{
+    SAHooks hooks;
+    SASetupDefaultHooks(&hooks);
+    hooks.FOpen = openFile;
+    hooks.FRead = readFile;
+    hooks.FWrite = writeFile;
+    hooks.FSeek = seekFile;
+    hooks.FTell = tellFile;
+    hooks.FFlush = flushFile;
+    hooks.FClose = closeFile;
+    hooks.Remove = removeFile;
+    hooks.Error = quiet;
+    hooks.Atof = toDouble;
+    return hooks;
+}
+} // namespace
 
 GridPointWriter::GridPointWriter(const std::string &shpPath) : m_path(shpPath)
 {
     std::string base = shpPath;
     if (base.size() > 4 && base.compare(base.size() - 4, 4, ".shp") == 0)
         base.resize(base.size() - 4);
-    SHPHandle shp = SHPCreate(base.c_str(), SHPT_POINT);
-    DBFHandle dbf = DBFCreateEx((base + ".dbf").c_str(), "UTF-8");
+    SAHooks hooks = bufferedHooks();
+    SHPHandle shp = SHPCreateLL(base.c_str(), SHPT_POINT, &hooks);
+    DBFHandle dbf = DBFCreateLL((base + ".dbf").c_str(), "UTF-8", &hooks);
     if (!shp || !dbf) {
         if (shp)
             SHPClose(shp);

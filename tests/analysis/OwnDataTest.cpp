@@ -1,8 +1,9 @@
-// silvaria-cli grid build on rasters the test writes with GDAL: altitude at the
+// The user's own data through silvaria-cli. grid build on rasters the test writes with GDAL: altitude at the
 // grid's resolution, rainfall finer (averaged), temperature in UTM stored in
 // tenths. Values read back with OGR are checked against the rasters read
 // independently; the application opens the grid, takes its data ranges and
-// classifies on it.
+// classifies on it. catalogue build and export refuse what they cannot do
+// and leave the old file.
 #include "analysis/MapData.h"
 #include "mapping/Classification.h"
 #include "mapping/GridDataRanges.h"
@@ -13,7 +14,9 @@
 #include <ogr_spatialref.h>
 #include <ogrsf_frmts.h>
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -184,4 +187,57 @@ TEST_F(GridBuild, RefusesWhatWouldBeWrongAndKeepsTheOldGrid)
         dbf.seek(0);
         EXPECT_EQ(dbf.readAll(), before) << c.name;
     }
+}
+
+TEST(GridDataRanges, OnlyACompleteWellFormedSetReplacesTheFixedRanges)
+{
+    const struct {
+        const char *name, *text;
+        bool taken;
+    } cases[] = {
+        {"all three", "data range ALT = -5 to 10\ndata range MAR = 1 to 2\ndata range MAT = -1.5 to 3\n", true},
+        {"one missing", "data range ALT = -5 to 10\ndata range MAR = 1 to 2\n", false},
+        {"lower above upper", "data range ALT = 10 to -5\ndata range MAR = 1 to 2\ndata range MAT = 1 to 3\n", false},
+        {"not a number", "data range ALT = low to 10\ndata range MAR = 1 to 2\ndata range MAT = 1 to 3\n", false},
+    };
+    for (const auto &c : cases) {
+        const auto ranges = ParseGridRanges(QString::fromLatin1(c.text));
+        EXPECT_EQ(ranges.has_value(), c.taken) << c.name;
+        if (ranges)
+            EXPECT_EQ(ParseGridRanges(GridRangesText(*ranges))->lower[Altitude], -5) << "written and read again";
+    }
+}
+
+TEST(CatalogueCommand, RefusesAndKeepsTheOldFile)
+{
+    QTemporaryDir dir;
+    QFile old(dir.filePath("old.mdb"));
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("the old file");
+    old.close();
+    QDir(dir.path()).mkpath("bad/species");
+    QFile bad(dir.filePath("bad/species/1.json"));
+    ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+    bad.write("{\"SpID\": 1, \"SpeciesName\": \"A b\", \"Ranges\": {\"Altitude\": [900, 100]}}");
+    bad.close();
+    const struct {
+        const char *name;
+        QStringList arguments;
+        const char *message;
+    } cases[] = {
+        {"faulty sources", {"catalogue", "build", dir.filePath("bad"), "-o", dir.filePath("old.mdb")},
+         "species/1.json:1: Altitude minimum 900 exceeds its maximum 100"},
+        {"not a catalogue", {"catalogue", "export", dir.filePath("old.mdb"), "-o", dir.filePath("out")}, "old.mdb"},
+    };
+    for (const auto &c : cases) {
+        QProcess process;
+        process.start(QStringLiteral(SILVARIA_BINARY_DIR "/bin/silvaria-cli"), c.arguments);
+        process.waitForFinished(60000);
+        EXPECT_EQ(process.exitCode(), 2) << c.name;
+        EXPECT_TRUE(QString::fromUtf8(process.readAllStandardError()).contains(QString::fromUtf8(c.message))) << c.name;
+        ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+        EXPECT_EQ(old.readAll(), "the old file") << c.name;
+        old.close();
+    }
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath("out")));
 }
