@@ -5,60 +5,95 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <vector>
 #include <stdexcept>
 
 namespace {
 enum Field { PointId, Alt, Mar, Mat, MatRange, Count, Value };
 
-// File access for shapelib through large buffers: shapelib seeks before every
-// record it appends, and a seek to where the file already stands would
-// otherwise flush the buffer, one system call per record (tens of millions
-// for a large grid).
+// File access for shapelib through a write-back window: shapelib seeks before
+// every record it appends (and steps back over the end-of-file mark of the
+// .dbf), which through plain stdio costs a system call or two per record,
+// tens of millions for a large grid. Writes collect in a window of the file
+// and go out in large blocks; a failure at any flush marks the file, and the
+// writer reports it when it closes.
 struct BufferedFile {
     std::FILE *file;
-    SAOffset position;
-    bool writing;
+    SAOffset position = 0, windowStart = 0;
+    std::vector<char> window;
+    bool failed = false;
+
+    bool flushWindow()
+    {
+        if (!window.empty()) {
+            failed |= std::fseek(file, long(windowStart), SEEK_SET) != 0
+                   || std::fwrite(window.data(), 1, window.size(), file) != window.size();
+            window.clear();
+        }
+        windowStart = position;
+        return !failed;
+    }
 };
 BufferedFile *of(SAFile f) { return reinterpret_cast<BufferedFile *>(f); }
+thread_local bool AnyWriteFailed = false; // set when a file failed as it closed
 
 SAFile openFile(const char *name, const char *access)
 {
     std::FILE *file = std::fopen(name, access);
-    if (!file)
-        return nullptr;
-    std::setvbuf(file, nullptr, _IOFBF, 1 << 20);
-    return reinterpret_cast<SAFile>(new BufferedFile{file, 0, false});
+    return file ? reinterpret_cast<SAFile>(new BufferedFile{file, 0, 0, {}, false}) : nullptr;
 }
 SAOffset readFile(void *p, SAOffset size, SAOffset count, SAFile f)
 {
-    const SAOffset n = std::fread(p, size, count, of(f)->file);
-    of(f)->position += n * size;
-    of(f)->writing = false;
+    BufferedFile *b = of(f);
+    if (!b->flushWindow() || std::fseek(b->file, long(b->position), SEEK_SET) != 0)
+        return 0;
+    const SAOffset n = std::fread(p, size, count, b->file);
+    b->position += n * size;
+    b->windowStart = b->position;
     return n;
 }
 SAOffset writeFile(void *p, SAOffset size, SAOffset count, SAFile f)
 {
-    const SAOffset n = std::fwrite(p, size, count, of(f)->file);
-    of(f)->position += n * size;
-    of(f)->writing = true;
-    return n;
+    BufferedFile *b = of(f);
+    if (b->position < b->windowStart || b->position > b->windowStart + b->window.size())
+        b->flushWindow();
+    if (b->window.empty())
+        b->windowStart = b->position;
+    const SAOffset bytes = size * count, at = b->position - b->windowStart;
+    if (b->window.size() < at + bytes)
+        b->window.resize(at + bytes);
+    std::memcpy(b->window.data() + at, p, bytes);
+    b->position += bytes;
+    if (b->window.size() >= (1u << 20) && !b->flushWindow())
+        return 0;
+    return count;
 }
 SAOffset seekFile(SAFile f, SAOffset offset, int whence)
 {
-    if (whence == SEEK_SET && offset == of(f)->position && of(f)->writing)
-        return 0;
-    if (std::fseek(of(f)->file, long(offset), whence) != 0)
-        return SAOffset(-1);
-    of(f)->position = SAOffset(std::ftell(of(f)->file));
+    BufferedFile *b = of(f);
+    if (whence == SEEK_SET)
+        b->position = offset;
+    else if (whence == SEEK_CUR)
+        b->position += offset;
+    else {
+        if (!b->flushWindow() || std::fseek(b->file, long(offset), whence) != 0)
+            return SAOffset(-1);
+        b->position = b->windowStart = SAOffset(std::ftell(b->file));
+    }
     return 0;
 }
 SAOffset tellFile(SAFile f) { return of(f)->position; }
-int flushFile(SAFile f) { return std::fflush(of(f)->file); }
+int flushFile(SAFile f) { return of(f)->flushWindow() && std::fflush(of(f)->file) == 0 ? 0 : EOF; }
 int closeFile(SAFile f)
 {
-    const int result = std::fclose(of(f)->file);
-    delete of(f);
-    return result;
+    BufferedFile *b = of(f);
+    const bool flushed = b->flushWindow();
+    const bool ok = std::fclose(b->file) == 0 && flushed;
+    if (!ok)
+        AnyWriteFailed = true;
+    delete b;
+    return ok ? 0 : EOF;
 }
 int removeFile(const char *name) { return std::remove(name); }
 void quiet(const char *) {} // failures are reported by the writer's exceptions
@@ -137,9 +172,14 @@ void GridPointWriter::add(const Point &p)
 
 void GridPointWriter::close()
 {
+    if (!m_shp && !m_dbf)
+        return;
+    AnyWriteFailed = false;
     if (m_shp)
         SHPClose(static_cast<SHPHandle>(m_shp));
     if (m_dbf)
         DBFClose(static_cast<DBFHandle>(m_dbf));
     m_shp = m_dbf = nullptr;
+    if (AnyWriteFailed)
+        throw std::runtime_error(m_path + ": cannot write the shapefile (disk full?)");
 }
