@@ -97,7 +97,7 @@ int RunCatalogueCommand(const QStringList &arguments)
     // export
     std::unique_ptr<Connection> catalogue;
     try {
-        catalogue = Connection::OpenFile(input);
+        catalogue = OpenCatalogueFile(input);
     } catch (const CatalogueError &e) {
         throw CliFailure(ExitDataError, e.message());
     }
