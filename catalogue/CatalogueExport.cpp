@@ -20,9 +20,16 @@ const char *const AddInfoColumns[] = {"Properties", "Trade", "Yield", "Genetic",
 const char *const RangeNames[] = {"Altitude", "Rainfall", "Temperature"};
 const char *const RangeColumns[][2] = {{"MinAltitude", "MaxAltitude"}, {"MinRainfall", "MaxRainfall"}, {"MinTemperature", "MaxTemperature"}};
 
-// A JSON value as text on one line (strings quoted and escaped, UTF-8 kept).
+// A JSON value as text on one line (strings quoted and escaped, UTF-8 kept),
+// list items separated by ", " as people write them.
 QString json(const QJsonValue &value)
 {
+    if (value.isArray()) {
+        QStringList items;
+        for (const QJsonValue &item : value.toArray())
+            items << json(item);
+        return QLatin1Char('[') + items.join(QStringLiteral(", ")) + QLatin1Char(']');
+    }
     const QByteArray array = QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact);
     return QString::fromUtf8(array.mid(1, array.size() - 2));
 }
@@ -93,11 +100,15 @@ void ExportCatalogueSources(Connection &c, const QString &folder)
         languages.insert(rs.value(0).toLongLong(), rs.text(1));
         languageList << rs.text(1);
     }
-    writeFile(dir.filePath(QStringLiteral("languages.json")), QJsonDocument(languageList).toJson(QJsonDocument::Compact) + '\n');
-    QJsonObject countries;
+    writeFile(dir.filePath(QStringLiteral("languages.json")), (json(languageList) + QLatin1Char('\n')).toUtf8());
+    QMap<QString, QString> countries; // in code order
     for (RecordSet rs = c.Open(QStringLiteral("SELECT Iso, Isoname FROM Country")); !rs.isEOF(); rs.moveNext())
         countries.insert(rs.text(0), rs.text(1));
-    writeFile(dir.filePath(QStringLiteral("countries.json")), QJsonDocument(countries).toJson(QJsonDocument::Indented));
+    QStringList countryLines;
+    for (auto it = countries.cbegin(); it != countries.cend(); ++it)
+        countryLines << line(it.key(), it.value());
+    writeFile(dir.filePath(QStringLiteral("countries.json")),
+              QStringLiteral("{\n%1\n}\n").arg(countryLines.join(QStringLiteral(",\n"))).toUtf8());
 
     QMap<qlonglong, QString> families, references;
     for (RecordSet rs = c.Open(QStringLiteral("SELECT FID, Name FROM Family")); !rs.isEOF(); rs.moveNext())
@@ -146,20 +157,13 @@ void ExportCatalogueSources(Connection &c, const QString &folder)
         }
         parts << (synonymLines.isEmpty() ? QStringLiteral("  \"Synonyms\": []")
                                          : QStringLiteral("  \"Synonyms\": [\n%1\n  ]").arg(synonymLines.join(QStringLiteral(",\n"))));
-        // Languages in order of first appearance, names in stored order.
+        // Languages in the order of languages.json, names in stored order.
+        QMap<qlonglong, QJsonArray> namesByLanguage;
+        for (const QVariantList &v : vernacular.value(spId))
+            namesByLanguage[v[1].toLongLong()] << v[0].toString();
         QList<QPair<QString, QJsonValue>> common;
-        for (const QVariantList &v : vernacular.value(spId)) {
-            const qlonglong lid = v[1].toLongLong();
-            const QString language = languages.value(lid, QStringLiteral("LID %1").arg(lid));
-            auto it = std::find_if(common.begin(), common.end(), [&](const auto &p) { return p.first == language; });
-            if (it == common.end())
-                common.append({language, QJsonArray{v[0].toString()}});
-            else {
-                QJsonArray names = it->second.toArray();
-                names << v[0].toString();
-                it->second = names;
-            }
-        }
+        for (auto it = namesByLanguage.cbegin(); it != namesByLanguage.cend(); ++it)
+            common.append({languages.value(it.key(), QStringLiteral("LID %1").arg(it.key())), it.value()});
         parts << (common.isEmpty() ? QStringLiteral("  \"CommonNames\": {}") : block(QStringLiteral("CommonNames"), common));
         QJsonArray native, exotic;
         for (const QVariantList &d : distribution.value(spId))
@@ -187,8 +191,8 @@ void ExportCatalogueSources(Connection &c, const QString &folder)
         for (const QVariantList &i : images.value(spId))
             imageLines << QStringLiteral("    {\"Image\": %1, \"Author\": %2, \"Details\": %3}")
                               .arg(json(i[0].toString()), json(jsonOf(i[1])), json(jsonOf(i[2])));
-        parts << (imageLines.isEmpty() ? QStringLiteral("  \"Images\": []")
-                                       : QStringLiteral("  \"Images\": [\n%1\n  ]").arg(imageLines.join(QStringLiteral(",\n"))));
+        if (!imageLines.isEmpty())
+            parts << QStringLiteral("  \"Images\": [\n%1\n  ]").arg(imageLines.join(QStringLiteral(",\n")));
         const QString text = QStringLiteral("{\n%1\n}\n").arg(parts.join(QStringLiteral(",\n")));
         writeFile(dir.filePath(QStringLiteral("species/") + fileNameOf(int(spId), name, digits)), text.toUtf8());
     }

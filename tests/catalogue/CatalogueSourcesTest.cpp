@@ -36,6 +36,12 @@ TEST(CatalogueSources, ExportThenBuildGivesTheSameRows)
     auto bundled = Connection::OpenFile(SILVARIA_SOURCE_DIR "/data/Database/dbsilvar.mdb");
     ExportCatalogueSources(*bundled, dir.filePath("sources"));
     EXPECT_TRUE(CheckCatalogueSources(dir.filePath("sources")).isEmpty());
+    // The bundled catalogue's sources come back as they were written.
+    for (const QString &name : QDir(Sources + "/species").entryList(QDir::Files) + QStringList{"../languages.json", "../countries.json"}) {
+        QFile written(dir.filePath("sources/species/" + name)), source(Sources + "/species/" + name);
+        ASSERT_TRUE(written.open(QIODevice::ReadOnly) && source.open(QIODevice::ReadOnly)) << name.toStdString();
+        EXPECT_EQ(written.readAll(), source.readAll()) << name.toStdString();
+    }
     WriteCatalogueFromSources(dir.filePath("sources"), dir.filePath("again.mdb"));
     auto again = Connection::OpenFile(dir.filePath("again.mdb"));
     for (const QString &table : CatalogueTableNames()) {
