@@ -81,7 +81,7 @@ std::int64_t GridFrame::rows() const { return std::int64_t(std::ceil((north - so
 GridBuilder::GridBuilder(const GridFrame &frame, const RasterInput inputs[3]) : m_frame(frame)
 {
     GDALAllRegister();
-    CPLSetConfigOption("CPL_LOG", "/dev/null"); // errors are reported by the program, not printed by GDAL
+    // Errors are reported by the program with the file's name, not printed by GDAL.
     CPLPushErrorHandler(CPLQuietErrorHandler);
     for (int i = 0; i < 3; ++i) {
         m_inputs[i] = inputs[i];

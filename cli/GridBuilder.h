@@ -37,11 +37,6 @@ struct SampledGrid {
     std::size_t size() const { return cell.size(); }
 };
 
-// What each raster is, for the description beside the grid.
-struct RasterSummary {
-    QString text;
-};
-
 class GridBuilder {
 public:
     // Opens the three rasters (ALT, MAR, MAT); throws CliFailure (data error)
