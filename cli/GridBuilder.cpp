@@ -140,6 +140,8 @@ QString GridBuilder::describe(int layer) const
                        .arg(srs && !srs->IsEmpty() ? QString::fromUtf8(srs->GetName()) : QStringLiteral("taken as degrees"));
     if (m_inputs[layer].scale != 1)
         text += QStringLiteral(", values times %1").arg(m_inputs[layer].scale);
+    if (m_inputs[layer].offset != 0)
+        text += QStringLiteral(", plus %1").arg(m_inputs[layer].offset);
     return text + QLatin1Char(')');
 }
 
@@ -288,8 +290,9 @@ SampledGrid GridBuilder::sample(const std::function<void(double)> &progress)
                 dataError(QStringLiteral("cannot place the grid's points in the countries: %1").arg(lastGdalError()));
         }
         for (std::int64_t k = 0; k < n * columns; ++k) {
-            const double alt = values[0][k] * m_inputs[0].scale, mar = values[1][k] * m_inputs[1].scale,
-                         mat = values[2][k] * m_inputs[2].scale;
+            const double alt = values[0][k] * m_inputs[0].scale + m_inputs[0].offset,
+                         mar = values[1][k] * m_inputs[1].scale + m_inputs[1].offset,
+                         mat = values[2][k] * m_inputs[2].scale + m_inputs[2].offset;
             if (std::isnan(alt) || std::isnan(mar) || std::isnan(mat))
                 continue;
             const std::int64_t cell = row0 * columns + k;
@@ -297,7 +300,7 @@ SampledGrid GridBuilder::sample(const std::function<void(double)> &progress)
                 return QStringLiteral("%1, %2").arg(m_frame.x(cell % columns), 0, 'f', 4).arg(m_frame.y(cell / columns), 0, 'f', 4);
             };
             if (mat > 60 || mat < -90)
-                dataError(QStringLiteral("%1: mean temperature %2 at %3 is not in \u00b0C; for kelvin or tenths of a degree give --mat-scale (and mark the sea as no data)")
+                dataError(QStringLiteral("%1: mean temperature %2 at %3 is not in \u00b0C; for tenths of a degree give --mat-scale 0.1, for kelvin --mat-offset -273.15 (and mark the sea as no data)")
                               .arg(m_inputs[2].path).arg(mat).arg(where()));
             if (mar < 0)
                 dataError(QStringLiteral("%1: rainfall %2 at %3 is below 0; a fill value not marked as no data, or another unit (--mar-scale)")

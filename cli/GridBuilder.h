@@ -24,7 +24,8 @@ struct GridFrame {
 
 struct RasterInput {
     QString path;
-    double scale = 1; // stored value times scale gives the unit
+    double scale = 1;  // stored value times scale, plus offset, gives the unit
+    double offset = 0; // -273.15 for kelvin
 };
 
 // The land cells, row by row from the north-west.

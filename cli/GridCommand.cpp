@@ -89,6 +89,7 @@ int RunGridCommand(const QStringList &arguments)
     line.addOption({QStringLiteral("mat"), QStringLiteral("Mean annual temperature raster, \u00b0C."), QStringLiteral("FILE")});
     line.addOption({QStringLiteral("mar-scale"), QStringLiteral("Multiply the rainfall values by this (default 1)."), QStringLiteral("FACTOR")});
     line.addOption({QStringLiteral("mat-scale"), QStringLiteral("Multiply the temperature values by this (0.1 for tenths)."), QStringLiteral("FACTOR")});
+    line.addOption({QStringLiteral("mat-offset"), QStringLiteral("Then add this to the temperature (-273.15 for kelvin)."), QStringLiteral("DEGREES")});
     line.addOption({QStringLiteral("countries"), QStringLiteral("Country boundaries (any vector source GDAL reads)."), QStringLiteral("FILE")});
     line.addOption({QStringLiteral("name-field"), QStringLiteral("The field of the country name (default NAME)."), QStringLiteral("FIELD")});
     line.addOption({QStringLiteral("extent"), QStringLiteral("The grid's extent in degrees."), QStringLiteral("W,S,E,N")});
@@ -113,6 +114,8 @@ int RunGridCommand(const QStringList &arguments)
                 UsageError(QStringLiteral("--%1 cannot be 0").arg(option));
         }
     }
+    if (line.isSet(QStringLiteral("mat-offset")))
+        inputs[2].offset = NumberOption(QStringLiteral("mat-offset"), line.value(QStringLiteral("mat-offset")));
     const GridFrame frame = frameOption(line);
     const QString output = line.value(QStringLiteral("output"));
     if (output.isEmpty())
@@ -162,6 +165,8 @@ int RunGridCommand(const QStringList &arguments)
         GridPointWriter writer(folder.filePath(QStringLiteral("pasia_canvas.shp")).toStdString());
         const std::int64_t columns = frame.columns();
         for (std::size_t i = 0; i < grid.size(); ++i) {
+            if (i > 0 && i % (grid.size() / 10 + 1) == 0)
+                progressLine(QStringLiteral("written %1%").arg(i * 100 / grid.size()));
             const double values[3] = {double(grid.alt[i]), double(grid.mar[i]), std::round(double(grid.mat[i]) * 10) / 10};
             for (int c = 0; c < 3; ++c) {
                 ranges.lower[c] = std::min(ranges.lower[c], values[c]);

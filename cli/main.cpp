@@ -29,7 +29,7 @@ Commands:
   shift SPECIES --dt DT --dp DP [-o FILE.png] [--by-country]
                                              full match under a uniform climate shift
   grid build --alt FILE --mar FILE --mat FILE --extent W,S,E,N --step MINUTES -o FOLDER
-      [--countries FILE [--name-field FIELD]] [--mat-scale F] [--mar-scale F]
+      [--countries FILE [--name-field FIELD]] [--mat-scale F] [--mat-offset D] [--mar-scale F]
                                              the map grid from your own rasters
   catalogue build SOURCES -o FILE            a catalogue from plain files
   catalogue export FILE -o SOURCES           a catalogue (SQLite or Access) as plain files
