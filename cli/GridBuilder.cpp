@@ -256,6 +256,27 @@ int GridBuilder::writeCountries(const QString &source, const QString &nameField,
     return count;
 }
 
+void GridBuilder::numberByCountries(const QString &shpPath)
+{
+    std::unique_ptr<GDALDataset> in(static_cast<GDALDataset *>(
+        GDALOpenEx(shpPath.toUtf8().constData(), GDAL_OF_VECTOR | GDAL_OF_READONLY, nullptr, nullptr, nullptr)));
+    if (!in || in->GetLayerCount() < 1)
+        dataError(QStringLiteral("%1: %2").arg(shpPath, lastGdalError()));
+    GDALDataset *kept = GetGDALDriverManager()->GetDriverByName("Memory")->Create("countries", 0, 0, 0, GDT_Unknown, nullptr);
+    m_countries = kept;
+    OGRLayer *keptLayer = kept->CreateLayer("countries", nullptr, wkbMultiPolygon, nullptr);
+    OGRFieldDefn numberDefn("NUM", OFTInteger);
+    keptLayer->CreateField(&numberDefn);
+    int number = 0;
+    for (auto &feature : *in->GetLayer(0)) {
+        OGRFeature out(keptLayer->GetLayerDefn());
+        out.SetField(0, ++number);
+        out.SetGeometry(feature->GetGeometryRef());
+        if (keptLayer->CreateFeature(&out) != OGRERR_NONE)
+            dataError(QStringLiteral("%1: %2").arg(shpPath, lastGdalError()));
+    }
+}
+
 SampledGrid GridBuilder::sample(const std::function<void(double)> &progress)
 {
     SampledGrid grid;

@@ -56,6 +56,10 @@ public:
     // these features. Throws CliFailure.
     int writeCountries(const QString &countriesSource, const QString &nameField, const QString &shpPath);
 
+    // Numbers the points by the polygons of an existing boundary shapefile
+    // (the one a folder keeps when no new boundaries are given).
+    void numberByCountries(const QString &shpPath);
+
     // Samples every cell; `progress` gets the share done (0..1). Throws
     // CliFailure when a value looks like another unit.
     SampledGrid sample(const std::function<void(double)> &progress);

@@ -148,6 +148,8 @@ int RunGridCommand(const QStringList &arguments)
         progressLine(QStringLiteral("%1 country polygons written").arg(n));
         boundariesSource = QStringLiteral("%1 (field %2), clipped to the grid and simplified to half a cell by silvaria-cli grid build")
                                .arg(QFileInfo(countries).fileName(), field);
+    } else if (QFileInfo::exists(folder.filePath(QStringLiteral("country_bnd.shp")))) {
+        builder.numberByCountries(folder.filePath(QStringLiteral("country_bnd.shp")));
     }
     int lastTenth = -1;
     const SampledGrid grid = builder.sample([&](double done) {
