@@ -81,13 +81,14 @@ protected:
                         R"("geometry":{"type":"Polygon","coordinates":[[[99,9],[100.5,9],[100.5,12],[99,12],[99,9]]]}}]})");
     }
     QString file(const QString &name) const { return dir.filePath(name); }
-    int build(const QStringList &extra, QString *err = nullptr)
+    int build(const QStringList &extra, QString *err = nullptr, bool countries = true)
     {
         QProcess process;
+        const QStringList boundaries{"--countries", file("countries.geojson"), "--name-field", "nm"};
         process.start(QStringLiteral(SILVARIA_BINARY_DIR "/bin/silvaria-cli"),
                       QStringList{"grid", "build", "--alt", file("alt.tif"), "--mar", file("mar.tif"), "--mat", file("mat.tif"),
-                                  "--countries", file("countries.geojson"), "--name-field", "nm", "--extent", "100,10,101,11",
-                                  "--step", "6", "-o", file("ShapeFiles")} + extra);
+                                  "--extent", "100,10,101,11", "--step", "6", "-o", file("ShapeFiles")}
+                          + (countries ? boundaries : QStringList()) + extra);
         process.waitForFinished(60000);
         if (err)
             *err = QString::fromUtf8(process.readAllStandardError());
@@ -135,6 +136,22 @@ TEST_F(GridBuild, ValuesAtEveryCellMatchTheRasters)
         EXPECT_NEAR(f->GetFieldAsDouble("MAT"), matAt(lonOf(c), latOf(r)), 1e-9);
         EXPECT_EQ(f->GetFieldAsInteger("VALUE"), lonOf(c) < 100.5 ? 1 : 0);
     }
+}
+
+TEST_F(GridBuild, WithoutNewBoundariesTheOldOnesStayAndNumberThePoints)
+{
+    ASSERT_EQ(build({"--mat-scale", "0.1"}), 0);
+    QFile boundaries(file("ShapeFiles/country_bnd.shp"));
+    ASSERT_TRUE(boundaries.open(QIODevice::ReadOnly));
+    const QByteArray before = boundaries.readAll();
+    boundaries.close();
+    ASSERT_EQ(build({"--mat-scale", "0.1"}, nullptr, false), 0);
+    ASSERT_TRUE(boundaries.open(QIODevice::ReadOnly));
+    EXPECT_EQ(boundaries.readAll(), before);
+    std::unique_ptr<GDALDataset> ds(GDALDataset::Open(file("ShapeFiles/pasia_canvas.shp").toUtf8().constData(), GDAL_OF_VECTOR));
+    OGRLayer *west = ds->ExecuteSQL("SELECT * FROM pasia_canvas WHERE VALUE = 1", nullptr, nullptr);
+    EXPECT_EQ(west->GetFeatureCount(), 5 * N) << "the western half of the grid";
+    ds->ReleaseResultSet(west);
 }
 
 TEST_F(GridBuild, TheApplicationClampsToTheGridsRangesAndClassifies)
