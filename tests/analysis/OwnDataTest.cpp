@@ -5,6 +5,9 @@
 // classifies on it. catalogue build and export refuse what they cannot do
 // and leave the old file.
 #include "analysis/MapData.h"
+#include "app/ApplicationFolder.h"
+#include "mapping/MapControl.h"
+#include "mapping/SuitabilityMap.h"
 #include "mapping/Classification.h"
 #include "mapping/GridDataRanges.h"
 
@@ -179,6 +182,16 @@ TEST_F(GridBuild, TheApplicationClampsToTheGridsRangesAndClassifies)
     EXPECT_EQ(int(maps.canvas->SearchExpression(BuildClassFilters(bounds).species).count()), expected);
     SetGridDataRanges(std::nullopt);
     EXPECT_EQ(DataRangeOf(Altitude).upper, 6098) << "without a description the fixed ranges hold";
+
+    // The map windows load their layers, and the ranges with them, the same way.
+    const QString before = ApplicationFolder();
+    SetApplicationFolder(dir.path());
+    MapControl map;
+    LoadMapLayers(&map);
+    EXPECT_EQ(map.layers().count(), 2);
+    EXPECT_EQ(DataRangeOf(Altitude).upper, 909);
+    SetApplicationFolder(before);
+    SetGridDataRanges(std::nullopt);
 }
 
 TEST_F(GridBuild, RefusesWhatWouldBeWrongAndKeepsTheOldGrid)
