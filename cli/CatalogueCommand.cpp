@@ -53,6 +53,10 @@ int RunCatalogueCommand(const QStringList &arguments)
     if (action != QLatin1String("build") && action != QLatin1String("export") && action != QLatin1String("check"))
         UsageError(QStringLiteral("catalogue takes build, export or check, not \"%1\"").arg(action));
     CommandLine line(QStringLiteral("catalogue ") + action, QString::fromUtf8(Help).section(QLatin1Char('\n'), 4));
+    if (action == QLatin1String("export"))
+        line.addPositional(QStringLiteral("FILE"), QStringLiteral("The catalogue to export (SQLite or Access)."));
+    else
+        line.addPositional(QStringLiteral("SOURCES"), QStringLiteral("The folder of plain source files."));
     if (action == QLatin1String("check"))
         line.addOption({QStringLiteral("images"), QStringLiteral("The folder of the photographs (NAME.jpg)."), QStringLiteral("DIR")});
     else
