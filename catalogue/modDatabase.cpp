@@ -157,11 +157,16 @@ QString CatalogueConnectionString(const QString &appFolder)
          + QStringLiteral("\\Database\\dbsilvar.mdb;") + QStringLiteral("Persist Security Info=False");
 }
 
-void OpenCatalogue()
+std::unique_ptr<Connection> OpenCatalogueFile(const QString &path)
 {
-    const QString path = ApplicationPath(QStringLiteral("\\Database\\dbsilvar.mdb"));
     auto connection = Connection::OpenFile(path);
     requireCatalogueTables(*connection, path);
+    return connection;
+}
+
+void OpenCatalogue()
+{
+    auto connection = OpenCatalogueFile(ApplicationPath(QStringLiteral("\\Database\\dbsilvar.mdb")));
     connection->description = CatalogueConnectionString(ApplicationFolder());
     theConnection() = std::move(connection);
 }

@@ -27,6 +27,12 @@ Commands:
   count [--use USE] -o FILE.png [--points FILE.csv]   species suitable at each grid point
   shift SPECIES --dt DT --dp DP [-o FILE.png] [--by-country]
                                              full match under a uniform climate shift
+  grid build --alt FILE --mar FILE --mat FILE --extent W,S,E,N --step MINUTES -o FOLDER
+      [--countries FILE [--name-field FIELD]] [--mat-scale F] [--mat-offset D] [--mar-scale F]
+                                             the map grid from your own rasters
+  catalogue build SOURCES -o FILE            a catalogue from plain files
+  catalogue export FILE -o SOURCES           a catalogue (SQLite or Access) as plain files
+  catalogue check SOURCES [--images DIR]     every problem of plain files, with file and line
 
 Common options:
   --format table|csv|json   how rows are printed (default table)
@@ -58,7 +64,8 @@ int run(const QStringList &arguments)
         {QStringLiteral("species"), RunSpeciesCommand}, {QStringLiteral("sheet"), RunSheetCommand},
         {QStringLiteral("map"), RunMapCommand},         {QStringLiteral("at"), RunAtCommand},
         {QStringLiteral("area"), RunAreaCommand},       {QStringLiteral("count"), RunCountCommand},
-        {QStringLiteral("shift"), RunShiftCommand}};
+        {QStringLiteral("shift"), RunShiftCommand},     {QStringLiteral("grid"), RunGridCommand},
+        {QStringLiteral("catalogue"), RunCatalogueCommand}};
     const auto command = commands.find(first);
     if (command == commands.end())
         UsageError(QStringLiteral("unknown command \"%1\"").arg(first));

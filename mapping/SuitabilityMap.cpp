@@ -2,6 +2,7 @@
 
 #include "base/ApplicationFolder.h"
 #include "mapping/Classification.h"
+#include "mapping/GridDataRanges.h"
 #include "mapping/MapControl.h"
 #include "mapping/MapError.h"
 #include "mapping/MapLayer.h"
@@ -70,6 +71,7 @@ void LoadMapLayers(MapControl *map)
     auto boundaries = MapLayer::fromFile(folder + QStringLiteral("country_bnd.shp"));
     map->layers().add(boundaries);
     boundaries->setColor(QColor(255, 255, 255));
+    LoadGridDataRanges(folder);
 }
 
 void DrawSuitability(const SuitabilitySide &side, const QString &spId, RangeSource source, int zoomLevel)

@@ -1,6 +1,6 @@
 // The bundled sample catalogue: the generator reproduces the committed file.
 #include "catalogue/modDatabase.h"
-#include "tools/catalogue/CatalogueWriter.h"
+#include "catalogue/CatalogueWriter.h"
 
 #include <gtest/gtest.h>
 

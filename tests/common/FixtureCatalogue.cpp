@@ -3,7 +3,7 @@
 #include "base/ApplicationFolder.h"
 #include "catalogue/CatalogueError.h"
 #include "catalogue/modDatabase.h"
-#include "tools/catalogue/CatalogueWriter.h"
+#include "catalogue/CatalogueWriter.h"
 
 #include <sqlite3.h>
 

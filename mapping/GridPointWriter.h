@@ -10,8 +10,8 @@ public:
         int alt;
         int mar;
         double mat;
-        double matRange;
-        int count;
+        double matRange; // NaN: left blank
+        int count;       // negative: left blank
         int value;
     };
 

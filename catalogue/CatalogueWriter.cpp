@@ -1,4 +1,4 @@
-#include "tools/catalogue/CatalogueWriter.h"
+#include "catalogue/CatalogueWriter.h"
 
 #include "catalogue/CatalogueError.h"
 #include "catalogue/CatalogueSchema.h"
