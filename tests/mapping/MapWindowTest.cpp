@@ -265,15 +265,7 @@ TEST_F(MapWindow, IdentifyOpensTheAttributesAndLabelsTheAltitude)
     QTest::mouseClick(map->cmdClear, Qt::LeftButton);
     EXPECT_EQ(map->labels().count(), 0);
 
-    // The identify window stays, on top, when its map closes.
-    QPointer<frmIdentifyMap> kept = window;
-    QPointer<frmMap> closed = map;
-    map->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    ASSERT_TRUE(closed.isNull());
-    ASSERT_FALSE(kept.isNull());
-    EXPECT_TRUE(kept->isVisible());
-    EXPECT_TRUE(kept->windowFlags() & Qt::WindowStaysOnTopHint);
+    ExpectOutlivesItsMap(window, map);
 }
 
 TEST_F(MapWindow, CaptionAndSpeciesComeFromTheListAndStayForLife)

@@ -163,15 +163,7 @@ TEST_F(SuitableSpecies, ChoosingASpeciesShowsItInTheListWindow)
     QTest::keyClick(window->lstSTS, Qt::Key_Return);
     EXPECT_EQ(CurrentSpID(), other->text(0));
 
-    // The window outlives its map, and stays on top.
-    QPointer<frmIdentifyEngine> kept = window;
-    QPointer<frmMap> closed = map;
-    map->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    ASSERT_TRUE(closed.isNull());
-    ASSERT_FALSE(kept.isNull());
-    EXPECT_TRUE(kept->isVisible());
-    EXPECT_TRUE(kept->windowFlags() & Qt::WindowStaysOnTopHint);
+    ExpectOutlivesItsMap(window, map);
 }
 
 TEST_F(SuitableSpecies, HeaderClicksSortTheSpeciesByText)
