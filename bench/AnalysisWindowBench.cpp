@@ -1,0 +1,120 @@
+// The analysis windows on the sample data, each beside a floor measured in
+// the same run: drawing the same map with no classes (boundaries only) at the
+// same size.
+//
+// One run (RelWithDebInfo, 2 shared cores), time and ratio to the floor:
+//   (figures in the report of the change that added this file)
+#include "analysis/AnalysisInputs.h"
+#include "analysis/windows/AnalysisMapView.h"
+#include "analysis/windows/AnalysisSubject.h"
+#include "analysis/windows/frmClimateShift.h"
+#include "analysis/windows/frmCountryArea.h"
+#include "analysis/windows/frmSpeciesCount.h"
+#include "app/frmMain.h"
+#include "base/ApplicationFolder.h"
+#include "catalogue/CurrentSpecies.h"
+#include "catalogue/modDatabase.h"
+#include "mapping/MapControl.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QComboBox>
+#include <QLineEdit>
+
+namespace {
+
+frmMain &mainWindow()
+{
+    static frmMain *main = [] {
+        SetApplicationFolder(QStringLiteral(SILVARIA_SOURCE_DIR "/data"));
+        OpenCatalogue();
+        SetCurrentSpID(QStringLiteral("2"));
+        AnalysisInputs::ofApplication()->countries(); // assigned once per run, as after the first area table
+        return new frmMain;
+    }();
+    return *main;
+}
+
+} // namespace
+
+// The floor: a map view of the same size drawn with no classes.
+static void BM_Floor_EmptyMapDraw(benchmark::State &state)
+{
+    auto *view = new AnalysisMapView(AnalysisInputs::ofApplication(), QString(), &mainWindow());
+    view->resize(700, 520);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(view->map->render(view->map->size()));
+    delete view;
+}
+BENCHMARK(BM_Floor_EmptyMapDraw)->Unit(benchmark::kMillisecond);
+
+// The first Species Count Map of a run: the grid's climate read and prepared
+// for counting, then the window built, counted and drawn (once).
+static void BM_SpeciesCount_OpenFirst(benchmark::State &state)
+{
+    for (auto _ : state) {
+        auto *count = new frmSpeciesCount(&mainWindow());
+        count->view->resize(700, 520);
+        benchmark::DoNotOptimize(count->view->map->render(count->view->map->size()));
+        state.PauseTiming();
+        delete count;
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_SpeciesCount_OpenFirst)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// Analysis > Species Count Map... again: the window built, counted and drawn.
+static void BM_SpeciesCount_Open(benchmark::State &state)
+{
+    for (auto _ : state) {
+        auto *count = new frmSpeciesCount(&mainWindow());
+        count->view->resize(700, 520);
+        benchmark::DoNotOptimize(count->view->map->render(count->view->map->size()));
+        state.PauseTiming();
+        delete count;
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_SpeciesCount_Open)->Unit(benchmark::kMillisecond);
+
+// Another use chosen: counted again and redrawn.
+static void BM_SpeciesCount_ChangeUse(benchmark::State &state)
+{
+    auto *count = new frmSpeciesCount(&mainWindow());
+    count->view->resize(700, 520);
+    int use = 0;
+    for (auto _ : state) {
+        count->cboUse->setCurrentIndex(use = use == 0 ? 1 : 0);
+        benchmark::DoNotOptimize(count->view->map->render(count->view->map->size()));
+    }
+    delete count;
+}
+BENCHMARK(BM_SpeciesCount_ChangeUse)->Unit(benchmark::kMillisecond);
+
+// Analysis > Suitable Area by Country...: classes, areas and the filled table.
+static void BM_AreaTable(benchmark::State &state)
+{
+    const AnalysisSubject subject = AnalysisSubject::fromCatalogue(2);
+    for (auto _ : state) {
+        auto *area = new frmCountryArea(&mainWindow(), subject);
+        state.PauseTiming();
+        delete area;
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_AreaTable)->Unit(benchmark::kMillisecond);
+
+// A new ΔT in the Climate Shift window: shifted, summed and redrawn.
+static void BM_ClimateShift_ChangeDT(benchmark::State &state)
+{
+    auto *shift = new frmClimateShift(&mainWindow());
+    shift->view->resize(700, 520);
+    int step = 0;
+    for (auto _ : state) {
+        shift->txtDT->setText(QString::number(1 + (step++ % 3)));
+        shift->ShowShift();
+        benchmark::DoNotOptimize(shift->view->map->render(shift->view->map->size()));
+    }
+    delete shift;
+}
+BENCHMARK(BM_ClimateShift_ChangeDT)->Unit(benchmark::kMillisecond);
