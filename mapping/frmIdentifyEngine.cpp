@@ -108,7 +108,7 @@ void frmIdentifyEngine::buildAnswerLists()
     lstIncomplete->setObjectName(QStringLiteral("lstIncomplete"));
     lstNear->setHeaderLabels({QStringLiteral("Species ID"), QStringLiteral("Species Name"), QStringLiteral("Criterion"),
                               QStringLiteral("Value"), QStringLiteral("Range"), QStringLiteral("Miss")});
-    const int widths[6] = {500, 1900, 600, 600, 1000, 1900};
+    const int widths[6] = {500, 1700, 550, 550, 1000, 2100};
     for (int i = 0; i < 6; ++i)
         lstNear->header()->resizeSection(i, TwipsToPixelsX(widths[i], this));
     lstIncomplete->setHeaderLabels({QStringLiteral("Species ID"), QStringLiteral("Species Name")});

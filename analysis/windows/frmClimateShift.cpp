@@ -77,7 +77,7 @@ frmClimateShift::frmClimateShift(QWidget *owner) : m_inputs(AnalysisInputs::ofAp
     lstShift->setHeaderLabels({QStringLiteral("Country"), QStringLiteral("Kept km\u00b2"), QStringLiteral("Lost km\u00b2"),
                                QStringLiteral("Gained km\u00b2")});
     lstShift->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    lstShift->setMinimumWidth(330);
+    lstShift->setMinimumWidth(400);
 
     auto *top = new QHBoxLayout;
     top->addWidget(new QLabel(QStringLiteral("Species"), this));
