@@ -13,6 +13,7 @@
 #include "controls/splitter.h"
 #include "factsheet/frmList.h"
 #include "mapping/MapControl.h"
+#include "mapping/compare/frmCompare.h"
 #include "mapping/MapToolbar.h"
 #include "mapping/MapViewport.h"
 #include "mapping/frmIdentifyEngine.h"
@@ -24,6 +25,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QDir>
@@ -287,4 +289,26 @@ TEST_F(AnalysisWindows, TheMapWindowSavesAStampedPngWhenAskedFor)
     EXPECT_EQ(saved.text("Ranges"), "ALT 0 to 800 m, MAR 1000 to 4500 mm, MAT 20 to 29.2 \u00b0C");
     EXPECT_EQ(saved.text("Classes"), "full match");
     EXPECT_TRUE(saved.text("Software").startsWith("silvaria ")) << saved.text("Software").toStdString();
+}
+
+TEST_F(AnalysisWindows, TheComparisonWindowStampsEachSidesOwnSpecies)
+{
+    frmCompare *compare = opened<frmCompare>([&] { main->commands()->menuTMC->trigger(); });
+    ASSERT_NE(compare, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(compare));
+    compare->txtTemp2->setText("2");
+    compare->txtSp2->setText("Tectona grandis");
+    QTest::mouseClick(compare->panel2.chkLayerALT, Qt::LeftButton); // redraws side 2 with its catalogue ranges
+    compare->mapTree2->repaint();
+    QTemporaryDir dir;
+    compare->saveDialog = [&](QFileDialog &dialog) {
+        EXPECT_EQ(dialog.selectedNameFilter(), BitmapFilter());
+        dialog.selectFile(dir.filePath("second.png"));
+        return true;
+    };
+    QTest::mouseClick(compare->cmdSave2, Qt::LeftButton);
+    const QImage saved(dir.filePath("second.png"));
+    EXPECT_EQ(saved.text("Species"), "Tectona grandis (SpID 2)");
+    EXPECT_EQ(saved.text("Ranges"), "ALT 0 to 1000 m, MAR 1250 to 3750 mm, MAT 22 to 28 \u00b0C");
+    EXPECT_EQ(saved.text("Classes"), "altitude, full match");
 }
