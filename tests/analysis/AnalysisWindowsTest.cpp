@@ -268,6 +268,13 @@ TEST_F(AnalysisWindows, ClimateShiftPaintsKeptLostAndGainedAndRefusesBadInput)
     QTest::mouseClick(shift->cmdSave, Qt::LeftButton);
     const QImage saved(dir.filePath("shift.png"));
     EXPECT_EQ(saved.text("Shift"), "MAT +3 \u00b0C, MAR +0 %: uniform shift of the grid's climate, not a climate projection");
+
+    // A species without ranges has nothing to shift.
+    SetCurrentSpID("6");
+    frmClimateShift *none = opened<frmClimateShift>([&] { main->commands()->menuShift->trigger(); });
+    ASSERT_NE(none, nullptr);
+    EXPECT_TRUE(none->lblMessage->text().contains("no complete range")) << none->lblMessage->text().toStdString();
+    EXPECT_TRUE(none->legend->captions().isEmpty());
 }
 
 TEST_F(AnalysisWindows, TheMapWindowSavesAStampedPngWhenAskedFor)
