@@ -1,5 +1,9 @@
 #include "app/MainCommands.h"
 
+#include "analysis/windows/PlantingList.h"
+#include "analysis/windows/frmClimateShift.h"
+#include "analysis/windows/frmCountryArea.h"
+#include "analysis/windows/frmSpeciesCount.h"
 #include "app/frmAbout.h"
 #include "app/frmGlossary.h"
 #include "app/frmHelp.h"
@@ -37,6 +41,7 @@ QAction *item(QMenu *menu, const char *objectName, const char *caption, const QI
 MainCommands::MainCommands(frmMain *main) : QObject(main), m_main(main)
 {
     Q_INIT_RESOURCE(icons);
+    InstallNearMisses();
     buildMenus();
     buildToolbar();
 }
@@ -59,6 +64,15 @@ void MainCommands::buildMenus()
     menuView->addSeparator()->setObjectName(QStringLiteral("menuSep3"));
     menuTM = item(menuView, "menuTM", "Arboplot", icon("map"));
     menuTMC = item(menuView, "menuTMC", "Arboplot Comparison", ComparisonIcon());
+
+    menuAnalysis = bar->addMenu(QStringLiteral("Analysis"));
+    menuAnalysis->setObjectName(QStringLiteral("menuAnalysis"));
+    menuArea = item(menuAnalysis, "menuArea", "Suitable Area by Country...", icon("map"));
+    menuCount = item(menuAnalysis, "menuCount", "Species Count Map...", icon("map"));
+    menuShift = item(menuAnalysis, "menuShift", "Climate Shift...", icon("map"));
+    connect(menuArea, &QAction::triggered, this, &MainCommands::menuArea_Click);
+    connect(menuCount, &QAction::triggered, this, &MainCommands::menuCount_Click);
+    connect(menuShift, &QAction::triggered, this, &MainCommands::menuShift_Click);
 
     menuHelp = bar->addMenu(QStringLiteral("Help"));
     menuHelp->setObjectName(QStringLiteral("menuHelp"));
@@ -177,6 +191,27 @@ void MainCommands::menuTMC_Click()
     } catch (const std::exception &) {
         // The window reports its own load errors once it shows; a failure to
         // show it at all leaves the main window as it was.
+    }
+}
+
+// The analysis windows are new on every use; one that cannot open says why.
+void MainCommands::menuArea_Click() { frmCountryArea::Open(m_main); }
+
+void MainCommands::menuCount_Click()
+{
+    try {
+        (new frmSpeciesCount(m_main))->show();
+    } catch (const std::exception &e) {
+        QMessageBox::warning(m_main, QStringLiteral("Species Count Map"), QString::fromUtf8(e.what()));
+    }
+}
+
+void MainCommands::menuShift_Click()
+{
+    try {
+        (new frmClimateShift(m_main))->show();
+    } catch (const std::exception &e) {
+        QMessageBox::warning(m_main, QStringLiteral("Climate Shift"), QString::fromUtf8(e.what()));
     }
 }
 

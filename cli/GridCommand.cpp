@@ -1,4 +1,4 @@
-#include "analysis/LayerSources.h"
+#include "mapping/MapSources.h"
 #include "base/SafeFileWrite.h"
 #include "cli/CliCommand.h"
 #include "cli/Commands.h"

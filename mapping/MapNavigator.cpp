@@ -70,6 +70,13 @@ void MapNavigator::buttonClicked(const QString &key)
     setPointers(m_chosen);
 }
 
+void MapNavigator::chooseTool(const QString &key)
+{
+    if (QAction *button = m_toolbar->button(key); button && button->isCheckable())
+        button->setChecked(true);
+    buttonClicked(key);
+}
+
 void MapNavigator::layerCheckClicked(MapControl *map)
 {
     if (m_checkBoxClick == CheckBoxClick::ReleasesTools)

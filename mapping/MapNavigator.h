@@ -37,6 +37,9 @@ public:
     MapTool pressedTool() const;
 
     void buttonClicked(const QString &key);
+    // Presses a tool button ("k1" ...) as a click on it would, for a window
+    // that opens with a tool chosen.
+    void chooseTool(const QString &key);
     void layerCheckClicked(MapControl *map);
     // Zooms or pans for a press on `map`; returns the pressed tool, so that the
     // window carries out the identify and suitable-species tools. Throws MapError

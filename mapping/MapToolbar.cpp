@@ -108,6 +108,17 @@ QList<MapToolbar::Button> ComparisonButtons()
             {QStringLiteral("k7"), QStringLiteral("Generate Map"), false}};
 }
 
+QList<MapToolbar::Button> NavigationButtons(const QString &pointTool)
+{
+    QList<MapToolbar::Button> buttons{{QStringLiteral("k1"), QStringLiteral("Zoom In"), true},
+                                      {QStringLiteral("k2"), QStringLiteral("Zoom Out"), true},
+                                      {QStringLiteral("k3"), QStringLiteral("Pan"), true}};
+    if (!pointTool.isEmpty())
+        buttons.push_back({QStringLiteral("k5"), pointTool, true});
+    buttons.push_back({QStringLiteral("k6"), QStringLiteral("Full Extent"), false});
+    return buttons;
+}
+
 MapToolbar::MapToolbar(const QList<Button> &buttons, PressedToolClick pressedToolClick, QWidget *parent)
     : QToolBar(parent)
 {

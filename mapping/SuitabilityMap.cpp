@@ -18,16 +18,6 @@
 namespace {
 
 
-Bounds boundsFromBoxes(QLineEdit *const boxes[6])
-{
-    Bounds b;
-    for (int c = 0; c < 3; ++c) {
-        b.min[c] = Bound::fromBox(boxes[2 * c]->text());
-        b.max[c] = Bound::fromBox(boxes[2 * c + 1]->text());
-    }
-    return b;
-}
-
 void drawClass(const SuitabilitySide &side, int order, const QString &filter, int zoomLevel)
 {
     const bool checked = side.layers[order]->isChecked();
@@ -85,7 +75,7 @@ void DrawSuitability(const SuitabilitySide &side, const QString &spId, RangeSour
         // asking again on every zoom.
     }
     side.invasive->setText(InvasiveWarning(stored.invasiveStatus));
-    Bounds bounds = source == RangeSource::Boxes ? boundsFromBoxes(side.boxes) : stored.bounds;
+    Bounds bounds = source == RangeSource::Boxes ? BoundsFromBoxes(side.boxes) : stored.bounds;
     ClampRanges(bounds);
     for (int c = 0; c < 3; ++c) {
         side.boxes[2 * c]->setText(bounds.min[c].boxText());
@@ -98,6 +88,16 @@ void DrawSuitability(const SuitabilitySide &side, const QString &spId, RangeSour
     const QString classFilters[4] = {filters.altitude, filters.rainfall, filters.temperature, filters.species};
     for (int order = 0; order < 4; ++order)
         drawClass(side, order, classFilters[order], zoomLevel);
+}
+
+Bounds BoundsFromBoxes(QLineEdit *const boxes[6])
+{
+    Bounds b;
+    for (int c = 0; c < 3; ++c) {
+        b.min[c] = Bound::fromBox(boxes[2 * c]->text());
+        b.max[c] = Bound::fromBox(boxes[2 * c + 1]->text());
+    }
+    return b;
 }
 
 void RestoreDefaultValues(const QString &spId, QLineEdit *const boxes[6])

@@ -45,5 +45,9 @@ void LoadMapLayers(MapControl *map);
 // the others are still drawn.
 void DrawSuitability(const SuitabilitySide &side, const QString &spId, RangeSource source, int zoomLevel);
 
+// The bounds in the six boxes: trimmed text, missing when empty or not a number.
+struct Bounds;
+Bounds BoundsFromBoxes(QLineEdit *const boxes[6]);
+
 // Puts the species' stored ranges back into the boxes; a null range leaves its box as it is.
 void RestoreDefaultValues(const QString &spId, QLineEdit *const boxes[6]);

@@ -20,10 +20,12 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QTimer>
 
@@ -242,5 +244,30 @@ void frmMap::cmdClear_Click()
     mapTree->refresh();
 }
 
-void frmMap::cmdSaveToImage_Click() { SaveMapPicture(this, mapTree, windowTitle(), saveDialog); }
+void frmMap::cmdSaveToImage_Click()
+{
+    SaveMapPicture(this, mapTree, windowTitle(), saveDialog, SuitabilityStamp(side(), windowTitle(), QString::number(SpID)));
+}
+
+Bounds frmMap::boxBounds() const { return BoundsFromBoxes(side().boxes); }
+
+namespace {
+QPointer<frmMap> lastActiveMap;
+} // namespace
+
+frmMap *frmMap::LastActive() { return lastActiveMap && lastActiveMap->isVisible() ? lastActiveMap.data() : nullptr; }
+
+void frmMap::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        lastActiveMap = this;
+    QWidget::changeEvent(event);
+}
+
+void frmMap::showEvent(QShowEvent *event)
+{
+    // A new map counts as the active one even before the window manager activates it.
+    lastActiveMap = this;
+    QWidget::showEvent(event);
+}
 

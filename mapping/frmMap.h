@@ -1,4 +1,5 @@
 #pragma once
+#include "mapping/Classification.h"
 #include "mapping/MapImageExport.h"
 #include "mapping/MapWindowParts.h"
 #include "mapping/SuitabilityMap.h"
@@ -37,6 +38,12 @@ public:
     void cmdClear_Click();
     void cmdSaveToImage_Click();
     LabelLayer &labels();
+    // The ranges in the six boxes as typed (a box that is not a number is missing).
+    Bounds boxBounds() const;
+    // The map window activated last (or shown last) that is still open, or
+    // null: the "active map" of the main window's analysis commands, which
+    // activate the main window when chosen.
+    static frmMap *LastActive();
 
     int SpID = 0;
     // Zoom level, chosen tool and range source.
@@ -54,6 +61,10 @@ public:
 
     // How the save dialog is run (tests answer it).
     SaveDialogRunner saveDialog = ModalSaveDialog();
+
+protected:
+    void changeEvent(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     void buildControls();

@@ -162,5 +162,8 @@ void frmCompare::ChooseSpeciesFor(int side)
 
 void frmCompare::SaveMapOf(int side)
 {
-    SaveMapPicture(this, mapOf(side), (side == 1 ? txtSp1 : txtSp2)->text(), saveDialog);
+    const ParameterPanel &panel = side == 1 ? panel1 : panel2;
+    const QString name = (side == 1 ? txtSp1 : txtSp2)->text();
+    SaveMapPicture(this, mapOf(side), name, saveDialog,
+                   SuitabilityStamp(panel.side(mapOf(side), nullptr), name, (side == 1 ? txtTemp1 : txtTemp2)->text()));
 }

@@ -43,14 +43,15 @@ TEST_F(MainCommandsTest, MenusHoldTheCommandsInOrder)
         for (QAction *a : menu->menu()->actions())
             items << (a->isSeparator() ? QStringLiteral("|") : a->objectName() + "=" + a->text());
     }
-    EXPECT_EQ(menus, (QStringList{"File", "View", "Help"}));
+    EXPECT_EQ(menus, (QStringList{"File", "View", "Analysis", "Help"}));
     // The toolbar's buttons run the same actions as the menu items.
     EXPECT_EQ(commands()->button("k1"), commands()->menuBN);
     EXPECT_EQ(commands()->button("k8"), commands()->menuGlossary);
     EXPECT_EQ(items, (QStringList{"menuExit=Exit", "menuBN=Botanic Names (All)", "menuCN=Common Names (All)",
                                   "menuSearch=Search", "menuISR=Image Selected Record", "|", "menuTM=Arboplot",
-                                  "menuTMC=Arboplot Comparison", "menuAD=Introduction", "menuGlossary=Glossary", "|",
-                                  "menuAbout=About"}));
+                                  "menuTMC=Arboplot Comparison", "menuArea=Suitable Area by Country...",
+                                  "menuCount=Species Count Map...", "menuShift=Climate Shift...", "menuAD=Introduction",
+                                  "menuGlossary=Glossary", "|", "menuAbout=About"}));
     for (QAction *a : {commands()->menuExit, commands()->menuBN, commands()->menuTMC, commands()->menuAbout})
         EXPECT_FALSE(a->icon().isNull()) << a->objectName().toStdString();
 }

@@ -311,7 +311,8 @@ TEST_F(MapWindow, SaveProposesTheCaptionAndWritesTheCurrentView)
         return [&, path](QFileDialog &dialog) {
             proposed = dialog.selectedFiles().value(0);
             EXPECT_EQ(dialog.windowTitle(), "Export Bitmap");
-            EXPECT_EQ(dialog.nameFilters(), QStringList{"Windows Bitmaps (*.bmp)"});
+            EXPECT_EQ(dialog.nameFilters(), (QStringList{"Windows Bitmaps (*.bmp)", "PNG Pictures with source stamp (*.png)"}));
+            EXPECT_EQ(dialog.selectedNameFilter(), "Windows Bitmaps (*.bmp)");
             EXPECT_FALSE(dialog.testOption(QFileDialog::DontConfirmOverwrite));
             if (path.isEmpty())
                 return false; // the user cancels
