@@ -6,50 +6,13 @@
 # Writes data/Help/images/*.png. Needs the Debian packages xvfb, openbox,
 # xdotool and imagemagick. The clicks are screen positions on a 1100 x 800
 # display; after a change of layout, check the pictures and adjust them.
-set -euo pipefail
-ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
-BUILD="${1:-$ROOT/build}"
-OUT="$ROOT/data/Help/images"
-for tool in Xvfb openbox xdotool import convert; do
-  command -v "$tool" >/dev/null || { echo "take_screenshots: $tool is missing; apt-get install xvfb openbox xdotool imagemagick" >&2; exit 1; }
-done
-[ -x "$BUILD/bin/silvaria" ] || { echo "take_screenshots: no $BUILD/bin/silvaria; build first" >&2; exit 1; }
+SCRIPT=take_screenshots DISPLAY_FROM=87
+source "$(dirname "${BASH_SOURCE[0]}")/session.sh"
 
-TMP="$(mktemp -d)"
-DISPLAY_NUMBER=87
-while [ -e "/tmp/.X11-unix/X$DISPLAY_NUMBER" ]; do DISPLAY_NUMBER=$((DISPLAY_NUMBER + 1)); done
-export DISPLAY=":$DISPLAY_NUMBER"
-PIDS=()
-cleanup() {
-  for pid in "${PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done
-  rm -rf "$TMP"
-}
-trap cleanup EXIT
-
-Xvfb "$DISPLAY" -screen 0 1100x800x24 -nolisten tcp >/dev/null 2>&1 & PIDS+=($!)
-sleep 1
-openbox >/dev/null 2>&1 & PIDS+=($!)
-sleep 1
-"$BUILD/bin/silvaria" >/dev/null 2>&1 & PIDS+=($!)
-xdotool search --sync --name '^Silvaria Database Version 2.0$' >/dev/null
-sleep 2
-
-click() { xdotool mousemove "$1" "$2" click 1; sleep "${3:-1}"; }
 drag() { xdotool mousemove "$1" "$2" mousedown 1 mousemove "$1" $(( ($2 + $4) / 2 )) mousemove "$3" "$4" mouseup 1; sleep 1; }
 screen() { import -window root "$TMP/$1"; }
-# Waits for the window whose title matches, then captures it with its frame.
-window() {
-  local id
-  id="$(xdotool search --sync --name "$1" | head -1)"
-  sleep 2
-  import -frame -window "$id" "$TMP/$2"
-}
 # New windows open at the top left of the screen, so their buttons have fixed places.
 photo_close() { click 472 494; }
-# Keeps the picture small: at most 256 colours, no metadata.
-keep() { convert "$TMP/$1" ${3:-} +repage -strip -colors 256 "PNG8:$OUT/$2"; }
-
-mkdir -p "$OUT"
 
 # The first view: every botanic name and the first fact sheet.
 screen first.png
