@@ -1,0 +1,125 @@
+#!/usr/bin/env bash
+# Mutation testing: how many small faults planted at random in the product code
+# does the test suite catch?
+#
+#   scripts/mutants.sh [SIZE [SEED]]      defaults: 60 mutants, seed 2026
+#
+# Lists every mutable site of the product folders' .cpp files (scripts/mutants.py:
+# comparisons, && and ||, integer literals +-1, true/false, a removed !), shuffles
+# them with SEED and takes them in that order. Each mutant is written into its
+# file, built incrementally in build-mutants/ (RelWithDebInfo, no fuzz or bench
+# targets), and the suite runs with a short time limit per test, stopping at the
+# first failure: the tests of the mutated folder first, then the rest. A test
+# that fails or hangs kills the mutant. The file is then restored (also when the
+# run is interrupted). A mutant that does not compile, or whose compiled code
+# does not change (the compiler proved it equivalent, or the code is not built
+# on this platform), or that is listed as equivalent below, is reported and
+# replaced by the next drawn site, so SIZE mutants count in the rate.
+#
+# Environment: MUTANT_TIMEOUT (seconds per test, default 60), MUTANT_JOBS
+# (build jobs, default 2), MUTANT_BUILD (build folder, default build-mutants).
+set -uo pipefail
+ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+SIZE="${1:-60}"
+SEED="${2:-2026}"
+BUILD="${MUTANT_BUILD:-$ROOT/build-mutants}"
+TIMEOUT="${MUTANT_TIMEOUT:-60}"
+JOBS="${MUTANT_JOBS:-2}"
+export QT_QPA_PLATFORM=offscreen CCACHE_BASEDIR="$ROOT"
+
+# Mutants that change nothing a user or a caller can observe, by id
+# (file:offset:kind, see mutants.py), with the reason.
+declare -A EQUIVALENT=(
+)
+
+cd "$ROOT" || exit 1
+if ! git diff --quiet -- app catalogue factsheet search mapping photos keys controls analysis cli; then
+  echo "The product folders have uncommitted changes; commit or stash them first." >&2
+  exit 1
+fi
+
+SAVED="$(mktemp -d)"
+CURRENT=""
+restore() {
+  if [ -n "$CURRENT" ]; then
+    cp -p "$SAVED/file" "$ROOT/$CURRENT"
+    CURRENT=""
+  fi
+}
+trap 'restore; rm -rf "$SAVED"' EXIT
+trap 'echo "interrupted"; exit 130' INT TERM HUP
+
+cmake -S "$ROOT" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSILVARIA_TESTS=ON \
+  -DSILVARIA_FUZZ=OFF -DSILVARIA_BENCH=OFF >/dev/null || exit 1
+cmake --build "$BUILD" --parallel "$JOBS" >"$SAVED/build.log" 2>&1 ||
+  { cat "$SAVED/build.log"; echo "The unmutated tree does not build." >&2; exit 1; }
+# Each mutant rebuilds only what the suite runs: the test programs and the command line.
+mapfile -t TARGETS < <(cd "$BUILD" && ctest -N | sed -nE 's/^ *Test +#[0-9]+: ([A-Za-z0-9_]+)$/\1/p')
+build() { cmake --build "$BUILD" --parallel "$JOBS" --target silvaria-cli "${TARGETS[@]}" >"$SAVED/build.log" 2>&1; }
+
+# The test programs of a folder, run first because they are likeliest to fail.
+tests_of() {
+  case "$1" in
+    mapping/compare/*) echo "compare_tests|map_window_tests" ;;
+    mapping/*) echo "mapping_tests|map_window_tests|compare_tests" ;;
+    analysis/* | cli/*) echo "analysis_tests" ;;
+    search/*) echo "search_tests" ;;
+    factsheet/*) echo "factsheet_tests|app_tests" ;;
+    app/*) echo "app_tests|soak_tests" ;;
+    *) echo "${1%%/*}_tests" ;;
+  esac
+}
+run_suite() {
+  local first="$1"
+  (cd "$BUILD" && ctest -R "^($first)\$" --timeout "$TIMEOUT" --stop-on-failure >"$SAVED/test.log" 2>&1) || return 1
+  (cd "$BUILD" && ctest -E "^($first)\$" --timeout "$TIMEOUT" --stop-on-failure >"$SAVED/test.log" 2>&1) || return 1
+}
+
+echo "Checking that the unmutated suite passes..."
+run_suite "none" || { cat "$SAVED/test.log"; echo "The unmutated suite fails." >&2; exit 1; }
+
+# Object code of a source file without debug information (columns move with a mutant).
+objects_of() { find "$BUILD" -path "*/CMakeFiles/*" -name "$(basename "$1").o" | grep "/$(dirname "$1" | cut -d/ -f1)/" ; }
+code_hash() {
+  local out="" o
+  for o in $(objects_of "$1"); do
+    objcopy --strip-debug "$o" "$SAVED/stripped.o" && out+="$(sha1sum <"$SAVED/stripped.o")"
+  done
+  echo "$out"
+}
+
+killed=0 survived=0 n=0
+declare -a SURVIVORS=()
+while IFS=$'\t' read -r -u 3 id where change; do
+  [ "$n" -ge "$SIZE" ] && break
+  file="${id%%:*}"
+  if [ -n "${EQUIVALENT[$id]:-}" ]; then
+    printf '%-45s %-22s equivalent: %s\n' "$where" "$change" "${EQUIVALENT[$id]}"
+    continue
+  fi
+  before="$(code_hash "$file")"
+  cp -p "$ROOT/$file" "$SAVED/file"
+  CURRENT="$file"
+  python3 "$ROOT/scripts/mutants.py" apply "$id"
+  if ! build; then
+    result="build-failed"
+  elif [ "$(code_hash "$file")" = "$before" ]; then
+    result="equivalent: compiled code unchanged"
+  else
+    n=$((n + 1))
+    if run_suite "$(tests_of "$file")"; then
+      result="SURVIVED"; survived=$((survived + 1)); SURVIVORS+=("$where $change")
+    else
+      result="killed by $(grep -m1 -oE '[0-9]+ - [a-z_]+_tests \(' "$SAVED/test.log" | cut -d' ' -f3 || true)"
+      killed=$((killed + 1))
+    fi
+  fi
+  restore
+  printf '%3s %-45s %-22s %s\n' "$( [[ $result == killed* || $result == SURVIVED ]] && echo "$n" )" "$where" "$change" "$result"
+done 3< <(python3 "$ROOT/scripts/mutants.py" sites "$SEED")
+
+# Leave the build folder matching the source again.
+build || true
+echo
+echo "Seed $SEED, $n mutants: $killed killed, $survived survived, rate $((n ? 100 * killed / n : 0))%"
+for s in "${SURVIVORS[@]}"; do echo "  survived: $s"; done
