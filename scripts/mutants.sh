@@ -65,7 +65,7 @@ tests_of() {
     analysis/* | cli/*) echo "analysis_tests" ;;
     search/*) echo "search_tests" ;;
     factsheet/*) echo "factsheet_tests|app_tests" ;;
-    app/*) echo "app_tests|soak_tests" ;;
+    app/*) echo "app_tests" ;;
     *) echo "${1%%/*}_tests" ;;
   esac
 }

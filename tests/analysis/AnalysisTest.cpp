@@ -105,13 +105,6 @@ TEST(CellArea, MatchesAHandComputationAtTwoLatitudes)
         EXPECT_NEAR(CellAreaKm2(1.0 / 12, 1.0 / 12, c.latitude), c.km2, 1e-4) << "latitude " << c.latitude;
 }
 
-TEST_F(SampleData, GridStepIsFoundFromTheGrid)
-{
-    const GridCells cells = GridCells::of(*maps->canvas->data());
-    EXPECT_NEAR(cells.stepX, 1.0 / 12, 1e-9);
-    EXPECT_NEAR(cells.stepY, 1.0 / 12, 1e-9);
-}
-
 TEST_F(SampleData, CountryAreasAddUpToTheTotal)
 {
     const GridCells cells = GridCells::of(*maps->canvas->data());
@@ -183,22 +176,6 @@ TEST(NearMisses, NameTheCriterionTheMissAndSortByRelativeMiss)
     ASSERT_EQ(answer.incomplete.size(), 1u);
     EXPECT_EQ(answer.incomplete[0]->name, QStringLiteral("Gap"));
     EXPECT_EQ(AnswerAtFeature(table, point, 0, 0, 1.0).nearMisses.size(), 4u) << "a wider limit takes in High";
-}
-
-TEST_F(SampleData, PicturesKeepTheirStampInPngTextChunks)
-{
-    QTemporaryDir dir;
-    PointMapRequest request;
-    request.size = QSize(300, 200);
-    request.classes.push_back({QStringLiteral("full"), QColor(128, 64, 64), ClassPoints(*maps->canvas, ReadSpeciesRanges("1").bounds)[3]});
-    request.stamp = {{QStringLiteral("Species"), QString::fromUtf8("Tectona grandis (SpID 1)")},
-                     {QStringLiteral("Ranges"), QString::fromUtf8("MAT 22 to 27 °C")}};
-    const QString path = dir.filePath(QStringLiteral("map.png"));
-    SaveMapPicture(RenderPointMap(*maps, request), path);
-    QImageReader reader(path);
-    EXPECT_EQ(reader.text(QStringLiteral("Species")), QStringLiteral("Tectona grandis (SpID 1)"));
-    EXPECT_EQ(reader.text(QStringLiteral("Ranges")), QString::fromUtf8("MAT 22 to 27 °C"));
-    EXPECT_EQ(reader.read().size(), QSize(300, 200));
 }
 
 } // namespace

@@ -42,31 +42,6 @@ protected:
 
 } // namespace
 
-TEST_F(MainCommandsTest, MenusHoldTheCommandsInOrder)
-{
-    QStringList menus, items;
-    for (QAction *menu : main->menuBar()->actions()) {
-        menus << menu->text();
-        for (QAction *a : menu->menu()->actions())
-            items << (a->isSeparator() ? QStringLiteral("|") : a->objectName() + "=" + a->text());
-    }
-    EXPECT_EQ(menus, (QStringList{"File", "View", "Help"}));
-    EXPECT_EQ(items, (QStringList{"menuExit=Exit", "menuBN=Botanic Names (All)", "menuCN=Common Names (All)",
-                                  "menuSearch=Search", "menuISR=Image Selected Record", "|", "menuTM=Arboplot",
-                                  "menuTMC=Arboplot Comparison", "menuAD=Introduction", "menuGlossary=Glossary", "|",
-                                  "menuAbout=About"}));
-    for (QAction *a : {commands()->menuExit, commands()->menuBN, commands()->menuTMC, commands()->menuAbout})
-        EXPECT_FALSE(a->icon().isNull()) << a->objectName().toStdString();
-}
-
-TEST_F(MainCommandsTest, ToolbarHasElevenButtonsInFourGroups)
-{
-    EXPECT_EQ(entries(commands()->tbrMain->actions()),
-              (QStringList{"|", "k1=View Botanic Names (All)", "k2=View Common Names (All)", "k3=Search",
-                           "k4=View Species Image", "|", "k5=Arboplot", "k6=Arboplot Comparison", "|", "k7=Manual",
-                           "k8=Glossary", "|", "k9=Move Previous Form", "k10=Move Next Form", "k11=Close Active Form"}));
-}
-
 TEST_F(MainCommandsTest, ListButtonsRefillTheList)
 {
     click("k2");
@@ -89,19 +64,6 @@ TEST_F(MainCommandsTest, ArboplotOpensANewMapEachTimeForTheCurrentSpecies)
     QList<int> species{maps[0]->SpID, maps[1]->SpID};
     std::sort(species.begin(), species.end());
     EXPECT_EQ(species, (QList<int>{1, 2}));
-}
-
-TEST_F(MainCommandsTest, SingleWindowsShowAgainAndImageWindowsMultiply)
-{
-    commands()->menuSearch->trigger();
-    click("k3");
-    EXPECT_EQ(main->findChildren<frmSearch *>().size(), 1);
-    commands()->menuTMC->trigger();
-    click("k6");
-    EXPECT_EQ(main->findChildren<frmCompare *>().size(), 1);
-    commands()->menuISR->trigger();
-    click("k4");
-    EXPECT_EQ(main->findChildren<QWidget *>("frmImage").size(), 2);
 }
 
 TEST_F(MainCommandsTest, NextAndCloseButtonsActOnTheChildWindows)

@@ -31,19 +31,6 @@ QStringList column(const QStringList &rows, int index)
 
 } // namespace
 
-TEST(ConnectionString, IsBuiltFromTheThreeLiterals)
-{
-    EXPECT_EQ(CatalogueConnectionString(QStringLiteral("/opt/silvaria")),
-              QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=/opt/silvaria\\Database\\dbsilvar.mdb;"
-                             "Persist Security Info=False"));
-}
-
-TEST_F(CatalogueEngine, OpenCatalogueKeepsTheConnectionStringAsDescription)
-{
-    EXPECT_EQ(CatalogueConnection().description, CatalogueConnectionString(app.folder()));
-    EXPECT_EQ(CatalogueConnection().format(), CatalogueFormat::SQLite);
-}
-
 TEST_F(CatalogueEngine, UnionListSortsSynonymsUnderTheirCurrentName)
 {
     const QStringList rows = QueryRows(BotanicAll);
@@ -54,23 +41,6 @@ TEST_F(CatalogueEngine, UnionListSortsSynonymsUnderTheirCurrentName)
     EXPECT_TRUE(column(rows, 1).contains("Racosperma mangium"));
     // A species without synonyms is listed once, from the first SELECT.
     EXPECT_EQ(column(rows, 2).count("Calamus manan"), 1);
-}
-
-TEST_F(CatalogueEngine, GenusTreeIsTheDistinctUnionOfBothGenusColumns)
-{
-    const QStringList genera =
-        QueryRows("SELECT Genus FROM Synonym UNION SELECT Genus From Species ORDER BY Genus ASC");
-    EXPECT_EQ(genera, (QStringList{"Acacia", "Calamus", "Dendrocalamus", "Jatus", "Markhamia", "Orphanus",
-                                   "Racosperma", "Tectona"}));
-}
-
-TEST_F(CatalogueEngine, NestedJoinAndOrderByAlias)
-{
-    const QStringList rows = QueryRows(
-        "SELECT Vernacular.SpID, Vernacular.Name, t_Language.lang AS lang, Species.SpeciesName FROM Species INNER JOIN "
-        "(t_Language INNER JOIN Vernacular ON t_Language.LID = Vernacular.LID) ON Species.SpID = Vernacular.SpID "
-        "WHERE Species.SpID = 2 ORDER BY lang ASC");
-    EXPECT_EQ(column(rows, 2), (QStringList{"English", "Thai", "Vietnamese"}));
 }
 
 TEST_F(CatalogueEngine, YesNoColumnsCompareWithTrue)
@@ -96,14 +66,6 @@ TEST_F(CatalogueEngine, DistinctRowAndBracketedReferences)
         "SELECT SpRef.SpID, References.Reference FROM [References] INNER JOIN SpRef ON References.RefID = SpRef.RefID "
         "WHERE SpID = 2 ORDER BY References.Reference ASC");
     EXPECT_EQ(column(references, 1), (QStringList{"Alpha, B. (1993). Acacia mangium.", "Zeta, A. (1990). Teak."}));
-}
-
-TEST_F(CatalogueEngine, SpeciesWithoutFamilyRowHasNoFactSheetRow)
-{
-    EXPECT_TRUE(QueryRows("SELECT Species.*, Family.Name FROM Family INNER JOIN Species ON Family.FID = Species.FID "
-                          "WHERE SpID = 6").isEmpty());
-    EXPECT_EQ(QueryRows("SELECT Species.*, Family.Name FROM Family INNER JOIN Species ON Family.FID = Species.FID "
-                        "WHERE SpID = 1").size(), 1);
 }
 
 TEST_F(CatalogueEngine, QuotedValuesCannotChangeAStatement)

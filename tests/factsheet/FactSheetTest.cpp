@@ -77,15 +77,6 @@ TEST_F(FactSheetText, NoDistributionShowsNoDataThenTheNextHeading)
     EXPECT_TRUE(sheet.contains("3. Geographic Distribution\r\n- No Data -\r\n\r\n4. Biophysical Limits\r\n"));
 }
 
-TEST(FactSheetDistribution, CodeOneIsNativeAnythingElseExotic)
-{
-    FixtureApplication app("INSERT INTO Distribution VALUES (20, 4, 'TH', NULL), (21, 4, 'VN', 7), (22, 4, 'MY', 1);");
-    const QString sheet = BuildFactSheet("4");
-    EXPECT_TRUE(sheet.contains("(Native) : Malaysia\r\n"));
-    EXPECT_TRUE(sheet.contains("(Exotic) : Thailand\r\n"));
-    EXPECT_TRUE(sheet.contains("(Exotic) : Viet Nam\r\n"));
-}
-
 TEST_F(FactSheetText, MissingSpeciesOrFamilyIsAnError)
 {
     EXPECT_THROW(BuildFactSheet("999"), CatalogueError);
@@ -126,32 +117,6 @@ TEST(FactSheetFormat, HeadingTextInsideAValueIsFormattedInAnyCase)
     ColorizeFactSheet(&doc);
     EXPECT_TRUE(isHeadingFormat(doc, 10, 8, Qt::black));
     EXPECT_TRUE(isHeadingFormat(doc, 25, 8, Qt::black));
-}
-
-TEST(FactSheetFormat, HeadingsFarBeyondPosition32767AreFormatted)
-{
-    // A long sheet: the headings after 100,000 characters are still formatted.
-    QString text = QString("x").repeated(100000) + "\n-Bibliography-\n" + QString("y").repeated(40000) + "\n- No Data -\n";
-    QTextDocument doc;
-    doc.setPlainText(text);
-    ColorizeFactSheet(&doc);
-    EXPECT_TRUE(isHeadingFormat(doc, 100001, 14, QColor(0, 0, 255)));
-    EXPECT_TRUE(formatAt(doc, int(text.indexOf("- No Data -"))).fontItalic());
-}
-
-TEST(FactSheetFormat, ColorWordLeavesAPlainInsertionFormatAtTheEnd)
-{
-    QTextDocument doc;
-    doc.setPlainText("abc -Bibliography-");
-    QTextCursor caret = ColorWord(&doc, "-bibliography-", Qt::red, 12, true, true);
-    EXPECT_EQ(formatAt(doc, 4).foreground().color(), QColor(Qt::red));
-    EXPECT_EQ(formatAt(doc, 4).fontPointSize(), 12);
-    EXPECT_EQ(caret.position(), doc.toPlainText().size());
-    caret.insertText("z");
-    const QTextCharFormat after = formatAt(doc, int(doc.toPlainText().size()) - 1);
-    EXPECT_EQ(after.foreground().color(), QColor(Qt::black));
-    EXPECT_FALSE(after.fontItalic());
-    EXPECT_NE(after.fontWeight(), QFont::Bold);
 }
 
 namespace {

@@ -95,16 +95,3 @@ TEST(ListSorter, TextModeSortsIdentifiersAsTextAndIgnoresCase)
     SortList(&list, 2, "");
     EXPECT_EQ(column(list, 2), (QStringList{"Alpha", "beta", "delta", "ĐINH"}));
 }
-
-TEST(ListSorter, PaintingAnEmptyListChangesNothing)
-{
-    ReportList list(3);
-    PaintAlternatingRows(&list, Qt::white, Qt::green);
-    EXPECT_FALSE(list.hasStripes());
-    list.addRow({"a"});
-    PaintAlternatingRows(&list, Qt::white, Qt::green);
-    EXPECT_TRUE(list.hasStripes());
-    list.clear();
-    PaintAlternatingRows(&list, Qt::red, Qt::blue); // an empty refill keeps the old stripes
-    EXPECT_EQ(list.stripeColor(0), QColor(Qt::white));
-}

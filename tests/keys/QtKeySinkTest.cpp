@@ -64,47 +64,6 @@ const TypingCase kTyping[] = {
 INSTANTIATE_TEST_SUITE_P(QtKeySink, PlatformKeys, ::testing::ValuesIn(kTyping),
                          [](const auto &info) { return std::string(info.param.name); });
 
-// Records the key events a widget receives.
-class KeyRecorder : public QWidget {
-public:
-    KeyRecorder() { setFocusPolicy(Qt::StrongFocus); }
-    struct Seen {
-        QEvent::Type type;
-        int key;
-        Qt::KeyboardModifiers modifiers;
-        bool operator==(const Seen &) const = default;
-    };
-    std::vector<Seen> seen;
-
-protected:
-    void keyPressEvent(QKeyEvent *e) override { seen.push_back({e->type(), e->key(), e->modifiers()}); }
-    void keyReleaseEvent(QKeyEvent *e) override { seen.push_back({e->type(), e->key(), e->modifiers()}); }
-};
-
-TEST(QtKeySink, ControlGroupArrivesAsOneKeyWithControlHeld)
-{
-    KeyRecorder recorder;
-    recorder.show();
-    recorder.activateWindow();
-    recorder.setFocus();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&recorder));
-
-    clsSendKeys().SendKeys("~({F6})");
-
-    const std::vector<KeyRecorder::Seen> expected{
-        {QEvent::KeyPress, Qt::Key_Control, Qt::ControlModifier},
-        {QEvent::KeyPress, Qt::Key_F6, Qt::ControlModifier},
-        {QEvent::KeyRelease, Qt::Key_F6, Qt::ControlModifier},
-        {QEvent::KeyRelease, Qt::Key_Control, Qt::NoModifier},
-    };
-    ASSERT_EQ(recorder.seen.size(), expected.size());
-    for (size_t n = 0; n < expected.size(); ++n) {
-        EXPECT_EQ(recorder.seen[n].type, expected[n].type) << "event " << n;
-        EXPECT_EQ(recorder.seen[n].key, expected[n].key) << "event " << n;
-        EXPECT_EQ(recorder.seen[n].modifiers, expected[n].modifiers) << "event " << n;
-    }
-}
-
 TEST(QtKeySink, FailedScriptLeavesNoModifierHeld)
 {
     TypingWindow typing;

@@ -92,18 +92,3 @@ TEST(Classification, RainfallZerosBecomeTheDataRangeAndCountAsAvailable)
     EXPECT_EQ(boxes(b).mid(2, 2), (QStringList{"6", "8253"}));
     EXPECT_TRUE(IsAvailable(b, Rainfall));
 }
-
-TEST(Classification, InvasiveWarningOnlyForStatusOne)
-{
-    EXPECT_EQ(InvasiveWarning(1), "Warning : Potentially Invasive Species");
-    EXPECT_EQ(InvasiveWarning("1"), "Warning : Potentially Invasive Species");
-    EXPECT_EQ(InvasiveWarning(2), "");
-    EXPECT_EQ(InvasiveWarning(QVariant()), "");
-}
-
-TEST(Classification, PointSizeFollowsZoom)
-{
-    EXPECT_EQ(PointSizeForZoom(1), 1);
-    EXPECT_EQ(PointSizeForZoom(2), 3);
-    EXPECT_EQ(PointSizeForZoom(9), 10);
-}

@@ -193,18 +193,6 @@ const PrintCase printCases[] = {
 INSTANTIATE_TEST_SUITE_P(Cases, FilterPrintsBack, ::testing::ValuesIn(printCases),
                          [](const auto &info) { return std::string(info.param.name); });
 
-TEST(AttributeStorage, TakesTheNarrowestExactForm)
-{
-    const AttributeTable &table = FilterFixture()->attributes();
-    auto storageOf = [&](const char *name) { return table.column(table.indexOf(name)).storage(); };
-    EXPECT_EQ(storageOf("ALT"), ColumnStorage::Int16);
-    EXPECT_EQ(storageOf("MAR"), ColumnStorage::Int32);
-    EXPECT_EQ(storageOf("MAT"), ColumnStorage::Float32);
-    EXPECT_EQ(storageOf("PREC"), ColumnStorage::Float64);
-    EXPECT_EQ(storageOf("NAME"), ColumnStorage::Text);
-    EXPECT_EQ(storageOf("BLANKY"), ColumnStorage::Float32);
-}
-
 TEST(AttributeStorage, ValuesReadBackAsWritten)
 {
     const AttributeTable &table = FilterFixture()->attributes();
@@ -225,19 +213,6 @@ TEST(AttributeStorage, ValuesReadBackAsWritten)
     EXPECT_EQ(table.column(table.indexOf("ALT")).typeCode(), FieldTypeLong);
     EXPECT_EQ(table.column(table.indexOf("MAT")).typeCode(), FieldTypeDouble);
     EXPECT_EQ(table.column(table.indexOf("NAME")).typeCode(), FieldTypeText);
-}
-
-TEST(AttributeStorage, ColumnWidensWhenALaterValueNeedsIt)
-{
-    AttributeColumnBuilder builder("V", 'N', 12, 3, true);
-    for (const char *text : {"1", "2", "70000", "2.5", "1234567.891", ""})
-        builder.append(text);
-    const AttributeColumn column = builder.finish();
-    EXPECT_EQ(column.storage(), ColumnStorage::Float64);
-    std::vector<std::string> texts;
-    for (std::uint32_t row = 0; row < column.size(); ++row)
-        texts.push_back(column.valueText(row).toStdString());
-    EXPECT_EQ(texts, (std::vector<std::string>{"1", "2", "70000", "2.5", "1234567.891", ""}));
 }
 
 } // namespace

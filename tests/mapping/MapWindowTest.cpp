@@ -3,7 +3,6 @@
 #include "app/frmMain.h"
 #include "catalogue/CurrentSpecies.h"
 #include "factsheet/ReportList.h"
-#include "factsheet/frmList.h"
 #include "mapping/MapControl.h"
 #include "mapping/MapToolbar.h"
 #include "mapping/MapViewport.h"
@@ -124,24 +123,6 @@ TEST_F(MapWindow, AllClassesPaintTheMostCompleteMatchOnTop)
     EXPECT_EQ(map->lblLegend[5]->text(), "Rainfall match (but not all other criteria)");
 }
 
-TEST_F(MapWindow, MissingZeroAndClampedRangesAsTheBoxesShowThem)
-{
-    frmMap *missingTemperature = open("3");
-    EXPECT_EQ(boxes(missingTemperature), (QStringList{"0", "1500", "1500", "4000", "0", "0"}));
-    EXPECT_EQ(missingTemperature->lblDescParam->text(), "ALT - MAR");
-    EXPECT_EQ(missingTemperature->lblInvasive->text(), "");
-
-    frmMap *zeroAltitude = open("7");
-    EXPECT_EQ(boxes(zeroAltitude).mid(0, 2), (QStringList{"0", "0"}));
-    EXPECT_EQ(zeroAltitude->lblDescParam->text(), "MAR - MAT");
-
-    frmMap *clamped = open("8");
-    EXPECT_EQ(boxes(clamped).mid(0, 2), (QStringList{"0", "6098"}));
-    EXPECT_EQ(clamped->lblDescParam->text(), "ALT");
-    EXPECT_EQ(clamped->lblInvasive->text(), "") << "a null status shows no warning";
-    EXPECT_EQ(at(clamped, 9), Brown) << "ALT 6000 is inside 0 to 6098";
-}
-
 TEST_F(MapWindow, TypedBoundsTakeEffectOnGenerateMapAndStay)
 {
     frmMap *map = open("1");
@@ -165,53 +146,6 @@ TEST_F(MapWindow, TypedBoundsTakeEffectOnGenerateMapAndStay)
     // Default Value puts the stored ranges back without redrawing.
     QTest::mouseClick(map->cmdDefaultValue, Qt::LeftButton);
     EXPECT_EQ(boxes(map), (QStringList{"0", "800", "1000", "4500", "20", "30"}));
-}
-
-TEST_F(MapWindow, ZoomInStepsToLevelNineAndFullExtentRestores)
-{
-    frmMap *map = open("1");
-    const double fullWidth = map->mapTree->extent().width();
-    clickTool(map, "k1");
-    EXPECT_EQ(map->mapTree->mousePointer(), 51);
-    for (int i = 0; i < 8; ++i)
-        clickMapAt(map, MapWindowFixture::gridPoint(5));
-    EXPECT_EQ(map->zoomLevel, 9);
-    QAction *zoomIn = map->tbrMain->button("k1");
-    EXPECT_FALSE(zoomIn->isEnabled());
-    EXPECT_FALSE(zoomIn->isChecked());
-    EXPECT_EQ(map->mapTree->mousePointer(), 0);
-    EXPECT_EQ(map->currentTool, 51);
-    EXPECT_NEAR(map->mapTree->extent().width(), fullWidth * std::pow(0.75, 8), fullWidth * 1e-9);
-
-    clickTool(map, "k6");
-    EXPECT_EQ(map->zoomLevel, 1);
-    EXPECT_TRUE(zoomIn->isEnabled());
-    EXPECT_EQ(map->tbrMain->pressedTool(), "");
-    EXPECT_EQ(map->mapTree->mousePointer(), 0);
-    EXPECT_NEAR(map->mapTree->extent().width(), fullWidth, fullWidth * 1e-9);
-
-    // Zoom Out at level 1 still widens the view.
-    clickTool(map, "k2");
-    clickMapAt(map, MapWindowFixture::gridPoint(5));
-    EXPECT_EQ(map->zoomLevel, 1);
-    EXPECT_NEAR(map->mapTree->extent().width(), fullWidth * 1.25, fullWidth * 1e-9);
-}
-
-TEST_F(MapWindow, PointsGrowWithTheZoom)
-{
-    frmMap *map = open("1");
-    const auto brownPixels = [&] {
-        const QImage image = map->mapTree->image();
-        int n = 0;
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x)
-                n += image.pixelColor(x, y) == Brown;
-        return n;
-    };
-    EXPECT_EQ(brownPixels(), 3) << "size 1 at level 1: one pixel per matching point";
-    map->zoomLevel = 2;
-    redraw(map);
-    EXPECT_GT(brownPixels(), 3 * 4);
 }
 
 TEST_F(MapWindow, CheckBoxReturnsToFullExtentAndKeepsTheTool)
@@ -273,80 +207,4 @@ TEST_F(MapWindow, IdentifyOpensTheAttributesAndLabelsTheAltitude)
     ASSERT_FALSE(kept.isNull());
     EXPECT_TRUE(kept->isVisible());
     EXPECT_TRUE(kept->windowFlags() & Qt::WindowStaysOnTopHint);
-}
-
-TEST_F(MapWindow, CaptionAndSpeciesComeFromTheListAndStayForLife)
-{
-    frmList *list = main->ListWindow();
-    QTreeWidgetItem *synonym = nullptr;
-    for (int i = 0; i < list->lstTree->topLevelItemCount(); ++i)
-        if (list->lstTree->topLevelItem(i)->text(2) == "Jatus grandis")
-            synonym = list->lstTree->topLevelItem(i);
-    ASSERT_NE(synonym, nullptr);
-    list->lstTree->setCurrentItem(synonym); // the row choice makes teak current
-    auto *teak = new frmMap(main);
-    EXPECT_EQ(teak->windowTitle(), "Tectona grandis");
-    EXPECT_EQ(teak->SpID, 2);
-    frmMap *acacia = open("1");
-    EXPECT_EQ(teak->SpID, 2);
-    EXPECT_EQ(acacia->SpID, 1);
-    delete teak;
-}
-
-TEST_F(MapWindow, UnknownSpeciesShowsAnEmptyMapAndSaysSoOnce)
-{
-    SetCurrentSpID("999");
-    frmMap *map = nullptr;
-    const QString text = AnswerMessageBox([&] {
-        map = new frmMap(main);
-        map->show();
-        QTest::qWait(100);
-    });
-    EXPECT_TRUE(text.contains("999")) << text.toStdString();
-    redraw(map);
-    EXPECT_EQ(at(map, 1), White);
-    EXPECT_EQ(map->lblDescParam->text(), "Error");
-}
-
-TEST_F(MapWindow, SaveProposesTheCaptionAndWritesTheCurrentView)
-{
-    frmMap *map = open("1");
-    map->setWindowTitle("Acacia mangium");
-    QTemporaryDir dir;
-    QString proposed;
-    const auto answer = [&](const QString &path) {
-        return [&, path](QFileDialog &dialog) {
-            proposed = dialog.selectedFiles().value(0);
-            EXPECT_EQ(dialog.windowTitle(), "Export Bitmap");
-            EXPECT_EQ(dialog.nameFilters(), QStringList{"Windows Bitmaps (*.bmp)"});
-            EXPECT_FALSE(dialog.testOption(QFileDialog::DontConfirmOverwrite));
-            if (path.isEmpty())
-                return false; // the user cancels
-            dialog.selectFile(path);
-            return true;
-        };
-    };
-    map->saveDialog = answer(QString());
-    QTest::mouseClick(map->cmdSaveToImage, Qt::LeftButton);
-    EXPECT_TRUE(proposed.endsWith("/Acacia mangium.bmp")) << proposed.toStdString();
-    EXPECT_TRUE(QDir(dir.path()).isEmpty());
-
-    const QString file = dir.filePath("map.bmp");
-    map->saveDialog = answer(file);
-    QTest::mouseClick(map->cmdSaveToImage, Qt::LeftButton);
-    const QImage saved(file);
-    EXPECT_EQ(saved.size(), map->mapTree->size() * 2);
-
-    // A failed export names the file; an existing picture stays as it was.
-    const QByteArray before = [&] { QFile f(file); f.open(QIODevice::ReadOnly); return f.readAll(); }();
-    map->saveDialog = answer(dir.filePath("no-such-folder/map.bmp"));
-    const QString message = AnswerMessageBox([&] { QTest::mouseClick(map->cmdSaveToImage, Qt::LeftButton); });
-    EXPECT_TRUE(message.contains("no-such-folder/map.bmp")) << message.toStdString();
-    QDir(dir.path()).mkdir("taken.bmp");
-    map->saveDialog = answer(dir.filePath("taken.bmp"));
-    const QString folder = AnswerMessageBox([&] { QTest::mouseClick(map->cmdSaveToImage, Qt::LeftButton); });
-    EXPECT_TRUE(folder.contains("taken.bmp")) << folder.toStdString();
-    QFile after(file);
-    ASSERT_TRUE(after.open(QIODevice::ReadOnly));
-    EXPECT_EQ(after.readAll(), before);
 }

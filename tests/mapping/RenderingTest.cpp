@@ -66,17 +66,6 @@ protected:
     static QColor at(const QImage &image, int x, int y) { return image.pixelColor(x, y); }
 };
 
-TEST_F(Rendering, NotifiesAfterEachVisibleLayerBottomUp)
-{
-    std::vector<int> order;
-    MapRenderer::render(layers, viewport(), Sea, [&](int index, MapPainter &) { order.push_back(index); });
-    EXPECT_EQ(order, (std::vector<int>{1, 0}));
-    grid->setVisible(true);
-    order.clear();
-    MapRenderer::render(layers, viewport(), Sea, [&](int index, MapPainter &) { order.push_back(index); });
-    EXPECT_EQ(order, (std::vector<int>{2, 1, 0}));
-}
-
 TEST_F(Rendering, LayersInTheirColoursOverTheBackground)
 {
     const QImage image = MapRenderer::render(layers, viewport(), Sea);
@@ -135,21 +124,6 @@ TEST_F(Rendering, MarkerSizeGrowsAroundThePoint)
     EXPECT_EQ(at(image, 57, 43), QColor(Qt::white)) << "a circle leaves its corners";
 }
 
-TEST_F(Rendering, TextIsDrawnAtItsPoint)
-{
-    TextSymbol symbol;
-    symbol.height = 2; // 20 pixels
-    const QImage image = MapRenderer::render(layers, viewport(), Sea, [&](int index, MapPainter &painter) {
-        if (index == 0)
-            painter.drawText(QStringLiteral("WWW"), MapShape::point(5, 5), symbol);
-    });
-    int dark = 0;
-    for (int y = 40; y < 60; ++y)
-        for (int x = 30; x < 70; ++x)
-            dark += image.pixelColor(x, y).lightness() < 128;
-    EXPECT_GT(dark, 20) << "the text leaves dark pixels around its point";
-}
-
 class Export : public Rendering {
 protected:
     QImage picture() { return MapRenderer::render(layers, MapViewport(MapExtent(0, 0, 10, 10), QSize(200, 120)), Sea); }
@@ -176,32 +150,6 @@ TEST_F(Export, WritesABitmapOfTheImage)
     EXPECT_EQ(back.size(), QSize(200, 120));
     EXPECT_EQ(back.pixelColor(100, 60), QColor(Qt::white));
     EXPECT_EQ(back.pixelColor(2, 60), Sea);
-}
-
-TEST_F(Export, MissingFolderIsAnErrorNamingTheFile)
-{
-    expectFailure(picture(), dir.filePath("no/such/folder/map.bmp"), "does not exist");
-}
-
-TEST_F(Export, FolderThatIsAFileIsAnError)
-{
-    QFile file(dir.filePath("plain"));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.close();
-    expectFailure(picture(), dir.filePath("plain/map.bmp"), "");
-}
-
-TEST_F(Export, UnwritableFolderIsAnError)
-{
-    if (geteuid() != 0) {
-        QDir(dir.path()).mkdir("locked");
-        QFile::setPermissions(dir.filePath("locked"), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-        expectFailure(picture(), dir.filePath("locked/map.bmp"), "");
-        QFile::setPermissions(dir.filePath("locked"), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    }
-    // Permissions do not stop root; no one can create a file in /proc.
-    if (QFileInfo("/proc").isDir())
-        expectFailure(picture(), QStringLiteral("/proc/map.bmp"), "");
 }
 
 TEST_F(Export, FullDiskIsAnError)

@@ -78,20 +78,6 @@ protected:
 
 } // namespace
 
-TEST(SuitableSpeciesStatement, PointValuesInTheirShortestSinglePrecisionForm)
-{
-    EXPECT_EQ(SingleText(1250.0f), "1250");
-    EXPECT_EQ(SingleText(26.4f), "26.4");
-    EXPECT_EQ(SingleText(-11.2f), "-11.2");
-    EXPECT_EQ(SuitableSpeciesStatement(500, 2000, 26.4f),
-              "SELECT Species.SpID, Species.SpeciesName, Species.Genus, Species.MinAltitude, Species.MaxAltitude, "
-              "Species.MinRainfall, Species.MaxRainfall, Species.MinTemperature, Species.MaxTemperature, "
-              "Species.Timber, Species.Fruit, Species.Resin, Species.Fodder, Species.Firewood, Species.Others "
-              "FROM Species WHERE (((Species.MaxAltitude >= 500) AND (Species.MinAltitude <= 500)) AND "
-              "((Species.MaxRainfall >= 2000) AND (Species.MinRainfall <= 2000)) AND "
-              "((Species.MaxTemperature >= 26.4) AND (Species.MinTemperature <= 26.4)))");
-}
-
 TEST_F(SuitableSpecies, BothEndsAreInclusiveAndMissingRangesNeverQualify)
 {
     // Acacia mangium (0-800, 1000-4500, 20-30) suits point 1 too; Sicca needs more rain; Lacuna lacks a bound.
@@ -172,16 +158,6 @@ TEST_F(SuitableSpecies, ChoosingASpeciesShowsItInTheListWindow)
     ASSERT_FALSE(kept.isNull());
     EXPECT_TRUE(kept->isVisible());
     EXPECT_TRUE(kept->windowFlags() & Qt::WindowStaysOnTopHint);
-}
-
-TEST_F(SuitableSpecies, HeaderClicksSortTheSpeciesByText)
-{
-    frmIdentifyEngine *window = clickPoint(1);
-    ASSERT_NE(window, nullptr);
-    QHeaderView *header = window->lstSTS->header();
-    QTest::mouseClick(header->viewport(), Qt::LeftButton, Qt::NoModifier,
-                      QPoint(header->sectionViewportPosition(1) + 5, header->height() / 2));
-    EXPECT_EQ(window->lstSTS->topLevelItem(0)->text(1), "Tectona grandis") << "the first click sorts descending";
 }
 
 TEST_F(SuitableSpecies, AGridPointWithoutAValueIsReportedAndTheMapStaysUsable)

@@ -133,27 +133,6 @@ TEST_F(ThreePhotos, NextAndPreviousStopAtBothEnds)
     }
 }
 
-TEST_F(PhotoViewer, SpeciesWithoutPhotosShowsOnlyTheRequest)
-{
-    selectRow("Dendrocalamus asper");
-    frmImage *viewer = openPhotos();
-    ASSERT_NE(viewer, nullptr);
-    EXPECT_EQ(viewer->windowTitle(), "Photo Species - Dendrocalamus asper");
-    EXPECT_TRUE(viewer->txtSendPhoto->isVisible());
-    const QStringList lines = viewer->txtSendPhoto->toPlainText().split('\n');
-    ASSERT_EQ(lines.size(), 10);
-    EXPECT_EQ(lines[0], "Images still needed for this species");
-    EXPECT_EQ(lines[1], "If you have any suitable shots please send to:");
-    EXPECT_TRUE(lines[9].startsWith("email: "));
-    for (QWidget *hidden : {static_cast<QWidget *>(viewer->imgSilvar), static_cast<QWidget *>(viewer->txtAuthor),
-                            static_cast<QWidget *>(viewer->txtDetail), static_cast<QWidget *>(viewer->Label1[0]),
-                            static_cast<QWidget *>(viewer->Label1[1])})
-        EXPECT_FALSE(hidden->isVisible()) << hidden->objectName().toStdString();
-    EXPECT_FALSE(viewer->cmdNext->isEnabled());
-    EXPECT_FALSE(viewer->cmdPervious->isEnabled());
-    EXPECT_TRUE(viewer->cmdClose->isEnabled());
-}
-
 TEST_F(PhotoViewer, MissingFileIsSaidInThePicturesPlaceNotLeftShowingTheLastOne)
 {
     writePhoto("acacia_mangium_1", Red); // acacia_mangium_2 is missing
@@ -170,76 +149,3 @@ TEST_F(PhotoViewer, MissingFileIsSaidInThePicturesPlaceNotLeftShowingTheLastOne)
     EXPECT_EQ(viewer->txtDetail->text(), "Habit");
 }
 
-TEST_F(PhotoViewer, UnreadableFileIsSaidToo)
-{
-    QFile broken(imageFolder() + "/tectona_grandis_1.jpg");
-    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
-    broken.write("not a JPEG file");
-    broken.close();
-    selectRow("Tectona grandis");
-    frmImage *viewer = openPhotos();
-    ASSERT_NE(viewer, nullptr);
-    EXPECT_TRUE(viewer->imgSilvar->toolTip().startsWith("The picture file tectona_grandis_1.jpg cannot be read"))
-        << viewer->imgSilvar->toolTip().toStdString();
-    EXPECT_EQ(viewer->txtAuthor->text(), "B. Person");
-}
-
-class HostileImage : public PhotoViewer {
-protected:
-    HostileImage() : PhotoViewer("UPDATE Images SET Image = '../Database/evil' WHERE Image = 'tectona_grandis_1';") {}
-};
-
-TEST_F(HostileImage, ValueLeadingOutOfTheFolderIsNeverRead)
-{
-    writePicture(app.folder() + "/Database/evil.jpg", Red);
-    selectRow("Tectona grandis");
-    frmImage *viewer = openPhotos();
-    ASSERT_NE(viewer, nullptr);
-    EXPECT_FALSE(near(shownColor(viewer), Red)) << "a file outside SpeciesImage was shown";
-    EXPECT_EQ(viewer->imgSilvar->toolTip(), "Not a picture file name: ../Database/evil");
-    EXPECT_EQ(viewer->txtAuthor->text(), "B. Person");
-    EXPECT_EQ(viewer->txtDetail->text(), "Plantation");
-}
-
-TEST_F(PhotoViewer, CaptionNamesTheCurrentNameForSynonymAndCommonNameRows)
-{
-    selectRow("Racosperma mangium");
-    frmImage *fromSynonym = openPhotos();
-    ASSERT_NE(fromSynonym, nullptr);
-    EXPECT_EQ(fromSynonym->windowTitle(), "Photo Species - Acacia mangium");
-    EXPECT_EQ(fromSynonym->txtDetail->text(), "Habit");
-
-    main->commands()->menuCN->trigger();
-    selectRow("teak");
-    frmImage *fromCommonName = openPhotos();
-    ASSERT_NE(fromCommonName, nullptr);
-    EXPECT_EQ(fromCommonName->windowTitle(), "Photo Species - Tectona grandis");
-    EXPECT_EQ(fromCommonName->txtDetail->text(), "Plantation");
-}
-
-TEST_F(PhotoViewer, EveryUseOpensAnotherWindowAndCloseClosesOne)
-{
-    selectRow("Acacia mangium");
-    frmImage *first = openPhotos();
-    frmImage *second = openPhotos();
-    ASSERT_NE(first, nullptr);
-    ASSERT_NE(second, nullptr);
-    EXPECT_NE(first, second);
-    EXPECT_EQ(TopLevelWindows<frmImage>(true).size(), 2);
-    click(first->cmdClose);
-    EXPECT_TRUE(WaitUntil([&] { return TopLevelWindows<frmImage>(true).size() == 1; }));
-}
-
-TEST_F(PhotoViewer, WithoutASelectedRowTheWindowKeepsItsDesign)
-{
-    rows()->clearSelection();
-    rows()->setCurrentItem(nullptr);
-    frmImage *viewer = openPhotos();
-    ASSERT_NE(viewer, nullptr);
-    EXPECT_EQ(viewer->windowTitle(), "Photo Species");
-    EXPECT_TRUE(viewer->imgSilvar->isVisible());
-    EXPECT_FALSE(viewer->txtSendPhoto->isVisible());
-    EXPECT_EQ(viewer->txtAuthor->text(), "");
-    click(viewer->cmdNext); // nothing to step through
-    EXPECT_EQ(viewer->txtAuthor->text(), "");
-}
