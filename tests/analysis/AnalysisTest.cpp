@@ -105,25 +105,6 @@ TEST(CellArea, MatchesAHandComputationAtTwoLatitudes)
         EXPECT_NEAR(CellAreaKm2(1.0 / 12, 1.0 / 12, c.latitude), c.km2, 1e-4) << "latitude " << c.latitude;
 }
 
-TEST_F(SampleData, CountryAreasAddUpToTheTotal)
-{
-    const GridCells cells = GridCells::of(*maps->canvas->data());
-    const auto countries = CountryAssignment::of(maps->canvas->data(), maps->boundaries->data());
-    EXPECT_EQ(countries, CountryAssignment::of(maps->canvas->data(), maps->boundaries->data())) << "assigned once and kept";
-    const auto points = ClassPoints(*maps->canvas, ReadSpeciesRanges(QStringLiteral("1")).bounds);
-    const AreaTable table = SumAreas({&points[0], &points[1], &points[2], &points[3]}, cells, *countries);
-    for (std::size_t k = 0; k < 4; ++k) {
-        double sum = table.outside.km2[k], direct = 0;
-        for (const AreaRow &row : table.countries)
-            sum += row.km2[k];
-        for (std::uint32_t p : points[k])
-            direct += cells.areaKm2[p];
-        EXPECT_NEAR(sum, table.total.km2[k], 1e-6 * table.total.km2[k]) << ClassName(int(k)).toStdString();
-        EXPECT_NEAR(direct, table.total.km2[k], 1e-6 * direct);
-    }
-    EXPECT_GT(table.total.km2[ClassFullMatch], 0);
-}
-
 TEST_F(SampleData, ClimateShiftKeepsTheFullMatchWithoutAShiftAndSplitsItWithOne)
 {
     const GridCells cells = GridCells::of(*maps->canvas->data());

@@ -45,23 +45,6 @@ const QStringList Unavailable{"Silvaria Database South-East Asia", "System Infor
 
 } // namespace
 
-TEST_F(AboutBox, ShowsTitleVersionAndTabs)
-{
-    frmAbout *box = openAbout();
-    ASSERT_NE(box, nullptr);
-    EXPECT_EQ(box->windowTitle(), "About Silvaria Database South-East Asia");
-    EXPECT_EQ(box->lblTitle->text(), "Silvaria Database South-East Asia");
-    EXPECT_EQ(box->lblVersion->text(), "Version 2.0.5128");
-    EXPECT_EQ(box->SSTab1->count(), 2);
-    EXPECT_EQ(box->SSTab1->tabText(0), "Silvar-SEA");
-    EXPECT_EQ(box->SSTab1->tabText(1), "Support");
-    EXPECT_EQ(box->lblDisclaimer->text().split('\n').size(), 6);
-    EXPECT_TRUE(box->txtProgrammer->toPlainText().startsWith("If you have any suggestion about this application\n"));
-    EXPECT_EQ(box->cmdSysInfo->text(), "System Info...");
-    EXPECT_EQ(box->cmdOK->text(), "Ok");
-    EXPECT_TRUE(box->windowFlags() & Qt::WindowStaysOnTopHint);
-}
-
 TEST_F(AboutBox, ToolThatCannotStartSaysSo)
 {
     frmAbout *box = openAbout();

@@ -42,17 +42,6 @@ protected:
 
 } // namespace
 
-TEST_F(MainCommandsTest, ListButtonsRefillTheList)
-{
-    click("k2");
-    frmList *list = main->ListWindow();
-    EXPECT_EQ(list->lstTree->headerItem()->text(2), "Common Names");
-    EXPECT_EQ(list->lstTree->topLevelItemCount(), 8);
-    click("k1");
-    EXPECT_EQ(list->lstTree->headerItem()->text(2), "Synonym Names");
-    EXPECT_EQ(list->lstTree->topLevelItemCount(), 9);
-}
-
 TEST_F(MainCommandsTest, ArboplotOpensANewMapEachTimeForTheCurrentSpecies)
 {
     SetCurrentSpID("1");

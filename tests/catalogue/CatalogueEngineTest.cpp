@@ -14,13 +14,6 @@ protected:
     FixtureApplication app;
 };
 
-const QString BotanicAll = QStringLiteral(
-    "SELECT Species.SpID, Species.SpeciesName AS taxa, Species.SpeciesName, "
-    "Species.Timber, Species.Fruit, Species.Resin, Species.Fodder, Species.Firewood, Species.Others, "
-    "Species.Genus FROM Species UNION SELECT Species.SpID, Synonym.Synonym AS taxa, Species.SpeciesName, "
-    "Species.Timber, Species.Fruit, Species.Resin, Species.Fodder, Species.Firewood, Species.Others, "
-    "Synonym.Genus FROM Species INNER JOIN Synonym ON Species.SpID = Synonym.SpID ORDER BY Species.SpeciesName ASC");
-
 QStringList column(const QStringList &rows, int index)
 {
     QStringList out;
@@ -30,28 +23,6 @@ QStringList column(const QStringList &rows, int index)
 }
 
 } // namespace
-
-TEST_F(CatalogueEngine, UnionListSortsSynonymsUnderTheirCurrentName)
-{
-    const QStringList rows = QueryRows(BotanicAll);
-    // Sorted by the current name (column 3), not by the aliased taxa column.
-    EXPECT_EQ(column(rows, 2), (QStringList{"Acacia mangium", "Acacia mangium", "Calamus manan", "Dendrocalamus asper",
-                                            "Markhamia stipulata", "Orphanus testus", "Tectona grandis",
-                                            "Tectona grandis", "Tectona grandis"}));
-    EXPECT_TRUE(column(rows, 1).contains("Racosperma mangium"));
-    // A species without synonyms is listed once, from the first SELECT.
-    EXPECT_EQ(column(rows, 2).count("Calamus manan"), 1);
-}
-
-TEST_F(CatalogueEngine, YesNoColumnsCompareWithTrue)
-{
-    const QStringList rows = QueryRows(
-        "SELECT Species.SpID, Species.SpeciesName AS taxa, Species.SpeciesName, Species.Genus, Species.Fruit FROM Species "
-        "WHERE (((Species.Bamboo) = True)) UNION SELECT Species.SpID, Synonym.Synonym AS taxa, Species.SpeciesName, "
-        "Synonym.Genus, Species.Fruit FROM Species INNER JOIN Synonym ON Species.SpID = Synonym.SpID "
-        "WHERE (((Species.Bamboo) = True)) ORDER BY Species.SpeciesName ASC");
-    EXPECT_EQ(rows, QStringList{"3|Dendrocalamus asper|Dendrocalamus asper|Dendrocalamus|0"});
-}
 
 TEST_F(CatalogueEngine, DistinctRowAndBracketedReferences)
 {

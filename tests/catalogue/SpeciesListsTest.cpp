@@ -80,16 +80,6 @@ TEST_F(SpeciesLists, UseListsFindEveryUse)
     EXPECT_TRUE(QueryUseList("Species.Resin").rows.isEmpty());
 }
 
-TEST_F(SpeciesLists, SpeciesByIdListsItsSynonyms)
-{
-    const SpeciesList list = QuerySpeciesById("2");
-    EXPECT_EQ(list.headers.mid(0, 3), (QStringList{"Synonym Names", "Current Names", "Genus"}));
-    QStringList names = found(list);
-    names.sort();
-    EXPECT_EQ(names, (QStringList{"Jatus grandis", "Tectona grandis", "Tectona theka"}));
-    EXPECT_EQ(list.rows.size(), 3);
-}
-
 TEST_F(SpeciesLists, AStatementThatFailsGivesAnEmptyListWithItsReason)
 {
     const SpeciesList list = QuerySpeciesById("not a number");

@@ -1,11 +1,10 @@
 // The comparison window driven as a user drives it: opened from the View menu,
 // toolbar buttons, clicks and drags on either map, check boxes, "Generate Map",
-// the species chooser and the two save buttons.
+// and the species chooser.
 #include "app/MainCommands.h"
 #include "factsheet/ReportList.h"
 #include "mapping/MapControl.h"
 #include "mapping/MapToolbar.h"
-#include "mapping/MapViewport.h"
 #include "mapping/compare/frmCompare.h"
 #include "mapping/frmSpecies.h"
 #include "tests/common/QtPrinters.h"
@@ -14,15 +13,11 @@
 
 #include <QAction>
 #include <QCheckBox>
-#include <QFileDialog>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 namespace {
 
@@ -65,6 +60,17 @@ QStringList boxes(const ParameterPanel &p)
     return {p.txtALTMin->text(), p.txtALTMax->text(), p.txtMARMin->text(),
             p.txtMARMax->text(), p.txtMATMin->text(), p.txtMATMax->text()};
 }
+
+QStringList listed(const frmSpecies *chooser)
+{
+    QStringList names;
+    for (int i = 0; i < chooser->lstSpecies->topLevelItemCount(); ++i)
+        names << chooser->lstSpecies->topLevelItem(i)->text(1);
+    return names;
+}
+
+const QStringList AllSpecies{"Acacia mangium",      "Tectona grandis", "Dendrocalamus asper", "Calamus manan",
+                             "Markhamia stipulata", "Orphanus testus", "Pandanus d'urvillei"};
 
 } // namespace
 
@@ -176,4 +182,32 @@ TEST_F(ComparisonWindow, ChosenSpeciesShowsAtTheNextDrawingOfItsMap)
     // The first map keeps its species.
     EXPECT_EQ(compare->panel1.lblDescParam->text(), "ALT - MAR - MAT");
     EXPECT_TRUE(shows(compare->mapTree, GridPoint(3), SpeciesBrown));
+}
+
+TEST_F(ComparisonWindow, ChooserRefillsOnEveryKeystroke)
+{
+    withChooser(1, [](frmSpecies *chooser) {
+        struct Step {
+            const char *name;
+            std::function<void()> key;
+            QStringList expected;
+        };
+        const QList<Step> steps{
+            {"a", [&] { QTest::keyClick(chooser->txtSpecies, 'a'); }, AllSpecies},
+            {"an", [&] { QTest::keyClick(chooser->txtSpecies, 'n'); },
+             {"Acacia mangium", "Tectona grandis", "Calamus manan", "Orphanus testus", "Pandanus d'urvillei"}},
+            {"ana", [&] { QTest::keyClick(chooser->txtSpecies, 'a'); }, {"Calamus manan"}},
+            {"anaN", [&] { QTest::keyClicks(chooser->txtSpecies, "N"); }, {"Calamus manan"}},
+            {"back to ana", [&] { QTest::keyClick(chooser->txtSpecies, Qt::Key_Backspace); }, {"Calamus manan"}},
+            {"no match", [&] { QTest::keyClick(chooser->txtSpecies, 'z'); }, {}},
+            {"deleted", [&] { chooser->txtSpecies->selectAll(); QTest::keyClick(chooser->txtSpecies, Qt::Key_Delete); }, AllSpecies},
+            {"quote", [&] { QTest::keyClicks(chooser->txtSpecies, "d'u"); }, {"Pandanus d'urvillei"}},
+            {"percent", [&] { chooser->txtSpecies->clear(); QTest::keyClicks(chooser->txtSpecies, "t%s"); },
+             {"Tectona grandis", "Orphanus testus"}},
+        };
+        for (const Step &step : steps) {
+            step.key();
+            EXPECT_EQ(listed(chooser), step.expected) << step.name;
+        }
+    });
 }

@@ -32,10 +32,7 @@ TEST(SortKeys, InvNumberComplementsDigits)
 
 TEST(SortKeys, NumberKeysOrderAsNumbers)
 {
-    EXPECT_EQ(NumberSortKey("3"), QString("3").rightJustified(30, '0') + "." + QString(30, '0'));
     EXPECT_EQ(NumberSortKey("x"), "");
-    EXPECT_TRUE(NumberSortKey("-5").startsWith("&"));
-    EXPECT_EQ(NumberSortKey("0.5").size(), 61);
     EXPECT_LT(NumberSortKey("-20"), NumberSortKey("-5"));
     EXPECT_LT(NumberSortKey("-5"), NumberSortKey("0.5"));
     EXPECT_LT(NumberSortKey("2.5"), NumberSortKey("10"));

@@ -193,28 +193,6 @@ const PrintCase printCases[] = {
 INSTANTIATE_TEST_SUITE_P(Cases, FilterPrintsBack, ::testing::ValuesIn(printCases),
                          [](const auto &info) { return std::string(info.param.name); });
 
-TEST(AttributeStorage, ValuesReadBackAsWritten)
-{
-    const AttributeTable &table = FilterFixture()->attributes();
-    auto text = [&](const char *name, std::uint32_t row) {
-        return table.column(table.indexOf(name)).valueText(row).toStdString();
-    };
-    EXPECT_EQ(text("MAT", 3), "26.4");
-    EXPECT_EQ(text("MAT", 1), "20");
-    EXPECT_EQ(text("MAT", 0), "-11.2");
-    EXPECT_EQ(text("PREC", 0), "0.12345678901");
-    EXPECT_EQ(text("ALT", 4), "6098");
-    EXPECT_EQ(text("NAME", 2), "O'Brien");
-    EXPECT_EQ(text("FLAG", 0), "True");
-    EXPECT_EQ(text("BLANKY", 1), "");
-    EXPECT_EQ(table.column(table.indexOf("MAT")).value(3).toDouble(), 26.4);
-    EXPECT_EQ(table.column(table.indexOf("MAT")).value(3).toFloat(), 26.4f);
-    EXPECT_TRUE(table.column(table.indexOf("BLANKY")).value(1).isNull());
-    EXPECT_EQ(table.column(table.indexOf("ALT")).typeCode(), FieldTypeLong);
-    EXPECT_EQ(table.column(table.indexOf("MAT")).typeCode(), FieldTypeDouble);
-    EXPECT_EQ(table.column(table.indexOf("NAME")).typeCode(), FieldTypeText);
-}
-
 } // namespace
 
 namespace {

@@ -100,15 +100,6 @@ TEST_F(Labels, LinesReadWestToEast)
     EXPECT_EQ(layer.label(2).Shape.Parts()[1].points().front().x, 109) << "other parts are not examined";
 }
 
-TEST_F(Labels, EmptySetStoresACountOfZeroAndLoadsBackEmpty)
-{
-    const QString file = dir.filePath("empty.txt");
-    layer.Store(file);
-    EXPECT_EQ(read(file), "0\r\n");
-    layer.Load(file);
-    EXPECT_EQ(layer.count(), 0);
-}
-
 TEST_F(Labels, StoreAndLoadKeepQuotesAndPutLinesAtTheirMiddleVertex)
 {
     layer.Add(*roads, "NAME", {105, 5});

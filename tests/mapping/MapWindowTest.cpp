@@ -1,5 +1,6 @@
 // The suitability map window, driven as a user drives it: classes and legends
-// for the species, typed ranges, the zoom, pan and identify tools, labels and export.
+// for the species, typed ranges and hostile text in them, the zoom and identify
+// tools, labels, and damaged map files.
 #include "app/frmMain.h"
 #include "catalogue/CurrentSpecies.h"
 #include "factsheet/ReportList.h"
@@ -19,14 +20,14 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QFile>
-#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
+
+#include <tuple>
 
 namespace {
 
@@ -208,3 +209,77 @@ TEST_F(MapWindow, IdentifyOpensTheAttributesAndLabelsTheAltitude)
     EXPECT_TRUE(kept->isVisible());
     EXPECT_TRUE(kept->windowFlags() & Qt::WindowStaysOnTopHint);
 }
+
+TEST_F(MapWindow, HostileRangeTextCountsAsMissing)
+{
+    frmMap *map = open("1");
+    QTest::mouseClick(map->tbrMain->widgetForAction(map->tbrMain->button("k7")), Qt::LeftButton); // boxes from now on
+    for (const QString &text : {QString(20000, QLatin1Char('9')), QStringLiteral("' OR 1=1 --"), QStringLiteral("ĐINH"),
+                                QStringLiteral("1e999"), QStringLiteral("0x10"), QStringLiteral("  ")}) {
+        SCOPED_TRACE(text.left(20).toStdString());
+        map->txtALTMin->setText(text);
+        redraw(map);
+        EXPECT_EQ(map->txtALTMin->text(), "0") << "no number: the bound is missing";
+        EXPECT_EQ(map->lblDescParam->text(), "MAR - MAT");
+    }
+    // A minimum beyond the data's range is set to the range's lower end.
+    map->txtALTMin->setText("99999");
+    redraw(map);
+    EXPECT_EQ(map->txtALTMin->text(), "0");
+}
+
+namespace {
+
+enum class Damage { Missing, Truncated };
+
+void damage(const QString &path, Damage how)
+{
+    if (how == Damage::Missing) {
+        QFile::remove(path);
+        return;
+    }
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(f.resize(f.size() / 2 + 3));
+}
+
+// A file of either layer, missing or truncated (the reader's tests cover every damage).
+using FileFault = std::tuple<const char * /* layer */, const char * /* extension */, Damage>;
+
+class MapFileFaults : public ::testing::TestWithParam<FileFault> {};
+
+std::string faultName(const ::testing::TestParamInfo<FileFault> &info)
+{
+    static const char *const how[] = {"Missing", "Truncated"};
+    const auto [layer, extension, damage] = info.param;
+    return std::string(layer) + "_" + extension + "_" + how[int(damage)];
+}
+
+} // namespace
+
+TEST_P(MapFileFaults, OpeningTheMapNamesTheFileAndGoesOn)
+{
+    const auto [layer, extension, how] = GetParam();
+    MapWindowFixture fixture;
+    damage(fixture.folder() + "/ShapeFiles/" + layer + "." + extension, how);
+    frmMain main;
+    main.Load();
+    SetCurrentSpID("1");
+    frmMap *map = nullptr;
+    const QString message = AnswerMessageBox([&] {
+        map = new frmMap(&main);
+        map->show();
+        QTest::qWait(50);
+    });
+    EXPECT_TRUE(message.contains(QString::fromLatin1(layer))) << message.toStdString();
+    // The window still works: a redraw, a full extent and Close.
+    map->mapTree->refresh();
+    map->mapTree->repaint();
+    QTest::mouseClick(map->tbrMain->widgetForAction(map->tbrMain->button("k6")), Qt::LeftButton);
+    map->close();
+}
+
+INSTANTIATE_TEST_SUITE_P(OneFileOfEachLayer, MapFileFaults,
+                         ::testing::Values(FileFault{"pasia_canvas", "shp", Damage::Missing},
+                                           FileFault{"country_bnd", "dbf", Damage::Truncated}),
+                         faultName);

@@ -106,24 +106,6 @@ TEST_F(Rendering, PointsDrawnBeforeAnUpperLayerAreCovered)
     EXPECT_EQ(at(image, 55, 5), QColor(Qt::black)) << "the line, drawn later, covers the point of the top row";
 }
 
-TEST_F(Rendering, MarkerSizeGrowsAroundThePoint)
-{
-    MapSymbol symbol;
-    symbol.color = symbol.outlineColor = QColor(128, 64, 64);
-    symbol.size = 5;
-    const MapRecordSet one = grid->SearchExpression("POINTID = 56"); // x 5.5, y 5.5: pixel (55, 45)
-    const QImage image = MapRenderer::render(layers, viewport(), Sea, [&](int index, MapPainter &painter) {
-        if (index == 0)
-            painter.drawRecordSet(one, symbol);
-    });
-    EXPECT_EQ(at(image, 55, 45), symbol.color);
-    EXPECT_EQ(at(image, 57, 45), symbol.color);
-    EXPECT_EQ(at(image, 55, 43), symbol.color);
-    EXPECT_EQ(at(image, 53, 46), symbol.color);
-    EXPECT_EQ(at(image, 58, 45), QColor(Qt::white));
-    EXPECT_EQ(at(image, 57, 43), QColor(Qt::white)) << "a circle leaves its corners";
-}
-
 class Export : public Rendering {
 protected:
     QImage picture() { return MapRenderer::render(layers, MapViewport(MapExtent(0, 0, 10, 10), QSize(200, 120)), Sea); }

@@ -151,18 +151,4 @@ TEST_F(SpatialSearch, DistanceToLines)
     EXPECT_TRUE(layer->searchByDistance({5, 2.5}, 2).isEOF());
 }
 
-TEST(MapExtentArithmetic, ScalesAboutItsCentre)
-{
-    MapExtent extent(89, -13, 146, 31);
-    EXPECT_EQ(extent.width(), 57);
-    extent.ScaleRectangle(0.75);
-    EXPECT_DOUBLE_EQ(extent.width(), 42.75);
-    EXPECT_DOUBLE_EQ(extent.height(), 33);
-    EXPECT_DOUBLE_EQ(extent.center().x, 117.5);
-    EXPECT_DOUBLE_EQ(extent.center().y, 9);
-    extent.ScaleRectangle(1.25);
-    EXPECT_DOUBLE_EQ(extent.width(), 42.75 * 1.25);
-    EXPECT_DOUBLE_EQ(extent.left(), 117.5 - 42.75 * 1.25 / 2);
-}
-
 } // namespace

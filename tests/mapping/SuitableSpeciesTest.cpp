@@ -159,31 +159,3 @@ TEST_F(SuitableSpecies, ChoosingASpeciesShowsItInTheListWindow)
     EXPECT_TRUE(kept->isVisible());
     EXPECT_TRUE(kept->windowFlags() & Qt::WindowStaysOnTopHint);
 }
-
-TEST_F(SuitableSpecies, AGridPointWithoutAValueIsReportedAndTheMapStaysUsable)
-{
-    // Blank the rainfall of every grid point.
-    QFile dbf(fixture.folder() + "/ShapeFiles/pasia_canvas.dbf");
-    ASSERT_TRUE(dbf.open(QIODevice::ReadOnly));
-    QByteArray bytes = dbf.readAll();
-    dbf.close();
-    const int headerLength = quint8(bytes[8]) | quint8(bytes[9]) << 8;
-    const int recordLength = quint8(bytes[10]) | quint8(bytes[11]) << 8;
-    // Fields: deletion flag, POINTID(6), ALT(8), MAR(8) ...
-    for (int r = 0; r < 9; ++r)
-        for (int i = 0; i < 8; ++i)
-            bytes[headerLength + r * recordLength + 1 + 6 + 8 + i] = ' ';
-    ASSERT_TRUE(dbf.open(QIODevice::WriteOnly));
-    dbf.write(bytes);
-    dbf.close();
-    delete map;
-    map = new frmMap(main);
-    map->show();
-    QTest::mouseClick(map->tbrMain->widgetForAction(map->tbrMain->button("k5")), Qt::LeftButton);
-    const MapViewport viewport(map->mapTree->extent(), map->mapTree->size());
-    const QString message = AnswerMessageBox([&] {
-        QTest::mouseClick(map->mapTree, Qt::LeftButton, Qt::NoModifier, viewport.toPixel(MapWindowFixture::gridPoint(1)).toPoint());
-    });
-    EXPECT_TRUE(message.contains("MAR")) << message.toStdString();
-    EXPECT_TRUE(map->isVisible());
-}

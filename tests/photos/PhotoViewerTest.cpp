@@ -133,19 +133,3 @@ TEST_F(ThreePhotos, NextAndPreviousStopAtBothEnds)
     }
 }
 
-TEST_F(PhotoViewer, MissingFileIsSaidInThePicturesPlaceNotLeftShowingTheLastOne)
-{
-    writePhoto("acacia_mangium_1", Red); // acacia_mangium_2 is missing
-    selectRow("Acacia mangium");
-    frmImage *viewer = openPhotos();
-    ASSERT_NE(viewer, nullptr);
-    ASSERT_PRED2(near, shownColor(viewer), Red);
-    click(viewer->cmdNext);
-    EXPECT_EQ(viewer->txtDetail->text(), "Pods");
-    EXPECT_FALSE(near(shownColor(viewer), Red)) << "the previous photograph still shows under the new caption";
-    EXPECT_EQ(viewer->imgSilvar->toolTip(), "Picture file not found: acacia_mangium_2.jpg");
-    click(viewer->cmdPervious);
-    EXPECT_PRED2(near, shownColor(viewer), Red);
-    EXPECT_EQ(viewer->txtDetail->text(), "Habit");
-}
-

@@ -71,24 +71,6 @@ protected:
 
 } // namespace
 
-TEST_F(SearchDialog, BotanicSearchListsNamesAndSynonymsUnderTheBotanicColumns)
-{
-    const QString sheet = main->ListWindow()->richDetail->toPlainText();
-    searchFor("grandis");
-    // Both rows share the current name they are ordered by.
-    QStringList found = column(3);
-    found.sort();
-    EXPECT_EQ(found, (QStringList{"Jatus grandis", "Tectona grandis"}));
-    EXPECT_EQ(column(4), (QStringList{"Tectona grandis", "Tectona grandis"}));
-    // No row is chosen: the fact sheet and the current species stay.
-    EXPECT_EQ(rows()->selectedItems().size(), 0);
-    EXPECT_EQ(rows()->selectedRow(), nullptr);
-    EXPECT_EQ(CurrentSpID(), "1");
-    EXPECT_EQ(main->ListWindow()->richDetail->toPlainText(), sheet);
-    // The dialog stays open for the next search.
-    EXPECT_TRUE(search->isVisible());
-}
-
 TEST_F(SearchDialog, PickingAFoundSynonymShowsItsSpecies)
 {
     searchFor("jatus");
