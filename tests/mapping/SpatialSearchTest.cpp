@@ -128,6 +128,28 @@ TEST_F(SpatialSearch, DistanceSearchFindsExactlyThePointsInReachNearestFirst)
     }
 }
 
+TEST_F(SpatialSearch, TiesGoToTheLowerFeatureNumber)
+{
+    // A 10 x 10 lattice written twice, queried on half steps: every query has ties.
+    std::vector<MapPoint> points;
+    std::vector<std::vector<std::optional<std::string>>> rows;
+    for (int n = 0; n < 200; ++n) {
+        points.push_back({double(n % 10), double(n / 10 % 10)});
+        rows.push_back({std::to_string(n)});
+    }
+    PointFixture(points, {{"ID", 'N', 4, 0}}, rows).write(dir.filePath("lattice.shp"));
+    auto layer = MapLayer::fromFile(dir.filePath("lattice.shp"));
+    for (double x = -0.5; x <= 9.5; x += 0.5)
+        for (double y = -0.5; y <= 9.5; y += 0.5) {
+            std::uint32_t nearest = 0;
+            for (std::uint32_t i = 1; i < points.size(); ++i)
+                if (std::hypot(points[i].x - x, points[i].y - y) < std::hypot(points[nearest].x - x, points[nearest].y - y))
+                    nearest = i;
+            EXPECT_EQ(layer->searchByDistance({x, y}, 1).featureIds().front(), nearest) << x << ", " << y;
+            EXPECT_EQ(layer->searchByDistance({x, y}, 1, "ID >= 0").featureIds().front(), nearest) << x << ", " << y;
+        }
+}
+
 TEST_F(SpatialSearch, DistanceSearchWithAFilter)
 {
     PointFixture({{0, 0}, {1, 0}, {2, 0}}, {{"ALT", 'N', 5, 0}}, {{"10"}, {"20"}, {"30"}})
