@@ -93,6 +93,14 @@ TEST(JetImport, EveryTableMatchesMdbExport)
         }
         EXPECT_EQ(row, expected.size());
     }
+    // Only the user tables are imported, not Access's own.
+    QStringList imported;
+    for (RecordSet t = connection->Open("SELECT name FROM sqlite_master WHERE type = 'table'"); !t.isEOF(); t.moveNext())
+        imported << t.text("name");
+    imported.sort();
+    QStringList listed = tables;
+    listed.sort();
+    EXPECT_EQ(imported, listed);
     // Numbers arrive as numbers, so statements compare them numerically.
     RecordSet numbers = connection->Open("SELECT typeof(Fiber) AS t FROM Fruit");
     EXPECT_EQ(numbers.text("t"), "integer");
