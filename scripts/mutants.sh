@@ -40,9 +40,12 @@ fi
 
 SAVED="$(mktemp -d)"
 CURRENT=""
+# The original goes back with a new time stamp, so the next build compiles it
+# again (from ccache) instead of keeping the mutant's object.
 restore() {
   if [ -n "$CURRENT" ]; then
-    cp -p "$SAVED/file" "$ROOT/$CURRENT"
+    cp "$SAVED/file" "$ROOT/$CURRENT"
+    touch "$ROOT/$CURRENT"
     CURRENT=""
   fi
 }
@@ -53,9 +56,10 @@ cmake -S "$ROOT" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSILVAR
   -DSILVARIA_FUZZ=OFF -DSILVARIA_BENCH=OFF >/dev/null || exit 1
 cmake --build "$BUILD" --parallel "$JOBS" >"$SAVED/build.log" 2>&1 ||
   { cat "$SAVED/build.log"; echo "The unmutated tree does not build." >&2; exit 1; }
-# Each mutant rebuilds only what the suite runs: the test programs and the command line.
+# Each mutant rebuilds only what the suite runs: the test programs (and the command
+# line they start), the mutated folder's first; the others only if those pass.
 mapfile -t TARGETS < <(cd "$BUILD" && ctest -N | sed -nE 's/^ *Test +#[0-9]+: ([A-Za-z0-9_]+)$/\1/p')
-build() { cmake --build "$BUILD" --parallel "$JOBS" --target silvaria-cli "${TARGETS[@]}" >"$SAVED/build.log" 2>&1; }
+build() { cmake --build "$BUILD" --parallel "$JOBS" --target "$@" >"$SAVED/build.log" 2>&1; }
 
 # The test programs of a folder, run first because they are likeliest to fail.
 tests_of() {
@@ -69,17 +73,13 @@ tests_of() {
     *) echo "${1%%/*}_tests" ;;
   esac
 }
-run_suite() {
-  local first="$1"
-  (cd "$BUILD" && ctest -R "^($first)\$" --timeout "$TIMEOUT" --stop-on-failure >"$SAVED/test.log" 2>&1) || return 1
-  (cd "$BUILD" && ctest -E "^($first)\$" --timeout "$TIMEOUT" --stop-on-failure >"$SAVED/test.log" 2>&1) || return 1
-}
+run_tests() { (cd "$BUILD" && ctest "$@" --timeout "$TIMEOUT" --stop-on-failure >"$SAVED/test.log" 2>&1); }
 
 echo "Checking that the unmutated suite passes..."
-run_suite "none" || { cat "$SAVED/test.log"; echo "The unmutated suite fails." >&2; exit 1; }
+run_tests || { cat "$SAVED/test.log"; echo "The unmutated suite fails." >&2; exit 1; }
 
 # Object code of a source file without debug information (columns move with a mutant).
-objects_of() { find "$BUILD" -path "*/CMakeFiles/*" -name "$(basename "$1").o" | grep "/$(dirname "$1" | cut -d/ -f1)/" ; }
+objects_of() { find "$BUILD" \( -path "*/CMakeFiles/*/$1.o" -o -path "*/$(dirname "$1")/CMakeFiles/*/$(basename "$1").o" \) ; }
 code_hash() {
   local out="" o
   for o in $(objects_of "$1"); do
@@ -90,24 +90,28 @@ code_hash() {
 
 killed=0 survived=0 n=0
 declare -a SURVIVORS=()
+declare -A ORIGINAL=()   # file -> hash of its unmutated object code
 while IFS=$'\t' read -r -u 3 id where change; do
   [ "$n" -ge "$SIZE" ] && break
   file="${id%%:*}"
   if [ -n "${EQUIVALENT[$id]:-}" ]; then
-    printf '%-45s %-22s equivalent: %s\n' "$where" "$change" "${EQUIVALENT[$id]}"
+    printf '    %-45s %-22s equivalent: %s\n' "$where" "$change" "${EQUIVALENT[$id]}"
     continue
   fi
-  before="$(code_hash "$file")"
-  cp -p "$ROOT/$file" "$SAVED/file"
+  [ -n "${ORIGINAL[$file]:-}" ] || ORIGINAL[$file]="$(code_hash "$file")"
+  first="$(tests_of "$file")"
+  cp "$ROOT/$file" "$SAVED/file"
   CURRENT="$file"
   python3 "$ROOT/scripts/mutants.py" apply "$id"
-  if ! build; then
+  mapfile -t rest < <(printf '%s\n' "${TARGETS[@]}" | grep -vxE "$first")
+  # app/main.cpp is only in the program itself, which no test runs: built so it counts.
+  if ! build ${first//|/ } $([ "$file" = app/main.cpp ] && echo silvaria); then
     result="build-failed"
-  elif [ "$(code_hash "$file")" = "$before" ]; then
+  elif [ "$(code_hash "$file")" = "${ORIGINAL[$file]}" ]; then
     result="equivalent: compiled code unchanged"
   else
     n=$((n + 1))
-    if run_suite "$(tests_of "$file")"; then
+    if run_tests -R "^($first)\$" && build silvaria-cli "${rest[@]}" && run_tests -E "^($first)\$"; then
       result="SURVIVED"; survived=$((survived + 1)); SURVIVORS+=("$where $change")
     else
       result="killed by $(grep -m1 -oE '[0-9]+ - [a-z_]+_tests \(' "$SAVED/test.log" | cut -d' ' -f3 || true)"
@@ -119,7 +123,7 @@ while IFS=$'\t' read -r -u 3 id where change; do
 done 3< <(python3 "$ROOT/scripts/mutants.py" sites "$SEED")
 
 # Leave the build folder matching the source again.
-build || true
+build silvaria-cli "${TARGETS[@]}" || true
 echo
 echo "Seed $SEED, $n mutants: $killed killed, $survived survived, rate $((n ? 100 * killed / n : 0))%"
 for s in "${SURVIVORS[@]}"; do echo "  survived: $s"; done
