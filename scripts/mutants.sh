@@ -17,7 +17,9 @@
 # replaced by the next drawn site, so SIZE mutants count in the rate.
 #
 # Environment: MUTANT_TIMEOUT (seconds per test, default 60), MUTANT_JOBS
-# (build jobs, default 2), MUTANT_BUILD (build folder, default build-mutants).
+# (build jobs, default 2), MUTANT_BUILD (build folder, default build-mutants),
+# MUTANT_IDS (a file of mutant ids, one a line: run only those, e.g. the
+# survivors of an earlier run). Links with lld when it is installed (faster).
 set -uo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 SIZE="${1:-60}"
@@ -52,8 +54,10 @@ restore() {
 trap 'restore; rm -rf "$SAVED"' EXIT
 trap 'echo "interrupted"; exit 130' INT TERM HUP
 
+LINKER=()
+command -v ld.lld >/dev/null && LINKER=(-DCMAKE_EXE_LINKER_FLAGS=-fuse-ld=lld)
 cmake -S "$ROOT" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSILVARIA_TESTS=ON \
-  -DSILVARIA_FUZZ=OFF -DSILVARIA_BENCH=OFF >/dev/null || exit 1
+  -DSILVARIA_FUZZ=OFF -DSILVARIA_BENCH=OFF "${LINKER[@]}" >/dev/null || exit 1
 cmake --build "$BUILD" --parallel "$JOBS" >"$SAVED/build.log" 2>&1 ||
   { cat "$SAVED/build.log"; echo "The unmutated tree does not build." >&2; exit 1; }
 # Each mutant rebuilds only what the suite runs: the test programs (and the command
@@ -112,7 +116,7 @@ while IFS=$'\t' read -r -u 3 id where change; do
   else
     n=$((n + 1))
     if run_tests -R "^($first)\$" && build silvaria-cli "${rest[@]}" && run_tests -E "^($first)\$"; then
-      result="SURVIVED"; survived=$((survived + 1)); SURVIVORS+=("$where $change")
+      result="SURVIVED"; survived=$((survived + 1)); SURVIVORS+=("$id	$where $change")
     else
       result="killed by $(grep -m1 -oE '[0-9]+ - [a-z_]+_tests \(' "$SAVED/test.log" | cut -d' ' -f3 || true)"
       killed=$((killed + 1))
@@ -120,7 +124,11 @@ while IFS=$'\t' read -r -u 3 id where change; do
   fi
   restore
   printf '%3s %-45s %-22s %s\n' "$( [[ $result == killed* || $result == SURVIVED ]] && echo "$n" )" "$where" "$change" "$result"
-done 3< <(python3 "$ROOT/scripts/mutants.py" sites "$SEED")
+done 3< <(if [ -n "${MUTANT_IDS:-}" ]; then
+             python3 "$ROOT/scripts/mutants.py" sites "$SEED" | awk -F'\t' 'NR == FNR { want[$1] = 1; next } $1 in want' "$MUTANT_IDS" -
+           else
+             python3 "$ROOT/scripts/mutants.py" sites "$SEED"
+           fi)
 
 # Leave the build folder matching the source again.
 build silvaria-cli "${TARGETS[@]}" || true

@@ -131,13 +131,6 @@ TEST_F(ComparisonWindow, CheckBoxBringsOnlyItsOwnMapBackToTheFullExtent)
     // The new check box state shows on its own map only: point 7 matches the temperature range only.
     EXPECT_TRUE(shows(compare->mapTree2, GridPoint(7), TemperatureGreen));
     EXPECT_FALSE(shows(compare->mapTree, GridPoint(7), TemperatureGreen));
-
-    // Further zoom steps scale both maps from their current views.
-    clickTool("k1");
-    clickMap(compare->mapTree2);
-    EXPECT_EQ(compare->zoomLevel, 2);
-    EXPECT_NEAR(compare->mapTree->extent().width(), zoomed1.width() * 0.75, 1e-9);
-    EXPECT_NEAR(compare->mapTree2->extent().width(), full2.width() * 0.75, 1e-9);
 }
 
 TEST_F(ComparisonWindow, GenerateMapRedrawsBothMapsFromTheirBoxes)

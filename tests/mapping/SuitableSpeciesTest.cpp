@@ -104,12 +104,6 @@ TEST_F(SuitableSpecies, AClickOpensAWindowPerPointWithItsValues)
     EXPECT_NE(second, first);
     EXPECT_EQ(second->lstSTS->topLevelItemCount(), 0);
     EXPECT_EQ(first->lstSTS->topLevelItemCount(), 5) << "each window keeps its own list";
-
-    // Far from every grid point nothing opens.
-    const MapViewport viewport(map->mapTree->extent(), map->mapTree->size());
-    const int windows = int(QApplication::topLevelWidgets().size());
-    QTest::mouseClick(map->mapTree, Qt::LeftButton, Qt::NoModifier, viewport.toPixel({99.6, 2.4}).toPoint());
-    EXPECT_EQ(int(QApplication::topLevelWidgets().size()), windows);
 }
 
 TEST_F(SuitableSpecies, ChoosingASpeciesShowsItInTheListWindow)
