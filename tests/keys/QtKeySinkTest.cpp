@@ -64,6 +64,23 @@ const TypingCase kTyping[] = {
 INSTANTIATE_TEST_SUITE_P(QtKeySink, PlatformKeys, ::testing::ValuesIn(kTyping),
                          [](const auto &info) { return std::string(info.param.name); });
 
+// A character names its key: sent alone or with Shift, the key types that character.
+TEST(QtKeySink, EveryPrintableCharacterIsOnItsKey)
+{
+    TypingWindow typing;
+    ASSERT_TRUE(typing.ready());
+    for (char c = '!'; c < '~'; ++c) {
+        const QString key = QByteArray("+^%~(){}[]").contains(c) ? "{" + QString(QChar(c)) + "}" : QString(QChar(c));
+        QString typed;
+        for (const QString &script : {key, "+(" + key + ")"}) {
+            typing.edit->clear();
+            clsSendKeys().SendKeys(script);
+            typed += typing.edit->text();
+        }
+        EXPECT_TRUE(typed.contains(QChar(c))) << c << " typed " << typed.toStdString();
+    }
+}
+
 TEST(QtKeySink, FailedScriptLeavesNoModifierHeld)
 {
     TypingWindow typing;

@@ -210,6 +210,22 @@ TEST_F(MapWindow, IdentifyOpensTheAttributesAndLabelsTheAltitude)
     EXPECT_TRUE(kept->windowFlags() & Qt::WindowStaysOnTopHint);
 }
 
+TEST_F(MapWindow, UnknownOrMalformedSpeciesShowsAnEmptyMapAndSaysSo)
+{
+    for (const char *id : {"999", "40000", "abc"}) {
+        SetCurrentSpID(id);
+        frmMap *map = nullptr;
+        const QString text = AnswerMessageBox([&] {
+            map = new frmMap(main);
+            map->show();
+            QTest::qWait(100);
+        });
+        EXPECT_TRUE(text.contains("No species with the identifier")) << id << ": " << text.toStdString();
+        redraw(map);
+        EXPECT_EQ(at(map, 1), White) << id;
+    }
+}
+
 TEST_F(MapWindow, HostileRangeTextCountsAsMissing)
 {
     frmMap *map = open("1");
