@@ -1,6 +1,7 @@
 // Near misses, species count, areas and climate shift on the bundled data,
 // checked against the suitable-species statement and hand computations.
 #include "analysis/CellArea.h"
+#include "analysis/CountryAssignment.h"
 #include "analysis/ClimateShift.h"
 #include "analysis/MapData.h"
 #include "analysis/NearMisses.h"
@@ -12,6 +13,7 @@
 #include "mapping/SpeciesRanges.h"
 #include "mapping/SuitableSpecies.h"
 #include "tests/common/FixtureCatalogue.h"
+#include "tests/mapping/FixtureShapefile.h"
 
 #include <gtest/gtest.h>
 
@@ -103,6 +105,20 @@ TEST(CellArea, MatchesAHandComputationAtTwoLatitudes)
     const struct { double latitude, km2; } cases[] = {{0, 85.8633}, {60, 42.9317}, {-60, 42.9317}};
     for (const auto &c : cases)
         EXPECT_NEAR(CellAreaKm2(1.0 / 12, 1.0 / 12, c.latitude), c.km2, 1e-4) << "latitude " << c.latitude;
+}
+
+TEST_F(SampleData, CountriesAreKeptPerPairOfLayers)
+{
+    const auto boundaries = maps->boundaries->data();
+    const auto whole = CountryAssignment::of(maps->canvas->data(), boundaries);
+    EXPECT_EQ(CountryAssignment::of(maps->canvas->data(), boundaries), whole) << "computed once";
+    // Bangkok and the open sea, as a grid of their own beside the same boundaries.
+    QTemporaryDir dir;
+    PointFixture({{100.5, 14.0}, {90, -12}}, {{"ID", 'N', 4, 0}}, {{"1"}, {"2"}}).write(dir.filePath("two.shp"));
+    const auto two = CountryAssignment::of(ShapeLayer::read(dir.filePath("two.shp")), boundaries);
+    ASSERT_EQ(two->index.size(), 2u);
+    EXPECT_EQ(two->names.value(two->index[0]), "Thailand");
+    EXPECT_EQ(two->index[1], two->outside());
 }
 
 TEST_F(SampleData, ClimateShiftKeepsTheFullMatchWithoutAShiftAndSplitsItWithOne)

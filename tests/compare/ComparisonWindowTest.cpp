@@ -80,7 +80,12 @@ TEST_F(ComparisonWindow, OpensWithTheCurrentSpeciesOnBothMaps)
         SCOPED_TRACE(side);
         MapControl *map = side == 1 ? compare->mapTree : compare->mapTree2;
         EXPECT_EQ((side == 1 ? compare->txtSp1 : compare->txtSp2)->text(), "Acacia mangium");
-        EXPECT_EQ(boxes(side == 1 ? compare->panel1 : compare->panel2), (QStringList{"0", "800", "1000", "4500", "20", "29.2"}));
+        const ParameterPanel &panel = side == 1 ? compare->panel1 : compare->panel2;
+        EXPECT_EQ(boxes(panel), (QStringList{"0", "800", "1000", "4500", "20", "29.2"}));
+        // Only the species layer is shown at first.
+        EXPECT_EQ(QList<bool>({panel.chkLayerALT->isChecked(), panel.chkLayerMAR->isChecked(), panel.chkLayerMAT->isChecked(),
+                               panel.chkLayerMap->isChecked()}),
+                  QList<bool>({false, false, false, true}));
         EXPECT_TRUE(shows(map, GridPoint(1), SpeciesBrown));
         EXPECT_TRUE(shows(map, GridPoint(3), SpeciesBrown));
         EXPECT_FALSE(shows(map, GridPoint(2), SpeciesBrown));

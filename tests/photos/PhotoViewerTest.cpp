@@ -1,6 +1,8 @@
 // The photo viewer driven as a user drives it: View > Image Selected Record on
 // the first species, then the arrow buttons.
 #include "app/MainCommands.h"
+#include "factsheet/ReportList.h"
+#include "factsheet/frmList.h"
 #include "photos/frmImage.h"
 #include "tests/common/LoadedMainWindow.h"
 #include "tests/common/WidgetTest.h"
@@ -49,6 +51,18 @@ protected:
 };
 
 } // namespace
+
+TEST_F(ThreePhotos, SpeciesWithoutPhotosShowsOnlyTheRequest)
+{
+    ClickItem(main->ListWindow()->lstTree, main->ListWindow()->lstTree->topLevelItem(2)); // a bamboo without photos
+    frmImage *viewer = openPhotos();
+    ASSERT_NE(viewer, nullptr);
+    EXPECT_TRUE(viewer->txtSendPhoto->isVisible());
+    for (QWidget *hidden : {static_cast<QWidget *>(viewer->imgSilvar), static_cast<QWidget *>(viewer->txtAuthor),
+                            static_cast<QWidget *>(viewer->txtDetail), static_cast<QWidget *>(viewer->Label1[0]),
+                            static_cast<QWidget *>(viewer->Label1[1]), static_cast<QWidget *>(viewer->cmdNext)})
+        EXPECT_FALSE(hidden->isVisible() && hidden->isEnabled()) << hidden->objectName().toStdString();
+}
 
 TEST_F(ThreePhotos, NextAndPreviousStopAtBothEnds)
 {
