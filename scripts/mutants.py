@@ -68,7 +68,8 @@ def code_mask(text):
             i = j
             continue
         if c in "\"'":
-            if c == "'" and i > 0 and text[i - 1].isalnum():  # digit separator 1'000
+            # A digit separator (1'000), not a character literal (u'+').
+            if c == "'" and 0 < i < n - 1 and text[i - 1].isdigit() and text[i + 1].isalnum():
                 i += 1
                 continue
             j = i + 1
