@@ -47,12 +47,20 @@ declare -A EQUIVALENT=(
 )
 
 cd "$ROOT" || exit 1
+# The file being mutated is saved here with its path, and put back even after a
+# run that was killed outright: the next run restores it first.
+SAVED="$BUILD/mutant-restore"
+mkdir -p "$SAVED"
+if [ -s "$SAVED/path" ]; then
+  cp "$SAVED/file" "$ROOT/$(cat "$SAVED/path")" && touch "$ROOT/$(cat "$SAVED/path")"
+  echo "Restored $(cat "$SAVED/path"), left mutated by a run that was killed."
+  rm -f "$SAVED/path"
+fi
 if ! git diff --quiet -- app catalogue factsheet search mapping photos keys controls analysis cli; then
   echo "The product folders have uncommitted changes; commit or stash them first." >&2
   exit 1
 fi
 
-SAVED="$(mktemp -d)"
 CURRENT=""
 # The original goes back with a new time stamp, so the next build compiles it
 # again (from ccache) instead of keeping the mutant's object.
@@ -60,10 +68,11 @@ restore() {
   if [ -n "$CURRENT" ]; then
     cp "$SAVED/file" "$ROOT/$CURRENT"
     touch "$ROOT/$CURRENT"
+    rm -f "$SAVED/path"
     CURRENT=""
   fi
 }
-trap 'restore; rm -rf "$SAVED"' EXIT
+trap 'restore' EXIT
 trap 'echo "interrupted"; exit 130' INT TERM HUP
 
 LINKER=()
@@ -118,6 +127,7 @@ while IFS=$'\t' read -r -u 3 id where change; do
   [ -n "${ORIGINAL[$file]:-}" ] || ORIGINAL[$file]="$(code_hash "$file")"
   first="$(tests_of "$file")"
   cp "$ROOT/$file" "$SAVED/file"
+  echo "$file" >"$SAVED/path"
   CURRENT="$file"
   python3 "$ROOT/scripts/mutants.py" apply "$id"
   mapfile -t rest < <(printf '%s\n' "${TARGETS[@]}" | grep -vxE "$first")
