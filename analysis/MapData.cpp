@@ -1,6 +1,7 @@
 #include "analysis/MapData.h"
 
-#include "app/ApplicationFolder.h"
+#include "base/ApplicationFolder.h"
+#include "mapping/GridDataRanges.h"
 
 MapData MapData::load(const QString &shapeFolder)
 {
@@ -8,6 +9,7 @@ MapData MapData::load(const QString &shapeFolder)
     data.folder = shapeFolder.endsWith(QLatin1Char('/')) ? shapeFolder : shapeFolder + QLatin1Char('/');
     data.canvas = MapLayer::fromFile(data.folder + QStringLiteral("pasia_canvas.shp"));
     data.boundaries = MapLayer::fromFile(data.folder + QStringLiteral("country_bnd.shp"));
+    LoadGridDataRanges(data.folder);
     return data;
 }
 

@@ -1,13 +1,11 @@
 #include "analysis/PointMap.h"
 
-#include "app/SafeFileWrite.h"
 #include "mapping/MapError.h"
 #include "mapping/MapExport.h"
 #include "mapping/MapRenderer.h"
+#include "mapping/MapSources.h"
 
-#include <QBuffer>
 #include <QFontMetrics>
-#include <QImageWriter>
 #include <QPainter>
 
 #include <algorithm>
@@ -17,45 +15,41 @@ namespace {
 
 const QColor MapBackground(198, 224, 242);
 
-// Grid points drawn as squares one grid step wide, so the classes fill their land.
-int pointSize(const MapData &data, const MapViewport &viewport)
-{
-    const MapExtent e = data.canvas->extent();
-    const auto n = double(std::max<std::uint32_t>(1, data.canvas->data()->featureCount()));
-    const double step = std::sqrt(e.width() * e.height() / n);
-    return std::clamp(int(std::ceil(step / viewport.unitsPerPixel())), 1, 64);
-}
-
-QStringList stampLines(const PointMapRequest &request)
-{
-    QStringList lines;
-    for (const auto &[key, text] : request.stamp)
-        lines << key + QStringLiteral(": ") + text;
-    return lines;
-}
-
 } // namespace
+
+int GridMarkerPixels(const MapLayer &canvas, double unitsPerPixel)
+{
+    const MapExtent e = canvas.extent();
+    const auto n = double(std::max<std::uint32_t>(1, canvas.data()->featureCount()));
+    const double step = std::sqrt(e.width() * e.height() / n);
+    return unitsPerPixel > 0 ? std::clamp(int(std::ceil(step / unitsPerPixel)), 1, 64) : 1;
+}
 
 QImage RenderPointMap(const MapData &data, const PointMapRequest &request)
 {
     QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPixelSize(std::clamp(request.size.height() / 60, 9, 18));
+    font.setPixelSize(StampFontPixels(request.size.height()));
     const QFontMetrics metrics(font);
-    const QStringList lines = stampLines(request);
     const int line = metrics.height();
-    const int footer = std::min(request.size.height() / 2, line * int(lines.size() + 1));
+    const int footer = std::min(request.size.height() / 2, line * int(request.stamp.size() + 1));
     const QSize mapSize(std::max(1, request.size.width()), std::max(1, request.size.height() - footer));
 
     MapLayers layers;
     auto canvas = std::make_shared<MapLayer>(data.canvas->data());
     canvas->setVisible(false);
     layers.add(canvas);
-    auto boundaries = std::make_shared<MapLayer>(data.boundaries->data());
-    boundaries->setColor(QColor(255, 255, 255));
-    layers.add(boundaries);
+    // Without boundaries the grid's own points show where the land is.
+    if (data.boundaries) {
+        auto boundaries = std::make_shared<MapLayer>(data.boundaries->data());
+        boundaries->setColor(QColor(255, 255, 255));
+        layers.add(boundaries);
+    } else {
+        canvas->setVisible(true);
+        canvas->setColor(QColor(255, 255, 255));
+    }
     const MapExtent extent = request.extent.isValid() ? request.extent : layers.fullExtent();
     const MapViewport viewport(extent, mapSize);
-    const int size = pointSize(data, viewport);
+    const int size = GridMarkerPixels(*data.canvas, viewport.unitsPerPixel());
     const QImage map = MapRenderer::render(layers, viewport, MapBackground, [&](int index, MapPainter &painter) {
         if (index != 0)
             return;
@@ -94,14 +88,8 @@ QImage RenderPointMap(const MapData &data, const PointMapRequest &request)
             y += line;
         }
     }
-    // The source stamp below the map.
-    p.setPen(QColor(40, 40, 40));
-    for (int i = 0; i < lines.size(); ++i)
-        p.drawText(QRect(line / 2, mapSize.height() + line / 2 + i * line, picture.width() - line, line),
-                   Qt::AlignLeft | Qt::AlignVCenter, metrics.elidedText(lines[i], Qt::ElideRight, picture.width() - line));
     p.end();
-    for (const auto &[key, text] : request.stamp)
-        picture.setText(key, text);
+    DrawStamp(picture, mapSize.height(), font.pixelSize(), request.stamp);
     return picture;
 }
 
@@ -117,15 +105,5 @@ void SaveMapPicture(const QImage &image, const QString &path)
         WriteBitmapFile(image, path);
         return;
     }
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, "png");
-    if (!writer.write(image))
-        throw MapError(QStringLiteral("Cannot save the map to %1: %2").arg(path, writer.errorString()));
-    try {
-        WriteFileSafely(path, bytes);
-    } catch (const std::runtime_error &e) {
-        throw MapError(QStringLiteral("Cannot save the map to %1: %2").arg(path, QString::fromUtf8(e.what())));
-    }
+    WritePngFile(image, path);
 }

@@ -31,6 +31,10 @@ struct PointMapRequest {
 
 QImage RenderPointMap(const MapData &data, const PointMapRequest &request);
 
+// The side in pixels of a grid point's square that fills the space to its
+// neighbours at this scale (1 to 64).
+int GridMarkerPixels(const MapLayer &canvas, double unitsPerPixel);
+
 // Saves the picture as PNG (with its texts) or Windows bitmap, by the file's
 // extension, through a temporary file so an existing file survives a failure.
 // Throws MapError naming the file and the reason.

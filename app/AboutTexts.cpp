@@ -1,6 +1,6 @@
 #include "app/AboutTexts.h"
 
-#include "app/ContactDetails.h"
+#include "base/ContactDetails.h"
 
 #include <QStringList>
 

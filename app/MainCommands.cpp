@@ -1,11 +1,17 @@
 #include "app/MainCommands.h"
 
-#include "app/Icons.h"
+#include "analysis/windows/PlantingList.h"
+#include "analysis/windows/frmClimateShift.h"
+#include "analysis/windows/frmCountryArea.h"
+#include "analysis/windows/frmSpeciesCount.h"
 #include "app/frmAbout.h"
 #include "app/frmGlossary.h"
 #include "app/frmHelp.h"
 #include "app/frmMain.h"
-#include "catalogue/modLoadList.h"
+#include "app/modLoadList.h"
+#include "controls/Icons.h"
+#include "controls/ShowError.h"
+#include "controls/ToolbarButtons.h"
 #include "keys/SendKeysError.h"
 #include "keys/clsSendKeys.h"
 #include "mapping/compare/frmCompare.h"
@@ -35,6 +41,7 @@ QAction *item(QMenu *menu, const char *objectName, const char *caption, const QI
 MainCommands::MainCommands(frmMain *main) : QObject(main), m_main(main)
 {
     Q_INIT_RESOURCE(icons);
+    InstallNearMisses();
     buildMenus();
     buildToolbar();
 }
@@ -57,6 +64,15 @@ void MainCommands::buildMenus()
     menuView->addSeparator()->setObjectName(QStringLiteral("menuSep3"));
     menuTM = item(menuView, "menuTM", "Arboplot", icon("map"));
     menuTMC = item(menuView, "menuTMC", "Arboplot Comparison", ComparisonIcon());
+
+    menuAnalysis = bar->addMenu(QStringLiteral("Analysis"));
+    menuAnalysis->setObjectName(QStringLiteral("menuAnalysis"));
+    menuArea = item(menuAnalysis, "menuArea", "Suitable Area by Country...", icon("map"));
+    menuCount = item(menuAnalysis, "menuCount", "Species Count Map...", icon("map"));
+    menuShift = item(menuAnalysis, "menuShift", "Climate Shift...", icon("map"));
+    connect(menuArea, &QAction::triggered, this, &MainCommands::menuArea_Click);
+    connect(menuCount, &QAction::triggered, this, &MainCommands::menuCount_Click);
+    connect(menuShift, &QAction::triggered, this, &MainCommands::menuShift_Click);
 
     menuHelp = bar->addMenu(QStringLiteral("Help"));
     menuHelp->setObjectName(QStringLiteral("menuHelp"));
@@ -83,41 +99,45 @@ void MainCommands::buildToolbar()
     tbrMain->setObjectName(QStringLiteral("tbrMain"));
     tbrMain->setMovable(false);
     tbrMain->setIconSize(QSize(22, 22));
-    // Separators stand before k1, k5, k7 and k9.
-    const QList<QIcon> pane = OutlookBarIcons();
+    // A button with a menu command shares its action (one command, one
+    // action); the window-switching buttons have actions of their own. Each
+    // button keeps its key as its object name. Separators stand before k1, k5, k7 and k9.
     const struct {
         const char *key;
         const char *tooltip;
-        QIcon icon;
+        QAction *command;
+        const char *icon;
         bool separatorBefore;
     } buttons[] = {
-        {"k1", "View Botanic Names (All)", pane[0], true}, {"k2", "View Common Names (All)", pane[1], false},
-        {"k3", "Search", icon("search"), false},           {"k4", "View Species Image", icon("image"), false},
-        {"k5", "Arboplot", icon("map"), true},            {"k6", "Arboplot Comparison", ComparisonIcon(), false},
-        {"k7", "Manual", icon("manual"), true},           {"k8", "Glossary", icon("glossary"), false},
-        {"k9", "Move Previous Form", icon("previous"), true}, {"k10", "Move Next Form", icon("next"), false},
-        {"k11", "Close Active Form", icon("close"), false},
+        {"k1", "View Botanic Names (All)", menuBN, nullptr, true},
+        {"k2", "View Common Names (All)", menuCN, nullptr, false},
+        {"k3", "Search", menuSearch, nullptr, false},
+        {"k4", "View Species Image", menuISR, nullptr, false},
+        {"k5", "Arboplot", menuTM, nullptr, true},
+        {"k6", "Arboplot Comparison", menuTMC, nullptr, false},
+        {"k7", "Manual", menuAD, nullptr, true},
+        {"k8", "Glossary", menuGlossary, nullptr, false},
+        {"k9", "Move Previous Form", nullptr, "previous", true},
+        {"k10", "Move Next Form", nullptr, "next", false},
+        {"k11", "Close Active Form", nullptr, "close", false},
     };
     for (const auto &b : buttons) {
         if (b.separatorBefore)
             tbrMain->addSeparator();
-        QAction *action = tbrMain->addAction(b.icon, QString::fromLatin1(b.tooltip));
-        action->setToolTip(QString::fromLatin1(b.tooltip));
-        action->setData(QString::fromLatin1(b.key));
-        action->setObjectName(QString::fromLatin1(b.key));
         const QString key = QString::fromLatin1(b.key);
-        connect(action, &QAction::triggered, this, [this, key] { tbrMain_ButtonClick(key); });
+        QAction *action = b.command;
+        if (!action) {
+            action = new QAction(icon(b.icon), QString::fromLatin1(b.tooltip), this);
+            connect(action, &QAction::triggered, this, [this, key] { tbrMain_ButtonClick(key); });
+        }
+        action->setToolTip(QString::fromLatin1(b.tooltip));
+        action->setData(key);
+        tbrMain->addAction(action);
+        tbrMain->widgetForAction(action)->setObjectName(key);
     }
 }
 
-QAction *MainCommands::button(const QString &key) const
-{
-    for (QAction *action : tbrMain->actions()) {
-        if (action->data().toString() == key)
-            return action;
-    }
-    return nullptr;
-}
+QAction *MainCommands::button(const QString &key) const { return ButtonByKey(tbrMain, key); }
 
 void MainCommands::tbrMain_ButtonClick(const QString &key)
 {
@@ -139,7 +159,7 @@ void MainCommands::sendKeys(const QString &script)
         clsSendKeys sender;
         sender.SendKeys(script, false);
     } catch (const SendKeysError &e) {
-        QMessageBox::warning(m_main, QStringLiteral("Silvaria"), e.description());
+        ShowError(m_main, QStringLiteral("Silvaria"), e);
     }
 }
 
@@ -149,17 +169,7 @@ void MainCommands::menuCN_Click() { LoadCommonList(QString(), ListAll); }
 
 void MainCommands::menuSearch_Click()
 {
-    // One search dialog, owned by the main window, shown again while it is open;
-    // a closed one is on its way out and is not shown again.
-    frmSearch *search = nullptr;
-    for (frmSearch *open : m_main->findChildren<frmSearch *>(QString(), Qt::FindDirectChildrenOnly))
-        if (open->isVisible())
-            search = open;
-    if (!search)
-        search = new frmSearch(m_main);
-    search->show();
-    search->raise();
-    search->activateWindow();
+    m_main->ShowSingle(QStringLiteral("frmSearch"), [this] { return new frmSearch(m_main); }, WindowPlace::OwnWindow);
 }
 
 void MainCommands::menuISR_Click()
@@ -176,18 +186,32 @@ void MainCommands::menuTM_Click()
 
 void MainCommands::menuTMC_Click()
 {
-    // One comparison window; an error while showing it is ignored.
     try {
-        frmCompare *compare = nullptr;
-        for (frmCompare *open : m_main->findChildren<frmCompare *>(QString(), Qt::FindDirectChildrenOnly))
-            if (open->isVisible())
-                compare = open;
-        if (!compare)
-            compare = new frmCompare(m_main);
-        compare->show();
-        compare->raise();
-        compare->activateWindow();
+        m_main->ShowSingle(QStringLiteral("frmCompare"), [this] { return new frmCompare(m_main); }, WindowPlace::OwnWindow);
     } catch (const std::exception &) {
+        // The window reports its own load errors once it shows; a failure to
+        // show it at all leaves the main window as it was.
+    }
+}
+
+// The analysis windows are new on every use; one that cannot open says why.
+void MainCommands::menuArea_Click() { frmCountryArea::Open(m_main); }
+
+void MainCommands::menuCount_Click()
+{
+    try {
+        (new frmSpeciesCount(m_main))->show();
+    } catch (const std::exception &e) {
+        QMessageBox::warning(m_main, QStringLiteral("Species Count Map"), QString::fromUtf8(e.what()));
+    }
+}
+
+void MainCommands::menuShift_Click()
+{
+    try {
+        (new frmClimateShift(m_main))->show();
+    } catch (const std::exception &e) {
+        QMessageBox::warning(m_main, QStringLiteral("Climate Shift"), QString::fromUtf8(e.what()));
     }
 }
 
@@ -201,4 +225,7 @@ void MainCommands::menuGlossary_Click()
     m_main->ShowSingle(QStringLiteral("frmGlossary"), [] { return new frmGlossary; });
 }
 
-void MainCommands::menuAbout_Click() { frmAbout::LoadAndShow(m_main); }
+void MainCommands::menuAbout_Click()
+{
+    m_main->ShowSingle(QStringLiteral("frmAbout"), [this] { return new frmAbout(m_main); }, WindowPlace::OwnWindow);
+}

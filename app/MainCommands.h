@@ -21,6 +21,12 @@ public:
     QAction *button(const QString &key) const;
 
     QMenu *menuFile, *menuView, *menuHelp;
+    // Analysis: suitable area by country, species count map, climate shift.
+    QMenu *menuAnalysis;
+    QAction *menuArea, *menuCount, *menuShift;
+    void menuArea_Click();
+    void menuCount_Click();
+    void menuShift_Click();
     QAction *menuExit, *menuBN, *menuCN, *menuSearch, *menuISR, *menuTM, *menuTMC, *menuAD, *menuGlossary, *menuAbout;
     QToolBar *tbrMain;
 

@@ -1,17 +1,16 @@
 #include "app/frmAbout.h"
 
 #include "app/AboutTexts.h"
-#include "app/AppIdentity.h"
-#include "app/Icons.h"
+#include "base/AppIdentity.h"
+#include "controls/Icons.h"
+#include "controls/TopmostWindow.h"
 #include "controls/Twips.h"
-#include "mapping/TopmostWindow.h"
 
 #include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPlainTextEdit>
-#include <QPointer>
 #include <QProcess>
 #include <QPushButton>
 #include <QTabWidget>
@@ -56,17 +55,6 @@ frmAbout::frmAbout(QWidget *owner)
 }
 
 frmAbout::~frmAbout() = default;
-
-frmAbout *frmAbout::LoadAndShow(QWidget *owner)
-{
-    static QPointer<frmAbout> box;
-    if (!box)
-        box = new frmAbout(owner);
-    box->show();
-    box->raise();
-    box->activateWindow();
-    return box;
-}
 
 void frmAbout::buildControls()
 {

@@ -20,9 +20,6 @@ public:
     explicit frmAbout(QWidget *owner);
     ~frmAbout() override;
 
-    // Shows the one About box, creating it on first use.
-    static frmAbout *LoadAndShow(QWidget *owner);
-
     // Starts the system-information tool, or says it is unavailable.
     void StartSysInfo();
 

@@ -1,6 +1,6 @@
 #include "app/frmGlossary.h"
 
-#include "app/ApplicationFolder.h"
+#include "base/ApplicationFolder.h"
 
 frmGlossary::frmGlossary(QWidget *parent)
     : BrowserWindow(QStringLiteral("frmGlossary"), QStringLiteral("Glossary"), QStringLiteral("browserGlossary"),

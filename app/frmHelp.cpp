@@ -1,6 +1,6 @@
 #include "app/frmHelp.h"
 
-#include "app/ApplicationFolder.h"
+#include "base/ApplicationFolder.h"
 
 frmHelp::frmHelp(QWidget *parent)
     : BrowserWindow(QStringLiteral("frmHelp"), QStringLiteral("Introduction"), QStringLiteral("browserHelp"),

@@ -1,15 +1,16 @@
 #include "app/frmMain.h"
 
-#include "app/Icons.h"
 #include "app/KeyIndicators.h"
 #include "app/MainCommands.h"
+#include "app/modLoadList.h"
+#include "app/modLoadTree.h"
+#include "catalogue/CurrentSpecies.h"
 #include "catalogue/modDatabase.h"
-#include "catalogue/modLoadList.h"
-#include "catalogue/modLoadTree.h"
 #include "controls/DragPanel.h"
+#include "controls/Icons.h"
 #include "controls/OutlookBar.h"
+#include "controls/ReportList.h"
 #include "controls/Twips.h"
-#include "factsheet/ReportList.h"
 #include "factsheet/frmList.h"
 #include "keys/MdiKeyboardShortcuts.h"
 
@@ -67,6 +68,18 @@ frmMain::frmMain(QWidget *parent)
 
     m_commands = new MainCommands(this);
     new MdiKeyboardShortcuts(m_mdi);
+
+    // Other windows ask for a species or a list through the shared species state.
+    CurrentSpecies &species = CurrentSpecies::instance();
+    connect(&species, &CurrentSpecies::speciesRequested, this, [this](const QString &spId) {
+        LoadSpeciesById(spId);
+        ListWindow()->ShowFactSheet(spId);
+    });
+    connect(&species, &CurrentSpecies::listRequested, this, [this](const SpeciesList &rows) {
+        frmList *window = ListWindow();
+        ShowChild(window);
+        window->ShowRowsUnselected(rows);
+    });
 
     connect(treeBN, &QTreeWidget::itemClicked, this, [this] { TreeBNNodeClick(treeBN); });
     connect(treeCN, &QTreeWidget::itemClicked, this, [this] { TreeCNNodeClick(treeCN); });
@@ -147,10 +160,10 @@ void frmMain::Load()
     LoadBotanicList(QString(), ListAll);
     frmList *list = ListWindow();
     // A catalogue without species starts with an empty list and fact sheet.
-    const QTreeWidgetItem *first = list->lstTree->selectedRow();
-    if (!first)
+    const QString first = CurrentSpecies::instance().selectedId();
+    if (first.isEmpty())
         return;
-    list->ViewInRich(ReportList::cell(first, 2));
+    list->ViewInRich(first);
     list->Colorize();
     QTextCursor top = list->richDetail->textCursor();
     top.setPosition(0);
@@ -198,15 +211,26 @@ QMdiSubWindow *frmMain::ShowChild(QWidget *child)
     return window;
 }
 
-QWidget *frmMain::ShowSingle(const QString &name, const std::function<QWidget *()> &make)
+QWidget *frmMain::ShowSingle(const QString &name, const std::function<QWidget *()> &make, WindowPlace place)
 {
     QPointer<QWidget> &window = m_single[name];
+    // A closed window of its own is on its way out and is not shown again.
+    if (window && place == WindowPlace::OwnWindow && !window->isVisible())
+        window = nullptr;
     if (!window) {
         window = make();
-        QMdiSubWindow *sub = m_mdi->addSubWindow(window);
-        sub->setAttribute(Qt::WA_DeleteOnClose);
+        if (place == WindowPlace::Child) {
+            QMdiSubWindow *sub = m_mdi->addSubWindow(window);
+            sub->setAttribute(Qt::WA_DeleteOnClose);
+        }
     }
-    ShowChild(window);
+    if (place == WindowPlace::Child) {
+        ShowChild(window);
+    } else {
+        window->show();
+        window->raise();
+        window->activateWindow();
+    }
     return window;
 }
 

@@ -15,6 +15,10 @@ class QTreeWidget;
 class MainCommands;
 class frmList;
 
+// Where a window of the application stands: in the main window's workspace,
+// or on its own above the others.
+enum class WindowPlace { Child, OwnWindow };
+
 // The main window: menu, toolbar, the navigation pane with its three trees and
 // splitter bar, the status bar, and the child windows.
 class frmMain : public QMainWindow {
@@ -37,8 +41,11 @@ public:
     bool IsListWindowLoaded() const { return !m_list.isNull(); }
     // Shows a child window (adding it to the workspace if it is not there yet).
     QMdiSubWindow *ShowChild(QWidget *child);
-    // Shows the one window of this name, creating it with `make` on first use.
-    QWidget *ShowSingle(const QString &name, const std::function<QWidget *()> &make);
+    // Shows the one window of this name, creating it with `make` on first use
+    // and after the last one was closed: a child window in the workspace, or a
+    // window of its own (raised and activated).
+    QWidget *ShowSingle(const QString &name, const std::function<QWidget *()> &make,
+                        WindowPlace place = WindowPlace::Child);
     // The open window of this name, or null.
     QWidget *SingleWindow(const QString &name) const { return m_single.value(name); }
     MainCommands *commands() const { return m_commands; }

@@ -1,7 +1,7 @@
 #include "app/frmSplash.h"
 
-#include "app/Icons.h"
 #include "app/frmMain.h"
+#include "controls/Icons.h"
 
 #include <QApplication>
 #include <QGuiApplication>

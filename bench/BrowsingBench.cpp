@@ -1,12 +1,12 @@
 // Browsing: start-up to the first view, the fact sheet, and the biggest list.
-#include "app/ApplicationFolder.h"
+#include "base/ApplicationFolder.h"
 #include "app/frmMain.h"
 #include "bench/BenchData.h"
 #include "catalogue/SpeciesLists.h"
 #include "catalogue/modDatabase.h"
-#include "catalogue/modLoadList.h"
+#include "app/modLoadList.h"
 #include "factsheet/FactSheet.h"
-#include "factsheet/ReportList.h"
+#include "controls/ReportList.h"
 #include "factsheet/frmList.h"
 
 #include <benchmark/benchmark.h>

@@ -1,12 +1,13 @@
 // One frame of the suitability map window on the sample map: the catalogue
 // query, four class filters over the grid and the drawing, at zoom levels 1 and 9.
-#include "app/ApplicationFolder.h"
+#include "base/ApplicationFolder.h"
 #include "app/frmMain.h"
 #include "catalogue/CurrentSpecies.h"
 #include "catalogue/modDatabase.h"
+#include "mapping/MapNavigator.h"
 #include "mapping/MapControl.h"
 #include "bench/BenchData.h"
-#include "factsheet/ReportList.h"
+#include "controls/ReportList.h"
 #include "mapping/frmIdentifyEngine.h"
 #include "mapping/frmMap.h"
 
@@ -32,7 +33,7 @@ static void BM_MapWindowFrame(benchmark::State &state)
     MapExtent extent = map->mapTree->fullExtent();
     extent.ScaleRectangle(std::pow(0.75, zoomLevel - 1));
     map->mapTree->setExtent(extent);
-    map->zoomLevel = zoomLevel;
+    map->navigator->setZoomLevel(zoomLevel);
     for (auto _ : state)
         benchmark::DoNotOptimize(map->mapTree->render(map->mapTree->size()));
     state.counters["pixels"] = double(map->mapTree->width() * map->mapTree->height());

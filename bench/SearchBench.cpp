@@ -1,11 +1,11 @@
 // Name search and species chooser on the 10,000-species synthetic catalogue:
 // a botanic search into the visible species list (aim: 100 ms at most) and one
 // chooser refill per keystroke (aim: 30 ms at most, so typing never lags).
-#include "app/ApplicationFolder.h"
+#include "base/ApplicationFolder.h"
 #include "app/frmMain.h"
 #include "bench/BenchData.h"
 #include "catalogue/modDatabase.h"
-#include "factsheet/ReportList.h"
+#include "controls/ReportList.h"
 #include "factsheet/frmList.h"
 #include "mapping/SpeciesChooserQuery.h"
 #include "mapping/frmSpecies.h"

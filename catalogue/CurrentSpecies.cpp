@@ -1,13 +1,17 @@
 #include "catalogue/CurrentSpecies.h"
 
-namespace {
-QString &current()
+CurrentSpecies &CurrentSpecies::instance()
 {
-    static QString spId;
-    return spId;
+    static CurrentSpecies state;
+    return state;
 }
-} // namespace
 
-QString CurrentSpID() { return current(); }
+void CurrentSpecies::setSelected(const QString &spId, const QString &currentName)
+{
+    m_selectedId = spId;
+    m_selectedName = currentName;
+}
 
-void SetCurrentSpID(const QString &spId) { current() = spId; }
+QString CurrentSpID() { return CurrentSpecies::instance().id(); }
+
+void SetCurrentSpID(const QString &spId) { CurrentSpecies::instance().setId(spId); }

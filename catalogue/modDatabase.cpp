@@ -1,6 +1,6 @@
 #include "catalogue/modDatabase.h"
 
-#include "app/ApplicationFolder.h"
+#include "base/ApplicationFolder.h"
 #include "catalogue/CatalogueError.h"
 #include "catalogue/CatalogueSchema.h"
 #include "catalogue/JetImportProcess.h"
@@ -31,15 +31,15 @@ CatalogueFormat sniff(const QString &path)
 {
     const QFileInfo info(path);
     if (!info.exists())
-        throw CatalogueError(fileError(path, QStringLiteral("the file does not exist")));
+        throw CatalogueError(fileError(path, QStringLiteral("the file does not exist")), path);
     if (!info.isFile())
-        throw CatalogueError(fileError(path, QStringLiteral("it is not a file")));
+        throw CatalogueError(fileError(path, QStringLiteral("it is not a file")), path);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw CatalogueError(fileError(path, file.errorString()));
+        throw CatalogueError(fileError(path, file.errorString()), path);
     const QByteArray head = file.read(32);
     if (head.isEmpty())
-        throw CatalogueError(fileError(path, QStringLiteral("the file is empty")));
+        throw CatalogueError(fileError(path, QStringLiteral("the file is empty")), path);
     if (head.startsWith(QByteArray("SQLite format 3\0", 16)))
         return CatalogueFormat::SQLite;
     const QByteArray jetName = head.mid(4, 15);
@@ -48,10 +48,10 @@ CatalogueFormat sniff(const QString &path)
         // whole number of pages has been cut short.
         const qint64 page = head.size() > 0x14 && head.at(0x14) == 0 ? 2048 : 4096;
         if (info.size() < 2 * page || info.size() % page != 0)
-            throw CatalogueError(fileError(path, QStringLiteral("the file is truncated")));
+            throw CatalogueError(fileError(path, QStringLiteral("the file is truncated")), path);
         return CatalogueFormat::Jet;
     }
-    throw CatalogueError(fileError(path, QStringLiteral("it is neither an Access nor a SQLite database")));
+    throw CatalogueError(fileError(path, QStringLiteral("it is neither an Access nor a SQLite database")), path);
 }
 
 // The header of a SQLite file records its size in pages; a shorter file has been cut.
@@ -85,7 +85,7 @@ void requireCatalogueTables(Connection &connection, const QString &path)
         const bool found = sqlite3_step(stmt) == SQLITE_ROW;
         sqlite3_finalize(stmt);
         if (!found)
-            throw CatalogueError(fileError(path, QStringLiteral("it is not a Silvaria catalogue (the table %1 is missing)").arg(table)));
+            throw CatalogueError(fileError(path, QStringLiteral("it is not a Silvaria catalogue (the table %1 is missing)").arg(table)), path);
     }
 }
 
@@ -110,7 +110,7 @@ std::unique_ptr<Connection> Connection::OpenFile(const QString &path)
         try {
             ImportJetFileIsolated(path, connection->m_db);
         } catch (const CatalogueError &e) {
-            throw CatalogueError(fileError(path, e.message()));
+            throw CatalogueError(fileError(path, e.message()), path);
         }
         // The same per-species lookups as the shipped file; a table without SpID is left as it is.
         for (const char *table : {"Synonym", "Vernacular", "Distribution", "AddInfo", "SpRef", "Images"}) {
@@ -121,7 +121,7 @@ std::unique_ptr<Connection> Connection::OpenFile(const QString &path)
         connection.reset(new Connection);
         const QByteArray name = QFile::encodeName(path);
         if (sqlite3_open_v2(name.constData(), &connection->m_db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK)
-            throw CatalogueError(fileError(path, QString::fromUtf8(sqlite3_errmsg(connection->m_db))));
+            throw CatalogueError(fileError(path, QString::fromUtf8(sqlite3_errmsg(connection->m_db))), path);
         RegisterUnicodeTextRules(connection->m_db);
         // Reading through a memory map and keeping UNION and ORDER BY work in memory
         // halve the time of the largest lists.
@@ -132,7 +132,7 @@ std::unique_ptr<Connection> Connection::OpenFile(const QString &path)
             RecordSet check(connection->m_db, QStringLiteral("SELECT count(*) AS n FROM sqlite_master"), CursorType::ForwardOnly);
         } catch (const CatalogueError &e) {
             const QString reason = e.message().section(QLatin1Char('\n'), 0, 0);
-            throw CatalogueError(fileError(path, QStringLiteral("the file is damaged or truncated (%1)").arg(reason)));
+            throw CatalogueError(fileError(path, QStringLiteral("the file is damaged or truncated (%1)").arg(reason)), path);
         }
     }
     connection->m_path = path;
@@ -157,11 +157,16 @@ QString CatalogueConnectionString(const QString &appFolder)
          + QStringLiteral("\\Database\\dbsilvar.mdb;") + QStringLiteral("Persist Security Info=False");
 }
 
-void OpenCatalogue()
+std::unique_ptr<Connection> OpenCatalogueFile(const QString &path)
 {
-    const QString path = ApplicationPath(QStringLiteral("\\Database\\dbsilvar.mdb"));
     auto connection = Connection::OpenFile(path);
     requireCatalogueTables(*connection, path);
+    return connection;
+}
+
+void OpenCatalogue()
+{
+    auto connection = OpenCatalogueFile(ApplicationPath(QStringLiteral("\\Database\\dbsilvar.mdb")));
     connection->description = CatalogueConnectionString(ApplicationFolder());
     theConnection() = std::move(connection);
 }

@@ -39,6 +39,9 @@ private:
 // connection's description.
 QString CatalogueConnectionString(const QString &appFolder);
 
+// Opens a catalogue file of any path (SQLite or Access), checking it has the
+// catalogue's tables; throws CatalogueError naming the file and the reason.
+std::unique_ptr<Connection> OpenCatalogueFile(const QString &path);
 // Opens <application folder>\Database\dbsilvar.mdb as the process's one catalogue
 // connection. Throws CatalogueError when the file is missing, unreadable, empty,
 // truncated, not a database or not a catalogue.

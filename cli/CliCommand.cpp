@@ -1,7 +1,7 @@
 #include "cli/CliCommand.h"
 
 #include "analysis/SpeciesRangeTable.h"
-#include "app/ApplicationFolder.h"
+#include "base/ApplicationFolder.h"
 #include "catalogue/CatalogueError.h"
 #include "catalogue/modDatabase.h"
 

@@ -1,11 +1,11 @@
 #include "cli/CliData.h"
 
-#include "analysis/LayerSources.h"
 #include "analysis/PointMap.h"
-#include "app/AppIdentity.h"
+#include "base/AppIdentity.h"
 #include "catalogue/CatalogueError.h"
 #include "cli/CliCommand.h"
 #include "mapping/MapError.h"
+#include "mapping/MapSources.h"
 #include "mapping/SpeciesRanges.h"
 
 #include <QDateTime>
@@ -68,12 +68,7 @@ Bounds ResolveBounds(const CommandLine &line, int spId)
 
 QList<QPair<QString, QString>> SourceStamp(const MapData &maps)
 {
-    const auto sources = ReadLayerSources(maps.folder);
-    const AppVersion v = ApplicationVersion();
-    return {{QStringLiteral("Boundaries"), LayerSource(sources, QStringLiteral("country_bnd"))},
-            {QStringLiteral("Grid"), LayerSource(sources, QStringLiteral("pasia_canvas"))},
-            {QStringLiteral("Software"), QStringLiteral("silvaria-cli %1.%2.%3").arg(v.major).arg(v.minor).arg(v.revision)},
-            {QStringLiteral("Date"), QDate::currentDate().toString(Qt::ISODate)}};
+    return SourceStampOf(maps.folder, QStringLiteral("silvaria-cli"));
 }
 
 void RequirePictureName(const QString &path)

@@ -10,3 +10,5 @@ int RunAtCommand(const QStringList &arguments);
 int RunAreaCommand(const QStringList &arguments);
 int RunCountCommand(const QStringList &arguments);
 int RunShiftCommand(const QStringList &arguments);
+int RunCatalogueCommand(const QStringList &arguments);
+int RunGridCommand(const QStringList &arguments);

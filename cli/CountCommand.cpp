@@ -1,41 +1,17 @@
 #include "analysis/CellArea.h"
+#include "analysis/MapClasses.h"
 #include "analysis/PointMap.h"
 #include "analysis/SpeciesCount.h"
-#include "app/SafeFileWrite.h"
+#include "base/SafeFileWrite.h"
 #include "cli/CliCommand.h"
 #include "cli/CliData.h"
 #include "cli/Commands.h"
 #include "mapping/AttributeColumn.h"
 
-#include <algorithm>
 #include <bit>
 
+
 namespace {
-
-// Bins of counts: 0, 1, 2-3, 4-7, ... doubling up to the largest count.
-struct CountBin {
-    std::uint32_t low, high;
-    QString caption() const
-    {
-        return low == high ? QString::number(low) : QStringLiteral("%1-%2").arg(low).arg(high);
-    }
-};
-
-std::vector<CountBin> binsUpTo(std::uint32_t most)
-{
-    std::vector<CountBin> bins{{0, 0}};
-    for (std::uint32_t low = 1; low <= most; low *= 2)
-        bins.push_back({low, std::min(most, low * 2 - 1)});
-    return bins;
-}
-
-QColor binColour(std::size_t bin, std::size_t bins)
-{
-    if (bin == 0)
-        return QColor(200, 200, 200);
-    const double t = bins > 2 ? double(bin - 1) / double(bins - 2) : 1.0;
-    return QColor::fromHsvF(0.17 + 0.2 * t, 0.35 + 0.65 * t, 1.0 - 0.55 * t);
-}
 
 void writePoints(const QString &path, const MapData &maps, const std::vector<std::uint32_t> &counts)
 {
@@ -87,23 +63,17 @@ int RunCountCommand(const QStringList &arguments)
     const std::vector<std::uint32_t> counts = SpeciesCountGrid(climate).count(species, use);
     const GridCells cells = GridCells::of(*maps.canvas->data());
 
-    const std::uint32_t most = counts.empty() ? 0 : *std::max_element(counts.begin(), counts.end());
-    const std::vector<CountBin> bins = binsUpTo(most);
     const QString useText = use ? UseNames()[std::countr_zero(use)] : QStringLiteral("all uses");
     PointMapRequest request;
     request.size = size;
     request.title = QStringLiteral("Suitable species (%1)").arg(useText);
+    request.classes = CountClasses(counts);
     Rows rows{{QStringLiteral("Species"), QStringLiteral("Points"), QStringLiteral("km2")}, {-1, 0, 0}, {}};
-    for (std::size_t b = 0; b < bins.size(); ++b) {
-        PointClassLayer cls{bins[b].caption(), binColour(b, bins.size()), {}};
+    for (const PointClassLayer &cls : request.classes) {
         double km2 = 0;
-        for (std::uint32_t i = 0; i < counts.size(); ++i)
-            if (counts[i] >= bins[b].low && counts[i] <= bins[b].high) {
-                cls.points.push_back(i);
-                km2 += cells.areaKm2[i];
-            }
+        for (std::uint32_t i : cls.points)
+            km2 += cells.areaKm2[i];
         rows.rows << QVariantList{cls.caption, qulonglong(cls.points.size()), km2};
-        request.classes.push_back(std::move(cls));
     }
     request.stamp = {{QStringLiteral("Count"), QStringLiteral("species of %1 suitable at each grid point, of %2 in the catalogue")
                                                    .arg(useText).arg(species.rows.size())},

@@ -1,4 +1,5 @@
 #include "analysis/ClimateShift.h"
+#include "analysis/MapClasses.h"
 #include "analysis/PointMap.h"
 #include "cli/CliCommand.h"
 #include "cli/CliData.h"
@@ -50,9 +51,7 @@ int RunShiftCommand(const QStringList &arguments)
         PointMapRequest request;
         request.size = size;
         request.title = species.name + QStringLiteral(", ") + shiftText;
-        request.classes.push_back({QStringLiteral("kept"), QColor(128, 64, 64), std::move(shift.kept)});
-        request.classes.push_back({QStringLiteral("lost"), QColor(230, 120, 0), std::move(shift.lost)});
-        request.classes.push_back({QStringLiteral("gained"), QColor(0, 150, 200), std::move(shift.gained)});
+        request.classes = ShiftClasses(shift);
         Bounds clamped = bounds;
         ClampRanges(clamped);
         request.stamp = {{QStringLiteral("Species"), QStringLiteral("%1 (SpID %2)").arg(species.name).arg(species.spId)},

@@ -1,11 +1,10 @@
 // silvaria-cli: the catalogue, the suitability maps and the planners'
 // analyses on the command line, on the same core as the desktop program.
 
-#include "app/AppIdentity.h"
-#include "catalogue/CatalogueError.h"
+#include "base/AppIdentity.h"
+#include "base/Error.h"
 #include "cli/CliCommand.h"
 #include "cli/Commands.h"
-#include "mapping/MapError.h"
 
 #include <QGuiApplication>
 
@@ -28,6 +27,12 @@ Commands:
   count [--use USE] -o FILE.png [--points FILE.csv]   species suitable at each grid point
   shift SPECIES --dt DT --dp DP [-o FILE.png] [--by-country]
                                              full match under a uniform climate shift
+  grid build --alt FILE --mar FILE --mat FILE --extent W,S,E,N --step MINUTES -o FOLDER
+      [--countries FILE [--name-field FIELD]] [--mat-scale F] [--mat-offset D] [--mar-scale F]
+                                             the map grid from your own rasters
+  catalogue build SOURCES -o FILE            a catalogue from plain files
+  catalogue export FILE -o SOURCES           a catalogue (SQLite or Access) as plain files
+  catalogue check SOURCES [--images DIR]     every problem of plain files, with file and line
 
 Common options:
   --format table|csv|json   how rows are printed (default table)
@@ -59,7 +64,8 @@ int run(const QStringList &arguments)
         {QStringLiteral("species"), RunSpeciesCommand}, {QStringLiteral("sheet"), RunSheetCommand},
         {QStringLiteral("map"), RunMapCommand},         {QStringLiteral("at"), RunAtCommand},
         {QStringLiteral("area"), RunAreaCommand},       {QStringLiteral("count"), RunCountCommand},
-        {QStringLiteral("shift"), RunShiftCommand}};
+        {QStringLiteral("shift"), RunShiftCommand},     {QStringLiteral("grid"), RunGridCommand},
+        {QStringLiteral("catalogue"), RunCatalogueCommand}};
     const auto command = commands.find(first);
     if (command == commands.end())
         UsageError(QStringLiteral("unknown command \"%1\"").arg(first));
@@ -89,14 +95,8 @@ int main(int argc, char **argv)
     } catch (const CliFailure &e) {
         PrintError(QStringLiteral("silvaria-cli: %1\n").arg(e.message));
         return e.code;
-    } catch (const CatalogueError &e) {
-        PrintError(QStringLiteral("silvaria-cli: %1\n").arg(e.message()));
-        return ExitDataError;
-    } catch (const MapError &e) {
-        PrintError(QStringLiteral("silvaria-cli: %1\n").arg(e.message()));
-        return ExitDataError;
     } catch (const std::exception &e) {
-        PrintError(QStringLiteral("silvaria-cli: %1\n").arg(QString::fromUtf8(e.what())));
+        PrintError(QStringLiteral("silvaria-cli: %1\n").arg(ErrorText(e)));
         return ExitDataError;
     }
 }

@@ -1,11 +1,12 @@
 #include "factsheet/frmList.h"
 
 #include "catalogue/CurrentSpecies.h"
+#include "catalogue/SpeciesLists.h"
 #include "controls/DragPanel.h"
+#include "controls/ListSorter.h"
+#include "controls/ReportList.h"
 #include "controls/Twips.h"
 #include "factsheet/FactSheet.h"
-#include "factsheet/ListSorter.h"
-#include "factsheet/ReportList.h"
 
 #include <QFile>
 #include <QFontDatabase>
@@ -86,9 +87,57 @@ frmList::frmList(QWidget *parent)
             ShowSelectedSpecies();
     });
     connect(lstTree->header(), &QHeaderView::sectionClicked, this, &frmList::headerClicked);
+    // The selection model reports changes also while a loader blocks the list's signals.
+    connect(lstTree->selectionModel(), &QItemSelectionModel::selectionChanged, this, &frmList::publishSelection);
+    connect(lstTree->selectionModel(), &QItemSelectionModel::currentChanged, this, &frmList::publishSelection);
+    connect(lstTree->model(), &QAbstractItemModel::modelReset, this, &frmList::publishSelection);
+
     connect(pic2, &DragPanel::pressed, this, [this] { dragging = true; });
     connect(pic2, &DragPanel::released, this, [this] { dragging = false; });
     connect(pic2, &DragPanel::moved, this, &frmList::dragTo);
+}
+
+frmList::~frmList() { CurrentSpecies::instance().setSelected(QString(), QString()); }
+
+void frmList::publishSelection()
+{
+    const QTreeWidgetItem *row = lstTree->selectedRow();
+    CurrentSpecies::instance().setSelected(ReportList::cell(row, 2), ReportList::cell(row, 4));
+}
+
+QString frmList::ShowRows(const SpeciesList &rows)
+{
+    // Filling the list is not a row choice: the fact sheet stays as it is.
+    const QSignalBlocker quiet(lstTree);
+    lstTree->setUpdatesEnabled(false);
+    lstTree->clear();
+    for (int i = 0; i < rows.headers.size() && i + 2 < lstTree->columnCount(); ++i) {
+        if (!rows.headers[i].isEmpty())
+            lstTree->headerItem()->setText(i + 2, rows.headers[i]);
+    }
+    for (int i = 0; i < rows.widths.size() && i < lstTree->columnCount(); ++i)
+        lstTree->header()->resizeSection(i, TwipsToPixelsX(rows.widths[i], lstTree));
+    QList<QTreeWidgetItem *> items;
+    items.reserve(rows.rows.size());
+    for (const SpeciesListRow &row : rows.rows)
+        items << ReportList::makeRow({row.spId, row.found, row.current, row.extra, row.language});
+    lstTree->addTopLevelItems(items);
+    PaintAlternatingRows(lstTree, QColor(255, 255, 255), QColor(192, 255, 192));
+    lstTree->resort();
+    lstTree->setUpdatesEnabled(true);
+    if (lstTree->topLevelItemCount() == 0)
+        return QString();
+    QTreeWidgetItem *first = lstTree->topLevelItem(0);
+    lstTree->setCurrentItem(first);
+    return ReportList::cell(first, 2);
+}
+
+void frmList::ShowRowsUnselected(const SpeciesList &rows)
+{
+    ShowRows(rows);
+    const QSignalBlocker quiet(lstTree);
+    lstTree->setCurrentItem(nullptr);
+    lstTree->clearSelection();
 }
 
 void frmList::ViewInRich(const QString &paramlist)
@@ -108,19 +157,25 @@ void frmList::colorword(const QString &Swords, const QColor &Scolor, int SFontsi
 
 void frmList::ShowSelectedSpecies()
 {
-    // Each step goes on when the one before fails: a sheet that cannot be built
-    // leaves the text empty, and the row's species still becomes the current one.
-    richDetail->clear();
+    // The row's species becomes the current one even when its sheet cannot be built.
     const QString spId = ReportList::cell(lstTree->selectedRow(), 2);
+    ShowFactSheet(spId);
+    SetCurrentSpID(spId);
+}
+
+void frmList::ShowFactSheet(const QString &spId)
+{
+    richDetail->clear();
     try {
         ViewInRich(spId);
         Colorize();
     } catch (const std::exception &) {
+        // The sheet stays empty: a row that names no complete species is not
+        // worth a message each time it is clicked.
     }
     QTextCursor top = richDetail->textCursor();
     top.setPosition(0);
     richDetail->setTextCursor(top);
-    SetCurrentSpID(spId);
 }
 
 void frmList::headerClicked(int section)

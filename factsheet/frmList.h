@@ -4,6 +4,7 @@
 class DragPanel;
 class QTextEdit;
 class ReportList;
+struct SpeciesList;
 
 // The species list window: the names of the current selection above, the fact
 // sheet of the chosen species below, a splitter bar between them.
@@ -11,6 +12,7 @@ class frmList : public QWidget {
     Q_OBJECT
 public:
     explicit frmList(QWidget *parent = nullptr);
+    ~frmList() override;
 
     // Builds the fact sheet of species `paramlist` into richDetail. Throws
     // CatalogueError when it cannot; the text then stays as it was.
@@ -21,6 +23,15 @@ public:
 
     // Shows the species of the selected row (what a row click does).
     void ShowSelectedSpecies();
+    // Shows a species' fact sheet from its top, as a row choice does; a sheet
+    // that cannot be built leaves the text empty.
+    void ShowFactSheet(const QString &spId);
+
+    // Replaces the list's rows; filling is no choice, so the fact sheet stays.
+    // Returns the first row's species ("" for an empty list), which is selected.
+    QString ShowRows(const SpeciesList &rows);
+    // The same, with no row selected (a search result: the user picks a row).
+    void ShowRowsUnselected(const SpeciesList &rows);
 
     QWidget *pic1;
     ReportList *lstTree;
@@ -41,6 +52,8 @@ private:
     void layoutPanes();
     void dragTo(QPoint position);
     void headerClicked(int section);
+    // Tells the shared species state which species the selected row holds.
+    void publishSelection();
 
     int m_upper; // pixels
 };

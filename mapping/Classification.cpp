@@ -4,8 +4,6 @@
 
 namespace {
 
-const DataRange Ranges[3] = {{"ALT", 0, 6098}, {"MAR", 6, 8253}, {"MAT", -11.2, 29.2}};
-
 const SuitabilityClass Classes[4] = {
     {"Elevation match only", 255, 0, 0},
     {"Rainfall match (but not all other criteria)", 0, 0, 255},
@@ -17,7 +15,7 @@ QString decimal(double v) { return QString::number(v, 'g', 15); }
 
 QString rangeExpression(const Bounds &b, Criterion c)
 {
-    const QString field = QString::fromLatin1(Ranges[c].field);
+    const QString field = QString::fromLatin1(DataRangeOf(c).field);
     return field + QStringLiteral(" >= ") + b.min[c].expressionText() + QStringLiteral(" AND ") + field
          + QStringLiteral(" <= ") + b.max[c].expressionText();
 }
@@ -54,12 +52,10 @@ QString Bound::expressionText() const
 
 QString Bound::boxText() const { return isMissing() ? QStringLiteral("0") : expressionText(); }
 
-const DataRange &DataRangeOf(Criterion c) { return Ranges[c]; }
-
 void ClampRanges(Bounds &bounds)
 {
     for (int c = 0; c < 3; ++c) {
-        const DataRange &r = Ranges[c];
+        const DataRange &r = DataRangeOf(Criterion(c));
         Bound &lo = bounds.min[c];
         Bound &hi = bounds.max[c];
         if (!lo.isMissing() && (lo.number < r.lower || lo.number > r.upper))
@@ -75,7 +71,7 @@ bool IsAvailable(const Bounds &bounds, Criterion c)
     const Bound &hi = bounds.max[c];
     if (lo.isMissing() || hi.isMissing())
         return false;
-    if (!(lo.number >= Ranges[c].lower && hi.number <= Ranges[c].upper))
+    if (!(lo.number >= DataRangeOf(c).lower && hi.number <= DataRangeOf(c).upper))
         return false;
     return !(lo.number == 0 && hi.number == 0);
 }

@@ -38,7 +38,8 @@ struct Bounds {
     Bound max[3];
 };
 
-// The grid's data ranges.
+// The grid's data ranges: those of the loaded grid, else the bundled grid's
+// fixed ranges (mapping/GridDataRanges.h).
 struct DataRange {
     const char *field;
     double lower;

@@ -1,4 +1,5 @@
 #pragma once
+#include "mapping/MapCanvas.h"
 #include "mapping/MapLayers.h"
 #include "mapping/MapPainter.h"
 
@@ -26,7 +27,7 @@ constexpr int PointerIdentify = 55;
 //
 // Window positions are in pixels of this widget; screen distances (as in
 // toMapDistance) in twips, 1/1440 inch.
-class MapControl : public QWidget {
+class MapControl : public QWidget, public MapCanvas {
     Q_OBJECT
 
 public:
@@ -46,7 +47,7 @@ public:
     // The extent of all layers.
     MapExtent fullExtent() const { return m_layers.fullExtent(); }
     // Redraws every layer (on the next paint; render() draws at once).
-    void refresh();
+    void refresh() override;
 
     // Lets the user drag the map while a mouse button is held; returns when it
     // is released, with the map moved by the drag and redrawn. Returns at once
@@ -61,12 +62,12 @@ public:
     // A position in the widget (pixels) as a map point.
     MapPoint toMapPoint(double x, double y) const;
     // A screen distance in twips as map units at the current extent.
-    double toMapDistance(double twips) const;
+    double toMapDistance(double twips) const override;
 
     // Drawing, only inside a layerDrawn handler; otherwise throws MapError.
     void drawShape(const MapRecordSet &records, const MapSymbol &symbol);
     void drawShape(const MapShape &shape, const MapSymbol &symbol);
-    void drawText(const QString &text, const MapShape &shape, const TextSymbol &symbol);
+    void drawText(const QString &text, const MapShape &shape, const TextSymbol &symbol) override;
 
     // Exports the current extent: format 1 (bitmap) at `scaleFactor` times the
     // widget's size, symbols scaled alike, layerDrawn emitted as in a redraw.

@@ -1,6 +1,6 @@
 #include "mapping/MapExport.h"
 
-#include "app/SafeFileWrite.h"
+#include "base/SafeFileWrite.h"
 #include "mapping/MapError.h"
 
 #include <QBuffer>

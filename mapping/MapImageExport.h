@@ -1,4 +1,6 @@
 #pragma once
+#include "mapping/MapSources.h"
+
 #include <QString>
 
 #include <functional>
@@ -17,4 +19,11 @@ SaveDialogRunner ModalSaveDialog();
 // the map's current extent at twice its size. Cancel or an empty name end it
 // silently; a failed export shows a message naming the file and the reason,
 // and leaves any existing file as it was. Returns the file written, or "".
-QString SaveMapPicture(QWidget *window, MapControl *map, const QString &proposedName, const SaveDialogRunner &run);
+// The dialog also offers PNG pictures: the same view with `stamp`'s lines
+// below it, kept as the file's texts too; bitmaps stay the first choice.
+QString SaveMapPicture(QWidget *window, MapControl *map, const QString &proposedName, const SaveDialogRunner &run,
+                       const PictureStamp &stamp = {});
+
+// The filters of that dialog.
+QString BitmapFilter(); // "Windows Bitmaps (*.bmp)"
+QString PngFilter();    // "PNG Pictures with source stamp (*.png)"

@@ -1,5 +1,7 @@
 #include "mapping/MapToolbar.h"
 
+#include "controls/ToolbarButtons.h"
+
 #include <QAction>
 #include <QActionGroup>
 #include <QPainter>
@@ -106,6 +108,17 @@ QList<MapToolbar::Button> ComparisonButtons()
             {QStringLiteral("k7"), QStringLiteral("Generate Map"), false}};
 }
 
+QList<MapToolbar::Button> NavigationButtons(const QString &pointTool)
+{
+    QList<MapToolbar::Button> buttons{{QStringLiteral("k1"), QStringLiteral("Zoom In"), true},
+                                      {QStringLiteral("k2"), QStringLiteral("Zoom Out"), true},
+                                      {QStringLiteral("k3"), QStringLiteral("Pan"), true}};
+    if (!pointTool.isEmpty())
+        buttons.push_back({QStringLiteral("k5"), pointTool, true});
+    buttons.push_back({QStringLiteral("k6"), QStringLiteral("Full Extent"), false});
+    return buttons;
+}
+
 MapToolbar::MapToolbar(const QList<Button> &buttons, PressedToolClick pressedToolClick, QWidget *parent)
     : QToolBar(parent)
 {
@@ -139,14 +152,7 @@ MapToolbar::MapToolbar(const QList<Button> &buttons, PressedToolClick pressedToo
     }
 }
 
-QAction *MapToolbar::button(const QString &key) const
-{
-    for (QAction *action : actions()) {
-        if (action->data().toString() == key)
-            return action;
-    }
-    return nullptr;
-}
+QAction *MapToolbar::button(const QString &key) const { return ButtonByKey(this, key); }
 
 QString MapToolbar::pressedTool() const
 {

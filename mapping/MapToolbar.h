@@ -33,3 +33,6 @@ signals:
 // The buttons of the single-species map window and of the comparison window.
 QList<MapToolbar::Button> MapWindowButtons();
 QList<MapToolbar::Button> ComparisonButtons();
+// Zoom In, Zoom Out, Pan and Full Extent, for maps that only show a result;
+// with a point tool, also "k5" with its tooltip (what a click on the map tells).
+QList<MapToolbar::Button> NavigationButtons(const QString &pointTool = QString());

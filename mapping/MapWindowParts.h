@@ -1,5 +1,6 @@
 #pragma once
 #include "controls/Twips.h"
+#include "mapping/MapSources.h"
 #include "mapping/SuitabilityMap.h"
 
 #include <QColor>
@@ -48,3 +49,8 @@ ParameterPanel BuildParameterPanel(QGroupBox *frame, const QString &suffix = QSt
 
 // One zoom step: scales the map's extent by `factor` about its centre and redraws.
 void ZoomMap(MapControl *map, double factor);
+
+// The stamp of a saved suitability map: the species, the ranges in the
+// side's boxes (those the last drawing used), the classes shown and the
+// sources of the application's layers.
+PictureStamp SuitabilityStamp(const SuitabilitySide &side, const QString &species, const QString &spId);

@@ -117,10 +117,10 @@ struct MappedView {
     explicit MappedView(const QString &path) : file(path)
     {
         if (!file.open(QIODevice::ReadOnly))
-            throw MapError(QStringLiteral("%1: %2").arg(path, file.errorString()));
+            throw MapError(QStringLiteral("%1: %2").arg(path, file.errorString()), path);
         size = file.size();
         if (size > 0 && !(data = file.map(0, size)))
-            throw MapError(QStringLiteral("%1: %2").arg(path, file.errorString()));
+            throw MapError(QStringLiteral("%1: %2").arg(path, file.errorString()), path);
     }
 };
 
@@ -224,15 +224,15 @@ void checkHeader(const QString &file)
 {
     QFile f(file);
     if (!f.open(QIODevice::ReadOnly))
-        throw MapError(QStringLiteral("%1: %2").arg(file, f.errorString()));
+        throw MapError(QStringLiteral("%1: %2").arg(file, f.errorString()), file);
     const QByteArray header = f.read(100);
     if (header.size() < 100)
-        throw MapError(QStringLiteral("%1: the file is shorter than its 100-byte header").arg(file));
+        throw MapError(QStringLiteral("%1: the file is shorter than its 100-byte header").arg(file), file);
     const auto byte = [&](int i) { return quint32(quint8(header[i])); };
     const quint32 code = byte(0) << 24 | byte(1) << 16 | byte(2) << 8 | byte(3);
     const quint32 version = byte(28) | byte(29) << 8 | byte(30) << 16 | byte(31) << 24;
     if (code != 9994 || version != 1000)
-        throw MapError(QStringLiteral("%1: not a shapefile (file code %2, version %3)").arg(file).arg(code).arg(version));
+        throw MapError(QStringLiteral("%1: not a shapefile (file code %2, version %3)").arg(file).arg(code).arg(version), file);
 }
 
 bool isSimplePoint(int shpType)
@@ -255,13 +255,13 @@ private:
 std::shared_ptr<ShapeLayer> ShapefileReader::read(const QString &path)
 {
     if (!QFileInfo(path).isFile())
-        throw MapError(QStringLiteral("%1: the file does not exist").arg(path));
+        throw MapError(QStringLiteral("%1: the file does not exist").arg(path), path);
     const QString shxPath = sibling(path, "shx");
     const QString dbfPath = sibling(path, "dbf");
     if (!QFileInfo(shxPath).isFile())
-        throw MapError(QStringLiteral("%1: the index file %2 does not exist").arg(path, shxPath));
+        throw MapError(QStringLiteral("%1: the index file %2 does not exist").arg(path, shxPath), path);
     if (!QFileInfo(dbfPath).isFile())
-        throw MapError(QStringLiteral("%1: the attribute file %2 does not exist").arg(path, dbfPath));
+        throw MapError(QStringLiteral("%1: the attribute file %2 does not exist").arg(path, dbfPath), path);
 
     checkHeader(path);
     checkHeader(shxPath);
@@ -269,16 +269,16 @@ std::shared_ptr<ShapeLayer> ShapefileReader::read(const QString &path)
     lastShapelibError.clear();
     std::unique_ptr<SHPInfo, ShpCloser> shp(SHPOpenLL(QFile::encodeName(path).constData(), "rb", &hooks));
     if (!shp)
-        throw MapError(QStringLiteral("%1: %2").arg(path, reason(QStringLiteral("not a readable shapefile"))));
+        throw MapError(QStringLiteral("%1: %2").arg(path, reason(QStringLiteral("not a readable shapefile"))), path);
     std::unique_ptr<DBFInfo, DbfCloser> dbf(DBFOpenLL(QFile::encodeName(dbfPath).constData(), "rb", &hooks));
     if (!dbf)
-        throw MapError(QStringLiteral("%1: %2").arg(dbfPath, reason(QStringLiteral("not a readable dBase file"))));
+        throw MapError(QStringLiteral("%1: %2").arg(dbfPath, reason(QStringLiteral("not a readable dBase file"))), dbfPath);
 
     auto layer = std::make_shared<ShapeLayer>();
     layer->m_path = path;
     const int records = shp->nRecords;
     if (records < 0)
-        throw MapError(QStringLiteral("%1: the record count is negative").arg(path));
+        throw MapError(QStringLiteral("%1: the record count is negative").arg(path), path);
     if (DBFGetRecordCount(dbf.get()) != records)
         throw MapError(QStringLiteral("%1: the attribute file holds %2 records but the shapefile %3")
                            .arg(dbfPath)
@@ -295,7 +295,7 @@ void ShapefileReader::readGeometry(ShapeLayer &layer, SHPInfo *shp, const QStrin
 {
     const int fileType = shp->nShapeType;
     if (!isKnownType(fileType))
-        throw MapError(QStringLiteral("%1: unknown shape type %2").arg(path).arg(fileType));
+        throw MapError(QStringLiteral("%1: unknown shape type %2").arg(path).arg(fileType), path);
     layer.m_shapeType = shapeTypeCode(fileType);
     layer.m_pointArrays = isSimplePoint(fileType);
     const std::uint32_t count = layer.m_featureCount;
@@ -335,13 +335,13 @@ void ShapefileReader::readGeometry(ShapeLayer &layer, SHPInfo *shp, const QStrin
                 begin = object->panPartStart[k];
                 end = k + 1 < object->nParts ? object->panPartStart[k + 1] : vertexCount;
                 if (begin < 0 || end > vertexCount || begin > end)
-                    throw MapError(QStringLiteral("%1: shape %2 has a part outside its vertices").arg(path).arg(i));
+                    throw MapError(QStringLiteral("%1: shape %2 has a part outside its vertices").arg(path).arg(i), path);
             }
             MapExtent box;
             for (int v = begin; v < end; ++v) {
                 const MapPoint p{object->padfX[v], object->padfY[v]};
                 if (!std::isfinite(p.x) || !std::isfinite(p.y))
-                    throw MapError(QStringLiteral("%1: shape %2 has a coordinate that is not a number").arg(path).arg(i));
+                    throw MapError(QStringLiteral("%1: shape %2 has a coordinate that is not a number").arg(path).arg(i), path);
                 layer.m_vertices.push_back(p);
                 box.include(p);
             }
@@ -377,9 +377,9 @@ void ShapefileReader::readPoints(ShapeLayer &layer, SHPInfo *shp, const QString 
         double x = std::nan(""), y = std::nan("");
         if (type != SHPT_NULL) {
             if (!isSimplePoint(type))
-                throw MapError(QStringLiteral("%1: shape %2 has type %3 in a point file").arg(path).arg(i).arg(type));
+                throw MapError(QStringLiteral("%1: shape %2 has type %3 in a point file").arg(path).arg(i).arg(type), path);
             if (size < 20)
-                throw MapError(QStringLiteral("%1: shape %2 is shorter than a point").arg(path).arg(i));
+                throw MapError(QStringLiteral("%1: shape %2 is shorter than a point").arg(path).arg(i), path);
             x = littleEndianDouble(content + 4);
             y = littleEndianDouble(content + 12);
             if (!std::isfinite(x) || !std::isfinite(y))
@@ -408,7 +408,7 @@ void ShapefileReader::readAttributes(ShapeLayer &layer, DBFInfo *dbf, const QStr
         DBFGetFieldInfo(dbf, f, name, &width, &decimals);
         const int offset = dbf->panFieldOffset[f];
         if (width <= 0 || offset < 1 || offset + width > dbf->nRecordLength)
-            throw MapError(QStringLiteral("%1: field %2 lies outside the record").arg(dbfPath).arg(f));
+            throw MapError(QStringLiteral("%1: field %2 lies outside the record").arg(dbfPath).arg(f), dbfPath);
         builders.emplace_back(QString::fromLatin1(name).trimmed(), DBFGetNativeFieldType(dbf, f), width, decimals,
                               utf8);
         builders.back().reserve(layer.m_featureCount);
@@ -419,7 +419,7 @@ void ShapefileReader::readAttributes(ShapeLayer &layer, DBFInfo *dbf, const QStr
     // the cache.
     QFile file(dbfPath);
     if (!file.open(QIODevice::ReadOnly))
-        throw MapError(QStringLiteral("%1: %2").arg(dbfPath, file.errorString()));
+        throw MapError(QStringLiteral("%1: %2").arg(dbfPath, file.errorString()), dbfPath);
     const qint64 header = dbf->nHeaderLength;
     const qint64 length = dbf->nRecordLength;
     const qint64 needed = header + qint64(layer.m_featureCount) * length;
@@ -437,7 +437,7 @@ void ShapefileReader::readAttributes(ShapeLayer &layer, DBFInfo *dbf, const QStr
         const std::uint32_t end = std::min(layer.m_featureCount, first + BlockRecords);
         const qint64 bytes = qint64(end - first) * length;
         if (file.read(block.data(), bytes) != bytes)
-            throw MapError(QStringLiteral("%1: %2").arg(dbfPath, file.errorString()));
+            throw MapError(QStringLiteral("%1: %2").arg(dbfPath, file.errorString()), dbfPath);
         for (std::size_t f = 0; f < builders.size(); ++f)
             builders[f].appendMany(block.data() + spans[f].first, std::size_t(length), std::size_t(spans[f].second),
                                    end - first);

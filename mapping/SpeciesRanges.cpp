@@ -11,7 +11,7 @@ SpeciesRanges ReadSpeciesRanges(const QString &spId)
     try {
         id = SpIdLiteral(spId).toLongLong();
     } catch (const CatalogueError &) {
-        return ranges;
+        return ranges; // not a whole number: no species has it
     }
     if (id < -32768 || id > 32767) // map windows keep the identifier in 16 bits
         return ranges;

@@ -1,7 +1,8 @@
 #include "mapping/SuitabilityMap.h"
 
-#include "app/ApplicationFolder.h"
+#include "base/ApplicationFolder.h"
 #include "mapping/Classification.h"
+#include "mapping/GridDataRanges.h"
 #include "mapping/MapControl.h"
 #include "mapping/MapError.h"
 #include "mapping/MapLayer.h"
@@ -16,17 +17,6 @@
 
 namespace {
 
-constexpr int CanvasLayer = 1;
-
-Bounds boundsFromBoxes(QLineEdit *const boxes[6])
-{
-    Bounds b;
-    for (int c = 0; c < 3; ++c) {
-        b.min[c] = Bound::fromBox(boxes[2 * c]->text());
-        b.max[c] = Bound::fromBox(boxes[2 * c + 1]->text());
-    }
-    return b;
-}
 
 void drawClass(const SuitabilitySide &side, int order, const QString &filter, int zoomLevel)
 {
@@ -54,6 +44,13 @@ void drawClass(const SuitabilitySide &side, int order, const QString &filter, in
 
 } // namespace
 
+const QStringList &IdentifyHiddenFields()
+{
+    static const QStringList hidden{QStringLiteral("COUNT"),   QStringLiteral("VALUE"),     QStringLiteral("Shape"),
+                                    QStringLiteral("POINTID"), QStringLiteral("MAT_RANGE"), QStringLiteral("FeatureId")};
+    return hidden;
+}
+
 void LoadMapLayers(MapControl *map)
 {
     map->layers().clear();
@@ -64,18 +61,21 @@ void LoadMapLayers(MapControl *map)
     auto boundaries = MapLayer::fromFile(folder + QStringLiteral("country_bnd.shp"));
     map->layers().add(boundaries);
     boundaries->setColor(QColor(255, 255, 255));
+    LoadGridDataRanges(folder);
 }
 
-void DrawSuitability(const SuitabilitySide &side, const QString &spId, int rangeSource, int zoomLevel)
+void DrawSuitability(const SuitabilitySide &side, const QString &spId, RangeSource source, int zoomLevel)
 {
     // A species that cannot be read, or a box that holds no number, counts as missing.
     SpeciesRanges stored;
     try {
         stored = ReadSpeciesRanges(spId);
     } catch (const std::exception &) {
+        // Said once when the window opened; a redraw draws no class instead of
+        // asking again on every zoom.
     }
     side.invasive->setText(InvasiveWarning(stored.invasiveStatus));
-    Bounds bounds = rangeSource == 1 ? stored.bounds : boundsFromBoxes(side.boxes);
+    Bounds bounds = source == RangeSource::Boxes ? BoundsFromBoxes(side.boxes) : stored.bounds;
     ClampRanges(bounds);
     for (int c = 0; c < 3; ++c) {
         side.boxes[2 * c]->setText(bounds.min[c].boxText());
@@ -88,6 +88,16 @@ void DrawSuitability(const SuitabilitySide &side, const QString &spId, int range
     const QString classFilters[4] = {filters.altitude, filters.rainfall, filters.temperature, filters.species};
     for (int order = 0; order < 4; ++order)
         drawClass(side, order, classFilters[order], zoomLevel);
+}
+
+Bounds BoundsFromBoxes(QLineEdit *const boxes[6])
+{
+    Bounds b;
+    for (int c = 0; c < 3; ++c) {
+        b.min[c] = Bound::fromBox(boxes[2 * c]->text());
+        b.max[c] = Bound::fromBox(boxes[2 * c + 1]->text());
+    }
+    return b;
 }
 
 void RestoreDefaultValues(const QString &spId, QLineEdit *const boxes[6])

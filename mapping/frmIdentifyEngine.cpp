@@ -1,18 +1,19 @@
 #include "mapping/frmIdentifyEngine.h"
 
-#include "app/frmMain.h"
-#include "catalogue/modLoadList.h"
+#include "catalogue/CurrentSpecies.h"
+#include "controls/ListSorter.h"
+#include "controls/ReportList.h"
+#include "controls/TopmostWindow.h"
 #include "controls/Twips.h"
 #include "controls/splitter.h"
-#include "factsheet/ListSorter.h"
-#include "factsheet/ReportList.h"
-#include "factsheet/frmList.h"
 #include "mapping/MapControl.h"
 #include "mapping/MapLayer.h"
 #include "mapping/MapRecordSet.h"
+#include "mapping/SuitabilityMap.h"
 #include "mapping/SuitableSpecies.h"
-#include "mapping/TopmostWindow.h"
 
+#include <QBoxLayout>
+#include <QGroupBox>
 #include <QHeaderView>
 #include <QTextEdit>
 
@@ -22,7 +23,6 @@
 
 namespace {
 
-constexpr int CanvasLayer = 1;
 
 float gridValue(const MapField &field)
 {
@@ -35,14 +35,23 @@ float gridValue(const MapField &field)
     return float(v);
 }
 
+frmIdentifyEngine::NearMissFiller nearMissFiller = nullptr;
+
 } // namespace
+
+void frmIdentifyEngine::SetNearMissFiller(NearMissFiller filler) { nearMissFiller = filler; }
 
 frmIdentifyEngine::frmIdentifyEngine(QWidget *owner)
     : QWidget(nullptr),
       frmContainer(new QWidget(this)),
       lstIdentifyMap(new ReportList(2, frmContainer)),
       splt(new splitter(frmContainer)),
-      lstSTS(new ReportList(3, frmContainer))
+      frmAnswers(new QWidget(frmContainer)),
+      lstSTS(new ReportList(3, frmAnswers)),
+      fraNear(new QGroupBox(QStringLiteral("Nearly suitable here"), frmAnswers)),
+      fraIncomplete(new QGroupBox(QStringLiteral("Ranges incomplete"), frmAnswers)),
+      lstNear(new ReportList(6, fraNear)),
+      lstIncomplete(new ReportList(2, fraIncomplete))
 {
     MakeTopmostWindow(this, owner);
     setObjectName(QStringLiteral("frmIdentifyEngine"));
@@ -63,10 +72,11 @@ frmIdentifyEngine::frmIdentifyEngine(QWidget *owner)
     splt->setSplitterDirection(splitter::Vertical);
     splt->setDecoration(1);
     splt->setControl_Top_Or_Left(lstIdentifyMap);
-    splt->setControl_Bottom_Or_Right(lstSTS);
+    splt->setControl_Bottom_Or_Right(frmAnswers);
+    buildAnswerLists();
     m_valuesWidth = TwipsToPixelsX(2400, this);
     connect(splt, &splitter::AfterScroll, this, [this] { m_valuesWidth = lstIdentifyMap->width(); });
-    resize(TwipsToPixelsX(9600, this), TwipsToPixelsY(3600, this));
+    resize(TwipsToPixelsX(15600, this), TwipsToPixelsY(4320, this));
 
     // A click on a row (the selected one included) or Enter shows that species;
     // the arrow keys only move the selection.
@@ -87,7 +97,43 @@ void frmIdentifyEngine::resizeEvent(QResizeEvent *)
     const int left = std::clamp(m_valuesWidth, 0, std::max(0, width() - bar));
     lstIdentifyMap->setGeometry(0, 0, left, height());
     splt->setGeometry(left, 0, bar, height());
-    lstSTS->setGeometry(left + bar, 0, std::max(0, width() - left - bar), height());
+    frmAnswers->setGeometry(left + bar, 0, std::max(0, width() - left - bar), height());
+}
+
+void frmIdentifyEngine::buildAnswerLists()
+{
+    fraNear->setObjectName(QStringLiteral("fraNear"));
+    fraIncomplete->setObjectName(QStringLiteral("fraIncomplete"));
+    lstNear->setObjectName(QStringLiteral("lstNear"));
+    lstIncomplete->setObjectName(QStringLiteral("lstIncomplete"));
+    lstNear->setHeaderLabels({QStringLiteral("Species ID"), QStringLiteral("Species Name"), QStringLiteral("Criterion"),
+                              QStringLiteral("Value"), QStringLiteral("Range"), QStringLiteral("Miss")});
+    const int widths[6] = {500, 1700, 550, 550, 1000, 2100};
+    for (int i = 0; i < 6; ++i)
+        lstNear->header()->resizeSection(i, TwipsToPixelsX(widths[i], this));
+    lstIncomplete->setHeaderLabels({QStringLiteral("Species ID"), QStringLiteral("Species Name")});
+    lstIncomplete->header()->resizeSection(0, TwipsToPixelsX(700, this));
+    // The near misses keep their order (smallest relative miss first).
+    lstNear->setSortingEnabled(false);
+    auto *nearLayout = new QVBoxLayout(fraNear);
+    nearLayout->setContentsMargins(2, 2, 2, 2);
+    nearLayout->addWidget(lstNear);
+    auto *incompleteLayout = new QVBoxLayout(fraIncomplete);
+    incompleteLayout->setContentsMargins(2, 2, 2, 2);
+    incompleteLayout->addWidget(lstIncomplete);
+    auto *others = new QVBoxLayout;
+    others->addWidget(fraNear, 3);
+    others->addWidget(fraIncomplete, 1);
+    auto *layout = new QHBoxLayout(frmAnswers);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(4);
+    layout->addWidget(lstSTS, 4);
+    layout->addLayout(others, 6);
+    // A row of either list shows its species, as a row of the suitable list does.
+    for (ReportList *list : {lstNear, lstIncomplete})
+        connect(list, &ReportList::rowChosen, this, [list] {
+            CurrentSpecies::instance().showSpecies(ReportList::cell(list->selectedRow(), 1));
+        });
 }
 
 frmIdentifyEngine *frmIdentifyEngine::FindSuitableSpecies(MapControl *map, double x, double y, QWidget *owner)
@@ -97,8 +143,7 @@ frmIdentifyEngine *frmIdentifyEngine::FindSuitableSpecies(MapControl *map, doubl
     const MapRecordSet found = canvas->searchAtPoint(point, map->toMapDistance(100));
     if (found.isEOF())
         return nullptr;
-    static const QStringList hidden{QStringLiteral("COUNT"), QStringLiteral("VALUE"), QStringLiteral("Shape"),
-                                    QStringLiteral("POINTID"), QStringLiteral("MAT_RANGE"), QStringLiteral("FeatureId")};
+    const QStringList &hidden = IdentifyHiddenFields();
     float alt = 0, mar = 0, mat = 0;
     QList<QStringList> values;
     for (const MapField &field : found.fields()) {
@@ -120,25 +165,13 @@ frmIdentifyEngine *frmIdentifyEngine::FindSuitableSpecies(MapControl *map, doubl
         window->lstIdentifyMap->addTexts(row);
     for (const SuitableSpeciesRow &row : species)
         window->lstSTS->addTexts({row.spId, row.name, row.uses});
+    if (nearMissFiller)
+        nearMissFiller(window, canvas->data(), found.featureId());
     window->show();
     return window;
 }
 
 void frmIdentifyEngine::ShowChosenSpecies()
 {
-    const QString spId = ReportList::cell(lstSTS->selectedRow(), 1);
-    frmMain *main = frmMain::Instance();
-    if (!main)
-        return;
-    frmList *list = main->ListWindow();
-    list->richDetail->clear();
-    try {
-        list->ViewInRich(spId);
-        list->Colorize();
-    } catch (const std::exception &) {
-    }
-    QTextCursor top = list->richDetail->textCursor();
-    top.setPosition(0);
-    list->richDetail->setTextCursor(top);
-    LoadSpeciesById(spId);
+    CurrentSpecies::instance().showSpecies(ReportList::cell(lstSTS->selectedRow(), 1));
 }

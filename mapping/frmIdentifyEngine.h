@@ -1,8 +1,13 @@
 #pragma once
 #include <QWidget>
 
+#include <cstdint>
+#include <memory>
+
 class MapControl;
+class QGroupBox;
 class ReportList;
+class ShapeLayer;
 class splitter;
 
 // The species that suit one clicked grid point, beside the point's own values.
@@ -21,14 +26,30 @@ public:
     // Shows the chosen species in the species list window.
     void ShowChosenSpecies();
 
+    // Fills the near-miss and incomplete-range lists of a window opened for
+    // a grid point (given as its feature in the grid layer). The analyses
+    // install it, so the map windows need not depend on them; without one
+    // those lists stay empty.
+    using NearMissFiller = void (*)(frmIdentifyEngine *window, const std::shared_ptr<const ShapeLayer> &grid,
+                                    std::uint32_t feature);
+    static void SetNearMissFiller(NearMissFiller filler);
+
     QWidget *frmContainer;
     ReportList *lstIdentifyMap;
     splitter *splt;
+    // Right of the bar: the suitable species, then the species that miss by
+    // one range (sorted by the relative miss) and those with a range missing.
+    QWidget *frmAnswers;
     ReportList *lstSTS;
+    QGroupBox *fraNear, *fraIncomplete;
+    ReportList *lstNear;       // Species ID, Species Name, Criterion, Value, Range, Miss
+    ReportList *lstIncomplete; // Species ID, Species Name
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    void buildAnswerLists();
+
     int m_valuesWidth = 0; // pixels of the left list
 };

@@ -1,8 +1,8 @@
 #include "mapping/frmIdentifyMap.h"
 
+#include "controls/ReportList.h"
+#include "controls/TopmostWindow.h"
 #include "controls/Twips.h"
-#include "factsheet/ReportList.h"
-#include "mapping/TopmostWindow.h"
 
 #include <QHeaderView>
 

@@ -1,29 +1,31 @@
 #include "mapping/frmMap.h"
 
-#include "app/frmMain.h"
 #include "catalogue/CurrentSpecies.h"
 #include "controls/CommandButton.h"
-#include "factsheet/ReportList.h"
-#include "factsheet/frmList.h"
+#include "controls/ReportList.h"
+#include "controls/ShowError.h"
+#include "controls/TopmostWindow.h"
 #include "mapping/Classification.h"
 #include "mapping/MapControl.h"
 #include "mapping/MapError.h"
 #include "mapping/MapLayer.h"
+#include "mapping/MapNavigator.h"
 #include "mapping/MapRecordSet.h"
 #include "mapping/MapToolbar.h"
 #include "mapping/MapWindowParts.h"
 #include "mapping/SpeciesRanges.h"
-#include "mapping/TopmostWindow.h"
 #include "mapping/frmIdentifyEngine.h"
 #include "mapping/frmIdentifyMap.h"
 #include "mapping/labels/LabelLayer.h"
 
 #include <QAction>
 #include <QCheckBox>
+#include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QTimer>
 
@@ -31,7 +33,6 @@
 
 namespace {
 
-constexpr int CanvasLayer = 1;
 
 } // namespace
 
@@ -47,8 +48,6 @@ frmMap::frmMap(QWidget *owner) : QWidget(nullptr), m_labels(std::make_unique<Lab
     setFixedSize(TwipsToPixelsX(10080, this), TwipsToPixelsY(8895, this));
 
     QStringList loadErrors;
-    zoomLevel = 1;
-    rangeSource = 1;
     try {
         LoadMapLayers(mapTree);
     } catch (const MapError &e) {
@@ -58,10 +57,14 @@ frmMap::frmMap(QWidget *owner) : QWidget(nullptr), m_labels(std::make_unique<Lab
     chkLayerMAR->setChecked(false);
     chkLayerMAT->setChecked(false);
     chkLayerMap->setChecked(true);
-    if (frmMain *main = frmMain::Instance(); main && main->IsListWindowLoaded())
-        setWindowTitle(ReportList::cell(main->ListWindow()->lstTree->selectedRow(), 4));
+    setWindowTitle(CurrentSpecies::instance().selectedName());
     m_labels->TextHeight = mapTree->extent().width() / 100;
     m_labels->Map = mapTree;
+    m_labels->confirmRemove = [this] {
+        return QMessageBox::question(this, QStringLiteral("Delete All Labels?"), QStringLiteral("Remove current labels from Map?"),
+                                     QMessageBox::Yes | QMessageBox::No)
+            == QMessageBox::Yes;
+    };
     ShowDisclaimer();
     bool ok = false;
     const int id = CurrentSpID().trimmed().toInt(&ok);
@@ -73,11 +76,11 @@ frmMap::frmMap(QWidget *owner) : QWidget(nullptr), m_labels(std::make_unique<Lab
                                          "suitable area. Choose a species in the species list first.")
                               .arg(SpID);
     } catch (const std::exception &e) {
-        loadErrors << QString::fromUtf8(e.what());
+        loadErrors << ErrorText(e);
     }
     // Told once the window is on screen, so the message stands over the map.
     if (!loadErrors.isEmpty())
-        QTimer::singleShot(0, this, [this, loadErrors] { reportError(QStringLiteral("Arboplot"), loadErrors.join("\n\n")); });
+        QTimer::singleShot(0, this, [this, loadErrors] { ShowError(this, QStringLiteral("Arboplot"), loadErrors.join("\n\n")); });
 }
 
 frmMap::~frmMap() = default;
@@ -110,8 +113,9 @@ void frmMap::buildControls()
     chkLayerMap = m_panel.chkLayerMap;
     lblParam = m_panel.lblParam;
     lblDescParam = m_panel.lblDescParam;
+    navigator = new MapNavigator(tbrMain, {mapTree}, MapNavigator::CheckBoxClick::KeepsTool, this);
     for (QCheckBox *box : m_panel.layerChecks())
-        connect(box, &QCheckBox::clicked, this, &frmMap::layerCheckClicked);
+        connect(box, &QCheckBox::clicked, this, [this] { navigator->layerCheckClicked(mapTree); });
 
     // Legend entries 0-3 are the panel's layer legend, 4-7 the class legend.
     picLegend = m_panel.picLegend;
@@ -175,68 +179,23 @@ SuitabilitySide frmMap::side() const
 
 void frmMap::RedrawClassification(int layerIndex)
 {
-    DrawSuitability(side(), QString::number(SpID), rangeSource, zoomLevel);
+    DrawSuitability(side(), QString::number(SpID), navigator->rangeSource(), navigator->zoomLevel());
     if (layerIndex == 0)
         m_labels->Draw();
 }
 
-void frmMap::layerCheckClicked()
-{
-    zoomLevel = 1;
-    tbrMain->button(QStringLiteral("k1"))->setEnabled(true);
-    mapTree->setExtent(mapTree->fullExtent());
-}
-
-void frmMap::tbrMain_ButtonClick(const QString &key)
-{
-    if (key == QLatin1String("k1")) currentTool = PointerZoomIn;
-    else if (key == QLatin1String("k2")) currentTool = PointerZoomOut;
-    else if (key == QLatin1String("k3")) currentTool = PointerPan;
-    else if (key == QLatin1String("k4") || key == QLatin1String("k5")) currentTool = PointerIdentify;
-    else if (key == QLatin1String("k6")) {
-        currentTool = PointerDefault;
-        mapTree->setExtent(mapTree->fullExtent());
-        tbrMain->releaseTools();
-        zoomLevel = 1;
-        tbrMain->button(QStringLiteral("k1"))->setEnabled(true);
-        mapTree->refresh();
-    } else if (key == QLatin1String("k7")) {
-        rangeSource = 2;
-        mapTree->refresh();
-    }
-    mapTree->setMousePointer(currentTool);
-}
+void frmMap::tbrMain_ButtonClick(const QString &key) { navigator->buttonClicked(key); }
 
 void frmMap::mapTree_MouseDown(int, int, double x, double y)
 {
-    const QString tool = tbrMain->pressedTool();
     try {
-        if (tool == QLatin1String("k1")) {
-            ++zoomLevel;
-            ZoomMap(mapTree, 0.75);
-            if (zoomLevel == 9) {
-                QAction *zoomIn = tbrMain->button(QStringLiteral("k1"));
-                zoomIn->setChecked(false);
-                zoomIn->setEnabled(false);
-                mapTree->setMousePointer(PointerDefault);
-            }
-        } else if (tool == QLatin1String("k2")) {
-            if (zoomLevel != 1)
-                --zoomLevel;
-            if (zoomLevel != 9)
-                tbrMain->button(QStringLiteral("k1"))->setEnabled(true);
-            ZoomMap(mapTree, 1.25);
-        } else if (tool == QLatin1String("k3")) {
-            mapTree->setMousePointer(PointerPanning);
-            mapTree->pan();
-            mapTree->setMousePointer(currentTool);
-        } else if (tool == QLatin1String("k4")) {
-            IdentifyPoint(x, y);
-        } else if (tool == QLatin1String("k5")) {
-            frmIdentifyEngine::FindSuitableSpecies(mapTree, x, y, resultOwner());
+        switch (navigator->mousePressed(mapTree)) {
+        case MapTool::Identify: IdentifyPoint(x, y); break;
+        case MapTool::SuitableSpecies: frmIdentifyEngine::FindSuitableSpecies(mapTree, x, y, resultOwner()); break;
+        default: break;
         }
     } catch (const std::exception &e) {
-        reportError(QStringLiteral("Arboplot"), QString::fromUtf8(e.what()));
+        ShowError(this, QStringLiteral("Arboplot"), e);
     }
 }
 
@@ -250,8 +209,7 @@ void frmMap::IdentifyPoint(double x, double y)
         return;
     auto *window = new frmIdentifyMap(resultOwner());
     window->lstIdentifyMap->clear();
-    static const QStringList hidden{QStringLiteral("COUNT"), QStringLiteral("VALUE"), QStringLiteral("Shape"),
-                                    QStringLiteral("POINTID"), QStringLiteral("MAT_RANGE"), QStringLiteral("FeatureId")};
+    const QStringList &hidden = IdentifyHiddenFields();
     QString pointId;
     for (const MapField &field : found.fields()) {
         if (field.name == QLatin1String("POINTID"))
@@ -276,7 +234,7 @@ void frmMap::cmdDefaultValue_Click()
     try {
         RestoreDefaultValues(QString::number(SpID), boxes);
     } catch (const std::exception &e) {
-        reportError(QStringLiteral("Default Value"), QString::fromUtf8(e.what()));
+        ShowError(this, QStringLiteral("Default Value"), e);
     }
 }
 
@@ -286,9 +244,30 @@ void frmMap::cmdClear_Click()
     mapTree->refresh();
 }
 
-void frmMap::cmdSaveToImage_Click() { SaveMapPicture(this, mapTree, windowTitle(), saveDialog); }
-
-void frmMap::reportError(const QString &action, const QString &message)
+void frmMap::cmdSaveToImage_Click()
 {
-    QMessageBox::warning(this, action, message);
+    SaveMapPicture(this, mapTree, windowTitle(), saveDialog, SuitabilityStamp(side(), windowTitle(), QString::number(SpID)));
 }
+
+Bounds frmMap::boxBounds() const { return BoundsFromBoxes(side().boxes); }
+
+namespace {
+QPointer<frmMap> lastActiveMap;
+} // namespace
+
+frmMap *frmMap::LastActive() { return lastActiveMap && lastActiveMap->isVisible() ? lastActiveMap.data() : nullptr; }
+
+void frmMap::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        lastActiveMap = this;
+    QWidget::changeEvent(event);
+}
+
+void frmMap::showEvent(QShowEvent *event)
+{
+    // A new map counts as the active one even before the window manager activates it.
+    lastActiveMap = this;
+    QWidget::showEvent(event);
+}
+

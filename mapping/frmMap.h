@@ -1,4 +1,5 @@
 #pragma once
+#include "mapping/Classification.h"
 #include "mapping/MapImageExport.h"
 #include "mapping/MapWindowParts.h"
 #include "mapping/SuitabilityMap.h"
@@ -10,6 +11,7 @@
 
 class LabelLayer;
 class MapControl;
+class MapNavigator;
 class MapToolbar;
 class QCheckBox;
 class QGroupBox;
@@ -36,11 +38,16 @@ public:
     void cmdClear_Click();
     void cmdSaveToImage_Click();
     LabelLayer &labels();
+    // The ranges in the six boxes as typed (a box that is not a number is missing).
+    Bounds boxBounds() const;
+    // The map window activated last (or shown last) that is still open, or
+    // null: the "active map" of the main window's analysis commands, which
+    // activate the main window when chosen.
+    static frmMap *LastActive();
 
     int SpID = 0;
-    int zoomLevel = 1;
-    int rangeSource = 1;
-    int currentTool = 0;
+    // Zoom level, chosen tool and range source.
+    MapNavigator *navigator;
 
     MapControl *mapTree;
     MapToolbar *tbrMain;
@@ -55,11 +62,13 @@ public:
     // How the save dialog is run (tests answer it).
     SaveDialogRunner saveDialog = ModalSaveDialog();
 
+protected:
+    void changeEvent(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
 private:
     void buildControls();
-    void layerCheckClicked();
     SuitabilitySide side() const;
-    void reportError(const QString &action, const QString &message);
     // The owner of the windows a map click opens.
     QWidget *resultOwner() const;
 

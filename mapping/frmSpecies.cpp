@@ -2,11 +2,12 @@
 
 #include "catalogue/CatalogueError.h"
 #include "catalogue/NameLength.h"
+#include "controls/ReportList.h"
+#include "controls/ShowError.h"
+#include "controls/TopmostWindow.h"
 #include "controls/Twips.h"
-#include "factsheet/ReportList.h"
 #include "mapping/SpeciesChooserQuery.h"
 #include "mapping/SpeciesRanges.h"
-#include "mapping/TopmostWindow.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -64,7 +65,7 @@ void frmSpecies::FillSpeciesList()
     try {
         rows = QuerySpeciesChooser(txtSpecies->text());
     } catch (const CatalogueError &e) {
-        QMessageBox::warning(this, windowTitle(), e.message());
+        ShowError(this, windowTitle(), e);
         return;
     }
     QList<QTreeWidgetItem *> items;
@@ -84,7 +85,7 @@ void frmSpecies::ChooseSpecies()
     try {
         stored = ReadSpeciesRanges(spId);
     } catch (const std::exception &e) {
-        QMessageBox::warning(this, windowTitle(), QString::fromUtf8(e.what()));
+        ShowError(this, windowTitle(), e);
         return;
     }
     const int side = ChooserSide();

@@ -1,6 +1,6 @@
 #include "photos/PhotoAlbum.h"
 
-#include "app/ApplicationFolder.h"
+#include "base/ApplicationFolder.h"
 #include "catalogue/ListStatements.h"
 #include "catalogue/modDatabase.h"
 

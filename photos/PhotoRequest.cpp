@@ -1,6 +1,6 @@
 #include "photos/PhotoRequest.h"
 
-#include "app/ContactDetails.h"
+#include "base/ContactDetails.h"
 
 #include <QStringList>
 

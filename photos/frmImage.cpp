@@ -1,10 +1,8 @@
 #include "photos/frmImage.h"
 
-#include "app/frmMain.h"
+#include "catalogue/CurrentSpecies.h"
+#include "controls/TopmostWindow.h"
 #include "controls/Twips.h"
-#include "factsheet/ReportList.h"
-#include "factsheet/frmList.h"
-#include "mapping/TopmostWindow.h"
 #include "photos/PhotoPictures.h"
 #include "photos/PhotoRequest.h"
 
@@ -44,11 +42,11 @@ frmImage::frmImage(QWidget *owner) : QWidget(nullptr)
     try {
         LoadPhotos();
     } catch (const std::exception &) {
+        // The window opens with its design picture; a catalogue that cannot
+        // list the photographs is told by the list window's own messages.
     }
-    if (frmMain *main = frmMain::Instance(); main && main->IsListWindowLoaded()) {
-        if (const QTreeWidgetItem *row = main->ListWindow()->lstTree->selectedRow())
-            setWindowTitle(QStringLiteral("Photo Species - ") + ReportList::cell(row, 4));
-    }
+    if (const QString name = CurrentSpecies::instance().selectedName(); !name.isEmpty())
+        setWindowTitle(QStringLiteral("Photo Species - ") + name);
 }
 
 frmImage::~frmImage() = default;
@@ -97,12 +95,10 @@ void frmImage::buildControls()
 
 void frmImage::LoadPhotos()
 {
-    frmMain *main = frmMain::Instance();
-    const QTreeWidgetItem *row =
-        main && main->IsListWindowLoaded() ? main->ListWindow()->lstTree->selectedRow() : nullptr;
-    if (!row)
+    const QString spId = CurrentSpecies::instance().selectedId();
+    if (spId.isEmpty())
         return;
-    m_album = std::make_unique<PhotoAlbum>(ReportList::cell(row, 2));
+    m_album = std::make_unique<PhotoAlbum>(spId);
     if (m_album->isEmpty()) {
         txtSendPhoto->setPlainText(PhotoRequestMessage().replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
         txtSendPhoto->show();

@@ -1,13 +1,11 @@
 #include "search/frmSearch.h"
 
-#include "app/frmMain.h"
 #include "catalogue/CatalogueError.h"
+#include "catalogue/CurrentSpecies.h"
 #include "catalogue/NameLength.h"
-#include "catalogue/modLoadList.h"
 #include "controls/CommandButton.h"
-#include "factsheet/ReportList.h"
-#include "factsheet/frmList.h"
-#include "mapping/TopmostWindow.h"
+#include "controls/ShowError.h"
+#include "controls/TopmostWindow.h"
 #include "search/NameSearch.h"
 
 #include <QGroupBox>
@@ -76,21 +74,12 @@ void frmSearch::cmdOK_Click()
         else if (optCommon->isChecked())
             ShowSearchResult(SearchCommonNames(text));
     } catch (const CatalogueError &e) {
-        QMessageBox::warning(this, QStringLiteral("Search"), e.message());
+        ShowError(this, QStringLiteral("Search"), e);
     }
 }
 
 void ShowSearchResult(const SpeciesList &rows)
 {
-    frmMain *main = frmMain::Instance();
-    if (!main)
-        return;
-    frmList *window = main->ListWindow();
-    main->ShowChild(window);
-    ReportList *list = window->lstTree;
-    FillSpeciesList(list, rows);
     // The user picks a row; until then no row is chosen.
-    const QSignalBlocker quiet(list);
-    list->setCurrentItem(nullptr);
-    list->clearSelection();
+    CurrentSpecies::instance().showList(rows);
 }

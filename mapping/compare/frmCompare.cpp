@@ -1,14 +1,13 @@
 #include "mapping/compare/frmCompare.h"
 
-#include "app/frmMain.h"
 #include "catalogue/CurrentSpecies.h"
 #include "controls/CommandButton.h"
-#include "factsheet/ReportList.h"
-#include "factsheet/frmList.h"
+#include "controls/ShowError.h"
+#include "controls/TopmostWindow.h"
 #include "mapping/MapControl.h"
 #include "mapping/MapError.h"
+#include "mapping/MapNavigator.h"
 #include "mapping/MapToolbar.h"
-#include "mapping/TopmostWindow.h"
 #include "mapping/frmSpecies.h"
 
 #include <QAction>
@@ -31,8 +30,6 @@ frmCompare::frmCompare(QWidget *owner)
     setFixedSize(TwipsToPixelsX(10680, this), TwipsToPixelsY(8880, this));
 
     // Each step goes on when the one before fails.
-    zoomLevel = 1;
-    rangeSource = 1;
     QStringList loadErrors;
     for (MapControl *map : {mapTree, mapTree2}) {
         try {
@@ -47,12 +44,8 @@ frmCompare::frmCompare(QWidget *owner)
         panel->chkLayerMAT->setChecked(false);
         panel->chkLayerMap->setChecked(true);
     }
-    if (frmMain *main = frmMain::Instance(); main && main->IsListWindowLoaded()) {
-        if (const QTreeWidgetItem *row = main->ListWindow()->lstTree->selectedRow()) {
-            txtSp1->setText(ReportList::cell(row, 4));
-            txtSp2->setText(ReportList::cell(row, 4));
-        }
-    }
+    txtSp1->setText(CurrentSpecies::instance().selectedName());
+    txtSp2->setText(CurrentSpecies::instance().selectedName());
     txtTemp1->setText(CurrentSpID());
     txtTemp2->setText(CurrentSpID());
 
@@ -60,7 +53,7 @@ frmCompare::frmCompare(QWidget *owner)
     loadErrors.removeDuplicates();
     if (!loadErrors.isEmpty())
         QTimer::singleShot(0, this, [this, loadErrors] {
-            QMessageBox::warning(this, windowTitle(), loadErrors.join(QStringLiteral("\n\n")));
+            ShowError(this, windowTitle(), loadErrors.join(QStringLiteral("\n\n")));
         });
 }
 
@@ -91,10 +84,11 @@ void frmCompare::buildControls()
     cmdSave2 = PlaceTwips(new CommandButton(QStringLiteral("Save As Image"), Frame1), 6120, 1320, 1335, 255);
     cmdSave2->setObjectName(QStringLiteral("cmdSave2"));
 
+    navigator = new MapNavigator(tbrMain, {mapTree, mapTree2}, MapNavigator::CheckBoxClick::ReleasesTools, this);
     for (QCheckBox *box : panel1.layerChecks())
-        connect(box, &QCheckBox::clicked, this, [this] { layerCheckClicked(mapTree); });
+        connect(box, &QCheckBox::clicked, this, [this] { navigator->layerCheckClicked(mapTree); });
     for (QCheckBox *box : panel2.layerChecks())
-        connect(box, &QCheckBox::clicked, this, [this] { layerCheckClicked(mapTree2); });
+        connect(box, &QCheckBox::clicked, this, [this] { navigator->layerCheckClicked(mapTree2); });
     connect(cmdSp1, &QPushButton::clicked, this, [this] { ChooseSpeciesFor(1); });
     connect(cmdSp2, &QPushButton::clicked, this, [this] { ChooseSpeciesFor(2); });
     connect(cmdSave1, &QPushButton::clicked, this, [this] { SaveMapOf(1); });
@@ -133,66 +127,17 @@ void frmCompare::redraw(int side)
 {
     const ParameterPanel &panel = side == 1 ? panel1 : panel2;
     DrawSuitability(panel.side(mapOf(side), side == 1 ? lblInvasive1 : lblInvasive2),
-                    (side == 1 ? txtTemp1 : txtTemp2)->text(), rangeSource, zoomLevel);
+                    (side == 1 ? txtTemp1 : txtTemp2)->text(), navigator->rangeSource(), navigator->zoomLevel());
 }
 
-void frmCompare::layerCheckClicked(MapControl *map)
-{
-    tbrMain->releaseTools();
-    tbrMain->button(QStringLiteral("k1"))->setEnabled(true);
-    zoomLevel = 1;
-    map->setExtent(map->fullExtent());
-}
-
-void frmCompare::tbrMain_ButtonClick(const QString &key)
-{
-    if (key == QLatin1String("k1")) currentTool = PointerZoomIn;
-    else if (key == QLatin1String("k2")) currentTool = PointerZoomOut;
-    else if (key == QLatin1String("k3")) currentTool = PointerPan;
-    else if (key == QLatin1String("k6")) {
-        currentTool = PointerDefault;
-        mapTree->setExtent(mapTree->fullExtent());
-        mapTree2->setExtent(mapTree2->fullExtent());
-        tbrMain->releaseTools();
-        tbrMain->button(QStringLiteral("k1"))->setEnabled(true);
-        zoomLevel = 1;
-        mapTree->refresh();
-        mapTree2->refresh();
-    } else if (key == QLatin1String("k7")) {
-        rangeSource = 2;
-        mapTree->refresh();
-        mapTree2->refresh();
-    }
-    mapTree->setMousePointer(currentTool);
-    mapTree2->setMousePointer(currentTool);
-}
+void frmCompare::tbrMain_ButtonClick(const QString &key) { navigator->buttonClicked(key); }
 
 void frmCompare::MapMouseDown(MapControl *pressed)
 {
-    MapControl *other = pressed == mapTree ? mapTree2 : mapTree;
-    const QString tool = tbrMain->pressedTool();
-    QAction *zoomIn = tbrMain->button(QStringLiteral("k1"));
-    if (tool == QLatin1String("k1")) {
-        ++zoomLevel;
-        for (MapControl *map : {pressed, other}) {
-            ZoomMap(map, 0.75);
-            if (zoomLevel == 9) {
-                zoomIn->setChecked(false);
-                zoomIn->setEnabled(false);
-                map->setMousePointer(PointerDefault);
-            }
-        }
-    } else if (tool == QLatin1String("k2")) {
-        if (zoomLevel != 1)
-            --zoomLevel;
-        if (zoomLevel != 9)
-            zoomIn->setEnabled(true);
-        ZoomMap(pressed, 1.25);
-        ZoomMap(other, 1.25);
-    } else if (tool == QLatin1String("k3")) {
-        pressed->setMousePointer(PointerPanning);
-        pressed->pan();
-        pressed->setMousePointer(currentTool);
+    try {
+        navigator->mousePressed(pressed);
+    } catch (const std::exception &e) {
+        ShowError(this, windowTitle(), e);
     }
 }
 
@@ -217,5 +162,8 @@ void frmCompare::ChooseSpeciesFor(int side)
 
 void frmCompare::SaveMapOf(int side)
 {
-    SaveMapPicture(this, mapOf(side), (side == 1 ? txtSp1 : txtSp2)->text(), saveDialog);
+    const ParameterPanel &panel = side == 1 ? panel1 : panel2;
+    const QString name = (side == 1 ? txtSp1 : txtSp2)->text();
+    SaveMapPicture(this, mapOf(side), name, saveDialog,
+                   SuitabilityStamp(panel.side(mapOf(side), nullptr), name, (side == 1 ? txtTemp1 : txtTemp2)->text()));
 }

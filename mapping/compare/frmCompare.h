@@ -5,6 +5,7 @@
 #include <QWidget>
 
 class MapControl;
+class MapNavigator;
 class MapToolbar;
 class QGroupBox;
 class QLabel;
@@ -29,10 +30,8 @@ public:
     // Saves the map of side 1 or 2 as a picture, proposing its species' name.
     void SaveMapOf(int side);
 
-    // Shared by both maps.
-    int zoomLevel = 1;
-    int rangeSource = 1;
-    int currentTool = 0;
+    // Zoom level, chosen tool and range source, shared by both maps.
+    MapNavigator *navigator;
 
     MapToolbar *tbrMain;
     MapControl *mapTree, *mapTree2;
@@ -51,7 +50,6 @@ public:
 private:
     void buildControls();
     void buildSpeciesRow(int side, double left, double labelWidth);
-    void layerCheckClicked(MapControl *map);
     void redraw(int side);
     MapControl *mapOf(int side) const { return side == 1 ? mapTree : mapTree2; }
     ChooserTarget targetOf(int side) const;

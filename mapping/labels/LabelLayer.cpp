@@ -1,13 +1,12 @@
 #include "mapping/labels/LabelLayer.h"
 
-#include "app/SafeFileWrite.h"
-#include "mapping/MapControl.h"
+#include "base/SafeFileWrite.h"
+#include "mapping/MapCanvas.h"
 #include "mapping/MapError.h"
 #include "mapping/MapLayer.h"
 #include "mapping/MapRecordSet.h"
 
 #include <QFile>
-#include <QMessageBox>
 #include <QTextStream>
 
 #include <optional>
@@ -47,12 +46,6 @@ LabelLayer::LabelLayer()
     QFont font(QStringLiteral("Times"));
     font.setBold(false);
     m_symbol.font = font;
-    confirmRemove = [this] {
-        QWidget *owner = Map ? Map->window() : nullptr;
-        return QMessageBox::question(owner, QStringLiteral("Delete All Labels?"), QStringLiteral("Remove current labels from Map?"),
-                                     QMessageBox::Yes | QMessageBox::No)
-            == QMessageBox::Yes;
-    };
 }
 
 void LabelLayer::Add(const MapLayer &lyrLabel, const QString &fldName, const MapPoint &pntLocation)

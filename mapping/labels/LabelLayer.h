@@ -3,12 +3,11 @@
 #include "mapping/labels/FeatureLabel.h"
 
 #include <QList>
-#include <QPointer>
 #include <QString>
 
 #include <functional>
 
-class MapControl;
+class MapCanvas;
 class MapLayer;
 struct MapPoint;
 
@@ -19,8 +18,9 @@ class LabelLayer {
 public:
     LabelLayer();
 
-    // The map the labels belong to (not owned); nothing is added or drawn until set.
-    QPointer<MapControl> Map;
+    // The map the labels belong to (not owned, and outliving the set); nothing
+    // is added or drawn until set.
+    MapCanvas *Map = nullptr;
     // The height, in map units, that each new label takes.
     double TextHeight = 0;
 
@@ -42,8 +42,8 @@ public:
     // is unchanged when the file cannot be read. Throws MapError naming the file.
     void Load(const QString &filename);
 
-    // The question Load asks; answers true to remove the current labels.
-    // By default a message box "Remove current labels from Map?".
+    // The question Load asks; answers true to remove the current labels. The
+    // window showing the map asks the user; unset, the current labels go.
     std::function<bool()> confirmRemove;
 
     static constexpr int MaxLabels = 32767;

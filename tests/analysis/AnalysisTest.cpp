@@ -121,6 +121,25 @@ TEST_F(SampleData, CountriesAreKeptPerPairOfLayers)
     EXPECT_EQ(two->index[1], two->outside());
 }
 
+TEST_F(SampleData, CountriesByRowsAgreeWithThePointInPolygonTestAtEveryPoint)
+{
+    const ShapeLayer &grid = *maps->canvas->data();
+    const ShapeLayer &boundaries = *maps->boundaries->data();
+    const CountryAssignment countries = CountryAssignment::compute(grid, boundaries);
+    const int name = boundaries.attributes().indexOf("NAME");
+    for (std::uint32_t i = 0; i < grid.featureCount(); ++i) {
+        const MapPoint p{grid.xs()[i], grid.ys()[i]};
+        std::uint32_t first = UINT32_MAX;
+        boundaries.index().forEachCandidate(MapExtent(p.x, p.y, p.x, p.y), [&](std::uint32_t f) {
+            if (f < first && boundaries.featureContains(f, p))
+                first = f;
+        });
+        const QString expected = first == UINT32_MAX ? QString() : boundaries.attributes().column(name).valueText(first).trimmed();
+        const QString got = countries.index[i] == countries.outside() ? QString() : countries.names[countries.index[i]];
+        ASSERT_EQ(got, expected) << "grid point " << i << " at " << p.x << ", " << p.y;
+    }
+}
+
 TEST_F(SampleData, ClimateShiftKeepsTheFullMatchWithoutAShiftAndSplitsItWithOne)
 {
     const GridCells cells = GridCells::of(*maps->canvas->data());

@@ -2,7 +2,7 @@
 #include "app/MainCommands.h"
 #include "app/frmMain.h"
 #include "catalogue/CurrentSpecies.h"
-#include "factsheet/ReportList.h"
+#include "controls/ReportList.h"
 #include "factsheet/frmList.h"
 #include "mapping/compare/frmCompare.h"
 #include "mapping/frmMap.h"
@@ -30,13 +30,6 @@ protected:
     {
         QToolBar *bar = commands()->tbrMain;
         QTest::mouseClick(bar->widgetForAction(commands()->button(key)), Qt::LeftButton);
-    }
-    QStringList entries(const QList<QAction *> &actions)
-    {
-        QStringList out;
-        for (QAction *a : actions)
-            out << (a->isSeparator() ? QStringLiteral("|") : a->objectName() + "=" + a->toolTip());
-        return out;
     }
 };
 

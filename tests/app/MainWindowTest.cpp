@@ -5,7 +5,7 @@
 #include "catalogue/modDatabase.h"
 #include "controls/DragPanel.h"
 #include "controls/OutlookBar.h"
-#include "factsheet/ReportList.h"
+#include "controls/ReportList.h"
 #include "factsheet/frmList.h"
 #include "tests/common/LoadedMainWindow.h"
 #include "tests/common/WidgetTest.h"

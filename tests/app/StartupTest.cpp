@@ -1,6 +1,6 @@
 // Start-up: the splash for three seconds, then the main window, or a clear
 // message when the catalogue cannot be opened.
-#include "app/ApplicationFolder.h"
+#include "base/ApplicationFolder.h"
 #include "app/DisplayCheck.h"
 #include "app/frmMain.h"
 #include "app/frmSplash.h"

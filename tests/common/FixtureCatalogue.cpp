@@ -1,9 +1,9 @@
 #include "tests/common/FixtureCatalogue.h"
 
-#include "app/ApplicationFolder.h"
+#include "base/ApplicationFolder.h"
 #include "catalogue/CatalogueError.h"
 #include "catalogue/modDatabase.h"
-#include "tools/catalogue/CatalogueWriter.h"
+#include "catalogue/CatalogueWriter.h"
 
 #include <sqlite3.h>
 

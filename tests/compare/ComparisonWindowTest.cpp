@@ -2,7 +2,8 @@
 // toolbar buttons, clicks and drags on either map, check boxes, "Generate Map",
 // and the species chooser.
 #include "app/MainCommands.h"
-#include "factsheet/ReportList.h"
+#include "controls/ReportList.h"
+#include "mapping/MapNavigator.h"
 #include "mapping/MapControl.h"
 #include "mapping/MapToolbar.h"
 #include "mapping/compare/frmCompare.h"
@@ -99,12 +100,12 @@ TEST_F(ComparisonWindow, ZoomInOnEitherMapZoomsBothUntilLevelNine)
     EXPECT_EQ(compare->mapTree->mousePointer(), PointerZoomIn);
     EXPECT_EQ(compare->mapTree2->mousePointer(), PointerZoomIn);
     clickMap(compare->mapTree2);
-    EXPECT_EQ(compare->zoomLevel, 2);
+    EXPECT_EQ(compare->navigator->zoomLevel(), 2);
     EXPECT_NEAR(compare->mapTree->extent().width(), full1.width() * 0.75, 1e-9);
     EXPECT_NEAR(compare->mapTree2->extent().width(), full2.width() * 0.75, 1e-9);
     for (int click = 2; click <= 8; ++click)
         clickMap(click % 2 ? compare->mapTree : compare->mapTree2);
-    EXPECT_EQ(compare->zoomLevel, 9);
+    EXPECT_EQ(compare->navigator->zoomLevel(), 9);
     EXPECT_FALSE(tool("k1")->isChecked());
     EXPECT_FALSE(tool("k1")->isEnabled());
     EXPECT_EQ(compare->mapTree->mousePointer(), PointerDefault);
@@ -119,12 +120,12 @@ TEST_F(ComparisonWindow, CheckBoxBringsOnlyItsOwnMapBackToTheFullExtent)
     clickTool("k1");
     for (int i = 0; i < 3; ++i)
         clickMap(compare->mapTree);
-    ASSERT_EQ(compare->zoomLevel, 4);
+    ASSERT_EQ(compare->navigator->zoomLevel(), 4);
     const MapExtent zoomed1 = compare->mapTree->extent();
 
     clickCheck(compare->panel2.chkLayerMAT);
     drawBoth();
-    EXPECT_EQ(compare->zoomLevel, 1);
+    EXPECT_EQ(compare->navigator->zoomLevel(), 1);
     EXPECT_EQ(compare->mapTree2->extent(), full2);
     EXPECT_EQ(compare->mapTree->extent(), zoomed1);
     // No tool is shown pressed, so a click on a map does nothing, while the pointer keeps the last tool.
@@ -144,7 +145,7 @@ TEST_F(ComparisonWindow, GenerateMapRedrawsBothMapsFromTheirBoxes)
     QSignalSpy drawn1(compare->mapTree, &MapControl::layerDrawn), drawn2(compare->mapTree2, &MapControl::layerDrawn);
     clickTool("k7");
     drawBoth();
-    EXPECT_EQ(compare->rangeSource, 2);
+    EXPECT_EQ(compare->navigator->rangeSource(), RangeSource::Boxes);
     EXPECT_GE(drawn1.count(), 1);
     EXPECT_GE(drawn2.count(), 1);
     EXPECT_EQ(compare->panel1.txtALTMax->text(), "400");

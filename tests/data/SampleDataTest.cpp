@@ -5,7 +5,7 @@
 #include "catalogue/modDatabase.h"
 #include "mapping/MapLayer.h"
 #include "mapping/MapRecordSet.h"
-#include "tools/catalogue/CatalogueWriter.h"
+#include "catalogue/CatalogueWriter.h"
 
 #include <gtest/gtest.h>
 

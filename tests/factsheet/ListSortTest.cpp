@@ -1,7 +1,7 @@
 // Sorting the name lists by text, number and date.
-#include "factsheet/ListSortKeys.h"
-#include "factsheet/ListSorter.h"
-#include "factsheet/ReportList.h"
+#include "catalogue/ListSortKeys.h"
+#include "controls/ListSorter.h"
+#include "controls/ReportList.h"
 
 #include <gtest/gtest.h>
 

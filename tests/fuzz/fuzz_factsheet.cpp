@@ -3,7 +3,7 @@
 // format and contain every heading whatever the values hold.
 #include "catalogue/modDatabase.h"
 #include "factsheet/FactSheet.h"
-#include "tools/catalogue/CatalogueWriter.h"
+#include "catalogue/CatalogueWriter.h"
 
 #include <sqlite3.h>
 

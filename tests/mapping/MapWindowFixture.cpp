@@ -2,12 +2,16 @@
 
 #include "mapping/MapControl.h"
 #include "mapping/MapViewport.h"
+#include "mapping/frmMap.h"
 #include "tests/common/FixtureCatalogue.h"
 #include "tests/mapping/FixtureShapefile.h"
 
+#include <gtest/gtest.h>
 #include <shapefil.h>
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QPointer>
 
 namespace {
 
@@ -81,4 +85,16 @@ QColor ColourNear(MapControl *map, const MapPoint &point)
         }
     }
     return image.rect().contains(at) ? image.pixelColor(at) : QColor();
+}
+
+void ExpectOutlivesItsMap(QWidget *window, frmMap *map)
+{
+    QPointer<QWidget> kept = window;
+    QPointer<frmMap> closed = map;
+    map->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_TRUE(closed.isNull());
+    ASSERT_FALSE(kept.isNull());
+    EXPECT_TRUE(kept->isVisible());
+    EXPECT_TRUE(kept->windowFlags() & Qt::WindowStaysOnTopHint);
 }

@@ -5,6 +5,8 @@
 #include <QString>
 
 class MapControl;
+class QWidget;
+class frmMap;
 
 // An application folder with the fixture catalogue and a small map: a 3 x 3
 // grid of points with known altitude, rainfall and temperature over one square
@@ -27,3 +29,7 @@ private:
 // The colour drawn nearest to a map point (within a few pixels): the first
 // pixel that is not the country's white or the sea's blue, else the pixel itself.
 QColor ColourNear(MapControl *map, const MapPoint &point);
+
+// Closes `map` and checks that `window`, which a click on it opened, is still
+// shown above the other windows (a gtest failure otherwise).
+void ExpectOutlivesItsMap(QWidget *window, frmMap *map);

@@ -3,7 +3,9 @@
 // tools, labels, and damaged map files.
 #include "app/frmMain.h"
 #include "catalogue/CurrentSpecies.h"
-#include "factsheet/ReportList.h"
+#include "controls/ReportList.h"
+#include "factsheet/frmList.h"
+#include "mapping/MapNavigator.h"
 #include "mapping/MapControl.h"
 #include "mapping/MapToolbar.h"
 #include "mapping/MapViewport.h"
@@ -19,11 +21,15 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
+#include <QFileDialog>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 
@@ -135,7 +141,7 @@ TEST_F(MapWindow, TypedBoundsTakeEffectOnGenerateMapAndStay)
     QTest::keyClicks(map->txtALTMin, "  250 ");
     clickTool(map, "k7");
     map->mapTree->repaint();
-    EXPECT_EQ(map->rangeSource, 2);
+    EXPECT_EQ(map->navigator->rangeSource(), RangeSource::Boxes);
     EXPECT_EQ(map->txtALTMin->text(), "250");
     EXPECT_EQ(at(map, 1), Brown);
     EXPECT_EQ(at(map, 8), White) << "ALT 0 is now below the typed minimum";
@@ -156,9 +162,9 @@ TEST_F(MapWindow, CheckBoxReturnsToFullExtentAndKeepsTheTool)
     clickTool(map, "k1");
     clickMapAt(map, MapWindowFixture::gridPoint(5));
     clickMapAt(map, MapWindowFixture::gridPoint(5));
-    EXPECT_EQ(map->zoomLevel, 3);
+    EXPECT_EQ(map->navigator->zoomLevel(), 3);
     QTest::mouseClick(map->chkLayerMAR, Qt::LeftButton, Qt::NoModifier, QPoint(5, map->chkLayerMAR->height() / 2));
-    EXPECT_EQ(map->zoomLevel, 1);
+    EXPECT_EQ(map->navigator->zoomLevel(), 1);
     EXPECT_NEAR(map->mapTree->extent().width(), fullWidth, fullWidth * 1e-9);
     EXPECT_EQ(map->tbrMain->pressedTool(), "k1");
     EXPECT_TRUE(map->tbrMain->button("k1")->isEnabled());
@@ -169,7 +175,7 @@ TEST_F(MapWindow, CheckBoxReturnsToFullExtentAndKeepsTheTool)
     clickTool(map, "k1");
     EXPECT_EQ(map->tbrMain->pressedTool(), "k1");
     clickMapAt(map, MapWindowFixture::gridPoint(5));
-    EXPECT_EQ(map->zoomLevel, 2);
+    EXPECT_EQ(map->navigator->zoomLevel(), 2);
 }
 
 TEST_F(MapWindow, IdentifyOpensTheAttributesAndLabelsTheAltitude)
@@ -199,15 +205,7 @@ TEST_F(MapWindow, IdentifyOpensTheAttributesAndLabelsTheAltitude)
     QTest::mouseClick(map->cmdClear, Qt::LeftButton);
     EXPECT_EQ(map->labels().count(), 0);
 
-    // The identify window stays, on top, when its map closes.
-    QPointer<frmIdentifyMap> kept = window;
-    QPointer<frmMap> closed = map;
-    map->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    ASSERT_TRUE(closed.isNull());
-    ASSERT_FALSE(kept.isNull());
-    EXPECT_TRUE(kept->isVisible());
-    EXPECT_TRUE(kept->windowFlags() & Qt::WindowStaysOnTopHint);
+    ExpectOutlivesItsMap(window, map);
 }
 
 TEST_F(MapWindow, UnknownOrMalformedSpeciesShowsAnEmptyMapAndSaysSo)
@@ -242,6 +240,43 @@ TEST_F(MapWindow, HostileRangeTextCountsAsMissing)
     map->txtALTMin->setText("99999");
     redraw(map);
     EXPECT_EQ(map->txtALTMin->text(), "0");
+}
+
+TEST_F(MapWindow, SaveProposesTheCaptionAndKeepsTheOldPictureOnFailure)
+{
+    frmMap *map = open("1");
+    map->setWindowTitle("Acacia mangium");
+    QTemporaryDir dir;
+    QString proposed;
+    const auto answer = [&](const QString &path) {
+        return [&, path](QFileDialog &dialog) {
+            proposed = dialog.selectedFiles().value(0);
+            if (path.isEmpty())
+                return false; // the user cancels
+            dialog.selectFile(path);
+            return true;
+        };
+    };
+    map->saveDialog = answer(QString());
+    QTest::mouseClick(map->cmdSaveToImage, Qt::LeftButton);
+    EXPECT_TRUE(proposed.endsWith("/Acacia mangium.bmp")) << proposed.toStdString();
+
+    const QString file = dir.filePath("map.bmp");
+    map->saveDialog = answer(file);
+    QTest::mouseClick(map->cmdSaveToImage, Qt::LeftButton);
+    EXPECT_EQ(QImage(file).size(), map->mapTree->size() * 2);
+
+    // A failed export names the file; an existing picture stays as it was.
+    const QByteArray before = [&] { QFile f(file); f.open(QIODevice::ReadOnly); return f.readAll(); }();
+    QDir(dir.path()).mkdir("taken.bmp");
+    for (const QString &bad : {dir.filePath("no-such-folder/map.bmp"), dir.filePath("taken.bmp")}) {
+        map->saveDialog = answer(bad);
+        const QString message = AnswerMessageBox([&] { QTest::mouseClick(map->cmdSaveToImage, Qt::LeftButton); });
+        EXPECT_TRUE(message.contains(QDir(dir.path()).relativeFilePath(bad))) << message.toStdString();
+    }
+    QFile after(file);
+    ASSERT_TRUE(after.open(QIODevice::ReadOnly));
+    EXPECT_EQ(after.readAll(), before);
 }
 
 namespace {

@@ -1,7 +1,7 @@
 // Which species suit a clicked grid point, and choosing one of them.
 #include "app/frmMain.h"
 #include "catalogue/CurrentSpecies.h"
-#include "factsheet/ReportList.h"
+#include "controls/ReportList.h"
 #include "factsheet/frmList.h"
 #include "mapping/MapControl.h"
 #include "mapping/MapToolbar.h"
@@ -143,13 +143,5 @@ TEST_F(SuitableSpecies, ChoosingASpeciesShowsItInTheListWindow)
     QTest::keyClick(window->lstSTS, Qt::Key_Return);
     EXPECT_EQ(CurrentSpID(), other->text(0));
 
-    // The window outlives its map, and stays on top.
-    QPointer<frmIdentifyEngine> kept = window;
-    QPointer<frmMap> closed = map;
-    map->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    ASSERT_TRUE(closed.isNull());
-    ASSERT_FALSE(kept.isNull());
-    EXPECT_TRUE(kept->isVisible());
-    EXPECT_TRUE(kept->windowFlags() & Qt::WindowStaysOnTopHint);
+    ExpectOutlivesItsMap(window, map);
 }

@@ -1,5 +1,5 @@
 // The photo query, the picture file of a catalogue row and the request message.
-#include "app/ApplicationFolder.h"
+#include "base/ApplicationFolder.h"
 #include "catalogue/CatalogueError.h"
 #include "photos/PhotoAlbum.h"
 #include "photos/PhotoRequest.h"

@@ -1,7 +1,8 @@
 // The photo viewer driven as a user drives it: View > Image Selected Record on
 // the first species, then the arrow buttons.
 #include "app/MainCommands.h"
-#include "factsheet/ReportList.h"
+#include "app/frmMain.h"
+#include "controls/ReportList.h"
 #include "factsheet/frmList.h"
 #include "photos/frmImage.h"
 #include "tests/common/LoadedMainWindow.h"

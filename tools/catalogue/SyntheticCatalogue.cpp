@@ -1,7 +1,7 @@
 #include "tools/catalogue/SyntheticCatalogue.h"
 
 #include "catalogue/CatalogueError.h"
-#include "tools/catalogue/CatalogueWriter.h"
+#include "catalogue/CatalogueWriter.h"
 
 #include <sqlite3.h>
 

@@ -1,7 +1,7 @@
 // Writes the bundled sample catalogue from its readable sources:
 //   make_catalogue <sources folder> <output .mdb>
 #include "catalogue/CatalogueError.h"
-#include "tools/catalogue/CatalogueWriter.h"
+#include "catalogue/CatalogueWriter.h"
 
 #include <QCoreApplication>
 

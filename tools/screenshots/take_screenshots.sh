@@ -105,6 +105,7 @@ xdotool windowclose "$identify"; sleep 0.5
 # between its lists to the right so the grid values can be read.
 click 573 400 0.5; click 152 33 0.3; click 232 337 2
 suitable="$(xdotool search --sync --name '^Suitable Tree Species$' | head -1)"
+xdotool windowsize "$suitable" 640 288; sleep 0.5
 xdotool windowmove "$suitable" 458 380; sleep 1
 xdotool mousemove 559 450 mousedown 1 mousemove 580 450 mousemove 600 450 mousemove 625 450 mouseup 1; sleep 1
 xdotool mousemove 1000 790; sleep 0.5
@@ -150,8 +151,8 @@ window '^Arboplot Comparison$' compare.png
 keep compare.png compare.png
 xdotool windowclose "$compare"; sleep 0.5
 
-# Help > About.
-click 102 27 0.5; click 130 94
+# Help > About (Help stands after the Analysis menu).
+click 165 27 0.5; click 190 94
 window '^About Silvaria' about.png
 keep about.png about.png
 click 452 349 # Ok

@@ -1,7 +1,7 @@
 #include "tools/shapefiles/SyntheticGrid.h"
 
 #include "tools/shapefiles/ClimateModel.h"
-#include "tools/shapefiles/GridPointWriter.h"
+#include "mapping/GridPointWriter.h"
 
 #include <algorithm>
 #include <cmath>

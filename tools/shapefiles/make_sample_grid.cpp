@@ -10,7 +10,7 @@
 #include "mapping/MapError.h"
 #include "mapping/MapLayer.h"
 #include "tools/shapefiles/ClimateModel.h"
-#include "tools/shapefiles/GridPointWriter.h"
+#include "mapping/GridPointWriter.h"
 
 #include <QFile>
 

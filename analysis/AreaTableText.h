@@ -1,0 +1,19 @@
+#pragma once
+#include "analysis/SuitableArea.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// An area table as cells for a spreadsheet: a header row (Country, Land km2,
+// then "<class> km2" and "<class> %" per class), one row per country, the
+// points outside the boundaries when there are any, and the total. Areas in
+// whole km², shares in percent with one decimal.
+QList<QStringList> AreaTableCells(const AreaTable &table, const QStringList &classes);
+
+// Tab-separated lines, as a spreadsheet pastes them.
+QString TabSeparated(const QList<QStringList> &cells);
+// Comma-separated UTF-8 lines; a cell holding a comma, quote or line break is
+// quoted, its quotes doubled.
+QByteArray CommaSeparated(const QList<QStringList> &cells);

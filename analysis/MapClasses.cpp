@@ -1,0 +1,56 @@
+#include "analysis/MapClasses.h"
+
+#include <algorithm>
+#include <array>
+#include <bit>
+
+const QColor KeptColour(0, 114, 178);
+const QColor LostColour(213, 94, 0);
+const QColor GainedColour(0, 158, 115);
+
+QColor SequentialColour(double t)
+{
+    // Nine stops of the ramp, evenly spaced.
+    static const std::array<QColor, 9> stops{QColor(68, 1, 84),    QColor(71, 45, 123),  QColor(59, 82, 139),
+                                             QColor(44, 114, 142), QColor(33, 145, 140), QColor(40, 174, 128),
+                                             QColor(94, 201, 98),  QColor(173, 220, 48), QColor(253, 231, 37)};
+    const double at = std::clamp(t, 0.0, 1.0) * double(stops.size() - 1);
+    const auto i = std::min(std::size_t(at), stops.size() - 2);
+    const double f = at - double(i);
+    const auto mix = [f](int a, int b) { return int(a + (b - a) * f + 0.5); };
+    return QColor(mix(stops[i].red(), stops[i + 1].red()), mix(stops[i].green(), stops[i + 1].green()),
+                  mix(stops[i].blue(), stops[i + 1].blue()));
+}
+
+QString CountBin::caption() const
+{
+    return low == high ? QString::number(low) : QStringLiteral("%1-%2").arg(low).arg(high);
+}
+
+std::vector<CountBin> CountBinsUpTo(std::uint32_t most)
+{
+    std::vector<CountBin> bins{{0, 0}};
+    for (std::uint32_t low = 1; low <= most; low *= 2)
+        bins.push_back({low, std::min(most, low * 2 - 1)});
+    return bins;
+}
+
+std::vector<PointClassLayer> CountClasses(const std::vector<std::uint32_t> &counts)
+{
+    const std::uint32_t most = counts.empty() ? 0 : *std::max_element(counts.begin(), counts.end());
+    const std::vector<CountBin> bins = CountBinsUpTo(most);
+    std::vector<PointClassLayer> classes;
+    for (std::size_t b = 0; b < bins.size(); ++b)
+        classes.push_back({bins[b].caption(), SequentialColour(bins.size() > 1 ? double(b) / double(bins.size() - 1) : 0), {}});
+    // The bin of a count: 0 for 0, else one more than the position of its highest bit.
+    for (std::uint32_t i = 0; i < counts.size(); ++i)
+        classes[counts[i] ? std::size_t(std::bit_width(counts[i])) : 0].points.push_back(i);
+    return classes;
+}
+
+std::vector<PointClassLayer> ShiftClasses(const ClimateShiftResult &shift)
+{
+    return {{QStringLiteral("kept"), KeptColour, shift.kept},
+            {QStringLiteral("lost"), LostColour, shift.lost},
+            {QStringLiteral("gained"), GainedColour, shift.gained}};
+}

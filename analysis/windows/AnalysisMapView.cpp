@@ -1,0 +1,111 @@
+#include "analysis/windows/AnalysisMapView.h"
+
+#include "mapping/MapControl.h"
+#include "mapping/MapError.h"
+#include "mapping/MapNavigator.h"
+#include "mapping/MapRecordSet.h"
+#include "mapping/MapToolbar.h"
+#include "mapping/MapViewport.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QVBoxLayout>
+
+AnalysisMapView::AnalysisMapView(std::shared_ptr<const AnalysisInputs> inputs, const QString &pointTool, QWidget *parent)
+    : QWidget(parent), m_inputs(std::move(inputs))
+{
+    toolbar = new MapToolbar(NavigationButtons(pointTool), MapToolbar::PressedToolClick::KeepsIt, this);
+    map = new MapControl(this);
+    map->setObjectName(QStringLiteral("mapTree"));
+    map->setMinimumSize(240, 160);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(2);
+    layout->addWidget(toolbar);
+    layout->addWidget(map, 1);
+
+    // The grid is hidden under the boundaries; without boundaries it shows
+    // the land itself, so the classes still have a layer to be drawn after.
+    auto canvas = std::make_shared<MapLayer>(m_inputs->maps().canvas->data());
+    map->layers().add(canvas);
+    if (m_inputs->hasBoundaries()) {
+        canvas->setVisible(false);
+        auto boundaries = std::make_shared<MapLayer>(m_inputs->maps().boundaries->data());
+        boundaries->setColor(QColor(255, 255, 255));
+        map->layers().add(boundaries);
+    } else {
+        canvas->setColor(QColor(255, 255, 255));
+    }
+
+    navigator = new MapNavigator(toolbar, {map}, MapNavigator::CheckBoxClick::KeepsTool, this);
+    connect(toolbar, &MapToolbar::buttonClicked, navigator, &MapNavigator::buttonClicked);
+    connect(map, &MapControl::layerDrawn, this, &AnalysisMapView::drawClasses);
+    connect(map, &MapControl::mouseDown, this, [this](int, int, double x, double y) {
+        try {
+            if (navigator->mousePressed(map) == MapTool::SuitableSpecies)
+                emit pointChosen(map->toMapPoint(x, y), map->toMapDistance(100));
+        } catch (const MapError &e) {
+            QMessageBox::warning(window(), window()->windowTitle(), e.message());
+        }
+    });
+    if (!pointTool.isEmpty())
+        navigator->chooseTool(QStringLiteral("k5"));
+}
+
+void AnalysisMapView::setClasses(std::vector<PointClassLayer> classes)
+{
+    m_classes = std::move(classes);
+    map->refresh();
+}
+
+void AnalysisMapView::drawClasses(int layerIndex)
+{
+    if (layerIndex != 0)
+        return;
+    const MapViewport viewport(map->extent(), map->size());
+    MapSymbol symbol;
+    symbol.style = MarkerSquare;
+    symbol.size = GridMarkerPixels(*m_inputs->maps().canvas, viewport.unitsPerPixel());
+    for (const PointClassLayer &cls : m_classes) {
+        symbol.color = symbol.outlineColor = cls.colour;
+        map->drawShape(MapRecordSet(m_inputs->maps().canvas->data(), cls.points), symbol);
+    }
+}
+
+QImage AnalysisMapView::picture(const QString &title, const PictureStamp &stamp) const
+{
+    PointMapRequest request;
+    request.extent = map->extent();
+    request.title = title;
+    request.classes = m_classes;
+    request.stamp = stamp;
+    const QSize mapSize = map->size() * 2;
+    // Room below the map for the stamp, so the map keeps its own shape.
+    request.size = QSize(mapSize.width(), mapSize.height() + (StampFontPixels(mapSize.height()) * 3 / 2) * int(stamp.size() + 2));
+    return RenderPointMap(m_inputs->maps(), request);
+}
+
+QString SavePngPicture(QWidget *window, const QImage &picture, const QString &proposedName, const SaveDialogRunner &run)
+{
+    QFileDialog dialog(window, QStringLiteral("Save Picture"));
+    dialog.setObjectName(QStringLiteral("cdlSaveAs"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilter(QStringLiteral("PNG Pictures (*.png)"));
+    dialog.setDefaultSuffix(QStringLiteral("png"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.selectFile(proposedName + QStringLiteral(".png"));
+    if (!run(dialog))
+        return QString();
+    const QStringList chosen = dialog.selectedFiles();
+    const QString file = chosen.isEmpty() ? QString() : chosen.first();
+    if (file.isEmpty() || QFileInfo(file).fileName().isEmpty())
+        return QString();
+    try {
+        WritePngFile(picture, file);
+    } catch (const MapError &e) {
+        QMessageBox::warning(window, QStringLiteral("Save Picture"), e.message());
+        return QString();
+    }
+    return file;
+}

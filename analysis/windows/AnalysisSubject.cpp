@@ -1,0 +1,76 @@
+#include "analysis/windows/AnalysisSubject.h"
+
+#include "analysis/SpeciesRangeTable.h"
+#include "analysis/SuitabilityClasses.h"
+#include "catalogue/CurrentSpecies.h"
+#include "mapping/SpeciesRanges.h"
+#include "mapping/frmMap.h"
+
+#include <QLineEdit>
+
+#include <stdexcept>
+
+namespace {
+
+[[noreturn]] void refuse(const QString &message) { throw std::runtime_error(message.toStdString()); }
+
+QString speciesName(int spId)
+{
+    const SpeciesRangeTable table = SpeciesRangeTable::read();
+    const SpeciesRangeRow *row = table.find(spId);
+    return row ? row->name : QString();
+}
+
+} // namespace
+
+AnalysisSubject AnalysisSubject::fromCatalogue(int spId)
+{
+    const SpeciesRanges stored = ReadSpeciesRanges(QString::number(spId));
+    if (!stored.found)
+        refuse(QStringLiteral("No species with the identifier %1 is in the catalogue. Choose a species in the species "
+                              "list first.")
+                   .arg(spId));
+    return {spId, speciesName(spId), stored.bounds, QStringLiteral("the catalogue")};
+}
+
+AnalysisSubject AnalysisSubject::forActiveMap()
+{
+    if (frmMap *map = frmMap::LastActive()) {
+        static const char *const boxNames[6] = {"ALT minimum", "ALT maximum", "MAR minimum",
+                                                "MAR maximum", "MAT minimum", "MAT maximum"};
+        QLineEdit *const boxes[6] = {map->txtALTMin, map->txtALTMax, map->txtMARMin,
+                                     map->txtMARMax, map->txtMATMin, map->txtMATMax};
+        for (int i = 0; i < 6; ++i) {
+            const QString text = boxes[i]->text().trimmed();
+            if (!text.isEmpty() && Bound::fromBox(text).isMissing())
+                refuse(QStringLiteral("The %1 box of the map of %2 holds \"%3\", which is not a number. Correct it "
+                                      "and choose the command again.")
+                           .arg(QLatin1String(boxNames[i]), map->windowTitle(), text.left(40)));
+        }
+        return {map->SpID, speciesName(map->SpID), map->boxBounds(), QStringLiteral("the map window's boxes")};
+    }
+    bool ok = false;
+    const int spId = CurrentSpID().trimmed().toInt(&ok);
+    if (!ok)
+        refuse(QStringLiteral("No species is chosen. Choose a species in the species list, or open its map, first."));
+    return fromCatalogue(spId);
+}
+
+QString AnalysisSubject::rangeProblem() const
+{
+    Bounds clamped = bounds;
+    ClampRanges(clamped);
+    for (int c = 0; c < 3; ++c)
+        if (IsAvailable(clamped, Criterion(c)))
+            return QString();
+    return QStringLiteral("%1 has no complete range of altitude, rainfall or temperature (%2), so no land can be "
+                          "matched to it.")
+        .arg(name.isEmpty() ? QStringLiteral("The species") : name, RangesText(clamped));
+}
+
+QString AnalysisSubject::description() const
+{
+    Bounds clamped = bounds;
+    ClampRanges(clamped);
+    return QStringLiteral("%1 (SpID %2): %3, from %4").arg(name).arg(spId).arg(RangesText(clamped), rangesFrom);
+}

@@ -1,0 +1,233 @@
+#include "analysis/windows/frmClimateShift.h"
+
+#include "analysis/MapClasses.h"
+#include "analysis/SuitabilityClasses.h"
+#include "analysis/windows/AnalysisMapView.h"
+#include "analysis/windows/MapLegend.h"
+#include "catalogue/CurrentSpecies.h"
+#include "controls/TopmostWindow.h"
+#include "mapping/AttributeColumn.h"
+#include "mapping/frmSpecies.h"
+
+#include <QBoxLayout>
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+
+#include <cmath>
+#include <exception>
+
+namespace {
+
+QString signedText(double v) { return (v >= 0 ? QStringLiteral("+") : QString()) + NumberText::shortest(v); }
+
+QString km2(double v) { return QString::number(v, 'f', 0); }
+
+} // namespace
+
+frmClimateShift::frmClimateShift(QWidget *owner) : m_inputs(AnalysisInputs::ofApplication())
+{
+    MakeTopmostWindow(this, owner);
+    setObjectName(QStringLiteral("frmClimateShift"));
+    setWindowTitle(QStringLiteral("Climate Shift"));
+
+    txtSp = new QLineEdit(this);
+    txtSp->setObjectName(QStringLiteral("txtSp"));
+    txtSp->setReadOnly(true);
+    txtSp->setMinimumWidth(220);
+    cmdSp = new QPushButton(QStringLiteral("..."), this);
+    cmdSp->setObjectName(QStringLiteral("cmdSp"));
+    cmdSp->setToolTip(QStringLiteral("Choose Species"));
+    cmdSp->setFixedWidth(32);
+    m_chosenId = new QLineEdit(this);
+    m_chosenId->hide();
+    for (QLineEdit *&box : m_chosenRanges) {
+        box = new QLineEdit(this);
+        box->hide();
+    }
+    txtDT = new QLineEdit(QStringLiteral("0"), this);
+    txtDT->setObjectName(QStringLiteral("txtDT"));
+    txtDT->setFixedWidth(70);
+    txtDP = new QLineEdit(QStringLiteral("0"), this);
+    txtDP->setObjectName(QStringLiteral("txtDP"));
+    txtDP->setFixedWidth(70);
+    cmdSave = new QPushButton(QStringLiteral("Save Picture..."), this);
+    cmdSave->setObjectName(QStringLiteral("cmdSave"));
+    cmdClose = new QPushButton(QStringLiteral("Close"), this);
+    cmdClose->setObjectName(QStringLiteral("cmdClose"));
+    lblCaveat = new QLabel(ShiftCaveat(), this);
+    lblCaveat->setObjectName(QStringLiteral("lblCaveat"));
+    lblCaveat->setStyleSheet(QStringLiteral("font-style: italic; color: #604000"));
+    lblRanges = new QLabel(this);
+    lblRanges->setObjectName(QStringLiteral("lblRanges"));
+    lblRanges->setWordWrap(true);
+    lblMessage = new QLabel(this);
+    lblMessage->setObjectName(QStringLiteral("lblMessage"));
+    lblMessage->setWordWrap(true);
+    lblMessage->setStyleSheet(QStringLiteral("color: #b00000; font-weight: bold"));
+    view = new AnalysisMapView(m_inputs, QString(), this);
+    legend = new MapLegend(QStringLiteral("Full match"), this);
+    legend->setObjectName(QStringLiteral("legend"));
+    lstShift = new QTreeWidget(this);
+    lstShift->setObjectName(QStringLiteral("lstShift"));
+    lstShift->setRootIsDecorated(false);
+    lstShift->setHeaderLabels({QStringLiteral("Country"), QStringLiteral("Kept km\u00b2"), QStringLiteral("Lost km\u00b2"),
+                               QStringLiteral("Gained km\u00b2")});
+    lstShift->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    lstShift->setMinimumWidth(400);
+
+    auto *top = new QHBoxLayout;
+    top->addWidget(new QLabel(QStringLiteral("Species"), this));
+    top->addWidget(txtSp);
+    top->addWidget(cmdSp);
+    top->addSpacing(12);
+    top->addWidget(new QLabel(QStringLiteral("\u0394T (\u00b0C)"), this));
+    top->addWidget(txtDT);
+    top->addWidget(new QLabel(QStringLiteral("\u0394P (%)"), this));
+    top->addWidget(txtDP);
+    top->addStretch(1);
+    top->addWidget(cmdSave);
+    top->addWidget(cmdClose);
+    auto *side = new QVBoxLayout;
+    side->addWidget(legend);
+    side->addWidget(lstShift, 1);
+    auto *middle = new QHBoxLayout;
+    middle->addWidget(view, 1);
+    middle->addLayout(side);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(lblCaveat);
+    layout->addWidget(lblRanges);
+    layout->addLayout(middle, 1);
+    layout->addWidget(lblMessage);
+    resize(1000, 640);
+
+    connect(txtDT, &QLineEdit::editingFinished, this, &frmClimateShift::ShowShift);
+    connect(txtDP, &QLineEdit::editingFinished, this, &frmClimateShift::ShowShift);
+    connect(cmdSp, &QPushButton::clicked, this, &frmClimateShift::cmdSp_Click);
+    connect(cmdSave, &QPushButton::clicked, this, &frmClimateShift::cmdSave_Click);
+    connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
+
+    bool ok = false;
+    const int spId = CurrentSpID().trimmed().toInt(&ok);
+    try {
+        if (ok)
+            showFor(AnalysisSubject::fromCatalogue(spId), 0, 0);
+    } catch (const std::exception &e) {
+        lblMessage->setText(QString::fromUtf8(e.what()));
+    }
+    if (!m_subject)
+        lblMessage->setText(lblMessage->text() + QStringLiteral(" Choose a species with the \"...\" button."));
+}
+
+QString frmClimateShift::shiftText() const
+{
+    return QStringLiteral("MAT %1 \u00b0C, MAR %2 %").arg(signedText(m_dT), signedText(m_dP));
+}
+
+void frmClimateShift::ShowShift()
+{
+    bool okT = false, okP = false;
+    const double dT = txtDT->text().trimmed().toDouble(&okT);
+    const double dP = txtDP->text().trimmed().toDouble(&okP);
+    if (!okT || !std::isfinite(dT)) {
+        lblMessage->setText(QStringLiteral("\u0394T must be a number of degrees, such as 2 or -1.5, not \"%1\".")
+                                .arg(txtDT->text().left(40)));
+        return;
+    }
+    if (!okP || !std::isfinite(dP)) {
+        lblMessage->setText(QStringLiteral("\u0394P must be a percentage, such as 10 or -20, not \"%1\".")
+                                .arg(txtDP->text().left(40)));
+        return;
+    }
+    if (dP < -100) {
+        lblMessage->setText(QStringLiteral("\u0394P cannot take away more than 100 % of the rainfall."));
+        return;
+    }
+    if (m_subject && showFor(*m_subject, dT, dP))
+        lblMessage->clear();
+}
+
+bool frmClimateShift::showFor(const AnalysisSubject &subject, double dT, double dP)
+{
+    if (const QString problem = subject.rangeProblem(); !problem.isEmpty()) {
+        lblMessage->setText(problem);
+        return false;
+    }
+    ClimateShiftResult shift = ShiftClimate(*m_inputs->maps().canvas, m_inputs->cells(), m_inputs->countries(),
+                                            subject.bounds, dT, dP);
+    if (shift.kept.empty() && shift.gained.empty()) {
+        lblMessage->setText(shift.lost.empty()
+                                ? QStringLiteral("%1 suits no grid point even without a shift.").arg(subject.name)
+                                : QStringLiteral("With MAT %1 \u00b0C and MAR %2 % nothing suits %3 anywhere on the grid: "
+                                                 "all of its land would be lost. The map still shows the last shift.")
+                                      .arg(signedText(dT), signedText(dP), subject.name));
+        return false;
+    }
+    m_subject = subject;
+    m_dT = dT;
+    m_dP = dP;
+    txtSp->setText(subject.name);
+    lblRanges->setText(subject.description() + QStringLiteral("; shift ") + shiftText());
+
+    const AreaRow &total = shift.areas.total;
+    legend->setEntries({{KeptColour, QStringLiteral("kept: %1 km\u00b2").arg(km2(total.km2[0]))},
+                        {LostColour, QStringLiteral("lost: %1 km\u00b2").arg(km2(total.km2[1]))},
+                        {GainedColour, QStringLiteral("gained: %1 km\u00b2").arg(km2(total.km2[2]))}});
+    lstShift->clear();
+    const auto add = [this](const AreaRow &row) {
+        auto *item = new QTreeWidgetItem(lstShift, {row.country, km2(row.km2[0]), km2(row.km2[1]), km2(row.km2[2])});
+        for (int c = 1; c < 4; ++c)
+            item->setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
+    };
+    for (const AreaRow &row : shift.areas.countries)
+        if (row.km2[0] + row.km2[1] + row.km2[2] > 0)
+            add(row);
+    if (shift.areas.outside.km2[0] + shift.areas.outside.km2[1] + shift.areas.outside.km2[2] > 0)
+        add(shift.areas.outside);
+    add(total);
+    view->setClasses(ShiftClasses(shift));
+    return true;
+}
+
+void frmClimateShift::cmdSp_Click()
+{
+    m_chosenId->clear();
+    ChooserTarget target;
+    target.identifier = m_chosenId;
+    target.name = new QLineEdit(this); // the chooser's name; the window shows the catalogue's
+    target.name->hide();
+    std::copy(std::begin(m_chosenRanges), std::end(m_chosenRanges), target.ranges);
+    SetChooserSide(1);
+    frmSpecies chooser(this, target, target);
+    chooser.exec();
+    delete target.name;
+    bool ok = false;
+    const int spId = m_chosenId->text().toInt(&ok);
+    if (!ok)
+        return;
+    try {
+        if (showFor(AnalysisSubject::fromCatalogue(spId), m_dT, m_dP))
+            lblMessage->clear();
+    } catch (const std::exception &e) {
+        lblMessage->setText(QString::fromUtf8(e.what()));
+    }
+}
+
+void frmClimateShift::cmdSave_Click()
+{
+    if (!m_subject)
+        return;
+    Bounds clamped = m_subject->bounds;
+    ClampRanges(clamped);
+    PictureStamp stamp{{QStringLiteral("Species"), QStringLiteral("%1 (SpID %2)").arg(m_subject->name).arg(m_subject->spId)},
+                       {QStringLiteral("Ranges"), RangesText(clamped)},
+                       {QStringLiteral("Classes"), QStringLiteral("full match kept, lost, gained")},
+                       {QStringLiteral("Shift"), shiftText() + QStringLiteral(": ") + ShiftCaveat()}};
+    stamp += SourceStampOf(m_inputs->maps().folder, QStringLiteral("silvaria"));
+    SavePngPicture(this, view->picture(m_subject->name + QStringLiteral(", ") + shiftText(), stamp),
+                   m_subject->name + QStringLiteral(" shift"), saveDialog);
+}

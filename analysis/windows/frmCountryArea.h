@@ -1,0 +1,42 @@
+#pragma once
+#include "analysis/windows/AnalysisSubject.h"
+#include "mapping/MapImageExport.h"
+
+#include <QList>
+#include <QStringList>
+#include <QWidget>
+
+class QLabel;
+class QPushButton;
+class QTreeWidget;
+
+// "Suitable Area by Country": the km² of each class of a species' map
+// (altitude, rainfall, temperature, full match) per country and in total,
+// with each as a share of the country's gridded land; sortable by any
+// column, copied for a spreadsheet or saved as CSV.
+class frmCountryArea : public QWidget {
+    Q_OBJECT
+public:
+    // Throws MapError when the grid cannot be read.
+    frmCountryArea(QWidget *owner, const AnalysisSubject &subject);
+
+    // The window for the active map window's species and boxes, or the
+    // current species' catalogue ranges; null (after a message naming the
+    // problem) when there is nothing to compute.
+    static frmCountryArea *Open(QWidget *owner);
+
+    // The table as tab-separated text on the clipboard.
+    void cmdCopy_Click();
+    // Asks for a file and writes the table as CSV.
+    void cmdSaveCsv_Click();
+
+    QLabel *lblSpecies, *lblBoundaries, *lblTotal;
+    QTreeWidget *lstArea;
+    QPushButton *cmdCopy, *cmdSaveCsv, *cmdClose;
+
+    SaveDialogRunner saveDialog = ModalSaveDialog();
+
+private:
+    QString m_name;
+    QList<QStringList> m_cells; // header, rows, total: what Copy and Save write
+};

@@ -1,0 +1,109 @@
+#include "analysis/windows/frmSpeciesCount.h"
+
+#include "analysis/MapClasses.h"
+#include "analysis/windows/AnalysisMapView.h"
+#include "analysis/windows/MapLegend.h"
+#include "analysis/windows/PlantingList.h"
+#include "catalogue/ListStatements.h"
+#include "controls/TopmostWindow.h"
+
+#include <QBoxLayout>
+#include <QComboBox>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include <algorithm>
+
+frmSpeciesCount::frmSpeciesCount(QWidget *owner)
+    : m_inputs(AnalysisInputs::ofApplication()), m_species(SpeciesRangeTable::read())
+{
+    MakeTopmostWindow(this, owner);
+    setObjectName(QStringLiteral("frmSpeciesCount"));
+    setWindowTitle(QStringLiteral("Species Count Map"));
+
+    cboUse = new QComboBox(this);
+    cboUse->setObjectName(QStringLiteral("cboUse"));
+    cboUse->addItem(QStringLiteral("All uses"));
+    cboUse->addItems(UseNames());
+    cmdSave = new QPushButton(QStringLiteral("Save Picture..."), this);
+    cmdSave->setObjectName(QStringLiteral("cmdSave"));
+    cmdClose = new QPushButton(QStringLiteral("Close"), this);
+    cmdClose->setObjectName(QStringLiteral("cmdClose"));
+    view = new AnalysisMapView(m_inputs, QStringLiteral("Planting List"), this);
+    legend = new MapLegend(QStringLiteral("Suitable species"), this);
+    legend->setObjectName(QStringLiteral("legend"));
+    lblSummary = new QLabel(this);
+    lblSummary->setObjectName(QStringLiteral("lblSummary"));
+    lblSummary->setWordWrap(true);
+
+    auto *top = new QHBoxLayout;
+    top->addWidget(new QLabel(QStringLiteral("Functional use:"), this));
+    top->addWidget(cboUse);
+    top->addStretch(1);
+    top->addWidget(cmdSave);
+    top->addWidget(cmdClose);
+    auto *middle = new QHBoxLayout;
+    middle->addWidget(view, 1);
+    middle->addWidget(legend);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addLayout(middle, 1);
+    layout->addWidget(lblSummary);
+    resize(900, 620);
+
+    connect(cboUse, &QComboBox::currentIndexChanged, this, &frmSpeciesCount::ShowCounts);
+    connect(cmdSave, &QPushButton::clicked, this, &frmSpeciesCount::cmdSave_Click);
+    connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
+    connect(view, &AnalysisMapView::pointChosen, this, &frmSpeciesCount::openPlantingList);
+    ShowCounts();
+}
+
+std::uint16_t frmSpeciesCount::chosenUse() const
+{
+    return cboUse->currentIndex() > 0 ? UseFromName(cboUse->currentText()) : 0;
+}
+
+QString frmSpeciesCount::chosenUseText() const
+{
+    return cboUse->currentIndex() > 0 ? cboUse->currentText() : QStringLiteral("all uses");
+}
+
+void frmSpeciesCount::ShowCounts()
+{
+    const std::uint16_t use = chosenUse();
+    const std::vector<std::uint32_t> counts = m_inputs->countGrid().count(m_species, use);
+    std::vector<PointClassLayer> classes = CountClasses(counts);
+    QList<QPair<QColor, QString>> entries;
+    for (const PointClassLayer &cls : classes)
+        entries.append({cls.colour, cls.caption});
+    legend->setEntries(entries);
+    const auto ofUse = std::count_if(m_species.rows.begin(), m_species.rows.end(),
+                                     [use](const SpeciesRangeRow &row) { return !use || (row.useMask & use); });
+    lblSummary->setText(QStringLiteral("Species of %1 suitable at each grid point, of %2 such species in the catalogue: "
+                                       "every range of a species contains the point's ALT, MAR and MAT. With the "
+                                       "Planting List tool (the tree), click the map to list them.")
+                            .arg(chosenUseText())
+                            .arg(ofUse));
+    view->setClasses(std::move(classes));
+}
+
+void frmSpeciesCount::openPlantingList(const MapPoint &point, double reach)
+{
+    const PointAnswer answer =
+        AnswerAtPoint(m_species, m_inputs->climate(), *m_inputs->maps().canvas, point, reach, chosenUse());
+    if (answer.found)
+        ShowPlantingList(answer, chosenUseText(), parentWidget());
+}
+
+void frmSpeciesCount::cmdSave_Click()
+{
+    PictureStamp stamp{{QStringLiteral("Count"), QStringLiteral("species of %1 suitable at each grid point, of %2 in the catalogue")
+                                                     .arg(chosenUseText())
+                                                     .arg(m_species.rows.size())},
+                       {QStringLiteral("Rule"), QStringLiteral("every range contains the point's ALT, MAR and MAT")}};
+    stamp += SourceStampOf(m_inputs->maps().folder, QStringLiteral("silvaria"));
+    SavePngPicture(this, view->picture(QStringLiteral("Suitable species (%1)").arg(chosenUseText()), stamp),
+                   QStringLiteral("species-count-") + chosenUseText().toLower().replace(QLatin1Char(' '), QLatin1Char('-')),
+                   saveDialog);
+}

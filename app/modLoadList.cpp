@@ -1,0 +1,34 @@
+#include "app/modLoadList.h"
+
+#include "app/frmMain.h"
+#include "catalogue/CurrentSpecies.h"
+#include "catalogue/SpeciesLists.h"
+#include "factsheet/frmList.h"
+
+#include <QMessageBox>
+
+namespace {
+
+void show(const SpeciesList &rows)
+{
+    frmMain *main = frmMain::Instance();
+    frmList *window = main->ListWindow();
+    const QString first = window->ShowRows(rows);
+    if (!first.isNull())
+        SetCurrentSpID(first);
+    main->ShowChild(window);
+    // The list stays usable; the user learns why it is empty.
+    if (!rows.error.isEmpty())
+        QMessageBox::warning(main, QStringLiteral("Species List"),
+                             QStringLiteral("The species list could not be read: %1").arg(rows.error));
+}
+
+} // namespace
+
+void LoadBotanicList(const QString &genus, int mode) { show(QueryBotanicList(genus, mode)); }
+
+void LoadCommonList(const QString &language, int mode) { show(QueryCommonList(language, mode)); }
+
+void LoadUseList(const QString &useColumn) { show(QueryUseList(useColumn)); }
+
+void LoadSpeciesById(const QString &spId) { show(QuerySpeciesById(spId)); }

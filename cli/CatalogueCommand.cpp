@@ -1,0 +1,128 @@
+#include "base/ApplicationFolder.h"
+#include "catalogue/CatalogueCheck.h"
+#include "catalogue/CatalogueError.h"
+#include "catalogue/CatalogueExport.h"
+#include "catalogue/CatalogueWriter.h"
+#include "catalogue/modDatabase.h"
+#include "cli/CliCommand.h"
+#include "cli/CliData.h"
+#include "cli/Commands.h"
+#include "cli/FolderBuild.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+const char *const Help = R"(Usage: silvaria-cli catalogue build SOURCES -o FILE
+       silvaria-cli catalogue export FILE -o SOURCES
+       silvaria-cli catalogue check SOURCES [--images DIR]
+
+The catalogue in plain files (one JSON file per species; see the manual page
+"Using your own data"):
+  build   checks SOURCES and writes the catalogue FILE (SQLite; the application
+          reads <application folder>/Database/dbsilvar.mdb)
+  export  writes any catalogue the program opens (SQLite or Access) as SOURCES
+  check   reports every problem of SOURCES as FILE:LINE: problem; photographs
+          are looked for in DIR (default: the application folder's SpeciesImage)
+)";
+
+QString problemsText(const QList<SourceProblem> &problems)
+{
+    QString text;
+    for (const SourceProblem &p : problems)
+        text += p.text() + QLatin1Char('\n');
+    return text;
+}
+
+void requireSources(const QString &folder)
+{
+    if (!QFileInfo(folder).isDir())
+        throw CliFailure(ExitDataError, QStringLiteral("%1: no such folder of catalogue sources").arg(folder));
+}
+
+} // namespace
+
+int RunCatalogueCommand(const QStringList &arguments)
+{
+    const QString action = arguments.value(0);
+    if (action.isEmpty() || action == QLatin1String("--help") || action == QLatin1String("-h")) {
+        PrintOut(QString::fromUtf8(Help));
+        return action.isEmpty() ? ExitUsage : ExitDone;
+    }
+    if (action != QLatin1String("build") && action != QLatin1String("export") && action != QLatin1String("check"))
+        UsageError(QStringLiteral("catalogue takes build, export or check, not \"%1\"").arg(action));
+    CommandLine line(QStringLiteral("catalogue ") + action, QString::fromUtf8(Help).section(QLatin1Char('\n'), 4));
+    if (action == QLatin1String("export"))
+        line.addPositional(QStringLiteral("FILE"), QStringLiteral("The catalogue to export (SQLite or Access)."));
+    else
+        line.addPositional(QStringLiteral("SOURCES"), QStringLiteral("The folder of plain source files."));
+    if (action == QLatin1String("check"))
+        line.addOption({QStringLiteral("images"), QStringLiteral("The folder of the photographs (NAME.jpg)."), QStringLiteral("DIR")});
+    else
+        AddOutputOption(line, action == QLatin1String("build") ? QStringLiteral("The catalogue file to write.")
+                                                               : QStringLiteral("The folder of sources to write."));
+    if (!line.parse(arguments.mid(1)))
+        return ExitDone;
+    const QString input = line.requiredPositional(action == QLatin1String("export") ? QStringLiteral("a catalogue FILE")
+                                                                                      : QStringLiteral("a SOURCES folder"));
+    const QString output = action == QLatin1String("check") ? QString() : line.value(QStringLiteral("output"));
+    if (action != QLatin1String("check") && output.isEmpty())
+        UsageError(QStringLiteral("catalogue %1 needs -o %2").arg(action, action == QLatin1String("build") ? QStringLiteral("FILE") : QStringLiteral("SOURCES")));
+
+    if (action == QLatin1String("check")) {
+        requireSources(input);
+        if (line.isSet(QStringLiteral("app-folder")))
+            SetApplicationFolder(QDir(line.value(QStringLiteral("app-folder"))).absolutePath());
+        const QString images = line.isSet(QStringLiteral("images")) ? line.value(QStringLiteral("images"))
+                                                                    : ApplicationPath(QStringLiteral("\\SpeciesImage"));
+        const QList<SourceProblem> problems = CheckCatalogueSources(input, images);
+        PrintOut(problemsText(problems));
+        if (!problems.isEmpty())
+            throw CliFailure(ExitDataError, QStringLiteral("%1: %2 problem(s)").arg(input).arg(problems.size()));
+        PrintOut(QStringLiteral("%1: no problems\n").arg(input));
+        return ExitDone;
+    }
+    if (action == QLatin1String("build")) {
+        requireSources(input);
+        const QList<SourceProblem> problems = CheckCatalogueSources(input);
+        if (!problems.isEmpty()) {
+            PrintError(problemsText(problems));
+            throw CliFailure(ExitDataError, QStringLiteral("%1: %2 problem(s); %3 not written").arg(input).arg(problems.size()).arg(output));
+        }
+        try {
+            WriteCatalogueFromSources(input, output);
+        } catch (const CatalogueError &e) {
+            throw CliFailure(ExitNotWritten, e.message() + QStringLiteral(" (any old file is kept)"));
+        }
+        return ExitDone;
+    }
+
+    // export
+    std::unique_ptr<Connection> catalogue;
+    try {
+        catalogue = OpenCatalogueFile(input);
+    } catch (const CatalogueError &e) {
+        throw CliFailure(ExitDataError, e.message());
+    }
+    const QDir old(output);
+    if (old.exists()) {
+        const QStringList entries = old.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+        if (!entries.isEmpty() && !old.exists(QStringLiteral("languages.json")))
+            throw CliFailure(ExitNotWritten, QStringLiteral("%1 is not empty and holds no catalogue sources: export into a new folder").arg(output));
+        for (const QString &entry : old.entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+            if (entry != QLatin1String("species"))
+                throw CliFailure(ExitNotWritten, QStringLiteral("%1 holds the folder %2, which export would not keep: export into a new folder").arg(output, entry));
+    }
+    FolderBuild folder(output);
+    for (const QString &file : old.exists() ? old.entryList(QDir::Files | QDir::Hidden) : QStringList())
+        if (file != QLatin1String("languages.json") && file != QLatin1String("countries.json"))
+            folder.keepOld(file);
+    try {
+        ExportCatalogueSources(*catalogue, folder.path());
+    } catch (const CatalogueError &e) {
+        throw CliFailure(ExitNotWritten, e.message() + QStringLiteral(" (any old folder is kept)"));
+    }
+    folder.commit();
+    return ExitDone;
+}

@@ -1,0 +1,57 @@
+// How the analysis maps colour their classes, and the area table as a
+// spreadsheet reads it.
+#include "analysis/AreaTableText.h"
+#include "analysis/MapClasses.h"
+#include "tests/common/QtPrinters.h"
+
+#include <gtest/gtest.h>
+
+TEST(MapClasses, TheRampGrowsLighterAllTheWaySoItReadsInGrey)
+{
+    double previous = -1;
+    for (int i = 0; i <= 20; ++i) {
+        const QColor c = SequentialColour(i / 20.0);
+        const double grey = 0.2126 * c.redF() + 0.7152 * c.greenF() + 0.0722 * c.blueF();
+        EXPECT_GT(grey, previous + 0.02) << "step " << i;
+        previous = grey;
+    }
+    EXPECT_EQ(SequentialColour(-1), SequentialColour(0));
+    EXPECT_EQ(SequentialColour(2), SequentialColour(1));
+}
+
+TEST(MapClasses, CountsFallIntoDoublingBinsUpToTheLargest)
+{
+    const struct {
+        const char *name;
+        std::vector<std::uint32_t> counts;
+        QStringList captions;
+        std::vector<std::size_t> pointsPerBin;
+    } cases[] = {
+        {"nothing suits anywhere", {0, 0}, {"0"}, {2}},
+        {"largest inside a bin", {0, 1, 2, 3, 4, 5}, {"0", "1", "2-3", "4-5"}, {1, 1, 2, 2}},
+        {"largest on a power of two", {8, 7, 1}, {"0", "1", "2-3", "4-7", "8"}, {0, 1, 0, 1, 1}},
+    };
+    for (const auto &c : cases) {
+        const std::vector<PointClassLayer> classes = CountClasses(c.counts);
+        QStringList captions;
+        std::vector<std::size_t> sizes;
+        for (const PointClassLayer &cls : classes) {
+            captions << cls.caption;
+            sizes.push_back(cls.points.size());
+        }
+        EXPECT_EQ(captions, c.captions) << c.name;
+        EXPECT_EQ(sizes, c.pointsPerBin) << c.name;
+        EXPECT_EQ(classes.back().colour, SequentialColour(classes.size() > 1 ? 1 : 0)) << c.name;
+    }
+}
+
+TEST(AreaTableText, CellsAreQuotedOnlyWhereCsvNeedsIt)
+{
+    const QList<QStringList> cells{{"Country", "Land km2"},
+                                   {"Korea, Republic of", "12"},
+                                   {"C\u00f4te d'Ivoire \"CI\"", "3"},
+                                   {"two\nlines", "4"}};
+    EXPECT_EQ(CommaSeparated(cells), QByteArray("Country,Land km2\r\n\"Korea, Republic of\",12\r\n"
+                                                "\"C\xc3\xb4te d'Ivoire \"\"CI\"\"\",3\r\n\"two\nlines\",4\r\n"));
+    EXPECT_EQ(TabSeparated({{"a\tb", "c\nd"}}), "a b\tc d\n") << "a tab or line break would shift the cells";
+}
