@@ -97,7 +97,15 @@ frmList::frmList(QWidget *parent)
     connect(pic2, &DragPanel::moved, this, &frmList::dragTo);
 }
 
-frmList::~frmList() { CurrentSpecies::instance().setSelected(QString(), QString()); }
+frmList::~frmList()
+{
+    // The list's model outlives this part of the window and resets while the
+    // base class deletes it; a reset must not reach a half-destroyed frmList.
+    lstTree->model()->disconnect(this);
+    lstTree->selectionModel()->disconnect(this);
+    lstTree->disconnect(this);
+    CurrentSpecies::instance().setSelected(QString(), QString());
+}
 
 void frmList::publishSelection()
 {
