@@ -56,7 +56,7 @@ if [ -s "$SAVED/path" ]; then
   echo "Restored $(cat "$SAVED/path"), left mutated by a run that was killed."
   rm -f "$SAVED/path"
 fi
-if ! git diff --quiet -- app catalogue factsheet search mapping photos keys controls analysis cli; then
+if ! git diff --quiet -- base app catalogue factsheet search mapping photos keys controls analysis cli; then
   echo "The product folders have uncommitted changes; commit or stash them first." >&2
   exit 1
 fi
@@ -91,10 +91,11 @@ tests_of() {
   case "$1" in
     mapping/compare/*) echo "compare_tests|map_window_tests" ;;
     mapping/*) echo "mapping_tests|map_window_tests|compare_tests" ;;
+    controls/*) echo "controls_tests|app_tests" ;;
     analysis/* | cli/*) echo "analysis_tests" ;;
     search/*) echo "search_tests" ;;
     factsheet/*) echo "factsheet_tests|app_tests" ;;
-    app/*) echo "app_tests" ;;
+    app/* | base/*) echo "app_tests" ;;
     *) echo "${1%%/*}_tests" ;;
   esac
 }

@@ -24,11 +24,9 @@
 
 #include <gtest/gtest.h>
 
-#include <QAction>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
-#include <QDir>
 #include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>

@@ -12,12 +12,8 @@
 
 #include <gtest/gtest.h>
 
-#include <QAction>
-#include <QApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QMenu>
-#include <QMenuBar>
 #include <QTest>
 #include <QToolBar>
 

@@ -15,8 +15,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMdiArea>
-#include <QMenuBar>
-#include <QPointer>
 #include <QTest>
 #include <QTextEdit>
 #include <QTreeWidget>

@@ -10,13 +10,11 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QPointer>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QTest>
 #include <QTimer>
 
 TEST(Startup, MainWindowShowsOnlyAfterTheSplashsThreeSeconds)

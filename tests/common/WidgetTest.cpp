@@ -5,7 +5,6 @@
 #include <QElapsedTimer>
 #include <QHeaderView>
 #include <QMouseEvent>
-#include <QPointer>
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>

@@ -8,10 +8,8 @@
 #include "mapping/frmSpecies.h"
 #include "tests/common/WidgetTest.h"
 
-#include <QAction>
-#include <QApplication>
-#include <QPushButton>
 #include <QPointer>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 

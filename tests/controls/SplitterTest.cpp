@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <QListWidget>
-#include <QSignalSpy>
 #include <QTest>
 
 namespace {

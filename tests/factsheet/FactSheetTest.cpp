@@ -8,11 +8,9 @@
 
 #include <QGlyphRun>
 #include <QRegularExpression>
-#include <QRawFont>
-#include <QTextBlock>
-#include <QTextLayout>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextLayout>
 
 namespace {
 

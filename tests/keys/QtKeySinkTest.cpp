@@ -5,7 +5,6 @@
 #include "tests/common/QtPrinters.h"
 #include <gtest/gtest.h>
 
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QTest>
 #include <QVBoxLayout>

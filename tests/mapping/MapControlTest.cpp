@@ -6,7 +6,6 @@
 #include "tests/mapping/FixtureShapefile.h"
 #include "tests/mapping/QtPrinters.h"
 
-#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>

@@ -18,7 +18,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
@@ -27,11 +26,9 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPointer>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QToolButton>
 
 #include <tuple>
 

@@ -8,7 +8,6 @@
 #include "tests/mapping/QtPrinters.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <shapefil.h>

@@ -16,9 +16,6 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QFile>
-#include <QHeaderView>
-#include <QPointer>
 #include <QTest>
 #include <QTextEdit>
 

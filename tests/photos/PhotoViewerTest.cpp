@@ -8,7 +8,6 @@
 #include "tests/common/LoadedMainWindow.h"
 #include "tests/common/WidgetTest.h"
 
-#include <QAction>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>

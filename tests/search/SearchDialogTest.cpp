@@ -14,15 +14,7 @@
 
 #include <gtest/gtest.h>
 
-#include <QAction>
-#include <QApplication>
-#include <QGroupBox>
-#include <QHeaderView>
-#include <QLabel>
 #include <QLineEdit>
-#include <QPointer>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QTest>
 #include <QTextEdit>
 
