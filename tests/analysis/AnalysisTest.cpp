@@ -98,14 +98,6 @@ TEST_F(SampleData, BoundsOnGridValuesAgreeWithTheStatement)
         << atP.join(", ").toStdString();
 }
 
-TEST(CellArea, MatchesAHandComputationAtTwoLatitudes)
-{
-    // 6371.0 km × π/180 / 12 = 9.26624 km per twelfth of a degree; squared 85.8633 km².
-    const struct { double latitude, km2; } cases[] = {{0, 85.8633}, {60, 42.9317}, {-60, 42.9317}};
-    for (const auto &c : cases)
-        EXPECT_NEAR(CellAreaKm2(1.0 / 12, 1.0 / 12, c.latitude), c.km2, 1e-4) << "latitude " << c.latitude;
-}
-
 TEST_F(SampleData, CountriesAreKeptPerPairOfLayers)
 {
     const auto boundaries = maps->boundaries->data();

@@ -79,3 +79,12 @@ void TypeText(QWidget *widget, const QString &text)
                             Qt::NoModifier);
     }
 }
+
+QStringList RowTexts(const QTreeWidget *tree, int row)
+{
+    QStringList out;
+    const QTreeWidgetItem *item = tree->topLevelItem(row);
+    for (int c = 0; item && c < item->columnCount(); ++c)
+        out << item->text(c);
+    return out;
+}

@@ -4,7 +4,7 @@
 #include "mapping/MapControl.h"
 #include "mapping/MapError.h"
 #include "tests/mapping/FixtureShapefile.h"
-#include "tests/mapping/QtPrinters.h"
+#include "tests/common/QtPrinters.h"
 
 #include <QTemporaryDir>
 #include <QTest>

@@ -14,23 +14,18 @@
 #include "mapping/labels/LabelLayer.h"
 #include "tests/common/WidgetTest.h"
 #include "tests/mapping/MapWindowFixture.h"
-#include "tests/mapping/QtPrinters.h"
+#include "tests/common/QtPrinters.h"
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QDir>
 #include <QFile>
-#include <QFileDialog>
-#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 
-#include <tuple>
 
 namespace {
 
@@ -44,26 +39,9 @@ INSERT INTO Species (SpID, SpeciesName, Genus, FID, MinAltitude, MaxAltitude, Mi
  (8, 'Highalt testus', 'Highalt', 1, 0, 7000, NULL, NULL, NULL, NULL, NULL);
 )SQL";
 
-class MapWindow : public ::testing::Test {
+class MapWindow : public MapWindowsTest {
 protected:
-    void SetUp() override
-    {
-        main = new frmMain;
-        main->Load();
-    }
-    // Map and identify windows belong to the main window and close with it.
-    void TearDown() override { delete main; }
-
-    // Opens a map window for the species, as View > Arboplot does after a row choice.
-    frmMap *open(const QString &spId)
-    {
-        SetCurrentSpID(spId);
-        auto *map = new frmMap(main);
-        map->show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(map));
-        redraw(map);
-        return map;
-    }
+    MapWindow() : MapWindowsTest(QString::fromUtf8(ExtraSpecies)) {}
     void redraw(frmMap *map)
     {
         map->mapTree->refresh();
@@ -75,27 +53,14 @@ protected:
         return {map->txtALTMin->text(), map->txtALTMax->text(), map->txtMARMin->text(),
                 map->txtMARMax->text(), map->txtMATMin->text(), map->txtMATMax->text()};
     }
-    void clickTool(frmMap *map, const QString &key)
-    {
-        QWidget *button = map->tbrMain->widgetForAction(map->tbrMain->button(key));
-        QTest::mouseClick(button, Qt::LeftButton);
-    }
-    void clickMapAt(frmMap *map, const MapPoint &p)
-    {
-        const MapViewport viewport(map->mapTree->extent(), map->mapTree->size());
-        QTest::mouseClick(map->mapTree, Qt::LeftButton, Qt::NoModifier, viewport.toPixel(p).toPoint());
-    }
     bool legendShown(frmMap *map, int entry) { return map->picLegend[entry]->isVisibleTo(map) && map->lblLegend[entry]->isVisibleTo(map); }
-
-    MapWindowFixture fixture{QString::fromUtf8(ExtraSpecies)};
-    frmMain *main = nullptr;
 };
 
 } // namespace
 
 TEST_F(MapWindow, CompleteRangesDrawOnlyTheSpeciesClass)
 {
-    frmMap *map = open("1");
+    frmMap *map = openMap("1");
     EXPECT_EQ(boxes(map), (QStringList{"0", "800", "1000", "4500", "20", "29.2"})) << "30 is clamped to 29.2";
     EXPECT_EQ(map->lblDescParam->text(), "ALT - MAR - MAT");
     EXPECT_EQ(map->lblInvasive->text(), "Warning : Potentially Invasive Species");
@@ -112,7 +77,7 @@ TEST_F(MapWindow, CompleteRangesDrawOnlyTheSpeciesClass)
 
 TEST_F(MapWindow, AllClassesPaintTheMostCompleteMatchOnTop)
 {
-    frmMap *map = open("1");
+    frmMap *map = openMap("1");
     for (QCheckBox *box : {map->chkLayerALT, map->chkLayerMAR, map->chkLayerMAT})
         QTest::mouseClick(box, Qt::LeftButton, Qt::NoModifier, QPoint(5, box->height() / 2));
     redraw(map);
@@ -129,14 +94,14 @@ TEST_F(MapWindow, AllClassesPaintTheMostCompleteMatchOnTop)
 
 TEST_F(MapWindow, TypedBoundsTakeEffectOnGenerateMapAndStay)
 {
-    frmMap *map = open("1");
+    frmMap *map = openMap("1");
     map->txtALTMin->clear();
     QTest::keyClicks(map->txtALTMin, "  250 ");
     redraw(map); // before Generate Map every drawing reloads the catalogue ranges
     EXPECT_EQ(map->txtALTMin->text(), "0");
     map->txtALTMin->clear();
     QTest::keyClicks(map->txtALTMin, "  250 ");
-    clickTool(map, "k7");
+    ClickTool(map, "k7");
     map->mapTree->repaint();
     EXPECT_EQ(map->navigator->rangeSource(), RangeSource::Boxes);
     EXPECT_EQ(map->txtALTMin->text(), "250");
@@ -154,11 +119,11 @@ TEST_F(MapWindow, TypedBoundsTakeEffectOnGenerateMapAndStay)
 
 TEST_F(MapWindow, CheckBoxReturnsToFullExtentAndKeepsTheTool)
 {
-    frmMap *map = open("1");
+    frmMap *map = openMap("1");
     const double fullWidth = map->mapTree->extent().width();
-    clickTool(map, "k1");
-    clickMapAt(map, MapWindowFixture::gridPoint(5));
-    clickMapAt(map, MapWindowFixture::gridPoint(5));
+    ClickTool(map, "k1");
+    ClickAt(map->mapTree, 5);
+    ClickAt(map->mapTree, 5);
     EXPECT_EQ(map->navigator->zoomLevel(), 3);
     QTest::mouseClick(map->chkLayerMAR, Qt::LeftButton, Qt::NoModifier, QPoint(5, map->chkLayerMAR->height() / 2));
     EXPECT_EQ(map->navigator->zoomLevel(), 1);
@@ -166,21 +131,21 @@ TEST_F(MapWindow, CheckBoxReturnsToFullExtentAndKeepsTheTool)
     EXPECT_EQ(map->tbrMain->pressedTool(), "k1");
     EXPECT_TRUE(map->tbrMain->button("k1")->isEnabled());
     // Generate Map keeps the tool too.
-    clickTool(map, "k7");
+    ClickTool(map, "k7");
     EXPECT_EQ(map->tbrMain->pressedTool(), "k1");
     // So does a second click on the pressed tool: the map still zooms.
-    clickTool(map, "k1");
+    ClickTool(map, "k1");
     EXPECT_EQ(map->tbrMain->pressedTool(), "k1");
-    clickMapAt(map, MapWindowFixture::gridPoint(5));
+    ClickAt(map->mapTree, 5);
     EXPECT_EQ(map->navigator->zoomLevel(), 2);
 }
 
 TEST_F(MapWindow, IdentifyOpensTheAttributesAndLabelsTheAltitude)
 {
-    frmMap *map = open("1");
-    clickTool(map, "k4");
+    frmMap *map = openMap("1");
+    ClickTool(map, "k4");
     EXPECT_EQ(map->mapTree->mousePointer(), 55);
-    clickMapAt(map, MapWindowFixture::gridPoint(2));
+    ClickAt(map->mapTree, 2);
     const QList<frmIdentifyMap *> shown = TopLevelWindows<frmIdentifyMap>();
     ASSERT_FALSE(shown.isEmpty());
     frmIdentifyMap *window = shown.last();
@@ -194,7 +159,8 @@ TEST_F(MapWindow, IdentifyOpensTheAttributesAndLabelsTheAltitude)
 
     // Far from every point: no window and no label.
     const int windows = int(QApplication::topLevelWidgets().size());
-    clickMapAt(map, {99.6, 2.4});
+    const QPointF sea = MapViewport(map->mapTree->extent(), map->mapTree->size()).toPixel({99.6, 2.4});
+    QTest::mouseClick(map->mapTree, Qt::LeftButton, Qt::NoModifier, sea.toPoint());
     EXPECT_EQ(map->labels().count(), 1);
     EXPECT_EQ(int(QApplication::topLevelWidgets().size()), windows);
 
@@ -223,7 +189,7 @@ TEST_F(MapWindow, UnknownOrMalformedSpeciesShowsAnEmptyMapAndSaysSo)
 
 TEST_F(MapWindow, HostileRangeTextCountsAsMissing)
 {
-    frmMap *map = open("1");
+    frmMap *map = openMap("1");
     QTest::mouseClick(map->tbrMain->widgetForAction(map->tbrMain->button("k7")), Qt::LeftButton); // boxes from now on
     for (const QString &text : {QString(20000, QLatin1Char('9')), QStringLiteral("' OR 1=1 --"), QStringLiteral("ĐINH"),
                                 QStringLiteral("1e999"), QStringLiteral("0x10"), QStringLiteral("  ")}) {
@@ -239,95 +205,31 @@ TEST_F(MapWindow, HostileRangeTextCountsAsMissing)
     EXPECT_EQ(map->txtALTMin->text(), "0");
 }
 
-TEST_F(MapWindow, SaveProposesTheCaptionAndKeepsTheOldPictureOnFailure)
+TEST(MapFileFaults, OpeningTheMapNamesTheFileAndGoesOn)
 {
-    frmMap *map = open("1");
-    map->setWindowTitle("Acacia mangium");
-    QTemporaryDir dir;
-    QString proposed;
-    const auto answer = [&](const QString &path) {
-        return [&, path](QFileDialog &dialog) {
-            proposed = dialog.selectedFiles().value(0);
-            if (path.isEmpty())
-                return false; // the user cancels
-            dialog.selectFile(path);
-            return true;
-        };
-    };
-    map->saveDialog = answer(QString());
-    QTest::mouseClick(map->cmdSaveToImage, Qt::LeftButton);
-    EXPECT_TRUE(proposed.endsWith("/Acacia mangium.bmp")) << proposed.toStdString();
-
-    const QString file = dir.filePath("map.bmp");
-    map->saveDialog = answer(file);
-    QTest::mouseClick(map->cmdSaveToImage, Qt::LeftButton);
-    EXPECT_EQ(QImage(file).size(), map->mapTree->size() * 2);
-
-    // A failed export names the file; an existing picture stays as it was.
-    const QByteArray before = [&] { QFile f(file); f.open(QIODevice::ReadOnly); return f.readAll(); }();
-    QDir(dir.path()).mkdir("taken.bmp");
-    for (const QString &bad : {dir.filePath("no-such-folder/map.bmp"), dir.filePath("taken.bmp")}) {
-        map->saveDialog = answer(bad);
-        const QString message = AnswerMessageBox([&] { QTest::mouseClick(map->cmdSaveToImage, Qt::LeftButton); });
-        EXPECT_TRUE(message.contains(QDir(dir.path()).relativeFilePath(bad))) << message.toStdString();
+    // A file of either layer, missing or cut short (the reader's tests cover every damage).
+    for (const auto &[file, cutShort] : {std::pair{"pasia_canvas.shp", false}, std::pair{"country_bnd.dbf", true}}) {
+        SCOPED_TRACE(file);
+        MapWindowFixture fixture;
+        QFile damaged(fixture.folder() + "/ShapeFiles/" + file);
+        if (cutShort)
+            ASSERT_TRUE(damaged.open(QIODevice::ReadWrite) && damaged.resize(damaged.size() / 2 + 3));
+        else
+            damaged.remove();
+        frmMain main;
+        main.Load();
+        SetCurrentSpID("1");
+        frmMap *map = nullptr;
+        const QString message = AnswerMessageBox([&] {
+            map = new frmMap(&main);
+            map->show();
+            QTest::qWait(50);
+        });
+        EXPECT_TRUE(message.contains(QString::fromLatin1(file).section('.', 0, 0))) << message.toStdString();
+        // The window still works: a redraw, a full extent and Close.
+        map->mapTree->refresh();
+        map->mapTree->repaint();
+        ClickTool(map, "k6");
+        map->close();
     }
-    QFile after(file);
-    ASSERT_TRUE(after.open(QIODevice::ReadOnly));
-    EXPECT_EQ(after.readAll(), before);
 }
-
-namespace {
-
-enum class Damage { Missing, Truncated };
-
-void damage(const QString &path, Damage how)
-{
-    if (how == Damage::Missing) {
-        QFile::remove(path);
-        return;
-    }
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::ReadWrite));
-    ASSERT_TRUE(f.resize(f.size() / 2 + 3));
-}
-
-// A file of either layer, missing or truncated (the reader's tests cover every damage).
-using FileFault = std::tuple<const char * /* layer */, const char * /* extension */, Damage>;
-
-class MapFileFaults : public ::testing::TestWithParam<FileFault> {};
-
-std::string faultName(const ::testing::TestParamInfo<FileFault> &info)
-{
-    static const char *const how[] = {"Missing", "Truncated"};
-    const auto [layer, extension, damage] = info.param;
-    return std::string(layer) + "_" + extension + "_" + how[int(damage)];
-}
-
-} // namespace
-
-TEST_P(MapFileFaults, OpeningTheMapNamesTheFileAndGoesOn)
-{
-    const auto [layer, extension, how] = GetParam();
-    MapWindowFixture fixture;
-    damage(fixture.folder() + "/ShapeFiles/" + layer + "." + extension, how);
-    frmMain main;
-    main.Load();
-    SetCurrentSpID("1");
-    frmMap *map = nullptr;
-    const QString message = AnswerMessageBox([&] {
-        map = new frmMap(&main);
-        map->show();
-        QTest::qWait(50);
-    });
-    EXPECT_TRUE(message.contains(QString::fromLatin1(layer))) << message.toStdString();
-    // The window still works: a redraw, a full extent and Close.
-    map->mapTree->refresh();
-    map->mapTree->repaint();
-    QTest::mouseClick(map->tbrMain->widgetForAction(map->tbrMain->button("k6")), Qt::LeftButton);
-    map->close();
-}
-
-INSTANTIATE_TEST_SUITE_P(OneFileOfEachLayer, MapFileFaults,
-                         ::testing::Values(FileFault{"pasia_canvas", "shp", Damage::Missing},
-                                           FileFault{"country_bnd", "dbf", Damage::Truncated}),
-                         faultName);

@@ -11,7 +11,7 @@
 #include "mapping/frmMap.h"
 #include "tests/common/WidgetTest.h"
 #include "tests/mapping/MapWindowFixture.h"
-#include "tests/mapping/QtPrinters.h"
+#include "tests/common/QtPrinters.h"
 
 #include <gtest/gtest.h>
 
@@ -41,35 +41,20 @@ QStringList names(const QList<SuitableSpeciesRow> &rows)
     return out;
 }
 
-class SuitableSpecies : public ::testing::Test {
+class SuitableSpecies : public MapWindowsTest {
 protected:
+    SuitableSpecies() : MapWindowsTest(QString::fromUtf8(PointSpecies)) {}
     void SetUp() override
     {
-        main = new frmMain;
-        main->Load();
-        SetCurrentSpID("1");
-        map = new frmMap(main);
-        map->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(map));
-        QTest::mouseClick(map->tbrMain->widgetForAction(map->tbrMain->button("k5")), Qt::LeftButton);
+        MapWindowsTest::SetUp();
+        map = openMap("1");
+        ClickTool(map, "k5");
     }
-    void TearDown() override { delete main; }
-
     frmIdentifyEngine *clickPoint(int pointId)
     {
-        const MapViewport viewport(map->mapTree->extent(), map->mapTree->size());
-        const QPoint at = viewport.toPixel(MapWindowFixture::gridPoint(pointId)).toPoint();
-        const QWidgetList windows = QApplication::topLevelWidgets();
-        const QSet<QWidget *> before(windows.begin(), windows.end());
-        QTest::mouseClick(map->mapTree, Qt::LeftButton, Qt::NoModifier, at);
-        for (QWidget *w : QApplication::topLevelWidgets())
-            if (auto *engine = qobject_cast<frmIdentifyEngine *>(w); engine && !before.contains(w))
-                return engine;
-        return nullptr;
+        return Opened<frmIdentifyEngine>([&] { ClickAt(map->mapTree, pointId); });
     }
 
-    MapWindowFixture fixture{QString::fromUtf8(PointSpecies)};
-    frmMain *main = nullptr;
     frmMap *map = nullptr;
 };
 
