@@ -26,13 +26,6 @@ protected:
     explicit MainWindow(const QString &extraSql = QString()) : LoadedMainWindow(extraSql) {}
     frmList *list() { return main->ListWindow(); }
     ReportList *rows() { return list()->lstTree; }
-    QStringList column(int col)
-    {
-        QStringList out;
-        for (int i = 0; i < rows()->topLevelItemCount(); ++i)
-            out << rows()->topLevelItem(i)->text(col - 1);
-        return out;
-    }
     QTreeWidgetItem *node(QTreeWidget *tree, const QString &text)
     {
         const auto found = tree->findItems(text, Qt::MatchExactly | Qt::MatchRecursive);
@@ -58,14 +51,11 @@ protected:
 
 TEST_F(MainWindow, FirstViewListsEveryBotanicNameAndTheFirstFactSheet)
 {
-    EXPECT_EQ(main->windowTitle(), "Silvaria Database Version 2.0");
     EXPECT_EQ(rows()->topLevelItemCount(), 9);
     EXPECT_EQ(rows()->selectedRow(), rows()->topLevelItem(0));
     EXPECT_EQ(CurrentSpID(), "1");
     EXPECT_TRUE(list()->richDetail->toPlainText().startsWith("-Species Identity-\n1. Taxonomy\nCurrent Name: Acacia mangium"));
     EXPECT_EQ(list()->richDetail->textCursor().position(), 0);
-    EXPECT_EQ(rows()->headerItem()->text(2), "Synonym Names");
-    EXPECT_EQ(rows()->headerItem()->text(4), "Functional Uses");
     EXPECT_EQ(rows()->header()->sectionSize(1), 0); // the SpID column is hidden
 }
 
@@ -177,7 +167,7 @@ TEST_F(FailingListMainWindow, AListThatCannotBeReadSaysWhyAndTheListGoesOn)
     EXPECT_EQ(rows()->topLevelItemCount(), 0);
     clickNode(1, main->treeCN, "English");
     EXPECT_GT(rows()->topLevelItemCount(), 0);
-    EXPECT_EQ(column(6).filter("English").size(), rows()->topLevelItemCount());
+    EXPECT_EQ(ColumnTexts(rows(), 5).filter("English").size(), rows()->topLevelItemCount());
 }
 
 namespace {

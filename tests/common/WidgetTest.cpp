@@ -88,3 +88,11 @@ QStringList RowTexts(const QTreeWidget *tree, int row)
         out << item->text(c);
     return out;
 }
+
+QStringList ColumnTexts(const QTreeWidget *tree, int column)
+{
+    QStringList out;
+    for (int i = 0; i < tree->topLevelItemCount(); ++i)
+        out << tree->topLevelItem(i)->text(column);
+    return out;
+}

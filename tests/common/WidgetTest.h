@@ -37,6 +37,9 @@ Window *Opened(const std::function<void()> &action)
 // The texts of a row of a tree or list, column by column ({} past the last row).
 QStringList RowTexts(const QTreeWidget *tree, int row);
 
+// The texts of one column (0 the first) of a tree or list, row by row.
+QStringList ColumnTexts(const QTreeWidget *tree, int column);
+
 // Processes events until `condition` holds or `timeoutMs` passes; returns whether it held.
 bool WaitUntil(const std::function<bool()> &condition, int timeoutMs = 5000);
 

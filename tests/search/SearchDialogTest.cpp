@@ -51,13 +51,6 @@ protected:
     }
 
     ReportList *rows() { return main->ListWindow()->lstTree; }
-    QStringList column(int col)
-    {
-        QStringList out;
-        for (int i = 0; i < rows()->topLevelItemCount(); ++i)
-            out << rows()->topLevelItem(i)->text(col - 1);
-        return out;
-    }
 
     frmSearch *search = nullptr;
 };
