@@ -65,6 +65,8 @@ TEST_F(Cli, ExitCodesAndMessages)
         {"unwritable", {QStringLiteral("map"), QStringLiteral("1"), QStringLiteral("-o"), file(QStringLiteral("taken.png"))}, 3, "any old file is kept"},
         {"picture too small", {QStringLiteral("count"), QStringLiteral("--size"), QStringLiteral("100x15"), QStringLiteral("-o"), file(QStringLiteral("c.png"))}, 1, "--size takes whole pixels"},
         {"picture of the smallest size", {QStringLiteral("count"), QStringLiteral("--size"), QStringLiteral("16x16"), QStringLiteral("-o"), file(QStringLiteral("c.png"))}, 0, ""},
+        {"no output", {QStringLiteral("catalogue"), QStringLiteral("build"), QStringLiteral("x")}, 1, "catalogue build needs -o FILE"},
+        {"sheet as HTML", {QStringLiteral("sheet"), QStringLiteral("1"), QStringLiteral("--format"), QStringLiteral("html")}, 0, "</"},
         {"synonym, accents folded", {QStringLiteral("sheet"), QStringLiteral("TECTONA THÉKA")}, 0, "Current Name: Tectona grandis"},
     };
     for (const auto &c : cases) {

@@ -67,6 +67,8 @@ TEST_F(MainWindow, TheHighlightedFirstRowOfANewListCanBeChosen)
     ClickItem(rows(), rows()->topLevelItem(0), 2);
     EXPECT_TRUE(list()->richDetail->toPlainText().contains("Current Name: Tectona grandis"));
 
+    clickNode(2, main->treeFU, "Bamboo");
+    EXPECT_EQ(ColumnTexts(rows(), 3), QStringList{"Dendrocalamus asper"});
     // The keys still choose: Down shows the next row's species.
     clickNode(0, main->treeBN, "Botanic Names");
     rows()->setFocus();
@@ -120,6 +122,9 @@ TEST_F(MainWindow, PaneSplitterFollowsThePointerButNeverBelowZero)
     DragBy(bar, QPoint(-300, 0));
     QTest::qWait(20);
     EXPECT_EQ(main->size(), window);
+    // The pane may close completely.
+    DragBy(bar, QPoint(-main->pic1->width() - bar->rect().center().x(), 0));
+    EXPECT_EQ(main->pic1->width(), 0);
 }
 
 namespace {

@@ -69,6 +69,7 @@ TEST_F(SpeciesLists, CommonListForOneLanguageIsSortedByName)
     EXPECT_EQ(found(list), (QStringList{"giant bamboo", "manau", "mangium", "teak"}));
     for (const SpeciesListRow &row : list.rows)
         EXPECT_EQ(row.language, "English");
+    EXPECT_EQ(list.rows.last().extra, "Tectona") << "the genus";
     EXPECT_EQ(QueryCommonList(QString(), ListAll).rows.size(), 8);
 }
 

@@ -84,6 +84,7 @@ TEST(Classification, TypedBoundsAreTrimmedAndKeepTheirForm)
     const ClassFilters f = BuildClassFilters(b);
     EXPECT_TRUE(f.altitude.startsWith("ALT >= 250 AND ALT <= 1500.50"));
     EXPECT_EQ(f.description, "ALT - MAT");
+    EXPECT_EQ(Bound::fromNumber(1000 * (1 - 7 / 100.0)).expressionText(), "930") << "a computed bound without binary noise";
 }
 
 TEST(Classification, RainfallZerosBecomeTheDataRangeAndCountAsAvailable)

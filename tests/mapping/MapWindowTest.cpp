@@ -64,6 +64,8 @@ TEST_F(MapWindow, CompleteRangesDrawOnlyTheSpeciesClass)
     EXPECT_EQ(boxes(map), (QStringList{"0", "800", "1000", "4500", "20", "29.2"})) << "30 is clamped to 29.2";
     EXPECT_EQ(map->lblDescParam->text(), "ALT - MAR - MAT");
     EXPECT_EQ(map->lblInvasive->text(), "Warning : Potentially Invasive Species");
+    const QList<QAction *> actions = map->tbrMain->actions();
+    EXPECT_TRUE(actions[actions.indexOf(map->tbrMain->button("k6")) - 1]->isSeparator()) << "the tools, then the commands";
     EXPECT_TRUE(legendShown(map, 7));
     EXPECT_EQ(map->lblLegend[7]->text(), "Species match (all criteria available)");
     for (int entry : {4, 5, 6})

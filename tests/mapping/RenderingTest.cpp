@@ -105,6 +105,21 @@ TEST_F(Rendering, PointsDrawnBeforeAnUpperLayerAreCovered)
     EXPECT_EQ(at(image, 55, 5), QColor(Qt::black)) << "the line, drawn later, covers the point of the top row";
 }
 
+TEST_F(Rendering, MarkersReachingTheRightEdgeStayInTheirRows)
+{
+    MapSymbol big;
+    big.color = big.outlineColor = QColor(255, 0, 0);
+    big.size = 11; // the last column's points (pixel 95) reach the right edge exactly
+    const MapRecordSet lastColumn = grid->SearchExpression("ALT = 900");
+    const QImage image = MapRenderer::render(layers, viewport(), Sea, [&](int index, MapPainter &painter) {
+        if (index == 0)
+            painter.drawRecordSet(lastColumn, big);
+    });
+    EXPECT_EQ(at(image, 99, 45), QColor(255, 0, 0));
+    for (int y = 0; y < 100; ++y)
+        ASSERT_NE(at(image, 0, y), QColor(255, 0, 0)) << "row " << y;
+}
+
 class Export : public Rendering {
 protected:
     QImage picture() { return MapRenderer::render(layers, MapViewport(MapExtent(0, 0, 10, 10), QSize(200, 120)), Sea); }
