@@ -34,15 +34,17 @@ export QT_QPA_PLATFORM=offscreen CCACHE_BASEDIR="$ROOT"
 # Mutants that change nothing a user or a caller can observe, by id
 # (file:offset:kind, see mutants.py), with the reason.
 declare -A EQUIVALENT=(
-  [mapping/frmIdentifyEngine.cpp:2663:dec]="one twip is a fifteenth of a pixel: the window is as high in pixels"
-  [app/frmAbout.cpp:3476:inc]="one twip is a fifteenth of a pixel: the button stands at the same pixel"
-  [app/frmAbout.cpp:1374:inc]="one twip is a fifteenth of a pixel: the same size in pixels"
   [controls/splitter.cpp:3767:dec]="one twip is a fifteenth of a pixel: the shadow is drawn at the same pixel"
-  [mapping/MapWindowParts.cpp:3954:inc]="one twip is a fifteenth of a pixel: the swatch stands at the same pixel"
-  [mapping/MapWindowParts.cpp:2750:inc]="one twip is a fifteenth of a pixel: the boxes stand at the same pixels"
-  [photos/frmImage.cpp:1543:dec]="one twip is a fifteenth of a pixel: the frame stands at the same pixel"
   [search/NameSearch.cpp:989:dec]="one twip is a fifteenth of a pixel: the column is as wide in pixels"
-  [keys/clsSendKeys.cpp:4770:inc]="%2 -> %3 in a message: QString::arg fills the lowest markers in order, the same text"
+  [mapping/MapWindowParts.cpp:3520:inc]="one twip is a fifteenth of a pixel: the label stands at the same pixel"
+  [mapping/MapWindowParts.cpp:2290:inc]="one twip is a fifteenth of a pixel: the label stands at the same pixel"
+  [mapping/MapWindowParts.cpp:2768:inc]="one twip is a fifteenth of a pixel: the boxes stand at the same pixels"
+  [mapping/compare/frmCompare.cpp:3411:dec]="one twip is a fifteenth of a pixel: the button stands at the same pixel"
+  [factsheet/frmList.cpp:2920:inc]="one twip is a fifteenth of a pixel: the window is as high in pixels"
+  [controls/splitter.cpp:4305:inc]="a vertical bar follows only the pointer's x, so the confinement's top edge changes nothing"
+  [keys/QtKeySink.cpp:3189:inc]="the key event's native scan code, which nothing reads"
+  [keys/UsKeyboardLayout.cpp:279:dec]="the table is the only reader of the number, so ';' still types ';' both ways"
+  [mapping/AttributeColumn.cpp:2091:dec]="98 and 99 significant digits both exceed a double's 17: the same text"
   [cli/RowOutput.cpp:1456:op]="every row holds a value per header, so c < columns ends the loop first"
 )
 

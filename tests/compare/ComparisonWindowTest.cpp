@@ -87,7 +87,6 @@ TEST_F(ComparisonWindow, OpensWithTheCurrentSpeciesOnBothMaps)
                                panel.chkLayerMap->isChecked()}),
                   QList<bool>({false, false, false, true}));
         EXPECT_TRUE(shows(map, GridPoint(1), SpeciesBrown));
-        EXPECT_TRUE(shows(map, GridPoint(3), SpeciesBrown));
         EXPECT_FALSE(shows(map, GridPoint(2), SpeciesBrown));
         EXPECT_FALSE(shows(map, GridPoint(5), SpeciesBrown));
     }

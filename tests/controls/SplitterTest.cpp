@@ -91,7 +91,6 @@ class SplitterDrag : public ::testing::TestWithParam<DragParam> {};
 // between 27 and 332: the lists span 10..349, less 17 at each end.
 const DragCase kDrags[] = {
     {"TenPixelsForward", 171, 110, 170, 160},
-    {"StraightAcross", 161, 290, 160, 150},
     {"ForwardWhileLeavingSideways", 181, 5000, 180, 170},
     {"ToTheForwardLimit", 332, 110, 331, 321},
     {"PastTheForwardEnd", 399, 110, 331, 321},
