@@ -1,6 +1,7 @@
 // Near misses, species count, areas and climate shift on the bundled data,
 // checked against the suitable-species statement and hand computations.
 #include "analysis/CellArea.h"
+#include "analysis/CountryAssignment.h"
 #include "analysis/ClimateShift.h"
 #include "analysis/MapData.h"
 #include "analysis/NearMisses.h"
@@ -12,10 +13,10 @@
 #include "mapping/SpeciesRanges.h"
 #include "mapping/SuitableSpecies.h"
 #include "tests/common/FixtureCatalogue.h"
+#include "tests/mapping/FixtureShapefile.h"
 
 #include <gtest/gtest.h>
 
-#include <QImageReader>
 #include <QTemporaryDir>
 
 namespace {
@@ -97,38 +98,18 @@ TEST_F(SampleData, BoundsOnGridValuesAgreeWithTheStatement)
         << atP.join(", ").toStdString();
 }
 
-TEST(CellArea, MatchesAHandComputationAtTwoLatitudes)
+TEST_F(SampleData, CountriesAreKeptPerPairOfLayers)
 {
-    // 6371.0 km × π/180 / 12 = 9.26624 km per twelfth of a degree; squared 85.8633 km².
-    const struct { double latitude, km2; } cases[] = {{0, 85.8633}, {60, 42.9317}, {-60, 42.9317}};
-    for (const auto &c : cases)
-        EXPECT_NEAR(CellAreaKm2(1.0 / 12, 1.0 / 12, c.latitude), c.km2, 1e-4) << "latitude " << c.latitude;
-}
-
-TEST_F(SampleData, GridStepIsFoundFromTheGrid)
-{
-    const GridCells cells = GridCells::of(*maps->canvas->data());
-    EXPECT_NEAR(cells.stepX, 1.0 / 12, 1e-9);
-    EXPECT_NEAR(cells.stepY, 1.0 / 12, 1e-9);
-}
-
-TEST_F(SampleData, CountryAreasAddUpToTheTotal)
-{
-    const GridCells cells = GridCells::of(*maps->canvas->data());
-    const auto countries = CountryAssignment::of(maps->canvas->data(), maps->boundaries->data());
-    EXPECT_EQ(countries, CountryAssignment::of(maps->canvas->data(), maps->boundaries->data())) << "assigned once and kept";
-    const auto points = ClassPoints(*maps->canvas, ReadSpeciesRanges(QStringLiteral("1")).bounds);
-    const AreaTable table = SumAreas({&points[0], &points[1], &points[2], &points[3]}, cells, *countries);
-    for (std::size_t k = 0; k < 4; ++k) {
-        double sum = table.outside.km2[k], direct = 0;
-        for (const AreaRow &row : table.countries)
-            sum += row.km2[k];
-        for (std::uint32_t p : points[k])
-            direct += cells.areaKm2[p];
-        EXPECT_NEAR(sum, table.total.km2[k], 1e-6 * table.total.km2[k]) << ClassName(int(k)).toStdString();
-        EXPECT_NEAR(direct, table.total.km2[k], 1e-6 * direct);
-    }
-    EXPECT_GT(table.total.km2[ClassFullMatch], 0);
+    const auto boundaries = maps->boundaries->data();
+    const auto whole = CountryAssignment::of(maps->canvas->data(), boundaries);
+    EXPECT_EQ(CountryAssignment::of(maps->canvas->data(), boundaries), whole) << "computed once";
+    // Bangkok and the open sea, as a grid of their own beside the same boundaries.
+    QTemporaryDir dir;
+    PointFixture({{100.5, 14.0}, {90, -12}}, {{"ID", 'N', 4, 0}}, {{"1"}, {"2"}}).write(dir.filePath("two.shp"));
+    const auto two = CountryAssignment::of(ShapeLayer::read(dir.filePath("two.shp")), boundaries);
+    ASSERT_EQ(two->index.size(), 2u);
+    EXPECT_EQ(two->names.value(two->index[0]), "Thailand");
+    EXPECT_EQ(two->index[1], two->outside());
 }
 
 TEST_F(SampleData, CountriesByRowsAgreeWithThePointInPolygonTestAtEveryPoint)
@@ -202,22 +183,6 @@ TEST(NearMisses, NameTheCriterionTheMissAndSortByRelativeMiss)
     ASSERT_EQ(answer.incomplete.size(), 1u);
     EXPECT_EQ(answer.incomplete[0]->name, QStringLiteral("Gap"));
     EXPECT_EQ(AnswerAtFeature(table, point, 0, 0, 1.0).nearMisses.size(), 4u) << "a wider limit takes in High";
-}
-
-TEST_F(SampleData, PicturesKeepTheirStampInPngTextChunks)
-{
-    QTemporaryDir dir;
-    PointMapRequest request;
-    request.size = QSize(300, 200);
-    request.classes.push_back({QStringLiteral("full"), QColor(128, 64, 64), ClassPoints(*maps->canvas, ReadSpeciesRanges("1").bounds)[3]});
-    request.stamp = {{QStringLiteral("Species"), QString::fromUtf8("Tectona grandis (SpID 1)")},
-                     {QStringLiteral("Ranges"), QString::fromUtf8("MAT 22 to 27 °C")}};
-    const QString path = dir.filePath(QStringLiteral("map.png"));
-    SaveMapPicture(RenderPointMap(*maps, request), path);
-    QImageReader reader(path);
-    EXPECT_EQ(reader.text(QStringLiteral("Species")), QStringLiteral("Tectona grandis (SpID 1)"));
-    EXPECT_EQ(reader.text(QStringLiteral("Ranges")), QString::fromUtf8("MAT 22 to 27 °C"));
-    EXPECT_EQ(reader.read().size(), QSize(300, 200));
 }
 
 } // namespace

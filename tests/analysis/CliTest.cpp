@@ -9,7 +9,6 @@
 #include <QImageReader>
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -64,7 +63,10 @@ TEST_F(Cli, ExitCodesAndMessages)
         {"ambiguous species", {QStringLiteral("sheet"), QStringLiteral("ambigua NOMEN")}, 2, "names several species; candidates:\n  1  Acacia mangium\n  2  Tectona grandis"},
         {"no grid point", {QStringLiteral("at"), QStringLiteral("10,10")}, 2, "no grid point lies within"},
         {"unwritable", {QStringLiteral("map"), QStringLiteral("1"), QStringLiteral("-o"), file(QStringLiteral("taken.png"))}, 3, "any old file is kept"},
-        {"version", {QStringLiteral("--version")}, 0, "silvaria-cli 2.0.5128"},
+        {"picture too small", {QStringLiteral("count"), QStringLiteral("--size"), QStringLiteral("100x15"), QStringLiteral("-o"), file(QStringLiteral("c.png"))}, 1, "--size takes whole pixels"},
+        {"picture of the smallest size", {QStringLiteral("count"), QStringLiteral("--size"), QStringLiteral("16x16"), QStringLiteral("-o"), file(QStringLiteral("c.png"))}, 0, ""},
+        {"no output", {QStringLiteral("catalogue"), QStringLiteral("build"), QStringLiteral("x")}, 1, "catalogue build needs -o FILE"},
+        {"sheet as HTML", {QStringLiteral("sheet"), QStringLiteral("1"), QStringLiteral("--format"), QStringLiteral("html")}, 0, "</"},
         {"synonym, accents folded", {QStringLiteral("sheet"), QStringLiteral("TECTONA THÉKA")}, 0, "Current Name: Tectona grandis"},
     };
     for (const auto &c : cases) {
@@ -105,6 +107,10 @@ TEST_F(Cli, PicturesAndShiftSayWhereTheyComeFrom)
     EXPECT_TRUE(reader.text(QStringLiteral("Boundaries")).startsWith(QStringLiteral("Natural Earth")));
     EXPECT_EQ(reader.text(QStringLiteral("Classes")), QStringLiteral("altitude, rainfall, temperature, full match"));
     EXPECT_EQ(reader.size(), QSize(400, 300));
+    const CliRun zoomed = run({QStringLiteral("map"), QStringLiteral("2"), QStringLiteral("--extent"), QStringLiteral("98,12,102,16"),
+                               QStringLiteral("--size"), QStringLiteral("400x300"), QStringLiteral("-o"), file(QStringLiteral("zoomed.png"))});
+    ASSERT_EQ(zoomed.code, 0) << zoomed.err.toStdString();
+    EXPECT_NE(QImage(file(QStringLiteral("zoomed.png"))), QImage(file(QStringLiteral("teak.png")))) << "the extent shows part of the map";
 
     const CliRun count = run({QStringLiteral("count"), QStringLiteral("--use"), QStringLiteral("Bamboo"), QStringLiteral("-o"),
                               file(QStringLiteral("count.bmp")), QStringLiteral("--points"), file(QStringLiteral("count.csv"))});

@@ -194,6 +194,15 @@ TEST_F(GridBuild, TheApplicationClampsToTheGridsRangesAndClassifies)
     SetGridDataRanges(std::nullopt);
 }
 
+TEST_F(GridBuild, LargeGridsAndTheSmallestStepAreWritten)
+{
+    // 40,000 points fill the writer's window more than once.
+    ASSERT_EQ(build({"--mat-scale", "0.1", "--step", "0.3"}), 0);
+    std::unique_ptr<GDALDataset> ds(GDALDataset::Open(file("ShapeFiles/pasia_canvas.shp").toUtf8().constData(), GDAL_OF_VECTOR));
+    EXPECT_EQ(ds->GetLayer(0)->GetFeatureCount(), 200 * 200 - 20 * 20) << "all but the cell without altitude";
+    EXPECT_EQ(build({"--mat-scale", "0.1", "--step", "0.01", "--extent", "100,10,100.01,10.01"}), 0);
+}
+
 TEST_F(GridBuild, RefusesWhatWouldBeWrongAndKeepsTheOldGrid)
 {
     ASSERT_EQ(build({"--mat-scale", "0.1"}), 0);
@@ -227,6 +236,8 @@ TEST(GridDataRanges, OnlyACompleteWellFormedSetReplacesTheFixedRanges)
     } cases[] = {
         {"all three", "data range ALT = -5 to 10\ndata range MAR = 1 to 2\ndata range MAT = -1.5 to 3\n", true},
         {"one missing", "data range ALT = -5 to 10\ndata range MAR = 1 to 2\n", false},
+        {"any order, a range of one value", "data range MAR = 1 to 2\ndata range MAT = -1.5 to 3\ndata range ALT = -5 to -5\n", true},
+        {"the first missing", "data range MAR = 1 to 2\ndata range MAT = 1 to 3\n", false},
         {"lower above upper", "data range ALT = 10 to -5\ndata range MAR = 1 to 2\ndata range MAT = 1 to 3\n", false},
         {"not a number", "data range ALT = low to 10\ndata range MAR = 1 to 2\ndata range MAT = 1 to 3\n", false},
     };

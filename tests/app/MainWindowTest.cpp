@@ -15,8 +15,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMdiArea>
-#include <QMenuBar>
-#include <QPointer>
 #include <QTest>
 #include <QTextEdit>
 #include <QTreeWidget>
@@ -28,13 +26,6 @@ protected:
     explicit MainWindow(const QString &extraSql = QString()) : LoadedMainWindow(extraSql) {}
     frmList *list() { return main->ListWindow(); }
     ReportList *rows() { return list()->lstTree; }
-    QStringList column(int col)
-    {
-        QStringList out;
-        for (int i = 0; i < rows()->topLevelItemCount(); ++i)
-            out << rows()->topLevelItem(i)->text(col - 1);
-        return out;
-    }
     QTreeWidgetItem *node(QTreeWidget *tree, const QString &text)
     {
         const auto found = tree->findItems(text, Qt::MatchExactly | Qt::MatchRecursive);
@@ -60,71 +51,12 @@ protected:
 
 TEST_F(MainWindow, FirstViewListsEveryBotanicNameAndTheFirstFactSheet)
 {
-    EXPECT_EQ(main->windowTitle(), "Silvaria Database Version 2.0");
     EXPECT_EQ(rows()->topLevelItemCount(), 9);
     EXPECT_EQ(rows()->selectedRow(), rows()->topLevelItem(0));
     EXPECT_EQ(CurrentSpID(), "1");
     EXPECT_TRUE(list()->richDetail->toPlainText().startsWith("-Species Identity-\n1. Taxonomy\nCurrent Name: Acacia mangium"));
     EXPECT_EQ(list()->richDetail->textCursor().position(), 0);
-    EXPECT_EQ(rows()->headerItem()->text(2), "Synonym Names");
-    EXPECT_EQ(rows()->headerItem()->text(4), "Functional Uses");
     EXPECT_EQ(rows()->header()->sectionSize(1), 0); // the SpID column is hidden
-}
-
-TEST_F(MainWindow, NavigationPaneHasThreeSectionsInOrder)
-{
-    OutlookBar *bar = main->outlookBarMenu;
-    ASSERT_EQ(bar->count(), 3);
-    EXPECT_EQ(bar->itemText(0), "Botanic Names");
-    EXPECT_EQ(bar->itemText(1), "Common Names");
-    EXPECT_EQ(bar->itemText(2), "Functional Uses");
-    EXPECT_EQ(bar->SectionKey(2), "item:3");
-    EXPECT_EQ(bar->widget(1), main->treeCN);
-    EXPECT_EQ(main->treeBN->topLevelItem(0)->text(0), "Botanic Names");
-    EXPECT_TRUE(main->treeBN->topLevelItem(0)->isExpanded());
-    EXPECT_EQ(main->treeFU->topLevelItemCount(), 9);
-    // Six status panels: text, the three indicators, date and time.
-    ASSERT_EQ(main->statusPanels.size(), 6);
-    EXPECT_EQ(main->statusPanels[1]->text(), "CAPS");
-    EXPECT_EQ(main->statusPanels[3]->text(), "INS");
-    EXPECT_FALSE(main->statusPanels[5]->text().isEmpty());
-}
-
-TEST_F(MainWindow, TreeClicksFillTheList)
-{
-    clickNode(0, main->treeBN, "Tectona");
-    EXPECT_EQ(column(3), (QStringList{"Tectona grandis", "Tectona theka"}));
-    EXPECT_EQ(CurrentSpID(), "2");
-    clickNode(0, main->treeBN, "Racosperma"); // a genus known only from a synonym
-    EXPECT_EQ(column(3), QStringList{"Racosperma mangium"});
-    EXPECT_EQ(column(4), QStringList{"Acacia mangium"});
-    clickNode(0, main->treeBN, "Botanic Names");
-    EXPECT_EQ(rows()->topLevelItemCount(), 9);
-
-    clickNode(1, main->treeCN, "Vietnamese");
-    EXPECT_EQ(rows()->headerItem()->text(2), "Common Names");
-    EXPECT_EQ(rows()->headerItem()->text(5), "Language");
-    EXPECT_EQ(column(6), (QStringList{"Vietnamese", "Vietnamese", "Vietnamese"}));
-    EXPECT_EQ(column(3), (QStringList{"đinh", "giá tỵ", "keo tai tượng"}));
-    clickNode(1, main->treeCN, "Common Names");
-    EXPECT_EQ(rows()->topLevelItemCount(), 8);
-}
-
-TEST_F(MainWindow, EveryUseNodeListsItsSpecies)
-{
-    const QList<std::pair<QString, int>> expected{{"Timber", 6}, {"Fruit", 0},    {"Resin", 0},  {"Fodder", 0},
-                                                  {"Firewood", 3}, {"Charcoal", 2}, {"Bamboo", 1}, {"Rattan", 1},
-                                                  {"Others", 3}};
-    for (const auto &[use, count] : expected) {
-        clickNode(2, main->treeFU, use);
-        EXPECT_EQ(rows()->topLevelItemCount(), count) << use.toStdString();
-        EXPECT_EQ(rows()->headerItem()->text(4), "Genus");
-    }
-    // An empty list keeps the current species.
-    clickNode(2, main->treeFU, "Rattan");
-    EXPECT_EQ(CurrentSpID(), "4");
-    clickNode(2, main->treeFU, "Fruit");
-    EXPECT_EQ(CurrentSpID(), "4");
 }
 
 TEST_F(MainWindow, TheHighlightedFirstRowOfANewListCanBeChosen)
@@ -135,6 +67,8 @@ TEST_F(MainWindow, TheHighlightedFirstRowOfANewListCanBeChosen)
     ClickItem(rows(), rows()->topLevelItem(0), 2);
     EXPECT_TRUE(list()->richDetail->toPlainText().contains("Current Name: Tectona grandis"));
 
+    clickNode(2, main->treeFU, "Bamboo");
+    EXPECT_EQ(ColumnTexts(rows(), 3), QStringList{"Dendrocalamus asper"});
     // The keys still choose: Down shows the next row's species.
     clickNode(0, main->treeBN, "Botanic Names");
     rows()->setFocus();
@@ -163,41 +97,6 @@ TEST_F(MainWindow, ClickingASynonymShowsItsSpeciesFactSheet)
     EXPECT_EQ(CurrentSpID(), "6");
 }
 
-TEST_F(MainWindow, HeaderClicksSortAndReverse)
-{
-    QHeaderView *header = rows()->header();
-    const auto clickHeader = [&](int section) {
-        QTest::mouseClick(header->viewport(), Qt::LeftButton, Qt::NoModifier,
-                          QPoint(header->sectionViewportPosition(section) + 5, header->height() / 2));
-    };
-    clickHeader(2);
-    QStringList names = column(3);
-    QStringList descending = names;
-    std::sort(descending.begin(), descending.end(), [](const QString &a, const QString &b) { return a.compare(b, Qt::CaseInsensitive) > 0; });
-    EXPECT_EQ(names, descending);
-    clickHeader(2);
-    std::reverse(descending.begin(), descending.end());
-    EXPECT_EQ(column(3), descending);
-    // The sorted flag survives a refill: a genus list comes back sorted the same way.
-    clickNode(0, main->treeBN, "Tectona");
-    EXPECT_EQ(column(3), (QStringList{"Tectona grandis", "Tectona theka"}));
-}
-
-TEST_F(MainWindow, RowsAreWhiteAndLightGreenBelowTheLastRowToo)
-{
-    clickNode(0, main->treeBN, "Tectona");
-    rows()->clearSelection();
-    rows()->setCurrentItem(nullptr);
-    const QImage shot = rows()->viewport()->grab().toImage();
-    const int h = rows()->visualItemRect(rows()->topLevelItem(0)).height();
-    const int x = rows()->viewport()->width() - 5;
-    const auto colourOfRow = [&](int n) { return QColor(shot.pixel(x, n * h + h / 2)); };
-    EXPECT_EQ(colourOfRow(0), QColor(255, 255, 255));
-    EXPECT_EQ(colourOfRow(1), QColor(192, 255, 192));
-    EXPECT_EQ(colourOfRow(2), QColor(255, 255, 255)); // first stripe below the two rows
-    EXPECT_EQ(colourOfRow(3), QColor(192, 255, 192));
-}
-
 TEST_F(MainWindow, PaneSplitterFollowsThePointerButNeverBelowZero)
 {
     DragPanel *bar = main->pic2;
@@ -223,30 +122,9 @@ TEST_F(MainWindow, PaneSplitterFollowsThePointerButNeverBelowZero)
     DragBy(bar, QPoint(-300, 0));
     QTest::qWait(20);
     EXPECT_EQ(main->size(), window);
-}
-
-TEST_F(MainWindow, ListSplitterMovesTheBoundaryAndKeepsTheLowerPaneFilled)
-{
-    frmList *w = list();
-    const int upper = w->pic1->height();
-    DragBy(w->pic2, QPoint(0, 40));
-    EXPECT_EQ(w->pic1->height(), upper + w->pic2->rect().center().y() + 40);
-    EXPECT_EQ(w->pic3->geometry().bottom(), w->height() - 1);
-    EXPECT_EQ(w->richDetail->size(), w->pic3->size());
-    const int valid = w->pic1->height();
-    DragBy(w->pic2, QPoint(0, -5000));
-    EXPECT_EQ(w->pic1->height(), valid);
-}
-
-TEST_F(MainWindow, ExitClosesTheCatalogueButTheCloseBoxDoesNot)
-{
-    QPointer<frmList> listWindow = list();
-    main->close();
-    EXPECT_TRUE(CatalogueIsOpen());
-    main->show();
-    main->menuExit();
-    EXPECT_FALSE(CatalogueIsOpen());
-    EXPECT_FALSE(main->isVisible());
+    // The pane may close completely.
+    DragBy(bar, QPoint(-main->pic1->width() - bar->rect().center().x(), 0));
+    EXPECT_EQ(main->pic1->width(), 0);
 }
 
 namespace {
@@ -294,7 +172,7 @@ TEST_F(FailingListMainWindow, AListThatCannotBeReadSaysWhyAndTheListGoesOn)
     EXPECT_EQ(rows()->topLevelItemCount(), 0);
     clickNode(1, main->treeCN, "English");
     EXPECT_GT(rows()->topLevelItemCount(), 0);
-    EXPECT_EQ(column(6).filter("English").size(), rows()->topLevelItemCount());
+    EXPECT_EQ(ColumnTexts(rows(), 5).filter("English").size(), rows()->topLevelItemCount());
 }
 
 namespace {

@@ -10,12 +10,11 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QPointer>
+#include <QProcess>
 #include <QTemporaryDir>
-#include <QTest>
 #include <QTimer>
 
 TEST(Startup, MainWindowShowsOnlyAfterTheSplashsThreeSeconds)
@@ -46,6 +45,19 @@ TEST(Startup, MissingCatalogueEndsWithAMessageNamingTheFile)
     EXPECT_TRUE(text.contains("dbsilvar.mdb")) << text.toStdString();
     EXPECT_TRUE(text.contains("does not exist")) << text.toStdString();
     EXPECT_EQ(frmMain::Instance(), nullptr);
+}
+
+TEST(Startup, WithoutADisplayTheProgramSaysHowToStartItAndEnds)
+{
+    QProcess program;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        env.remove(name);
+    program.setProcessEnvironment(env);
+    program.start(SILVARIA_BINARY_DIR "/bin/silvaria");
+    ASSERT_TRUE(program.waitForFinished(30000));
+    EXPECT_EQ(program.exitCode(), 2);
+    EXPECT_TRUE(program.readAllStandardError().contains("xvfb-run -a"));
 }
 
 TEST(Startup, ADisplayIsMissingOnlyWhereThePlatformFindsItThroughVariables)

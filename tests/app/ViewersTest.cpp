@@ -6,13 +6,11 @@
 #include "app/frmGlossary.h"
 #include "app/frmHelp.h"
 #include "app/frmMain.h"
-#include "controls/Twips.h"
 #include "tests/common/FixtureCatalogue.h"
 #include "tests/common/QtPrinters.h"
 
 #include <gtest/gtest.h>
 
-#include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QMdiArea>
@@ -68,16 +66,6 @@ protected:
 
 } // namespace
 
-TEST_F(Viewers, ManualOpensAtIndexWithItsCaption)
-{
-    frmHelp *help = openManual();
-    ASSERT_NE(help, nullptr);
-    EXPECT_EQ(help->windowTitle(), "Introduction");
-    EXPECT_EQ(help->browserHelp->objectName(), "browserHelp");
-    EXPECT_EQ(help->browserHelp->source().fileName(), "index.htm");
-    EXPECT_TRUE(help->browserHelp->toPlainText().startsWith("Silvaria manual"));
-}
-
 TEST_F(Viewers, HelpTwiceIsOneWindowStillAtTheFollowedLink)
 {
     frmHelp *help = openManual();
@@ -94,17 +82,6 @@ TEST_F(Viewers, HelpTwiceIsOneWindowStillAtTheFollowedLink)
     EXPECT_EQ(main->mdiArea()->activeSubWindow(), frameOf(help));
     EXPECT_EQ(help->browserHelp->source().fileName(), "maps.htm");
     EXPECT_TRUE(help->browserHelp->toPlainText().startsWith("Suitability maps"));
-}
-
-TEST_F(Viewers, GlossaryOpensOnceAtGlosA)
-{
-    main->commands()->menuGlossary->trigger();
-    main->commands()->button("k8")->trigger();
-    const auto open = windows<frmGlossary>();
-    ASSERT_EQ(open.size(), 1);
-    EXPECT_EQ(open.first()->windowTitle(), "Glossary");
-    EXPECT_EQ(open.first()->browserGlossary->objectName(), "browserGlossary");
-    EXPECT_EQ(open.first()->browserGlossary->source().fileName(), "GlosA.htm");
 }
 
 TEST_F(Viewers, MissingGlossaryOrManualShowsAPageNamingTheFile)
@@ -125,77 +102,7 @@ TEST_F(Viewers, MissingGlossaryOrManualShowsAPageNamingTheFile)
     EXPECT_TRUE(help->browserHelp->toPlainText().contains(QDir::cleanPath(app.folder() + "/Help/index.htm")));
 }
 
-TEST_F(Viewers, MissingLinkedPageAlsoShowsOurPage)
-{
-    WriteFile(app.folder() + "/Help/index.htm", "<a href=\"gone.htm\">Gone</a>");
-    frmHelp *help = openManual();
-    ASSERT_NE(help, nullptr);
-    help->browserHelp->setFocus();
-    QTest::keyClick(help->browserHelp, Qt::Key_Tab);
-    QTest::keyClick(help->browserHelp, Qt::Key_Return);
-    EXPECT_TRUE(help->browserHelp->toPlainText().contains("gone.htm"));
-    EXPECT_TRUE(help->browserHelp->toPlainText().startsWith("Page not found"));
-}
-
 TEST(MissingPage, EscapesThePath)
 {
     EXPECT_TRUE(MissingPageHtml("/a/<b>&.htm").contains("/a/&lt;b&gt;&amp;.htm"));
-}
-
-struct BrowserSizeCase {
-    const char *name;
-    double width, height, browserWidth, browserHeight;
-};
-
-class BrowserSize : public ::testing::TestWithParam<BrowserSizeCase> {};
-
-TEST_P(BrowserSize, IsTheWindowLess100By400Twips)
-{
-    const BrowserSizeCase &c = GetParam();
-    EXPECT_EQ(BrowserSizeTwips({c.width, c.height}), QSizeF(c.browserWidth, c.browserHeight));
-}
-
-const BrowserSizeCase kBrowserSizes[] = {
-    {"Ordinary", 9600, 7200, 9500, 6800},
-    {"WiderBy500", 10100, 7200, 10000, 6800},
-    {"JustRoom", 101, 401, 1, 1},
-    {"NoWidthLeft", 100, 5000, 0, 4600},
-    {"NoHeightLeft", 5000, 400, 4900, 0},
-    {"Minimised", 60, 300, -40, -100},
-};
-INSTANTIATE_TEST_SUITE_P(Windows, BrowserSize, ::testing::ValuesIn(kBrowserSizes),
-                         [](const auto &info) { return std::string(info.param.name); });
-
-TEST_F(Viewers, WideningTheWindowBy500TwipsWidensTheBrowserBy500Twips)
-{
-    frmHelp *help = openManual();
-    ASSERT_NE(help, nullptr);
-    QMdiSubWindow *frame = frameOf(help);
-    frame->resize(TwipsToPixelsX(8000, help), TwipsToPixelsY(6000, help));
-    QTest::qWait(0);
-    EXPECT_NEAR(help->browserHelp->width(), TwipsToPixelsX(8000 - 100, help), 1);
-    EXPECT_NEAR(help->browserHelp->height(), TwipsToPixelsY(6000 - 400, help), 1);
-    const int before = help->browserHelp->width();
-    frame->resize(frame->width() + TwipsToPixelsX(500, help), frame->height());
-    QTest::qWait(0);
-    EXPECT_NEAR(help->browserHelp->width() - before, TwipsToPixelsX(500, help), 1);
-    EXPECT_EQ(help->browserHelp->pos(), QPoint(0, 0));
-}
-
-TEST_F(Viewers, WindowTooSmallHidesTheBrowserAndABiggerOneShowsItAgain)
-{
-    frmHelp *help = openManual();
-    ASSERT_NE(help, nullptr);
-    QMdiSubWindow *frame = frameOf(help);
-    frame->setMinimumSize(1, 1);
-    help->setMinimumSize(0, 0);
-    frame->resize(frame->width(), TwipsToPixelsY(350, help));
-    QTest::qWait(0);
-    EXPECT_FALSE(help->browserHelp->isVisible()) << "window " << frame->height() << " px high, outer "
-                                                 << help->outerSizeTwips().height() << " twips";
-    EXPECT_TRUE(help->isVisible());
-    frame->resize(TwipsToPixelsX(6000, help), TwipsToPixelsY(5000, help));
-    QTest::qWait(0);
-    EXPECT_TRUE(help->browserHelp->isVisible());
-    EXPECT_NEAR(help->browserHelp->height(), TwipsToPixelsY(4600, help), 1);
 }

@@ -14,13 +14,6 @@ protected:
     FixtureApplication app;
 };
 
-const QString BotanicAll = QStringLiteral(
-    "SELECT Species.SpID, Species.SpeciesName AS taxa, Species.SpeciesName, "
-    "Species.Timber, Species.Fruit, Species.Resin, Species.Fodder, Species.Firewood, Species.Others, "
-    "Species.Genus FROM Species UNION SELECT Species.SpID, Synonym.Synonym AS taxa, Species.SpeciesName, "
-    "Species.Timber, Species.Fruit, Species.Resin, Species.Fodder, Species.Firewood, Species.Others, "
-    "Synonym.Genus FROM Species INNER JOIN Synonym ON Species.SpID = Synonym.SpID ORDER BY Species.SpeciesName ASC");
-
 QStringList column(const QStringList &rows, int index)
 {
     QStringList out;
@@ -30,58 +23,6 @@ QStringList column(const QStringList &rows, int index)
 }
 
 } // namespace
-
-TEST(ConnectionString, IsBuiltFromTheThreeLiterals)
-{
-    EXPECT_EQ(CatalogueConnectionString(QStringLiteral("/opt/silvaria")),
-              QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=/opt/silvaria\\Database\\dbsilvar.mdb;"
-                             "Persist Security Info=False"));
-}
-
-TEST_F(CatalogueEngine, OpenCatalogueKeepsTheConnectionStringAsDescription)
-{
-    EXPECT_EQ(CatalogueConnection().description, CatalogueConnectionString(app.folder()));
-    EXPECT_EQ(CatalogueConnection().format(), CatalogueFormat::SQLite);
-}
-
-TEST_F(CatalogueEngine, UnionListSortsSynonymsUnderTheirCurrentName)
-{
-    const QStringList rows = QueryRows(BotanicAll);
-    // Sorted by the current name (column 3), not by the aliased taxa column.
-    EXPECT_EQ(column(rows, 2), (QStringList{"Acacia mangium", "Acacia mangium", "Calamus manan", "Dendrocalamus asper",
-                                            "Markhamia stipulata", "Orphanus testus", "Tectona grandis",
-                                            "Tectona grandis", "Tectona grandis"}));
-    EXPECT_TRUE(column(rows, 1).contains("Racosperma mangium"));
-    // A species without synonyms is listed once, from the first SELECT.
-    EXPECT_EQ(column(rows, 2).count("Calamus manan"), 1);
-}
-
-TEST_F(CatalogueEngine, GenusTreeIsTheDistinctUnionOfBothGenusColumns)
-{
-    const QStringList genera =
-        QueryRows("SELECT Genus FROM Synonym UNION SELECT Genus From Species ORDER BY Genus ASC");
-    EXPECT_EQ(genera, (QStringList{"Acacia", "Calamus", "Dendrocalamus", "Jatus", "Markhamia", "Orphanus",
-                                   "Racosperma", "Tectona"}));
-}
-
-TEST_F(CatalogueEngine, NestedJoinAndOrderByAlias)
-{
-    const QStringList rows = QueryRows(
-        "SELECT Vernacular.SpID, Vernacular.Name, t_Language.lang AS lang, Species.SpeciesName FROM Species INNER JOIN "
-        "(t_Language INNER JOIN Vernacular ON t_Language.LID = Vernacular.LID) ON Species.SpID = Vernacular.SpID "
-        "WHERE Species.SpID = 2 ORDER BY lang ASC");
-    EXPECT_EQ(column(rows, 2), (QStringList{"English", "Thai", "Vietnamese"}));
-}
-
-TEST_F(CatalogueEngine, YesNoColumnsCompareWithTrue)
-{
-    const QStringList rows = QueryRows(
-        "SELECT Species.SpID, Species.SpeciesName AS taxa, Species.SpeciesName, Species.Genus, Species.Fruit FROM Species "
-        "WHERE (((Species.Bamboo) = True)) UNION SELECT Species.SpID, Synonym.Synonym AS taxa, Species.SpeciesName, "
-        "Synonym.Genus, Species.Fruit FROM Species INNER JOIN Synonym ON Species.SpID = Synonym.SpID "
-        "WHERE (((Species.Bamboo) = True)) ORDER BY Species.SpeciesName ASC");
-    EXPECT_EQ(rows, QStringList{"3|Dendrocalamus asper|Dendrocalamus asper|Dendrocalamus|0"});
-}
 
 TEST_F(CatalogueEngine, DistinctRowAndBracketedReferences)
 {
@@ -96,14 +37,6 @@ TEST_F(CatalogueEngine, DistinctRowAndBracketedReferences)
         "SELECT SpRef.SpID, References.Reference FROM [References] INNER JOIN SpRef ON References.RefID = SpRef.RefID "
         "WHERE SpID = 2 ORDER BY References.Reference ASC");
     EXPECT_EQ(column(references, 1), (QStringList{"Alpha, B. (1993). Acacia mangium.", "Zeta, A. (1990). Teak."}));
-}
-
-TEST_F(CatalogueEngine, SpeciesWithoutFamilyRowHasNoFactSheetRow)
-{
-    EXPECT_TRUE(QueryRows("SELECT Species.*, Family.Name FROM Family INNER JOIN Species ON Family.FID = Species.FID "
-                          "WHERE SpID = 6").isEmpty());
-    EXPECT_EQ(QueryRows("SELECT Species.*, Family.Name FROM Family INNER JOIN Species ON Family.FID = Species.FID "
-                        "WHERE SpID = 1").size(), 1);
 }
 
 TEST_F(CatalogueEngine, QuotedValuesCannotChangeAStatement)

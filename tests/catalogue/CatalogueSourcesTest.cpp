@@ -70,6 +70,8 @@ TEST(CatalogueSources, CheckReportsEveryFaultWithFileAndLine)
         {"001-tectona-grandis.json", "\"Malay\": [\"jati\"]", "\"Malai\": [\"jati\"]", "common name in an unknown language \"Malai\""},
         {"003-leucaena-leucocephala.json", "\"Leucaena leucocephala\"", "\"ACACIA mangium\"", "duplicate name: \"ACACIA mangium\" is also the species of species/002-acacia-mangium.json"},
         {"002-acacia-mangium.json", "\"acacia_mangium_1\"", "\"acacia_mangium_9\"", "photograph acacia_mangium_9.jpg is not in"},
+        {"003-leucaena-leucocephala.json", "\"leucaena_leucocephala_2\"", "\"photos/leucaena_leucocephala_2\"",
+         "photograph \"photos/leucaena_leucocephala_2\" is not a plain file name"},
         {"004-gliricidia-sepium.json", "\"Uses\": [", "\"Uses\" [", "not valid JSON"},
     };
     QStringList expected;

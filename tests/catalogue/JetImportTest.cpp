@@ -12,7 +12,6 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <sqlite3.h>
@@ -93,36 +92,17 @@ TEST(JetImport, EveryTableMatchesMdbExport)
         }
         EXPECT_EQ(row, expected.size());
     }
+    // Only the user tables are imported, not Access's own.
+    QStringList imported;
+    for (RecordSet t = connection->Open("SELECT name FROM sqlite_master WHERE type = 'table'"); !t.isEOF(); t.moveNext())
+        imported << t.text("name");
+    imported.sort();
+    QStringList listed = tables;
+    listed.sort();
+    EXPECT_EQ(imported, listed);
     // Numbers arrive as numbers, so statements compare them numerically.
     RecordSet numbers = connection->Open("SELECT typeof(Fiber) AS t FROM Fruit");
     EXPECT_EQ(numbers.text("t"), "integer");
-}
-
-TEST(JetImport, DamagedJetFileIsAnErrorNotACrash)
-{
-    QString why;
-    const QString file = fruitMdb(why);
-    if (file.isEmpty())
-        GTEST_SKIP() << "SKIPPED (registry unreachable): " << why.toStdString();
-    QFile source(file);
-    ASSERT_TRUE(source.open(QIODevice::ReadOnly));
-    QByteArray bytes = source.readAll();
-    // Keep the header but wipe the table catalogue pages.
-    for (int i = 4096; i < bytes.size(); ++i)
-        bytes[i] = '\0';
-    const QString damaged = QDir::temp().filePath("silvaria-damaged.mdb");
-    QFile out(damaged);
-    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
-    out.write(bytes);
-    out.close();
-    try {
-        auto connection = Connection::OpenFile(damaged);
-        // libmdb may read an empty catalogue: then there are simply no tables.
-        EXPECT_TRUE(connection->Open("SELECT name FROM sqlite_master WHERE type = 'table'").isEOF());
-    } catch (const CatalogueError &e) {
-        EXPECT_TRUE(e.message().contains(damaged)) << e.message().toStdString();
-    }
-    QFile::remove(damaged);
 }
 
 TEST(JetImport, AnImportThatHangsIsStoppedWithAMessage)

@@ -1,7 +1,6 @@
 #pragma once
 // Lets GoogleTest print Qt values in failure messages instead of their bytes.
 #include <QColor>
-#include <QList>
 #include <QPoint>
 #include <QRect>
 #include <QSize>

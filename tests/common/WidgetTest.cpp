@@ -5,7 +5,6 @@
 #include <QElapsedTimer>
 #include <QHeaderView>
 #include <QMouseEvent>
-#include <QPointer>
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
@@ -79,4 +78,21 @@ void TypeText(QWidget *widget, const QString &text)
         QTest::sendKeyEvent(QTest::Click, widget, latin ? Qt::Key(QChar(c).toUpper().unicode()) : Qt::Key_unknown, QString(c),
                             Qt::NoModifier);
     }
+}
+
+QStringList RowTexts(const QTreeWidget *tree, int row)
+{
+    QStringList out;
+    const QTreeWidgetItem *item = tree->topLevelItem(row);
+    for (int c = 0; item && c < item->columnCount(); ++c)
+        out << item->text(c);
+    return out;
+}
+
+QStringList ColumnTexts(const QTreeWidget *tree, int column)
+{
+    QStringList out;
+    for (int i = 0; i < tree->topLevelItemCount(); ++i)
+        out << tree->topLevelItem(i)->text(column);
+    return out;
 }

@@ -3,6 +3,7 @@
 #include <QList>
 #include <QMessageBox>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 #include <functional>
@@ -20,6 +21,24 @@ QList<Window *> TopLevelWindows(bool showingOnly = false)
             out << window;
     return out;
 }
+
+// The window of that class that `action` opened, or null.
+template <typename Window>
+Window *Opened(const std::function<void()> &action)
+{
+    const QList<Window *> before = TopLevelWindows<Window>(true);
+    action();
+    for (Window *w : TopLevelWindows<Window>(true))
+        if (!before.contains(w))
+            return w;
+    return nullptr;
+}
+
+// The texts of a row of a tree or list, column by column ({} past the last row).
+QStringList RowTexts(const QTreeWidget *tree, int row);
+
+// The texts of one column (0 the first) of a tree or list, row by row.
+QStringList ColumnTexts(const QTreeWidget *tree, int column);
 
 // Processes events until `condition` holds or `timeoutMs` passes; returns whether it held.
 bool WaitUntil(const std::function<bool()> &condition, int timeoutMs = 5000);

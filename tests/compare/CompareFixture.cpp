@@ -7,42 +7,14 @@
 #include "mapping/compare/frmCompare.h"
 #include "mapping/frmSpecies.h"
 #include "tests/common/WidgetTest.h"
-#include "tests/mapping/FixtureShapefile.h"
 
-#include <shapefil.h>
-
-#include <QAction>
-#include <QApplication>
-#include <QDir>
-#include <QPushButton>
 #include <QPointer>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
-void WriteFixtureShapeFiles(const QString &folder)
-{
-    QDir(folder).mkpath(QStringLiteral("ShapeFiles"));
-    const QString dir = folder + QStringLiteral("/ShapeFiles/");
-    FixtureShapefile land;
-    land.shpType = SHPT_POLYGON;
-    land.shapes = {{{{100, 0}, {100, 20}, {120, 20}, {120, 0}, {100, 0}}}};
-    land.fields = {{"NAME", 'C', 10, 0}};
-    land.rows = {{"land"}};
-    land.write(dir + QStringLiteral("country_bnd.shp"));
-    using namespace GridPoint;
-    PointFixture({P1, P2, P3, P4, P5},
-                 {{"POINTID", 'N', 6, 0}, {"ALT", 'N', 6, 0}, {"MAR", 'N', 6, 0}, {"MAT", 'F', 6, 1}},
-                 {{"1", "500", "1100", "25.0"},
-                  {"2", "900", "2000", "25.0"},
-                  {"3", "300", "2000", "25.0"},
-                  {"4", "3000", "500", "5.0"},
-                  {"5", "300", "2000", "10.0"}})
-        .write(dir + QStringLiteral("pasia_canvas.shp"));
-}
-
 void CompareWindowTest::SetUp()
 {
-    WriteFixtureShapeFiles(app.folder());
     main = new frmMain;
     main->Load();
     main->show();
@@ -69,18 +41,7 @@ void CompareWindowTest::drawBoth()
     compare->mapTree2->repaint();
 }
 
-bool CompareWindowTest::shows(MapControl *map, MapPoint point, const QColor &colour)
-{
-    const QImage &image = map->image();
-    const QPoint at = MapViewport(map->extent(), image.size()).toPixel(point).toPoint();
-    for (int dx = -1; dx <= 1; ++dx)
-        for (int dy = -1; dy <= 1; ++dy) {
-            const QPoint p = at + QPoint(dx, dy);
-            if (image.rect().contains(p) && image.pixelColor(p) == colour)
-                return true;
-        }
-    return false;
-}
+bool CompareWindowTest::shows(MapControl *map, MapPoint point, const QColor &colour) { return ColourNear(map, point) == colour; }
 
 void CompareWindowTest::clickTool(const QString &key)
 {

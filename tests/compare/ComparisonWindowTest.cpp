@@ -1,12 +1,11 @@
 // The comparison window driven as a user drives it: opened from the View menu,
 // toolbar buttons, clicks and drags on either map, check boxes, "Generate Map",
-// the species chooser and the two save buttons.
+// and the species chooser.
 #include "app/MainCommands.h"
 #include "controls/ReportList.h"
 #include "mapping/MapNavigator.h"
 #include "mapping/MapControl.h"
 #include "mapping/MapToolbar.h"
-#include "mapping/MapViewport.h"
 #include "mapping/compare/frmCompare.h"
 #include "mapping/frmSpecies.h"
 #include "tests/common/QtPrinters.h"
@@ -15,17 +14,10 @@
 
 #include <QAction>
 #include <QCheckBox>
-#include <QFileDialog>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
-
-using namespace GridPoint;
 
 namespace {
 
@@ -69,50 +61,35 @@ QStringList boxes(const ParameterPanel &p)
             p.txtMARMax->text(), p.txtMATMin->text(), p.txtMATMax->text()};
 }
 
+QStringList listed(const frmSpecies *chooser)
+{
+    QStringList names;
+    for (int i = 0; i < chooser->lstSpecies->topLevelItemCount(); ++i)
+        names << chooser->lstSpecies->topLevelItem(i)->text(1);
+    return names;
+}
+
+const QStringList AllSpecies{"Acacia mangium",      "Tectona grandis", "Dendrocalamus asper", "Calamus manan",
+                             "Markhamia stipulata", "Orphanus testus", "Pandanus d'urvillei"};
+
 } // namespace
 
 TEST_F(ComparisonWindow, OpensWithTheCurrentSpeciesOnBothMaps)
 {
-    EXPECT_EQ(compare->windowTitle(), "Arboplot Comparison");
-    EXPECT_TRUE(compare->windowFlags() & Qt::WindowStaysOnTopHint);
-    EXPECT_EQ(compare->frmPerimeter->title(), "First Parameter");
-    EXPECT_EQ(compare->Frame1->title(), "Second Parameter");
     for (int side : {1, 2}) {
         SCOPED_TRACE(side);
-        const ParameterPanel &panel = side == 1 ? compare->panel1 : compare->panel2;
         MapControl *map = side == 1 ? compare->mapTree : compare->mapTree2;
         EXPECT_EQ((side == 1 ? compare->txtSp1 : compare->txtSp2)->text(), "Acacia mangium");
-        EXPECT_EQ((side == 1 ? compare->txtTemp1 : compare->txtTemp2)->text(), "1");
-        EXPECT_FALSE((side == 1 ? compare->txtTemp1 : compare->txtTemp2)->isVisible());
-        EXPECT_EQ((side == 1 ? compare->cmdSave1 : compare->cmdSave2)->text(), "Save As Image");
+        const ParameterPanel &panel = side == 1 ? compare->panel1 : compare->panel2;
         EXPECT_EQ(boxes(panel), (QStringList{"0", "800", "1000", "4500", "20", "29.2"}));
-        EXPECT_EQ(panel.lblDescParam->text(), "ALT - MAR - MAT");
-        EXPECT_EQ((side == 1 ? compare->lblInvasive1 : compare->lblInvasive2)->text(),
-                  "Warning : Potentially Invasive Species");
-        EXPECT_FALSE(panel.chkLayerALT->isChecked());
-        EXPECT_FALSE(panel.chkLayerMAR->isChecked());
-        EXPECT_FALSE(panel.chkLayerMAT->isChecked());
-        EXPECT_TRUE(panel.chkLayerMap->isChecked());
-        EXPECT_EQ(panel.lblLegend[3]->text(), "Tree Species");
-        EXPECT_EQ(panel.picLegend[3]->palette().color(QPalette::Window), QColor(128, 64, 0));
-        EXPECT_TRUE(shows(map, P1, SpeciesBrown));
-        EXPECT_TRUE(shows(map, P3, SpeciesBrown));
-        EXPECT_FALSE(shows(map, P2, SpeciesBrown));
-        EXPECT_FALSE(shows(map, P4, SpeciesBrown));
+        // Only the species layer is shown at first.
+        EXPECT_EQ(QList<bool>({panel.chkLayerALT->isChecked(), panel.chkLayerMAR->isChecked(), panel.chkLayerMAT->isChecked(),
+                               panel.chkLayerMap->isChecked()}),
+                  QList<bool>({false, false, false, true}));
+        EXPECT_TRUE(shows(map, GridPoint(1), SpeciesBrown));
+        EXPECT_FALSE(shows(map, GridPoint(2), SpeciesBrown));
+        EXPECT_FALSE(shows(map, GridPoint(5), SpeciesBrown));
     }
-    QStringList tips;
-    for (const char *key : {"k1", "k2", "k3", "k6", "k7"})
-        tips << tool(key)->toolTip();
-    EXPECT_EQ(tips, (QStringList{"Zoom In", "Zoom Out", "Pan", "Full Extent", "Generate Map"}));
-    EXPECT_EQ(tool("k4"), nullptr); // no identify tools here
-    EXPECT_EQ(compare->navigator->zoomLevel(), 1);
-    EXPECT_EQ(compare->navigator->rangeSource(), RangeSource::Catalogue);
-}
-
-TEST_F(ComparisonWindow, ChoosingTheCommandAgainShowsTheOneWindow)
-{
-    main->commands()->menuTMC->trigger();
-    EXPECT_EQ(main->findChildren<frmCompare *>().size(), 1);
 }
 
 TEST_F(ComparisonWindow, ZoomInOnEitherMapZoomsBothUntilLevelNine)
@@ -136,15 +113,6 @@ TEST_F(ComparisonWindow, ZoomInOnEitherMapZoomsBothUntilLevelNine)
     EXPECT_EQ(compare->mapTree->extent().width(), zoomed) << "no tool is pressed any more";
 }
 
-TEST_F(ComparisonWindow, ZoomOutEnlargesBothViewsAlsoAtTheFullExtent)
-{
-    clickTool("k2");
-    clickMap(compare->mapTree);
-    EXPECT_EQ(compare->navigator->zoomLevel(), 1);
-    EXPECT_NEAR(compare->mapTree->extent().width(), full1.width() * 1.25, 1e-9);
-    EXPECT_NEAR(compare->mapTree2->extent().width(), full2.width() * 1.25, 1e-9);
-}
-
 TEST_F(ComparisonWindow, CheckBoxBringsOnlyItsOwnMapBackToTheFullExtent)
 {
     clickTool("k1");
@@ -164,56 +132,9 @@ TEST_F(ComparisonWindow, CheckBoxBringsOnlyItsOwnMapBackToTheFullExtent)
     EXPECT_EQ(compare->mapTree->mousePointer(), PointerZoomIn);
     clickMap(compare->mapTree);
     EXPECT_EQ(compare->mapTree->extent(), zoomed1);
-    // The new check box state shows on its own map only: P2 matches the temperature range.
-    EXPECT_TRUE(shows(compare->mapTree2, P2, TemperatureGreen));
-    EXPECT_FALSE(shows(compare->mapTree, P2, TemperatureGreen));
-
-    // Further zoom steps scale both maps from their current views.
-    clickTool("k1");
-    clickMap(compare->mapTree2);
-    EXPECT_EQ(compare->navigator->zoomLevel(), 2);
-    EXPECT_NEAR(compare->mapTree->extent().width(), zoomed1.width() * 0.75, 1e-9);
-    EXPECT_NEAR(compare->mapTree2->extent().width(), full2.width() * 0.75, 1e-9);
-}
-
-TEST_F(ComparisonWindow, PanMovesOnlyTheDraggedMap)
-{
-    clickTool("k3");
-    MapControl *dragged = compare->mapTree2;
-    const QPoint from = dragged->rect().center();
-    QTimer::singleShot(0, dragged, [&] {
-        EXPECT_EQ(dragged->mousePointer(), PointerPanning);
-        QTest::mouseMove(dragged, from + QPoint(40, 10));
-        QTest::mouseRelease(dragged, Qt::LeftButton, Qt::NoModifier, from + QPoint(40, 10));
-    });
-    QTest::mousePress(dragged, Qt::LeftButton, Qt::NoModifier, from);
-    EXPECT_LT(compare->mapTree2->extent().left(), full2.left() - 1e-6);
-    EXPECT_NEAR(compare->mapTree2->extent().width(), full2.width(), 1e-9);
-    EXPECT_EQ(compare->mapTree->extent(), full1);
-    EXPECT_EQ(dragged->mousePointer(), PointerPan);
-    EXPECT_EQ(compare->navigator->zoomLevel(), 1);
-}
-
-TEST_F(ComparisonWindow, FullExtentBringsBothBackAndLeavesNoTool)
-{
-    clickTool("k1");
-    clickMap(compare->mapTree);
-    clickTool("k3");
-    clickTool("k6");
-    EXPECT_EQ(compare->mapTree->extent(), full1);
-    EXPECT_EQ(compare->mapTree2->extent(), full2);
-    EXPECT_EQ(compare->navigator->zoomLevel(), 1);
-    EXPECT_EQ(compare->navigator->chosenTool(), MapTool::None);
-    EXPECT_EQ(compare->tbrMain->pressedTool(), "");
-    EXPECT_EQ(compare->mapTree2->mousePointer(), PointerDefault);
-}
-
-TEST_F(ComparisonWindow, TypedRangesAreReplacedUntilGenerateMap)
-{
-    type(compare->panel1.txtALTMax, "400");
-    clickTool("k6");
-    drawBoth();
-    EXPECT_EQ(compare->panel1.txtALTMax->text(), "800") << "the catalogue's range is drawn and written back";
+    // The new check box state shows on its own map only: point 7 matches the temperature range only.
+    EXPECT_TRUE(shows(compare->mapTree2, GridPoint(7), TemperatureGreen));
+    EXPECT_FALSE(shows(compare->mapTree, GridPoint(7), TemperatureGreen));
 }
 
 TEST_F(ComparisonWindow, GenerateMapRedrawsBothMapsFromTheirBoxes)
@@ -226,18 +147,18 @@ TEST_F(ComparisonWindow, GenerateMapRedrawsBothMapsFromTheirBoxes)
     EXPECT_GE(drawn1.count(), 1);
     EXPECT_GE(drawn2.count(), 1);
     EXPECT_EQ(compare->panel1.txtALTMax->text(), "400");
-    EXPECT_FALSE(shows(compare->mapTree, P1, SpeciesBrown)); // ALT 500 is above the typed 400
-    EXPECT_TRUE(shows(compare->mapTree, P3, SpeciesBrown));
+    EXPECT_FALSE(shows(compare->mapTree, GridPoint(1), SpeciesBrown)); // ALT 500 is above the typed 400
+    EXPECT_TRUE(shows(compare->mapTree, GridPoint(8), SpeciesBrown));
     // The untouched side draws from its boxes too.
     EXPECT_EQ(boxes(compare->panel2), (QStringList{"0", "800", "1000", "4500", "20", "29.2"}));
-    EXPECT_TRUE(shows(compare->mapTree2, P1, SpeciesBrown));
+    EXPECT_TRUE(shows(compare->mapTree2, GridPoint(1), SpeciesBrown));
 
     // From now on every drawing of either map reads its boxes.
     type(compare->panel2.txtMARMin, "1500");
     clickTool("k6");
     drawBoth();
-    EXPECT_FALSE(shows(compare->mapTree2, P1, SpeciesBrown)); // MAR 1100 is below the typed 1500
-    EXPECT_TRUE(shows(compare->mapTree2, P3, SpeciesBrown));
+    EXPECT_FALSE(shows(compare->mapTree2, GridPoint(8), SpeciesBrown)); // MAR 1000 is below the typed 1500
+    EXPECT_TRUE(shows(compare->mapTree2, GridPoint(1), SpeciesBrown));
     EXPECT_EQ(compare->panel1.txtALTMax->text(), "400");
 }
 
@@ -246,63 +167,42 @@ TEST_F(ComparisonWindow, ChosenSpeciesShowsAtTheNextDrawingOfItsMap)
     choose(2, "manan");
     EXPECT_EQ(compare->txtSp2->text(), "Calamus manan");
     EXPECT_EQ(compare->txtSp1->text(), "Acacia mangium");
-    EXPECT_TRUE(shows(compare->mapTree2, P1, SpeciesBrown)) << "not redrawn yet";
+    EXPECT_TRUE(shows(compare->mapTree2, GridPoint(3), SpeciesBrown)) << "not redrawn yet";
 
     clickCheck(compare->panel2.chkLayerMap); // unchecked: redraws map 2 only
     clickCheck(compare->panel2.chkLayerMap); // checked again
     drawBoth();
     EXPECT_EQ(compare->panel2.lblDescParam->text(), "ALT - MAR");
     EXPECT_EQ(compare->lblInvasive2->text(), "");
-    EXPECT_TRUE(shows(compare->mapTree2, P2, SpeciesBrown));
-    EXPECT_TRUE(shows(compare->mapTree2, P5, SpeciesBrown)); // no temperature range to miss
-    EXPECT_FALSE(shows(compare->mapTree2, P1, SpeciesBrown));
+    EXPECT_TRUE(shows(compare->mapTree2, GridPoint(1), SpeciesBrown));
+    EXPECT_FALSE(shows(compare->mapTree2, GridPoint(3), SpeciesBrown)); // MAR 4500 is above Calamus's 4000
     // The first map keeps its species.
     EXPECT_EQ(compare->panel1.lblDescParam->text(), "ALT - MAR - MAT");
-    EXPECT_TRUE(shows(compare->mapTree, P1, SpeciesBrown));
-    EXPECT_FALSE(shows(compare->mapTree, P5, SpeciesBrown));
+    EXPECT_TRUE(shows(compare->mapTree, GridPoint(3), SpeciesBrown));
 }
 
-TEST_F(ComparisonWindow, EachSaveProposesItsSidesNameAndSavesItsOwnMap)
+TEST_F(ComparisonWindow, ChooserRefillsOnEveryKeystroke)
 {
-    choose(2, "manan");
-    QStringList proposed;
-    compare->saveDialog = [&](QFileDialog &dialog) {
-        EXPECT_EQ(dialog.windowTitle(), "Export Bitmap");
-        proposed << QFileInfo(dialog.selectedFiles().value(0)).fileName();
-        return false; // cancelled: nothing is written
-    };
-    QTest::mouseClick(compare->cmdSave1, Qt::LeftButton);
-    QTest::mouseClick(compare->cmdSave2, Qt::LeftButton);
-    EXPECT_EQ(proposed, (QStringList{"Acacia mangium.bmp", "Calamus manan.bmp"}));
-
-    QTemporaryDir out;
-    const QString path = out.filePath("second.bmp");
-    compare->saveDialog = [&](QFileDialog &dialog) {
-        dialog.selectFile(path);
-        return true;
-    };
-    clickTool("k1");
-    clickMap(compare->mapTree); // zoomed in: the picture shows the zoomed view
-    QTest::mouseClick(compare->cmdSave2, Qt::LeftButton);
-    const QImage saved(path);
-    ASSERT_FALSE(saved.isNull());
-    EXPECT_EQ(saved.size(), compare->mapTree2->size() * 2);
-    EXPECT_EQ(saved.pixelColor(MapViewport(compare->mapTree2->extent(), saved.size()).toPixel(P3).toPoint()),
-              SpeciesBrown);
-}
-
-TEST_F(ComparisonWindow, HostileRangeTextIsAMissingBoundWithoutAMessage)
-{
-    const QString message = AnswerMessageBox([&] {
-        for (const QString &text : {QString(20000, QLatin1Char('9')), QStringLiteral("' OR 1=1 --"),
-                                    QStringLiteral("ĐINH ไม้สัก"), QStringLiteral("1e999")}) {
-            SCOPED_TRACE(text.left(12).toStdString());
-            compare->panel2.txtALTMax->setText(text);
-            clickTool("k7");
-            drawBoth();
-            EXPECT_EQ(compare->panel2.txtALTMax->text(), "0") << "no number: the bound is missing";
-            EXPECT_EQ(compare->panel1.txtALTMax->text(), "800") << "the other side keeps its range";
+    withChooser(1, [](frmSpecies *chooser) {
+        struct Step {
+            const char *name;
+            std::function<void()> key;
+            QStringList expected;
+        };
+        const QList<Step> steps{
+            {"a", [&] { QTest::keyClick(chooser->txtSpecies, 'a'); }, AllSpecies},
+            {"an", [&] { QTest::keyClick(chooser->txtSpecies, 'n'); },
+             {"Acacia mangium", "Tectona grandis", "Calamus manan", "Orphanus testus", "Pandanus d'urvillei"}},
+            {"ana", [&] { QTest::keyClick(chooser->txtSpecies, 'a'); }, {"Calamus manan"}},
+            {"no match", [&] { QTest::keyClick(chooser->txtSpecies, 'z'); }, {}},
+            {"deleted", [&] { chooser->txtSpecies->selectAll(); QTest::keyClick(chooser->txtSpecies, Qt::Key_Delete); }, AllSpecies},
+            {"quote", [&] { QTest::keyClicks(chooser->txtSpecies, "d'u"); }, {"Pandanus d'urvillei"}},
+            {"percent", [&] { chooser->txtSpecies->clear(); QTest::keyClicks(chooser->txtSpecies, "t%s"); },
+             {"Tectona grandis", "Orphanus testus"}},
+        };
+        for (const Step &step : steps) {
+            step.key();
+            EXPECT_EQ(listed(chooser), step.expected) << step.name;
         }
     });
-    EXPECT_EQ(message, "");
 }

@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <QListWidget>
-#include <QSignalSpy>
 #include <QTest>
 
 namespace {
@@ -92,14 +91,10 @@ class SplitterDrag : public ::testing::TestWithParam<DragParam> {};
 // between 27 and 332: the lists span 10..349, less 17 at each end.
 const DragCase kDrags[] = {
     {"TenPixelsForward", 171, 110, 170, 160},
-    {"TwentyFivePixelsBack", 136, 110, 135, 125},
-    {"StraightAcross", 161, 290, 160, 150},
     {"ForwardWhileLeavingSideways", 181, 5000, 180, 170},
     {"ToTheForwardLimit", 332, 110, 331, 321},
     {"PastTheForwardEnd", 399, 110, 331, 321},
-    {"FarPastTheForwardEnd", 5000, -50, 331, 321},
     {"ToTheBackLimit", 27, 110, 26, 16},
-    {"PastTheBackEnd", 0, 110, 26, 16},
     {"FarPastTheBackEnd", -5000, 110, 26, 16},
 };
 
@@ -138,145 +133,5 @@ INSTANTIATE_TEST_SUITE_P(splitter, SplitterDrag, ::testing::ValuesIn(AllDrags())
     return std::string(info.param.direction == splitter::Vertical ? "Vertical" : "Horizontal")
         + info.param.drag.name;
 });
-
-TEST(splitter, SecondDragStartsFromWhereTheFirstLeftTheBar)
-{
-    SplitHost host(splitter::Vertical);
-    ASSERT_TRUE(host.show());
-    host.press();
-    host.moveTo(201);
-    host.release();
-    host.press();   // 1 pixel into the bar, now at 200
-    host.moveTo(191);
-    host.release();
-    EXPECT_EQ(host.first->geometry(), QRect(10, 10, 180, 200));
-    EXPECT_EQ(host.bar->geometry(), QRect(190, 10, 3, 200));
-    EXPECT_EQ(host.second->geometry(), QRect(193, 10, 157, 200));
-}
-
-TEST(splitter, ShowingTheWindowMakesTheListsMeetTheBar)
-{
-    SplitHost host(splitter::Vertical);
-    host.first->setGeometry(10, 10, 100, 200);
-    host.second->setGeometry(200, 10, 150, 200);
-    QSignalSpy afterScroll(host.bar, &splitter::AfterScroll);
-    ASSERT_TRUE(host.show());
-    EXPECT_EQ(host.first->geometry(), QRect(10, 10, 150, 200));
-    EXPECT_EQ(host.second->geometry(), QRect(163, 10, 187, 200));
-    EXPECT_EQ(afterScroll.count(), 0);
-}
-
-TEST(splitter, EventsOfADrag)
-{
-    SplitHost host(splitter::Vertical);
-    ASSERT_TRUE(host.show());
-    QSignalSpy before(host.bar, &splitter::BeforeScroll);
-    QSignalSpy scrolling(host.bar, &splitter::Scrolling);
-    QSignalSpy after(host.bar, &splitter::AfterScroll);
-
-    host.press();
-    EXPECT_EQ(before.count(), 1);
-    host.moveTo(170);   // right of the start
-    host.moveTo(150);   // left of it
-    host.moveTo(161);   // back at the start: no event
-    host.moveTo(0);     // held at the limit, still left of the start
-    EXPECT_EQ(after.count(), 0);
-    host.release();
-
-    QList<int> directions;
-    for (const QList<QVariant> &args : scrolling)
-        directions << args.at(0).toInt();
-    EXPECT_EQ(directions, QList<int>({1, 0, 0}));
-    EXPECT_EQ(before.count(), 1);
-    EXPECT_EQ(after.count(), 1);
-}
-
-TEST(splitter, PressAndReleaseWithoutMovingRaisesNoScrolling)
-{
-    SplitHost host(splitter::Horizontal);
-    ASSERT_TRUE(host.show());
-    QSignalSpy before(host.bar, &splitter::BeforeScroll);
-    QSignalSpy scrolling(host.bar, &splitter::Scrolling);
-    QSignalSpy after(host.bar, &splitter::AfterScroll);
-    host.press();
-    host.release();
-    EXPECT_EQ(before.count(), 1);
-    EXPECT_EQ(scrolling.count(), 0);
-    EXPECT_EQ(after.count(), 1);
-    EXPECT_EQ(host.first->geometry(), QRect(10, 10, 200, 150));
-    EXPECT_EQ(host.second->geometry(), QRect(10, 163, 200, 187));
-}
-
-TEST(splitter, WithoutAttachedControlsNothingHappens)
-{
-    QWidget window;
-    window.resize(300, 300);
-    auto *bar = new splitter(&window);
-    bar->setGeometry(100, 10, 3, 200);
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    QSignalSpy before(bar, &splitter::BeforeScroll);
-    QSignalSpy scrolling(bar, &splitter::Scrolling);
-    QSignalSpy after(bar, &splitter::AfterScroll);
-    QTest::mousePress(bar, Qt::LeftButton, {}, QPoint(1, 100));
-    QTest::mouseMove(&window, QPoint(150, 110));
-    QTest::mouseRelease(bar, Qt::LeftButton, {}, QPoint(1, 100));
-    EXPECT_EQ(bar->geometry(), QRect(100, 10, 3, 200));
-    EXPECT_EQ(before.count(), 0);
-    EXPECT_EQ(scrolling.count(), 0);
-    EXPECT_EQ(after.count(), 0);
-}
-
-TEST(splitter, BarWithoutAContainerReportsTheMissingContainer)
-{
-    QWidget window;
-    window.resize(400, 300);
-    auto *first = new QListWidget(&window);
-    auto *second = new QListWidget(&window);
-    first->setGeometry(10, 10, 150, 200);
-    second->setGeometry(163, 10, 187, 200);
-    window.show();
-    splitter bar;
-    bar.setControl_Top_Or_Left(first);
-    bar.setControl_Bottom_Or_Right(second);
-    bar.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&bar));
-    QSignalSpy error(&bar, &splitter::Error);
-    QTest::mousePress(&bar, Qt::LeftButton, {}, QPoint(1, 100));
-    QTest::mouseMove(&bar, QPoint(2, 100));
-    ASSERT_EQ(error.count(), 1);
-    EXPECT_EQ(error.at(0).at(0).toString(),
-              "A container object has not been assigned (set)for property [SplitterContainerControl]");
-    QTest::mouseRelease(&bar, Qt::LeftButton, {}, QPoint(2, 100));
-}
-
-TEST(splitter, ThicknessStaysFiftyTwipsWhateverTheSize)
-{
-    splitter bar;
-    EXPECT_EQ(bar.size(), QSize(3, 167));   // 50 by 2500 twips
-    bar.resize(100, 50);
-    EXPECT_EQ(bar.size(), QSize(3, 50));
-    bar.setGeometry(0, 0, 0, 80);
-    EXPECT_EQ(bar.size(), QSize(3, 80));
-
-    bar.setSplitterDirection(splitter::Horizontal);
-    EXPECT_EQ(bar.size(), QSize(167, 3));
-    bar.resize(50, 100);
-    EXPECT_EQ(bar.size(), QSize(50, 3));
-}
-
-TEST(splitter, PointerShowsTheDirectionOfMovement)
-{
-    splitter bar;
-    EXPECT_EQ(bar.cursor().shape(), Qt::SizeHorCursor);
-    bar.setSplitterDirection(splitter::Horizontal);
-    EXPECT_EQ(bar.cursor().shape(), Qt::SizeVerCursor);
-    QPixmap custom(16, 16);
-    custom.fill(Qt::black);
-    bar.setCustomMousePointer(custom);
-    EXPECT_EQ(bar.cursor().shape(), Qt::BitmapCursor);
-    bar.setCustomMousePointer(QPixmap());
-    EXPECT_EQ(bar.cursor().shape(), Qt::SizeVerCursor);
-}
 
 } // namespace

@@ -181,14 +181,6 @@ TEST(SendKeys, SinkFailureKeepsItsNumberAndReleasesTheGroups)
     EXPECT_EQ(sink.trace(), "+Shift +Ctrl +A -A -Ctrl -Shift");
 }
 
-TEST(SendKeys, WaitFlagChangesNothing)
-{
-    RecordingKeySink withWait, withoutWait;
-    clsSendKeys(withWait).SendKeys("~({F6})", true);
-    clsSendKeys(withoutWait).SendKeys("~({F6})", false);
-    EXPECT_EQ(withWait.trace(), withoutWait.trace());
-}
-
 TEST(SendKeys, FailedCallLeavesNoGroupOpenForTheNext)
 {
     RecordingKeySink sink;

@@ -84,6 +84,7 @@ TEST(Classification, TypedBoundsAreTrimmedAndKeepTheirForm)
     const ClassFilters f = BuildClassFilters(b);
     EXPECT_TRUE(f.altitude.startsWith("ALT >= 250 AND ALT <= 1500.50"));
     EXPECT_EQ(f.description, "ALT - MAT");
+    EXPECT_EQ(Bound::fromNumber(1000 * (1 - 7 / 100.0)).expressionText(), "930") << "a computed bound without binary noise";
 }
 
 TEST(Classification, RainfallZerosBecomeTheDataRangeAndCountAsAvailable)
@@ -91,19 +92,4 @@ TEST(Classification, RainfallZerosBecomeTheDataRangeAndCountAsAvailable)
     const Bounds b = fromCatalogue(Null, Null, 0, 0, Null, Null);
     EXPECT_EQ(boxes(b).mid(2, 2), (QStringList{"6", "8253"}));
     EXPECT_TRUE(IsAvailable(b, Rainfall));
-}
-
-TEST(Classification, InvasiveWarningOnlyForStatusOne)
-{
-    EXPECT_EQ(InvasiveWarning(1), "Warning : Potentially Invasive Species");
-    EXPECT_EQ(InvasiveWarning("1"), "Warning : Potentially Invasive Species");
-    EXPECT_EQ(InvasiveWarning(2), "");
-    EXPECT_EQ(InvasiveWarning(QVariant()), "");
-}
-
-TEST(Classification, PointSizeFollowsZoom)
-{
-    EXPECT_EQ(PointSizeForZoom(1), 1);
-    EXPECT_EQ(PointSizeForZoom(2), 3);
-    EXPECT_EQ(PointSizeForZoom(9), 10);
 }

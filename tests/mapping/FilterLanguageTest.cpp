@@ -77,6 +77,13 @@ const SelectCase selectCases[] = {
     {"ThirtyTwoBitIntegers", "MAR > 8253", {3}},
     {"BoundOutsideIntegerRange", "ALT < 99999999", {0, 1, 2, 3, 4}},
     {"ExponentNumber", "ALT >= 1e3", {2, 3, 4}},
+    // Number spellings.
+    {"NoDigitBeforeThePoint", "PREC < .5", {0, 3, 4}},
+    {"NoDigitAfterThePoint", "ALT = 100.", {1}},
+    {"PlusSign", "ALT = +100", {1}},
+    {"SignedFraction", "MAT > -.5", {1, 2, 3, 4}},
+    {"SignedExponent", "ALT >= 2.5E+3 AND ALT < 60e2", {3}},
+    {"NegativeExponent", "MAT > 2640e-2", {4}},
     // Negative numbers.
     {"NegativeBound", "MAT < -11", {0}},
     {"AboveNegativeBound", "MAT > -11.2", {1, 2, 3, 4}},
@@ -159,86 +166,13 @@ const MalformedCase malformedCases[] = {
     {"TwoValues", "5 = 5"},
     {"LogicalAgainstWord", "FLAG = 'maybe'"},
     {"NumberRunsIntoWord", "ALT >= 100AND ALT <= 5"},
+    {"LonePoint", "ALT >= ."},
+    {"LoneSign", "ALT >= -"},
+    {"ExponentRunsIntoWord", "ALT >= 1ex"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Cases, MalformedFilter, ::testing::ValuesIn(malformedCases),
                          [](const auto &info) { return std::string(info.param.name); });
-
-struct PrintCase {
-    const char *name;
-    const char *filter;
-    const char *printed;
-};
-
-class FilterPrintsBack : public ::testing::TestWithParam<PrintCase> {};
-
-TEST_P(FilterPrintsBack, WithItsGrouping)
-{
-    EXPECT_EQ(FilterExpression::parse(QString::fromUtf8(GetParam().filter)).toString().toStdString(),
-              GetParam().printed);
-}
-
-const PrintCase printCases[] = {
-    {"AndInsideOr", "A = 1 OR B = 2 AND C = 3", "(A = 1 OR (B = 2 AND C = 3))"},
-    {"NotOnFirstComparison", "NOT A = 1 AND B = 2", "(NOT A = 1 AND B = 2)"},
-    {"Parentheses", "(A = 1 OR B = 2) AND C = 3", "((A = 1 OR B = 2) AND C = 3)"},
-    {"ChainOfOr", "a=1 or b=2 or c=3", "(a = 1 OR b = 2 OR c = 3)"},
-    {"ValueFirstTurnsAround", "5 < ALT", "ALT > 5"},
-    {"NegativeDecimal", "MAT >= -11.2", "MAT >= -11.2"},
-    {"QuotedText", "NAME = 'O''Brien'", "NAME = 'O''Brien'"},
-    {"ClassificationFilter", "ALT >= 100 AND ALT <= 1500 AND MAR >= 1000 AND MAR <= 3000",
-     "(ALT >= 100 AND ALT <= 1500 AND MAR >= 1000 AND MAR <= 3000)"},
-};
-
-INSTANTIATE_TEST_SUITE_P(Cases, FilterPrintsBack, ::testing::ValuesIn(printCases),
-                         [](const auto &info) { return std::string(info.param.name); });
-
-TEST(AttributeStorage, TakesTheNarrowestExactForm)
-{
-    const AttributeTable &table = FilterFixture()->attributes();
-    auto storageOf = [&](const char *name) { return table.column(table.indexOf(name)).storage(); };
-    EXPECT_EQ(storageOf("ALT"), ColumnStorage::Int16);
-    EXPECT_EQ(storageOf("MAR"), ColumnStorage::Int32);
-    EXPECT_EQ(storageOf("MAT"), ColumnStorage::Float32);
-    EXPECT_EQ(storageOf("PREC"), ColumnStorage::Float64);
-    EXPECT_EQ(storageOf("NAME"), ColumnStorage::Text);
-    EXPECT_EQ(storageOf("BLANKY"), ColumnStorage::Float32);
-}
-
-TEST(AttributeStorage, ValuesReadBackAsWritten)
-{
-    const AttributeTable &table = FilterFixture()->attributes();
-    auto text = [&](const char *name, std::uint32_t row) {
-        return table.column(table.indexOf(name)).valueText(row).toStdString();
-    };
-    EXPECT_EQ(text("MAT", 3), "26.4");
-    EXPECT_EQ(text("MAT", 1), "20");
-    EXPECT_EQ(text("MAT", 0), "-11.2");
-    EXPECT_EQ(text("PREC", 0), "0.12345678901");
-    EXPECT_EQ(text("ALT", 4), "6098");
-    EXPECT_EQ(text("NAME", 2), "O'Brien");
-    EXPECT_EQ(text("FLAG", 0), "True");
-    EXPECT_EQ(text("BLANKY", 1), "");
-    EXPECT_EQ(table.column(table.indexOf("MAT")).value(3).toDouble(), 26.4);
-    EXPECT_EQ(table.column(table.indexOf("MAT")).value(3).toFloat(), 26.4f);
-    EXPECT_TRUE(table.column(table.indexOf("BLANKY")).value(1).isNull());
-    EXPECT_EQ(table.column(table.indexOf("ALT")).typeCode(), FieldTypeLong);
-    EXPECT_EQ(table.column(table.indexOf("MAT")).typeCode(), FieldTypeDouble);
-    EXPECT_EQ(table.column(table.indexOf("NAME")).typeCode(), FieldTypeText);
-}
-
-TEST(AttributeStorage, ColumnWidensWhenALaterValueNeedsIt)
-{
-    AttributeColumnBuilder builder("V", 'N', 12, 3, true);
-    for (const char *text : {"1", "2", "70000", "2.5", "1234567.891", ""})
-        builder.append(text);
-    const AttributeColumn column = builder.finish();
-    EXPECT_EQ(column.storage(), ColumnStorage::Float64);
-    std::vector<std::string> texts;
-    for (std::uint32_t row = 0; row < column.size(); ++row)
-        texts.push_back(column.valueText(row).toStdString());
-    EXPECT_EQ(texts, (std::vector<std::string>{"1", "2", "70000", "2.5", "1234567.891", ""}));
-}
 
 } // namespace
 

@@ -11,7 +11,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -69,16 +68,6 @@ protected:
 
 } // namespace
 
-TEST_F(Labels, NothingAtThePointAddsNothingAndDoesNotRepaint)
-{
-    map.repaint();
-    QSignalSpy redraws(&map, &MapControl::layerDrawn);
-    layer.Add(*roads, "NAME", {100, 0.2});
-    map.repaint();
-    EXPECT_EQ(layer.count(), 0);
-    EXPECT_EQ(redraws.count(), 0);
-}
-
 TEST_F(Labels, PolygonLabelSitsAtTheCentroidWithTheFirstTextFieldOrNothing)
 {
     layer.Add(*country, "CODE", {101, 1});
@@ -110,15 +99,6 @@ TEST_F(Labels, LinesReadWestToEast)
     EXPECT_EQ(layer.label(2).Shape.Parts()[1].points().front().x, 109) << "other parts are not examined";
 }
 
-TEST_F(Labels, EmptySetStoresACountOfZeroAndLoadsBackEmpty)
-{
-    const QString file = dir.filePath("empty.txt");
-    layer.Store(file);
-    EXPECT_EQ(read(file), "0\r\n");
-    layer.Load(file);
-    EXPECT_EQ(layer.count(), 0);
-}
-
 TEST_F(Labels, StoreAndLoadKeepQuotesAndPutLinesAtTheirMiddleVertex)
 {
     layer.Add(*roads, "NAME", {105, 5});
@@ -133,21 +113,6 @@ TEST_F(Labels, StoreAndLoadKeepQuotesAndPutLinesAtTheirMiddleVertex)
     EXPECT_EQ(layer.label(0).ShapeType, 22);
     EXPECT_EQ(layer.label(0).Shape.Parts()[0].Count(), 1) << "a restored line label is a point";
     EXPECT_DOUBLE_EQ(layer.label(0).Shape.x(), 110);
-}
-
-TEST_F(Labels, AnsweringNoKeepsTheCurrentLabelsBesideTheLoadedOnes)
-{
-    const QString file = write("one.txt", "1\r\n21,2,\"loaded\"\r\n103.5,4.25\r\n");
-    layer.Add(*country, "CODE", {101, 1});
-    answerYes = false;
-    layer.Load(file);
-    ASSERT_EQ(layer.count(), 2);
-    EXPECT_EQ(layer.label(0).Text, "7");
-    EXPECT_EQ(layer.label(1).Text, "loaded");
-    EXPECT_DOUBLE_EQ(layer.label(1).Shape.y(), 4.25);
-    answerYes = true;
-    layer.Load(file);
-    EXPECT_EQ(layer.count(), 1);
 }
 
 TEST_F(Labels, ABadFileIsNamedAndChangesNothing)
@@ -193,37 +158,4 @@ TEST_F(Labels, AFailedStoreLeavesTheOldFile)
     EXPECT_EQ(read(file), "0\r\n");
     EXPECT_EQ(QDir(dir.path()).entryList({"keep.txt*"}, QDir::Files | QDir::Hidden), QStringList{"keep.txt"})
         << "no temporary file left behind";
-}
-
-TEST_F(Labels, TheSetHoldsAtMost32767Labels)
-{
-    QByteArray content = QByteArray::number(LabelLayer::MaxLabels) + "\r\n";
-    for (int i = 0; i < LabelLayer::MaxLabels; ++i)
-        content += "21,1,\"x\"\r\n105,5\r\n";
-    layer.Load(write("full.txt", content));
-    EXPECT_EQ(layer.count(), LabelLayer::MaxLabels);
-    EXPECT_THROW(layer.Add(*country, "CODE", {101, 1}), MapError);
-    EXPECT_EQ(layer.count(), LabelLayer::MaxLabels);
-}
-
-TEST_F(Labels, DrawPaintsTheTextsOnlyWhileTheMapDraws)
-{
-    EXPECT_NO_THROW(layer.Draw()); // an empty set paints nothing, even outside a redraw
-    layer.Add(*country, "CODE", {101, 1});
-    EXPECT_THROW(layer.Draw(), MapError) << "drawing belongs inside the map's redraw";
-    QObject::connect(&map, &MapControl::layerDrawn, &map, [&](int index) {
-        if (index == 0)
-            layer.Draw();
-    });
-    layer.TextHeight = 3;
-    layer.DeleteAll();
-    layer.Add(*country, "CODE", {101, 1});
-    map.refresh();
-    map.repaint();
-    const QImage image = map.image();
-    int dark = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            dark += qGray(image.pixel(x, y)) < 60;
-    EXPECT_GT(dark, 20) << "the label's text is on the map";
 }

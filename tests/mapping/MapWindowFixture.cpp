@@ -1,6 +1,9 @@
 #include "tests/mapping/MapWindowFixture.h"
 
+#include "app/frmMain.h"
+#include "catalogue/CurrentSpecies.h"
 #include "mapping/MapControl.h"
+#include "mapping/MapToolbar.h"
 #include "mapping/MapViewport.h"
 #include "mapping/frmMap.h"
 #include "tests/common/FixtureCatalogue.h"
@@ -12,6 +15,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QPointer>
+#include <QTest>
 
 namespace {
 
@@ -97,4 +101,34 @@ void ExpectOutlivesItsMap(QWidget *window, frmMap *map)
     ASSERT_FALSE(kept.isNull());
     EXPECT_TRUE(kept->isVisible());
     EXPECT_TRUE(kept->windowFlags() & Qt::WindowStaysOnTopHint);
+}
+
+void MapWindowsTest::SetUp()
+{
+    main = new frmMain;
+    main->Load();
+}
+
+void MapWindowsTest::TearDown() { delete main; }
+
+frmMap *MapWindowsTest::openMap(const QString &spId)
+{
+    SetCurrentSpID(spId);
+    auto *map = new frmMap(main);
+    map->show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(map));
+    map->mapTree->refresh();
+    map->mapTree->repaint();
+    return map;
+}
+
+void ClickTool(frmMap *map, const QString &key)
+{
+    QTest::mouseClick(map->tbrMain->widgetForAction(map->tbrMain->button(key)), Qt::LeftButton);
+}
+
+void ClickAt(MapControl *map, int pointId)
+{
+    const MapViewport viewport(map->extent(), map->size());
+    QTest::mouseClick(map, Qt::LeftButton, Qt::NoModifier, viewport.toPixel(MapWindowFixture::gridPoint(pointId)).toPoint());
 }

@@ -1,11 +1,14 @@
 #pragma once
 #include "mapping/MapExtent.h"
 
+#include <gtest/gtest.h>
+
 #include <QColor>
 #include <QString>
 
 class MapControl;
 class QWidget;
+class frmMain;
 class frmMap;
 
 // An application folder with the fixture catalogue and a small map: a 3 x 3
@@ -33,3 +36,23 @@ QColor ColourNear(MapControl *map, const MapPoint &point);
 // Closes `map` and checks that `window`, which a click on it opened, is still
 // shown above the other windows (a gtest failure otherwise).
 void ExpectOutlivesItsMap(QWidget *window, frmMap *map);
+
+// Clicks a toolbar button of a map window by its key.
+void ClickTool(frmMap *map, const QString &key);
+// Clicks a map at a grid point.
+void ClickAt(MapControl *map, int pointId);
+
+// The main window over the fixture map, for the tests of the map windows.
+class MapWindowsTest : public ::testing::Test {
+protected:
+    explicit MapWindowsTest(const QString &extraSql = QString()) : fixture(extraSql) {}
+    void SetUp() override;
+    // The map window and the windows a click on it opens belong to the main window.
+    void TearDown() override;
+
+    // A map window for the species, as View > Arboplot opens it, shown and drawn.
+    frmMap *openMap(const QString &spId);
+
+    MapWindowFixture fixture;
+    frmMain *main = nullptr;
+};

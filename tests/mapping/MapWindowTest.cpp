@@ -1,5 +1,6 @@
 // The suitability map window, driven as a user drives it: classes and legends
-// for the species, typed ranges, the zoom, pan and identify tools, labels and export.
+// for the species, typed ranges and hostile text in them, the zoom and identify
+// tools, labels, and damaged map files.
 #include "app/frmMain.h"
 #include "catalogue/CurrentSpecies.h"
 #include "controls/ReportList.h"
@@ -13,22 +14,18 @@
 #include "mapping/labels/LabelLayer.h"
 #include "tests/common/WidgetTest.h"
 #include "tests/mapping/MapWindowFixture.h"
-#include "tests/mapping/QtPrinters.h"
+#include "tests/common/QtPrinters.h"
 
 #include <gtest/gtest.h>
 
-#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QFile>
-#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPointer>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
-#include <QToolButton>
+
 
 namespace {
 
@@ -42,26 +39,9 @@ INSERT INTO Species (SpID, SpeciesName, Genus, FID, MinAltitude, MaxAltitude, Mi
  (8, 'Highalt testus', 'Highalt', 1, 0, 7000, NULL, NULL, NULL, NULL, NULL);
 )SQL";
 
-class MapWindow : public ::testing::Test {
+class MapWindow : public MapWindowsTest {
 protected:
-    void SetUp() override
-    {
-        main = new frmMain;
-        main->Load();
-    }
-    // Map and identify windows belong to the main window and close with it.
-    void TearDown() override { delete main; }
-
-    // Opens a map window for the species, as View > Arboplot does after a row choice.
-    frmMap *open(const QString &spId)
-    {
-        SetCurrentSpID(spId);
-        auto *map = new frmMap(main);
-        map->show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(map));
-        redraw(map);
-        return map;
-    }
+    MapWindow() : MapWindowsTest(QString::fromUtf8(ExtraSpecies)) {}
     void redraw(frmMap *map)
     {
         map->mapTree->refresh();
@@ -73,32 +53,20 @@ protected:
         return {map->txtALTMin->text(), map->txtALTMax->text(), map->txtMARMin->text(),
                 map->txtMARMax->text(), map->txtMATMin->text(), map->txtMATMax->text()};
     }
-    void clickTool(frmMap *map, const QString &key)
-    {
-        QWidget *button = map->tbrMain->widgetForAction(map->tbrMain->button(key));
-        QTest::mouseClick(button, Qt::LeftButton);
-    }
-    void clickMapAt(frmMap *map, const MapPoint &p)
-    {
-        const MapViewport viewport(map->mapTree->extent(), map->mapTree->size());
-        QTest::mouseClick(map->mapTree, Qt::LeftButton, Qt::NoModifier, viewport.toPixel(p).toPoint());
-    }
     bool legendShown(frmMap *map, int entry) { return map->picLegend[entry]->isVisibleTo(map) && map->lblLegend[entry]->isVisibleTo(map); }
-
-    MapWindowFixture fixture{QString::fromUtf8(ExtraSpecies)};
-    frmMain *main = nullptr;
 };
 
 } // namespace
 
 TEST_F(MapWindow, CompleteRangesDrawOnlyTheSpeciesClass)
 {
-    frmMap *map = open("1");
+    frmMap *map = openMap("1");
     EXPECT_EQ(boxes(map), (QStringList{"0", "800", "1000", "4500", "20", "29.2"})) << "30 is clamped to 29.2";
     EXPECT_EQ(map->lblDescParam->text(), "ALT - MAR - MAT");
     EXPECT_EQ(map->lblInvasive->text(), "Warning : Potentially Invasive Species");
+    const QList<QAction *> actions = map->tbrMain->actions();
+    EXPECT_TRUE(actions[actions.indexOf(map->tbrMain->button("k6")) - 1]->isSeparator()) << "the tools, then the commands";
     EXPECT_TRUE(legendShown(map, 7));
-    EXPECT_EQ(map->lblLegend[7]->text(), "Species match (all criteria available)");
     for (int entry : {4, 5, 6})
         EXPECT_FALSE(legendShown(map, entry)) << entry;
     EXPECT_EQ(at(map, 1), Brown);
@@ -110,7 +78,7 @@ TEST_F(MapWindow, CompleteRangesDrawOnlyTheSpeciesClass)
 
 TEST_F(MapWindow, AllClassesPaintTheMostCompleteMatchOnTop)
 {
-    frmMap *map = open("1");
+    frmMap *map = openMap("1");
     for (QCheckBox *box : {map->chkLayerALT, map->chkLayerMAR, map->chkLayerMAT})
         QTest::mouseClick(box, Qt::LeftButton, Qt::NoModifier, QPoint(5, box->height() / 2));
     redraw(map);
@@ -122,37 +90,18 @@ TEST_F(MapWindow, AllClassesPaintTheMostCompleteMatchOnTop)
     EXPECT_EQ(at(map, 5), White);
     for (int entry = 4; entry <= 7; ++entry)
         EXPECT_TRUE(legendShown(map, entry)) << entry;
-    EXPECT_EQ(map->lblLegend[5]->text(), "Rainfall match (but not all other criteria)");
-}
-
-TEST_F(MapWindow, MissingZeroAndClampedRangesAsTheBoxesShowThem)
-{
-    frmMap *missingTemperature = open("3");
-    EXPECT_EQ(boxes(missingTemperature), (QStringList{"0", "1500", "1500", "4000", "0", "0"}));
-    EXPECT_EQ(missingTemperature->lblDescParam->text(), "ALT - MAR");
-    EXPECT_EQ(missingTemperature->lblInvasive->text(), "");
-
-    frmMap *zeroAltitude = open("7");
-    EXPECT_EQ(boxes(zeroAltitude).mid(0, 2), (QStringList{"0", "0"}));
-    EXPECT_EQ(zeroAltitude->lblDescParam->text(), "MAR - MAT");
-
-    frmMap *clamped = open("8");
-    EXPECT_EQ(boxes(clamped).mid(0, 2), (QStringList{"0", "6098"}));
-    EXPECT_EQ(clamped->lblDescParam->text(), "ALT");
-    EXPECT_EQ(clamped->lblInvasive->text(), "") << "a null status shows no warning";
-    EXPECT_EQ(at(clamped, 9), Brown) << "ALT 6000 is inside 0 to 6098";
 }
 
 TEST_F(MapWindow, TypedBoundsTakeEffectOnGenerateMapAndStay)
 {
-    frmMap *map = open("1");
+    frmMap *map = openMap("1");
     map->txtALTMin->clear();
     QTest::keyClicks(map->txtALTMin, "  250 ");
     redraw(map); // before Generate Map every drawing reloads the catalogue ranges
     EXPECT_EQ(map->txtALTMin->text(), "0");
     map->txtALTMin->clear();
     QTest::keyClicks(map->txtALTMin, "  250 ");
-    clickTool(map, "k7");
+    ClickTool(map, "k7");
     map->mapTree->repaint();
     EXPECT_EQ(map->navigator->rangeSource(), RangeSource::Boxes);
     EXPECT_EQ(map->txtALTMin->text(), "250");
@@ -168,60 +117,13 @@ TEST_F(MapWindow, TypedBoundsTakeEffectOnGenerateMapAndStay)
     EXPECT_EQ(boxes(map), (QStringList{"0", "800", "1000", "4500", "20", "30"}));
 }
 
-TEST_F(MapWindow, ZoomInStepsToLevelNineAndFullExtentRestores)
-{
-    frmMap *map = open("1");
-    const double fullWidth = map->mapTree->extent().width();
-    clickTool(map, "k1");
-    EXPECT_EQ(map->mapTree->mousePointer(), 51);
-    for (int i = 0; i < 8; ++i)
-        clickMapAt(map, MapWindowFixture::gridPoint(5));
-    EXPECT_EQ(map->navigator->zoomLevel(), 9);
-    QAction *zoomIn = map->tbrMain->button("k1");
-    EXPECT_FALSE(zoomIn->isEnabled());
-    EXPECT_FALSE(zoomIn->isChecked());
-    EXPECT_EQ(map->mapTree->mousePointer(), 0);
-    EXPECT_EQ(map->navigator->chosenTool(), MapTool::ZoomIn);
-    EXPECT_NEAR(map->mapTree->extent().width(), fullWidth * std::pow(0.75, 8), fullWidth * 1e-9);
-
-    clickTool(map, "k6");
-    EXPECT_EQ(map->navigator->zoomLevel(), 1);
-    EXPECT_TRUE(zoomIn->isEnabled());
-    EXPECT_EQ(map->tbrMain->pressedTool(), "");
-    EXPECT_EQ(map->mapTree->mousePointer(), 0);
-    EXPECT_NEAR(map->mapTree->extent().width(), fullWidth, fullWidth * 1e-9);
-
-    // Zoom Out at level 1 still widens the view.
-    clickTool(map, "k2");
-    clickMapAt(map, MapWindowFixture::gridPoint(5));
-    EXPECT_EQ(map->navigator->zoomLevel(), 1);
-    EXPECT_NEAR(map->mapTree->extent().width(), fullWidth * 1.25, fullWidth * 1e-9);
-}
-
-TEST_F(MapWindow, PointsGrowWithTheZoom)
-{
-    frmMap *map = open("1");
-    const auto brownPixels = [&] {
-        const QImage image = map->mapTree->image();
-        int n = 0;
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x)
-                n += image.pixelColor(x, y) == Brown;
-        return n;
-    };
-    EXPECT_EQ(brownPixels(), 3) << "size 1 at level 1: one pixel per matching point";
-    map->navigator->setZoomLevel(2);
-    redraw(map);
-    EXPECT_GT(brownPixels(), 3 * 4);
-}
-
 TEST_F(MapWindow, CheckBoxReturnsToFullExtentAndKeepsTheTool)
 {
-    frmMap *map = open("1");
+    frmMap *map = openMap("1");
     const double fullWidth = map->mapTree->extent().width();
-    clickTool(map, "k1");
-    clickMapAt(map, MapWindowFixture::gridPoint(5));
-    clickMapAt(map, MapWindowFixture::gridPoint(5));
+    ClickTool(map, "k1");
+    ClickAt(map->mapTree, 5);
+    ClickAt(map->mapTree, 5);
     EXPECT_EQ(map->navigator->zoomLevel(), 3);
     QTest::mouseClick(map->chkLayerMAR, Qt::LeftButton, Qt::NoModifier, QPoint(5, map->chkLayerMAR->height() / 2));
     EXPECT_EQ(map->navigator->zoomLevel(), 1);
@@ -229,21 +131,21 @@ TEST_F(MapWindow, CheckBoxReturnsToFullExtentAndKeepsTheTool)
     EXPECT_EQ(map->tbrMain->pressedTool(), "k1");
     EXPECT_TRUE(map->tbrMain->button("k1")->isEnabled());
     // Generate Map keeps the tool too.
-    clickTool(map, "k7");
+    ClickTool(map, "k7");
     EXPECT_EQ(map->tbrMain->pressedTool(), "k1");
     // So does a second click on the pressed tool: the map still zooms.
-    clickTool(map, "k1");
+    ClickTool(map, "k1");
     EXPECT_EQ(map->tbrMain->pressedTool(), "k1");
-    clickMapAt(map, MapWindowFixture::gridPoint(5));
+    ClickAt(map->mapTree, 5);
     EXPECT_EQ(map->navigator->zoomLevel(), 2);
 }
 
 TEST_F(MapWindow, IdentifyOpensTheAttributesAndLabelsTheAltitude)
 {
-    frmMap *map = open("1");
-    clickTool(map, "k4");
+    frmMap *map = openMap("1");
+    ClickTool(map, "k4");
     EXPECT_EQ(map->mapTree->mousePointer(), 55);
-    clickMapAt(map, MapWindowFixture::gridPoint(2));
+    ClickAt(map->mapTree, 2);
     const QList<frmIdentifyMap *> shown = TopLevelWindows<frmIdentifyMap>();
     ASSERT_FALSE(shown.isEmpty());
     frmIdentifyMap *window = shown.last();
@@ -257,7 +159,8 @@ TEST_F(MapWindow, IdentifyOpensTheAttributesAndLabelsTheAltitude)
 
     // Far from every point: no window and no label.
     const int windows = int(QApplication::topLevelWidgets().size());
-    clickMapAt(map, {99.6, 2.4});
+    const QPointF sea = MapViewport(map->mapTree->extent(), map->mapTree->size()).toPixel({99.6, 2.4});
+    QTest::mouseClick(map->mapTree, Qt::LeftButton, Qt::NoModifier, sea.toPoint());
     EXPECT_EQ(map->labels().count(), 1);
     EXPECT_EQ(int(QApplication::topLevelWidgets().size()), windows);
 
@@ -268,79 +171,65 @@ TEST_F(MapWindow, IdentifyOpensTheAttributesAndLabelsTheAltitude)
     ExpectOutlivesItsMap(window, map);
 }
 
-TEST_F(MapWindow, CaptionAndSpeciesComeFromTheListAndStayForLife)
+TEST_F(MapWindow, UnknownOrMalformedSpeciesShowsAnEmptyMapAndSaysSo)
 {
-    frmList *list = main->ListWindow();
-    QTreeWidgetItem *synonym = nullptr;
-    for (int i = 0; i < list->lstTree->topLevelItemCount(); ++i)
-        if (list->lstTree->topLevelItem(i)->text(2) == "Jatus grandis")
-            synonym = list->lstTree->topLevelItem(i);
-    ASSERT_NE(synonym, nullptr);
-    list->lstTree->setCurrentItem(synonym); // the row choice makes teak current
-    auto *teak = new frmMap(main);
-    EXPECT_EQ(teak->windowTitle(), "Tectona grandis");
-    EXPECT_EQ(teak->SpID, 2);
-    frmMap *acacia = open("1");
-    EXPECT_EQ(teak->SpID, 2);
-    EXPECT_EQ(acacia->SpID, 1);
-    delete teak;
+    for (const char *id : {"999", "40000", "abc"}) {
+        SetCurrentSpID(id);
+        frmMap *map = nullptr;
+        const QString text = AnswerMessageBox([&] {
+            map = new frmMap(main);
+            map->show();
+            QTest::qWait(100);
+        });
+        EXPECT_TRUE(text.contains("No species with the identifier")) << id << ": " << text.toStdString();
+        redraw(map);
+        EXPECT_EQ(at(map, 1), White) << id;
+    }
 }
 
-TEST_F(MapWindow, UnknownSpeciesShowsAnEmptyMapAndSaysSoOnce)
+TEST_F(MapWindow, HostileRangeTextCountsAsMissing)
 {
-    SetCurrentSpID("999");
-    frmMap *map = nullptr;
-    const QString text = AnswerMessageBox([&] {
-        map = new frmMap(main);
-        map->show();
-        QTest::qWait(100);
-    });
-    EXPECT_TRUE(text.contains("999")) << text.toStdString();
+    frmMap *map = openMap("1");
+    QTest::mouseClick(map->tbrMain->widgetForAction(map->tbrMain->button("k7")), Qt::LeftButton); // boxes from now on
+    for (const QString &text : {QString(20000, QLatin1Char('9')), QStringLiteral("' OR 1=1 --"), QStringLiteral("ĐINH"),
+                                QStringLiteral("1e999"), QStringLiteral("0x10"), QStringLiteral("  ")}) {
+        SCOPED_TRACE(text.left(20).toStdString());
+        map->txtALTMin->setText(text);
+        redraw(map);
+        EXPECT_EQ(map->txtALTMin->text(), "0") << "no number: the bound is missing";
+        EXPECT_EQ(map->lblDescParam->text(), "MAR - MAT");
+    }
+    // A minimum beyond the data's range is set to the range's lower end.
+    map->txtALTMin->setText("99999");
     redraw(map);
-    EXPECT_EQ(at(map, 1), White);
-    EXPECT_EQ(map->lblDescParam->text(), "Error");
+    EXPECT_EQ(map->txtALTMin->text(), "0");
 }
 
-TEST_F(MapWindow, SaveProposesTheCaptionAndWritesTheCurrentView)
+TEST(MapFileFaults, OpeningTheMapNamesTheFileAndGoesOn)
 {
-    frmMap *map = open("1");
-    map->setWindowTitle("Acacia mangium");
-    QTemporaryDir dir;
-    QString proposed;
-    const auto answer = [&](const QString &path) {
-        return [&, path](QFileDialog &dialog) {
-            proposed = dialog.selectedFiles().value(0);
-            EXPECT_EQ(dialog.windowTitle(), "Export Bitmap");
-            EXPECT_EQ(dialog.nameFilters(), (QStringList{"Windows Bitmaps (*.bmp)", "PNG Pictures with source stamp (*.png)"}));
-            EXPECT_EQ(dialog.selectedNameFilter(), "Windows Bitmaps (*.bmp)");
-            EXPECT_FALSE(dialog.testOption(QFileDialog::DontConfirmOverwrite));
-            if (path.isEmpty())
-                return false; // the user cancels
-            dialog.selectFile(path);
-            return true;
-        };
-    };
-    map->saveDialog = answer(QString());
-    QTest::mouseClick(map->cmdSaveToImage, Qt::LeftButton);
-    EXPECT_TRUE(proposed.endsWith("/Acacia mangium.bmp")) << proposed.toStdString();
-    EXPECT_TRUE(QDir(dir.path()).isEmpty());
-
-    const QString file = dir.filePath("map.bmp");
-    map->saveDialog = answer(file);
-    QTest::mouseClick(map->cmdSaveToImage, Qt::LeftButton);
-    const QImage saved(file);
-    EXPECT_EQ(saved.size(), map->mapTree->size() * 2);
-
-    // A failed export names the file; an existing picture stays as it was.
-    const QByteArray before = [&] { QFile f(file); f.open(QIODevice::ReadOnly); return f.readAll(); }();
-    map->saveDialog = answer(dir.filePath("no-such-folder/map.bmp"));
-    const QString message = AnswerMessageBox([&] { QTest::mouseClick(map->cmdSaveToImage, Qt::LeftButton); });
-    EXPECT_TRUE(message.contains("no-such-folder/map.bmp")) << message.toStdString();
-    QDir(dir.path()).mkdir("taken.bmp");
-    map->saveDialog = answer(dir.filePath("taken.bmp"));
-    const QString folder = AnswerMessageBox([&] { QTest::mouseClick(map->cmdSaveToImage, Qt::LeftButton); });
-    EXPECT_TRUE(folder.contains("taken.bmp")) << folder.toStdString();
-    QFile after(file);
-    ASSERT_TRUE(after.open(QIODevice::ReadOnly));
-    EXPECT_EQ(after.readAll(), before);
+    // A file of either layer, missing or cut short (the reader's tests cover every damage).
+    for (const auto &[file, cutShort] : {std::pair{"pasia_canvas.shp", false}, std::pair{"country_bnd.dbf", true}}) {
+        SCOPED_TRACE(file);
+        MapWindowFixture fixture;
+        QFile damaged(fixture.folder() + "/ShapeFiles/" + file);
+        if (cutShort)
+            ASSERT_TRUE(damaged.open(QIODevice::ReadWrite) && damaged.resize(damaged.size() / 2 + 3));
+        else
+            damaged.remove();
+        frmMain main;
+        main.Load();
+        SetCurrentSpID("1");
+        frmMap *map = nullptr;
+        const QString message = AnswerMessageBox([&] {
+            map = new frmMap(&main);
+            map->show();
+            QTest::qWait(50);
+        });
+        EXPECT_TRUE(message.contains(QString::fromLatin1(file).section('.', 0, 0))) << message.toStdString();
+        // The window still works: a redraw, a full extent and Close.
+        map->mapTree->refresh();
+        map->mapTree->repaint();
+        ClickTool(map, "k6");
+        map->close();
+    }
 }

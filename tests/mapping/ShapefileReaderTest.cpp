@@ -7,6 +7,7 @@
 #include "tests/mapping/FixtureShapefile.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <shapefil.h>
@@ -130,26 +131,15 @@ TEST_F(ShapefileReading, MissingFilesAreNamed)
     expectErrorNaming(file, path("points.shx"), "missing .shx");
 }
 
-TEST_F(ShapefileReading, TruncatedShpIsAnError)
+TEST_F(ShapefileReading, TruncatedFilesAreErrorsNamingTheFile)
 {
-    const QString file = writePoints();
-    truncate(file, 100 + 28 + 10); // the header, one record and part of the next
-    expectErrorNaming(file, file, "truncated .shp");
-}
-
-TEST_F(ShapefileReading, TruncatedDbfIsAnError)
-{
-    const QString file = writePoints();
-    QFile dbf(path("points.dbf"));
-    truncate(path("points.dbf"), dbf.size() - 30);
-    expectErrorNaming(file, path("points.dbf"), "truncated .dbf");
-}
-
-TEST_F(ShapefileReading, TruncatedShxIsAnError)
-{
-    const QString file = writePoints();
-    truncate(path("points.shx"), 60);
-    expectErrorNaming(file, path("points.shx"), "truncated .shx");
+    // The .shp cut after the header, one record and part of the next; the others cut short.
+    const struct { const char *file; qint64 keep; } cases[] = {{"points.shp", 138}, {"points.dbf", -30}, {"points.shx", 60}};
+    for (const auto &c : cases) {
+        const QString file = writePoints(), damaged = path(c.file);
+        truncate(damaged, c.keep > 0 ? c.keep : QFileInfo(damaged).size() + c.keep);
+        expectErrorNaming(file, damaged, c.file);
+    }
 }
 
 TEST_F(ShapefileReading, IndexPointingPastTheEndIsAnError)

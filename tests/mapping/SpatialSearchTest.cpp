@@ -128,6 +128,28 @@ TEST_F(SpatialSearch, DistanceSearchFindsExactlyThePointsInReachNearestFirst)
     }
 }
 
+TEST_F(SpatialSearch, TiesGoToTheLowerFeatureNumber)
+{
+    // A 10 x 10 lattice written twice, queried on half steps: every query has ties.
+    std::vector<MapPoint> points;
+    std::vector<std::vector<std::optional<std::string>>> rows;
+    for (int n = 0; n < 200; ++n) {
+        points.push_back({double(n % 10), double(n / 10 % 10)});
+        rows.push_back({std::to_string(n)});
+    }
+    PointFixture(points, {{"ID", 'N', 4, 0}}, rows).write(dir.filePath("lattice.shp"));
+    auto layer = MapLayer::fromFile(dir.filePath("lattice.shp"));
+    for (double x = -0.5; x <= 9.5; x += 0.5)
+        for (double y = -0.5; y <= 9.5; y += 0.5) {
+            std::uint32_t nearest = 0;
+            for (std::uint32_t i = 1; i < points.size(); ++i)
+                if (std::hypot(points[i].x - x, points[i].y - y) < std::hypot(points[nearest].x - x, points[nearest].y - y))
+                    nearest = i;
+            EXPECT_EQ(layer->searchByDistance({x, y}, 1).featureIds().front(), nearest) << x << ", " << y;
+            EXPECT_EQ(layer->searchByDistance({x, y}, 1, "ID >= 0").featureIds().front(), nearest) << x << ", " << y;
+        }
+}
+
 TEST_F(SpatialSearch, DistanceSearchWithAFilter)
 {
     PointFixture({{0, 0}, {1, 0}, {2, 0}}, {{"ALT", 'N', 5, 0}}, {{"10"}, {"20"}, {"30"}})
@@ -149,59 +171,6 @@ TEST_F(SpatialSearch, DistanceToLines)
     EXPECT_EQ(layer->searchByDistance({5, 1}, 1.5).featureIds(), (std::vector<std::uint32_t>{0}));
     EXPECT_EQ(layer->searchByDistance({5, 3}, 3.5).featureIds(), (std::vector<std::uint32_t>{1, 0}));
     EXPECT_TRUE(layer->searchByDistance({5, 2.5}, 2).isEOF());
-}
-
-TEST(MapShapeParts, ReverseTurnsThePartAroundInPlace)
-{
-    MapShape line = MapShape::withParts(ShapeTypeLine, {MapPoints({{3, 0}, {2, 1}, {1, 2}}), MapPoints({{9, 9}, {8, 8}})});
-    line.Parts()[0].Reverse();
-    EXPECT_EQ(line.Parts()[0].Item(0), (MapPoint{1, 2}));
-    EXPECT_EQ(line.Parts()[0].Item(line.Parts()[0].Count() - 1), (MapPoint{3, 0}));
-    EXPECT_EQ(line.Parts()[1].Item(0), (MapPoint{9, 9})) << "other parts stay";
-    EXPECT_THROW(line.Parts()[0].Item(3), MapError);
-    EXPECT_THROW(line.Parts()[0].Item(-1), MapError);
-}
-
-TEST(MapExtentArithmetic, ScalesAboutItsCentre)
-{
-    MapExtent extent(89, -13, 146, 31);
-    EXPECT_EQ(extent.width(), 57);
-    extent.ScaleRectangle(0.75);
-    EXPECT_DOUBLE_EQ(extent.width(), 42.75);
-    EXPECT_DOUBLE_EQ(extent.height(), 33);
-    EXPECT_DOUBLE_EQ(extent.center().x, 117.5);
-    EXPECT_DOUBLE_EQ(extent.center().y, 9);
-    extent.ScaleRectangle(1.25);
-    EXPECT_DOUBLE_EQ(extent.width(), 42.75 * 1.25);
-    EXPECT_DOUBLE_EQ(extent.left(), 117.5 - 42.75 * 1.25 / 2);
-}
-
-TEST(MapExtentArithmetic, FitsAWindowShapeAroundTheSameCentre)
-{
-    const MapExtent extent(0, 0, 40, 10);
-    const MapExtent tall = extent.fittedTo(1.0);
-    EXPECT_EQ(tall, MapExtent(0, -15, 40, 25));
-    const MapExtent wide = extent.fittedTo(8.0);
-    EXPECT_EQ(wide, MapExtent(-20, 0, 60, 10));
-    EXPECT_EQ(extent.translated(5, -1), MapExtent(5, -1, 45, 9));
-    EXPECT_FALSE(MapExtent().isValid());
-    EXPECT_EQ(MapExtent().width(), 0);
-}
-
-TEST_F(SpatialSearch, LayerListPutsTheLastAddedOnTop)
-{
-    MapLayers layers;
-    auto bottom = polygons();
-    PointFixture({{50, 50}}, {{"ID", 'N', 3, 0}}, {{"1"}}).write(dir.filePath("one.shp"));
-    auto top = MapLayer::fromFile(dir.filePath("one.shp"));
-    layers.add(bottom);
-    layers.add(top);
-    EXPECT_EQ(layers.item(0), top);
-    EXPECT_EQ(layers.item(1), bottom);
-    EXPECT_THROW(layers.item(2), MapError);
-    EXPECT_EQ(layers.fullExtent(), MapExtent(0, 0, 50, 50));
-    layers.remove(0);
-    EXPECT_EQ(layers.item(0), bottom);
 }
 
 } // namespace

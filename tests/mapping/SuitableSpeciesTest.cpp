@@ -11,14 +11,11 @@
 #include "mapping/frmMap.h"
 #include "tests/common/WidgetTest.h"
 #include "tests/mapping/MapWindowFixture.h"
-#include "tests/mapping/QtPrinters.h"
+#include "tests/common/QtPrinters.h"
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QFile>
-#include <QHeaderView>
-#include <QPointer>
 #include <QTest>
 #include <QTextEdit>
 
@@ -44,53 +41,24 @@ QStringList names(const QList<SuitableSpeciesRow> &rows)
     return out;
 }
 
-class SuitableSpecies : public ::testing::Test {
+class SuitableSpecies : public MapWindowsTest {
 protected:
+    SuitableSpecies() : MapWindowsTest(QString::fromUtf8(PointSpecies)) {}
     void SetUp() override
     {
-        main = new frmMain;
-        main->Load();
-        SetCurrentSpID("1");
-        map = new frmMap(main);
-        map->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(map));
-        QTest::mouseClick(map->tbrMain->widgetForAction(map->tbrMain->button("k5")), Qt::LeftButton);
+        MapWindowsTest::SetUp();
+        map = openMap("1");
+        ClickTool(map, "k5");
     }
-    void TearDown() override { delete main; }
-
     frmIdentifyEngine *clickPoint(int pointId)
     {
-        const MapViewport viewport(map->mapTree->extent(), map->mapTree->size());
-        const QPoint at = viewport.toPixel(MapWindowFixture::gridPoint(pointId)).toPoint();
-        const QWidgetList windows = QApplication::topLevelWidgets();
-        const QSet<QWidget *> before(windows.begin(), windows.end());
-        QTest::mouseClick(map->mapTree, Qt::LeftButton, Qt::NoModifier, at);
-        for (QWidget *w : QApplication::topLevelWidgets())
-            if (auto *engine = qobject_cast<frmIdentifyEngine *>(w); engine && !before.contains(w))
-                return engine;
-        return nullptr;
+        return Opened<frmIdentifyEngine>([&] { ClickAt(map->mapTree, pointId); });
     }
 
-    MapWindowFixture fixture{QString::fromUtf8(PointSpecies)};
-    frmMain *main = nullptr;
     frmMap *map = nullptr;
 };
 
 } // namespace
-
-TEST(SuitableSpeciesStatement, PointValuesInTheirShortestSinglePrecisionForm)
-{
-    EXPECT_EQ(SingleText(1250.0f), "1250");
-    EXPECT_EQ(SingleText(26.4f), "26.4");
-    EXPECT_EQ(SingleText(-11.2f), "-11.2");
-    EXPECT_EQ(SuitableSpeciesStatement(500, 2000, 26.4f),
-              "SELECT Species.SpID, Species.SpeciesName, Species.Genus, Species.MinAltitude, Species.MaxAltitude, "
-              "Species.MinRainfall, Species.MaxRainfall, Species.MinTemperature, Species.MaxTemperature, "
-              "Species.Timber, Species.Fruit, Species.Resin, Species.Fodder, Species.Firewood, Species.Others "
-              "FROM Species WHERE (((Species.MaxAltitude >= 500) AND (Species.MinAltitude <= 500)) AND "
-              "((Species.MaxRainfall >= 2000) AND (Species.MinRainfall <= 2000)) AND "
-              "((Species.MaxTemperature >= 26.4) AND (Species.MinTemperature <= 26.4)))");
-}
 
 TEST_F(SuitableSpecies, BothEndsAreInclusiveAndMissingRangesNeverQualify)
 {
@@ -106,24 +74,13 @@ TEST_F(SuitableSpecies, AClickOpensAWindowPerPointWithItsValues)
     frmIdentifyEngine *first = clickPoint(1);
     ASSERT_NE(first, nullptr);
     EXPECT_EQ(first->windowTitle(), "Suitable Tree Species");
-    QStringList values;
-    for (int i = 0; i < first->lstIdentifyMap->topLevelItemCount(); ++i)
-        values << first->lstIdentifyMap->topLevelItem(i)->text(0) + "=" + first->lstIdentifyMap->topLevelItem(i)->text(1);
-    EXPECT_EQ(values, (QStringList{"ALT=500", "MAR=2000", "MAT=25"}));
     EXPECT_EQ(first->lstSTS->topLevelItemCount(), 5);
-    EXPECT_EQ(first->lstSTS->headerItem()->text(2), "Functional Uses");
 
     frmIdentifyEngine *second = clickPoint(5);
     ASSERT_NE(second, nullptr);
     EXPECT_NE(second, first);
     EXPECT_EQ(second->lstSTS->topLevelItemCount(), 0);
     EXPECT_EQ(first->lstSTS->topLevelItemCount(), 5) << "each window keeps its own list";
-
-    // Far from every grid point nothing opens.
-    const MapViewport viewport(map->mapTree->extent(), map->mapTree->size());
-    const int windows = int(QApplication::topLevelWidgets().size());
-    QTest::mouseClick(map->mapTree, Qt::LeftButton, Qt::NoModifier, viewport.toPixel({99.6, 2.4}).toPoint());
-    EXPECT_EQ(int(QApplication::topLevelWidgets().size()), windows);
 }
 
 TEST_F(SuitableSpecies, ChoosingASpeciesShowsItInTheListWindow)
@@ -164,42 +121,4 @@ TEST_F(SuitableSpecies, ChoosingASpeciesShowsItInTheListWindow)
     EXPECT_EQ(CurrentSpID(), other->text(0));
 
     ExpectOutlivesItsMap(window, map);
-}
-
-TEST_F(SuitableSpecies, HeaderClicksSortTheSpeciesByText)
-{
-    frmIdentifyEngine *window = clickPoint(1);
-    ASSERT_NE(window, nullptr);
-    QHeaderView *header = window->lstSTS->header();
-    QTest::mouseClick(header->viewport(), Qt::LeftButton, Qt::NoModifier,
-                      QPoint(header->sectionViewportPosition(1) + 5, header->height() / 2));
-    EXPECT_EQ(window->lstSTS->topLevelItem(0)->text(1), "Tectona grandis") << "the first click sorts descending";
-}
-
-TEST_F(SuitableSpecies, AGridPointWithoutAValueIsReportedAndTheMapStaysUsable)
-{
-    // Blank the rainfall of every grid point.
-    QFile dbf(fixture.folder() + "/ShapeFiles/pasia_canvas.dbf");
-    ASSERT_TRUE(dbf.open(QIODevice::ReadOnly));
-    QByteArray bytes = dbf.readAll();
-    dbf.close();
-    const int headerLength = quint8(bytes[8]) | quint8(bytes[9]) << 8;
-    const int recordLength = quint8(bytes[10]) | quint8(bytes[11]) << 8;
-    // Fields: deletion flag, POINTID(6), ALT(8), MAR(8) ...
-    for (int r = 0; r < 9; ++r)
-        for (int i = 0; i < 8; ++i)
-            bytes[headerLength + r * recordLength + 1 + 6 + 8 + i] = ' ';
-    ASSERT_TRUE(dbf.open(QIODevice::WriteOnly));
-    dbf.write(bytes);
-    dbf.close();
-    delete map;
-    map = new frmMap(main);
-    map->show();
-    QTest::mouseClick(map->tbrMain->widgetForAction(map->tbrMain->button("k5")), Qt::LeftButton);
-    const MapViewport viewport(map->mapTree->extent(), map->mapTree->size());
-    const QString message = AnswerMessageBox([&] {
-        QTest::mouseClick(map->mapTree, Qt::LeftButton, Qt::NoModifier, viewport.toPixel(MapWindowFixture::gridPoint(1)).toPoint());
-    });
-    EXPECT_TRUE(message.contains("MAR")) << message.toStdString();
-    EXPECT_TRUE(map->isVisible());
 }

@@ -1,78 +1,42 @@
-// The photo viewer driven as a user drives it: choose a name, open View >
-// Image Selected Record, step with the arrow buttons.
+// The photo viewer driven as a user drives it: View > Image Selected Record on
+// the first species, then the arrow buttons.
 #include "app/MainCommands.h"
 #include "app/frmMain.h"
 #include "controls/ReportList.h"
 #include "factsheet/frmList.h"
 #include "photos/frmImage.h"
-#include "tests/common/FixtureCatalogue.h"
-#include "tests/common/QtPrinters.h"
+#include "tests/common/LoadedMainWindow.h"
 #include "tests/common/WidgetTest.h"
 
-#include <gtest/gtest.h>
-
-#include <QAction>
-#include <QApplication>
 #include <QDir>
-#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTest>
 
 namespace {
 
 const QColor Red(220, 30, 30), Green(30, 200, 30), Blue(30, 30, 220);
 
-class PhotoViewer : public ::testing::Test {
+// The first species (selected at start) has three photos.
+class ThreePhotos : public LoadedMainWindow {
 protected:
-    explicit PhotoViewer(const QString &extraSql = QString()) : app(extraSql) {}
+    ThreePhotos() : LoadedMainWindow("INSERT INTO Images VALUES (1, 'acacia_mangium_3', 'C. Person', 'Seeds');") {}
 
-    void SetUp() override
+    void writePhoto(const QString &name, const QColor &color)
     {
-        QDir().mkpath(imageFolder());
-        main = new frmMain;
-        main->Load();
-        main->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(main));
-    }
-    void TearDown() override { delete main; }
-
-    QString imageFolder() const { return app.folder() + "/SpeciesImage"; }
-    void writePicture(const QString &path, const QColor &color)
-    {
+        QDir().mkpath(app.folder() + "/SpeciesImage");
         QImage image(320, 240, QImage::Format_RGB32);
         image.fill(color);
-        ASSERT_TRUE(image.save(path, "JPG")) << path.toStdString();
+        ASSERT_TRUE(image.save(app.folder() + "/SpeciesImage/" + name + ".jpg", "JPG"));
     }
-    void writePhoto(const QString &name, const QColor &color) { writePicture(imageFolder() + "/" + name + ".jpg", color); }
-
-    ReportList *rows() { return main->ListWindow()->lstTree; }
-    void selectRow(const QString &found)
-    {
-        for (int i = 0; i < rows()->topLevelItemCount(); ++i) {
-            if (rows()->topLevelItem(i)->text(2) == found) {
-                ClickItem(rows(), rows()->topLevelItem(i));
-                return;
-            }
-        }
-        FAIL() << "no row " << found.toStdString();
-    }
-
     // View > Image Selected Record; returns the window it opened.
     frmImage *openPhotos()
     {
-        const QList<frmImage *> before = TopLevelWindows<frmImage>(true);
         main->commands()->menuISR->trigger();
-        for (frmImage *viewer : TopLevelWindows<frmImage>(true))
-            if (!before.contains(viewer)) {
-                EXPECT_TRUE(QTest::qWaitForWindowExposed(viewer));
-                return viewer;
-            }
-        return nullptr;
+        const QList<frmImage *> open = TopLevelWindows<frmImage>(true);
+        return open.size() == 1 && QTest::qWaitForWindowExposed(open.first()) ? open.first() : nullptr;
     }
-
     // The colour at the middle of the picture on screen.
     static QColor shownColor(frmImage *viewer)
     {
@@ -84,24 +48,27 @@ protected:
         return std::abs(a.red() - b.red()) < 24 && std::abs(a.green() - b.green()) < 24 && std::abs(a.blue() - b.blue()) < 24;
     }
     static void click(QPushButton *button) { QTest::mouseClick(button, Qt::LeftButton); }
-
-    FixtureApplication app;
-    frmMain *main = nullptr;
-};
-
-class ThreePhotos : public PhotoViewer {
-protected:
-    ThreePhotos() : PhotoViewer("INSERT INTO Images VALUES (1, 'acacia_mangium_3', 'C. Person', 'Seeds');") {}
 };
 
 } // namespace
+
+TEST_F(ThreePhotos, SpeciesWithoutPhotosShowsOnlyTheRequest)
+{
+    ClickItem(main->ListWindow()->lstTree, main->ListWindow()->lstTree->topLevelItem(2)); // a bamboo without photos
+    frmImage *viewer = openPhotos();
+    ASSERT_NE(viewer, nullptr);
+    EXPECT_TRUE(viewer->txtSendPhoto->isVisible());
+    for (QWidget *hidden : {static_cast<QWidget *>(viewer->imgSilvar), static_cast<QWidget *>(viewer->txtAuthor),
+                            static_cast<QWidget *>(viewer->txtDetail), static_cast<QWidget *>(viewer->Label1[0]),
+                            static_cast<QWidget *>(viewer->Label1[1]), static_cast<QWidget *>(viewer->cmdNext)})
+        EXPECT_FALSE(hidden->isVisible() && hidden->isEnabled()) << hidden->objectName().toStdString();
+}
 
 TEST_F(ThreePhotos, NextAndPreviousStopAtBothEnds)
 {
     writePhoto("acacia_mangium_1", Red);
     writePhoto("acacia_mangium_2", Green);
     writePhoto("acacia_mangium_3", Blue);
-    selectRow("Acacia mangium");
     frmImage *viewer = openPhotos();
     ASSERT_NE(viewer, nullptr);
     EXPECT_TRUE(viewer->cmdNext->isEnabled());
@@ -133,113 +100,3 @@ TEST_F(ThreePhotos, NextAndPreviousStopAtBothEnds)
     }
 }
 
-TEST_F(PhotoViewer, SpeciesWithoutPhotosShowsOnlyTheRequest)
-{
-    selectRow("Dendrocalamus asper");
-    frmImage *viewer = openPhotos();
-    ASSERT_NE(viewer, nullptr);
-    EXPECT_EQ(viewer->windowTitle(), "Photo Species - Dendrocalamus asper");
-    EXPECT_TRUE(viewer->txtSendPhoto->isVisible());
-    const QStringList lines = viewer->txtSendPhoto->toPlainText().split('\n');
-    ASSERT_EQ(lines.size(), 10);
-    EXPECT_EQ(lines[0], "Images still needed for this species");
-    EXPECT_EQ(lines[1], "If you have any suitable shots please send to:");
-    EXPECT_TRUE(lines[9].startsWith("email: "));
-    for (QWidget *hidden : {static_cast<QWidget *>(viewer->imgSilvar), static_cast<QWidget *>(viewer->txtAuthor),
-                            static_cast<QWidget *>(viewer->txtDetail), static_cast<QWidget *>(viewer->Label1[0]),
-                            static_cast<QWidget *>(viewer->Label1[1])})
-        EXPECT_FALSE(hidden->isVisible()) << hidden->objectName().toStdString();
-    EXPECT_FALSE(viewer->cmdNext->isEnabled());
-    EXPECT_FALSE(viewer->cmdPervious->isEnabled());
-    EXPECT_TRUE(viewer->cmdClose->isEnabled());
-}
-
-TEST_F(PhotoViewer, MissingFileIsSaidInThePicturesPlaceNotLeftShowingTheLastOne)
-{
-    writePhoto("acacia_mangium_1", Red); // acacia_mangium_2 is missing
-    selectRow("Acacia mangium");
-    frmImage *viewer = openPhotos();
-    ASSERT_NE(viewer, nullptr);
-    ASSERT_PRED2(near, shownColor(viewer), Red);
-    click(viewer->cmdNext);
-    EXPECT_EQ(viewer->txtDetail->text(), "Pods");
-    EXPECT_FALSE(near(shownColor(viewer), Red)) << "the previous photograph still shows under the new caption";
-    EXPECT_EQ(viewer->imgSilvar->toolTip(), "Picture file not found: acacia_mangium_2.jpg");
-    click(viewer->cmdPervious);
-    EXPECT_PRED2(near, shownColor(viewer), Red);
-    EXPECT_EQ(viewer->txtDetail->text(), "Habit");
-}
-
-TEST_F(PhotoViewer, UnreadableFileIsSaidToo)
-{
-    QFile broken(imageFolder() + "/tectona_grandis_1.jpg");
-    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
-    broken.write("not a JPEG file");
-    broken.close();
-    selectRow("Tectona grandis");
-    frmImage *viewer = openPhotos();
-    ASSERT_NE(viewer, nullptr);
-    EXPECT_TRUE(viewer->imgSilvar->toolTip().startsWith("The picture file tectona_grandis_1.jpg cannot be read"))
-        << viewer->imgSilvar->toolTip().toStdString();
-    EXPECT_EQ(viewer->txtAuthor->text(), "B. Person");
-}
-
-class HostileImage : public PhotoViewer {
-protected:
-    HostileImage() : PhotoViewer("UPDATE Images SET Image = '../Database/evil' WHERE Image = 'tectona_grandis_1';") {}
-};
-
-TEST_F(HostileImage, ValueLeadingOutOfTheFolderIsNeverRead)
-{
-    writePicture(app.folder() + "/Database/evil.jpg", Red);
-    selectRow("Tectona grandis");
-    frmImage *viewer = openPhotos();
-    ASSERT_NE(viewer, nullptr);
-    EXPECT_FALSE(near(shownColor(viewer), Red)) << "a file outside SpeciesImage was shown";
-    EXPECT_EQ(viewer->imgSilvar->toolTip(), "Not a picture file name: ../Database/evil");
-    EXPECT_EQ(viewer->txtAuthor->text(), "B. Person");
-    EXPECT_EQ(viewer->txtDetail->text(), "Plantation");
-}
-
-TEST_F(PhotoViewer, CaptionNamesTheCurrentNameForSynonymAndCommonNameRows)
-{
-    selectRow("Racosperma mangium");
-    frmImage *fromSynonym = openPhotos();
-    ASSERT_NE(fromSynonym, nullptr);
-    EXPECT_EQ(fromSynonym->windowTitle(), "Photo Species - Acacia mangium");
-    EXPECT_EQ(fromSynonym->txtDetail->text(), "Habit");
-
-    main->commands()->menuCN->trigger();
-    selectRow("teak");
-    frmImage *fromCommonName = openPhotos();
-    ASSERT_NE(fromCommonName, nullptr);
-    EXPECT_EQ(fromCommonName->windowTitle(), "Photo Species - Tectona grandis");
-    EXPECT_EQ(fromCommonName->txtDetail->text(), "Plantation");
-}
-
-TEST_F(PhotoViewer, EveryUseOpensAnotherWindowAndCloseClosesOne)
-{
-    selectRow("Acacia mangium");
-    frmImage *first = openPhotos();
-    frmImage *second = openPhotos();
-    ASSERT_NE(first, nullptr);
-    ASSERT_NE(second, nullptr);
-    EXPECT_NE(first, second);
-    EXPECT_EQ(TopLevelWindows<frmImage>(true).size(), 2);
-    click(first->cmdClose);
-    EXPECT_TRUE(WaitUntil([&] { return TopLevelWindows<frmImage>(true).size() == 1; }));
-}
-
-TEST_F(PhotoViewer, WithoutASelectedRowTheWindowKeepsItsDesign)
-{
-    rows()->clearSelection();
-    rows()->setCurrentItem(nullptr);
-    frmImage *viewer = openPhotos();
-    ASSERT_NE(viewer, nullptr);
-    EXPECT_EQ(viewer->windowTitle(), "Photo Species");
-    EXPECT_TRUE(viewer->imgSilvar->isVisible());
-    EXPECT_FALSE(viewer->txtSendPhoto->isVisible());
-    EXPECT_EQ(viewer->txtAuthor->text(), "");
-    click(viewer->cmdNext); // nothing to step through
-    EXPECT_EQ(viewer->txtAuthor->text(), "");
-}

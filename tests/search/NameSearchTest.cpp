@@ -2,7 +2,6 @@
 // catalogue by current name, synonym and common name in several scripts.
 #include "catalogue/CatalogueError.h"
 #include "search/NameSearch.h"
-#include "search/SearchStatements.h"
 #include "tests/common/FixtureCatalogue.h"
 #include "tests/common/QtPrinters.h"
 #include "tests/search/SearchFixture.h"
@@ -61,27 +60,6 @@ class CommonSearch : public NameSearch, public ::testing::WithParamInterface<Sea
 
 } // namespace
 
-TEST(SearchStatements, TextsAreTheFixedFragmentsAroundTheTypedText)
-{
-    EXPECT_EQ(BotanicSearchStatement("tect"),
-              "SELECT Species.SpID, Species.SpeciesName AS taxa, Species.SpeciesName, Species.Genus FROM Species "
-              "WHERE Species.SpeciesName LIKE '%tect%' UNION SELECT Species.SpID, Synonym.Synonym AS taxa, "
-              "Species.SpeciesName, Synonym.Genus FROM Species INNER JOIN Synonym ON Species.SpID = Synonym.SpID "
-              "WHERE Synonym.Synonym LIKE '%tect%' ORDER BY Species.SpeciesName ASC");
-    EXPECT_EQ(CommonSearchStatement("teak"),
-              "SELECT Vernacular.SpID, Vernacular.Name, t_Language.lang AS lang, Species.SpeciesName, Species.Genus "
-              "FROM Species INNER JOIN (t_Language INNER JOIN Vernacular ON t_Language.LID = Vernacular.LID) "
-              "ON Species.SpID = Vernacular.SpID WHERE Vernacular.Name LIKE '%teak%' ORDER BY Vernacular.Name ASC");
-}
-
-TEST(SearchStatements, QuotesAreDoubledAndWildcardsKept)
-{
-    EXPECT_TRUE(BotanicSearchStatement("d'u").contains("Species.SpeciesName LIKE '%d''u%' UNION"));
-    EXPECT_TRUE(BotanicSearchStatement("d'u").contains("Synonym.Synonym LIKE '%d''u%' ORDER BY"));
-    EXPECT_TRUE(CommonSearchStatement("x' OR 'a'='a").contains("LIKE '%x'' OR ''a''=''a%' ORDER BY"));
-    EXPECT_TRUE(CommonSearchStatement("t_a%k").contains("LIKE '%t_a%k%'"));
-}
-
 TEST_P(BotanicSearch, FindsCurrentNamesAndSynonymsOrderedByCurrentName)
 {
     const SearchCase &c = GetParam();
@@ -132,16 +110,6 @@ INSTANTIATE_TEST_SUITE_P(
                                  {"1|mangium|Acacia mangium|Acacia|English", "3|giant bamboo|Dendrocalamus asper|Dendrocalamus|English",
                                   "4|manau|Calamus manan|Calamus|English", "7|pandan d'eau|Pandanus d'urvillei|Pandanus|English"}}),
     [](const auto &info) { return std::string(info.param.name); });
-
-TEST_F(NameSearch, EachSearchKindBringsItsColumnLayout)
-{
-    const SpeciesList botanic = SearchBotanicNames("a");
-    EXPECT_EQ(botanic.headers, (QStringList{"Synonym Names", "Current Names", "Genus", ""}));
-    EXPECT_EQ(botanic.widths, (QList<int>{320, 0, 5000, 3000, 3000, 0}));
-    const SpeciesList common = SearchCommonNames("a");
-    EXPECT_EQ(common.headers, (QStringList{"Common Names", "Current Names", "Genus", "Language"}));
-    EXPECT_EQ(common.widths, (QList<int>{320, 0, 2500, 2500, 2500, 2500}));
-}
 
 TEST(NameSearchWithoutCatalogue, FailsWithTheReason)
 {

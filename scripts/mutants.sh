@@ -1,0 +1,165 @@
+#!/usr/bin/env bash
+# Mutation testing: how many small faults planted at random in the product code
+# does the test suite catch?
+#
+#   scripts/mutants.sh [SIZE [SEED]]      defaults: 60 mutants, seed 2026
+#
+# Lists every mutable site of the product folders' .cpp files (scripts/mutants.py:
+# comparisons, && and ||, integer literals +-1, true/false, a removed !), shuffles
+# them with SEED and takes them in that order. Each mutant is written into its
+# file, built incrementally in build-mutants/ (RelWithDebInfo, no fuzz or bench
+# targets), and the suite runs with a short time limit per test, stopping at the
+# first failure: the tests of the mutated folder first, then the rest. A test
+# that fails or hangs kills the mutant. The file is then restored (also when the
+# run is interrupted). A mutant that does not compile, or whose compiled code
+# does not change (the compiler proved it equivalent, or the code is not built
+# on this platform), is reported and replaced by the next drawn site, so the
+# sample keeps SIZE mutants. One listed as equivalent below (it changes nothing
+# a user or caller can observe) stays in the sample, reported with its reason
+# and left out of the rate.
+#
+# Environment: MUTANT_TIMEOUT (seconds per test, default 60), MUTANT_JOBS
+# (build jobs, default 2), MUTANT_BUILD (build folder, default build-mutants),
+# MUTANT_IDS (a file of mutant ids, one a line: run only those, e.g. the
+# survivors of an earlier run). Links with lld when it is installed (faster).
+set -uo pipefail
+ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+SIZE="${1:-60}"
+SEED="${2:-2026}"
+BUILD="${MUTANT_BUILD:-$ROOT/build-mutants}"
+TIMEOUT="${MUTANT_TIMEOUT:-60}"
+JOBS="${MUTANT_JOBS:-2}"
+export QT_QPA_PLATFORM=offscreen CCACHE_BASEDIR="$ROOT"
+
+# Mutants that change nothing a user or a caller can observe, by id
+# (file:offset:kind, see mutants.py), with the reason.
+declare -A EQUIVALENT=(
+  [controls/splitter.cpp:3767:dec]="one twip is a fifteenth of a pixel: the shadow is drawn at the same pixel"
+  [search/NameSearch.cpp:989:dec]="one twip is a fifteenth of a pixel: the column is as wide in pixels"
+  [mapping/MapWindowParts.cpp:3520:inc]="one twip is a fifteenth of a pixel: the label stands at the same pixel"
+  [mapping/MapWindowParts.cpp:2290:inc]="one twip is a fifteenth of a pixel: the label stands at the same pixel"
+  [mapping/MapWindowParts.cpp:2768:inc]="one twip is a fifteenth of a pixel: the boxes stand at the same pixels"
+  [mapping/compare/frmCompare.cpp:3411:dec]="one twip is a fifteenth of a pixel: the button stands at the same pixel"
+  [factsheet/frmList.cpp:2920:inc]="one twip is a fifteenth of a pixel: the window is as high in pixels"
+  [controls/splitter.cpp:4305:inc]="a vertical bar follows only the pointer's x, so the confinement's top edge changes nothing"
+  [keys/QtKeySink.cpp:3189:inc]="the key event's native scan code, which nothing reads"
+  [keys/UsKeyboardLayout.cpp:279:dec]="the table is the only reader of the number, so ';' still types ';' both ways"
+  [mapping/AttributeColumn.cpp:2091:dec]="98 and 99 significant digits both exceed a double's 17: the same text"
+  [cli/RowOutput.cpp:1456:op]="every row holds a value per header, so c < columns ends the loop first"
+)
+
+cd "$ROOT" || exit 1
+# The file being mutated is saved here with its path, and put back even after a
+# run that was killed outright: the next run restores it first.
+SAVED="$BUILD/mutant-restore"
+mkdir -p "$SAVED"
+if [ -s "$SAVED/path" ]; then
+  cp "$SAVED/file" "$ROOT/$(cat "$SAVED/path")" && touch "$ROOT/$(cat "$SAVED/path")"
+  echo "Restored $(cat "$SAVED/path"), left mutated by a run that was killed."
+  rm -f "$SAVED/path"
+fi
+if ! git diff --quiet -- base app catalogue factsheet search mapping photos keys controls analysis cli; then
+  echo "The product folders have uncommitted changes; commit or stash them first." >&2
+  exit 1
+fi
+
+CURRENT=""
+# The original goes back with a new time stamp, so the next build compiles it
+# again (from ccache) instead of keeping the mutant's object.
+restore() {
+  if [ -n "$CURRENT" ]; then
+    cp "$SAVED/file" "$ROOT/$CURRENT"
+    touch "$ROOT/$CURRENT"
+    rm -f "$SAVED/path"
+    CURRENT=""
+  fi
+}
+trap 'restore' EXIT
+trap 'echo "interrupted"; exit 130' INT TERM HUP
+
+LINKER=()
+command -v ld.lld >/dev/null && LINKER=(-DCMAKE_EXE_LINKER_FLAGS=-fuse-ld=lld)
+cmake -S "$ROOT" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSILVARIA_TESTS=ON \
+  -DSILVARIA_FUZZ=OFF -DSILVARIA_BENCH=OFF "${LINKER[@]}" >/dev/null || exit 1
+cmake --build "$BUILD" --parallel "$JOBS" >"$SAVED/build.log" 2>&1 ||
+  { cat "$SAVED/build.log"; echo "The unmutated tree does not build." >&2; exit 1; }
+# Each mutant rebuilds only what the suite runs: the test programs (and the command
+# line they start), the mutated folder's first; the others only if those pass.
+mapfile -t TARGETS < <(cd "$BUILD" && ctest -N | sed -nE 's/^ *Test +#[0-9]+: ([A-Za-z0-9_]+)$/\1/p')
+build() { cmake --build "$BUILD" --parallel "$JOBS" --target "$@" >"$SAVED/build.log" 2>&1; }
+
+# The test programs of a folder, run first because they are likeliest to fail.
+tests_of() {
+  case "$1" in
+    mapping/compare/*) echo "compare_tests|map_window_tests" ;;
+    mapping/*) echo "mapping_tests|map_window_tests|compare_tests" ;;
+    controls/*) echo "controls_tests|app_tests" ;;
+    analysis/* | cli/*) echo "analysis_tests" ;;
+    search/*) echo "search_tests" ;;
+    factsheet/*) echo "factsheet_tests|app_tests" ;;
+    app/* | base/*) echo "app_tests" ;;
+    *) echo "${1%%/*}_tests" ;;
+  esac
+}
+run_tests() { (cd "$BUILD" && ctest "$@" --timeout "$TIMEOUT" --stop-on-failure >"$SAVED/test.log" 2>&1); }
+
+echo "Checking that the unmutated suite passes..."
+run_tests || { cat "$SAVED/test.log"; echo "The unmutated suite fails." >&2; exit 1; }
+
+# Object code of a source file without debug information (columns move with a mutant).
+objects_of() { find "$BUILD" \( -path "*/CMakeFiles/*/$1.o" -o -path "*/$(dirname "$1")/CMakeFiles/*/$(basename "$1").o" \) ; }
+code_hash() {
+  local out="" o
+  for o in $(objects_of "$1"); do
+    objcopy --strip-debug "$o" "$SAVED/stripped.o" && out+="$(sha1sum <"$SAVED/stripped.o")"
+  done
+  echo "$out"
+}
+
+killed=0 survived=0 equivalent=0 n=0
+declare -a SURVIVORS=()
+declare -A ORIGINAL=()   # file -> hash of its unmutated object code
+while IFS=$'\t' read -r -u 3 id where change; do
+  [ "$n" -ge "$SIZE" ] && break
+  file="${id%%:*}"
+  if [ -n "${EQUIVALENT[$id]:-}" ]; then
+    n=$((n + 1)) equivalent=$((equivalent + 1))
+    printf '%3s %-45s %-22s equivalent: %s\n' "$n" "$where" "$change" "${EQUIVALENT[$id]}"
+    continue
+  fi
+  [ -n "${ORIGINAL[$file]:-}" ] || ORIGINAL[$file]="$(code_hash "$file")"
+  first="$(tests_of "$file")"
+  cp "$ROOT/$file" "$SAVED/file"
+  echo "$file" >"$SAVED/path"
+  CURRENT="$file"
+  python3 "$ROOT/scripts/mutants.py" apply "$id"
+  mapfile -t rest < <(printf '%s\n' "${TARGETS[@]}" | grep -vxE "$first")
+  # app/main.cpp is only in the program itself, which no test runs: built so it counts.
+  if ! build ${first//|/ } $([ "$file" = app/main.cpp ] && echo silvaria); then
+    result="build-failed"
+  elif [ "$(code_hash "$file")" = "${ORIGINAL[$file]}" ]; then
+    result="equivalent: compiled code unchanged"
+  else
+    n=$((n + 1))
+    if run_tests -R "^($first)\$" && build silvaria-cli "${rest[@]}" && run_tests -E "^($first)\$"; then
+      result="SURVIVED"; survived=$((survived + 1)); SURVIVORS+=("$id	$where $change")
+    else
+      result="killed by $(grep -m1 -oE '[0-9]+ - [a-z_]+_tests \(' "$SAVED/test.log" | cut -d' ' -f3 || true)"
+      killed=$((killed + 1))
+    fi
+  fi
+  restore
+  printf '%3s %-45s %-22s %s\n' "$( [[ $result == killed* || $result == SURVIVED ]] && echo "$n" )" "$where" "$change" "$result"
+done 3< <(if [ -n "${MUTANT_IDS:-}" ]; then
+             python3 "$ROOT/scripts/mutants.py" sites "$SEED" | awk -F'\t' 'NR == FNR { want[$1] = 1; next } $1 in want' "$MUTANT_IDS" -
+           else
+             python3 "$ROOT/scripts/mutants.py" sites "$SEED"
+           fi)
+
+# Leave the build folder matching the source again.
+build silvaria-cli "${TARGETS[@]}" || true
+echo
+counted=$((killed + survived))
+echo "Seed $SEED, $n mutants: $killed killed, $survived survived, $equivalent equivalent;" \
+  "rate $killed/$counted = $((counted ? 100 * killed / counted : 0))%"
+for s in "${SURVIVORS[@]}"; do echo "  survived: $s"; done
