@@ -42,6 +42,7 @@ TEST(SampleData, CatalogueKeepsItsRules)
              "SELECT SpeciesName FROM Species WHERE MinAltitude > MaxAltitude OR MinRainfall > MaxRainfall "
              "OR MinTemperature > MaxTemperature OR MinAltitude < 0 OR MaxAltitude > 6000",
              "SELECT Image FROM Images WHERE SpID NOT IN (SELECT SpID FROM Species)",
+             "SELECT SpeciesName FROM Species WHERE SpID NOT IN (SELECT SpID FROM AddInfo)",
          })
         EXPECT_EQ(Column(*committed, offenders), QStringList{}) << offenders;
     // Users type Vietnamese names composed; the search finds only what is stored so.
