@@ -17,6 +17,7 @@
 #include "mapping/MapViewport.h"
 #include "mapping/frmIdentifyEngine.h"
 #include "mapping/frmMap.h"
+#include "tests/common/Files.h"
 #include "tests/common/WidgetTest.h"
 #include "tests/mapping/MapWindowFixture.h"
 #include "tests/common/QtPrinters.h"
@@ -111,9 +112,7 @@ TEST_F(AnalysisWindows, AreaByCountryTakesTheActiveMapsBoxes)
     QTemporaryDir dir;
     area->saveDialog = [&](QFileDialog &dialog) { dialog.selectFile(dir.filePath("area.csv")); return true; };
     QTest::mouseClick(area->cmdSaveCsv, Qt::LeftButton);
-    QFile csv(dir.filePath("area.csv"));
-    ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(QString::fromUtf8(csv.readAll()).split("\r\n").value(1).startsWith("Fixtureland," + row[1] + ","));
+    EXPECT_TRUE(QString::fromUtf8(ReadFile(dir.filePath("area.csv"))).split("\r\n").value(1).startsWith("Fixtureland," + row[1] + ","));
 
     // The narrowed boxes of the map count; a box that is not a number is refused.
     map->activateWindow();

@@ -1,5 +1,6 @@
 // silvaria-cli run as a script runs it: exit codes, messages and formats on a
 // fixture application folder (the fixture catalogue beside the bundled maps).
+#include "tests/common/Files.h"
 #include "tests/common/FixtureCatalogue.h"
 
 #include <gtest/gtest.h>
@@ -115,9 +116,7 @@ TEST_F(Cli, PicturesAndShiftSayWhereTheyComeFrom)
     const CliRun count = run({QStringLiteral("count"), QStringLiteral("--use"), QStringLiteral("Bamboo"), QStringLiteral("-o"),
                               file(QStringLiteral("count.bmp")), QStringLiteral("--points"), file(QStringLiteral("count.csv"))});
     ASSERT_EQ(count.code, 0) << count.err.toStdString();
-    QFile csv(file(QStringLiteral("count.csv")));
-    ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
-    const QList<QByteArray> lines = csv.readAll().split('\n');
+    const QList<QByteArray> lines = ReadFile(file(QStringLiteral("count.csv"))).split('\n');
     EXPECT_EQ(lines.front(), QByteArray("POINTID,LON,LAT,COUNT"));
     EXPECT_EQ(lines.size(), 94918 + 2) << "a line per grid point after the header, and the final line end";
 

@@ -11,6 +11,8 @@
 #include "mapping/Classification.h"
 #include "mapping/GridDataRanges.h"
 
+#include "tests/common/Files.h"
+
 #include <gtest/gtest.h>
 
 #include <gdal_priv.h>
@@ -18,7 +20,6 @@
 #include <ogrsf_frmts.h>
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -78,10 +79,8 @@ protected:
         writeRaster(file("alt.tif"), N, geo, 4326, GDT_Int16, altAt);
         writeRaster(file("mar.tif"), 2 * N, fine, 4326, GDT_Float32, marAt);
         writeRaster(file("mat.tif"), 12, utm, 32647, GDT_Int16, matTenthsAt);
-        QFile countries(file("countries.geojson"));
-        ASSERT_TRUE(countries.open(QIODevice::WriteOnly));
-        countries.write(R"({"type":"FeatureCollection","features":[{"type":"Feature","properties":{"nm":"Westland"},)"
-                        R"("geometry":{"type":"Polygon","coordinates":[[[99,9],[100.5,9],[100.5,12],[99,12],[99,9]]]}}]})");
+        ASSERT_TRUE(WriteFile(file("countries.geojson"), R"({"type":"FeatureCollection","features":[{"type":"Feature","properties":{"nm":"Westland"},)"
+                        R"("geometry":{"type":"Polygon","coordinates":[[[99,9],[100.5,9],[100.5,12],[99,12],[99,9]]]}}]})"));
     }
     QString file(const QString &name) const { return dir.filePath(name); }
     int build(const QStringList &extra, QString *err = nullptr, bool countries = true)
@@ -144,13 +143,9 @@ TEST_F(GridBuild, ValuesAtEveryCellMatchTheRasters)
 TEST_F(GridBuild, WithoutNewBoundariesTheOldOnesStayAndNumberThePoints)
 {
     ASSERT_EQ(build({"--mat-scale", "0.1"}), 0);
-    QFile boundaries(file("ShapeFiles/country_bnd.shp"));
-    ASSERT_TRUE(boundaries.open(QIODevice::ReadOnly));
-    const QByteArray before = boundaries.readAll();
-    boundaries.close();
+    const QByteArray before = ReadFile(file("ShapeFiles/country_bnd.shp"));
     ASSERT_EQ(build({"--mat-scale", "0.1"}, nullptr, false), 0);
-    ASSERT_TRUE(boundaries.open(QIODevice::ReadOnly));
-    EXPECT_EQ(boundaries.readAll(), before);
+    EXPECT_EQ(ReadFile(file("ShapeFiles/country_bnd.shp")), before);
     std::unique_ptr<GDALDataset> ds(GDALDataset::Open(file("ShapeFiles/pasia_canvas.shp").toUtf8().constData(), GDAL_OF_VECTOR));
     OGRLayer *west = ds->ExecuteSQL("SELECT * FROM pasia_canvas WHERE VALUE = 1", nullptr, nullptr);
     EXPECT_EQ(west->GetFeatureCount(), 5 * N) << "the western half of the grid";
@@ -206,9 +201,7 @@ TEST_F(GridBuild, LargeGridsAndTheSmallestStepAreWritten)
 TEST_F(GridBuild, RefusesWhatWouldBeWrongAndKeepsTheOldGrid)
 {
     ASSERT_EQ(build({"--mat-scale", "0.1"}), 0);
-    QFile dbf(file("ShapeFiles/pasia_canvas.dbf"));
-    ASSERT_TRUE(dbf.open(QIODevice::ReadOnly));
-    const QByteArray before = dbf.readAll();
+    const QByteArray before = ReadFile(file("ShapeFiles/pasia_canvas.dbf"));
     const struct {
         const char *name;
         QStringList extra;
@@ -223,8 +216,7 @@ TEST_F(GridBuild, RefusesWhatWouldBeWrongAndKeepsTheOldGrid)
         QString err;
         EXPECT_EQ(build(c.extra, &err), 2) << c.name;
         EXPECT_TRUE(err.contains(QString::fromUtf8(c.message))) << c.name << ": " << err.toStdString();
-        dbf.seek(0);
-        EXPECT_EQ(dbf.readAll(), before) << c.name;
+        EXPECT_EQ(ReadFile(file("ShapeFiles/pasia_canvas.dbf")), before) << c.name;
     }
 }
 
@@ -252,15 +244,10 @@ TEST(GridDataRanges, OnlyACompleteWellFormedSetReplacesTheFixedRanges)
 TEST(CatalogueCommand, RefusesAndKeepsTheOldFile)
 {
     QTemporaryDir dir;
-    QFile old(dir.filePath("old.mdb"));
-    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-    old.write("the old file");
-    old.close();
+    ASSERT_TRUE(WriteFile(dir.filePath("old.mdb"), "the old file"));
     QDir(dir.path()).mkpath("bad/species");
-    QFile bad(dir.filePath("bad/species/1.json"));
-    ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
-    bad.write("{\"SpID\": 1, \"SpeciesName\": \"A b\", \"Ranges\": {\"Altitude\": [900, 100]}}");
-    bad.close();
+    ASSERT_TRUE(WriteFile(dir.filePath("bad/species/1.json"),
+                          "{\"SpID\": 1, \"SpeciesName\": \"A b\", \"Ranges\": {\"Altitude\": [900, 100]}}"));
     const struct {
         const char *name;
         QStringList arguments;
@@ -276,9 +263,7 @@ TEST(CatalogueCommand, RefusesAndKeepsTheOldFile)
         process.waitForFinished(60000);
         EXPECT_EQ(process.exitCode(), 2) << c.name;
         EXPECT_TRUE(QString::fromUtf8(process.readAllStandardError()).contains(QString::fromUtf8(c.message))) << c.name;
-        ASSERT_TRUE(old.open(QIODevice::ReadOnly));
-        EXPECT_EQ(old.readAll(), "the old file") << c.name;
-        old.close();
+        EXPECT_EQ(ReadFile(dir.filePath("old.mdb")), "the old file") << c.name;
     }
     EXPECT_FALSE(QFileInfo::exists(dir.filePath("out")));
 }

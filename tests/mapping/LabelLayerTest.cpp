@@ -2,6 +2,7 @@
 #include "mapping/MapControl.h"
 #include "mapping/MapError.h"
 #include "mapping/labels/LabelLayer.h"
+#include "tests/common/Files.h"
 #include "tests/common/FileSizeLimit.h"
 #include "tests/mapping/FixtureShapefile.h"
 
@@ -10,7 +11,6 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -47,16 +47,8 @@ protected:
 
     QString write(const QString &name, const QByteArray &content)
     {
-        QFile f(dir.filePath(name));
-        f.open(QIODevice::WriteOnly);
-        f.write(content);
-        return f.fileName();
-    }
-    QByteArray read(const QString &path)
-    {
-        QFile f(path);
-        f.open(QIODevice::ReadOnly);
-        return f.readAll();
+        EXPECT_TRUE(WriteFile(dir.filePath(name), content));
+        return dir.filePath(name);
     }
 
     QTemporaryDir dir;
@@ -105,7 +97,7 @@ TEST_F(Labels, StoreAndLoadKeepQuotesAndPutLinesAtTheirMiddleVertex)
     layer.Add(*country, "CODE", {101, 1});
     const QString file = dir.filePath("labels.txt");
     layer.Store(file);
-    EXPECT_EQ(read(file), "2\r\n22,0.5,\"East \"\"Road\"\"\"\r\n110,5\r\n23,0.5,\"7\"\r\n105,5\r\n");
+    EXPECT_EQ(ReadFile(file), "2\r\n22,0.5,\"East \"\"Road\"\"\"\r\n110,5\r\n23,0.5,\"7\"\r\n105,5\r\n");
     layer.DeleteAll();
     layer.Load(file);
     ASSERT_EQ(layer.count(), 2);
@@ -155,7 +147,7 @@ TEST_F(Labels, AFailedStoreLeavesTheOldFile)
         ASSERT_TRUE(limit.active());
         EXPECT_THROW(layer.Store(file), MapError);
     }
-    EXPECT_EQ(read(file), "0\r\n");
+    EXPECT_EQ(ReadFile(file), "0\r\n");
     EXPECT_EQ(QDir(dir.path()).entryList({"keep.txt*"}, QDir::Files | QDir::Hidden), QStringList{"keep.txt"})
         << "no temporary file left behind";
 }

@@ -3,6 +3,7 @@
 #include "mapping/MapError.h"
 #include "mapping/MapExport.h"
 #include "mapping/MapRenderer.h"
+#include "tests/common/Files.h"
 #include "tests/common/FileSizeLimit.h"
 #include "tests/mapping/FixtureShapefile.h"
 #include "tests/common/QtPrinters.h"
@@ -158,18 +159,14 @@ TEST_F(Export, FullDiskIsAnError)
 TEST_F(Export, FailedExportLeavesTheExistingFileAlone)
 {
     const QString path = dir.filePath("keep.bmp");
-    QFile existing(path);
-    ASSERT_TRUE(existing.open(QIODevice::WriteOnly));
-    existing.write("the old picture");
-    existing.close();
+    ASSERT_TRUE(WriteFile(path, "the old picture"));
     const QImage image = picture();
     {
         const FileSizeLimit limit(1000); // the new picture fails half-way
         ASSERT_TRUE(limit.active());
         expectFailure(image, path, "");
     }
-    ASSERT_TRUE(existing.open(QIODevice::ReadOnly));
-    EXPECT_EQ(existing.readAll(), QByteArray("the old picture"));
+    EXPECT_EQ(ReadFile(path), "the old picture");
     EXPECT_EQ(QDir(dir.path()).entryList({"keep.bmp*"}, QDir::Files | QDir::Hidden),
               QStringList{"keep.bmp"}) << "no temporary file left behind";
 }
