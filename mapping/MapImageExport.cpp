@@ -5,11 +5,32 @@
 #include "mapping/MapError.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 
 SaveDialogRunner ModalSaveDialog()
 {
     return [](QFileDialog &dialog) { return dialog.exec() == QDialog::Accepted; };
+}
+
+void PrepareSaveDialog(QFileDialog &dialog, const QStringList &filters, const QString &suffix, const QString &proposedFile)
+{
+    dialog.setObjectName(QStringLiteral("cdlSaveAs"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters(filters);
+    dialog.selectNameFilter(filters.value(0));
+    dialog.setDefaultSuffix(suffix);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.selectFile(proposedFile);
+}
+
+QString ChosenSaveFile(QFileDialog &dialog, const SaveDialogRunner &run)
+{
+    if (!run(dialog))
+        return QString();
+    const QString file = dialog.selectedFiles().value(0);
+    return QFileInfo(file).fileName().isEmpty() ? QString() : file;
 }
 
 QString BitmapFilter() { return QStringLiteral("Windows Bitmaps (*.bmp)"); }
@@ -19,22 +40,12 @@ QString SaveMapPicture(QWidget *window, MapControl *map, const QString &proposed
                        const PictureStamp &stamp)
 {
     QFileDialog dialog(window, QStringLiteral("Export Bitmap"));
-    dialog.setObjectName(QStringLiteral("cdlSaveAs"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilters({BitmapFilter(), PngFilter()});
-    dialog.selectNameFilter(BitmapFilter());
-    dialog.setDefaultSuffix(QStringLiteral("bmp"));
+    PrepareSaveDialog(dialog, {BitmapFilter(), PngFilter()}, QStringLiteral("bmp"), proposedName + QStringLiteral(".bmp"));
     QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString &filter) {
         dialog.setDefaultSuffix(filter == PngFilter() ? QStringLiteral("png") : QStringLiteral("bmp"));
     });
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.selectFile(proposedName + QStringLiteral(".bmp"));
-    if (!run(dialog))
-        return QString();
-    const QStringList chosen = dialog.selectedFiles();
-    const QString file = chosen.isEmpty() ? QString() : chosen.first();
-    if (file.isEmpty() || QFileInfo(file).fileName().isEmpty())
+    const QString file = ChosenSaveFile(dialog, run);
+    if (file.isEmpty())
         return QString();
     const bool png = file.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive) ||
                      (dialog.selectedNameFilter() == PngFilter() && QFileInfo(file).suffix().isEmpty());

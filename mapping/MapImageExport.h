@@ -2,6 +2,7 @@
 #include "mapping/MapSources.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -13,6 +14,13 @@ class QWidget;
 // Windows use the real dialog; tests put in one that answers for the user.
 using SaveDialogRunner = std::function<bool(QFileDialog &)>;
 SaveDialogRunner ModalSaveDialog();
+
+// Sets up a save dialog as every window shows it: Qt's own dialog (which asks
+// before replacing a file), `filters` with the first chosen, `suffix` added to
+// a bare name, and `proposedFile` filled in.
+void PrepareSaveDialog(QFileDialog &dialog, const QStringList &filters, const QString &suffix, const QString &proposedFile);
+// Runs the dialog; the file chosen, or "" when the user cancels or names no file.
+QString ChosenSaveFile(QFileDialog &dialog, const SaveDialogRunner &run);
 
 // Asks where to save the map picture ("Export Bitmap", Windows bitmaps,
 // proposing `proposedName` + ".bmp", asking before replacing a file) and saves

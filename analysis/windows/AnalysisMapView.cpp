@@ -88,18 +88,9 @@ QImage AnalysisMapView::picture(const QString &title, const PictureStamp &stamp)
 QString SavePngPicture(QWidget *window, const QImage &picture, const QString &proposedName, const SaveDialogRunner &run)
 {
     QFileDialog dialog(window, QStringLiteral("Save Picture"));
-    dialog.setObjectName(QStringLiteral("cdlSaveAs"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilter(QStringLiteral("PNG Pictures (*.png)"));
-    dialog.setDefaultSuffix(QStringLiteral("png"));
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.selectFile(proposedName + QStringLiteral(".png"));
-    if (!run(dialog))
-        return QString();
-    const QStringList chosen = dialog.selectedFiles();
-    const QString file = chosen.isEmpty() ? QString() : chosen.first();
-    if (file.isEmpty() || QFileInfo(file).fileName().isEmpty())
+    PrepareSaveDialog(dialog, {QStringLiteral("PNG Pictures (*.png)")}, QStringLiteral("png"), proposedName + QStringLiteral(".png"));
+    const QString file = ChosenSaveFile(dialog, run);
+    if (file.isEmpty())
         return QString();
     try {
         WritePngFile(picture, file);

@@ -141,16 +141,10 @@ void frmCountryArea::cmdCopy_Click() { QApplication::clipboard()->setText(TabSep
 void frmCountryArea::cmdSaveCsv_Click()
 {
     QFileDialog dialog(this, QStringLiteral("Save as CSV"));
-    dialog.setObjectName(QStringLiteral("cdlSaveAs"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilter(QStringLiteral("CSV files (*.csv)"));
-    dialog.setDefaultSuffix(QStringLiteral("csv"));
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.selectFile(m_name + QStringLiteral(" area by country.csv"));
-    if (!saveDialog(dialog) || dialog.selectedFiles().isEmpty())
+    PrepareSaveDialog(dialog, {QStringLiteral("CSV files (*.csv)")}, QStringLiteral("csv"), m_name + QStringLiteral(" area by country.csv"));
+    const QString file = ChosenSaveFile(dialog, saveDialog);
+    if (file.isEmpty())
         return;
-    const QString file = dialog.selectedFiles().first();
     try {
         WriteFileSafely(file, CommaSeparated(m_cells));
     } catch (const std::runtime_error &e) {
