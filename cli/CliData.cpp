@@ -4,6 +4,7 @@
 #include "base/AppIdentity.h"
 #include "catalogue/CatalogueError.h"
 #include "cli/CliCommand.h"
+#include "cli/OptionReaders.h"
 #include "mapping/MapError.h"
 #include "mapping/MapSources.h"
 #include "mapping/SpeciesRanges.h"
@@ -53,10 +54,10 @@ Bounds ResolveBounds(const CommandLine &line, int spId)
     for (int c = 0; c < 3; ++c) {
         const QString name = QLatin1String(options[c]);
         if (line.isSet(name)) {
-            const QList<double> pair = NumberList(name, line.value(name), 2);
+            const RangeValue range = RangeOption(name, line.value(name));
             given.given[c] = true;
-            given.min[c] = pair[0];
-            given.max[c] = pair[1];
+            given.min[c] = range.min;
+            given.max[c] = range.max;
         }
     }
     try {

@@ -6,6 +6,7 @@
 #include "cli/CliCommand.h"
 #include "cli/CliData.h"
 #include "cli/Commands.h"
+#include "cli/OptionReaders.h"
 #include "mapping/AttributeColumn.h"
 
 #include <bit>
@@ -49,13 +50,7 @@ int RunCountCommand(const QStringList &arguments)
     const std::uint16_t use = line.isSet(QStringLiteral("use")) ? UseOption(line.value(QStringLiteral("use"))) : 0;
     const QString output = line.value(QStringLiteral("output"));
     RequirePictureName(output);
-    QSize size(1000, 750);
-    if (line.isSet(QStringLiteral("size"))) {
-        const QList<double> wh = NumberList(QStringLiteral("size"), line.value(QStringLiteral("size")).toLower(), 2, QLatin1Char('x'));
-        if (wh[0] < 16 || wh[1] < 16 || wh[0] > 10000 || wh[1] > 10000)
-            UsageError(QStringLiteral("--size takes whole pixels from 16 to 10000, as 1200x900"));
-        size = QSize(int(wh[0]), int(wh[1]));
-    }
+    const QSize size = PictureSizeOption(line);
     line.openCatalogue();
     const MapData maps = LoadMaps();
     const SpeciesRangeTable species = SpeciesRangeTable::read();

@@ -3,6 +3,7 @@
 #include "cli/CliCommand.h"
 #include "cli/CliData.h"
 #include "cli/Commands.h"
+#include "cli/OptionReaders.h"
 #include "mapping/SpeciesRanges.h"
 
 #include <QDir>
@@ -46,18 +47,9 @@ QImage speciesMap(const MapData &maps, const SpeciesMatch &species, const Bounds
 MapOptions readOptions(const CommandLine &line)
 {
     MapOptions options;
-    if (line.isSet(QStringLiteral("size"))) {
-        const QList<double> wh = NumberList(QStringLiteral("size"), line.value(QStringLiteral("size")).toLower(), 2, QLatin1Char('x'));
-        if (wh[0] < 16 || wh[1] < 16 || wh[0] > 10000 || wh[1] > 10000 || wh[0] != int(wh[0]) || wh[1] != int(wh[1]))
-            UsageError(QStringLiteral("--size takes whole pixels from 16 to 10000, as 1200x900"));
-        options.size = QSize(int(wh[0]), int(wh[1]));
-    }
-    if (line.isSet(QStringLiteral("extent"))) {
-        const QList<double> e = NumberList(QStringLiteral("extent"), line.value(QStringLiteral("extent")), 4);
-        if (!(e[0] < e[2] && e[1] < e[3]))
-            UsageError(QStringLiteral("--extent takes W,S,E,N with W below E and S below N"));
-        options.extent = MapExtent(e[0], e[1], e[2], e[3]);
-    }
+    options.size = PictureSizeOption(line);
+    if (const auto extent = ExtentOption(line))
+        options.extent = *extent;
     if (line.isSet(QStringLiteral("classes"))) {
         for (bool &s : options.shown)
             s = false;

@@ -4,6 +4,7 @@
 #include "cli/CliCommand.h"
 #include "cli/CliData.h"
 #include "cli/Commands.h"
+#include "cli/OptionReaders.h"
 #include "mapping/AttributeColumn.h"
 
 int RunShiftCommand(const QStringList &arguments)
@@ -26,13 +27,7 @@ int RunShiftCommand(const QStringList &arguments)
     const double dP = line.isSet(QStringLiteral("dp")) ? NumberOption(QStringLiteral("dp"), line.value(QStringLiteral("dp"))) : 0;
     if (dP < -100)
         UsageError(QStringLiteral("--dp cannot take away more than 100 % of the rainfall"));
-    QSize size(1000, 750);
-    if (line.isSet(QStringLiteral("size"))) {
-        const QList<double> wh = NumberList(QStringLiteral("size"), line.value(QStringLiteral("size")).toLower(), 2, QLatin1Char('x'));
-        if (wh[0] < 16 || wh[1] < 16 || wh[0] > 10000 || wh[1] > 10000)
-            UsageError(QStringLiteral("--size takes whole pixels from 16 to 10000, as 1200x900"));
-        size = QSize(int(wh[0]), int(wh[1]));
-    }
+    const QSize size = PictureSizeOption(line);
     const QString output = line.value(QStringLiteral("output"));
     if (line.isSet(QStringLiteral("output")))
         RequirePictureName(output);
