@@ -16,6 +16,31 @@ void UsageError(const QString &message)
     throw CliFailure(ExitUsage, message + QStringLiteral(" (see silvaria-cli --help)"));
 }
 
+QStringList CommonOptionsAfterCommand(const QStringList &arguments)
+{
+    QStringList common;
+    qsizetype i = 0;
+    for (; i < arguments.size(); ++i) {
+        const QString name = arguments[i].section(QLatin1Char('='), 0, 0);
+        if (name != QLatin1String("--format") && name != QLatin1String("--app-folder"))
+            break;
+        common << arguments[i];
+        if (!arguments[i].contains(QLatin1Char('='))) {
+            if (++i == arguments.size())
+                UsageError(QStringLiteral("%1 needs a value").arg(name));
+            common << arguments[i];
+        }
+    }
+    QStringList rest = arguments.mid(i);
+    if (rest.isEmpty())
+        return rest;
+    const qsizetype end = rest.indexOf(QStringLiteral("--"));
+    const qsizetype at = end < 0 ? rest.size() : end;
+    for (qsizetype k = 0; k < common.size(); ++k)
+        rest.insert(at + k, common[k]);
+    return rest;
+}
+
 void PrintOut(const QString &text)
 {
     const QByteArray bytes = text.toUtf8();

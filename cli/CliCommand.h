@@ -58,6 +58,12 @@ double NumberOption(const QString &option, const QString &text);
 // A --use value as its mask; an unknown use is a usage error.
 std::uint16_t UseOption(const QString &text);
 
+// The options every command takes (--format, --app-folder) may also come
+// before the command, as users of git or GDAL type them: returns the command
+// and its arguments with those options moved after the command's own words,
+// before any "--".
+QStringList CommonOptionsAfterCommand(const QStringList &arguments);
+
 // Writes text to standard output / standard error as UTF-8.
 void PrintOut(const QString &text);
 void PrintError(const QString &text);

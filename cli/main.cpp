@@ -42,12 +42,14 @@ Common options:
 
 SPECIES is an identifier or a current or synonym name (case and accents ignored).
 USE is one of Timber, Fruit, Resin, Fodder, Firewood, Charcoal, Bamboo, Rattan, Others.
+Common options may also come before the command (silvaria-cli --format csv at ...).
 A value that begins with "-" goes after "=" (--extent=-10,...) or after "--".
 Exit codes: 0 done, 1 usage, 2 data error, 3 output not written.
 )";
 
-int run(const QStringList &arguments)
+int run(const QStringList &given)
 {
+    const QStringList arguments = CommonOptionsAfterCommand(given);
     if (arguments.isEmpty())
         UsageError(QStringLiteral("no command given"));
     const QString first = arguments.front();
