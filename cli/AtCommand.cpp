@@ -3,6 +3,7 @@
 #include "cli/CliCommand.h"
 #include "cli/CliData.h"
 #include "cli/Commands.h"
+#include "cli/OptionReaders.h"
 #include "mapping/AttributeColumn.h"
 #include "mapping/MapError.h"
 
@@ -12,6 +13,52 @@ namespace {
 
 QString rangeText(double min, double max) { return NumberText::shortest(min) + QStringLiteral(" to ") + NumberText::shortest(max); }
 
+// One row per suitable species; with near misses also the near misses and
+// the species whose ranges are incomplete, with the missed criterion.
+Rows answerRows(const PointAnswer &answer, bool nearMisses)
+{
+    Rows rows{{QStringLiteral("List"), QStringLiteral("SpID"), QStringLiteral("Species"), QStringLiteral("Uses"),
+               QStringLiteral("Criterion"), QStringLiteral("Point"), QStringLiteral("Range"), QStringLiteral("Miss"),
+               QStringLiteral("Relative")},
+              {-1, 0, -1, -1, -1, -1, -1, -1, 3}, {}};
+    const auto add = [&](const QString &list, const SpeciesRangeRow *s, const QVariantList &miss) {
+        rows.rows << (QVariantList{list, s->spId, s->name, s->uses.trimmed()} + miss);
+    };
+    const QVariantList noMiss = nearMisses ? QVariantList{{}, {}, {}, {}, {}} : QVariantList{};
+    for (const SpeciesRangeRow *s : answer.suitable)
+        add(QStringLiteral("suitable"), s, noMiss);
+    if (!nearMisses) {
+        rows.headers = rows.headers.mid(0, 4);
+        rows.decimals = rows.decimals.mid(0, 4);
+        return rows;
+    }
+    for (const NearMiss &m : answer.nearMisses)
+        add(QStringLiteral("near miss"), m.species,
+            {QLatin1String(DataRangeOf(Criterion(m.criterion)).field), NumberText::shortest(answer.values[m.criterion]),
+             rangeText(m.min, m.max), m.text(), m.relative});
+    for (const SpeciesRangeRow *s : answer.incomplete)
+        add(QStringLiteral("ranges incomplete"), s, noMiss);
+    return rows;
+}
+
+// CSV and JSON carry the grid point the answer is for on every row, after a
+// first row "grid point", so a script sees it even when no species suits.
+void addGridPoint(Rows &rows, const PointAnswer &answer)
+{
+    const QVariantList point{answer.position.x, answer.position.y, EngineValue(answer.values[0]), EngineValue(answer.values[1]),
+                             EngineValue(answer.values[2])};
+    const qsizetype own = rows.headers.size();
+    rows.headers << QStringLiteral("Grid lon") << QStringLiteral("Grid lat") << QStringLiteral("Grid ALT")
+                 << QStringLiteral("Grid MAR") << QStringLiteral("Grid MAT");
+    rows.decimals << 4 << 4 << ShortestNumber << ShortestNumber << ShortestNumber;
+    for (QVariantList &row : rows.rows)
+        row += point;
+    QVariantList first{QStringLiteral("grid point")};
+    while (first.size() < own)
+        first << QVariant();
+    rows.rows.prepend(first + point);
+}
+
 } // namespace
 
 int RunAtCommand(const QStringList &arguments)
@@ -19,14 +66,14 @@ int RunAtCommand(const QStringList &arguments)
     CommandLine line(QStringLiteral("at"), QStringLiteral("Lists the species suitable at the grid point nearest LON,LAT (within identify's "
                                     "reach), as the map's Suitable Tree Species tool does; with --near-misses also "
                                     "the species that miss by one range, and those whose ranges are incomplete."));
-    line.addPositional(QStringLiteral("LON,LAT"), QStringLiteral("Position in degrees (west and south negative: at -- -3.5,100)."));
+    line.addPositional(QStringLiteral("LON,LAT"), QStringLiteral("Position in degrees, west and south negative (Yogyakarta: at 110.37,-7.8)."));
     line.addOption({QStringLiteral("use"), QStringLiteral("Only species of this use."), QStringLiteral("USE")});
     line.addOption({QStringLiteral("near-misses"), QStringLiteral("Also list near misses and incomplete ranges.")});
     line.addOption({QStringLiteral("near-limit"), QStringLiteral("Largest miss relative to the range's width (default 0.25)."),
                     QStringLiteral("R")});
     if (!line.parse(arguments))
         return ExitDone;
-    const QList<double> position = NumberList(QStringLiteral("LON,LAT"), line.requiredPositional(QStringLiteral("LON,LAT")), 2);
+    const Position position = PositionOption(line.requiredPositional(QStringLiteral("LON,LAT")));
     const RowFormat format = line.rowFormat();
     const std::uint16_t use = line.isSet(QStringLiteral("use")) ? UseOption(line.value(QStringLiteral("use"))) : 0;
     const double limit = line.isSet(QStringLiteral("near-limit"))
@@ -40,39 +87,24 @@ int RunAtCommand(const QStringList &arguments)
     MapExtent full = maps.canvas->extent();
     full.include(maps.boundaries->extent());
     const PointAnswer answer =
-        AnswerAtPoint(species, climate, *maps.canvas, {position[0], position[1]}, IdentifyReach(full), use, limit);
+        AnswerAtPoint(species, climate, *maps.canvas, {position.lon, position.lat}, IdentifyReach(full), use, limit);
     if (!answer.found)
         throw CliFailure(ExitDataError, QStringLiteral("no grid point lies within %1 degrees of %2,%3")
-                                            .arg(IdentifyReach(full), 0, 'f', 2).arg(position[0]).arg(position[1]));
+                                            .arg(IdentifyReach(full), 0, 'f', 2).arg(position.lon).arg(position.lat));
     for (int c = 0; c < 3; ++c)
         if (std::isnan(answer.values[c]))
             throw CliFailure(ExitDataError, QStringLiteral("the grid point at %1,%2 has no %3 value, so no species can be matched to it")
                                                 .arg(answer.position.x).arg(answer.position.y)
                                                 .arg(QLatin1String(DataRangeOf(Criterion(c)).field)));
 
-    Rows rows{{QStringLiteral("List"), QStringLiteral("SpID"), QStringLiteral("Species"), QStringLiteral("Uses"),
-               QStringLiteral("Criterion"), QStringLiteral("Point"), QStringLiteral("Range"), QStringLiteral("Miss"),
-               QStringLiteral("Relative")},
-              {-1, 0, -1, -1, -1, -1, -1, -1, 3}, {}};
-    for (const SpeciesRangeRow *s : answer.suitable)
-        rows.rows << QVariantList{QStringLiteral("suitable"), s->spId, s->name, s->uses.trimmed(), {}, {}, {}, {}, {}};
-    if (line.isSet(QStringLiteral("near-misses"))) {
-        for (const NearMiss &m : answer.nearMisses)
-            rows.rows << QVariantList{QStringLiteral("near miss"), m.species->spId, m.species->name, m.species->uses.trimmed(),
-                                      QLatin1String(DataRangeOf(Criterion(m.criterion)).field),
-                                      NumberText::shortest(answer.values[m.criterion]), rangeText(m.min, m.max), m.text(),
-                                      m.relative};
-        for (const SpeciesRangeRow *s : answer.incomplete)
-            rows.rows << QVariantList{QStringLiteral("ranges incomplete"), s->spId, s->name, s->uses.trimmed(), {}, {}, {}, {}, {}};
-    } else {
-        rows.headers = rows.headers.mid(0, 4);
-        rows.decimals = rows.decimals.mid(0, 4);
-    }
+    Rows rows = answerRows(answer, line.isSet(QStringLiteral("near-misses")));
     if (format == RowFormat::Table)
         PrintOut(QStringLiteral("Grid point %1, %2: ALT %3 m, MAR %4 mm, MAT %5 \u00b0C\n")
                      .arg(QString::number(answer.position.x, 'f', 4), QString::number(answer.position.y, 'f', 4),
                           NumberText::shortest(answer.values[0]), NumberText::shortest(answer.values[1]),
                           NumberText::shortest(answer.values[2])));
+    else
+        addGridPoint(rows, answer);
     PrintOut(FormatRows(rows, format));
     return ExitDone;
 }

@@ -1,5 +1,7 @@
 #include "cli/RowOutput.h"
 
+#include "mapping/AttributeColumn.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 
@@ -14,6 +16,8 @@ QString cellText(const QVariant &v, int decimals)
         return QString();
     if (decimals >= 0)
         return QString::number(v.toDouble(), 'f', decimals);
+    if (decimals == ShortestNumber)
+        return NumberText::shortest(v.toDouble());
     return v.toString();
 }
 
@@ -48,9 +52,9 @@ QString FormatRows(const Rows &rows, RowFormat format)
             for (int c = 0; c < columns && c < row.size(); ++c) {
                 const int d = decimalsOf(c);
                 QString value = QStringLiteral("null");
-                if (!row[c].isNull() && d >= 0 && std::isfinite(row[c].toDouble()))
-                    value = QString::number(row[c].toDouble(), 'f', d);
-                else if (!row[c].isNull() && d < 0)
+                if (!row[c].isNull() && d != -1 && std::isfinite(row[c].toDouble()))
+                    value = cellText(row[c], d);
+                else if (!row[c].isNull() && d == -1)
                     value = jsonString(row[c].toString());
                 members << QStringLiteral("    ") + jsonString(rows.headers[c]) + QStringLiteral(": ") + value;
             }
@@ -89,7 +93,7 @@ QString FormatRows(const Rows &rows, RowFormat format)
     const auto formatLine = [&](const QStringList &line) {
         QStringList cells;
         for (int c = 0; c < columns; ++c)
-            cells << (decimalsOf(c) >= 0 ? line[c].rightJustified(width[c]) : line[c].leftJustified(width[c]));
+            cells << (decimalsOf(c) != -1 ? line[c].rightJustified(width[c]) : line[c].leftJustified(width[c]));
         QString text = cells.join(QStringLiteral("  "));
         while (text.endsWith(QLatin1Char(' ')))
             text.chop(1);

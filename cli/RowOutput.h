@@ -6,10 +6,13 @@
 
 enum class RowFormat { Table, Csv, Json };
 
+// A number column written in its shortest decimal form (27.5, 1199).
+constexpr int ShortestNumber = -2;
+
 // Rows to print: texts and numbers, each number column with its decimals.
 struct Rows {
     QStringList headers;
-    QList<int> decimals; // per column: -1 text, else decimals of a number
+    QList<int> decimals; // per column: -1 text, ShortestNumber, else decimals of a number
     QList<QVariantList> rows;
 };
 
