@@ -34,7 +34,7 @@ protected:
     CliRun run(QStringList arguments)
     {
         QProcess process;
-        if (!arguments.isEmpty())
+        if (!arguments.isEmpty() && !arguments.contains(QStringLiteral("--app-folder")))
             arguments << QStringLiteral("--app-folder") << dir.path();
         process.start(QStringLiteral(SILVARIA_BINARY_DIR "/bin/silvaria-cli"), arguments);
         process.waitForFinished(60000);
@@ -65,6 +65,12 @@ TEST_F(Cli, ExitCodesAndMessages)
         {"no grid point", {QStringLiteral("at"), QStringLiteral("10,10")}, 2, "no grid point lies within"},
         {"unwritable", {QStringLiteral("map"), QStringLiteral("1"), QStringLiteral("-o"), file(QStringLiteral("taken.png"))}, 3, "any old file is kept"},
         {"picture too small", {QStringLiteral("count"), QStringLiteral("--size"), QStringLiteral("100x15"), QStringLiteral("-o"), file(QStringLiteral("c.png"))}, 1, "--size takes whole pixels"},
+        {"fraction of a pixel", {QStringLiteral("map"), QStringLiteral("1"), QStringLiteral("--size"), QStringLiteral("400.5x300"), QStringLiteral("-o"), file(QStringLiteral("m.png"))}, 1, "--size takes whole pixels"},
+        {"reversed range", {QStringLiteral("area"), QStringLiteral("1"), QStringLiteral("--mat"), QStringLiteral("30,20")}, 1, "--mat takes MIN,MAX with the minimum at most the maximum"},
+        {"latitude past the pole", {QStringLiteral("at"), QStringLiteral("110,100")}, 1, "a latitude from -90 to 90"},
+        {"common options before the command, the grid point in CSV",
+         {QStringLiteral("--app-folder"), dir.path(), QStringLiteral("--format=csv"), QStringLiteral("at"), QStringLiteral("104.9,11.55")}, 0,
+         "List,SpID,Species,Uses,Grid lon,Grid lat,Grid ALT,Grid MAR,Grid MAT\ngrid point,,,,104.9167,11.5833,0,1199,27.5\n"},
         {"picture of the smallest size", {QStringLiteral("count"), QStringLiteral("--size"), QStringLiteral("16x16"), QStringLiteral("-o"), file(QStringLiteral("c.png"))}, 0, ""},
         {"no output", {QStringLiteral("catalogue"), QStringLiteral("build"), QStringLiteral("x")}, 1, "catalogue build needs -o FILE"},
         {"sheet as HTML", {QStringLiteral("sheet"), QStringLiteral("1"), QStringLiteral("--format"), QStringLiteral("html")}, 0, "</"},
