@@ -11,18 +11,14 @@
 
 namespace {
 
-QString programOutput(const QString &commandLine)
+// The program's output, as a manual page shows it inside <pre> when `html`.
+QString programOutput(const QString &commandLine, bool html)
 {
     QProcess process;
     process.start(QStringLiteral(SILVARIA_BINARY_DIR "/bin/silvaria-cli"), QProcess::splitCommand(commandLine));
     process.waitForFinished(120000);
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-// Output as a manual page shows it inside <pre>.
-QString toHtml(QString text)
-{
-    return text.replace(QLatin1Char('&'), QStringLiteral("&amp;")).replace(QLatin1Char('<'), QStringLiteral("&lt;")).replace(QLatin1Char('>'), QStringLiteral("&gt;"));
+    const QString out = QString::fromUtf8(process.readAllStandardOutput());
+    return html ? out.toHtmlEscaped() : out;
 }
 
 // Checks (or rewrites) every example inside the blocks `block` finds; its
@@ -41,9 +37,7 @@ void checkExamples(const QString &relativePath, const QRegularExpression &block,
         QString body = b.captured(1);
         for (auto it = example.globalMatch(b.captured(1)); it.hasNext();) {
             const QRegularExpressionMatch e = it.next();
-            QString actual = programOutput(e.captured(1));
-            if (html)
-                actual = toHtml(actual);
+            QString actual = programOutput(e.captured(1), html);
             if (!e.captured(2).trimmed().isEmpty() || !actual.isEmpty())
                 actual += QLatin1Char('\n'); // a blank line before the next example
             EXPECT_EQ(e.captured(2).trimmed().toStdString(), actual.trimmed().toStdString())
