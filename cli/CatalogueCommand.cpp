@@ -47,7 +47,8 @@ int RunCatalogueCommand(const QStringList &arguments)
 {
     const QString action = arguments.value(0);
     if (action.isEmpty() || action == QLatin1String("--help") || action == QLatin1String("-h")) {
-        PrintOut(QString::fromUtf8(Help));
+        // Without arguments a usage error, on standard error; asked for, on standard output.
+        (action.isEmpty() ? PrintError : PrintOut)(QString::fromUtf8(Help));
         return action.isEmpty() ? ExitUsage : ExitDone;
     }
     if (action != QLatin1String("build") && action != QLatin1String("export") && action != QLatin1String("check"))
