@@ -41,6 +41,67 @@ void requireSources(const QString &folder)
         throw CliFailure(ExitDataError, QStringLiteral("%1: no such folder of catalogue sources").arg(folder));
 }
 
+int checkSources(const CommandLine &line, const QString &input)
+{
+    requireSources(input);
+    if (line.isSet(QStringLiteral("app-folder")))
+        SetApplicationFolder(QDir(line.value(QStringLiteral("app-folder"))).absolutePath());
+    const QString images = line.isSet(QStringLiteral("images")) ? line.value(QStringLiteral("images"))
+                                                                : ApplicationPath(QStringLiteral("\\SpeciesImage"));
+    const QList<SourceProblem> problems = CheckCatalogueSources(input, images);
+    PrintOut(problemsText(problems));
+    if (!problems.isEmpty())
+        throw CliFailure(ExitDataError, QStringLiteral("%1: %2 problem(s)").arg(input).arg(problems.size()));
+    PrintOut(QStringLiteral("%1: no problems\n").arg(input));
+    return ExitDone;
+}
+
+int buildCatalogue(const QString &input, const QString &output)
+{
+    requireSources(input);
+    const QList<SourceProblem> problems = CheckCatalogueSources(input);
+    if (!problems.isEmpty()) {
+        PrintError(problemsText(problems));
+        throw CliFailure(ExitDataError, QStringLiteral("%1: %2 problem(s); %3 not written").arg(input).arg(problems.size()).arg(output));
+    }
+    try {
+        WriteCatalogueFromSources(input, output);
+    } catch (const CatalogueError &e) {
+        throw CliFailure(ExitNotWritten, e.message() + QStringLiteral(" (any old file is kept)"));
+    }
+    return ExitDone;
+}
+
+int exportSources(const QString &input, const QString &output)
+{
+    std::unique_ptr<Connection> catalogue;
+    try {
+        catalogue = OpenCatalogueFile(input);
+    } catch (const CatalogueError &e) {
+        throw CliFailure(ExitDataError, e.message());
+    }
+    const QDir old(output);
+    if (old.exists()) {
+        const QStringList entries = old.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+        if (!entries.isEmpty() && !old.exists(QStringLiteral("languages.json")))
+            throw CliFailure(ExitNotWritten, QStringLiteral("%1 is not empty and holds no catalogue sources: export into a new folder").arg(output));
+        for (const QString &entry : old.entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+            if (entry != QLatin1String("species"))
+                throw CliFailure(ExitNotWritten, QStringLiteral("%1 holds the folder %2, which export would not keep: export into a new folder").arg(output, entry));
+    }
+    FolderBuild folder(output);
+    for (const QString &file : old.exists() ? old.entryList(QDir::Files | QDir::Hidden) : QStringList())
+        if (file != QLatin1String("languages.json") && file != QLatin1String("countries.json"))
+            folder.keepOld(file);
+    try {
+        ExportCatalogueSources(*catalogue, folder.path());
+    } catch (const CatalogueError &e) {
+        throw CliFailure(ExitNotWritten, e.message() + QStringLiteral(" (any old folder is kept)"));
+    }
+    folder.commit();
+    return ExitDone;
+}
+
 } // namespace
 
 int RunCatalogueCommand(const QStringList &arguments)
@@ -71,59 +132,9 @@ int RunCatalogueCommand(const QStringList &arguments)
     if (action != QLatin1String("check") && output.isEmpty())
         UsageError(QStringLiteral("catalogue %1 needs -o %2").arg(action, action == QLatin1String("build") ? QStringLiteral("FILE") : QStringLiteral("SOURCES")));
 
-    if (action == QLatin1String("check")) {
-        requireSources(input);
-        if (line.isSet(QStringLiteral("app-folder")))
-            SetApplicationFolder(QDir(line.value(QStringLiteral("app-folder"))).absolutePath());
-        const QString images = line.isSet(QStringLiteral("images")) ? line.value(QStringLiteral("images"))
-                                                                    : ApplicationPath(QStringLiteral("\\SpeciesImage"));
-        const QList<SourceProblem> problems = CheckCatalogueSources(input, images);
-        PrintOut(problemsText(problems));
-        if (!problems.isEmpty())
-            throw CliFailure(ExitDataError, QStringLiteral("%1: %2 problem(s)").arg(input).arg(problems.size()));
-        PrintOut(QStringLiteral("%1: no problems\n").arg(input));
-        return ExitDone;
-    }
-    if (action == QLatin1String("build")) {
-        requireSources(input);
-        const QList<SourceProblem> problems = CheckCatalogueSources(input);
-        if (!problems.isEmpty()) {
-            PrintError(problemsText(problems));
-            throw CliFailure(ExitDataError, QStringLiteral("%1: %2 problem(s); %3 not written").arg(input).arg(problems.size()).arg(output));
-        }
-        try {
-            WriteCatalogueFromSources(input, output);
-        } catch (const CatalogueError &e) {
-            throw CliFailure(ExitNotWritten, e.message() + QStringLiteral(" (any old file is kept)"));
-        }
-        return ExitDone;
-    }
-
-    // export
-    std::unique_ptr<Connection> catalogue;
-    try {
-        catalogue = OpenCatalogueFile(input);
-    } catch (const CatalogueError &e) {
-        throw CliFailure(ExitDataError, e.message());
-    }
-    const QDir old(output);
-    if (old.exists()) {
-        const QStringList entries = old.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
-        if (!entries.isEmpty() && !old.exists(QStringLiteral("languages.json")))
-            throw CliFailure(ExitNotWritten, QStringLiteral("%1 is not empty and holds no catalogue sources: export into a new folder").arg(output));
-        for (const QString &entry : old.entryList(QDir::Dirs | QDir::NoDotAndDotDot))
-            if (entry != QLatin1String("species"))
-                throw CliFailure(ExitNotWritten, QStringLiteral("%1 holds the folder %2, which export would not keep: export into a new folder").arg(output, entry));
-    }
-    FolderBuild folder(output);
-    for (const QString &file : old.exists() ? old.entryList(QDir::Files | QDir::Hidden) : QStringList())
-        if (file != QLatin1String("languages.json") && file != QLatin1String("countries.json"))
-            folder.keepOld(file);
-    try {
-        ExportCatalogueSources(*catalogue, folder.path());
-    } catch (const CatalogueError &e) {
-        throw CliFailure(ExitNotWritten, e.message() + QStringLiteral(" (any old folder is kept)"));
-    }
-    folder.commit();
-    return ExitDone;
+    if (action == QLatin1String("check"))
+        return checkSources(line, input);
+    if (action == QLatin1String("build"))
+        return buildCatalogue(input, output);
+    return exportSources(input, output);
 }

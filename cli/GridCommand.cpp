@@ -169,6 +169,28 @@ QString placeCountries(const CommandLine &line, const QString &output, GridBuild
         .arg(QFileInfo(countries).fileName(), field);
 }
 
+// Copies the old folder's files that the build does not write (the old
+// boundaries too, unless new ones are given).
+void keepOldFiles(FolderBuild &folder, const QDir &old, bool newCountries)
+{
+    const QStringList written{QStringLiteral("pasia_canvas.shp"), QStringLiteral("pasia_canvas.shx"), QStringLiteral("pasia_canvas.dbf"),
+                              QStringLiteral("pasia_canvas.prj"), QStringLiteral("pasia_canvas.cpg"), QStringLiteral("sources.txt")};
+    for (const QString &file : old.exists() ? old.entryList(QDir::Files | QDir::Hidden) : QStringList())
+        if (!written.contains(file) && !(file.startsWith(QLatin1String("country_bnd.")) && newCountries))
+            folder.keepOld(file);
+}
+
+SampledGrid sampleWithProgress(GridBuilder &builder)
+{
+    int lastTenth = -1;
+    return builder.sample([&](double done) {
+        if (int(done * 10) != lastTenth) {
+            lastTenth = int(done * 10);
+            progressLine(QStringLiteral("sampled %1%").arg(int(done * 100)));
+        }
+    });
+}
+
 } // namespace
 
 int RunGridCommand(const QStringList &arguments)
@@ -214,21 +236,10 @@ int RunGridCommand(const QStringList &arguments)
 
     GridBuilder builder(frame, inputs);
     FolderBuild folder(output);
-    const QStringList written{QStringLiteral("pasia_canvas.shp"), QStringLiteral("pasia_canvas.shx"), QStringLiteral("pasia_canvas.dbf"),
-                              QStringLiteral("pasia_canvas.prj"), QStringLiteral("pasia_canvas.cpg"), QStringLiteral("sources.txt")};
-    for (const QString &file : old.exists() ? old.entryList(QDir::Files | QDir::Hidden) : QStringList())
-        if (!written.contains(file) && !(file.startsWith(QLatin1String("country_bnd.")) && newCountries))
-            folder.keepOld(file);
-
+    keepOldFiles(folder, old, newCountries);
     progressLine(QStringLiteral("%1 x %2 cells of %3 arc minutes").arg(frame.columns()).arg(frame.rows()).arg(frame.stepMinutes));
     const QString boundariesSource = placeCountries(line, output, builder, folder);
-    int lastTenth = -1;
-    const SampledGrid grid = builder.sample([&](double done) {
-        if (int(done * 10) != lastTenth) {
-            lastTenth = int(done * 10);
-            progressLine(QStringLiteral("sampled %1%").arg(int(done * 100)));
-        }
-    });
+    const SampledGrid grid = sampleWithProgress(builder);
     if (grid.size() == 0)
         throw CliFailure(ExitDataError, QStringLiteral("no cell of the extent has all three values (nothing was written)"));
     const GridRanges ranges = writePoints(folder, grid);
