@@ -126,12 +126,17 @@ void GridRaster::chooseBand()
         GridDataError(QStringLiteral("%1 has %2 bands; name the one to read with %3 N (1 to %2)").arg(m_input.path).arg(count).arg(option));
     if (m_input.band > count)
         GridDataError(QStringLiteral("%1 has %2 band(s), no band %3 (%4)").arg(m_input.path).arg(count).arg(m_input.band).arg(option));
-    std::vector<std::string> args{"-b", std::to_string(std::max(1, m_input.band))};
+    const int chosen = std::max(1, m_input.band);
+    std::vector<std::string> args{"-b", std::to_string(chosen)};
+    const bool undeclared = !m_input.nodata && m_file->GetRasterBand(chosen)->GetMaskFlags() == GMF_ALL_VALID;
     if (m_input.nodata)
         args.insert(args.end(), {"-a_nodata", number(*m_input.nodata).toStdString()});
+    else if (undeclared && GDALDataTypeIsFloating(m_file->GetRasterBand(chosen)->GetRasterDataType()))
+        args.insert(args.end(), {"-a_nodata", "nan"}); // NaN is no data wherever a raster declares nothing else
     m_band = translated(m_file, args, m_input.path);
     m_mask = translated(m_band, {"-b", "mask,1"}, m_input.path);
-    refuseUndeclaredFill();
+    if (undeclared)
+        refuseUndeclaredFill();
 }
 
 // A raster that declares no value for places without data but holds a
@@ -140,7 +145,7 @@ void GridRaster::refuseUndeclaredFill() const
 {
     GDALRasterBand *band = m_band->GetRasterBand(1);
     double minMax[2];
-    if (!(band->GetMaskFlags() & GMF_ALL_VALID) || band->ComputeRasterMinMax(FALSE, minMax) != CE_None || !looksLikeFill(minMax[0]))
+    if (band->ComputeRasterMinMax(FALSE, minMax) != CE_None || !looksLikeFill(minMax[0]))
         return;
     const QString value = QString::number(minMax[0], 'g', band->GetRasterDataType() == GDT_Float32 ? 7 : 17);
     GridDataError(QStringLiteral("%1 holds the value %2, a common fill for places without data, but declares no value "

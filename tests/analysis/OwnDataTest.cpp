@@ -1,6 +1,7 @@
-// The user's own data through silvaria-cli. grid build on rasters the test writes with GDAL: altitude at the
-// grid's resolution offset by half a cell, rainfall finer (averaged; the second
-// of two bands), temperature in UTM stored in tenths, coasts where part of a
+// The user's own data through silvaria-cli. grid build on rasters the test
+// writes with GDAL: altitude at the grid's resolution offset by half a cell,
+// rainfall finer (averaged; the second of two bands; NaN, undeclared, where it
+// has no data), temperature in UTM stored in tenths, coasts where part of a
 // cell has data. Values read back with OGR are checked against plain arithmetic
 // on the rasters' values and the countries against OGR on the original
 // boundaries; the application opens the grid, takes its data ranges and
@@ -115,7 +116,7 @@ protected:
         const double offset[6] = {99.95, 0.1, 0, 11.05, 0, -0.1}, fine[6] = {100, 0.05, 0, 11, 0, -0.05},
                      utm[6] = {UtmOrigin[0], 15000, 0, UtmOrigin[1], 0, -15000};
         writeRaster(file("alt.tif"), N + 1, offset, 4326, GDT_Int16, altAt);
-        writeRaster(file("mar.tif"), 2 * N, fine, 4326, GDT_Float32, marAt, 2);
+        writeRaster(file("mar.tif"), 2 * N, fine, 4326, GDT_Float32, marAt, 2, NoData, false); // NaN, undeclared
         writeRaster(file("mat.tif"), 12, utm, 32647, GDT_Int16, matTenthsAt);
         // Westland with a bump narrower than half a cell holding a point; Overland
         // overlapping it; Islandia touching the extent's edge from outside.
