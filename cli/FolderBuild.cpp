@@ -26,9 +26,11 @@ QString realTarget(const QString &target)
     return path;
 }
 
-// Creates a folder "<target>.<kind>-<random>" that did not exist before.
+// Creates a folder "<target>.<kind>-<random>" that did not exist before (and
+// the target's parent folders when they are missing).
 QString createFreshFolder(const QString &target, const char *kind)
 {
+    QDir().mkpath(QFileInfo(target).path());
     for (int attempt = 0; attempt < 100; ++attempt) {
         const QString path = QStringLiteral("%1.%2-%3").arg(target, QLatin1String(kind))
                                  .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
