@@ -41,64 +41,39 @@ void requireSources(const QString &folder)
         throw CliFailure(ExitDataError, QStringLiteral("%1: no such folder of catalogue sources").arg(folder));
 }
 
-} // namespace
-
-int RunCatalogueCommand(const QStringList &arguments)
+int checkSources(const CommandLine &line, const QString &input)
 {
-    const QString action = arguments.value(0);
-    if (action.isEmpty() || action == QLatin1String("--help") || action == QLatin1String("-h")) {
-        PrintOut(QString::fromUtf8(Help));
-        return action.isEmpty() ? ExitUsage : ExitDone;
-    }
-    if (action != QLatin1String("build") && action != QLatin1String("export") && action != QLatin1String("check"))
-        UsageError(QStringLiteral("catalogue takes build, export or check, not \"%1\"").arg(action));
-    CommandLine line(QStringLiteral("catalogue ") + action, QString::fromUtf8(Help).section(QLatin1Char('\n'), 4));
-    if (action == QLatin1String("export"))
-        line.addPositional(QStringLiteral("FILE"), QStringLiteral("The catalogue to export (SQLite or Access)."));
-    else
-        line.addPositional(QStringLiteral("SOURCES"), QStringLiteral("The folder of plain source files."));
-    if (action == QLatin1String("check"))
-        line.addOption({QStringLiteral("images"), QStringLiteral("The folder of the photographs (NAME.jpg)."), QStringLiteral("DIR")});
-    else
-        AddOutputOption(line, action == QLatin1String("build") ? QStringLiteral("The catalogue file to write.")
-                                                               : QStringLiteral("The folder of sources to write."));
-    if (!line.parse(arguments.mid(1)))
-        return ExitDone;
-    const QString input = line.requiredPositional(action == QLatin1String("export") ? QStringLiteral("a catalogue FILE")
-                                                                                      : QStringLiteral("a SOURCES folder"));
-    const QString output = action == QLatin1String("check") ? QString() : line.value(QStringLiteral("output"));
-    if (action != QLatin1String("check") && output.isEmpty())
-        UsageError(QStringLiteral("catalogue %1 needs -o %2").arg(action, action == QLatin1String("build") ? QStringLiteral("FILE") : QStringLiteral("SOURCES")));
+    requireSources(input);
+    if (line.isSet(QStringLiteral("app-folder")))
+        SetApplicationFolder(QDir(line.value(QStringLiteral("app-folder"))).absolutePath());
+    const QString images = line.isSet(QStringLiteral("images")) ? line.value(QStringLiteral("images"))
+                                                                : ApplicationPath(QStringLiteral("\\SpeciesImage"));
+    const QList<SourceProblem> problems = CheckCatalogueSources(input, images);
+    PrintOut(problemsText(problems));
+    if (!problems.isEmpty())
+        throw CliFailure(ExitDataError, QStringLiteral("%1: %2 problem(s)").arg(input).arg(problems.size()));
+    PrintOut(QStringLiteral("%1: no problems\n").arg(input));
+    return ExitDone;
+}
 
-    if (action == QLatin1String("check")) {
-        requireSources(input);
-        if (line.isSet(QStringLiteral("app-folder")))
-            SetApplicationFolder(QDir(line.value(QStringLiteral("app-folder"))).absolutePath());
-        const QString images = line.isSet(QStringLiteral("images")) ? line.value(QStringLiteral("images"))
-                                                                    : ApplicationPath(QStringLiteral("\\SpeciesImage"));
-        const QList<SourceProblem> problems = CheckCatalogueSources(input, images);
-        PrintOut(problemsText(problems));
-        if (!problems.isEmpty())
-            throw CliFailure(ExitDataError, QStringLiteral("%1: %2 problem(s)").arg(input).arg(problems.size()));
-        PrintOut(QStringLiteral("%1: no problems\n").arg(input));
-        return ExitDone;
+int buildCatalogue(const QString &input, const QString &output)
+{
+    requireSources(input);
+    const QList<SourceProblem> problems = CheckCatalogueSources(input);
+    if (!problems.isEmpty()) {
+        PrintError(problemsText(problems));
+        throw CliFailure(ExitDataError, QStringLiteral("%1: %2 problem(s); %3 not written").arg(input).arg(problems.size()).arg(output));
     }
-    if (action == QLatin1String("build")) {
-        requireSources(input);
-        const QList<SourceProblem> problems = CheckCatalogueSources(input);
-        if (!problems.isEmpty()) {
-            PrintError(problemsText(problems));
-            throw CliFailure(ExitDataError, QStringLiteral("%1: %2 problem(s); %3 not written").arg(input).arg(problems.size()).arg(output));
-        }
-        try {
-            WriteCatalogueFromSources(input, output);
-        } catch (const CatalogueError &e) {
-            throw CliFailure(ExitNotWritten, e.message() + QStringLiteral(" (any old file is kept)"));
-        }
-        return ExitDone;
+    try {
+        WriteCatalogueFromSources(input, output);
+    } catch (const CatalogueError &e) {
+        throw CliFailure(ExitNotWritten, e.message() + QStringLiteral(" (any old file is kept)"));
     }
+    return ExitDone;
+}
 
-    // export
+int exportSources(const QString &input, const QString &output)
+{
     std::unique_ptr<Connection> catalogue;
     try {
         catalogue = OpenCatalogueFile(input);
@@ -125,4 +100,41 @@ int RunCatalogueCommand(const QStringList &arguments)
     }
     folder.commit();
     return ExitDone;
+}
+
+} // namespace
+
+int RunCatalogueCommand(const QStringList &arguments)
+{
+    const QString action = arguments.value(0);
+    if (action.isEmpty() || action == QLatin1String("--help") || action == QLatin1String("-h")) {
+        // Without arguments a usage error, on standard error; asked for, on standard output.
+        (action.isEmpty() ? PrintError : PrintOut)(QString::fromUtf8(Help));
+        return action.isEmpty() ? ExitUsage : ExitDone;
+    }
+    if (action != QLatin1String("build") && action != QLatin1String("export") && action != QLatin1String("check"))
+        UsageError(QStringLiteral("catalogue takes build, export or check, not \"%1\"").arg(action));
+    CommandLine line(QStringLiteral("catalogue ") + action, QString::fromUtf8(Help).section(QLatin1Char('\n'), 4));
+    if (action == QLatin1String("export"))
+        line.addPositional(QStringLiteral("FILE"), QStringLiteral("The catalogue to export (SQLite or Access)."));
+    else
+        line.addPositional(QStringLiteral("SOURCES"), QStringLiteral("The folder of plain source files."));
+    if (action == QLatin1String("check"))
+        line.addOption({QStringLiteral("images"), QStringLiteral("The folder of the photographs (NAME.jpg)."), QStringLiteral("DIR")});
+    else
+        AddOutputOption(line, action == QLatin1String("build") ? QStringLiteral("The catalogue file to write.")
+                                                               : QStringLiteral("The folder of sources to write."));
+    if (!line.parse(arguments.mid(1)))
+        return ExitDone;
+    const QString input = line.requiredPositional(action == QLatin1String("export") ? QStringLiteral("a catalogue FILE")
+                                                                                      : QStringLiteral("a SOURCES folder"));
+    const QString output = action == QLatin1String("check") ? QString() : line.value(QStringLiteral("output"));
+    if (action != QLatin1String("check") && output.isEmpty())
+        UsageError(QStringLiteral("catalogue %1 needs -o %2").arg(action, action == QLatin1String("build") ? QStringLiteral("FILE") : QStringLiteral("SOURCES")));
+
+    if (action == QLatin1String("check"))
+        return checkSources(line, input);
+    if (action == QLatin1String("build"))
+        return buildCatalogue(input, output);
+    return exportSources(input, output);
 }

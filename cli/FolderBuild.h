@@ -2,9 +2,12 @@
 #include <QString>
 
 // A folder written beside its target and put in its place only at the end, so
-// that a failed or interrupted run leaves the old folder whole. Until commit()
-// the work lies in "<target>.part" (removed when abandoned; a stale one from an
-// interrupted run is cleared first).
+// that a failed or interrupted run leaves the old folder whole. The work lies
+// in a folder of a fresh name beside the target ("<target>.part-<random>"),
+// removed when abandoned; at commit() the old folder moves aside into another
+// fresh folder and is removed with it. Nothing else is ever removed: folders
+// of the user's named like these are left alone. A target that is a symbolic
+// link is followed: the folder it names is replaced and the link stays.
 class FolderBuild {
 public:
     // Throws CliFailure (not written) when the work folder cannot be made.

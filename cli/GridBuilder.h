@@ -1,32 +1,20 @@
 #pragma once
+#include "cli/GridRaster.h"
+
 #include <QString>
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <vector>
 
+class OGRGeometry;
+
 // Builds a point grid from three climate rasters with GDAL: the value of each
-// raster at the centre of every cell of a regular grid in geographic degrees
-// (reprojected when a raster is in other coordinates, averaged when a raster
-// is finer than the grid), keeping the cells where all three have a value.
+// raster over every cell of a regular grid in geographic degrees (reprojected
+// when a raster is in other coordinates; see GridRaster for how a cell's value
+// is taken), keeping the cells where all three have a value.
 // GDAL is linked into silvaria-cli only, never into the desktop program.
-
-struct GridFrame {
-    double west = 0, south = 0, east = 0, north = 0;
-    double stepMinutes = 0;
-    double step() const { return stepMinutes / 60.0; }
-    std::int64_t columns() const;
-    std::int64_t rows() const;
-    // The centre of a cell, rows counted from the north.
-    double x(std::int64_t column) const { return west + (double(column) + 0.5) * step(); }
-    double y(std::int64_t row) const { return north - (double(row) + 0.5) * step(); }
-};
-
-struct RasterInput {
-    QString path;
-    double scale = 1;  // stored value times scale, plus offset, gives the unit
-    double offset = 0; // -273.15 for kelvin
-};
 
 // The land cells, row by row from the north-west.
 struct SampledGrid {
@@ -48,12 +36,12 @@ public:
     GridBuilder &operator=(const GridBuilder &) = delete;
 
     // Where each raster came from: file, format, size, coordinates, scale.
-    QString describe(int layer) const;
+    QString describe(int layer) const { return m_rasters[layer]->describe(); }
 
     // Writes the boundaries of `countriesSource` (any OGR source; the name from
-    // `nameField`) clipped to the frame and simplified to half a cell, as a
-    // shapefile with the field NAME; later samples number the countries by
-    // these features. Throws CliFailure.
+    // `nameField`) clipped to the frame and simplified to a tenth of a cell
+    // (so that no point's country changes), as a shapefile with the field NAME;
+    // later samples number the countries by these features. Throws CliFailure.
     int writeCountries(const QString &countriesSource, const QString &nameField, const QString &shpPath);
 
     // Numbers the points by the polygons of an existing boundary shapefile
@@ -65,9 +53,11 @@ public:
     SampledGrid sample(const std::function<void(double)> &progress);
 
 private:
+    void placeInCountries(std::int64_t row0, std::int64_t rows, std::vector<std::int32_t> &countries) const;
+    void keepLand(std::int64_t row0, std::int64_t rows, const std::vector<float> values[3],
+                  const std::vector<std::int32_t> &countries, SampledGrid &grid) const;
+
     GridFrame m_frame;
-    RasterInput m_inputs[3];
-    void *m_datasets[3] = {};
-    double m_degreesPerPixel[3] = {};
-    void *m_countries = nullptr; // in-memory OGR dataset of the written boundaries
+    std::unique_ptr<GridRaster> m_rasters[3];
+    std::vector<std::unique_ptr<OGRGeometry>> m_countries; // in degrees, in file order
 };
