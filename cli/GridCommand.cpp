@@ -1,6 +1,7 @@
 #include "mapping/MapSources.h"
 #include "base/SafeFileWrite.h"
 #include "cli/CliCommand.h"
+#include "cli/OptionReaders.h"
 #include "cli/Commands.h"
 #include "cli/FolderBuild.h"
 #include "cli/GridBuilder.h"
@@ -48,11 +49,8 @@ GridFrame frameOption(const CommandLine &line)
 {
     if (!line.isSet(QStringLiteral("extent")) || !line.isSet(QStringLiteral("step")))
         UsageError(QStringLiteral("grid build needs --extent W,S,E,N and --step MINUTES"));
-    const QList<double> e = NumberList(QStringLiteral("extent"), line.value(QStringLiteral("extent")), 4);
-    GridFrame frame{e[0], e[1], e[2], e[3], NumberOption(QStringLiteral("step"), line.value(QStringLiteral("step")))};
-    if (!(frame.west < frame.east && frame.south < frame.north) || frame.west < -180 || frame.east > 360 || frame.south < -90
-        || frame.north > 90)
-        UsageError(QStringLiteral("--extent takes W,S,E,N in degrees with W < E and S < N, not \"%1\"").arg(line.value(QStringLiteral("extent"))));
+    const MapExtent e = *ExtentOption(line);
+    GridFrame frame{e.left(), e.bottom(), e.right(), e.top(), NumberOption(QStringLiteral("step"), line.value(QStringLiteral("step")))};
     if (!(frame.stepMinutes >= 0.01 && frame.stepMinutes <= 600))
         UsageError(QStringLiteral("--step takes arc minutes from 0.01 to 600, not \"%1\"").arg(line.value(QStringLiteral("step"))));
     return frame;

@@ -17,9 +17,10 @@ std::optional<MapExtent> ExtentOption(const CommandLine &line)
 {
     if (!line.isSet(QStringLiteral("extent")))
         return std::nullopt;
-    const QList<double> e = NumberList(QStringLiteral("extent"), line.value(QStringLiteral("extent")), 4);
-    if (!(e[0] < e[2] && e[1] < e[3]))
-        UsageError(QStringLiteral("--extent takes W,S,E,N with W below E and S below N"));
+    const QString text = line.value(QStringLiteral("extent"));
+    const QList<double> e = NumberList(QStringLiteral("extent"), text, 4);
+    if (!(e[0] < e[2] && e[1] < e[3]) || e[0] < -180 || e[2] > 360 || e[1] < -90 || e[3] > 90)
+        UsageError(QStringLiteral("--extent takes W,S,E,N in degrees with W < E and S < N, not \"%1\"").arg(text));
     return MapExtent(e[0], e[1], e[2], e[3]);
 }
 

@@ -14,7 +14,8 @@ class CommandLine;
 
 // --size WxH: whole pixels from 16 to 10000 (default 1000x750).
 QSize PictureSizeOption(const CommandLine &line);
-// --extent W,S,E,N in degrees, W below E and S below N; nothing when not given.
+// --extent W,S,E,N in degrees (longitude -180 to 360, latitude -90 to 90), W
+// below E and S below N; nothing when not given.
 std::optional<MapExtent> ExtentOption(const CommandLine &line);
 
 // MIN,MAX of --alt, --mar or --mat: two numbers, the minimum at most the maximum.
