@@ -45,7 +45,7 @@ declare -A EQUIVALENT=(
   [keys/QtKeySink.cpp:3189:inc]="the key event's native scan code, which nothing reads"
   [keys/UsKeyboardLayout.cpp:279:dec]="the table is the only reader of the number, so ';' still types ';' both ways"
   [mapping/AttributeColumn.cpp:2091:dec]="98 and 99 significant digits both exceed a double's 17: the same text"
-  [cli/RowOutput.cpp:1456:op]="every row holds a value per header, so c < columns ends the loop first"
+  [cli/RowOutput.cpp:1581:op]="every row holds a value per header, so c < columns ends the loop first"
 )
 
 cd "$ROOT" || exit 1
