@@ -49,11 +49,11 @@ frmCountryArea::frmCountryArea(QWidget *owner, const AnalysisSubject &subject) :
     setWindowTitle(QStringLiteral("Suitable Area by Country - ") + subject.name);
 
     const auto inputs = AnalysisInputs::ofApplication();
-    const auto points = ClassPoints(*inputs->maps().canvas, subject.bounds);
+    const auto points = ClassPoints(*inputs->maps().canvas, subject.bounds, inputs->maps().ranges);
     const AreaTable table = SumAreas({&points[0], &points[1], &points[2], &points[3]}, inputs->cells(), inputs->countries());
     m_cells = AreaTableCells(table, {QStringLiteral("ALT"), QStringLiteral("MAR"), QStringLiteral("MAT"), QStringLiteral("Full")});
 
-    lblSpecies = new QLabel(subject.description(), this);
+    lblSpecies = new QLabel(subject.description(inputs->maps().ranges), this);
     lblSpecies->setObjectName(QStringLiteral("lblSpecies"));
     lblSpecies->setWordWrap(true);
     lblBoundaries = new QLabel(this);
@@ -121,7 +121,7 @@ frmCountryArea *frmCountryArea::Open(QWidget *owner)
     QString problem;
     try {
         const AnalysisSubject subject = AnalysisSubject::forActiveMap();
-        problem = subject.rangeProblem();
+        problem = subject.rangeProblem(AnalysisInputs::ofApplication()->maps().ranges);
         if (problem.isEmpty()) {
             auto *window = new frmCountryArea(owner, subject);
             window->show();

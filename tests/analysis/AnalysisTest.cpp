@@ -10,7 +10,6 @@
 #include "analysis/SuitableArea.h"
 #include "analysis/SuitabilityClasses.h"
 #include "catalogue/modDatabase.h"
-#include "mapping/SpeciesRanges.h"
 #include "mapping/SuitableSpecies.h"
 #include "tests/common/FixtureCatalogue.h"
 #include "tests/mapping/FixtureShapefile.h"
@@ -18,6 +17,10 @@
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
+
+#include <ogr_api.h>
+
+#include <array>
 
 namespace {
 
@@ -131,21 +134,69 @@ TEST_F(SampleData, CountriesByRowsAgreeWithThePointInPolygonTestAtEveryPoint)
     }
 }
 
-TEST_F(SampleData, ClimateShiftKeepsTheFullMatchWithoutAShiftAndSplitsItWithOne)
+// ALT, MAR and MAT of every grid point as OGR reads them from the shapefile.
+std::vector<std::array<double, 3>> ogrValues()
 {
-    const GridCells cells = GridCells::of(*maps->canvas->data());
-    const auto countries = CountryAssignment::of(maps->canvas->data(), maps->boundaries->data());
-    for (const QString id : {QStringLiteral("1"), QStringLiteral("35"), QStringLiteral("57")}) {
-        const Bounds bounds = ReadSpeciesRanges(id).bounds;
-        const auto full = ClassPoints(*maps->canvas, bounds)[ClassFullMatch];
-        const ClimateShiftResult none = ShiftClimate(*maps->canvas, cells, *countries, bounds, 0, 0);
-        EXPECT_EQ(none.kept, full) << "species " << id.toStdString();
-        EXPECT_TRUE(none.lost.empty() && none.gained.empty());
-        const ClimateShiftResult warmer = ShiftClimate(*maps->canvas, cells, *countries, bounds, 2, -10);
-        EXPECT_EQ(warmer.kept.size() + warmer.lost.size(), full.size());
-        EXPECT_FALSE(warmer.lost.empty());
+    OGRRegisterAll();
+    std::vector<std::array<double, 3>> values;
+    OGRDataSourceH grid = OGROpen(SILVARIA_SOURCE_DIR "/data/ShapeFiles/pasia_canvas.shp", FALSE, nullptr);
+    EXPECT_TRUE(grid);
+    while (OGRFeatureH f = grid ? OGR_L_GetNextFeature(OGR_DS_GetLayer(grid, 0)) : nullptr) {
+        values.push_back({OGR_F_GetFieldAsDouble(f, OGR_F_GetFieldIndex(f, "ALT")), OGR_F_GetFieldAsDouble(f, OGR_F_GetFieldIndex(f, "MAR")),
+                          OGR_F_GetFieldAsDouble(f, OGR_F_GetFieldIndex(f, "MAT"))});
+        OGR_F_Destroy(f);
     }
+    OGR_DS_Destroy(grid);
+    return values;
 }
+
+struct ShiftCase {
+    const char *name;
+    double ranges[6]; // ALT, MAR, MAT minimum and maximum
+    double dT, dP;
+};
+void PrintTo(const ShiftCase &c, std::ostream *os) { *os << c.name; }
+class ClimateShiftTable : public SampleData, public ::testing::WithParamInterface<ShiftCase> {};
+
+// Kept, lost and gained recount OGR's values with plain arithmetic against the
+// species' own ranges (a value within a millionth of a bound is on it).
+TEST_P(ClimateShiftTable, KeptLostAndGainedAgreeWithOgr)
+{
+    static const std::vector<std::array<double, 3>> values = ogrValues();
+    const ShiftCase &c = GetParam();
+    const double *r = c.ranges;
+    const auto inside = [](double v, double lo, double hi) { return v >= lo - 1e-6 && v <= hi + 1e-6; };
+    std::size_t kept = 0, lost = 0, gained = 0;
+    for (const auto &v : values) {
+        const bool before = inside(v[0], r[0], r[1]) && inside(v[1], r[2], r[3]) && inside(v[2], r[4], r[5]);
+        const bool after = inside(v[0], r[0], r[1]) && inside(v[1] * (1 + c.dP / 100), r[2], r[3]) && inside(v[2] + c.dT, r[4], r[5]);
+        kept += before && after;
+        lost += before && !after;
+        gained += !before && after;
+    }
+    Bounds bounds;
+    for (int k = 0; k < 3; ++k) {
+        bounds.min[k] = Bound::fromNumber(r[2 * k]);
+        bounds.max[k] = Bound::fromNumber(r[2 * k + 1]);
+    }
+    const auto countries = CountryAssignment::of(maps->canvas->data(), maps->boundaries->data());
+    const ClimateShiftResult shift = ShiftClimate(*maps, GridCells::of(*maps->canvas->data()), *countries, bounds, c.dT, c.dP);
+    EXPECT_EQ(values.size(), maps->canvas->data()->featureCount());
+    EXPECT_EQ(shift.kept.size(), kept);
+    EXPECT_EQ(shift.lost.size(), lost);
+    EXPECT_EQ(shift.gained.size(), gained);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Shifts, ClimateShiftTable,
+    ::testing::Values(ShiftCase{"TeakWithoutAShift", {0, 1000, 1250, 3750, 22, 27}, 0, 0},
+                      ShiftCase{"TeakWarmerAndDrier", {0, 1000, 1250, 3750, 22, 27}, 2, -10},
+                      ShiftCase{"DurianWarmerUpToItsOwnMaximumAboveTheData", {0, 800, 1500, 3000, 24, 30}, 2, 0},
+                      ShiftCase{"RainfallOnTheRangesEdgeAfterTenPercentMore", {0, 6098, 1000, 1650, -11.2, 29.2}, 0, 10},
+                      ShiftCase{"TemperatureRangeAboveTheDataOnlyGains", {0, 800, 1500, 3000, 30, 35}, 2, 0},
+                      ShiftCase{"RainfallRangeAboveTheDataMatchesNothing", {0, 800, 9000, 10000, 24, 30}, 0, 0},
+                      ShiftCase{"TemperatureRangeBelowTheDataMatchesNothing", {0, 800, 1500, 3000, -20, -15}, 0, 0}),
+    [](const auto &info) { return std::string(info.param.name); });
 
 // One grid point (ALT 500, MAR 1500, MAT 27.3) against species made for each case.
 TEST(NearMisses, NameTheCriterionTheMissAndSortByRelativeMiss)

@@ -140,6 +140,19 @@ TEST_F(AnalysisWindows, AreaWithoutBoundariesSaysSoAndGivesTheTotal)
     EXPECT_TRUE(area->lblTotal->text().contains("full match " + km2(2 * cellKm2(0) + cellKm2(2))));
 }
 
+TEST_F(AnalysisWindows, AreaAndShiftOpenedBeforeAnyMapTakeTheGridsOwnRanges)
+{
+    // This grid's altitude ends at 600 m, so Acacia mangium (0 to 800 m) no longer suits point 3 (800 m).
+    ASSERT_TRUE(WriteFile(fixture.folder() + "/ShapeFiles/sources.txt",
+                          "data range ALT = 0 to 600\ndata range MAR = 500 to 8000\ndata range MAT = -5 to 29.2\n"));
+    frmCountryArea *area = Opened<frmCountryArea>([&] { main->commands()->menuArea->trigger(); });
+    ASSERT_NE(area, nullptr);
+    EXPECT_EQ(RowTexts(area->lstArea, 0)[8], km2(cellKm2(0) + cellKm2(2)));
+    frmClimateShift *shift = Opened<frmClimateShift>([&] { main->commands()->menuShift->trigger(); });
+    ASSERT_NE(shift, nullptr);
+    EXPECT_EQ(shift->legend->captions().value(0), "kept: " + km2(cellKm2(0) + cellKm2(2)) + " km\u00b2");
+}
+
 TEST_F(AnalysisWindows, SpeciesCountMapPaintsTheRampAndOpensThePlantingList)
 {
     frmSpeciesCount *count = Opened<frmSpeciesCount>([&] { main->commands()->menuCount->trigger(); });
