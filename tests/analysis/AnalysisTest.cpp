@@ -10,6 +10,7 @@
 #include "analysis/SuitableArea.h"
 #include "analysis/SuitabilityClasses.h"
 #include "catalogue/modDatabase.h"
+#include "mapping/MapSources.h"
 #include "mapping/SuitableSpecies.h"
 #include "tests/common/FixtureCatalogue.h"
 #include "tests/mapping/FixtureShapefile.h"
@@ -197,6 +198,33 @@ INSTANTIATE_TEST_SUITE_P(
                       ShiftCase{"RainfallRangeAboveTheDataMatchesNothing", {0, 800, 9000, 10000, 24, 30}, 0, 0},
                       ShiftCase{"TemperatureRangeBelowTheDataMatchesNothing", {0, 800, 1500, 3000, -20, -15}, 0, 0}),
     [](const auto &info) { return std::string(info.param.name); });
+
+// At the command line's 1000 pixels the grid's source line does not fit one
+// line: it is wrapped, so the stamp has more lines of ink than entries, and
+// the PNG keeps every entry whole.
+TEST_F(SampleData, PictureStampsWrapLongLinesAndKeepEveryText)
+{
+    PointMapRequest request;
+    request.stamp = SourceStampOf(maps->folder, QStringLiteral("silvaria-cli"));
+    const QImage picture = RenderPointMap(*maps, request);
+    int top = picture.height() - 1; // the stamp is white from the picture's right edge up to the map
+    while (top > 0 && picture.pixelColor(picture.width() - 1, top - 1) == Qt::white)
+        --top;
+    int lines = 0;
+    bool inLine = false;
+    for (int y = top; y < picture.height(); ++y) {
+        bool ink = false;
+        for (int x = 0; x < picture.width() && !ink; ++x)
+            ink = qGray(picture.pixel(x, y)) < 128;
+        lines += ink && !inLine;
+        inLine = ink;
+    }
+    EXPECT_GT(lines, int(request.stamp.size())) << "the grid's line is wrapped";
+    EXPECT_FALSE(inLine) << "the last line is whole";
+    QTemporaryDir dir;
+    SaveMapPicture(picture, dir.filePath("count.png"));
+    EXPECT_TRUE(QImage(dir.filePath("count.png")).text("Grid").endsWith("modelled sample data, not observations"));
+}
 
 // One grid point (ALT 500, MAR 1500, MAT 27.3) against species made for each case.
 TEST(NearMisses, NameTheCriterionTheMissAndSortByRelativeMiss)
