@@ -14,6 +14,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QTreeWidget>
 
@@ -24,7 +25,8 @@ namespace {
 
 QString signedText(double v) { return (v >= 0 ? QStringLiteral("+") : QString()) + NumberText::shortest(v); }
 
-QString km2(double v) { return QString::number(v, 'f', 0); }
+// An area for reading: whole km² with the locale's digit grouping.
+QString km2(double v) { return QLocale().toString(v, 'f', 0); }
 
 } // namespace
 
