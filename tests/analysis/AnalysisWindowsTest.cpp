@@ -167,10 +167,11 @@ TEST_F(AnalysisWindows, SpeciesCountMapPaintsTheRampAndOpensThePlantingList)
     frmSpeciesCount *count = Opened<frmSpeciesCount>([&] { main->commands()->menuCount->trigger(); });
     ASSERT_NE(count, nullptr);
     shown(count);
-    // Point 1 suits four species, point 8 two, point 3 one, point 5 none.
-    EXPECT_EQ(count->legend->captions(), (QStringList{"0", "1", "2-3", "4"}));
+    // Point 1 suits four species, point 8 two, point 3 one, point 5 none: a class for each.
+    EXPECT_EQ(count->legend->captions(), (QStringList{"0", "1", "2", "3", "4"}));
+    EXPECT_EQ(count->legend->note(), "Classes: one class per number of species, up to 4, the most at any grid point");
     EXPECT_EQ(at(count->view, 1), SequentialColour(1));
-    EXPECT_EQ(at(count->view, 8), SequentialColour(2.0 / 3));
+    EXPECT_EQ(at(count->view, 8), SequentialColour(0.5));
     EXPECT_EQ(at(count->view, 5), SequentialColour(0));
 
     count->cboUse->setFocus();
