@@ -63,12 +63,8 @@ protected:
     {
         MapWindowsTest::SetUp();
         SetCurrentSpID("1");
+        // Every test of this program reads the windows' numbers in English.
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    }
-    void TearDown() override
-    {
-        QLocale::setDefault(QLocale::system());
-        MapWindowsTest::TearDown();
     }
     template <typename Window>
     Window *shown(Window *window)
@@ -116,7 +112,7 @@ TEST_F(AnalysisWindows, AreaByCountryTakesTheActiveMapsBoxes)
     EXPECT_EQ(row[8], km2(2 * cellKm2(0) + cellKm2(2)));
     EXPECT_TRUE(area->lblTotal->text().contains("full match " + row[8] + " km\u00b2")) << area->lblTotal->text().toStdString();
 
-    // Save as CSV writes the rows as shown.
+    // Save as CSV writes the rows with plain numbers.
     QTemporaryDir dir;
     area->saveDialog = [&](QFileDialog &dialog) { dialog.selectFile(dir.filePath("area.csv")); return true; };
     QTest::mouseClick(area->cmdSaveCsv, Qt::LeftButton);
@@ -136,27 +132,20 @@ TEST_F(AnalysisWindows, AreaByCountryTakesTheActiveMapsBoxes)
     EXPECT_EQ(int(TopLevelWindows<frmCountryArea>(true).size()), windows);
 }
 
-TEST_F(AnalysisWindows, AreaWithoutBoundariesSaysSoAndGivesTheTotal)
+TEST_F(AnalysisWindows, AreaAndShiftBeforeAnyMapTakeTheGridsOwnRangesAndWithoutBoundariesGiveTheTotal)
 {
     for (const char *ext : {"shp", "shx", "dbf"})
         QFile::remove(fixture.folder() + "/ShapeFiles/country_bnd." + QString(ext));
+    // This grid's altitude ends at 600 m, so Acacia mangium (0 to 800 m) no longer suits point 3 (800 m).
+    ASSERT_TRUE(WriteFile(fixture.folder() + "/ShapeFiles/sources.txt",
+                          "data range ALT = 0 to 600\ndata range MAR = 500 to 8000\ndata range MAT = -5 to 29.2\n"));
     // No map: the current species' catalogue ranges.
     frmCountryArea *area = Opened<frmCountryArea>([&] { main->commands()->menuArea->trigger(); });
     ASSERT_NE(area, nullptr);
     EXPECT_TRUE(area->lblBoundaries->isVisibleTo(area));
     EXPECT_TRUE(area->lblBoundaries->text().startsWith("The country boundaries are missing"));
     EXPECT_EQ(RowTexts(area->lstArea, 0)[0], "outside the boundaries");
-    EXPECT_TRUE(area->lblTotal->text().contains("full match " + km2(2 * cellKm2(0) + cellKm2(2))));
-}
-
-TEST_F(AnalysisWindows, AreaAndShiftOpenedBeforeAnyMapTakeTheGridsOwnRanges)
-{
-    // This grid's altitude ends at 600 m, so Acacia mangium (0 to 800 m) no longer suits point 3 (800 m).
-    ASSERT_TRUE(WriteFile(fixture.folder() + "/ShapeFiles/sources.txt",
-                          "data range ALT = 0 to 600\ndata range MAR = 500 to 8000\ndata range MAT = -5 to 29.2\n"));
-    frmCountryArea *area = Opened<frmCountryArea>([&] { main->commands()->menuArea->trigger(); });
-    ASSERT_NE(area, nullptr);
-    EXPECT_EQ(RowTexts(area->lstArea, 0)[8], km2(cellKm2(0) + cellKm2(2)));
+    EXPECT_TRUE(area->lblTotal->text().contains("full match " + km2(cellKm2(0) + cellKm2(2))));
     frmClimateShift *shift = Opened<frmClimateShift>([&] { main->commands()->menuShift->trigger(); });
     ASSERT_NE(shift, nullptr);
     EXPECT_EQ(shift->legend->captions().value(0), "kept: " + km2(cellKm2(0) + cellKm2(2)) + " km\u00b2");
