@@ -4,8 +4,6 @@
 #include "mapping/GridDataRanges.h"
 #include "mapping/MapError.h"
 
-#include <cstring>
-
 std::shared_ptr<const AnalysisInputs> AnalysisInputs::ofApplication()
 {
     return of(ApplicationPath(QStringLiteral("\\ShapeFiles\\")));
@@ -27,7 +25,7 @@ std::shared_ptr<const AnalysisInputs> AnalysisInputs::of(const QString &shapeFol
     const GridRanges ranges = ReadGridRanges(folder);
     static std::shared_ptr<const AnalysisInputs> last;
     if (last && last->m_maps.folder == folder && last->m_maps.canvas->data() == canvas->data() &&
-        std::memcmp(&last->m_maps.ranges, &ranges, sizeof ranges) == 0 &&
+        last->m_maps.ranges == ranges &&
         (last->m_maps.boundaries ? last->m_maps.boundaries->data() : nullptr) == (boundaries ? boundaries->data() : nullptr))
         return last;
     auto inputs = std::make_shared<AnalysisInputs>();

@@ -15,7 +15,6 @@ struct MapData {
     QString folder; // the ShapeFiles folder, with a trailing separator
     GridRanges ranges; // from the folder's sources.txt, else the fixed ranges
 
-
     // Reads both layers and the ranges, and makes the ranges the active ones
     // (a command reads one grid). Throws MapError naming the file and the reason.
     static MapData load(const QString &shapeFolder);

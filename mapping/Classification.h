@@ -42,6 +42,7 @@ struct Bounds {
 struct GridRanges {
     double lower[3];
     double upper[3];
+    bool operator==(const GridRanges &) const = default;
 };
 // The active ranges: those of the grid the map windows loaded last, else the
 // bundled grid's fixed ranges (mapping/GridDataRanges.h). The analyses pass
