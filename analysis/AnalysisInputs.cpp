@@ -1,6 +1,7 @@
 #include "analysis/AnalysisInputs.h"
 
 #include "base/ApplicationFolder.h"
+#include "mapping/GridDataRanges.h"
 #include "mapping/MapError.h"
 
 std::shared_ptr<const AnalysisInputs> AnalysisInputs::ofApplication()
@@ -21,12 +22,14 @@ std::shared_ptr<const AnalysisInputs> AnalysisInputs::of(const QString &shapeFol
     } catch (const MapError &e) {
         boundariesError = e.message();
     }
+    const GridRanges ranges = ReadGridRanges(folder);
     static std::shared_ptr<const AnalysisInputs> last;
     if (last && last->m_maps.folder == folder && last->m_maps.canvas->data() == canvas->data() &&
+        last->m_maps.ranges == ranges &&
         (last->m_maps.boundaries ? last->m_maps.boundaries->data() : nullptr) == (boundaries ? boundaries->data() : nullptr))
         return last;
     auto inputs = std::make_shared<AnalysisInputs>();
-    inputs->m_maps = {canvas, boundaries, folder};
+    inputs->m_maps = {canvas, boundaries, folder, ranges};
     inputs->m_boundariesError = boundariesError;
     last = inputs;
     return inputs;

@@ -11,7 +11,8 @@
 #include <optional>
 
 // What the analysis windows ask of the application folder's maps, read once
-// and kept while the files stay unchanged: both layers, the grid's climate
+// and kept while the files stay unchanged: both layers with the grid's data
+// ranges (maps().ranges, from its sources.txt), the grid's climate
 // and cell areas, the species-count grid and the countries of the grid
 // points, each prepared on first use. The boundary layer may be missing: the
 // analyses then count every point outside the boundaries and say why.

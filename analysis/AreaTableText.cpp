@@ -1,15 +1,15 @@
 #include "analysis/AreaTableText.h"
 
-QList<QStringList> AreaTableCells(const AreaTable &table, const QStringList &classes)
+QList<QStringList> AreaTableCells(const AreaTable &table, const QStringList &classes, const QLocale &locale)
 {
     QStringList header{QStringLiteral("Country"), QStringLiteral("Land km2")};
     for (const QString &c : classes)
         header << c + QStringLiteral(" km2") << c + QStringLiteral(" %");
     QList<QStringList> cells{header};
     const auto add = [&](const AreaRow &row) {
-        QStringList line{row.country, QString::number(row.landKm2, 'f', 0)};
+        QStringList line{row.country, locale.toString(row.landKm2, 'f', 0)};
         for (std::size_t k = 0; k < row.km2.size(); ++k)
-            line << QString::number(row.km2[k], 'f', 0) << QString::number(row.share(k) * 100, 'f', 1);
+            line << locale.toString(row.km2[k], 'f', 0) << locale.toString(row.share(k) * 100, 'f', 1);
         cells << line;
     };
     for (const AreaRow &row : table.countries)

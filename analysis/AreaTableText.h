@@ -3,14 +3,17 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 
 // An area table as cells for a spreadsheet: a header row (Country, Land km2,
 // then "<class> km2" and "<class> %" per class), one row per country, the
 // points outside the boundaries when there are any, and the total. Areas in
-// whole km², shares in percent with one decimal.
-QList<QStringList> AreaTableCells(const AreaTable &table, const QStringList &classes);
+// whole km², shares in percent with one decimal, written by `locale`: plain
+// numbers by default (for CSV and the clipboard), the user's locale with its
+// digit grouping ("2,375,085") in windows.
+QList<QStringList> AreaTableCells(const AreaTable &table, const QStringList &classes, const QLocale &locale = QLocale::c());
 
 // Tab-separated lines, as a spreadsheet pastes them.
 QString TabSeparated(const QList<QStringList> &cells);

@@ -1,4 +1,5 @@
 #pragma once
+#include "analysis/MapData.h"
 #include "analysis/SuitableArea.h"
 #include "mapping/Classification.h"
 #include "mapping/MapLayer.h"
@@ -20,8 +21,11 @@ struct ClimateShiftResult {
     AreaTable areas;                   // classes kept, lost, gained
 };
 
-// The points before are the map's own full match; after the shift each
-// available criterion is tested as the map's filter tests it (a float field
-// against the bound read as a float). With no usable criterion nothing matches.
-ClimateShiftResult ShiftClimate(const MapLayer &canvas, const GridCells &cells, const CountryAssignment &countries,
+// The points before are the map's own full match on the grid's data ranges;
+// after the shift each criterion the map uses is tested against the species'
+// own range (the shifted climate may pass the data ranges), as the map's
+// filter tests it (a float field against the bound read as a float), a value
+// on a range's edge in decimal arithmetic counting as inside. With no usable
+// criterion nothing matches.
+ClimateShiftResult ShiftClimate(const MapData &maps, const GridCells &cells, const CountryAssignment &countries,
                                 const Bounds &bounds, double dT, double dPPercent);

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <bit>
 
 const QColor KeptColour(0, 114, 178);
 const QColor LostColour(213, 94, 0);
@@ -24,28 +23,36 @@ QColor SequentialColour(double t)
 
 QString CountBin::caption() const
 {
-    return low == high ? QString::number(low) : QStringLiteral("%1-%2").arg(low).arg(high);
+    return low == high ? QString::number(low) : QStringLiteral("%1 to %2").arg(low).arg(high);
 }
 
-std::vector<CountBin> CountBinsUpTo(std::uint32_t most)
+QString CountClassing::note() const
 {
-    std::vector<CountBin> bins{{0, 0}};
-    for (std::uint32_t low = 1; low <= most; low *= 2)
-        bins.push_back({low, std::min(most, low * 2 - 1)});
-    return bins;
+    if (most == 0)
+        return QStringLiteral("no species suits any grid point");
+    if (step == 1)
+        return QStringLiteral("one class per number of species, up to %1, the most at any grid point").arg(most);
+    return QStringLiteral("equal steps of %1 species from 1 to %2, the most at any grid point").arg(step).arg(most);
 }
 
-std::vector<PointClassLayer> CountClasses(const std::vector<std::uint32_t> &counts)
+CountClassing CountClassesUpTo(std::uint32_t most)
 {
-    const std::uint32_t most = counts.empty() ? 0 : *std::max_element(counts.begin(), counts.end());
-    const std::vector<CountBin> bins = CountBinsUpTo(most);
-    std::vector<PointClassLayer> classes;
+    constexpr std::uint32_t steps = 7; // with 0: eight colours, each told apart from the next
+    CountClassing classing{most, std::max<std::uint32_t>(1, (most + steps - 1) / steps), {{0, 0}}};
+    for (std::uint32_t low = 1; low <= most; low += classing.step)
+        classing.bins.push_back({low, std::min(most, low + classing.step - 1)});
+    return classing;
+}
+
+CountMap CountClasses(const std::vector<std::uint32_t> &counts)
+{
+    CountMap map{CountClassesUpTo(counts.empty() ? 0 : *std::max_element(counts.begin(), counts.end())), {}};
+    const std::vector<CountBin> &bins = map.classing.bins;
     for (std::size_t b = 0; b < bins.size(); ++b)
-        classes.push_back({bins[b].caption(), SequentialColour(bins.size() > 1 ? double(b) / double(bins.size() - 1) : 0), {}});
-    // The bin of a count: 0 for 0, else one more than the position of its highest bit.
+        map.classes.push_back({bins[b].caption(), SequentialColour(bins.size() > 1 ? double(b) / double(bins.size() - 1) : 0), {}});
     for (std::uint32_t i = 0; i < counts.size(); ++i)
-        classes[counts[i] ? std::size_t(std::bit_width(counts[i])) : 0].points.push_back(i);
-    return classes;
+        map.classes[counts[i] ? 1 + (counts[i] - 1) / map.classing.step : 0].points.push_back(i);
+    return map;
 }
 
 std::vector<PointClassLayer> ShiftClasses(const ClimateShiftResult &shift)

@@ -18,12 +18,27 @@ QColor SequentialColour(double t);
 // A class of species counts: low to high, both included.
 struct CountBin {
     std::uint32_t low = 0, high = 0;
-    QString caption() const; // "0", "1", "2-3"
+    QString caption() const; // "0", "5", "9 to 16" (never a text a spreadsheet reads as a date)
 };
-// 0, 1, 2-3, 4-7, ... doubling up to the largest count.
-std::vector<CountBin> CountBinsUpTo(std::uint32_t most);
-// The grid points of each bin of the counts, coloured along the ramp.
-std::vector<PointClassLayer> CountClasses(const std::vector<std::uint32_t> &counts);
+// The classes of a count map, made from the counts' own spread: 0 alone,
+// then up to seven equal steps (a whole number of species each) up to the
+// largest count, so the map's colours span what the counts hold.
+struct CountClassing {
+    std::uint32_t most = 0;  // the largest count
+    std::uint32_t step = 1;  // species per class above 0
+    std::vector<CountBin> bins;
+    // How the classes were made, for the legend, stamp and command line:
+    // "equal steps of 8 species from 1 to 55, the most at any grid point".
+    QString note() const;
+};
+CountClassing CountClassesUpTo(std::uint32_t most);
+
+// The grid points of each class of the counts, coloured along the ramp.
+struct CountMap {
+    CountClassing classing;
+    std::vector<PointClassLayer> classes;
+};
+CountMap CountClasses(const std::vector<std::uint32_t> &counts);
 
 // Kept, lost and gained land in three colours told apart with any colour
 // vision (blue, vermillion, bluish green).

@@ -9,7 +9,8 @@ MapData MapData::load(const QString &shapeFolder)
     data.folder = shapeFolder.endsWith(QLatin1Char('/')) ? shapeFolder : shapeFolder + QLatin1Char('/');
     data.canvas = MapLayer::fromFile(data.folder + QStringLiteral("pasia_canvas.shp"));
     data.boundaries = MapLayer::fromFile(data.folder + QStringLiteral("country_bnd.shp"));
-    LoadGridDataRanges(data.folder);
+    data.ranges = ReadGridRanges(data.folder);
+    SetGridDataRanges(data.ranges);
     return data;
 }
 

@@ -31,7 +31,7 @@ QImage RenderPointMap(const MapData &data, const PointMapRequest &request)
     font.setPixelSize(StampFontPixels(request.size.height()));
     const QFontMetrics metrics(font);
     const int line = metrics.height();
-    const int footer = std::min(request.size.height() / 2, line * int(request.stamp.size() + 1));
+    const int footer = std::min(request.size.height() / 2, StampHeight(request.stamp, font.pixelSize(), request.size.width()));
     const QSize mapSize(std::max(1, request.size.width()), std::max(1, request.size.height() - footer));
 
     MapLayers layers;
@@ -91,6 +91,20 @@ QImage RenderPointMap(const MapData &data, const PointMapRequest &request)
     p.end();
     DrawStamp(picture, mapSize.height(), font.pixelSize(), request.stamp);
     return picture;
+}
+
+QSize PictureSizeAround(const QSize &mapSize, const PictureStamp &stamp)
+{
+    // The lettering grows with the picture's height (up to its largest size),
+    // and the stamp with the lettering: grow the picture until they agree.
+    int height = mapSize.height();
+    int pixels = 0;
+    while (pixels != StampFontPixels(height)) {
+        pixels = StampFontPixels(height);
+        height = mapSize.height() + StampHeight(stamp, pixels, mapSize.width());
+    }
+    // RenderPointMap gives the stamp at most half the picture.
+    return {mapSize.width(), std::max(height, 2 * (height - mapSize.height()))};
 }
 
 bool IsMapPictureName(const QString &path)

@@ -1,5 +1,6 @@
 #pragma once
 #include "analysis/MapData.h"
+#include "mapping/MapSources.h"
 
 #include <QColor>
 #include <QImage>
@@ -26,10 +27,13 @@ struct PointMapRequest {
     MapExtent extent;                 // invalid: the layers' full extent
     QString title;
     std::vector<PointClassLayer> classes;
-    QList<QPair<QString, QString>> stamp; // key and text, in order
+    PictureStamp stamp; // key and text, in order
 };
 
 QImage RenderPointMap(const MapData &data, const PointMapRequest &request);
+// The size of a picture whose map part is `mapSize`, with room below for the
+// stamp's lines.
+QSize PictureSizeAround(const QSize &mapSize, const PictureStamp &stamp);
 
 // The side in pixels of a grid point's square that fills the space to its
 // neighbours at this scale (1 to 64).

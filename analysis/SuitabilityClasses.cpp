@@ -14,10 +14,10 @@ QString UnitOf(int criterion)
     return QString::fromUtf8(units[criterion]);
 }
 
-std::array<std::vector<std::uint32_t>, 4> ClassPoints(const MapLayer &canvas, Bounds bounds)
+std::array<std::vector<std::uint32_t>, 4> ClassPoints(const MapLayer &canvas, Bounds bounds, const GridRanges &ranges)
 {
-    ClampRanges(bounds);
-    const ClassFilters filters = BuildClassFilters(bounds);
+    ClampRanges(bounds, ranges);
+    const ClassFilters filters = BuildClassFilters(bounds, ranges);
     const QString texts[4] = {filters.altitude, filters.rainfall, filters.temperature, filters.species};
     std::array<std::vector<std::uint32_t>, 4> points;
     for (int order = 0; order < 4; ++order) {

@@ -13,10 +13,11 @@ enum SuitabilityClassIndex { ClassAltitude = 0, ClassRainfall = 1, ClassTemperat
 QString ClassName(int order);
 
 // The grid points of each class for the bounds, exactly as the map finds
-// them: the bounds are clamped to the data ranges, the four filters built and
-// run on the grid layer. A class whose filter the map rejects (a bound left
-// out, no criterion usable) has no points.
-std::array<std::vector<std::uint32_t>, 4> ClassPoints(const MapLayer &canvas, Bounds bounds);
+// them: the bounds are clamped to the grid's data ranges, the four filters
+// built and run on the grid layer. A class whose filter the map rejects (a
+// bound left out, no criterion usable) has no points.
+std::array<std::vector<std::uint32_t>, 4> ClassPoints(const MapLayer &canvas, Bounds bounds,
+                                                      const GridRanges &ranges = ActiveGridRanges());
 
 // The bounds of a species: the catalogue's, with any of ALT, MAR, MAT
 // replaced by given (min, max) pairs.

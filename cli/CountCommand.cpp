@@ -11,7 +11,6 @@
 
 #include <bit>
 
-
 namespace {
 
 void writePoints(const QString &path, const MapData &maps, const std::vector<std::uint32_t> &counts)
@@ -62,21 +61,35 @@ int RunCountCommand(const QStringList &arguments)
     PointMapRequest request;
     request.size = size;
     request.title = QStringLiteral("Suitable species (%1)").arg(useText);
-    request.classes = CountClasses(counts);
-    Rows rows{{QStringLiteral("Species"), QStringLiteral("Points"), QStringLiteral("km2")}, {-1, 0, 0}, {}};
-    for (const PointClassLayer &cls : request.classes) {
+    CountMap map = CountClasses(counts);
+    const QString note = map.classing.note();
+    // A class is two numbers, so a spreadsheet cannot read "2-3" as a date.
+    Rows rows{{QStringLiteral("Species from"), QStringLiteral("Species to"), QStringLiteral("Points"), QStringLiteral("km2")},
+              {0, 0, 0, 0},
+              {}};
+    for (std::size_t b = 0; b < map.classes.size(); ++b) {
         double km2 = 0;
-        for (std::uint32_t i : cls.points)
+        for (std::uint32_t i : map.classes[b].points)
             km2 += cells.areaKm2[i];
-        rows.rows << QVariantList{cls.caption, qulonglong(cls.points.size()), km2};
+        rows.rows << QVariantList{map.classing.bins[b].low, map.classing.bins[b].high, qulonglong(map.classes[b].points.size()), km2};
     }
+    request.classes = std::move(map.classes);
     request.stamp = {{QStringLiteral("Count"), QStringLiteral("species of %1 suitable at each grid point, of %2 in the catalogue")
                                                    .arg(useText).arg(species.rows.size())},
-                     {QStringLiteral("Rule"), QStringLiteral("every range contains the point's ALT, MAR and MAT")}};
+                     {QStringLiteral("Rule"), QStringLiteral("every range contains the point's ALT, MAR and MAT")},
+                     {QStringLiteral("Classes"), note}};
     request.stamp += SourceStamp(maps);
     SavePicture(RenderPointMap(maps, request), output);
     if (line.isSet(QStringLiteral("points")))
         writePoints(line.value(QStringLiteral("points")), maps, counts);
+    if (format == RowFormat::Table) {
+        PrintOut(QStringLiteral("Classes: %1\n").arg(note));
+    } else {
+        rows.headers << QStringLiteral("Note");
+        rows.decimals << -1;
+        for (QVariantList &row : rows.rows)
+            row << QStringLiteral("classes: ") + note;
+    }
     PrintOut(FormatRows(rows, format));
     return ExitDone;
 }

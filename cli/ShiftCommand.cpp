@@ -37,7 +37,7 @@ int RunShiftCommand(const QStringList &arguments)
     const MapData maps = LoadMaps();
     const GridCells cells = GridCells::of(*maps.canvas->data());
     const auto countries = CountryAssignment::of(maps.canvas->data(), maps.boundaries->data());
-    ClimateShiftResult shift = ShiftClimate(*maps.canvas, cells, *countries, bounds, dT, dP);
+    ClimateShiftResult shift = ShiftClimate(maps, cells, *countries, bounds, dT, dP);
 
     const QString shiftText = QStringLiteral("MAT %1%2 \u00b0C, MAR %3%4 %")
                                   .arg(dT >= 0 ? QStringLiteral("+") : QString(), NumberText::shortest(dT),
@@ -48,7 +48,7 @@ int RunShiftCommand(const QStringList &arguments)
         request.title = species.name + QStringLiteral(", ") + shiftText;
         request.classes = ShiftClasses(shift);
         Bounds clamped = bounds;
-        ClampRanges(clamped);
+        ClampRanges(clamped, maps.ranges);
         request.stamp = {{QStringLiteral("Species"), QStringLiteral("%1 (SpID %2)").arg(species.name).arg(species.spId)},
                          {QStringLiteral("Ranges"), RangesText(clamped)},
                          {QStringLiteral("Classes"), QStringLiteral("full match kept, lost, gained")},

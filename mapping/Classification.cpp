@@ -52,31 +52,32 @@ QString Bound::expressionText() const
 
 QString Bound::boxText() const { return isMissing() ? QStringLiteral("0") : expressionText(); }
 
-void ClampRanges(Bounds &bounds)
+void ClampRanges(Bounds &bounds, const GridRanges &ranges)
 {
     for (int c = 0; c < 3; ++c) {
-        const DataRange &r = DataRangeOf(Criterion(c));
+        const double lower = ranges.lower[c], upper = ranges.upper[c];
         Bound &lo = bounds.min[c];
         Bound &hi = bounds.max[c];
-        if (!lo.isMissing() && (lo.number < r.lower || lo.number > r.upper))
-            lo = Bound::fromNumber(r.lower);
-        if (!hi.isMissing() && (hi.number > r.upper || hi.number < r.lower))
-            hi = Bound::fromNumber(r.upper);
+        const bool unstated = !lo.isMissing() && !hi.isMissing() && lo.number == 0 && hi.number == 0;
+        if (!lo.isMissing() && (lo.number < lower || (unstated && lo.number > upper)))
+            lo = Bound::fromNumber(lower);
+        if (!hi.isMissing() && (hi.number > upper || (unstated && hi.number < lower)))
+            hi = Bound::fromNumber(upper);
     }
 }
 
-bool IsAvailable(const Bounds &bounds, Criterion c)
+bool IsAvailable(const Bounds &bounds, Criterion c, const GridRanges &ranges)
 {
     const Bound &lo = bounds.min[c];
     const Bound &hi = bounds.max[c];
     if (lo.isMissing() || hi.isMissing())
         return false;
-    if (!(lo.number >= DataRangeOf(c).lower && hi.number <= DataRangeOf(c).upper))
+    if (!(lo.number >= ranges.lower[c] && hi.number <= ranges.upper[c]))
         return false;
     return !(lo.number == 0 && hi.number == 0);
 }
 
-ClassFilters BuildClassFilters(const Bounds &b)
+ClassFilters BuildClassFilters(const Bounds &b, const GridRanges &ranges)
 {
     ClassFilters f;
     f.altitude = rangeExpression(b, Altitude);
@@ -84,7 +85,8 @@ ClassFilters BuildClassFilters(const Bounds &b)
     f.temperature = rangeExpression(b, Temperature);
     const QString andMar = QStringLiteral(" AND ") + f.rainfall;
     const QString andMat = QStringLiteral(" AND ") + f.temperature;
-    const bool alt = IsAvailable(b, Altitude), mar = IsAvailable(b, Rainfall), mat = IsAvailable(b, Temperature);
+    const bool alt = IsAvailable(b, Altitude, ranges), mar = IsAvailable(b, Rainfall, ranges),
+               mat = IsAvailable(b, Temperature, ranges);
     if (alt && mar && mat) {
         f.species = f.altitude + andMar + andMat;
         f.description = QStringLiteral("ALT - MAR - MAT");

@@ -38,8 +38,18 @@ struct Bounds {
     Bound max[3];
 };
 
-// The grid's data ranges: those of the loaded grid, else the bundled grid's
-// fixed ranges (mapping/GridDataRanges.h).
+// The data ranges of a grid: the lowest and highest ALT, MAR, MAT it holds.
+struct GridRanges {
+    double lower[3];
+    double upper[3];
+    bool operator==(const GridRanges &) const = default;
+};
+// The active ranges: those of the grid the map windows loaded last, else the
+// bundled grid's fixed ranges (mapping/GridDataRanges.h). The analyses pass
+// the ranges of the grid they read instead.
+const GridRanges &ActiveGridRanges();
+
+// A criterion's grid field and its active data range.
 struct DataRange {
     const char *field;
     double lower;
@@ -47,19 +57,24 @@ struct DataRange {
 };
 const DataRange &DataRangeOf(Criterion c);
 
-// Replaces a bound outside its data range by the range's end (minimum by the lower
-// limit, maximum by the upper); a missing bound is left alone.
-void ClampRanges(Bounds &bounds);
+// Replaces a bound that lies beyond its own end of the data range by that end
+// (a minimum below the lower limit by the lower limit, a maximum above the
+// upper limit by the upper); a missing bound is left alone. A minimum above
+// the upper limit or a maximum below the lower limit stays as it is: its range
+// lies wholly outside the data and matches nothing (the filter's minimum is
+// then above its maximum). A pair 0 and 0 is how a box shows a range that is
+// not stated: it is clamped at both ends as any other bound.
+void ClampRanges(Bounds &bounds, const GridRanges &ranges = ActiveGridRanges());
 
 // Usable: both bounds present, the minimum at or above the lower limit, the maximum
 // at or below the upper limit, and not both 0.
-bool IsAvailable(const Bounds &bounds, Criterion c);
+bool IsAvailable(const Bounds &bounds, Criterion c, const GridRanges &ranges = ActiveGridRanges());
 
 struct ClassFilters {
     QString altitude, rainfall, temperature, species;
     QString description; // "ALT - MAR - MAT", ..., "Error"
 };
-ClassFilters BuildClassFilters(const Bounds &bounds);
+ClassFilters BuildClassFilters(const Bounds &bounds, const GridRanges &ranges = ActiveGridRanges());
 
 // "Warning : Potentially Invasive Species" for the status 1, else "" (null included).
 QString InvasiveWarning(const QVariant &status);

@@ -11,6 +11,7 @@ namespace {
 const char *const Fields[3] = {"ALT", "MAR", "MAT"};
 const GridRanges Fixed{{0, 6, -11.2}, {6098, 8253, 29.2}};
 
+GridRanges Active = Fixed;
 DataRange ActiveRanges[3] = {{"ALT", 0, 6098}, {"MAR", 6, 8253}, {"MAT", -11.2, 29.2}};
 
 QString decimal(double v) { return QString::number(v, 'g', 15); }
@@ -57,20 +58,23 @@ QString GridRangesText(const GridRanges &ranges)
 void SetGridDataRanges(const std::optional<GridRanges> &ranges)
 {
     const GridRanges r = ranges.value_or(Fixed);
+    Active = r;
     for (int c = 0; c < 3; ++c) {
         ActiveRanges[c].lower = r.lower[c];
         ActiveRanges[c].upper = r.upper[c];
     }
 }
 
-void LoadGridDataRanges(const QString &shapeFolder)
+GridRanges ReadGridRanges(const QString &shapeFolder)
 {
     QFile file(shapeFolder + QStringLiteral("/sources.txt"));
-    if (!file.open(QIODevice::ReadOnly)) {
-        SetGridDataRanges(std::nullopt);
-        return;
-    }
-    SetGridDataRanges(ParseGridRanges(QString::fromUtf8(file.read(1 << 20))));
+    if (!file.open(QIODevice::ReadOnly))
+        return Fixed;
+    return ParseGridRanges(QString::fromUtf8(file.read(1 << 20))).value_or(Fixed);
 }
+
+void LoadGridDataRanges(const QString &shapeFolder) { SetGridDataRanges(ReadGridRanges(shapeFolder)); }
+
+const GridRanges &ActiveGridRanges() { return Active; }
 
 const DataRange &DataRangeOf(Criterion c) { return ActiveRanges[c]; }

@@ -14,11 +14,6 @@
 // All three fields must be there and well formed (lower at most upper), or
 // the fixed ranges hold.
 
-struct GridRanges {
-    double lower[3];
-    double upper[3];
-};
-
 // The fixed ranges of the bundled grid.
 GridRanges FixedGridRanges();
 // The ranges a "sources.txt" text gives; nothing when it gives no complete set.
@@ -26,6 +21,8 @@ std::optional<GridRanges> ParseGridRanges(const QString &sourcesText);
 // The lines that describe `ranges` in "sources.txt".
 QString GridRangesText(const GridRanges &ranges);
 
+// The ranges of the grid in `shapeFolder`: those its "sources.txt" gives, else the fixed ones.
+GridRanges ReadGridRanges(const QString &shapeFolder);
 // Makes the ranges of the grid in `shapeFolder` the active ones (the fixed
 // ranges when its "sources.txt" gives none). Called whenever map layers are loaded.
 void LoadGridDataRanges(const QString &shapeFolder);

@@ -11,6 +11,7 @@
 #include <QImageWriter>
 #include <QPainter>
 #include <QStringList>
+#include <QTextLayout>
 
 #include <algorithm>
 #include <stdexcept>
@@ -58,21 +59,55 @@ QFont stampFont(int pixels)
     return font;
 }
 
+// A stamp line: its text and how far it is indented.
+struct StampLine {
+    QString text;
+    int indent;
+};
+
+// The entries' lines within `width` pixels; an entry's later lines are
+// indented by a line's height, so each entry's start stands out.
+QList<StampLine> stampLines(const PictureStamp &stamp, const QFont &font, int width)
+{
+    const int indent = QFontMetrics(font).height();
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    QList<StampLine> lines;
+    for (const auto &[key, value] : stamp) {
+        const QString text = key + QStringLiteral(": ") + value;
+        QTextLayout layout(text, font);
+        layout.setTextOption(option);
+        layout.beginLayout();
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            const int at = line.lineNumber() == 0 ? 0 : indent;
+            line.setLineWidth(std::max(indent, width - at));
+            lines.append({text.mid(line.textStart(), line.textLength()).trimmed(), at});
+        }
+        layout.endLayout();
+    }
+    return lines;
+}
+
 } // namespace
+
+int StampHeight(const PictureStamp &stamp, int fontPixels, int width)
+{
+    const QFont font = stampFont(fontPixels);
+    const int line = QFontMetrics(font).height();
+    return line * int(stampLines(stamp, font, width - line).size() + 1);
+}
 
 void DrawStamp(QImage &picture, int top, int fontPixels, const PictureStamp &stamp)
 {
     const QFont font = stampFont(fontPixels);
-    const QFontMetrics metrics(font);
-    const int line = metrics.height();
+    const int line = QFontMetrics(font).height();
     QPainter p(&picture);
     p.setFont(font);
     p.setPen(QColor(40, 40, 40));
-    for (int i = 0; i < stamp.size(); ++i) {
-        const QString text = stamp[i].first + QStringLiteral(": ") + stamp[i].second;
-        p.drawText(QRect(line / 2, top + line / 2 + i * line, picture.width() - line, line),
-                   Qt::AlignLeft | Qt::AlignVCenter, metrics.elidedText(text, Qt::ElideRight, picture.width() - line));
-    }
+    const QList<StampLine> lines = stampLines(stamp, font, picture.width() - line);
+    for (int i = 0; i < lines.size(); ++i)
+        p.drawText(QRect(line / 2 + lines[i].indent, top + line / 2 + i * line, picture.width() - line - lines[i].indent, line),
+                   Qt::AlignLeft | Qt::AlignVCenter, lines[i].text);
     p.end();
     for (const auto &[key, text] : stamp)
         picture.setText(key, text);
@@ -81,8 +116,7 @@ void DrawStamp(QImage &picture, int top, int fontPixels, const PictureStamp &sta
 QImage StampedPicture(const QImage &map, const PictureStamp &stamp)
 {
     const int pixels = StampFontPixels(map.height());
-    const int line = QFontMetrics(stampFont(pixels)).height();
-    QImage picture(map.width(), map.height() + line * int(stamp.size() + 1), QImage::Format_RGB32);
+    QImage picture(map.width(), map.height() + StampHeight(stamp, pixels, map.width()), QImage::Format_RGB32);
     picture.fill(Qt::white);
     QPainter p(&picture);
     p.drawImage(0, 0, map);

@@ -26,8 +26,12 @@ PictureStamp SourceStampOf(const QString &shapeFolder, const QString &program);
 
 // The pixel size of the stamp's lettering for a picture `height` pixels high.
 int StampFontPixels(int height);
-// Writes the stamp's lines into the picture from `top` down, and keeps each
-// entry as the image's text (PNG text chunks).
+// The height in pixels the stamp's lines take below a map `width` pixels
+// wide, a line's height of margin included.
+int StampHeight(const PictureStamp &stamp, int fontPixels, int width);
+// Writes the stamp's lines into the picture from `top` down, each entry
+// ("Key: text") wrapped at word boundaries so no text is cut short, and keeps
+// each entry as the image's text (PNG text chunks).
 void DrawStamp(QImage &picture, int top, int fontPixels, const PictureStamp &stamp);
 // A map drawn elsewhere (a map window's view) with the stamp's lines added below it.
 QImage StampedPicture(const QImage &map, const PictureStamp &stamp);

@@ -79,9 +79,8 @@ QImage AnalysisMapView::picture(const QString &title, const PictureStamp &stamp)
     request.title = title;
     request.classes = m_classes;
     request.stamp = stamp;
-    const QSize mapSize = map->size() * 2;
     // Room below the map for the stamp, so the map keeps its own shape.
-    request.size = QSize(mapSize.width(), mapSize.height() + (StampFontPixels(mapSize.height()) * 3 / 2) * int(stamp.size() + 2));
+    request.size = PictureSizeAround(map->size() * 2, stamp);
     return RenderPointMap(m_inputs->maps(), request);
 }
 

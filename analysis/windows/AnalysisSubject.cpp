@@ -56,21 +56,21 @@ AnalysisSubject AnalysisSubject::forActiveMap()
     return fromCatalogue(spId);
 }
 
-QString AnalysisSubject::rangeProblem() const
+QString AnalysisSubject::rangeProblem(const GridRanges &ranges) const
 {
     Bounds clamped = bounds;
-    ClampRanges(clamped);
+    ClampRanges(clamped, ranges);
     for (int c = 0; c < 3; ++c)
-        if (IsAvailable(clamped, Criterion(c)))
+        if (IsAvailable(clamped, Criterion(c), ranges))
             return QString();
     return QStringLiteral("%1 has no complete range of altitude, rainfall or temperature (%2), so no land can be "
                           "matched to it.")
         .arg(name.isEmpty() ? QStringLiteral("The species") : name, RangesText(clamped));
 }
 
-QString AnalysisSubject::description() const
+QString AnalysisSubject::description(const GridRanges &ranges) const
 {
     Bounds clamped = bounds;
-    ClampRanges(clamped);
+    ClampRanges(clamped, ranges);
     return QStringLiteral("%1 (SpID %2): %3, from %4").arg(name).arg(spId).arg(RangesText(clamped), rangesFrom);
 }

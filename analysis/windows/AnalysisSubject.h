@@ -19,7 +19,7 @@ struct AnalysisSubject {
     static AnalysisSubject fromCatalogue(int spId);
     // Why no area can be found for the ranges ("" when one can): no range is
     // complete within the grid's data ranges.
-    QString rangeProblem() const;
-    // "Durio zibethinus (SpID 32): ALT 0 to 800 m, ..." with the clamped ranges.
-    QString description() const;
+    QString rangeProblem(const GridRanges &ranges) const;
+    // "Durio zibethinus (SpID 32): ALT 0 to 800 m, ..." with the ranges clamped to the grid's.
+    QString description(const GridRanges &ranges) const;
 };

@@ -17,6 +17,12 @@ MapLegend::MapLegend(const QString &title, QWidget *parent) : QWidget(parent)
     m_rows = new QVBoxLayout;
     m_rows->setSpacing(3);
     layout->addLayout(m_rows);
+    m_note = new QLabel(this);
+    m_note->setObjectName(QStringLiteral("lblLegendNote"));
+    m_note->setWordWrap(true);
+    m_note->setMaximumWidth(170);
+    m_note->hide();
+    layout->addWidget(m_note);
     layout->addStretch(1);
 }
 
@@ -43,6 +49,14 @@ void MapLegend::setEntries(const QList<QPair<QColor, QString>> &entries)
         m_entries << row;
     }
 }
+
+void MapLegend::setNote(const QString &note)
+{
+    m_note->setText(note);
+    m_note->setVisible(!note.isEmpty());
+}
+
+QString MapLegend::note() const { return m_note->text(); }
 
 QStringList MapLegend::captions() const
 {

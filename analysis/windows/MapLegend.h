@@ -8,16 +8,21 @@
 class QLabel;
 class QVBoxLayout;
 
-// A legend of colour swatches with captions under a title. The swatch of
-// entry i is "picLegend<i>", its caption "lblLegend<i>".
+// A legend of colour swatches with captions under a title, and an optional
+// note below them (how the classes were made). The swatch of entry i is
+// "picLegend<i>", its caption "lblLegend<i>"; the note is "lblLegendNote".
 class MapLegend : public QWidget {
     Q_OBJECT
 public:
     explicit MapLegend(const QString &title, QWidget *parent = nullptr);
     void setEntries(const QList<QPair<QColor, QString>> &entries);
     QStringList captions() const;
+    // The note under the entries; "" hides it.
+    void setNote(const QString &note);
+    QString note() const;
 
 private:
     QVBoxLayout *m_rows;
+    QLabel *m_note;
     QList<QWidget *> m_entries;
 };

@@ -14,6 +14,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QTreeWidget>
 
@@ -24,7 +25,8 @@ namespace {
 
 QString signedText(double v) { return (v >= 0 ? QStringLiteral("+") : QString()) + NumberText::shortest(v); }
 
-QString km2(double v) { return QString::number(v, 'f', 0); }
+// An area for reading: whole km² with the locale's digit grouping.
+QString km2(double v) { return QLocale().toString(v, 'f', 0); }
 
 } // namespace
 
@@ -153,12 +155,12 @@ void frmClimateShift::ShowShift()
 
 bool frmClimateShift::showFor(const AnalysisSubject &subject, double dT, double dP)
 {
-    if (const QString problem = subject.rangeProblem(); !problem.isEmpty()) {
+    const GridRanges &ranges = m_inputs->maps().ranges;
+    if (const QString problem = subject.rangeProblem(ranges); !problem.isEmpty()) {
         lblMessage->setText(problem);
         return false;
     }
-    ClimateShiftResult shift = ShiftClimate(*m_inputs->maps().canvas, m_inputs->cells(), m_inputs->countries(),
-                                            subject.bounds, dT, dP);
+    ClimateShiftResult shift = ShiftClimate(m_inputs->maps(), m_inputs->cells(), m_inputs->countries(), subject.bounds, dT, dP);
     if (shift.kept.empty() && shift.gained.empty()) {
         lblMessage->setText(shift.lost.empty()
                                 ? QStringLiteral("%1 suits no grid point even without a shift.").arg(subject.name)
@@ -171,7 +173,7 @@ bool frmClimateShift::showFor(const AnalysisSubject &subject, double dT, double 
     m_dT = dT;
     m_dP = dP;
     txtSp->setText(subject.name);
-    lblRanges->setText(subject.description() + QStringLiteral("; shift ") + shiftText());
+    lblRanges->setText(subject.description(ranges) + QStringLiteral("; shift ") + shiftText());
 
     const AreaRow &total = shift.areas.total;
     legend->setEntries({{KeptColour, QStringLiteral("kept: %1 km\u00b2").arg(km2(total.km2[0]))},
@@ -222,7 +224,7 @@ void frmClimateShift::cmdSave_Click()
     if (!m_subject)
         return;
     Bounds clamped = m_subject->bounds;
-    ClampRanges(clamped);
+    ClampRanges(clamped, m_inputs->maps().ranges);
     PictureStamp stamp{{QStringLiteral("Species"), QStringLiteral("%1 (SpID %2)").arg(m_subject->name).arg(m_subject->spId)},
                        {QStringLiteral("Ranges"), RangesText(clamped)},
                        {QStringLiteral("Classes"), QStringLiteral("full match kept, lost, gained")},

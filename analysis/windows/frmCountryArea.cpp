@@ -13,6 +13,7 @@
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTreeWidget>
@@ -21,16 +22,23 @@
 
 namespace {
 
-// A row that sorts its number columns by value, the country by name.
+// A row showing numbers in the user's locale and sorting its number columns
+// by the plain values, the country by name.
 class AreaItem : public QTreeWidgetItem {
 public:
-    using QTreeWidgetItem::QTreeWidgetItem;
+    AreaItem(QTreeWidget *list, const QStringList &shown, const QStringList &plain) : QTreeWidgetItem(list, shown)
+    {
+        for (int c = 1; c < plain.size(); ++c) {
+            setData(c, Qt::UserRole, plain[c].toDouble());
+            setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
+        }
+    }
     bool operator<(const QTreeWidgetItem &other) const override
     {
         const int column = treeWidget() ? treeWidget()->sortColumn() : 0;
         if (column == 0)
             return QString::localeAwareCompare(text(0), other.text(0)) < 0;
-        return text(column).toDouble() < other.text(column).toDouble();
+        return data(column, Qt::UserRole).toDouble() < other.data(column, Qt::UserRole).toDouble();
     }
 };
 
@@ -49,11 +57,13 @@ frmCountryArea::frmCountryArea(QWidget *owner, const AnalysisSubject &subject) :
     setWindowTitle(QStringLiteral("Suitable Area by Country - ") + subject.name);
 
     const auto inputs = AnalysisInputs::ofApplication();
-    const auto points = ClassPoints(*inputs->maps().canvas, subject.bounds);
+    const auto points = ClassPoints(*inputs->maps().canvas, subject.bounds, inputs->maps().ranges);
     const AreaTable table = SumAreas({&points[0], &points[1], &points[2], &points[3]}, inputs->cells(), inputs->countries());
-    m_cells = AreaTableCells(table, {QStringLiteral("ALT"), QStringLiteral("MAR"), QStringLiteral("MAT"), QStringLiteral("Full")});
+    const QStringList classes{QStringLiteral("ALT"), QStringLiteral("MAR"), QStringLiteral("MAT"), QStringLiteral("Full")};
+    m_cells = AreaTableCells(table, classes);
+    const QList<QStringList> shown = AreaTableCells(table, classes, QLocale());
 
-    lblSpecies = new QLabel(subject.description(), this);
+    lblSpecies = new QLabel(subject.description(inputs->maps().ranges), this);
     lblSpecies->setObjectName(QStringLiteral("lblSpecies"));
     lblSpecies->setWordWrap(true);
     lblBoundaries = new QLabel(this);
@@ -74,16 +84,13 @@ frmCountryArea::frmCountryArea(QWidget *owner, const AnalysisSubject &subject) :
         headers << withUnit(h);
     lstArea->setHeaderLabels(headers);
     // The countries (and the points outside them) sort; the total stands below.
-    for (qsizetype r = 1; r + 1 < m_cells.size(); ++r) {
-        auto *item = new AreaItem(lstArea, m_cells[r]);
-        for (int c = 1; c < item->columnCount(); ++c)
-            item->setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
-    }
+    for (qsizetype r = 1; r + 1 < m_cells.size(); ++r)
+        new AreaItem(lstArea, shown[r], m_cells[r]);
     lstArea->setSortingEnabled(true);
     lstArea->sortByColumn(0, Qt::AscendingOrder);
     lstArea->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
 
-    const QStringList &total = m_cells.back();
+    const QStringList &total = shown.back();
     lblTotal = new QLabel(QStringLiteral("Total: land %1 km\u00b2; altitude %2 km\u00b2 (%3 %), rainfall %4 km\u00b2 (%5 %), "
                                          "temperature %6 km\u00b2 (%7 %), full match %8 km\u00b2 (%9 %)")
                               .arg(total[1], total[2], total[3], total[4], total[5], total[6], total[7], total[8], total[9]),
@@ -121,7 +128,7 @@ frmCountryArea *frmCountryArea::Open(QWidget *owner)
     QString problem;
     try {
         const AnalysisSubject subject = AnalysisSubject::forActiveMap();
-        problem = subject.rangeProblem();
+        problem = subject.rangeProblem(AnalysisInputs::ofApplication()->maps().ranges);
         if (problem.isEmpty()) {
             auto *window = new frmCountryArea(owner, subject);
             window->show();

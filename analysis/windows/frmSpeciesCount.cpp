@@ -73,11 +73,13 @@ void frmSpeciesCount::ShowCounts()
 {
     const std::uint16_t use = chosenUse();
     const std::vector<std::uint32_t> counts = m_inputs->countGrid().count(m_species, use);
-    std::vector<PointClassLayer> classes = CountClasses(counts);
+    CountMap map = CountClasses(counts);
     QList<QPair<QColor, QString>> entries;
-    for (const PointClassLayer &cls : classes)
+    for (const PointClassLayer &cls : map.classes)
         entries.append({cls.colour, cls.caption});
     legend->setEntries(entries);
+    m_classesNote = map.classing.note();
+    legend->setNote(QStringLiteral("Classes: ") + m_classesNote);
     const auto ofUse = std::count_if(m_species.rows.begin(), m_species.rows.end(),
                                      [use](const SpeciesRangeRow &row) { return !use || (row.useMask & use); });
     lblSummary->setText(QStringLiteral("Species of %1 suitable at each grid point, of %2 such species in the catalogue: "
@@ -85,7 +87,7 @@ void frmSpeciesCount::ShowCounts()
                                        "Planting List tool (the tree), click the map to list them.")
                             .arg(chosenUseText())
                             .arg(ofUse));
-    view->setClasses(std::move(classes));
+    view->setClasses(std::move(map.classes));
 }
 
 void frmSpeciesCount::openPlantingList(const MapPoint &point, double reach)
@@ -101,7 +103,8 @@ void frmSpeciesCount::cmdSave_Click()
     PictureStamp stamp{{QStringLiteral("Count"), QStringLiteral("species of %1 suitable at each grid point, of %2 in the catalogue")
                                                      .arg(chosenUseText())
                                                      .arg(m_species.rows.size())},
-                       {QStringLiteral("Rule"), QStringLiteral("every range contains the point's ALT, MAR and MAT")}};
+                       {QStringLiteral("Rule"), QStringLiteral("every range contains the point's ALT, MAR and MAT")},
+                       {QStringLiteral("Classes"), m_classesNote}};
     stamp += SourceStampOf(m_inputs->maps().folder, QStringLiteral("silvaria"));
     SavePngPicture(this, view->picture(QStringLiteral("Suitable species (%1)").arg(chosenUseText()), stamp),
                    QStringLiteral("species-count-") + chosenUseText().toLower().replace(QLatin1Char(' '), QLatin1Char('-')),

@@ -43,4 +43,5 @@ private:
 
     std::shared_ptr<const AnalysisInputs> m_inputs;
     SpeciesRangeTable m_species;
+    QString m_classesNote; // how the shown classes were made
 };

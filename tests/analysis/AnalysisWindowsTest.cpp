@@ -30,6 +30,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -52,7 +53,8 @@ double cellKm2(double latitude)
     const double side = M_PI / 180 * 6371;
     return side * side * std::cos(latitude * M_PI / 180);
 }
-QString km2(double v) { return QString::number(v, 'f', 0); }
+// An area as the windows show it, in the tests' English locale ("37,092").
+QString km2(double v) { return QLocale().toString(v, 'f', 0); }
 
 class AnalysisWindows : public MapWindowsTest {
 protected:
@@ -61,6 +63,8 @@ protected:
     {
         MapWindowsTest::SetUp();
         SetCurrentSpID("1");
+        // Every test of this program reads the windows' numbers in English.
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     }
     template <typename Window>
     Window *shown(Window *window)
@@ -108,11 +112,12 @@ TEST_F(AnalysisWindows, AreaByCountryTakesTheActiveMapsBoxes)
     EXPECT_EQ(row[8], km2(2 * cellKm2(0) + cellKm2(2)));
     EXPECT_TRUE(area->lblTotal->text().contains("full match " + row[8] + " km\u00b2")) << area->lblTotal->text().toStdString();
 
-    // Save as CSV writes the rows as shown.
+    // Save as CSV writes the rows with plain numbers.
     QTemporaryDir dir;
     area->saveDialog = [&](QFileDialog &dialog) { dialog.selectFile(dir.filePath("area.csv")); return true; };
     QTest::mouseClick(area->cmdSaveCsv, Qt::LeftButton);
-    EXPECT_TRUE(QString::fromUtf8(ReadFile(dir.filePath("area.csv"))).split("\r\n").value(1).startsWith("Fixtureland," + row[1] + ","));
+    const QString plainLand = QString::number(3 * (cellKm2(0) + cellKm2(1) + cellKm2(2)), 'f', 0);
+    EXPECT_TRUE(QString::fromUtf8(ReadFile(dir.filePath("area.csv"))).split("\r\n").value(1).startsWith("Fixtureland," + plainLand + ","));
 
     // The narrowed boxes of the map count; a box that is not a number is refused.
     map->activateWindow();
@@ -127,17 +132,23 @@ TEST_F(AnalysisWindows, AreaByCountryTakesTheActiveMapsBoxes)
     EXPECT_EQ(int(TopLevelWindows<frmCountryArea>(true).size()), windows);
 }
 
-TEST_F(AnalysisWindows, AreaWithoutBoundariesSaysSoAndGivesTheTotal)
+TEST_F(AnalysisWindows, AreaAndShiftBeforeAnyMapTakeTheGridsOwnRangesAndWithoutBoundariesGiveTheTotal)
 {
     for (const char *ext : {"shp", "shx", "dbf"})
         QFile::remove(fixture.folder() + "/ShapeFiles/country_bnd." + QString(ext));
+    // This grid's altitude ends at 600 m, so Acacia mangium (0 to 800 m) no longer suits point 3 (800 m).
+    ASSERT_TRUE(WriteFile(fixture.folder() + "/ShapeFiles/sources.txt",
+                          "data range ALT = 0 to 600\ndata range MAR = 500 to 8000\ndata range MAT = -5 to 29.2\n"));
     // No map: the current species' catalogue ranges.
     frmCountryArea *area = Opened<frmCountryArea>([&] { main->commands()->menuArea->trigger(); });
     ASSERT_NE(area, nullptr);
     EXPECT_TRUE(area->lblBoundaries->isVisibleTo(area));
     EXPECT_TRUE(area->lblBoundaries->text().startsWith("The country boundaries are missing"));
     EXPECT_EQ(RowTexts(area->lstArea, 0)[0], "outside the boundaries");
-    EXPECT_TRUE(area->lblTotal->text().contains("full match " + km2(2 * cellKm2(0) + cellKm2(2))));
+    EXPECT_TRUE(area->lblTotal->text().contains("full match " + km2(cellKm2(0) + cellKm2(2))));
+    frmClimateShift *shift = Opened<frmClimateShift>([&] { main->commands()->menuShift->trigger(); });
+    ASSERT_NE(shift, nullptr);
+    EXPECT_EQ(shift->legend->captions().value(0), "kept: " + km2(cellKm2(0) + cellKm2(2)) + " km\u00b2");
 }
 
 TEST_F(AnalysisWindows, SpeciesCountMapPaintsTheRampAndOpensThePlantingList)
@@ -145,10 +156,11 @@ TEST_F(AnalysisWindows, SpeciesCountMapPaintsTheRampAndOpensThePlantingList)
     frmSpeciesCount *count = Opened<frmSpeciesCount>([&] { main->commands()->menuCount->trigger(); });
     ASSERT_NE(count, nullptr);
     shown(count);
-    // Point 1 suits four species, point 8 two, point 3 one, point 5 none.
-    EXPECT_EQ(count->legend->captions(), (QStringList{"0", "1", "2-3", "4"}));
+    // Point 1 suits four species, point 8 two, point 3 one, point 5 none: a class for each.
+    EXPECT_EQ(count->legend->captions(), (QStringList{"0", "1", "2", "3", "4"}));
+    EXPECT_EQ(count->legend->note(), "Classes: one class per number of species, up to 4, the most at any grid point");
     EXPECT_EQ(at(count->view, 1), SequentialColour(1));
-    EXPECT_EQ(at(count->view, 8), SequentialColour(2.0 / 3));
+    EXPECT_EQ(at(count->view, 8), SequentialColour(0.5));
     EXPECT_EQ(at(count->view, 5), SequentialColour(0));
 
     count->cboUse->setFocus();

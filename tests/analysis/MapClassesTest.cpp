@@ -15,11 +15,9 @@ TEST(MapClasses, TheRampGrowsLighterAllTheWaySoItReadsInGrey)
         EXPECT_GT(grey, previous + 0.02) << "step " << i;
         previous = grey;
     }
-    EXPECT_EQ(SequentialColour(-1), SequentialColour(0));
-    EXPECT_EQ(SequentialColour(2), SequentialColour(1));
 }
 
-TEST(MapClasses, CountsFallIntoDoublingBinsUpToTheLargest)
+TEST(MapClasses, CountsFallIntoEqualStepsUpToTheLargest)
 {
     const struct {
         const char *name;
@@ -28,11 +26,13 @@ TEST(MapClasses, CountsFallIntoDoublingBinsUpToTheLargest)
         std::vector<std::size_t> pointsPerBin;
     } cases[] = {
         {"nothing suits anywhere", {0, 0}, {"0"}, {2}},
-        {"largest inside a bin", {0, 1, 2, 3, 4, 5}, {"0", "1", "2-3", "4-5"}, {1, 1, 2, 2}},
-        {"largest on a power of two", {8, 7, 1}, {"0", "1", "2-3", "4-7", "8"}, {0, 1, 0, 1, 1}},
+        {"one class per count up to seven", {0, 1, 2, 3, 5}, {"0", "1", "2", "3", "4", "5"}, {1, 1, 1, 1, 0, 1}},
+        {"steps of two up to eight", {8, 7, 1}, {"0", "1 to 2", "3 to 4", "5 to 6", "7 to 8"}, {0, 1, 0, 0, 2}},
+        {"lowland counts spread over classes", {55, 40, 33, 32, 0},
+         {"0", "1 to 8", "9 to 16", "17 to 24", "25 to 32", "33 to 40", "41 to 48", "49 to 55"}, {1, 0, 0, 0, 1, 2, 0, 1}},
     };
     for (const auto &c : cases) {
-        const std::vector<PointClassLayer> classes = CountClasses(c.counts);
+        const std::vector<PointClassLayer> classes = CountClasses(c.counts).classes;
         QStringList captions;
         std::vector<std::size_t> sizes;
         for (const PointClassLayer &cls : classes) {

@@ -61,13 +61,15 @@ INSTANTIATE_TEST_SUITE_P(
              "MAR - MAT", "MAR >= 1000 AND MAR <= 2000 AND MAT >= 22.5 AND MAT <= 27"},
         Case{"MaximumClamped", fromCatalogue(0, 7000, Null, Null, Null, Null), {"0", "6098", "0", "0", "0", "0"}, "ALT",
              "ALT >= 0 AND ALT <= 6098"},
-        Case{"NegativeTemperatureBoundsKeepTheirSign", fromCatalogue(Null, Null, Null, Null, -20, 10),
-             {"0", "0", "0", "0", "-11.2", "10"}, "MAT", "MAT >= -11.2 AND MAT <= 10"},
+        Case{"RainfallZerosBecomeTheDataRange", fromCatalogue(Null, Null, 0, 0, Null, Null), {"0", "0", "6", "8253", "0", "0"},
+             "MAR", "MAR >= 6 AND MAR <= 8253"},
+        // Bounds moved to their own ends keep their sign; a range beyond the other end stays available
+        // with its minimum above its maximum, so it matches nothing.
+        Case{"RangesWhollyOutsideTheDataMatchNothing", fromCatalogue(7000, 8000, 1000, 2000, -20, -15),
+             {"7000", "6098", "1000", "2000", "-11.2", "-15"}, "ALT - MAR - MAT",
+             "ALT >= 7000 AND ALT <= 6098 AND MAR >= 1000 AND MAR <= 2000 AND MAT >= -11.2 AND MAT <= -15"},
         Case{"NothingAvailable", fromCatalogue(Null, Null, Null, Null, Null, Null), {"0", "0", "0", "0", "0", "0"}, "Error",
-             "ALT >=  AND ALT <=  OR MAR >=  AND MAR <=  OR MAT >=  AND MAT <= "},
-        Case{"MinimumAboveMaximumStaysAvailable", fromCatalogue(900, 100, 500, 400, 10, 20),
-             {"900", "100", "500", "400", "10", "20"}, "ALT - MAR - MAT",
-             "ALT >= 900 AND ALT <= 100 AND MAR >= 500 AND MAR <= 400 AND MAT >= 10 AND MAT <= 20"}),
+             "ALT >=  AND ALT <=  OR MAR >=  AND MAR <=  OR MAT >=  AND MAT <= "}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST(Classification, TypedBoundsAreTrimmedAndKeepTheirForm)
@@ -85,11 +87,4 @@ TEST(Classification, TypedBoundsAreTrimmedAndKeepTheirForm)
     EXPECT_TRUE(f.altitude.startsWith("ALT >= 250 AND ALT <= 1500.50"));
     EXPECT_EQ(f.description, "ALT - MAT");
     EXPECT_EQ(Bound::fromNumber(1000 * (1 - 7 / 100.0)).expressionText(), "930") << "a computed bound without binary noise";
-}
-
-TEST(Classification, RainfallZerosBecomeTheDataRangeAndCountAsAvailable)
-{
-    const Bounds b = fromCatalogue(Null, Null, 0, 0, Null, Null);
-    EXPECT_EQ(boxes(b).mid(2, 2), (QStringList{"6", "8253"}));
-    EXPECT_TRUE(IsAvailable(b, Rainfall));
 }

@@ -199,10 +199,10 @@ TEST_F(MapWindow, HostileRangeTextCountsAsMissing)
         EXPECT_EQ(map->txtALTMin->text(), "0") << "no number: the bound is missing";
         EXPECT_EQ(map->lblDescParam->text(), "MAR - MAT");
     }
-    // A minimum beyond the data's range is set to the range's lower end.
+    // A minimum above the data's range stays: its range lies outside the data and matches nothing.
     map->txtALTMin->setText("99999");
     redraw(map);
-    EXPECT_EQ(map->txtALTMin->text(), "0");
+    EXPECT_EQ(map->txtALTMin->text(), "99999");
 }
 
 TEST(MapFileFaults, OpeningTheMapNamesTheFileAndGoesOn)
