@@ -71,6 +71,8 @@ TEST_F(Cli, ExitCodesAndMessages)
         {"common options before the command, the grid point in CSV",
          {QStringLiteral("--app-folder"), dir.path(), QStringLiteral("--format=csv"), QStringLiteral("at"), QStringLiteral("104.9,11.55")}, 0,
          "List,SpID,Species,Uses,Grid lon,Grid lat,Grid ALT,Grid MAR,Grid MAT\ngrid point,,,,104.9167,11.5833,0,1199,27.5\n"},
+        {"count classes as two numbers a spreadsheet keeps", {QStringLiteral("count"), QStringLiteral("--use"), QStringLiteral("Bamboo"), QStringLiteral("--format"), QStringLiteral("csv"), QStringLiteral("-o"), file(QStringLiteral("c.png"))}, 0,
+         "Species from,Species to,Points,km2,Note\n0,0,"},
         {"picture of the smallest size", {QStringLiteral("count"), QStringLiteral("--size"), QStringLiteral("16x16"), QStringLiteral("-o"), file(QStringLiteral("c.png"))}, 0, ""},
         {"no output", {QStringLiteral("catalogue"), QStringLiteral("build"), QStringLiteral("x")}, 1, "catalogue build needs -o FILE"},
         {"sheet as HTML", {QStringLiteral("sheet"), QStringLiteral("1"), QStringLiteral("--format"), QStringLiteral("html")}, 0, "</"},
