@@ -31,11 +31,6 @@
 
 #include <exception>
 
-namespace {
-
-
-} // namespace
-
 frmMap::frmMap(QWidget *owner) : QWidget(nullptr), m_labels(std::make_unique<LabelLayer>())
 {
     MakeTopmostWindow(this, owner);
@@ -246,7 +241,8 @@ void frmMap::cmdClear_Click()
 
 void frmMap::cmdSaveToImage_Click()
 {
-    SaveMapPicture(this, mapTree, windowTitle(), saveDialog, SuitabilityStamp(side(), windowTitle(), QString::number(SpID)));
+    SaveMapPicture(this, mapTree, windowTitle(), saveDialog,
+                   [this] { return SuitabilityStamp(side(), windowTitle(), QString::number(SpID)); });
 }
 
 Bounds frmMap::boxBounds() const { return BoundsFromBoxes(side().boxes); }

@@ -16,6 +16,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -139,6 +140,11 @@ TEST_F(ComparisonWindow, CheckBoxBringsOnlyItsOwnMapBackToTheFullExtent)
 
 TEST_F(ComparisonWindow, GenerateMapRedrawsBothMapsFromTheirBoxes)
 {
+    // Typed, not generated: a saved picture is drawn and stamped with the catalogue ranges.
+    type(compare->panel1.txtALTMax, " 400 ");
+    EXPECT_EQ(SavedPngText(compare->cmdSave1, compare->saveDialog, "Ranges"),
+              "ALT 0 to 800 m, MAR 1000 to 4500 mm, MAT 20 to 29.2 \u00b0C");
+    EXPECT_EQ(compare->panel1.txtALTMax->text(), "800");
     type(compare->panel1.txtALTMax, " 400 ");
     QSignalSpy drawn1(compare->mapTree, &MapControl::layerDrawn), drawn2(compare->mapTree2, &MapControl::layerDrawn);
     clickTool("k7");
@@ -146,7 +152,7 @@ TEST_F(ComparisonWindow, GenerateMapRedrawsBothMapsFromTheirBoxes)
     EXPECT_EQ(compare->navigator->rangeSource(), RangeSource::Boxes);
     EXPECT_GE(drawn1.count(), 1);
     EXPECT_GE(drawn2.count(), 1);
-    EXPECT_EQ(compare->panel1.txtALTMax->text(), "400");
+    EXPECT_EQ(SavedPngText(compare->cmdSave1, compare->saveDialog, "Ranges").section(',', 0, 0), "ALT 0 to 400 m");
     EXPECT_FALSE(shows(compare->mapTree, GridPoint(1), SpeciesBrown)); // ALT 500 is above the typed 400
     EXPECT_TRUE(shows(compare->mapTree, GridPoint(8), SpeciesBrown));
     // The untouched side draws from its boxes too.

@@ -97,7 +97,9 @@ TEST_F(MapWindow, TypedBoundsTakeEffectOnGenerateMapAndStay)
     frmMap *map = openMap("1");
     map->txtALTMin->clear();
     QTest::keyClicks(map->txtALTMin, "  250 ");
-    redraw(map); // before Generate Map every drawing reloads the catalogue ranges
+    // Before Generate Map every drawing, a saved picture's too, reloads the
+    // catalogue ranges, and the picture's stamp names them.
+    EXPECT_EQ(SavedPngText(map->cmdSaveToImage, map->saveDialog, "Ranges"), "ALT 0 to 800 m, MAR 1000 to 4500 mm, MAT 20 to 29.2 \u00b0C");
     EXPECT_EQ(map->txtALTMin->text(), "0");
     map->txtALTMin->clear();
     QTest::keyClicks(map->txtALTMin, "  250 ");
@@ -105,6 +107,7 @@ TEST_F(MapWindow, TypedBoundsTakeEffectOnGenerateMapAndStay)
     map->mapTree->repaint();
     EXPECT_EQ(map->navigator->rangeSource(), RangeSource::Boxes);
     EXPECT_EQ(map->txtALTMin->text(), "250");
+    EXPECT_EQ(SavedPngText(map->cmdSaveToImage, map->saveDialog, "Ranges"), "ALT 250 to 800 m, MAR 1000 to 4500 mm, MAT 20 to 29.2 \u00b0C");
     EXPECT_EQ(at(map, 1), Brown);
     EXPECT_EQ(at(map, 8), White) << "ALT 0 is now below the typed minimum";
     // Text that is no number counts as a missing bound: altitude drops out.
