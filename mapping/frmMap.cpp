@@ -62,6 +62,7 @@ frmMap::frmMap(QWidget *owner) : QWidget(nullptr), m_labels(std::make_unique<Lab
     };
     ShowDisclaimer();
     bool ok = false;
+    // This window keeps its identifier in 16 bits; another one names no species here.
     const int id = CurrentSpID().trimmed().toInt(&ok);
     SpID = ok && id >= -32768 && id <= 32767 ? id : 0;
 

@@ -43,7 +43,9 @@ protected:
     void withChooser(int side, const std::function<void(frmSpecies *)> &act);
 
     MapWindowFixture app{QStringLiteral(
-        "INSERT INTO Species (SpID, SpeciesName, Genus, FID) VALUES (7, 'Pandanus d''urvillei', 'Pandanus', 4);")};
+        "INSERT INTO Species (SpID, SpeciesName, Genus, FID) VALUES (7, 'Pandanus d''urvillei', 'Pandanus', 4);"
+        "INSERT INTO Species (SpID, SpeciesName, Genus, FID, MinAltitude, MaxAltitude, MinRainfall, MaxRainfall) "
+        "VALUES (40000, 'Myrica esculenta', 'Myrica', 1, 0, 1000, 1500, 4000);")};
     frmMain *main = nullptr;
     frmCompare *compare = nullptr;
 };

@@ -71,7 +71,7 @@ QStringList listed(const frmSpecies *chooser)
 }
 
 const QStringList AllSpecies{"Acacia mangium",      "Tectona grandis", "Dendrocalamus asper", "Calamus manan",
-                             "Markhamia stipulata", "Orphanus testus", "Pandanus d'urvillei"};
+                             "Markhamia stipulata", "Orphanus testus", "Pandanus d'urvillei", "Myrica esculenta"};
 
 } // namespace
 
@@ -170,8 +170,10 @@ TEST_F(ComparisonWindow, GenerateMapRedrawsBothMapsFromTheirBoxes)
 
 TEST_F(ComparisonWindow, ChosenSpeciesShowsAtTheNextDrawingOfItsMap)
 {
-    choose(2, "manan");
-    EXPECT_EQ(compare->txtSp2->text(), "Calamus manan");
+    choose(2, "esculenta"); // an identifier beyond 16 bits
+    EXPECT_EQ(compare->txtSp2->text(), "Myrica esculenta");
+    EXPECT_EQ(compare->txtTemp2->text(), "40000");
+    EXPECT_EQ(boxes(compare->panel2), (QStringList{"0", "1000", "1500", "4000", "0", "0"})) << "no temperature range stored";
     EXPECT_EQ(compare->txtSp1->text(), "Acacia mangium");
     EXPECT_TRUE(shows(compare->mapTree2, GridPoint(3), SpeciesBrown)) << "not redrawn yet";
 
@@ -181,7 +183,7 @@ TEST_F(ComparisonWindow, ChosenSpeciesShowsAtTheNextDrawingOfItsMap)
     EXPECT_EQ(compare->panel2.lblDescParam->text(), "ALT - MAR");
     EXPECT_EQ(compare->lblInvasive2->text(), "");
     EXPECT_TRUE(shows(compare->mapTree2, GridPoint(1), SpeciesBrown));
-    EXPECT_FALSE(shows(compare->mapTree2, GridPoint(3), SpeciesBrown)); // MAR 4500 is above Calamus's 4000
+    EXPECT_FALSE(shows(compare->mapTree2, GridPoint(3), SpeciesBrown)); // MAR 4500 is above the chosen 4000
     // The first map keeps its species.
     EXPECT_EQ(compare->panel1.lblDescParam->text(), "ALT - MAR - MAT");
     EXPECT_TRUE(shows(compare->mapTree, GridPoint(3), SpeciesBrown));
