@@ -1,6 +1,7 @@
 // Which species suit a clicked grid point, and choosing one of them.
 #include "app/frmMain.h"
 #include "catalogue/CurrentSpecies.h"
+#include "catalogue/modDatabase.h"
 #include "controls/ReportList.h"
 #include "factsheet/frmList.h"
 #include "mapping/MapControl.h"
@@ -14,8 +15,10 @@
 #include "tests/common/QtPrinters.h"
 
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
 #include <QApplication>
+#include <QMessageBox>
 #include <QTest>
 #include <QTextEdit>
 
@@ -56,6 +59,21 @@ protected:
     }
 
     frmMap *map = nullptr;
+};
+
+// Calls `seen` whenever a message box is shown, while it lives.
+class OnMessageBox : public QObject {
+public:
+    explicit OnMessageBox(std::function<void()> seen) : m_seen(std::move(seen)) { qApp->installEventFilter(this); }
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show && qobject_cast<QMessageBox *>(watched))
+            m_seen();
+        return false;
+    }
+
+private:
+    std::function<void()> m_seen;
 };
 
 } // namespace
@@ -119,6 +137,18 @@ TEST_F(SuitableSpecies, ChoosingASpeciesShowsItInTheListWindow)
     EXPECT_EQ(CurrentSpID(), "2");
     QTest::keyClick(window->lstSTS, Qt::Key_Return);
     EXPECT_EQ(CurrentSpID(), other->text(0));
+
+    // Teak's names list cannot be read any more, its fact sheet can: the
+    // warning stands over the sheet of teak, not over the one shown before.
+    ASSERT_EQ(sqlite3_exec(CatalogueConnection().handle(),
+                           "CREATE TEMP VIEW Synonym AS SELECT SpID, CASE WHEN SpID = 2 THEN abs(-9223372036854775807 - 1) "
+                           "ELSE Synonym END AS Synonym, Genus, Name FROM main.Synonym",
+                           nullptr, nullptr, nullptr),
+              SQLITE_OK);
+    QString sheetWhenWarned;
+    OnMessageBox watch([&] { sheetWhenWarned = list->richDetail->toPlainText(); });
+    EXPECT_EQ(AnswerMessage([&] { ClickItem(window->lstSTS, teak, 1); }).title, "Species List");
+    EXPECT_TRUE(sheetWhenWarned.contains("Current Name: Tectona grandis")) << sheetWhenWarned.left(100).toStdString();
 
     ExpectOutlivesItsMap(window, map);
 }
