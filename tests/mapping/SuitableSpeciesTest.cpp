@@ -18,7 +18,6 @@
 #include <sqlite3.h>
 
 #include <QApplication>
-#include <QMessageBox>
 #include <QTest>
 #include <QTextEdit>
 
@@ -61,21 +60,6 @@ protected:
     frmMap *map = nullptr;
 };
 
-// Calls `seen` whenever a message box is shown, while it lives.
-class OnMessageBox : public QObject {
-public:
-    explicit OnMessageBox(std::function<void()> seen) : m_seen(std::move(seen)) { qApp->installEventFilter(this); }
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::Show && qobject_cast<QMessageBox *>(watched))
-            m_seen();
-        return false;
-    }
-
-private:
-    std::function<void()> m_seen;
-};
-
 } // namespace
 
 TEST_F(SuitableSpecies, BothEndsAreInclusiveAndMissingRangesNeverQualify)
@@ -105,10 +89,7 @@ TEST_F(SuitableSpecies, ChoosingASpeciesShowsItInTheListWindow)
 {
     frmIdentifyEngine *window = clickPoint(1);
     ASSERT_NE(window, nullptr);
-    QTreeWidgetItem *teak = nullptr;
-    for (int i = 0; i < window->lstSTS->topLevelItemCount(); ++i)
-        if (window->lstSTS->topLevelItem(i)->text(1) == "Tectona grandis")
-            teak = window->lstSTS->topLevelItem(i);
+    QTreeWidgetItem *teak = window->lstSTS->findItems("Tectona grandis", Qt::MatchExactly, 1).value(0);
     ASSERT_NE(teak, nullptr);
     ClickItem(window->lstSTS, teak, 1);
     frmList *list = main->ListWindow();
@@ -146,8 +127,8 @@ TEST_F(SuitableSpecies, ChoosingASpeciesShowsItInTheListWindow)
                            nullptr, nullptr, nullptr),
               SQLITE_OK);
     QString sheetWhenWarned;
-    OnMessageBox watch([&] { sheetWhenWarned = list->richDetail->toPlainText(); });
-    EXPECT_EQ(AnswerMessage([&] { ClickItem(window->lstSTS, teak, 1); }).title, "Species List");
+    const auto readSheet = [&] { sheetWhenWarned = list->richDetail->toPlainText(); };
+    EXPECT_EQ(AnswerMessage([&] { ClickItem(window->lstSTS, teak, 1); }, QMessageBox::Ok, readSheet).title, "Species List");
     EXPECT_TRUE(sheetWhenWarned.contains("Current Name: Tectona grandis")) << sheetWhenWarned.left(100).toStdString();
 
     ExpectOutlivesItsMap(window, map);
