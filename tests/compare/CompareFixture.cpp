@@ -15,13 +15,10 @@
 
 void CompareWindowTest::SetUp()
 {
-    main = new frmMain;
-    main->Load();
+    MapWindowsTest::SetUp();
     main->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(main));
 }
-
-void CompareWindowTest::TearDown() { delete main; }
 
 frmCompare *CompareWindowTest::openComparison()
 {
