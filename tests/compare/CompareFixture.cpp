@@ -3,7 +3,6 @@
 #include "app/MainCommands.h"
 #include "mapping/MapControl.h"
 #include "mapping/MapToolbar.h"
-#include "mapping/MapViewport.h"
 #include "mapping/compare/frmCompare.h"
 #include "mapping/frmSpecies.h"
 #include "tests/common/WidgetTest.h"

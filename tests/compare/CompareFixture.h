@@ -1,12 +1,8 @@
 #pragma once
 #include "app/frmMain.h"
-#include "mapping/MapExtent.h"
 #include "tests/mapping/MapWindowFixture.h"
 
-#include <gtest/gtest.h>
-
 #include <QColor>
-#include <QString>
 
 #include <functional>
 

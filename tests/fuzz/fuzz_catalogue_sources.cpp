@@ -23,10 +23,8 @@
 #include <cstdint>
 #include <cstdlib>
 
-namespace {
-
 // Builds and formats the sheet of every species of the built catalogue; their identifiers.
-QList<double> showEverySheet(const QString &built)
+static QList<double> showEverySheet(const QString &built)
 {
     SetCatalogueConnection(Connection::OpenFile(built));
     QList<double> ids;
@@ -42,8 +40,6 @@ QList<double> showEverySheet(const QString &built)
     }
     return ids;
 }
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
