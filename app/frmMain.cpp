@@ -71,9 +71,11 @@ frmMain::frmMain(QWidget *parent)
 
     // Other windows ask for a species or a list through the shared species state.
     CurrentSpecies &species = CurrentSpecies::instance();
+    // The fact sheet first, then the names: a list that cannot be read warns
+    // over the sheet of the species asked for.
     connect(&species, &CurrentSpecies::speciesRequested, this, [this](const QString &spId) {
-        LoadSpeciesById(spId);
         ListWindow()->ShowFactSheet(spId);
+        LoadSpeciesById(spId);
     });
     connect(&species, &CurrentSpecies::listRequested, this, [this](const SpeciesList &rows) {
         frmList *window = ListWindow();

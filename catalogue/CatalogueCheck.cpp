@@ -10,6 +10,7 @@
 #include <QSet>
 
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -21,6 +22,8 @@ struct Plausible {
     double lower, upper;
 };
 const Plausible Ranges[3] = {{"Altitude", "m", -500, 9000}, {"Rainfall", "mm", 0, 15000}, {"Temperature", "\u00b0C", -30, 40}};
+// The catalogue keeps identifiers as 32-bit numbers.
+constexpr int MaxSpId = std::numeric_limits<int>::max();
 const char *const Uses[] = {"Timber", "Fruit", "Resin", "Fodder", "Firewood", "Charcoal", "Bamboo", "Rattan", "Others"};
 
 // A JSON value's text as it stands in a file (quoted, escaped, UTF-8).
@@ -131,8 +134,15 @@ QList<SourceProblem> CheckCatalogueSources(const QString &folder, const QString 
     if (check.read(QStringLiteral("countries.json"), countriesFile)) {
         if (!countriesFile.doc.isObject())
             check.report(countriesFile, 1, QStringLiteral("not an object of ISO code: country name"));
-        for (const QString &iso : countriesFile.doc.object().keys())
+        // The catalogue compares codes without regard to letter case.
+        QHash<QString, QString> folded;
+        for (const QString &iso : countriesFile.doc.object().keys()) {
+            if (folded.contains(iso.toCaseFolded()))
+                check.report(countriesFile, countriesFile.lineOf(iso),
+                             QStringLiteral("duplicate name: country code \"%1\" is also \"%2\"").arg(iso, folded.value(iso.toCaseFolded())));
+            folded.insert(iso.toCaseFolded(), iso);
             countries.insert(iso);
+        }
     }
 
     // Current names first, for synonyms that repeat one of another species.
@@ -151,8 +161,8 @@ QList<SourceProblem> CheckCatalogueSources(const QString &folder, const QString 
     for (const SourceFile &file : files) {
         const QJsonObject sp = file.doc.object();
         const QJsonValue id = sp.value(QStringLiteral("SpID"));
-        if (!id.isDouble() || id.toDouble() != std::floor(id.toDouble()) || id.toDouble() < 1)
-            check.report(file, file.lineOf(QStringLiteral("SpID")), QStringLiteral("SpID is not a whole number from 1"));
+        if (!id.isDouble() || id.toDouble() != std::floor(id.toDouble()) || id.toDouble() < 1 || id.toDouble() > MaxSpId)
+            check.report(file, file.lineOf(QStringLiteral("SpID")), QStringLiteral("SpID is not a whole number from 1 to %1").arg(MaxSpId));
         else if (ids.contains(id.toInteger()))
             check.report(file, file.lineOf(QStringLiteral("SpID")), QStringLiteral("duplicate name: SpID %1 is also in %2").arg(id.toInteger()).arg(ids.value(id.toInteger())));
         else

@@ -13,9 +13,10 @@ struct SourceProblem {
 
 // Every problem of the source files in `folder` (the form CatalogueWriter
 // reads), in file order: unreadable or malformed files, a species without
-// identifier or name, a range whose minimum exceeds its maximum or that lies
-// outside any plausible value, an unknown use, language or country, a synonym
-// without a name, a name given twice (identifier, current name, a synonym equal
-// to a current name, a name repeated within a species), and, when
+// identifier (a whole number from 1 to 2147483647) or name, a range whose
+// minimum exceeds its maximum or that lies outside any plausible value, an
+// unknown use, language or country, a synonym without a name, a name given
+// twice (identifier, country code in any letter case, current name, a synonym
+// equal to a current name, a name repeated within a species), and, when
 // `imageFolder` is given, a photograph whose file is not there.
 QList<SourceProblem> CheckCatalogueSources(const QString &folder, const QString &imageFolder = QString());

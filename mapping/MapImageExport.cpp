@@ -37,7 +37,7 @@ QString BitmapFilter() { return QStringLiteral("Windows Bitmaps (*.bmp)"); }
 QString PngFilter() { return QStringLiteral("PNG Pictures with source stamp (*.png)"); }
 
 QString SaveMapPicture(QWidget *window, MapControl *map, const QString &proposedName, const SaveDialogRunner &run,
-                       const PictureStamp &stamp)
+                       const std::function<PictureStamp()> &stampOfDrawing)
 {
     QFileDialog dialog(window, QStringLiteral("Export Bitmap"));
     PrepareSaveDialog(dialog, {BitmapFilter(), PngFilter()}, QStringLiteral("bmp"), proposedName + QStringLiteral(".bmp"));
@@ -50,9 +50,10 @@ QString SaveMapPicture(QWidget *window, MapControl *map, const QString &proposed
     const bool png = file.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive) ||
                      (dialog.selectedNameFilter() == PngFilter() && QFileInfo(file).suffix().isEmpty());
     try {
-        if (png)
-            WritePngFile(StampedPicture(map->render(map->size() * 2, 2), stamp), file);
-        else
+        if (png) {
+            const QImage view = map->render(map->size() * 2, 2);
+            WritePngFile(StampedPicture(view, stampOfDrawing ? stampOfDrawing() : PictureStamp()), file);
+        } else
             map->exportMap(1, file, 2);
     } catch (const MapError &e) {
         ShowError(window, QStringLiteral("Export Bitmap"), e);

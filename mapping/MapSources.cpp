@@ -18,12 +18,16 @@
 
 QMap<QString, QString> ReadLayerSources(const QString &shapeFolder)
 {
-    QMap<QString, QString> sources;
     QFile file(shapeFolder + QStringLiteral("/sources.txt"));
     if (!file.open(QIODevice::ReadOnly))
-        return sources;
-    const QStringList lines = QString::fromUtf8(file.read(1 << 20)).split(QLatin1Char('\n'));
-    for (const QString &raw : lines) {
+        return {};
+    return ParseLayerSources(QString::fromUtf8(file.read(1 << 20)));
+}
+
+QMap<QString, QString> ParseLayerSources(const QString &text)
+{
+    QMap<QString, QString> sources;
+    for (const QString &raw : text.split(QLatin1Char('\n'))) {
         const QString line = raw.trimmed();
         const qsizetype eq = line.indexOf(QLatin1Char('='));
         if (line.isEmpty() || line.startsWith(QLatin1Char('#')) || eq <= 0)

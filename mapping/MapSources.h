@@ -12,6 +12,8 @@
 // starts a comment), the layer named by its file name without extension.
 // Its "data range FIELD" lines are the grid's data ranges (mapping/GridDataRanges.h).
 QMap<QString, QString> ReadLayerSources(const QString &shapeFolder);
+// The same from the file's text.
+QMap<QString, QString> ParseLayerSources(const QString &text);
 
 // The source text of a layer, or a note that the folder does not describe it.
 QString LayerSource(const QMap<QString, QString> &sources, const QString &layer);

@@ -4,6 +4,8 @@
 #include "catalogue/ListStatements.h"
 #include "catalogue/modDatabase.h"
 
+#include <limits>
+
 SpeciesRanges ReadSpeciesRanges(const QString &spId)
 {
     SpeciesRanges ranges;
@@ -13,7 +15,8 @@ SpeciesRanges ReadSpeciesRanges(const QString &spId)
     } catch (const CatalogueError &) {
         return ranges; // not a whole number: no species has it
     }
-    if (id < -32768 || id > 32767) // map windows keep the identifier in 16 bits
+    // Catalogue identifiers are 32-bit whole numbers; one beyond that names no species.
+    if (id < std::numeric_limits<int>::min() || id > std::numeric_limits<int>::max())
         return ranges;
     RecordSet rs = CatalogueConnection().Open(SpeciesRangesStatement(int(id)));
     if (rs.isEOF())

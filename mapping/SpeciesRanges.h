@@ -12,7 +12,9 @@ struct SpeciesRanges {
     QVariant stored[6];    // MinAltitude, MaxAltitude, MinRainfall, MaxRainfall, MinTemperature, MaxTemperature
 };
 
-// Reads the species' ranges; an identifier that is no whole number, or that
-// names no species, gives a record with nothing found. Throws CatalogueError
+// Reads the species' ranges for any identifier a catalogue holds (a 32-bit
+// whole number; the map window's own 16-bit limit is its own affair); an
+// identifier that is no whole number, or that names no species, gives a
+// record with nothing found. Throws CatalogueError
 // when the catalogue cannot be read.
 SpeciesRanges ReadSpeciesRanges(const QString &spId);

@@ -31,11 +31,6 @@
 
 #include <exception>
 
-namespace {
-
-
-} // namespace
-
 frmMap::frmMap(QWidget *owner) : QWidget(nullptr), m_labels(std::make_unique<LabelLayer>())
 {
     MakeTopmostWindow(this, owner);
@@ -67,6 +62,7 @@ frmMap::frmMap(QWidget *owner) : QWidget(nullptr), m_labels(std::make_unique<Lab
     };
     ShowDisclaimer();
     bool ok = false;
+    // This window keeps its identifier in 16 bits; another one names no species here.
     const int id = CurrentSpID().trimmed().toInt(&ok);
     SpID = ok && id >= -32768 && id <= 32767 ? id : 0;
 
@@ -246,7 +242,8 @@ void frmMap::cmdClear_Click()
 
 void frmMap::cmdSaveToImage_Click()
 {
-    SaveMapPicture(this, mapTree, windowTitle(), saveDialog, SuitabilityStamp(side(), windowTitle(), QString::number(SpID)));
+    SaveMapPicture(this, mapTree, windowTitle(), saveDialog,
+                   [this] { return SuitabilityStamp(side(), windowTitle(), QString::number(SpID)); });
 }
 
 Bounds frmMap::boxBounds() const { return BoundsFromBoxes(side().boxes); }

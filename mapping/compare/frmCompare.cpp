@@ -164,6 +164,7 @@ void frmCompare::SaveMapOf(int side)
 {
     const ParameterPanel &panel = side == 1 ? panel1 : panel2;
     const QString name = (side == 1 ? txtSp1 : txtSp2)->text();
-    SaveMapPicture(this, mapOf(side), name, saveDialog,
-                   SuitabilityStamp(panel.side(mapOf(side), nullptr), name, (side == 1 ? txtTemp1 : txtTemp2)->text()));
+    SaveMapPicture(this, mapOf(side), name, saveDialog, [&] {
+        return SuitabilityStamp(panel.side(mapOf(side), nullptr), name, (side == 1 ? txtTemp1 : txtTemp2)->text());
+    });
 }

@@ -31,7 +31,8 @@ void ClickItem(QTreeWidget *tree, QTreeWidgetItem *item, int column)
     QTest::mouseClick(tree->viewport(), Qt::LeftButton, Qt::NoModifier, at);
 }
 
-ShownMessage AnswerMessage(const std::function<void()> &action, QMessageBox::StandardButton button)
+ShownMessage AnswerMessage(const std::function<void()> &action, QMessageBox::StandardButton button,
+                           const std::function<void()> &whileShown)
 {
     ShownMessage shown;
     QTimer poll;
@@ -41,6 +42,8 @@ ShownMessage AnswerMessage(const std::function<void()> &action, QMessageBox::Sta
             auto *box = qobject_cast<QMessageBox *>(w);
             if (box && box->isVisible()) {
                 shown = {true, box->windowTitle(), box->text(), int(box->buttons().size()), box->icon()};
+                if (whileShown)
+                    whileShown();
                 if (QAbstractButton *b = box->button(button))
                     b->click();
                 else

@@ -54,9 +54,10 @@ struct ShownMessage {
     QMessageBox::Icon icon = QMessageBox::NoIcon;
 };
 
-// Watches for the next message box while `action` runs, records it and
-// presses `button`.
-ShownMessage AnswerMessage(const std::function<void()> &action, QMessageBox::StandardButton button = QMessageBox::Ok);
+// Watches for the next message box while `action` runs, records it, runs
+// `whileShown` (to look at the windows behind it) and presses `button`.
+ShownMessage AnswerMessage(const std::function<void()> &action, QMessageBox::StandardButton button = QMessageBox::Ok,
+                           const std::function<void()> &whileShown = {});
 
 // The same, returning only the text ("" when no box appeared).
 QString AnswerMessageBox(const std::function<void()> &action, QMessageBox::StandardButton button = QMessageBox::Ok);

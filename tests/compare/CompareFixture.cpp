@@ -3,7 +3,6 @@
 #include "app/MainCommands.h"
 #include "mapping/MapControl.h"
 #include "mapping/MapToolbar.h"
-#include "mapping/MapViewport.h"
 #include "mapping/compare/frmCompare.h"
 #include "mapping/frmSpecies.h"
 #include "tests/common/WidgetTest.h"
@@ -15,13 +14,10 @@
 
 void CompareWindowTest::SetUp()
 {
-    main = new frmMain;
-    main->Load();
+    MapWindowsTest::SetUp();
     main->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(main));
 }
-
-void CompareWindowTest::TearDown() { delete main; }
 
 frmCompare *CompareWindowTest::openComparison()
 {

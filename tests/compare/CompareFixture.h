@@ -1,12 +1,8 @@
 #pragma once
 #include "app/frmMain.h"
-#include "mapping/MapExtent.h"
 #include "tests/mapping/MapWindowFixture.h"
 
-#include <gtest/gtest.h>
-
 #include <QColor>
-#include <QString>
 
 #include <functional>
 
@@ -23,10 +19,16 @@ inline const QColor TemperatureGreen(0, 255, 0);
 
 // The map window fixture and the main window loaded and
 // shown, the first botanic name (Acacia mangium, SpID 1) chosen.
-class CompareWindowTest : public ::testing::Test {
+class CompareWindowTest : public MapWindowsTest {
 protected:
+    CompareWindowTest()
+        : MapWindowsTest(QStringLiteral(
+              "INSERT INTO Species (SpID, SpeciesName, Genus, FID) VALUES (7, 'Pandanus d''urvillei', 'Pandanus', 4);"
+              "INSERT INTO Species (SpID, SpeciesName, Genus, FID, MinAltitude, MaxAltitude, MinRainfall, MaxRainfall) "
+              "VALUES (40000, 'Myrica esculenta', 'Myrica', 1, 0, 1000, 1500, 4000);"))
+    {
+    }
     void SetUp() override;
-    void TearDown() override;
 
     // View > Arboplot Comparison, as a user chooses it; the window once shown.
     frmCompare *openComparison();
@@ -42,8 +44,5 @@ protected:
     // shown (closing it when `act` leaves it open).
     void withChooser(int side, const std::function<void(frmSpecies *)> &act);
 
-    MapWindowFixture app{QStringLiteral(
-        "INSERT INTO Species (SpID, SpeciesName, Genus, FID) VALUES (7, 'Pandanus d''urvillei', 'Pandanus', 4);")};
-    frmMain *main = nullptr;
     frmCompare *compare = nullptr;
 };

@@ -1,7 +1,6 @@
 // The comparison window driven as a user drives it: opened from the View menu,
 // toolbar buttons, clicks and drags on either map, check boxes, "Generate Map",
 // and the species chooser.
-#include "app/MainCommands.h"
 #include "controls/ReportList.h"
 #include "mapping/MapNavigator.h"
 #include "mapping/MapControl.h"
@@ -16,6 +15,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -70,7 +70,7 @@ QStringList listed(const frmSpecies *chooser)
 }
 
 const QStringList AllSpecies{"Acacia mangium",      "Tectona grandis", "Dendrocalamus asper", "Calamus manan",
-                             "Markhamia stipulata", "Orphanus testus", "Pandanus d'urvillei"};
+                             "Markhamia stipulata", "Orphanus testus", "Pandanus d'urvillei", "Myrica esculenta"};
 
 } // namespace
 
@@ -83,12 +83,10 @@ TEST_F(ComparisonWindow, OpensWithTheCurrentSpeciesOnBothMaps)
         const ParameterPanel &panel = side == 1 ? compare->panel1 : compare->panel2;
         EXPECT_EQ(boxes(panel), (QStringList{"0", "800", "1000", "4500", "20", "29.2"}));
         // Only the species layer is shown at first.
-        EXPECT_EQ(QList<bool>({panel.chkLayerALT->isChecked(), panel.chkLayerMAR->isChecked(), panel.chkLayerMAT->isChecked(),
-                               panel.chkLayerMap->isChecked()}),
-                  QList<bool>({false, false, false, true}));
+        for (QCheckBox *box : panel.layerChecks())
+            EXPECT_EQ(box->isChecked(), box == panel.chkLayerMap) << box->text().toStdString();
         EXPECT_TRUE(shows(map, GridPoint(1), SpeciesBrown));
-        EXPECT_FALSE(shows(map, GridPoint(2), SpeciesBrown));
-        EXPECT_FALSE(shows(map, GridPoint(5), SpeciesBrown));
+        EXPECT_FALSE(shows(map, GridPoint(2), SpeciesBrown)); // outside the altitude range only
     }
 }
 
@@ -139,17 +137,21 @@ TEST_F(ComparisonWindow, CheckBoxBringsOnlyItsOwnMapBackToTheFullExtent)
 
 TEST_F(ComparisonWindow, GenerateMapRedrawsBothMapsFromTheirBoxes)
 {
+    // Typed, not generated: a saved picture is drawn and stamped with the catalogue ranges.
     type(compare->panel1.txtALTMax, " 400 ");
-    QSignalSpy drawn1(compare->mapTree, &MapControl::layerDrawn), drawn2(compare->mapTree2, &MapControl::layerDrawn);
+    EXPECT_EQ(SavedPngText(compare->cmdSave1, compare->saveDialog, "Ranges"),
+              "ALT 0 to 800 m, MAR 1000 to 4500 mm, MAT 20 to 29.2 \u00b0C");
+    EXPECT_EQ(compare->panel1.txtALTMax->text(), "800");
+    type(compare->panel1.txtALTMax, " 400 ");
+    QSignalSpy drawn2(compare->mapTree2, &MapControl::layerDrawn);
     clickTool("k7");
     drawBoth();
     EXPECT_EQ(compare->navigator->rangeSource(), RangeSource::Boxes);
-    EXPECT_GE(drawn1.count(), 1);
-    EXPECT_GE(drawn2.count(), 1);
-    EXPECT_EQ(compare->panel1.txtALTMax->text(), "400");
+    EXPECT_EQ(SavedPngText(compare->cmdSave1, compare->saveDialog, "Ranges").section(',', 0, 0), "ALT 0 to 400 m");
     EXPECT_FALSE(shows(compare->mapTree, GridPoint(1), SpeciesBrown)); // ALT 500 is above the typed 400
     EXPECT_TRUE(shows(compare->mapTree, GridPoint(8), SpeciesBrown));
-    // The untouched side draws from its boxes too.
+    // The untouched side is redrawn, from its boxes too.
+    EXPECT_GE(drawn2.count(), 1);
     EXPECT_EQ(boxes(compare->panel2), (QStringList{"0", "800", "1000", "4500", "20", "29.2"}));
     EXPECT_TRUE(shows(compare->mapTree2, GridPoint(1), SpeciesBrown));
 
@@ -164,8 +166,10 @@ TEST_F(ComparisonWindow, GenerateMapRedrawsBothMapsFromTheirBoxes)
 
 TEST_F(ComparisonWindow, ChosenSpeciesShowsAtTheNextDrawingOfItsMap)
 {
-    choose(2, "manan");
-    EXPECT_EQ(compare->txtSp2->text(), "Calamus manan");
+    choose(2, "esculenta"); // an identifier beyond 16 bits
+    EXPECT_EQ(compare->txtSp2->text(), "Myrica esculenta");
+    EXPECT_EQ(compare->txtTemp2->text(), "40000");
+    EXPECT_EQ(boxes(compare->panel2), (QStringList{"0", "1000", "1500", "4000", "0", "0"})) << "no temperature range stored";
     EXPECT_EQ(compare->txtSp1->text(), "Acacia mangium");
     EXPECT_TRUE(shows(compare->mapTree2, GridPoint(3), SpeciesBrown)) << "not redrawn yet";
 
@@ -175,7 +179,7 @@ TEST_F(ComparisonWindow, ChosenSpeciesShowsAtTheNextDrawingOfItsMap)
     EXPECT_EQ(compare->panel2.lblDescParam->text(), "ALT - MAR");
     EXPECT_EQ(compare->lblInvasive2->text(), "");
     EXPECT_TRUE(shows(compare->mapTree2, GridPoint(1), SpeciesBrown));
-    EXPECT_FALSE(shows(compare->mapTree2, GridPoint(3), SpeciesBrown)); // MAR 4500 is above Calamus's 4000
+    EXPECT_FALSE(shows(compare->mapTree2, GridPoint(3), SpeciesBrown)); // MAR 4500 is above the chosen 4000
     // The first map keeps its species.
     EXPECT_EQ(compare->panel1.lblDescParam->text(), "ALT - MAR - MAT");
     EXPECT_TRUE(shows(compare->mapTree, GridPoint(3), SpeciesBrown));
@@ -184,25 +188,19 @@ TEST_F(ComparisonWindow, ChosenSpeciesShowsAtTheNextDrawingOfItsMap)
 TEST_F(ComparisonWindow, ChooserRefillsOnEveryKeystroke)
 {
     withChooser(1, [](frmSpecies *chooser) {
-        struct Step {
-            const char *name;
-            std::function<void()> key;
-            QStringList expected;
-        };
-        const QList<Step> steps{
-            {"a", [&] { QTest::keyClick(chooser->txtSpecies, 'a'); }, AllSpecies},
-            {"an", [&] { QTest::keyClick(chooser->txtSpecies, 'n'); },
-             {"Acacia mangium", "Tectona grandis", "Calamus manan", "Orphanus testus", "Pandanus d'urvillei"}},
-            {"ana", [&] { QTest::keyClick(chooser->txtSpecies, 'a'); }, {"Calamus manan"}},
-            {"no match", [&] { QTest::keyClick(chooser->txtSpecies, 'z'); }, {}},
-            {"deleted", [&] { chooser->txtSpecies->selectAll(); QTest::keyClick(chooser->txtSpecies, Qt::Key_Delete); }, AllSpecies},
-            {"quote", [&] { QTest::keyClicks(chooser->txtSpecies, "d'u"); }, {"Pandanus d'urvillei"}},
-            {"percent", [&] { chooser->txtSpecies->clear(); QTest::keyClicks(chooser->txtSpecies, "t%s"); },
-             {"Tectona grandis", "Orphanus testus"}},
-        };
-        for (const Step &step : steps) {
-            step.key();
-            EXPECT_EQ(listed(chooser), step.expected) << step.name;
+        // Keys typed after the text so far; a leading "-" deletes that text first.
+        const QList<std::pair<QString, QStringList>> steps{
+            {"a", AllSpecies},
+            {"n", {"Acacia mangium", "Tectona grandis", "Calamus manan", "Orphanus testus", "Pandanus d'urvillei"}},
+            {"a", {"Calamus manan"}}, {"z", {}}, {"-", AllSpecies}, {"d'u", {"Pandanus d'urvillei"}},
+            {"-t%s", {"Tectona grandis", "Orphanus testus"}}};
+        for (const auto &[keys, expected] : steps) {
+            if (keys.startsWith('-')) {
+                chooser->txtSpecies->selectAll();
+                QTest::keyClick(chooser->txtSpecies, Qt::Key_Delete);
+            }
+            QTest::keyClicks(chooser->txtSpecies, keys.mid(keys.startsWith('-') ? 1 : 0));
+            EXPECT_EQ(listed(chooser), expected) << chooser->txtSpecies->text().toStdString();
         }
     });
 }

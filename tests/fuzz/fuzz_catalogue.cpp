@@ -26,12 +26,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     try {
         auto connection = Connection::OpenFile(path);
         // Whatever opened must answer a statement or refuse it with an error.
-        try {
-            RecordSet rs = connection->Open(QStringLiteral("SELECT * FROM Species"));
-            for (int rows = 0; !rs.isEOF() && rows < 1000; ++rows)
-                rs.moveNext();
-        } catch (const CatalogueError &) {
-        }
+        RecordSet rs = connection->Open(QStringLiteral("SELECT * FROM Species"));
+        for (int rows = 0; !rs.isEOF() && rows < 1000; ++rows)
+            rs.moveNext();
     } catch (const CatalogueError &) {
     }
     return 0;

@@ -29,9 +29,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QList<FeatureLabel> reread = ReadLabelRecords(again, 32767); // must not throw
     if (reread.size() != labels.size())
         std::abort();
-    for (qsizetype i = 0; i < labels.size(); ++i) {
+    for (qsizetype i = 0; i < labels.size(); ++i)
         if (reread[i].ShapeType != labels[i].ShapeType || reread[i].Height != labels[i].Height)
             std::abort();
-    }
     return 0;
 }

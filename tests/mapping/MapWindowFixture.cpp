@@ -13,8 +13,11 @@
 #include <shapefil.h>
 
 #include <QCoreApplication>
+#include <QAbstractButton>
 #include <QDir>
+#include <QFileDialog>
 #include <QPointer>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -131,4 +134,13 @@ void ClickAt(MapControl *map, int pointId)
 {
     const MapViewport viewport(map->extent(), map->size());
     QTest::mouseClick(map, Qt::LeftButton, Qt::NoModifier, viewport.toPixel(MapWindowFixture::gridPoint(pointId)).toPoint());
+}
+
+QString SavedPngText(QAbstractButton *save, SaveDialogRunner &dialog, const char *key)
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath("map.png");
+    dialog = [file](QFileDialog &d) { d.selectFile(file); return true; };
+    QTest::mouseClick(save, Qt::LeftButton);
+    return QImage(file).text(QString::fromLatin1(key));
 }

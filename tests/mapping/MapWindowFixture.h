@@ -1,5 +1,6 @@
 #pragma once
 #include "mapping/MapExtent.h"
+#include "mapping/MapImageExport.h"
 
 #include <gtest/gtest.h>
 
@@ -7,6 +8,7 @@
 #include <QString>
 
 class MapControl;
+class QAbstractButton;
 class QWidget;
 class frmMain;
 class frmMap;
@@ -41,6 +43,9 @@ void ExpectOutlivesItsMap(QWidget *window, frmMap *map);
 void ClickTool(frmMap *map, const QString &key);
 // Clicks a map at a grid point.
 void ClickAt(MapControl *map, int pointId);
+// Saves a map as a PNG through a window's save button and dialog; the text
+// of the saved picture's stamp under `key`.
+QString SavedPngText(QAbstractButton *save, SaveDialogRunner &dialog, const char *key);
 
 // The main window over the fixture map, for the tests of the map windows.
 class MapWindowsTest : public ::testing::Test {
