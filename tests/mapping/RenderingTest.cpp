@@ -37,18 +37,13 @@ protected:
                 rows.push_back({std::to_string(r * 10 + c + 1), std::to_string(100 * c)});
             }
         PointFixture(points, {{"POINTID", 'N', 6, 0}, {"ALT", 'N', 5, 0}}, rows).write(dir.filePath("grid.shp"));
-        FixtureShapefile polygon;
-        polygon.shpType = SHPT_POLYGON;
-        polygon.shapes = {{{{2, 2}, {2, 8}, {8, 8}, {8, 2}, {2, 2}}}};
-        polygon.fields = {{"NAME", 'C', 10, 0}};
-        polygon.rows = {{"land"}};
-        polygon.write(dir.filePath("land.shp"));
-        FixtureShapefile line;
-        line.shpType = SHPT_ARC;
-        line.shapes = {{{{0, 9.45}, {10, 9.45}}}}; // along pixel row 5
-        line.fields = {{"ID", 'N', 3, 0}};
-        line.rows = {{"1"}};
-        line.write(dir.filePath("roads.shp"));
+        FixtureShapefile{.shpType = SHPT_POLYGON, .shapes = {{{{2, 2}, {2, 8}, {8, 8}, {8, 2}, {2, 2}}}},
+                         .fields = {{"NAME", 'C', 10, 0}}, .rows = {{"land"}}}
+            .write(dir.filePath("land.shp"));
+        // A line along pixel row 5.
+        FixtureShapefile{.shpType = SHPT_ARC, .shapes = {{{{0, 9.45}, {10, 9.45}}}}, .fields = {{"ID", 'N', 3, 0}},
+                         .rows = {{"1"}}}
+            .write(dir.filePath("roads.shp"));
 
         grid = MapLayer::fromFile(dir.filePath("grid.shp"));
         land = MapLayer::fromFile(dir.filePath("land.shp"));
