@@ -56,7 +56,8 @@ MapWindowFixture::MapWindowFixture(const QString &extraSql) : d(new Impl(extraSq
                   {"MAT_RANGE", 'N', 4, 0}, {"COUNT", 'N', 4, 0}, {"VALUE", 'N', 4, 0}},
                  rows)
         .write(maps + QStringLiteral("pasia_canvas.shp"));
-    FixtureShapefile{.shpType = SHPT_POLYGON, .shapes = {{{{99.5, -0.5}, {99.5, 2.5}, {102.5, 2.5}, {102.5, -0.5}, {99.5, -0.5}}}},
+    FixtureShapefile{.shpType = SHPT_POLYGON,
+                     .shapes = {{{{99.5, -0.5}, {99.5, 2.5}, {102.5, 2.5}, {102.5, -0.5}, {99.5, -0.5}}}},
                      .fields = {{"NAME", 'C', 20, 0}}, .rows = {{"Fixtureland"}}}
         .write(maps + QStringLiteral("country_bnd.shp"));
 }
