@@ -30,11 +30,10 @@ const QString DataFolder = QStringLiteral(SILVARIA_SOURCE_DIR "/data/");
 struct SampleData : ::testing::Test {
     static void SetUpTestSuite()
     {
-        SetCatalogueConnection(Connection::OpenFile(DataFolder + QStringLiteral("Database/dbsilvar.mdb")));
         maps = new MapData(MapData::load(DataFolder + QStringLiteral("ShapeFiles")));
         climate = new GridClimate(GridClimate::read(*maps->canvas->data()));
     }
-    // A test that opens a fixture catalogue closes it again; the next one reopens the sample.
+    // The sample catalogue, opened again after a test that opened a fixture catalogue and closed it.
     void SetUp() override
     {
         if (!CatalogueIsOpen())

@@ -3,6 +3,7 @@
 #include "app/SysInfoLookup.h"
 #include "app/frmAbout.h"
 #include "app/frmMain.h"
+#include "tests/common/Files.h"
 #include "tests/common/LoadedMainWindow.h"
 #include "tests/common/QtPrinters.h"
 #include "tests/common/WidgetTest.h"
@@ -44,9 +45,7 @@ TEST_F(AboutBox, ToolThatCannotStartSaysSo)
     frmAbout *box = openAbout();
     ASSERT_NE(box, nullptr);
     QTemporaryDir dir;
-    QFile tool(dir.path() + "/hardinfo");
-    ASSERT_TRUE(tool.open(QIODevice::WriteOnly)); // not executable
-    tool.close();
+    ASSERT_TRUE(WriteFile(dir.path() + "/hardinfo", "")); // not executable
     box->sysInfoLookup = std::make_unique<ConfiguredSysInfoLookup>("", dir.path(), "hardinfo");
     EXPECT_EQ(clickSysInfo(box), Unavailable);
     EXPECT_TRUE(box->isVisible());

@@ -26,25 +26,15 @@ protected:
     explicit MainWindow(const QString &extraSql = QString()) : LoadedMainWindow(extraSql) {}
     frmList *list() { return main->ListWindow(); }
     ReportList *rows() { return list()->lstTree; }
-    QTreeWidgetItem *node(QTreeWidget *tree, const QString &text)
-    {
-        const auto found = tree->findItems(text, Qt::MatchExactly | Qt::MatchRecursive);
-        return found.isEmpty() ? nullptr : found.first();
-    }
     void clickNode(int section, QTreeWidget *tree, const QString &text)
     {
         main->outlookBarMenu->setCurrentIndex(section);
-        QTreeWidgetItem *item = node(tree, text);
+        QTreeWidgetItem *item = tree->findItems(text, Qt::MatchExactly | Qt::MatchRecursive).value(0);
         ASSERT_NE(item, nullptr) << text.toStdString();
         ClickItem(tree, item);
     }
-    QTreeWidgetItem *row(const QString &found)
-    {
-        for (int i = 0; i < rows()->topLevelItemCount(); ++i)
-            if (rows()->topLevelItem(i)->text(2) == found)
-                return rows()->topLevelItem(i);
-        return nullptr;
-    }
+    // The list's row whose found name (the third column) is `found`.
+    QTreeWidgetItem *row(const QString &found) { return rows()->findItems(found, Qt::MatchExactly, 2).value(0); }
 };
 
 } // namespace

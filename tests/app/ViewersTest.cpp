@@ -6,7 +6,7 @@
 #include "app/frmGlossary.h"
 #include "app/frmHelp.h"
 #include "app/frmMain.h"
-#include "tests/common/FixtureCatalogue.h"
+#include "tests/common/LoadedMainWindow.h"
 #include "tests/common/QtPrinters.h"
 
 #include <gtest/gtest.h>
@@ -27,7 +27,7 @@ void WriteFile(const QString &path, const QString &text)
     file.write(text.toUtf8());
 }
 
-class Viewers : public ::testing::Test {
+class Viewers : public LoadedMainWindow {
 protected:
     void SetUp() override
     {
@@ -35,13 +35,9 @@ protected:
                   "<html><body><h1>Silvaria manual</h1><p><a href=\"maps.htm\">Suitability maps</a></p></body></html>");
         WriteFile(app.folder() + "/Help/maps.htm", "<html><body><h1>Suitability maps</h1></body></html>");
         WriteFile(app.folder() + "/HTML/GlosA.htm", "<html><body><h1>Glossary</h1><a name=\"A\"></a>A</body></html>");
-        main = new frmMain;
-        main->Load();
+        LoadedMainWindow::SetUp();
         main->resize(1200, 900);
-        main->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(main));
     }
-    void TearDown() override { delete main; }
 
     template <typename Window>
     QList<Window *> windows() const
@@ -59,9 +55,6 @@ protected:
         return open.size() == 1 ? open.first() : nullptr;
     }
     static QMdiSubWindow *frameOf(QWidget *w) { return qobject_cast<QMdiSubWindow *>(w->parentWidget()); }
-
-    FixtureApplication app;
-    frmMain *main = nullptr;
 };
 
 } // namespace

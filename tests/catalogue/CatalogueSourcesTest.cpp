@@ -5,6 +5,7 @@
 #include "catalogue/CatalogueSchema.h"
 #include "catalogue/CatalogueWriter.h"
 #include "catalogue/modDatabase.h"
+#include "tests/common/FixtureCatalogue.h"
 
 #include <gtest/gtest.h>
 
@@ -13,18 +14,6 @@
 #include <QTemporaryDir>
 
 namespace {
-
-QStringList rows(Connection &c, const QString &table)
-{
-    QStringList out;
-    for (RecordSet rs = c.Open(QStringLiteral("SELECT * FROM [%1] ORDER BY rowid").arg(table)); !rs.isEOF(); rs.moveNext()) {
-        QStringList fields;
-        for (int i = 0; i < rs.fieldCount(); ++i)
-            fields << (rs.value(i).isNull() ? QStringLiteral("<null>") : rs.value(i).toString());
-        out << fields.join(QLatin1Char('|'));
-    }
-    return out;
-}
 
 const QString Sources = QStringLiteral(SILVARIA_SOURCE_DIR "/tools/catalogue/sources");
 
@@ -45,7 +34,8 @@ TEST(CatalogueSources, ExportThenBuildGivesTheSameRows)
     WriteCatalogueFromSources(dir.filePath("sources"), dir.filePath("again.mdb"));
     auto again = Connection::OpenFile(dir.filePath("again.mdb"));
     for (const QString &table : CatalogueTableNames()) {
-        const QStringList a = rows(*bundled, table), b = rows(*again, table);
+        const QString all = QStringLiteral("SELECT * FROM [%1] ORDER BY rowid").arg(table);
+        const QStringList a = QueryRows(*bundled, all), b = QueryRows(*again, all);
         EXPECT_FALSE(a.isEmpty()) << table.toStdString();
         EXPECT_EQ(a, b) << table.toStdString();
     }

@@ -45,15 +45,13 @@ TEST_F(SpeciesLists, BotanicListShowsSynonymsUnderTheirSpeciesWithUseSuffix)
             EXPECT_EQ(row.current, "Tectona grandis");
             EXPECT_EQ(row.extra, " (Timber) (Others)");
         }
-    }
-    EXPECT_EQ(teak.size(), 3);
-    // Uses shown only by the use tree add nothing to the suffix.
-    for (const SpeciesListRow &row : list.rows) {
+        // Uses shown only by the use tree add nothing to the suffix.
         if (row.current == "Dendrocalamus asper" || row.current == "Calamus manan")
             EXPECT_EQ(row.extra, "");
         if (row.current == "Acacia mangium")
             EXPECT_EQ(row.extra, " (Timber) (Firewood)");
     }
+    EXPECT_EQ(teak.size(), 3);
 }
 
 TEST_F(SpeciesLists, GenusListIncludesSynonymsOfThatGenusOnly)

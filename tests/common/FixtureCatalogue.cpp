@@ -76,10 +76,12 @@ FixtureApplication::~FixtureApplication()
     SetApplicationFolder(QString());
 }
 
-QStringList QueryRows(const QString &statement)
+QStringList QueryRows(const QString &statement) { return QueryRows(CatalogueConnection(), statement); }
+
+QStringList QueryRows(Connection &connection, const QString &statement)
 {
     QStringList rows;
-    RecordSet rs = CatalogueConnection().Open(statement);
+    RecordSet rs = connection.Open(statement);
     while (!rs.isEOF()) {
         QStringList fields;
         for (int i = 0; i < rs.fieldCount(); ++i) {

@@ -22,5 +22,9 @@ private:
     QTemporaryDir m_dir;
 };
 
-// Runs a statement on the open catalogue and returns the rows, fields joined by "|".
+class Connection;
+
+// Runs a statement on the open catalogue (or on `connection`) and returns the
+// rows, fields joined by "|", a null field as "<null>".
 QStringList QueryRows(const QString &statement);
+QStringList QueryRows(Connection &connection, const QString &statement);

@@ -21,11 +21,7 @@ void CompareWindowTest::SetUp()
 
 frmCompare *CompareWindowTest::openComparison()
 {
-    main->commands()->menuTMC->trigger();
-    compare = nullptr;
-    for (frmCompare *shown : main->findChildren<frmCompare *>())
-        if (shown->isVisible())
-            compare = shown;
+    compare = Opened<frmCompare>([&] { main->commands()->menuTMC->trigger(); });
     if (compare)
         EXPECT_TRUE(QTest::qWaitForWindowExposed(compare));
     return compare;

@@ -4,6 +4,7 @@
 #include "catalogue/modDatabase.h"
 #include "mapping/MapLayer.h"
 #include "mapping/MapRecordSet.h"
+#include "tests/common/FixtureCatalogue.h"
 
 #include <gtest/gtest.h>
 
@@ -16,22 +17,13 @@ namespace {
 
 const QString Data = QStringLiteral(SILVARIA_SOURCE_DIR "/data/");
 
-// The first column of every row, as text.
-QStringList Column(Connection &db, const QString &sql)
-{
-    QStringList out;
-    for (RecordSet rows = db.Open(sql); !rows.isEOF(); rows.moveNext())
-        out << (rows.value(0).isNull() ? QStringLiteral("<null>") : rows.value(0).toString());
-    return out;
-}
-
 } // namespace
 
 TEST(SampleData, CatalogueKeepsItsRules)
 {
     // That it is what its sources make is checked where the sources are exported and built again.
     auto committed = Connection::OpenFile(Data + "Database/dbsilvar.mdb");
-    EXPECT_GE(Column(*committed, "SELECT COUNT(*) FROM Species").value(0).toInt(), 60);
+    EXPECT_GE(QueryRows(*committed, "SELECT COUNT(*) FROM Species").value(0).toInt(), 60);
     // Each statement lists the rows breaking one rule.
     for (const char *offenders : {
              "SELECT SpeciesName FROM Species WHERE FID NOT IN (SELECT FID FROM Family)",
@@ -44,16 +36,16 @@ TEST(SampleData, CatalogueKeepsItsRules)
              "SELECT Image FROM Images WHERE SpID NOT IN (SELECT SpID FROM Species)",
              "SELECT SpeciesName FROM Species WHERE SpID NOT IN (SELECT SpID FROM AddInfo)",
          })
-        EXPECT_EQ(Column(*committed, offenders), QStringList{}) << offenders;
+        EXPECT_EQ(QueryRows(*committed, offenders), QStringList{}) << offenders;
     // Users type Vietnamese names composed; the search finds only what is stored so.
-    for (const QString &name : Column(*committed, "SELECT Name FROM Vernacular"))
+    for (const QString &name : QueryRows(*committed, "SELECT Name FROM Vernacular"))
         EXPECT_EQ(name, name.normalized(QString::NormalizationForm_C));
 }
 
 TEST(SampleData, EveryImageRowHasASmallJpegAndEveryPictureARow)
 {
     auto db = Connection::OpenFile(Data + "Database/dbsilvar.mdb");
-    const QStringList names = Column(*db, "SELECT Image FROM Images");
+    const QStringList names = QueryRows(*db, "SELECT Image FROM Images");
     ASSERT_FALSE(names.isEmpty());
     for (const QString &name : names) {
         QImageReader reader(Data + "SpeciesImage/" + name + ".jpg");

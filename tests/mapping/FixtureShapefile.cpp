@@ -53,11 +53,8 @@ void FixtureShapefile::write(const QString &path) const
 FixtureShapefile PointFixture(const std::vector<MapPoint> &points, const std::vector<FixtureField> &fields,
                               const std::vector<std::vector<std::optional<std::string>>> &rows)
 {
-    FixtureShapefile fixture;
-    fixture.shpType = SHPT_POINT;
+    FixtureShapefile fixture{.shpType = SHPT_POINT, .fields = fields, .rows = rows};
     for (const MapPoint &p : points)
         fixture.shapes.push_back({{p}});
-    fixture.fields = fields;
-    fixture.rows = rows;
     return fixture;
 }

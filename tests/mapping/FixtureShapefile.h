@@ -7,7 +7,8 @@
 #include <string>
 #include <vector>
 
-// Small shapefiles written by the tests themselves through shapelib.
+// Small shapefiles written by the tests themselves through shapelib, each in one
+// expression: FixtureShapefile{.shpType = SHPT_ARC, .shapes = ..., .fields = ..., .rows = ...}.write(path).
 struct FixtureField {
     std::string name;
     char type; // 'N', 'F', 'C', 'L', 'D'

@@ -20,19 +20,16 @@ class Labels : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        FixtureShapefile lines;
-        lines.shpType = SHPT_ARC;
         // An east-to-west road, a north-south road and a two-part line.
-        lines.shapes = {{{{110, 5}, {105, 5}, {100, 5}}}, {{{107, 1}, {107, 9}}}, {{{104, 8}, {101, 8}}, {{109, 2}, {108, 2}}}};
-        lines.fields = {{"ROADID", 'N', 4, 0}, {"NAME", 'C', 20, 0}};
-        lines.rows = {{"1", "East \"Road\""}, {"2", "North"}, {"3", "Twin"}};
-        lines.write(dir.filePath("roads.shp"));
-        FixtureShapefile land;
-        land.shpType = SHPT_POLYGON;
-        land.shapes = {{{{100, 0}, {100, 10}, {110, 10}, {110, 0}, {100, 0}}}};
-        land.fields = {{"CODE", 'N', 4, 0}};
-        land.rows = {{"7"}};
-        land.write(dir.filePath("land.shp"));
+        FixtureShapefile{.shpType = SHPT_ARC,
+                         .shapes = {{{{110, 5}, {105, 5}, {100, 5}}}, {{{107, 1}, {107, 9}}},
+                                    {{{104, 8}, {101, 8}}, {{109, 2}, {108, 2}}}},
+                         .fields = {{"ROADID", 'N', 4, 0}, {"NAME", 'C', 20, 0}},
+                         .rows = {{"1", "East \"Road\""}, {"2", "North"}, {"3", "Twin"}}}
+            .write(dir.filePath("roads.shp"));
+        FixtureShapefile{.shpType = SHPT_POLYGON, .shapes = {{{{100, 0}, {100, 10}, {110, 10}, {110, 0}, {100, 0}}}},
+                         .fields = {{"CODE", 'N', 4, 0}}, .rows = {{"7"}}}
+            .write(dir.filePath("land.shp"));
         roads = MapLayer::fromFile(dir.filePath("roads.shp"));
         country = MapLayer::fromFile(dir.filePath("land.shp"));
         map.layers().add(country);

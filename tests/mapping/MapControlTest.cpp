@@ -23,12 +23,9 @@ protected:
 
     void SetUp() override
     {
-        FixtureShapefile land;
-        land.shpType = SHPT_POLYGON;
-        land.shapes = {{{{100, 0}, {100, 20}, {120, 20}, {120, 0}, {100, 0}}}};
-        land.fields = {{"NAME", 'C', 10, 0}};
-        land.rows = {{"land"}};
-        land.write(dir.filePath("land.shp"));
+        FixtureShapefile{.shpType = SHPT_POLYGON, .shapes = {{{{100, 0}, {100, 20}, {120, 20}, {120, 0}, {100, 0}}}},
+                         .fields = {{"NAME", 'C', 10, 0}}, .rows = {{"land"}}}
+            .write(dir.filePath("land.shp"));
         PointFixture({{110, 10}, {105, 5}}, {{"POINTID", 'N', 4, 0}, {"ALT", 'N', 5, 0}}, {{"1", "1234"}, {"2", "10"}})
             .write(dir.filePath("grid.shp"));
         auto grid = MapLayer::fromFile(dir.filePath("grid.shp"));

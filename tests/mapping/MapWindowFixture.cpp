@@ -56,12 +56,10 @@ MapWindowFixture::MapWindowFixture(const QString &extraSql) : d(new Impl(extraSq
                   {"MAT_RANGE", 'N', 4, 0}, {"COUNT", 'N', 4, 0}, {"VALUE", 'N', 4, 0}},
                  rows)
         .write(maps + QStringLiteral("pasia_canvas.shp"));
-    FixtureShapefile country;
-    country.shpType = SHPT_POLYGON;
-    country.shapes = {{{{99.5, -0.5}, {99.5, 2.5}, {102.5, 2.5}, {102.5, -0.5}, {99.5, -0.5}}}};
-    country.fields = {{"NAME", 'C', 20, 0}};
-    country.rows = {{"Fixtureland"}};
-    country.write(maps + QStringLiteral("country_bnd.shp"));
+    FixtureShapefile{.shpType = SHPT_POLYGON,
+                     .shapes = {{{{99.5, -0.5}, {99.5, 2.5}, {102.5, 2.5}, {102.5, -0.5}, {99.5, -0.5}}}},
+                     .fields = {{"NAME", 'C', 20, 0}}, .rows = {{"Fixtureland"}}}
+        .write(maps + QStringLiteral("country_bnd.shp"));
 }
 
 MapWindowFixture::~MapWindowFixture() { delete d; }

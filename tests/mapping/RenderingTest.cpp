@@ -37,18 +37,13 @@ protected:
                 rows.push_back({std::to_string(r * 10 + c + 1), std::to_string(100 * c)});
             }
         PointFixture(points, {{"POINTID", 'N', 6, 0}, {"ALT", 'N', 5, 0}}, rows).write(dir.filePath("grid.shp"));
-        FixtureShapefile polygon;
-        polygon.shpType = SHPT_POLYGON;
-        polygon.shapes = {{{{2, 2}, {2, 8}, {8, 8}, {8, 2}, {2, 2}}}};
-        polygon.fields = {{"NAME", 'C', 10, 0}};
-        polygon.rows = {{"land"}};
-        polygon.write(dir.filePath("land.shp"));
-        FixtureShapefile line;
-        line.shpType = SHPT_ARC;
-        line.shapes = {{{{0, 9.45}, {10, 9.45}}}}; // along pixel row 5
-        line.fields = {{"ID", 'N', 3, 0}};
-        line.rows = {{"1"}};
-        line.write(dir.filePath("roads.shp"));
+        FixtureShapefile{.shpType = SHPT_POLYGON, .shapes = {{{{2, 2}, {2, 8}, {8, 8}, {8, 2}, {2, 2}}}},
+                         .fields = {{"NAME", 'C', 10, 0}}, .rows = {{"land"}}}
+            .write(dir.filePath("land.shp"));
+        // A line along pixel row 5.
+        FixtureShapefile{.shpType = SHPT_ARC, .shapes = {{{{0, 9.45}, {10, 9.45}}}}, .fields = {{"ID", 'N', 3, 0}},
+                         .rows = {{"1"}}}
+            .write(dir.filePath("roads.shp"));
 
         grid = MapLayer::fromFile(dir.filePath("grid.shp"));
         land = MapLayer::fromFile(dir.filePath("land.shp"));
@@ -64,6 +59,17 @@ protected:
     // 100 x 100 pixels over the 0..10 square: 10 pixels per map unit.
     MapViewport viewport() const { return MapViewport(MapExtent(0, 0, 10, 10), QSize(100, 100)); }
     static QColor at(const QImage &image, int x, int y) { return image.pixelColor(x, y); }
+    // The map with `set` drawn in `colour`, as markers `size` pixels wide, right after the layer at `index`.
+    QImage renderWith(const MapRecordSet &set, const QColor &colour, int index, int size = MapSymbol().size)
+    {
+        MapSymbol symbol;
+        symbol.color = symbol.outlineColor = colour;
+        symbol.size = size;
+        return MapRenderer::render(layers, viewport(), Sea, [&](int layer, MapPainter &painter) {
+            if (layer == index)
+                painter.drawRecordSet(set, symbol);
+        });
+    }
 };
 
 TEST_F(Rendering, LayersInTheirColoursOverTheBackground)
@@ -77,14 +83,9 @@ TEST_F(Rendering, LayersInTheirColoursOverTheBackground)
 
 TEST_F(Rendering, RecordSetDrawnInTheTopLayerHandlerLiesOnTop)
 {
-    MapSymbol red;
-    red.color = red.outlineColor = QColor(255, 0, 0);
     const MapRecordSet found = grid->SearchExpression("ALT >= 500 AND ALT <= 500");
     ASSERT_EQ(found.count(), 10u);
-    const QImage image = MapRenderer::render(layers, viewport(), Sea, [&](int index, MapPainter &painter) {
-        if (index == 0)
-            painter.drawRecordSet(found, red);
-    });
+    const QImage image = renderWith(found, QColor(255, 0, 0), 0);
     // Column 5 lies at x = 5.5, pixel 55; row r at y = r + 0.5, pixel 95 - 10r.
     for (int r = 0; r < 9; ++r)
         EXPECT_EQ(at(image, 55, 95 - 10 * r), QColor(255, 0, 0)) << "row " << r;
@@ -95,27 +96,15 @@ TEST_F(Rendering, RecordSetDrawnInTheTopLayerHandlerLiesOnTop)
 
 TEST_F(Rendering, PointsDrawnBeforeAnUpperLayerAreCovered)
 {
-    MapSymbol blue;
-    blue.color = blue.outlineColor = QColor(0, 0, 255);
-    const MapRecordSet all = grid->records();
-    const QImage image = MapRenderer::render(layers, viewport(), Sea, [&](int index, MapPainter &painter) {
-        if (index == 1)
-            painter.drawRecordSet(all, blue); // after the polygon, before the line
-    });
+    const QImage image = renderWith(grid->records(), QColor(0, 0, 255), 1); // after the polygon, before the line
     EXPECT_EQ(at(image, 55, 45), QColor(0, 0, 255));
     EXPECT_EQ(at(image, 55, 5), QColor(Qt::black)) << "the line, drawn later, covers the point of the top row";
 }
 
 TEST_F(Rendering, MarkersReachingTheRightEdgeStayInTheirRows)
 {
-    MapSymbol big;
-    big.color = big.outlineColor = QColor(255, 0, 0);
-    big.size = 11; // the last column's points (pixel 95) reach the right edge exactly
-    const MapRecordSet lastColumn = grid->SearchExpression("ALT = 900");
-    const QImage image = MapRenderer::render(layers, viewport(), Sea, [&](int index, MapPainter &painter) {
-        if (index == 0)
-            painter.drawRecordSet(lastColumn, big);
-    });
+    // Markers 11 pixels wide: the last column's points (pixel 95) reach the right edge exactly.
+    const QImage image = renderWith(grid->SearchExpression("ALT = 900"), QColor(255, 0, 0), 0, 11);
     EXPECT_EQ(at(image, 99, 45), QColor(255, 0, 0));
     for (int y = 0; y < 100; ++y)
         ASSERT_NE(at(image, 0, y), QColor(255, 0, 0)) << "row " << y;

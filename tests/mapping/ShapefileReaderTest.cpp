@@ -4,11 +4,14 @@
 #include "mapping/MapLayer.h"
 #include "mapping/MapRecordSet.h"
 #include "mapping/ShapeLayer.h"
+#include "tests/common/Files.h"
 #include "tests/mapping/FixtureShapefile.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+
+#include <functional>
 
 #include <shapefil.h>
 
@@ -83,13 +86,11 @@ TEST_F(ShapefileReading, PointsWithEveryFieldType)
 
 TEST_F(ShapefileReading, PolygonsWithHolesAndMultiPartLines)
 {
-    FixtureShapefile polygons;
-    polygons.shpType = SHPT_POLYGON;
     // Outer ring clockwise, hole counter-clockwise, as shapefiles store them.
-    polygons.shapes = {{{{0, 0}, {0, 10}, {10, 10}, {10, 0}, {0, 0}}, {{4, 4}, {6, 4}, {6, 6}, {4, 6}, {4, 4}}}, {}};
-    polygons.fields = {{"NAME", 'C', 10, 0}};
-    polygons.rows = {{"square"}, {"nothing"}};
-    polygons.write(path("poly.shp"));
+    FixtureShapefile{.shpType = SHPT_POLYGON,
+                     .shapes = {{{{0, 0}, {0, 10}, {10, 10}, {10, 0}, {0, 0}}, {{4, 4}, {6, 4}, {6, 6}, {4, 6}, {4, 4}}}, {}},
+                     .fields = {{"NAME", 'C', 10, 0}}, .rows = {{"square"}, {"nothing"}}}
+        .write(path("poly.shp"));
     const auto layer = ShapeLayer::read(path("poly.shp"));
     EXPECT_EQ(layer->shapeType(), ShapeTypePolygon);
     EXPECT_EQ(layer->shape(0).Parts().size(), 2u);
@@ -97,12 +98,9 @@ TEST_F(ShapefileReading, PolygonsWithHolesAndMultiPartLines)
     EXPECT_TRUE(layer->featureContains(0, {2, 2}));
     EXPECT_FALSE(layer->featureContains(0, {5, 5}));
 
-    FixtureShapefile lines;
-    lines.shpType = SHPT_ARC;
-    lines.shapes = {{{{0, 0}, {1, 1}}, {{5, 5}, {6, 5}, {7, 7}}}};
-    lines.fields = {{"ID", 'N', 4, 0}};
-    lines.rows = {{"7"}};
-    lines.write(path("lines.shp"));
+    FixtureShapefile{.shpType = SHPT_ARC, .shapes = {{{{0, 0}, {1, 1}}, {{5, 5}, {6, 5}, {7, 7}}}}, .fields = {{"ID", 'N', 4, 0}},
+                     .rows = {{"7"}}}
+        .write(path("lines.shp"));
     const auto lineLayer = ShapeLayer::read(path("lines.shp"));
     EXPECT_EQ(lineLayer->shapeType(), ShapeTypeLine);
     const MapShape line = lineLayer->shape(0);
@@ -120,57 +118,39 @@ TEST_F(ShapefileReading, OpenSharesAnUnchangedFile)
     EXPECT_NE(ShapeLayer::read(file).get(), first.get());
 }
 
-TEST_F(ShapefileReading, MissingFilesAreNamed)
+TEST_F(ShapefileReading, MissingOrDamagedFilesAreErrorsNamingTheFile)
 {
     expectErrorNaming(path("absent.shp"), path("absent.shp"), "missing .shp");
-    const QString file = writePoints();
-    QFile::remove(path("points.dbf"));
-    expectErrorNaming(file, path("points.dbf"), "missing .dbf");
-    writePoints();
-    QFile::remove(path("points.shx"));
-    expectErrorNaming(file, path("points.shx"), "missing .shx");
-}
-
-TEST_F(ShapefileReading, TruncatedFilesAreErrorsNamingTheFile)
-{
-    // The .shp cut after the header, one record and part of the next; the others cut short.
-    const struct { const char *file; qint64 keep; } cases[] = {{"points.shp", 138}, {"points.dbf", -30}, {"points.shx", 60}};
+    const struct {
+        const char *name, *named; // the file the message must name
+        std::function<void()> damage;
+    } cases[] = {
+        {"missing .dbf", "points.dbf", [&] { QFile::remove(path("points.dbf")); }},
+        {"missing .shx", "points.shx", [&] { QFile::remove(path("points.shx")); }},
+        // The .shp cut after the header, one record and part of the next; the others cut short.
+        {"truncated .shp", "points.shp", [&] { truncate(path("points.shp"), 138); }},
+        {"truncated .dbf", "points.dbf", [&] { truncate(path("points.dbf"), QFileInfo(path("points.dbf")).size() - 30); }},
+        {"truncated .shx", "points.shx", [&] { truncate(path("points.shx"), 60); }},
+        {".shx offset past the end", "points.shp",
+         [&] {
+             QFile shx(path("points.shx"));
+             ASSERT_TRUE(shx.open(QIODevice::ReadWrite));
+             shx.seek(100 + 8 * 2); // offset of the third record, in 16-bit words, big-endian
+             shx.write(QByteArray("\x00\x10\x00\x00", 4));
+         }},
+        {"garbage .shp", "points.shp", [&] { ASSERT_TRUE(WriteFile(path("points.shp"), QByteArray(300, '\x7f'))); }},
+        {"dbf with fewer records", "points.dbf",
+         [&] {
+             PointFixture({{1, 1}}, {{"POINTID", 'N', 8, 0}}, {{"1"}}).write(path("other.shp"));
+             QFile::remove(path("points.dbf"));
+             QFile::copy(path("other.dbf"), path("points.dbf"));
+         }},
+    };
     for (const auto &c : cases) {
-        const QString file = writePoints(), damaged = path(c.file);
-        truncate(damaged, c.keep > 0 ? c.keep : QFileInfo(damaged).size() + c.keep);
-        expectErrorNaming(file, damaged, c.file);
+        const QString file = writePoints();
+        c.damage();
+        expectErrorNaming(file, path(c.named), c.name);
     }
-}
-
-TEST_F(ShapefileReading, IndexPointingPastTheEndIsAnError)
-{
-    const QString file = writePoints();
-    QFile shx(path("points.shx"));
-    ASSERT_TRUE(shx.open(QIODevice::ReadWrite));
-    shx.seek(100 + 8 * 2); // offset of the third record, in 16-bit words, big-endian
-    const char farAway[4] = {0x00, 0x10, 0x00, 0x00};
-    shx.write(farAway, 4);
-    shx.close();
-    expectErrorNaming(file, file, ".shx offset past the end");
-}
-
-TEST_F(ShapefileReading, GarbageHeaderIsAnError)
-{
-    const QString file = writePoints();
-    QFile shp(file);
-    ASSERT_TRUE(shp.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    shp.write(QByteArray(300, '\x7f'));
-    shp.close();
-    expectErrorNaming(file, file, "garbage .shp");
-}
-
-TEST_F(ShapefileReading, RecordCountsMustAgree)
-{
-    const QString file = writePoints();
-    PointFixture({{1, 1}}, {{"POINTID", 'N', 8, 0}}, {{"1"}}).write(path("other.shp"));
-    QFile::remove(path("points.dbf"));
-    QFile::copy(path("other.dbf"), path("points.dbf"));
-    expectErrorNaming(file, path("points.dbf"), "dbf with fewer records");
 }
 
 } // namespace

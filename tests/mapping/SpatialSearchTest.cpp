@@ -23,19 +23,17 @@ protected:
 
     std::shared_ptr<MapLayer> polygons()
     {
-        FixtureShapefile fixture;
-        fixture.shpType = SHPT_POLYGON;
-        fixture.shapes = {
-            // 0: a square with a square hole in its middle
-            {{{0, 0}, {0, 10}, {10, 10}, {10, 0}, {0, 0}}, {{4, 4}, {6, 4}, {6, 6}, {4, 6}, {4, 4}}},
-            // 1: the square east of it, sharing the edge x = 10
-            {{{10, 0}, {10, 10}, {20, 10}, {20, 0}, {10, 0}}},
-            // 2: two islands far apart
-            {{{30, 0}, {30, 2}, {32, 2}, {32, 0}, {30, 0}}, {{40, 0}, {40, 2}, {42, 2}, {42, 0}, {40, 0}}},
-        };
-        fixture.fields = {{"NAME", 'C', 10, 0}};
-        fixture.rows = {{"holed"}, {"east"}, {"islands"}};
-        fixture.write(dir.filePath("poly.shp"));
+        FixtureShapefile{.shpType = SHPT_POLYGON,
+                         .shapes = {
+                             // 0: a square with a square hole in its middle
+                             {{{0, 0}, {0, 10}, {10, 10}, {10, 0}, {0, 0}}, {{4, 4}, {6, 4}, {6, 6}, {4, 6}, {4, 4}}},
+                             // 1: the square east of it, sharing the edge x = 10
+                             {{{10, 0}, {10, 10}, {20, 10}, {20, 0}, {10, 0}}},
+                             // 2: two islands far apart
+                             {{{30, 0}, {30, 2}, {32, 2}, {32, 0}, {30, 0}}, {{40, 0}, {40, 2}, {42, 2}, {42, 0}, {40, 0}}},
+                         },
+                         .fields = {{"NAME", 'C', 10, 0}}, .rows = {{"holed"}, {"east"}, {"islands"}}}
+            .write(dir.filePath("poly.shp"));
         return MapLayer::fromFile(dir.filePath("poly.shp"));
     }
 
@@ -161,12 +159,9 @@ TEST_F(SpatialSearch, DistanceSearchWithAFilter)
 
 TEST_F(SpatialSearch, DistanceToLines)
 {
-    FixtureShapefile lines;
-    lines.shpType = SHPT_ARC;
-    lines.shapes = {{{{0, 0}, {10, 0}}}, {{{0, 5}, {10, 5}}}};
-    lines.fields = {{"ID", 'N', 4, 0}};
-    lines.rows = {{"1"}, {"2"}};
-    lines.write(dir.filePath("lines.shp"));
+    FixtureShapefile{.shpType = SHPT_ARC, .shapes = {{{{0, 0}, {10, 0}}}, {{{0, 5}, {10, 5}}}}, .fields = {{"ID", 'N', 4, 0}},
+                     .rows = {{"1"}, {"2"}}}
+        .write(dir.filePath("lines.shp"));
     auto layer = MapLayer::fromFile(dir.filePath("lines.shp"));
     EXPECT_EQ(layer->searchByDistance({5, 1}, 1.5).featureIds(), (std::vector<std::uint32_t>{0}));
     EXPECT_EQ(layer->searchByDistance({5, 3}, 3.5).featureIds(), (std::vector<std::uint32_t>{1, 0}));

@@ -2,6 +2,7 @@
 #include "base/ApplicationFolder.h"
 #include "photos/PhotoAlbum.h"
 #include "photos/PhotoRequest.h"
+#include "tests/common/Files.h"
 #include "tests/common/FixtureCatalogue.h"
 #include "tests/common/QtPrinters.h"
 
@@ -61,9 +62,8 @@ TEST(PhotoFile, RefusesALinkThatLeadsOutOfTheFolder)
 {
     FixtureApplication app;
     QDir().mkpath(Folder());
-    QFile secret(app.folder() + "/Database/secret.jpg");
-    ASSERT_TRUE(secret.open(QIODevice::WriteOnly));
-    secret.close();
-    ASSERT_TRUE(QFile::link(secret.fileName(), Folder() + "escape.jpg"));
+    const QString secret = app.folder() + "/Database/secret.jpg";
+    ASSERT_TRUE(WriteFile(secret, ""));
+    ASSERT_TRUE(QFile::link(secret, Folder() + "escape.jpg"));
     EXPECT_EQ(PhotoFile("escape"), "");
 }

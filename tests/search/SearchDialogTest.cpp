@@ -33,11 +33,7 @@ protected:
     // View > Search, as a user chooses it.
     frmSearch *openSearch()
     {
-        main->commands()->menuSearch->trigger();
-        frmSearch *window = nullptr;
-        for (frmSearch *shown : main->findChildren<frmSearch *>())
-            if (shown->isVisible())
-                window = shown;
+        frmSearch *window = Opened<frmSearch>([&] { main->commands()->menuSearch->trigger(); });
         if (window)
             EXPECT_TRUE(QTest::qWaitForWindowExposed(window));
         return window;
