@@ -338,6 +338,7 @@ TEST(CatalogueCommand, RefusesAndKeepsTheOldFile)
         {"not a catalogue", {"catalogue", "export", dir.filePath("old.mdb"), "-o", dir.filePath("out")}, 2, "old.mdb"},
         {"catalogue alone", {"catalogue"}, 1, "Usage: silvaria-cli catalogue build"},
         {"grid alone", {"grid"}, 1, "Usage: silvaria-cli grid build"},
+        {"unknown action", {"catalogue", "merge", dir.filePath("bad")}, 1, "catalogue takes build, export or check, not \"merge\""},
     };
     for (const auto &c : cases) {
         QProcess process;

@@ -11,6 +11,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 namespace {
@@ -85,4 +86,14 @@ TEST(CatalogueSources, CheckReportsEveryFaultWithFileAndLine)
         EXPECT_TRUE(std::any_of(found.begin(), found.end(), [&](const QString &f) { return f.startsWith(e); }))
             << "missing: " << e.toStdString() << "\nfound:\n" << found.join('\n').toStdString();
     EXPECT_EQ(found.size(), expected.size()) << found.join('\n').toStdString();
+}
+
+TEST(CatalogueSources, AHybridSignBeforeTheNameStaysOutOfTheFileName)
+{
+    QTemporaryDir dir;
+    WriteFixtureCatalogue(dir.filePath("hybrid.mdb"), "UPDATE Species SET SpeciesName = '× Acacia mangium' WHERE SpID = 1;");
+    ExportCatalogueSources(*Connection::OpenFile(dir.filePath("hybrid.mdb")), dir.filePath("sources"));
+    const QStringList files = QDir(dir.filePath("sources/species")).entryList({"*acacia-mangium.json"});
+    ASSERT_EQ(files.size(), 1);
+    EXPECT_TRUE(QRegularExpression("^[0-9]+-acacia-mangium\\.json$").match(files.front()).hasMatch()) << files.front().toStdString();
 }
