@@ -73,6 +73,8 @@ TEST_F(Cli, ExitCodesAndMessages)
          "List,SpID,Species,Uses,Grid lon,Grid lat,Grid ALT,Grid MAR,Grid MAT\ngrid point,,,,104.9167,11.5833,0,1199,27.5\n"},
         {"count classes as two numbers a spreadsheet keeps", {QStringLiteral("count"), QStringLiteral("--use"), QStringLiteral("Bamboo"), QStringLiteral("--format"), QStringLiteral("csv"), QStringLiteral("-o"), file(QStringLiteral("c.png"))}, 0,
          "Species from,Species to,Points,km2,Note\n0,0,"},
+        {"catalogue export's help names the file it reads", {QStringLiteral("catalogue"), QStringLiteral("export"), QStringLiteral("--help")}, 0,
+         "Usage: silvaria-cli catalogue export [options] FILE\n"},
         {"picture of the smallest size", {QStringLiteral("count"), QStringLiteral("--size"), QStringLiteral("16x16"), QStringLiteral("-o"), file(QStringLiteral("c.png"))}, 0, ""},
         {"no output", {QStringLiteral("catalogue"), QStringLiteral("build"), QStringLiteral("x")}, 1, "catalogue build needs -o FILE"},
         {"sheet as HTML", {QStringLiteral("sheet"), QStringLiteral("1"), QStringLiteral("--format"), QStringLiteral("html")}, 0, "</"},
