@@ -80,7 +80,7 @@ trap 'echo "interrupted"; exit 130' INT TERM HUP
 LINKER=()
 command -v ld.lld >/dev/null && LINKER=(-DCMAKE_EXE_LINKER_FLAGS=-fuse-ld=lld)
 cmake -S "$ROOT" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSILVARIA_TESTS=ON \
-  -DSILVARIA_FUZZ=OFF -DSILVARIA_BENCH=OFF "${LINKER[@]}" >/dev/null || exit 1
+  -DSILVARIA_FUZZ=OFF -DSILVARIA_BENCH=OFF -DSILVARIA_TEST_TIMEOUT="$TIMEOUT" "${LINKER[@]}" >/dev/null || exit 1
 cmake --build "$BUILD" --parallel "$JOBS" >"$SAVED/build.log" 2>&1 ||
   { cat "$SAVED/build.log"; echo "The unmutated tree does not build." >&2; exit 1; }
 # Each mutant rebuilds only what the suite runs: the test programs (and the command
