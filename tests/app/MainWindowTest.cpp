@@ -47,6 +47,11 @@ TEST_F(MainWindow, FirstViewListsEveryBotanicNameAndTheFirstFactSheet)
     EXPECT_TRUE(list()->richDetail->toPlainText().startsWith("-Species Identity-\n1. Taxonomy\nCurrent Name: Acacia mangium"));
     EXPECT_EQ(list()->richDetail->textCursor().position(), 0);
     EXPECT_EQ(rows()->header()->sectionSize(1), 0); // the SpID column is hidden
+    // The rows below the highlighted first one are striped light green and white.
+    const QImage shot = rows()->viewport()->grab().toImage();
+    for (int r : {1, 2})
+        EXPECT_EQ(shot.pixelColor(shot.width() - 2, rows()->visualItemRect(rows()->topLevelItem(r)).center().y()),
+                  r == 1 ? QColor(192, 255, 192) : QColor(Qt::white)) << "row " << r;
 }
 
 TEST_F(MainWindow, TheHighlightedFirstRowOfANewListCanBeChosen)
