@@ -46,6 +46,12 @@ declare -A EQUIVALENT=(
   [keys/UsKeyboardLayout.cpp:279:dec]="the table is the only reader of the number, so ';' still types ';' both ways"
   [mapping/AttributeColumn.cpp:2091:dec]="98 and 99 significant digits both exceed a double's 17: the same text"
   [cli/RowOutput.cpp:1581:op]="every row holds a value per header, so c < columns ends the loop first"
+  [mapping/Classification.cpp:4042:op]="a null status reads as empty text, never \"1\", so the warning stays empty either way"
+  [app/BrowserWindow.cpp:1883:op]="a browser of no width shows nothing, hidden or shown"
+  [mapping/frmMap.cpp:5906:inc]="one twip is a fifteenth of a pixel: the warning stands at the same pixel"
+  [mapping/GridDataRanges.cpp:838:inc]="a fourth seen-flag that nothing reads"
+  [mapping/MapGeometry.cpp:1008:op]="a point at the crossing lies on that edge, which the on-edge test before has already answered"
+  [mapping/frmIdentifyEngine.cpp:1691:dec]="the two header labels set right after give the list its two columns again"
 )
 
 cd "$ROOT" || exit 1
