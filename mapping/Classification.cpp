@@ -133,11 +133,3 @@ QString SpeciesRangesStatement(int spId)
                           "FROM Species WHERE Species.SpID = ")
          + QString::number(spId);
 }
-
-QString SpeciesDefaultsStatement(int spId)
-{
-    return QStringLiteral("SELECT Species.SpID, Species.MinAltitude, Species.MaxAltitude, Species.MinRainfall, "
-                          "Species.MaxRainfall, Species.MinTemperature, Species.MaxTemperature FROM Species WHERE "
-                          "Species.SpID = ")
-         + QString::number(spId);
-}

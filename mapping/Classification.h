@@ -90,5 +90,3 @@ int PointSizeForZoom(int zoomLevel);
 
 // The statement that reads a species' ranges and invasive status.
 QString SpeciesRangesStatement(int spId);
-// The same without the status, for restoring the boxes.
-QString SpeciesDefaultsStatement(int spId);
