@@ -1,14 +1,15 @@
 #include "base/SafeFileWrite.h"
 
+#include "base/Error.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 
-#include <stdexcept>
 
 namespace {
-[[noreturn]] void fail(const QString &reason) { throw std::runtime_error(reason.toStdString()); }
+[[noreturn]] void fail(const QString &reason) { throw Error(reason); }
 } // namespace
 
 void WriteFileSafely(const QString &path, const QByteArray &bytes)

@@ -1,5 +1,7 @@
 #include "mapping/GridPointWriter.h"
 
+#include "base/Error.h"
+
 #include <shapefil.h>
 
 #include <cmath>
@@ -7,7 +9,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <vector>
-#include <stdexcept>
 
 namespace {
 enum Field { PointId, Alt, Mar, Mat, MatRange, Count, Value };
@@ -130,7 +131,7 @@ GridPointWriter::GridPointWriter(const std::string &shpPath) : m_path(shpPath)
             SHPClose(shp);
         if (dbf)
             DBFClose(dbf);
-        throw std::runtime_error(shpPath + ": cannot create the shapefile");
+        throw Error(QString::fromStdString(shpPath + ": cannot create the shapefile"), QString::fromStdString(shpPath));
     }
     DBFAddField(dbf, "POINTID", FTInteger, 9, 0);
     DBFAddField(dbf, "ALT", FTInteger, 6, 0);
@@ -166,7 +167,7 @@ void GridPointWriter::add(const Point &p)
                     (p.count < 0 ? DBFWriteNULLAttribute(dbf, id, Count) : DBFWriteIntegerAttribute(dbf, id, Count, p.count)) &&
                     DBFWriteIntegerAttribute(dbf, id, Value, p.value);
     if (!ok)
-        throw std::runtime_error(m_path + ": cannot write point " + std::to_string(m_count + 1));
+        throw Error(QString::fromStdString(m_path + ": cannot write point " + std::to_string(m_count + 1)), QString::fromStdString(m_path));
     ++m_count;
 }
 
@@ -181,5 +182,5 @@ void GridPointWriter::close()
         DBFClose(static_cast<DBFHandle>(m_dbf));
     m_shp = m_dbf = nullptr;
     if (AnyWriteFailed)
-        throw std::runtime_error(m_path + ": cannot write the shapefile (disk full?)");
+        throw Error(QString::fromStdString(m_path + ": cannot write the shapefile (disk full?)"), QString::fromStdString(m_path));
 }

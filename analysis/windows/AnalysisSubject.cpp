@@ -2,17 +2,17 @@
 
 #include "analysis/SpeciesRangeTable.h"
 #include "analysis/SuitabilityClasses.h"
+#include "base/Error.h"
 #include "catalogue/CurrentSpecies.h"
 #include "mapping/SpeciesRanges.h"
 #include "mapping/frmMap.h"
 
 #include <QLineEdit>
 
-#include <stdexcept>
 
 namespace {
 
-[[noreturn]] void refuse(const QString &message) { throw std::runtime_error(message.toStdString()); }
+[[noreturn]] void refuse(const QString &message) { throw Error(message); }
 
 QString speciesName(int spId)
 {

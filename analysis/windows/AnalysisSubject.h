@@ -12,7 +12,7 @@ struct AnalysisSubject {
 
     // The species of the active map window with the ranges in its boxes, or
     // else the current species with the catalogue's ranges. Throws
-    // std::runtime_error with a message for the user: a box that is not a
+    // Error with a message for the user: a box that is not a
     // number, no current species, no such species in the catalogue.
     static AnalysisSubject forActiveMap();
     // A species with the catalogue's ranges; throws as above.
