@@ -38,52 +38,60 @@ QString jsonString(const QString &text)
     return QString::fromUtf8(array.mid(1, array.size() - 2));
 }
 
-} // namespace
+int decimalsOf(const Rows &rows, int c) { return c < rows.decimals.size() ? rows.decimals[c] : -1; }
 
-QString FormatRows(const Rows &rows, RowFormat format)
+// A JSON array of objects, written by hand so each object keeps the columns' order.
+QString jsonRows(const Rows &rows)
 {
     const int columns = int(rows.headers.size());
-    const auto decimalsOf = [&](int c) { return c < rows.decimals.size() ? rows.decimals[c] : -1; };
-    if (format == RowFormat::Json) {
-        // Written by hand so each object keeps the columns' order.
-        QStringList objects;
-        for (const QVariantList &row : rows.rows) {
-            QStringList members;
-            for (int c = 0; c < columns && c < row.size(); ++c) {
-                const int d = decimalsOf(c);
-                QString value = QStringLiteral("null");
-                if (!row[c].isNull() && d != -1 && std::isfinite(row[c].toDouble()))
-                    value = cellText(row[c], d);
-                else if (!row[c].isNull() && d == -1)
-                    value = jsonString(row[c].toString());
-                members << QStringLiteral("    ") + jsonString(rows.headers[c]) + QStringLiteral(": ") + value;
-            }
-            objects << QStringLiteral("  {\n") + members.join(QStringLiteral(",\n")) + QStringLiteral("\n  }");
+    QStringList objects;
+    for (const QVariantList &row : rows.rows) {
+        QStringList members;
+        for (int c = 0; c < columns && c < row.size(); ++c) {
+            const int d = decimalsOf(rows, c);
+            QString value = QStringLiteral("null");
+            if (!row[c].isNull() && d != -1 && std::isfinite(row[c].toDouble()))
+                value = cellText(row[c], d);
+            else if (!row[c].isNull() && d == -1)
+                value = jsonString(row[c].toString());
+            members << QStringLiteral("    ") + jsonString(rows.headers[c]) + QStringLiteral(": ") + value;
         }
-        return objects.isEmpty() ? QStringLiteral("[]\n")
-                                 : QStringLiteral("[\n") + objects.join(QStringLiteral(",\n")) + QStringLiteral("\n]\n");
+        objects << QStringLiteral("  {\n") + members.join(QStringLiteral(",\n")) + QStringLiteral("\n  }");
     }
+    return objects.isEmpty() ? QStringLiteral("[]\n")
+                             : QStringLiteral("[\n") + objects.join(QStringLiteral(",\n")) + QStringLiteral("\n]\n");
+}
+
+// Each cell as text, every row as long as the header.
+QList<QStringList> cellTexts(const Rows &rows)
+{
     QList<QStringList> texts;
     for (const QVariantList &row : rows.rows) {
         QStringList line;
-        for (int c = 0; c < columns; ++c)
-            line << (c < row.size() ? cellText(row[c], decimalsOf(c)) : QString());
+        for (int c = 0; c < rows.headers.size(); ++c)
+            line << (c < row.size() ? cellText(row[c], decimalsOf(rows, c)) : QString());
         texts << line;
     }
+    return texts;
+}
+
+QString csvRows(const Rows &rows)
+{
     QString out;
-    if (format == RowFormat::Csv) {
-        QStringList header;
-        for (const QString &h : rows.headers)
-            header << csvField(h);
-        out += header.join(QLatin1Char(',')) + QLatin1Char('\n');
-        for (const QStringList &line : texts) {
-            QStringList fields;
-            for (const QString &t : line)
-                fields << csvField(t);
-            out += fields.join(QLatin1Char(',')) + QLatin1Char('\n');
-        }
-        return out;
+    for (const QStringList &line : QList<QStringList>{rows.headers} + cellTexts(rows)) {
+        QStringList fields;
+        for (const QString &t : line)
+            fields << csvField(t);
+        out += fields.join(QLatin1Char(',')) + QLatin1Char('\n');
     }
+    return out;
+}
+
+// Columns as wide as their widest cell, numbers to the right, a rule below the header.
+QString tableRows(const Rows &rows)
+{
+    const int columns = int(rows.headers.size());
+    const QList<QStringList> texts = cellTexts(rows);
     QList<qsizetype> width(columns, 0);
     for (int c = 0; c < columns; ++c) {
         width[c] = rows.headers[c].size();
@@ -93,13 +101,13 @@ QString FormatRows(const Rows &rows, RowFormat format)
     const auto formatLine = [&](const QStringList &line) {
         QStringList cells;
         for (int c = 0; c < columns; ++c)
-            cells << (decimalsOf(c) != -1 ? line[c].rightJustified(width[c]) : line[c].leftJustified(width[c]));
+            cells << (decimalsOf(rows, c) != -1 ? line[c].rightJustified(width[c]) : line[c].leftJustified(width[c]));
         QString text = cells.join(QStringLiteral("  "));
         while (text.endsWith(QLatin1Char(' ')))
             text.chop(1);
         return text + QLatin1Char('\n');
     };
-    out += formatLine(rows.headers);
+    QString out = formatLine(rows.headers);
     QStringList rule;
     for (int c = 0; c < columns; ++c)
         rule << QString(width[c], QLatin1Char('-'));
@@ -107,4 +115,16 @@ QString FormatRows(const Rows &rows, RowFormat format)
     for (const QStringList &line : texts)
         out += formatLine(line);
     return out;
+}
+
+} // namespace
+
+QString FormatRows(const Rows &rows, RowFormat format)
+{
+    switch (format) {
+    case RowFormat::Json: return jsonRows(rows);
+    case RowFormat::Csv: return csvRows(rows);
+    case RowFormat::Table: break;
+    }
+    return tableRows(rows);
 }
