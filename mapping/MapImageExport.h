@@ -1,4 +1,5 @@
 #pragma once
+#include "controls/SaveDialog.h"
 #include "mapping/MapSources.h"
 
 #include <QString>
@@ -9,18 +10,6 @@
 class MapControl;
 class QFileDialog;
 class QWidget;
-
-// Runs a configured save dialog and returns whether the user accepted it.
-// Windows use the real dialog; tests put in one that answers for the user.
-using SaveDialogRunner = std::function<bool(QFileDialog &)>;
-SaveDialogRunner ModalSaveDialog();
-
-// Sets up a save dialog as every window shows it: Qt's own dialog (which asks
-// before replacing a file), `filters` with the first chosen, `suffix` added to
-// a bare name, and `proposedFile` filled in.
-void PrepareSaveDialog(QFileDialog &dialog, const QStringList &filters, const QString &suffix, const QString &proposedFile);
-// Runs the dialog; the file chosen, or "" when the user cancels or names no file.
-QString ChosenSaveFile(QFileDialog &dialog, const SaveDialogRunner &run);
 
 // Asks where to save the map picture ("Export Bitmap", Windows bitmaps,
 // proposing `proposedName` + ".bmp", asking before replacing a file) and saves

@@ -1,7 +1,8 @@
 #pragma once
 #include "analysis/AnalysisInputs.h"
 #include "analysis/PointMap.h"
-#include "mapping/MapImageExport.h"
+#include "controls/SaveDialog.h"
+#include "mapping/MapSources.h"
 
 #include <QWidget>
 

@@ -2,7 +2,7 @@
 #include "analysis/AnalysisInputs.h"
 #include "analysis/ClimateShift.h"
 #include "analysis/windows/AnalysisSubject.h"
-#include "mapping/MapImageExport.h"
+#include "controls/SaveDialog.h"
 
 #include <QWidget>
 

@@ -1,6 +1,6 @@
 #pragma once
 #include "analysis/windows/AnalysisSubject.h"
-#include "mapping/MapImageExport.h"
+#include "controls/SaveDialog.h"
 
 #include <QList>
 #include <QStringList>

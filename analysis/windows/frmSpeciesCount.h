@@ -1,7 +1,7 @@
 #pragma once
 #include "analysis/AnalysisInputs.h"
 #include "analysis/SpeciesRangeTable.h"
-#include "mapping/MapImageExport.h"
+#include "controls/SaveDialog.h"
 
 #include <QWidget>
 
