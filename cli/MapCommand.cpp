@@ -22,7 +22,7 @@ struct MapOptions {
 
 QImage speciesMap(const MapData &maps, const SpeciesMatch &species, const Bounds &bounds, const MapOptions &options)
 {
-    const auto points = ClassPoints(*maps.canvas, bounds);
+    const auto points = ClassPoints(*maps.canvas, bounds, maps.ranges);
     PointMapRequest request;
     request.size = options.size;
     request.extent = options.extent;
@@ -36,7 +36,7 @@ QImage speciesMap(const MapData &maps, const SpeciesMatch &species, const Bounds
         shown << ClassName(order);
     }
     Bounds clamped = bounds;
-    ClampRanges(clamped);
+    ClampRanges(clamped, maps.ranges);
     request.stamp = {{QStringLiteral("Species"), QStringLiteral("%1 (SpID %2)").arg(species.name).arg(species.spId)},
                      {QStringLiteral("Ranges"), RangesText(clamped)},
                      {QStringLiteral("Classes"), shown.join(QStringLiteral(", "))}};
