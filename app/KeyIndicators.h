@@ -1,5 +1,5 @@
 #pragma once
-#include "app/LockKeyState.h"
+#include "platform/LockKeyState.h"
 
 #include <QObject>
 

@@ -14,10 +14,10 @@
 #include "controls/ToolbarButtons.h"
 #include "keys/SendKeysError.h"
 #include "keys/clsSendKeys.h"
-#include "mapping/compare/frmCompare.h"
-#include "mapping/frmMap.h"
-#include "photos/frmImage.h"
-#include "search/frmSearch.h"
+#include "mapping/windows/frmCompare.h"
+#include "mapping/windows/frmMap.h"
+#include "photos/windows/frmImage.h"
+#include "search/windows/frmSearch.h"
 
 #include <QAction>
 #include <QIcon>

@@ -1,6 +1,6 @@
 #include "app/frmAbout.h"
 
-#include "app/AboutTexts.h"
+#include "base/AboutTexts.h"
 #include "base/AppIdentity.h"
 #include "controls/Icons.h"
 #include "controls/TopmostWindow.h"

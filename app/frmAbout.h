@@ -1,5 +1,5 @@
 #pragma once
-#include "app/SysInfoLookup.h"
+#include "platform/SysInfoLookup.h"
 
 #include <QWidget>
 

@@ -11,8 +11,8 @@
 #include "controls/OutlookBar.h"
 #include "controls/ReportList.h"
 #include "controls/Twips.h"
-#include "factsheet/frmList.h"
-#include "keys/MdiKeyboardShortcuts.h"
+#include "factsheet/windows/frmList.h"
+#include "keys/windows/MdiKeyboardShortcuts.h"
 
 #include <QDateTime>
 #include <QEvent>

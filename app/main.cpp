@@ -1,4 +1,4 @@
-#include "app/DisplayCheck.h"
+#include "platform/DisplayCheck.h"
 #include "app/frmSplash.h"
 
 #include <QApplication>

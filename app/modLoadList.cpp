@@ -3,7 +3,7 @@
 #include "app/frmMain.h"
 #include "catalogue/CurrentSpecies.h"
 #include "catalogue/SpeciesLists.h"
-#include "factsheet/frmList.h"
+#include "factsheet/windows/frmList.h"
 
 #include <QMessageBox>
 

@@ -20,7 +20,7 @@
 #include "base/ApplicationFolder.h"
 #include "catalogue/CurrentSpecies.h"
 #include "catalogue/modDatabase.h"
-#include "mapping/MapControl.h"
+#include "mapping/windows/MapControl.h"
 
 #include <benchmark/benchmark.h>
 

@@ -7,7 +7,7 @@
 #include "app/modLoadList.h"
 #include "factsheet/FactSheet.h"
 #include "controls/ReportList.h"
-#include "factsheet/frmList.h"
+#include "factsheet/windows/frmList.h"
 
 #include <benchmark/benchmark.h>
 

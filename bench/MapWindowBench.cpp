@@ -4,12 +4,12 @@
 #include "app/frmMain.h"
 #include "catalogue/CurrentSpecies.h"
 #include "catalogue/modDatabase.h"
-#include "mapping/MapNavigator.h"
-#include "mapping/MapControl.h"
+#include "mapping/windows/MapNavigator.h"
+#include "mapping/windows/MapControl.h"
 #include "bench/BenchData.h"
 #include "controls/ReportList.h"
-#include "mapping/frmIdentifyEngine.h"
-#include "mapping/frmMap.h"
+#include "mapping/windows/frmIdentifyEngine.h"
+#include "mapping/windows/frmMap.h"
 
 #include <benchmark/benchmark.h>
 

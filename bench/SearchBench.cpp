@@ -6,11 +6,11 @@
 #include "bench/BenchData.h"
 #include "catalogue/modDatabase.h"
 #include "controls/ReportList.h"
-#include "factsheet/frmList.h"
+#include "factsheet/windows/frmList.h"
 #include "mapping/SpeciesChooserQuery.h"
-#include "mapping/frmSpecies.h"
+#include "mapping/windows/frmSpecies.h"
 #include "search/NameSearch.h"
-#include "search/frmSearch.h"
+#include "search/windows/frmSearch.h"
 
 #include <benchmark/benchmark.h>
 

@@ -15,9 +15,7 @@ export ASAN_OPTIONS=detect_leaks=0 QT_QPA_PLATFORM=offscreen
 failed=0
 for target in "${TARGETS[@]}"; do
   corpus="$(mktemp -d)"
-  for seeds in "$ROOT/tests/fuzz/corpus/$target" "$ROOT/tests/mapping/fuzz/corpus/$target"; do
-    [ -d "$seeds" ] && cp -r "$seeds/." "$corpus/"
-  done
+  cp -r "$ROOT/tests/fuzz/corpus/$target/." "$corpus/"
   echo "== $target: ${SECONDS_EACH}s"
   log="$BUILD/fuzz/$target.log"
   status=0

@@ -22,7 +22,7 @@ import re
 import sys
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
-FOLDERS = ["base", "app", "catalogue", "factsheet", "search", "mapping", "photos", "keys", "controls", "analysis", "cli"]
+FOLDERS = ["base", "platform", "app", "catalogue", "factsheet", "search", "mapping", "photos", "keys", "controls", "analysis", "cli"]
 
 
 def code_mask(text):

@@ -36,11 +36,11 @@ export QT_QPA_PLATFORM=offscreen CCACHE_BASEDIR="$ROOT"
 declare -A EQUIVALENT=(
   [controls/splitter.cpp:3767:dec]="one twip is a fifteenth of a pixel: the shadow is drawn at the same pixel"
   [search/NameSearch.cpp:989:dec]="one twip is a fifteenth of a pixel: the column is as wide in pixels"
-  [mapping/MapWindowParts.cpp:3520:inc]="one twip is a fifteenth of a pixel: the label stands at the same pixel"
-  [mapping/MapWindowParts.cpp:2290:inc]="one twip is a fifteenth of a pixel: the label stands at the same pixel"
-  [mapping/MapWindowParts.cpp:2768:inc]="one twip is a fifteenth of a pixel: the boxes stand at the same pixels"
-  [mapping/compare/frmCompare.cpp:3411:dec]="one twip is a fifteenth of a pixel: the button stands at the same pixel"
-  [factsheet/frmList.cpp:2920:inc]="one twip is a fifteenth of a pixel: the window is as high in pixels"
+  [mapping/windows/MapWindowParts.cpp:3520:inc]="one twip is a fifteenth of a pixel: the label stands at the same pixel"
+  [mapping/windows/MapWindowParts.cpp:2290:inc]="one twip is a fifteenth of a pixel: the label stands at the same pixel"
+  [mapping/windows/MapWindowParts.cpp:2768:inc]="one twip is a fifteenth of a pixel: the boxes stand at the same pixels"
+  [mapping/windows/frmCompare.cpp:3411:dec]="one twip is a fifteenth of a pixel: the button stands at the same pixel"
+  [factsheet/windows/frmList.cpp:2920:inc]="one twip is a fifteenth of a pixel: the window is as high in pixels"
   [controls/splitter.cpp:4305:inc]="a vertical bar follows only the pointer's x, so the confinement's top edge changes nothing"
   [keys/QtKeySink.cpp:3189:inc]="the key event's native scan code, which nothing reads"
   [keys/UsKeyboardLayout.cpp:279:dec]="the table is the only reader of the number, so ';' still types ';' both ways"
@@ -48,10 +48,10 @@ declare -A EQUIVALENT=(
   [cli/RowOutput.cpp:1510:op]="every row holds a value per header, so c < columns ends the loop first"
   [mapping/Classification.cpp:4042:op]="a null status reads as empty text, never \"1\", so the warning stays empty either way"
   [app/BrowserWindow.cpp:1883:op]="a browser of no width shows nothing, hidden or shown"
-  [mapping/frmMap.cpp:5906:inc]="one twip is a fifteenth of a pixel: the warning stands at the same pixel"
+  [mapping/windows/frmMap.cpp:5906:inc]="one twip is a fifteenth of a pixel: the warning stands at the same pixel"
   [mapping/GridDataRanges.cpp:838:inc]="a fourth seen-flag that nothing reads"
   [mapping/MapGeometry.cpp:1008:op]="a point at the crossing lies on that edge, which the on-edge test before has already answered"
-  [mapping/frmIdentifyEngine.cpp:1691:dec]="the two header labels set right after give the list its two columns again"
+  [mapping/windows/frmIdentifyEngine.cpp:1691:dec]="the two header labels set right after give the list its two columns again"
 )
 
 cd "$ROOT" || exit 1
@@ -64,7 +64,7 @@ if [ -s "$SAVED/path" ]; then
   echo "Restored $(cat "$SAVED/path"), left mutated by a run that was killed."
   rm -f "$SAVED/path"
 fi
-if ! git diff --quiet -- base app catalogue factsheet search mapping photos keys controls analysis cli; then
+if ! git diff --quiet -- base platform app catalogue factsheet search mapping photos keys controls analysis cli; then
   echo "The product folders have uncommitted changes; commit or stash them first." >&2
   exit 1
 fi
@@ -97,13 +97,15 @@ build() { cmake --build "$BUILD" --parallel "$JOBS" --target "$@" >"$SAVED/build
 # The test programs of a folder, run first because they are likeliest to fail.
 tests_of() {
   case "$1" in
-    mapping/compare/*) echo "compare_tests|map_window_tests" ;;
+    mapping/windows/frmCompare.cpp) echo "compare_tests|map_window_tests" ;;
+    mapping/windows/*) echo "map_window_tests|compare_tests|analysis_window_tests" ;;
     mapping/*) echo "mapping_tests|map_window_tests|compare_tests" ;;
     controls/*) echo "controls_tests|app_tests" ;;
-    analysis/* | cli/*) echo "analysis_tests" ;;
+    analysis/*) echo "analysis_tests|analysis_window_tests" ;;
+    cli/*) echo "cli_tests|analysis_tests" ;;
     search/*) echo "search_tests" ;;
     factsheet/*) echo "factsheet_tests|app_tests" ;;
-    app/* | base/*) echo "app_tests" ;;
+    app/* | base/* | platform/*) echo "app_tests" ;;
     *) echo "${1%%/*}_tests" ;;
   esac
 }

@@ -1,10 +1,10 @@
 #include "analysis/windows/AnalysisMapView.h"
 
-#include "mapping/MapControl.h"
+#include "mapping/windows/MapControl.h"
 #include "mapping/MapError.h"
-#include "mapping/MapNavigator.h"
+#include "mapping/windows/MapNavigator.h"
 #include "mapping/MapRecordSet.h"
-#include "mapping/MapToolbar.h"
+#include "mapping/windows/MapToolbar.h"
 #include "mapping/MapViewport.h"
 
 #include <QFileDialog>

@@ -5,7 +5,7 @@
 #include "base/Error.h"
 #include "catalogue/CurrentSpecies.h"
 #include "mapping/SpeciesRanges.h"
-#include "mapping/frmMap.h"
+#include "mapping/windows/frmMap.h"
 
 #include <QLineEdit>
 

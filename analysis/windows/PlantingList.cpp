@@ -4,7 +4,7 @@
 #include "analysis/SuitabilityClasses.h"
 #include "controls/ReportList.h"
 #include "mapping/AttributeColumn.h"
-#include "mapping/frmIdentifyEngine.h"
+#include "mapping/windows/frmIdentifyEngine.h"
 
 #include <exception>
 

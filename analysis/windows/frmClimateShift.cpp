@@ -7,7 +7,7 @@
 #include "catalogue/CurrentSpecies.h"
 #include "controls/TopmostWindow.h"
 #include "mapping/AttributeColumn.h"
-#include "mapping/frmSpecies.h"
+#include "mapping/windows/frmSpecies.h"
 
 #include <QBoxLayout>
 #include <QGridLayout>

@@ -13,7 +13,7 @@
 #include "mapping/MapSources.h"
 #include "mapping/SuitableSpecies.h"
 #include "tests/common/FixtureCatalogue.h"
-#include "tests/mapping/FixtureShapefile.h"
+#include "tests/common/FixtureShapefile.h"
 
 #include <gtest/gtest.h>
 

@@ -9,8 +9,8 @@
 // and leave the old file.
 #include "analysis/MapData.h"
 #include "base/ApplicationFolder.h"
-#include "mapping/MapControl.h"
-#include "mapping/SuitabilityMap.h"
+#include "mapping/windows/MapControl.h"
+#include "mapping/windows/SuitabilityMap.h"
 #include "mapping/Classification.h"
 #include "mapping/GridDataRanges.h"
 

@@ -1,6 +1,6 @@
 // The About box and its System Info... button.
 #include "app/MainCommands.h"
-#include "app/SysInfoLookup.h"
+#include "platform/SysInfoLookup.h"
 #include "app/frmAbout.h"
 #include "app/frmMain.h"
 #include "tests/common/Files.h"

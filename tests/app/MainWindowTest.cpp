@@ -6,7 +6,7 @@
 #include "controls/DragPanel.h"
 #include "controls/OutlookBar.h"
 #include "controls/ReportList.h"
-#include "factsheet/frmList.h"
+#include "factsheet/windows/frmList.h"
 #include "tests/common/LoadedMainWindow.h"
 #include "tests/common/WidgetTest.h"
 

@@ -1,7 +1,7 @@
 // Start-up: the splash for three seconds, then the main window, or a clear
 // message when the catalogue cannot be opened.
 #include "base/ApplicationFolder.h"
-#include "app/DisplayCheck.h"
+#include "platform/DisplayCheck.h"
 #include "app/frmMain.h"
 #include "app/frmSplash.h"
 #include "catalogue/modDatabase.h"

@@ -1,7 +1,7 @@
 // The fact sheet's text and the formatting of its headings.
 #include "catalogue/CatalogueError.h"
 #include "factsheet/FactSheet.h"
-#include "factsheet/frmList.h"
+#include "factsheet/windows/frmList.h"
 #include "tests/common/FixtureCatalogue.h"
 
 #include <gtest/gtest.h>

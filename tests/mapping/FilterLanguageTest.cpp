@@ -4,7 +4,7 @@
 #include "mapping/CompiledFilter.h"
 #include "mapping/MapError.h"
 #include "mapping/ShapeLayer.h"
-#include "tests/mapping/FixtureShapefile.h"
+#include "tests/common/FixtureShapefile.h"
 
 #include <QRandomGenerator>
 #include <QTemporaryDir>

@@ -2,7 +2,7 @@
 // shapefile: the same filter must select the same features.
 #include "mapping/CompiledFilter.h"
 #include "mapping/MapLayer.h"
-#include "tests/mapping/PublishedShapefile.h"
+#include "tests/common/PublishedShapefile.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 // Labels on a map: where Add puts them, what Draw paints, and the label file.
-#include "mapping/MapControl.h"
+#include "mapping/windows/MapControl.h"
 #include "mapping/MapError.h"
 #include "mapping/labels/LabelLayer.h"
 #include "tests/common/Files.h"
 #include "tests/common/FileSizeLimit.h"
-#include "tests/mapping/FixtureShapefile.h"
+#include "tests/common/FixtureShapefile.h"
 
 #include <shapefil.h>
 

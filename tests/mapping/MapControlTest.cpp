@@ -1,9 +1,9 @@
 // The map widget driven as a user and a map window drive it: redraw
 // notifications, drawing only while drawing, extents, pointer codes, mouse
 // input, the interactive pan and export.
-#include "mapping/MapControl.h"
+#include "mapping/windows/MapControl.h"
 #include "mapping/MapError.h"
-#include "tests/mapping/FixtureShapefile.h"
+#include "tests/common/FixtureShapefile.h"
 #include "tests/common/QtPrinters.h"
 
 #include <QTemporaryDir>

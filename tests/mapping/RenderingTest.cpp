@@ -5,7 +5,7 @@
 #include "mapping/MapRenderer.h"
 #include "tests/common/Files.h"
 #include "tests/common/FileSizeLimit.h"
-#include "tests/mapping/FixtureShapefile.h"
+#include "tests/common/FixtureShapefile.h"
 #include "tests/common/QtPrinters.h"
 
 #include <QFile>

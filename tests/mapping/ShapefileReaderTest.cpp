@@ -5,7 +5,7 @@
 #include "mapping/MapRecordSet.h"
 #include "mapping/ShapeLayer.h"
 #include "tests/common/Files.h"
-#include "tests/mapping/FixtureShapefile.h"
+#include "tests/common/FixtureShapefile.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -3,7 +3,7 @@
 #include "mapping/MapError.h"
 #include "mapping/MapLayer.h"
 #include "mapping/MapLayers.h"
-#include "tests/mapping/FixtureShapefile.h"
+#include "tests/common/FixtureShapefile.h"
 
 #include <QRandomGenerator>
 #include <QTemporaryDir>

@@ -3,12 +3,12 @@
 #include "catalogue/CurrentSpecies.h"
 #include "catalogue/modDatabase.h"
 #include "controls/ReportList.h"
-#include "factsheet/frmList.h"
-#include "mapping/MapControl.h"
-#include "mapping/frmIdentifyEngine.h"
-#include "mapping/frmMap.h"
+#include "factsheet/windows/frmList.h"
+#include "mapping/windows/MapControl.h"
+#include "mapping/windows/frmIdentifyEngine.h"
+#include "mapping/windows/frmMap.h"
 #include "tests/common/WidgetTest.h"
-#include "tests/mapping/MapWindowFixture.h"
+#include "tests/common/MapWindowFixture.h"
 #include "tests/common/QtPrinters.h"
 
 #include <gtest/gtest.h>

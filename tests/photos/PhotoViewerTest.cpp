@@ -3,8 +3,8 @@
 #include "app/MainCommands.h"
 #include "app/frmMain.h"
 #include "controls/ReportList.h"
-#include "factsheet/frmList.h"
-#include "photos/frmImage.h"
+#include "factsheet/windows/frmList.h"
+#include "photos/windows/frmImage.h"
 #include "tests/common/LoadedMainWindow.h"
 #include "tests/common/WidgetTest.h"
 

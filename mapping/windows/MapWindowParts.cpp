@@ -1,0 +1,128 @@
+#include "mapping/windows/MapWindowParts.h"
+
+#include "base/ApplicationFolder.h"
+#include "mapping/windows/MapControl.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+
+const QColor LegendColours[4] = {QColor(255, 0, 0), QColor(0, 0, 255), QColor(0, 255, 0), QColor(128, 64, 0)};
+
+QLabel *TwipsLabel(QWidget *parent, const QString &text, double left, double top, double width, double height)
+{
+    auto *l = PlaceTwips(new QLabel(text, parent), left, top, width, height);
+    l->setWordWrap(height > 300);
+    return l;
+}
+
+QWidget *ColourSwatch(QWidget *parent, const QColor &color, double left, double top, double width, double height)
+{
+    auto *w = PlaceTwips(new QWidget(parent), left, top, width, height);
+    w->setAutoFillBackground(true);
+    QPalette p = w->palette();
+    p.setColor(QPalette::Window, color);
+    w->setPalette(p);
+    return w;
+}
+
+QLabel *WarningLabel(QWidget *parent, double left, double top, double width, double height)
+{
+    QLabel *warning = TwipsLabel(parent, QString(), left, top, width, height);
+    QPalette red = warning->palette();
+    red.setColor(QPalette::WindowText, QColor(200, 0, 0));
+    warning->setPalette(red);
+    QFont bold = warning->font();
+    bold.setBold(true);
+    warning->setFont(bold);
+    return warning;
+}
+
+QList<QCheckBox *> ParameterPanel::layerChecks() const { return {chkLayerALT, chkLayerMAR, chkLayerMAT, chkLayerMap}; }
+
+SuitabilitySide ParameterPanel::side(MapControl *map, QLabel *invasive) const
+{
+    SuitabilitySide s;
+    s.map = map;
+    const QList<QCheckBox *> checks = layerChecks();
+    for (int i = 0; i < 4; ++i)
+        s.layers[i] = checks[i];
+    QLineEdit *const boxes[6] = {txtALTMin, txtALTMax, txtMARMin, txtMARMax, txtMATMin, txtMATMax};
+    std::copy(std::begin(boxes), std::end(boxes), s.boxes);
+    s.invasive = invasive;
+    s.description = lblDescParam;
+    return s;
+}
+
+ParameterPanel BuildParameterPanel(QGroupBox *frame, const QString &suffix)
+{
+    ParameterPanel panel;
+    const auto named = [&](auto *widget, const char *name) {
+        widget->setObjectName(QString::fromLatin1(name) + suffix);
+        return widget;
+    };
+    TwipsLabel(frame, QStringLiteral("Altitude (ALT) (m)"), 120, 360, 2200);
+    TwipsLabel(frame, QStringLiteral("Rainfall (MAR) (mm)"), 120, 960, 2200);
+    TwipsLabel(frame, QStringLiteral("Temperature (MAT) (Deg C)"), 120, 1560, 2200);
+    QLineEdit **boxes[6] = {&panel.txtALTMin, &panel.txtALTMax, &panel.txtMARMin,
+                            &panel.txtMARMax, &panel.txtMATMin, &panel.txtMATMax};
+    const char *boxNames[6] = {"txtALTMin", "txtALTMax", "txtMARMin", "txtMARMax", "txtMATMin", "txtMATMax"};
+    for (int i = 0; i < 6; ++i) {
+        *boxes[i] = named(PlaceTwips(new QLineEdit(frame), i % 2 == 0 ? 120 : 1080, 600 + 600 * (i / 2), 870, 285),
+                          boxNames[i]);
+    }
+
+    TwipsLabel(frame, QStringLiteral("Layer"), 2400, 360, 1200);
+    const auto check = [&](const char *name, const QString &caption, double top) {
+        return named(PlaceTwips(new QCheckBox(caption, frame), 2400, top, 1900, 240), name);
+    };
+    panel.chkLayerALT = check("chkLayerALT", QStringLiteral("Show ALT"), 600);
+    panel.chkLayerMAR = check("chkLayerMAR", QStringLiteral("Show MAR"), 840);
+    panel.chkLayerMAT = check("chkLayerMAT", QStringLiteral("Show MAT"), 1080);
+    panel.chkLayerMap = check("chkLayerMap", QStringLiteral("Show Tree Species"), 1320);
+    panel.lblParam = named(TwipsLabel(frame, QStringLiteral("Parameters Used"), 2400, 1800, 1500), "lblParam");
+    panel.lblDescParam = named(TwipsLabel(frame, QString(), 3960, 1800, 2000), "lblDescParam");
+
+    TwipsLabel(frame, QStringLiteral("Legend"), 4440, 360, 1200);
+    const QStringList captions{QStringLiteral("Altitude"), QStringLiteral("Rainfall"), QStringLiteral("Temperature"),
+                               QStringLiteral("Tree Species")};
+    for (int i = 0; i < 4; ++i) {
+        panel.picLegend << ColourSwatch(frame, LegendColours[i], 4440, 620 + 240 * i, 285, 195);
+        panel.lblLegend << TwipsLabel(frame, captions[i], 4800, 600 + 240 * i, 1200);
+        panel.picLegend[i]->setObjectName(QStringLiteral("picLegend%1%2").arg(suffix).arg(i));
+        panel.lblLegend[i]->setObjectName(QStringLiteral("lblLegend%1%2").arg(suffix).arg(i));
+    }
+    TwipsLabel(frame, QStringLiteral("Range"), 6120, 360, 1300);
+    TwipsLabel(frame, QStringLiteral("ALT: 0 - 6098"), 6120, 600, 1400);
+    TwipsLabel(frame, QStringLiteral("MAR: 6 - 8253"), 6120, 840, 1400);
+    TwipsLabel(frame, QStringLiteral("MAT: -11.2 - 29.2"), 6120, 1080, 1400);
+    return panel;
+}
+
+void ZoomMap(MapControl *map, double factor)
+{
+    MapExtent extent = map->extent();
+    extent.ScaleRectangle(factor);
+    map->setExtent(extent);
+    map->refresh();
+}
+
+PictureStamp SuitabilityStamp(const SuitabilitySide &side, const QString &species, const QString &spId)
+{
+    static const char *const fields[3] = {"ALT", "MAR", "MAT"};
+    static const char *const units[3] = {"m", "mm", "\u00b0C"};
+    static const char *const classes[4] = {"altitude", "rainfall", "temperature", "full match"};
+    QStringList ranges, shown;
+    for (int c = 0; c < 3; ++c)
+        ranges << QStringLiteral("%1 %2 to %3 %4")
+                      .arg(QLatin1String(fields[c]), side.boxes[2 * c]->text().trimmed(), side.boxes[2 * c + 1]->text().trimmed(),
+                           QString::fromUtf8(units[c]));
+    for (int i = 0; i < 4; ++i)
+        if (side.layers[i] && side.layers[i]->isChecked())
+            shown << QLatin1String(classes[i]);
+    PictureStamp stamp{{QStringLiteral("Species"), QStringLiteral("%1 (SpID %2)").arg(species, spId)},
+                       {QStringLiteral("Ranges"), ranges.join(QStringLiteral(", "))},
+                       {QStringLiteral("Classes"), shown.isEmpty() ? QStringLiteral("none") : shown.join(QStringLiteral(", "))}};
+    return stamp + SourceStampOf(ApplicationPath(QStringLiteral("\\ShapeFiles\\")), QStringLiteral("silvaria"));
+}

@@ -1,0 +1,177 @@
+#include "mapping/windows/frmIdentifyEngine.h"
+
+#include "catalogue/CurrentSpecies.h"
+#include "controls/ListSorter.h"
+#include "controls/ReportList.h"
+#include "controls/TopmostWindow.h"
+#include "controls/Twips.h"
+#include "controls/splitter.h"
+#include "mapping/windows/MapControl.h"
+#include "mapping/MapLayer.h"
+#include "mapping/MapRecordSet.h"
+#include "mapping/windows/SuitabilityMap.h"
+#include "mapping/SuitableSpecies.h"
+
+#include <QBoxLayout>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QTextEdit>
+
+#include <algorithm>
+#include <exception>
+#include <stdexcept>
+
+namespace {
+
+
+float gridValue(const MapField &field)
+{
+    bool ok = false;
+    const double v = field.value.toDouble(&ok);
+    if (field.value.isNull() || !ok)
+        throw std::runtime_error(QStringLiteral("The grid point has no %1 value, so no species can be matched to it.")
+                                     .arg(field.name)
+                                     .toStdString());
+    return float(v);
+}
+
+frmIdentifyEngine::NearMissFiller nearMissFiller = nullptr;
+
+} // namespace
+
+void frmIdentifyEngine::SetNearMissFiller(NearMissFiller filler) { nearMissFiller = filler; }
+
+frmIdentifyEngine::frmIdentifyEngine(QWidget *owner)
+    : QWidget(nullptr),
+      frmContainer(new QWidget(this)),
+      lstIdentifyMap(new ReportList(2, frmContainer)),
+      splt(new splitter(frmContainer)),
+      frmAnswers(new QWidget(frmContainer)),
+      lstSTS(new ReportList(3, frmAnswers)),
+      fraNear(new QGroupBox(QStringLiteral("Nearly suitable here"), frmAnswers)),
+      fraIncomplete(new QGroupBox(QStringLiteral("Ranges incomplete"), frmAnswers)),
+      lstNear(new ReportList(6, fraNear)),
+      lstIncomplete(new ReportList(2, fraIncomplete))
+{
+    MakeTopmostWindow(this, owner);
+    setObjectName(QStringLiteral("frmIdentifyEngine"));
+    setWindowTitle(QStringLiteral("Suitable Tree Species"));
+    frmContainer->setObjectName(QStringLiteral("frmContainer"));
+    lstIdentifyMap->setObjectName(QStringLiteral("lstIdentifyMap"));
+    lstSTS->setObjectName(QStringLiteral("lstSTS"));
+    splt->setObjectName(QStringLiteral("splt"));
+    lstIdentifyMap->setHeaderLabels({QStringLiteral("Field"), QStringLiteral("Value")});
+    lstIdentifyMap->header()->resizeSection(0, TwipsToPixelsX(1000, this));
+    lstIdentifyMap->header()->resizeSection(1, TwipsToPixelsX(1000, this));
+    lstSTS->setHeaderLabels({QStringLiteral("Species ID"), QStringLiteral("Species Name"), QStringLiteral("Functional Uses")});
+    lstSTS->header()->resizeSection(0, TwipsToPixelsX(1000, this));
+    lstSTS->header()->resizeSection(1, TwipsToPixelsX(3000, this));
+    lstSTS->header()->resizeSection(2, TwipsToPixelsX(3000, this));
+
+    // The bar between the lists moves sideways and resizes both.
+    splt->setSplitterDirection(splitter::Vertical);
+    splt->setDecoration(1);
+    splt->setControl_Top_Or_Left(lstIdentifyMap);
+    splt->setControl_Bottom_Or_Right(frmAnswers);
+    buildAnswerLists();
+    m_valuesWidth = TwipsToPixelsX(2400, this);
+    connect(splt, &splitter::AfterScroll, this, [this] { m_valuesWidth = lstIdentifyMap->width(); });
+    resize(TwipsToPixelsX(15600, this), TwipsToPixelsY(4320, this));
+
+    // A click on a row (the selected one included) or Enter shows that species;
+    // the arrow keys only move the selection.
+    connect(lstSTS, &ReportList::rowChosen, this, &frmIdentifyEngine::ShowChosenSpecies);
+    connect(lstSTS->header(), &QHeaderView::sectionClicked, this, [this](int section) {
+        static const char *const kinds[] = {"", "Species Name", "Functional Uses"};
+        if (section >= 0 && section < 3)
+            SortList(lstSTS, section + 1, QString::fromLatin1(kinds[section]));
+    });
+}
+
+void frmIdentifyEngine::resizeEvent(QResizeEvent *)
+{
+    // The container fills the window; the lists share it on either side of the
+    // bar, the point's values keeping the width the user last dragged them to.
+    frmContainer->setGeometry(rect());
+    const int bar = splt->width();
+    const int left = std::clamp(m_valuesWidth, 0, std::max(0, width() - bar));
+    lstIdentifyMap->setGeometry(0, 0, left, height());
+    splt->setGeometry(left, 0, bar, height());
+    frmAnswers->setGeometry(left + bar, 0, std::max(0, width() - left - bar), height());
+}
+
+void frmIdentifyEngine::buildAnswerLists()
+{
+    fraNear->setObjectName(QStringLiteral("fraNear"));
+    fraIncomplete->setObjectName(QStringLiteral("fraIncomplete"));
+    lstNear->setObjectName(QStringLiteral("lstNear"));
+    lstIncomplete->setObjectName(QStringLiteral("lstIncomplete"));
+    lstNear->setHeaderLabels({QStringLiteral("Species ID"), QStringLiteral("Species Name"), QStringLiteral("Criterion"),
+                              QStringLiteral("Value"), QStringLiteral("Range"), QStringLiteral("Miss")});
+    const int widths[6] = {500, 1700, 550, 550, 1000, 2100};
+    for (int i = 0; i < 6; ++i)
+        lstNear->header()->resizeSection(i, TwipsToPixelsX(widths[i], this));
+    lstIncomplete->setHeaderLabels({QStringLiteral("Species ID"), QStringLiteral("Species Name")});
+    lstIncomplete->header()->resizeSection(0, TwipsToPixelsX(700, this));
+    // The near misses keep their order (smallest relative miss first).
+    lstNear->setSortingEnabled(false);
+    auto *nearLayout = new QVBoxLayout(fraNear);
+    nearLayout->setContentsMargins(2, 2, 2, 2);
+    nearLayout->addWidget(lstNear);
+    auto *incompleteLayout = new QVBoxLayout(fraIncomplete);
+    incompleteLayout->setContentsMargins(2, 2, 2, 2);
+    incompleteLayout->addWidget(lstIncomplete);
+    auto *others = new QVBoxLayout;
+    others->addWidget(fraNear, 3);
+    others->addWidget(fraIncomplete, 1);
+    auto *layout = new QHBoxLayout(frmAnswers);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(4);
+    layout->addWidget(lstSTS, 4);
+    layout->addLayout(others, 6);
+    // A row of either list shows its species, as a row of the suitable list does.
+    for (ReportList *list : {lstNear, lstIncomplete})
+        connect(list, &ReportList::rowChosen, this, [list] {
+            CurrentSpecies::instance().showSpecies(ReportList::cell(list->selectedRow(), 1));
+        });
+}
+
+frmIdentifyEngine *frmIdentifyEngine::FindSuitableSpecies(MapControl *map, double x, double y, QWidget *owner)
+{
+    const auto &canvas = map->layers().item(CanvasLayer);
+    const MapPoint point = map->toMapPoint(x, y);
+    const MapRecordSet found = canvas->searchAtPoint(point, map->toMapDistance(100));
+    if (found.isEOF())
+        return nullptr;
+    const QStringList &hidden = IdentifyHiddenFields();
+    float alt = 0, mar = 0, mat = 0;
+    QList<QStringList> values;
+    for (const MapField &field : found.fields()) {
+        if (field.name == QLatin1String("ALT"))
+            alt = gridValue(field);
+        else if (field.name == QLatin1String("MAR"))
+            mar = gridValue(field);
+        else if (field.name == QLatin1String("MAT"))
+            mat = gridValue(field);
+        if (!hidden.contains(field.name))
+            values << QStringList{field.name, field.valueText};
+    }
+    const QList<SuitableSpeciesRow> species = QuerySuitableSpecies(alt, mar, mat);
+
+    auto *window = new frmIdentifyEngine(owner);
+    window->lstIdentifyMap->clear();
+    window->lstSTS->clear();
+    for (const QStringList &row : values)
+        window->lstIdentifyMap->addTexts(row);
+    for (const SuitableSpeciesRow &row : species)
+        window->lstSTS->addTexts({row.spId, row.name, row.uses});
+    if (nearMissFiller)
+        nearMissFiller(window, canvas->data(), found.featureId());
+    window->show();
+    return window;
+}
+
+void frmIdentifyEngine::ShowChosenSpecies()
+{
+    CurrentSpecies::instance().showSpecies(ReportList::cell(lstSTS->selectedRow(), 1));
+}

@@ -1,0 +1,78 @@
+#pragma once
+#include "mapping/Classification.h"
+#include "mapping/windows/MapImageExport.h"
+#include "mapping/windows/MapWindowParts.h"
+#include "mapping/windows/SuitabilityMap.h"
+
+#include <QList>
+#include <QWidget>
+
+#include <memory>
+
+class LabelLayer;
+class MapControl;
+class MapNavigator;
+class MapToolbar;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+// The suitability map of one species: where its altitude, rainfall and
+// temperature ranges meet the grid of the region, over the country map.
+class frmMap : public QWidget {
+    Q_OBJECT
+public:
+    // Opens for the current species (and the selected list row's current name).
+    explicit frmMap(QWidget *owner);
+    ~frmMap() override;
+
+    void ShowDisclaimer();
+    // The classification, after each drawn layer.
+    void RedrawClassification(int layerIndex);
+    void tbrMain_ButtonClick(const QString &key);
+    void mapTree_MouseDown(int button, int shift, double x, double y);
+    void IdentifyPoint(double x, double y);
+    void cmdDefaultValue_Click();
+    void cmdClear_Click();
+    void cmdSaveToImage_Click();
+    LabelLayer &labels();
+    // The ranges in the six boxes as typed (a box that is not a number is missing).
+    Bounds boxBounds() const;
+    // The map window activated last (or shown last) that is still open, or
+    // null: the "active map" of the main window's analysis commands, which
+    // activate the main window when chosen.
+    static frmMap *LastActive();
+
+    int SpID = 0;
+    // Zoom level, chosen tool and range source.
+    MapNavigator *navigator;
+
+    MapControl *mapTree;
+    MapToolbar *tbrMain;
+    QGroupBox *frmPerimeter;
+    QCheckBox *chkLayerMap, *chkLayerMAT, *chkLayerMAR, *chkLayerALT;
+    QLineEdit *txtALTMin, *txtALTMax, *txtMARMin, *txtMARMax, *txtMATMin, *txtMATMax;
+    QList<QWidget *> picLegend; // 0-3 layer legend, 4-7 class legend
+    QList<QLabel *> lblLegend;
+    QLabel *lblParam, *lblDescParam, *lblInvasive, *lblDisclaimer;
+    QPushButton *cmdClear, *cmdDefaultValue, *cmdSaveToImage, *cmdClose;
+
+    // How the save dialog is run (tests answer it).
+    SaveDialogRunner saveDialog = ModalSaveDialog();
+
+protected:
+    void changeEvent(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void buildControls();
+    SuitabilitySide side() const;
+    // The owner of the windows a map click opens.
+    QWidget *resultOwner() const;
+
+    ParameterPanel m_panel;
+    std::unique_ptr<LabelLayer> m_labels;
+    bool m_speciesMissingShown = false;
+};
