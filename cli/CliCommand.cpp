@@ -10,6 +10,9 @@
 
 #include <cmath>
 #include <cstdio>
+#include <iostream>
+#include <unistd.h>
+#include <utility>
 
 void UsageError(const QString &message)
 {
@@ -41,17 +44,38 @@ QStringList CommonOptionsAfterCommand(const QStringList &arguments)
     return rest;
 }
 
-void PrintOut(const QString &text)
+namespace {
+
+const CliStreams *&runningStreams()
 {
-    const QByteArray bytes = text.toUtf8();
-    std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stdout);
+    static const CliStreams *streams = &ProcessStreams();
+    return streams;
 }
 
-void PrintError(const QString &text)
+void write(std::ostream &stream, const QString &text)
 {
     const QByteArray bytes = text.toUtf8();
-    std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stderr);
+    stream.write(bytes.constData(), bytes.size());
 }
+
+} // namespace
+
+const CliStreams &ProcessStreams()
+{
+    static const CliStreams streams{std::cout, std::cerr, isatty(fileno(stderr)) != 0};
+    return streams;
+}
+
+const CliStreams &UseStreams(const CliStreams &streams)
+{
+    return *std::exchange(runningStreams(), &streams);
+}
+
+void PrintOut(const QString &text) { write(runningStreams()->out, text); }
+
+void PrintError(const QString &text) { write(runningStreams()->err, text); }
+
+bool ErrorIsTerminal() { return runningStreams()->errorIsTerminal; }
 
 CommandLine::CommandLine(const QString &name, const QString &description) : m_name(name)
 {
