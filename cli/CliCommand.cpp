@@ -62,7 +62,11 @@ void write(std::ostream &stream, const QString &text)
 
 const CliStreams &ProcessStreams()
 {
-    static const CliStreams streams{std::cout, std::cerr, isatty(fileno(stderr)) != 0};
+    // Streams of their own over the standard ones: an error leaves the output
+    // still buffered where it is (std::cerr would flush std::cout first), so
+    // both reach a shared file as the C streams stdout and stderr send them.
+    static std::ostream out(std::cout.rdbuf()), err(std::cerr.rdbuf());
+    static const CliStreams streams{out, err, isatty(fileno(stderr)) != 0};
     return streams;
 }
 
