@@ -20,6 +20,8 @@ QString ApplicationFolder()
 
 void SetApplicationFolder(const QString &folder) { overrideFolder() = folder; }
 
+QString ApplicationFolderOverride() { return overrideFolder(); }
+
 QString ApplicationPath(const QString &relativePath)
 {
     QString relative = relativePath;

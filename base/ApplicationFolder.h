@@ -7,8 +7,11 @@
 // folder: on Linux Qt takes the program's path from /proc/self/exe.
 QString ApplicationFolder();
 
-// Points the application at another folder (tests and tools use this).
+// Points the application at another folder (tests and tools use this); an
+// empty folder points it back at the program's own.
 void SetApplicationFolder(const QString &folder);
+// The folder SetApplicationFolder gave (empty: the program's own folder).
+QString ApplicationFolderOverride();
 
 // The application folder followed by a fixed relative path written with "\"
 // separators, as the data paths are given ("\Database\dbsilvar.mdb").

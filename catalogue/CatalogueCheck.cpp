@@ -114,38 +114,54 @@ void checkRanges(Checker &check, const SourceFile &file, const QJsonObject &sp)
     }
 }
 
-} // namespace
-
-QList<SourceProblem> CheckCatalogueSources(const QString &folder, const QString &imageFolder)
+// Each entry of a list is looked for after the one before, so a repeated text
+// gets its own line: the line of the entry ("{") after `cursor`, which moves there.
+int nextEntryLine(const SourceFile &file, qsizetype &cursor)
 {
-    const QDir dir(folder);
-    Checker check(dir);
-    SourceFile languagesFile, countriesFile;
-    QSet<QString> languages, countries;
-    if (check.read(QStringLiteral("languages.json"), languagesFile)) {
-        for (const QJsonValue &l : languagesFile.doc.array()) {
-            if (languages.contains(l.toString()))
-                check.report(languagesFile, languagesFile.lineAt(languagesFile.bytes.lastIndexOf(jsonText(l))), QStringLiteral("language \"%1\" listed twice").arg(l.toString()));
-            languages.insert(l.toString());
-        }
-        if (!languagesFile.doc.isArray())
-            check.report(languagesFile, 1, QStringLiteral("not a list of language names"));
-    }
-    if (check.read(QStringLiteral("countries.json"), countriesFile)) {
-        if (!countriesFile.doc.isObject())
-            check.report(countriesFile, 1, QStringLiteral("not an object of ISO code: country name"));
-        // The catalogue compares codes without regard to letter case.
-        QHash<QString, QString> folded;
-        for (const QString &iso : countriesFile.doc.object().keys()) {
-            if (folded.contains(iso.toCaseFolded()))
-                check.report(countriesFile, countriesFile.lineOf(iso),
-                             QStringLiteral("duplicate name: country code \"%1\" is also \"%2\"").arg(iso, folded.value(iso.toCaseFolded())));
-            folded.insert(iso.toCaseFolded(), iso);
-            countries.insert(iso);
-        }
-    }
+    const qsizetype entry = file.find("{", cursor + 1);
+    cursor = entry >= 0 ? entry : cursor;
+    return file.lineAt(cursor);
+}
 
-    // Current names first, for synonyms that repeat one of another species.
+QSet<QString> readLanguages(Checker &check)
+{
+    SourceFile file;
+    QSet<QString> languages;
+    if (!check.read(QStringLiteral("languages.json"), file))
+        return languages;
+    for (const QJsonValue &l : file.doc.array()) {
+        if (languages.contains(l.toString()))
+            check.report(file, file.lineAt(file.bytes.lastIndexOf(jsonText(l))), QStringLiteral("language \"%1\" listed twice").arg(l.toString()));
+        languages.insert(l.toString());
+    }
+    if (!file.doc.isArray())
+        check.report(file, 1, QStringLiteral("not a list of language names"));
+    return languages;
+}
+
+QSet<QString> readCountries(Checker &check)
+{
+    SourceFile file;
+    QSet<QString> countries;
+    if (!check.read(QStringLiteral("countries.json"), file))
+        return countries;
+    if (!file.doc.isObject())
+        check.report(file, 1, QStringLiteral("not an object of ISO code: country name"));
+    // The catalogue compares codes without regard to letter case.
+    QHash<QString, QString> folded;
+    for (const QString &iso : file.doc.object().keys()) {
+        if (folded.contains(iso.toCaseFolded()))
+            check.report(file, file.lineOf(iso),
+                         QStringLiteral("duplicate name: country code \"%1\" is also \"%2\"").arg(iso, folded.value(iso.toCaseFolded())));
+        folded.insert(iso.toCaseFolded(), iso);
+        countries.insert(iso);
+    }
+    return countries;
+}
+
+// The species files that read as JSON, in name order.
+QList<SourceFile> readSpeciesFiles(Checker &check, const QDir &dir)
+{
     const QDir speciesDir(dir.filePath(QStringLiteral("species")));
     const QStringList names = speciesDir.entryList({QStringLiteral("*.json")}, QDir::Files, QDir::Name);
     if (names.isEmpty())
@@ -156,7 +172,14 @@ QList<SourceProblem> CheckCatalogueSources(const QString &folder, const QString 
         if (check.read(QStringLiteral("species/") + name, file))
             files << file;
     }
-    QHash<QString, QString> currentNames; // folded name -> file
+    return files;
+}
+
+// Checks every species' identifier and current name; returns the current
+// names (folded name -> file).
+QHash<QString, QString> checkIdentities(Checker &check, const QList<SourceFile> &files)
+{
+    QHash<QString, QString> currentNames;
     QHash<qlonglong, QString> ids;
     for (const SourceFile &file : files) {
         const QJsonObject sp = file.doc.object();
@@ -176,71 +199,104 @@ QList<SourceProblem> CheckCatalogueSources(const QString &folder, const QString 
         else
             currentNames.insert(lower(name), file.name);
     }
+    return currentNames;
+}
 
+// Family, uses, ranges and invasive status.
+void checkDescription(Checker &check, const SourceFile &file, const QJsonObject &sp)
+{
+    if (sp.value(QStringLiteral("Family")).toString().trimmed().isEmpty())
+        check.report(file, file.lineOf(QStringLiteral("Family")), QStringLiteral("no Family"));
+    for (const QJsonValue &use : sp.value(QStringLiteral("Uses")).toArray())
+        if (std::none_of(std::begin(Uses), std::end(Uses), [&](const char *u) { return use.toString() == QLatin1String(u); }))
+            check.report(file, file.lineOf(QStringLiteral("Uses"), use), QStringLiteral("unknown use \"%1\"").arg(use.toString()));
+    checkRanges(check, file, sp);
+    const QJsonValue invasive = sp.value(QStringLiteral("InvasiveStatus"));
+    if (!invasive.isUndefined() && !invasive.isNull() && invasive.toInt(-1) != 1 && invasive.toInt(-1) != 2)
+        check.report(file, file.lineOf(QStringLiteral("InvasiveStatus")), QStringLiteral("InvasiveStatus is 1 (potentially invasive), 2 (not) or null"));
+}
+
+void checkSynonyms(Checker &check, const SourceFile &file, const QJsonObject &sp, const QHash<QString, QString> &currentNames)
+{
+    const QString ownName = lower(sp.value(QStringLiteral("SpeciesName")).toString());
+    qsizetype cursor = file.find("\"Synonyms\"");
+    QSet<QString> synonyms;
+    for (const QJsonValue &s : sp.value(QStringLiteral("Synonyms")).toArray()) {
+        const int line = nextEntryLine(file, cursor);
+        const QString synonym = s.toObject().value(QStringLiteral("Synonym")).toString().simplified();
+        if (synonym.isEmpty()) {
+            check.report(file, line, QStringLiteral("a synonym names no species (no \"Synonym\" text)"));
+            continue;
+        }
+        if (lower(synonym) == ownName)
+            check.report(file, line, QStringLiteral("duplicate name: synonym \"%1\" is the species' own name").arg(synonym));
+        else if (currentNames.contains(lower(synonym)))
+            check.report(file, line, QStringLiteral("duplicate name: synonym \"%1\" is the species of %2").arg(synonym, currentNames.value(lower(synonym))));
+        else if (synonyms.contains(lower(synonym)))
+            check.report(file, line, QStringLiteral("duplicate name: synonym \"%1\" listed twice").arg(synonym));
+        synonyms.insert(lower(synonym));
+    }
+}
+
+void checkCommonNames(Checker &check, const SourceFile &file, const QJsonObject &sp, const QSet<QString> &languages)
+{
+    const QJsonObject common = sp.value(QStringLiteral("CommonNames")).toObject();
+    const qsizetype commonAt = file.find("\"CommonNames\"");
+    for (auto it = common.begin(); it != common.end(); ++it) {
+        const int line = file.lineOf(it.key(), QJsonValue::Undefined, commonAt);
+        if (!languages.contains(it.key()))
+            check.report(file, line, QStringLiteral("common name in an unknown language \"%1\" (not in languages.json)").arg(it.key()));
+        QSet<QString> seen;
+        for (const QJsonValue &n : it.value().toArray()) {
+            if (seen.contains(lower(n.toString())))
+                check.report(file, line, QStringLiteral("duplicate name: %1 name \"%2\" listed twice").arg(it.key(), n.toString()));
+            seen.insert(lower(n.toString()));
+        }
+    }
+}
+
+void checkDistribution(Checker &check, const SourceFile &file, const QJsonObject &sp, const QSet<QString> &countries)
+{
+    const QJsonObject distribution = sp.value(QStringLiteral("Distribution")).toObject();
+    for (const char *kind : {"native", "exotic"})
+        for (const QJsonValue &iso : distribution.value(QString::fromLatin1(kind)).toArray())
+            if (!countries.contains(iso.toString()))
+                check.report(file, file.lineOf(QStringLiteral("Distribution"), iso), QStringLiteral("unknown country \"%1\" (not in countries.json)").arg(iso.toString()));
+}
+
+void checkImages(Checker &check, const SourceFile &file, const QJsonObject &sp, const QString &imageFolder)
+{
+    qsizetype cursor = file.find("\"Images\"");
+    for (const QJsonValue &img : sp.value(QStringLiteral("Images")).toArray()) {
+        const int line = nextEntryLine(file, cursor);
+        const QString image = img.toObject().value(QStringLiteral("Image")).toString();
+        const bool plain = !image.isEmpty() && !image.contains(QLatin1Char('/')) && !image.contains(QLatin1Char('\\'))
+                        && !image.contains(QLatin1String(".."));
+        if (!plain)
+            check.report(file, line, QStringLiteral("photograph \"%1\" is not a plain file name").arg(image));
+        else if (!imageFolder.isEmpty() && !QFileInfo(QDir(imageFolder).filePath(image + QStringLiteral(".jpg"))).isFile())
+            check.report(file, line, QStringLiteral("photograph %1.jpg is not in %2").arg(image, imageFolder));
+    }
+}
+
+} // namespace
+
+QList<SourceProblem> CheckCatalogueSources(const QString &folder, const QString &imageFolder)
+{
+    const QDir dir(folder);
+    Checker check(dir);
+    const QSet<QString> languages = readLanguages(check);
+    const QSet<QString> countries = readCountries(check);
+    // Current names first, for synonyms that repeat one of another species.
+    const QList<SourceFile> files = readSpeciesFiles(check, dir);
+    const QHash<QString, QString> currentNames = checkIdentities(check, files);
     for (const SourceFile &file : files) {
         const QJsonObject sp = file.doc.object();
-        const QString ownName = lower(sp.value(QStringLiteral("SpeciesName")).toString());
-        if (sp.value(QStringLiteral("Family")).toString().trimmed().isEmpty())
-            check.report(file, file.lineOf(QStringLiteral("Family")), QStringLiteral("no Family"));
-        for (const QJsonValue &use : sp.value(QStringLiteral("Uses")).toArray())
-            if (std::none_of(std::begin(Uses), std::end(Uses), [&](const char *u) { return use.toString() == QLatin1String(u); }))
-                check.report(file, file.lineOf(QStringLiteral("Uses"), use), QStringLiteral("unknown use \"%1\"").arg(use.toString()));
-        checkRanges(check, file, sp);
-        const QJsonValue invasive = sp.value(QStringLiteral("InvasiveStatus"));
-        if (!invasive.isUndefined() && !invasive.isNull() && invasive.toInt(-1) != 1 && invasive.toInt(-1) != 2)
-            check.report(file, file.lineOf(QStringLiteral("InvasiveStatus")), QStringLiteral("InvasiveStatus is 1 (potentially invasive), 2 (not) or null"));
-
-        // Each entry is looked for after the one before, so a repeated text gets its own line.
-        qsizetype cursor = file.find("\"Synonyms\"");
-        QSet<QString> synonyms;
-        for (const QJsonValue &s : sp.value(QStringLiteral("Synonyms")).toArray()) {
-            const qsizetype entry = file.find("{", cursor + 1);
-            cursor = entry >= 0 ? entry : cursor;
-            const int line = file.lineAt(cursor);
-            const QString synonym = s.toObject().value(QStringLiteral("Synonym")).toString().simplified();
-            if (synonym.isEmpty()) {
-                check.report(file, line, QStringLiteral("a synonym names no species (no \"Synonym\" text)"));
-                continue;
-            }
-            if (lower(synonym) == ownName)
-                check.report(file, line, QStringLiteral("duplicate name: synonym \"%1\" is the species' own name").arg(synonym));
-            else if (currentNames.contains(lower(synonym)))
-                check.report(file, line, QStringLiteral("duplicate name: synonym \"%1\" is the species of %2").arg(synonym, currentNames.value(lower(synonym))));
-            else if (synonyms.contains(lower(synonym)))
-                check.report(file, line, QStringLiteral("duplicate name: synonym \"%1\" listed twice").arg(synonym));
-            synonyms.insert(lower(synonym));
-        }
-        const QJsonObject common = sp.value(QStringLiteral("CommonNames")).toObject();
-        const qsizetype commonAt = file.find("\"CommonNames\"");
-        for (auto it = common.begin(); it != common.end(); ++it) {
-            const int line = file.lineOf(it.key(), QJsonValue::Undefined, commonAt);
-            if (!languages.contains(it.key()))
-                check.report(file, line, QStringLiteral("common name in an unknown language \"%1\" (not in languages.json)").arg(it.key()));
-            QSet<QString> seen;
-            for (const QJsonValue &n : it.value().toArray()) {
-                if (seen.contains(lower(n.toString())))
-                    check.report(file, line, QStringLiteral("duplicate name: %1 name \"%2\" listed twice").arg(it.key(), n.toString()));
-                seen.insert(lower(n.toString()));
-            }
-        }
-        const QJsonObject distribution = sp.value(QStringLiteral("Distribution")).toObject();
-        for (const char *kind : {"native", "exotic"})
-            for (const QJsonValue &iso : distribution.value(QString::fromLatin1(kind)).toArray())
-                if (!countries.contains(iso.toString()))
-                    check.report(file, file.lineOf(QStringLiteral("Distribution"), iso), QStringLiteral("unknown country \"%1\" (not in countries.json)").arg(iso.toString()));
-        cursor = file.find("\"Images\"");
-        for (const QJsonValue &img : sp.value(QStringLiteral("Images")).toArray()) {
-            const qsizetype entry = file.find("{", cursor + 1);
-            cursor = entry >= 0 ? entry : cursor;
-            const int line = file.lineAt(cursor);
-            const QString image = img.toObject().value(QStringLiteral("Image")).toString();
-            const bool plain = !image.isEmpty() && !image.contains(QLatin1Char('/')) && !image.contains(QLatin1Char('\\'))
-                            && !image.contains(QLatin1String(".."));
-            if (!plain)
-                check.report(file, line, QStringLiteral("photograph \"%1\" is not a plain file name").arg(image));
-            else if (!imageFolder.isEmpty() && !QFileInfo(QDir(imageFolder).filePath(image + QStringLiteral(".jpg"))).isFile())
-                check.report(file, line, QStringLiteral("photograph %1.jpg is not in %2").arg(image, imageFolder));
-        }
+        checkDescription(check, file, sp);
+        checkSynonyms(check, file, sp, currentNames);
+        checkCommonNames(check, file, sp, languages);
+        checkDistribution(check, file, sp, countries);
+        checkImages(check, file, sp, imageFolder);
     }
     return check.problems;
 }

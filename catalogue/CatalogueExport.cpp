@@ -86,14 +86,25 @@ QMap<qlonglong, QList<QVariantList>> rowsBySpecies(Connection &c, const QString 
     return rows;
 }
 
-} // namespace
-
-void ExportCatalogueSources(Connection &c, const QString &folder)
+// A list written one entry a line; without entries, [].
+QString listMember(const QString &key, const QStringList &entries)
 {
-    const QDir dir(folder);
-    if (!dir.mkpath(QStringLiteral("species")))
-        throw CatalogueError(QStringLiteral("Cannot create %1").arg(dir.filePath(QStringLiteral("species"))));
+    return entries.isEmpty() ? QStringLiteral("  %1: []").arg(json(key))
+                             : QStringLiteral("  %1: [\n%2\n  ]").arg(json(key), entries.join(QStringLiteral(",\n")));
+}
 
+// Identifier -> name of a two-column table.
+QMap<qlonglong, QString> namesById(Connection &c, const QString &statement)
+{
+    QMap<qlonglong, QString> names;
+    for (RecordSet rs = c.Open(statement); !rs.isEOF(); rs.moveNext())
+        names.insert(rs.value(0).toLongLong(), rs.text(1));
+    return names;
+}
+
+// Writes languages.json; returns the languages by identifier.
+QMap<qlonglong, QString> writeLanguages(Connection &c, const QDir &dir)
+{
     QMap<qlonglong, QString> languages;
     QJsonArray languageList;
     for (RecordSet rs = c.Open(QStringLiteral("SELECT LID, lang FROM t_Language ORDER BY LID")); !rs.isEOF(); rs.moveNext()) {
@@ -101,7 +112,13 @@ void ExportCatalogueSources(Connection &c, const QString &folder)
         languageList << rs.text(1);
     }
     writeFile(dir.filePath(QStringLiteral("languages.json")), (json(languageList) + QLatin1Char('\n')).toUtf8());
-    QMap<QString, QString> countries; // in code order
+    return languages;
+}
+
+// Writes countries.json, one country a line in code order.
+void writeCountries(Connection &c, const QDir &dir)
+{
+    QMap<QString, QString> countries;
     for (RecordSet rs = c.Open(QStringLiteral("SELECT Iso, Isoname FROM Country")); !rs.isEOF(); rs.moveNext())
         countries.insert(rs.text(0), rs.text(1));
     QStringList countryLines;
@@ -109,91 +126,145 @@ void ExportCatalogueSources(Connection &c, const QString &folder)
         countryLines << line(it.key(), it.value());
     writeFile(dir.filePath(QStringLiteral("countries.json")),
               QStringLiteral("{\n%1\n}\n").arg(countryLines.join(QStringLiteral(",\n"))).toUtf8());
+}
 
-    QMap<qlonglong, QString> families, references;
-    for (RecordSet rs = c.Open(QStringLiteral("SELECT FID, Name FROM Family")); !rs.isEOF(); rs.moveNext())
-        families.insert(rs.value(0).toLongLong(), rs.text(1));
-    for (RecordSet rs = c.Open(QStringLiteral("SELECT RefID, Reference FROM [References]")); !rs.isEOF(); rs.moveNext())
-        references.insert(rs.value(0).toLongLong(), rs.text(1));
-    const auto synonyms = rowsBySpecies(c, QStringLiteral("SELECT SpID, Synonym, Genus, Name FROM Synonym ORDER BY rowid"), 3);
-    const auto vernacular = rowsBySpecies(c, QStringLiteral("SELECT SpID, Name, LID FROM Vernacular ORDER BY rowid"), 2);
-    const auto distribution = rowsBySpecies(c, QStringLiteral("SELECT SpID, Iso, Distribution FROM Distribution ORDER BY DistribID"), 2);
-    const auto addInfo = rowsBySpecies(c, QStringLiteral("SELECT SpID, Properties, Trade, Yield, Genetic, Prospects FROM AddInfo ORDER BY rowid"), 5);
-    const auto spRefs = rowsBySpecies(c, QStringLiteral("SELECT SpID, RefID FROM SpRef ORDER BY rowid"), 1);
-    const auto images = rowsBySpecies(c, QStringLiteral("SELECT SpID, Image, Author, Details FROM Images ORDER BY rowid"), 3);
+// What the species files name beside the Species rows: the languages,
+// families and references by identifier, and the rows of the other tables by species.
+struct SpeciesRows {
+    QMap<qlonglong, QString> languages, families, references;
+    QMap<qlonglong, QList<QVariantList>> synonyms, vernacular, distribution, addInfo, spRefs, images;
+};
 
+void readSpeciesRows(Connection &c, SpeciesRows &rows)
+{
+    rows.families = namesById(c, QStringLiteral("SELECT FID, Name FROM Family"));
+    rows.references = namesById(c, QStringLiteral("SELECT RefID, Reference FROM [References]"));
+    rows.synonyms = rowsBySpecies(c, QStringLiteral("SELECT SpID, Synonym, Genus, Name FROM Synonym ORDER BY rowid"), 3);
+    rows.vernacular = rowsBySpecies(c, QStringLiteral("SELECT SpID, Name, LID FROM Vernacular ORDER BY rowid"), 2);
+    rows.distribution = rowsBySpecies(c, QStringLiteral("SELECT SpID, Iso, Distribution FROM Distribution ORDER BY DistribID"), 2);
+    rows.addInfo = rowsBySpecies(c, QStringLiteral("SELECT SpID, Properties, Trade, Yield, Genetic, Prospects FROM AddInfo ORDER BY rowid"), 5);
+    rows.spRefs = rowsBySpecies(c, QStringLiteral("SELECT SpID, RefID FROM SpRef ORDER BY rowid"), 1);
+    rows.images = rowsBySpecies(c, QStringLiteral("SELECT SpID, Image, Author, Details FROM Images ORDER BY rowid"), 3);
+}
+
+// SpID to InvasiveStatus: the fields of the Species row itself.
+QStringList speciesFields(const RecordSet &sp, const QMap<qlonglong, QString> &families)
+{
+    QStringList parts{line(QStringLiteral("SpID"), double(sp.value(QStringLiteral("SpID")).toLongLong())),
+                      line(QStringLiteral("SpeciesName"), sp.text(QStringLiteral("SpeciesName"))),
+                      line(QStringLiteral("Genus"), sp.text(QStringLiteral("Genus"))),
+                      line(QStringLiteral("Family"), families.value(sp.value(QStringLiteral("FID")).toLongLong()))};
+    if (!sp.isNull(QStringLiteral("Authority")))
+        parts << line(QStringLiteral("Authority"), sp.text(QStringLiteral("Authority")));
+    QJsonArray uses;
+    for (const char *use : UseColumns)
+        if (sp.isYes(QString::fromLatin1(use)))
+            uses << QString::fromLatin1(use);
+    parts << line(QStringLiteral("Uses"), uses);
+    QStringList ranges;
+    for (int r = 0; r < 3; ++r)
+        ranges << QStringLiteral("%1: %2").arg(json(QString::fromLatin1(RangeNames[r])),
+                                               json(QJsonArray{jsonOf(sp.value(QString::fromLatin1(RangeColumns[r][0]))),
+                                                               jsonOf(sp.value(QString::fromLatin1(RangeColumns[r][1])))}));
+    parts << QStringLiteral("  \"Ranges\": {%1}").arg(ranges.join(QStringLiteral(", ")));
+    parts << line(QStringLiteral("InvasiveStatus"), jsonOf(sp.value(QStringLiteral("InvasiveStatus"))));
+    return parts;
+}
+
+// Synonyms, with the genus and printed name only where they differ from the listed name.
+QString synonymsMember(const QList<QVariantList> &synonyms)
+{
+    QStringList synonymLines;
+    for (const QVariantList &s : synonyms) {
+        const QString listed = s[0].toString();
+        QString entry = QStringLiteral("{\"Synonym\": %1").arg(json(listed));
+        if (s[1].toString() != listed.section(QLatin1Char(' '), 0, 0))
+            entry += QStringLiteral(", \"Genus\": %1").arg(json(s[1].toString()));
+        if (s[2].toString() != listed)
+            entry += QStringLiteral(", \"Name\": %1").arg(json(s[2].toString()));
+        synonymLines << QStringLiteral("    ") + entry + QLatin1Char('}');
+    }
+    return listMember(QStringLiteral("Synonyms"), synonymLines);
+}
+
+// Languages in the order of languages.json, names in stored order.
+QString commonNamesMember(const QList<QVariantList> &vernacular, const QMap<qlonglong, QString> &languages)
+{
+    QMap<qlonglong, QJsonArray> namesByLanguage;
+    for (const QVariantList &v : vernacular)
+        namesByLanguage[v[1].toLongLong()] << v[0].toString();
+    QList<QPair<QString, QJsonValue>> common;
+    for (auto it = namesByLanguage.cbegin(); it != namesByLanguage.cend(); ++it)
+        common.append({languages.value(it.key(), QStringLiteral("LID %1").arg(it.key())), it.value()});
+    return common.isEmpty() ? QStringLiteral("  \"CommonNames\": {}") : block(QStringLiteral("CommonNames"), common);
+}
+
+QString distributionMember(const QList<QVariantList> &distribution)
+{
+    QJsonArray native, exotic;
+    for (const QVariantList &d : distribution)
+        (d[1].toInt() == 1 ? native : exotic) << d[0].toString();
+    return QStringLiteral("  \"Distribution\": {\"native\": %1, \"exotic\": %2}").arg(json(native), json(exotic));
+}
+
+// The fact sheet texts and the additional information (null when the species has none).
+QStringList textMembers(const RecordSet &sp, const QList<QVariantList> &addInfo)
+{
+    QList<QPair<QString, QJsonValue>> texts;
+    for (const char *column : SheetColumns)
+        texts.append({QString::fromLatin1(column), jsonOf(sp.value(QString::fromLatin1(column)))});
+    QStringList parts{block(QStringLiteral("Texts"), texts)};
+    if (addInfo.isEmpty())
+        return parts << QStringLiteral("  \"AddInfo\": null");
+    QList<QPair<QString, QJsonValue>> members;
+    for (int i = 0; i < 5; ++i)
+        members.append({QString::fromLatin1(AddInfoColumns[i]), jsonOf(addInfo.front()[i])});
+    return parts << block(QStringLiteral("AddInfo"), members);
+}
+
+// References, and the photographs when there are any.
+QStringList sourceMembers(const QList<QVariantList> &spRefs, const QList<QVariantList> &images, const QMap<qlonglong, QString> &references)
+{
+    QStringList refLines;
+    for (const QVariantList &r : spRefs)
+        refLines << QStringLiteral("    ") + json(references.value(r[0].toLongLong()));
+    QStringList parts{listMember(QStringLiteral("References"), refLines)};
+    QStringList imageLines;
+    for (const QVariantList &i : images)
+        imageLines << QStringLiteral("    {\"Image\": %1, \"Author\": %2, \"Details\": %3}")
+                          .arg(json(i[0].toString()), json(jsonOf(i[1])), json(jsonOf(i[2])));
+    if (!imageLines.isEmpty())
+        parts << listMember(QStringLiteral("Images"), imageLines);
+    return parts;
+}
+
+// One species file's text.
+QString speciesText(const RecordSet &sp, const SpeciesRows &rows)
+{
+    const qlonglong spId = sp.value(QStringLiteral("SpID")).toLongLong();
+    QStringList parts = speciesFields(sp, rows.families);
+    parts << synonymsMember(rows.synonyms.value(spId)) << commonNamesMember(rows.vernacular.value(spId), rows.languages)
+          << distributionMember(rows.distribution.value(spId));
+    parts << textMembers(sp, rows.addInfo.value(spId)) << sourceMembers(rows.spRefs.value(spId), rows.images.value(spId), rows.references);
+    return QStringLiteral("{\n%1\n}\n").arg(parts.join(QStringLiteral(",\n")));
+}
+
+} // namespace
+
+void ExportCatalogueSources(Connection &c, const QString &folder)
+{
+    const QDir dir(folder);
+    if (!dir.mkpath(QStringLiteral("species")))
+        throw CatalogueError(QStringLiteral("Cannot create %1").arg(dir.filePath(QStringLiteral("species"))));
+    SpeciesRows rows;
+    rows.languages = writeLanguages(c, dir);
+    writeCountries(c, dir);
+    readSpeciesRows(c, rows);
     RecordSet top = c.Open(QStringLiteral("SELECT MAX(SpID) FROM Species"));
     const int digits = std::max(3, int(QString::number(top.isEOF() ? 0 : top.value(0).toLongLong()).size()));
     for (RecordSet sp = c.Open(QStringLiteral("SELECT * FROM Species ORDER BY SpID")); !sp.isEOF(); sp.moveNext()) {
-        const qlonglong spId = sp.value(QStringLiteral("SpID")).toLongLong();
         const QString name = sp.text(QStringLiteral("SpeciesName"));
-        QStringList parts{line(QStringLiteral("SpID"), double(spId)), line(QStringLiteral("SpeciesName"), name),
-                          line(QStringLiteral("Genus"), sp.text(QStringLiteral("Genus"))),
-                          line(QStringLiteral("Family"), families.value(sp.value(QStringLiteral("FID")).toLongLong()))};
-        if (!sp.isNull(QStringLiteral("Authority")))
-            parts << line(QStringLiteral("Authority"), sp.text(QStringLiteral("Authority")));
-        QJsonArray uses;
-        for (const char *use : UseColumns)
-            if (sp.isYes(QString::fromLatin1(use)))
-                uses << QString::fromLatin1(use);
-        parts << line(QStringLiteral("Uses"), uses);
-        QStringList ranges;
-        for (int r = 0; r < 3; ++r)
-            ranges << QStringLiteral("%1: %2").arg(json(QString::fromLatin1(RangeNames[r])),
-                                                   json(QJsonArray{jsonOf(sp.value(QString::fromLatin1(RangeColumns[r][0]))),
-                                                                   jsonOf(sp.value(QString::fromLatin1(RangeColumns[r][1])))}));
-        parts << QStringLiteral("  \"Ranges\": {%1}").arg(ranges.join(QStringLiteral(", ")));
-        parts << line(QStringLiteral("InvasiveStatus"), jsonOf(sp.value(QStringLiteral("InvasiveStatus"))));
-
-        QStringList synonymLines;
-        for (const QVariantList &s : synonyms.value(spId)) {
-            const QString listed = s[0].toString();
-            QString entry = QStringLiteral("{\"Synonym\": %1").arg(json(listed));
-            if (s[1].toString() != listed.section(QLatin1Char(' '), 0, 0))
-                entry += QStringLiteral(", \"Genus\": %1").arg(json(s[1].toString()));
-            if (s[2].toString() != listed)
-                entry += QStringLiteral(", \"Name\": %1").arg(json(s[2].toString()));
-            synonymLines << QStringLiteral("    ") + entry + QLatin1Char('}');
-        }
-        parts << (synonymLines.isEmpty() ? QStringLiteral("  \"Synonyms\": []")
-                                         : QStringLiteral("  \"Synonyms\": [\n%1\n  ]").arg(synonymLines.join(QStringLiteral(",\n"))));
-        // Languages in the order of languages.json, names in stored order.
-        QMap<qlonglong, QJsonArray> namesByLanguage;
-        for (const QVariantList &v : vernacular.value(spId))
-            namesByLanguage[v[1].toLongLong()] << v[0].toString();
-        QList<QPair<QString, QJsonValue>> common;
-        for (auto it = namesByLanguage.cbegin(); it != namesByLanguage.cend(); ++it)
-            common.append({languages.value(it.key(), QStringLiteral("LID %1").arg(it.key())), it.value()});
-        parts << (common.isEmpty() ? QStringLiteral("  \"CommonNames\": {}") : block(QStringLiteral("CommonNames"), common));
-        QJsonArray native, exotic;
-        for (const QVariantList &d : distribution.value(spId))
-            (d[1].toInt() == 1 ? native : exotic) << d[0].toString();
-        parts << QStringLiteral("  \"Distribution\": {\"native\": %1, \"exotic\": %2}").arg(json(native), json(exotic));
-        QList<QPair<QString, QJsonValue>> texts;
-        for (const char *column : SheetColumns)
-            texts.append({QString::fromLatin1(column), jsonOf(sp.value(QString::fromLatin1(column)))});
-        parts << block(QStringLiteral("Texts"), texts);
-        const auto add = addInfo.value(spId);
-        if (add.isEmpty())
-            parts << QStringLiteral("  \"AddInfo\": null");
-        else {
-            QList<QPair<QString, QJsonValue>> members;
-            for (int i = 0; i < 5; ++i)
-                members.append({QString::fromLatin1(AddInfoColumns[i]), jsonOf(add.front()[i])});
-            parts << block(QStringLiteral("AddInfo"), members);
-        }
-        QStringList refLines;
-        for (const QVariantList &r : spRefs.value(spId))
-            refLines << QStringLiteral("    ") + json(references.value(r[0].toLongLong()));
-        parts << (refLines.isEmpty() ? QStringLiteral("  \"References\": []")
-                                     : QStringLiteral("  \"References\": [\n%1\n  ]").arg(refLines.join(QStringLiteral(",\n"))));
-        QStringList imageLines;
-        for (const QVariantList &i : images.value(spId))
-            imageLines << QStringLiteral("    {\"Image\": %1, \"Author\": %2, \"Details\": %3}")
-                              .arg(json(i[0].toString()), json(jsonOf(i[1])), json(jsonOf(i[2])));
-        if (!imageLines.isEmpty())
-            parts << QStringLiteral("  \"Images\": [\n%1\n  ]").arg(imageLines.join(QStringLiteral(",\n")));
-        const QString text = QStringLiteral("{\n%1\n}\n").arg(parts.join(QStringLiteral(",\n")));
-        writeFile(dir.filePath(QStringLiteral("species/") + fileNameOf(int(spId), name, digits)), text.toUtf8());
+        const QString file = fileNameOf(int(sp.value(QStringLiteral("SpID")).toLongLong()), name, digits);
+        writeFile(dir.filePath(QStringLiteral("species/") + file), speciesText(sp, rows).toUtf8());
     }
 }

@@ -183,3 +183,5 @@ Connection &CatalogueConnection()
 }
 
 void SetCatalogueConnection(std::unique_ptr<Connection> connection) { theConnection() = std::move(connection); }
+
+std::unique_ptr<Connection> TakeCatalogueConnection() { return std::move(theConnection()); }

@@ -53,3 +53,6 @@ bool CatalogueIsOpen();
 Connection &CatalogueConnection();
 // Installs an already open connection as the process's catalogue (tests, tools).
 void SetCatalogueConnection(std::unique_ptr<Connection> connection);
+// Takes the process's catalogue connection away (none is open afterwards);
+// nothing when none is open. SetCatalogueConnection puts it back.
+std::unique_ptr<Connection> TakeCatalogueConnection();

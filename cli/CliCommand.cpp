@@ -10,6 +10,9 @@
 
 #include <cmath>
 #include <cstdio>
+#include <iostream>
+#include <unistd.h>
+#include <utility>
 
 void UsageError(const QString &message)
 {
@@ -41,17 +44,42 @@ QStringList CommonOptionsAfterCommand(const QStringList &arguments)
     return rest;
 }
 
-void PrintOut(const QString &text)
+namespace {
+
+const CliStreams *&runningStreams()
 {
-    const QByteArray bytes = text.toUtf8();
-    std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stdout);
+    static const CliStreams *streams = &ProcessStreams();
+    return streams;
 }
 
-void PrintError(const QString &text)
+void write(std::ostream &stream, const QString &text)
 {
     const QByteArray bytes = text.toUtf8();
-    std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stderr);
+    stream.write(bytes.constData(), bytes.size());
 }
+
+} // namespace
+
+const CliStreams &ProcessStreams()
+{
+    // Streams of their own over the standard ones: an error leaves the output
+    // still buffered where it is (std::cerr would flush std::cout first), so
+    // both reach a shared file as the C streams stdout and stderr send them.
+    static std::ostream out(std::cout.rdbuf()), err(std::cerr.rdbuf());
+    static const CliStreams streams{out, err, isatty(fileno(stderr)) != 0};
+    return streams;
+}
+
+const CliStreams &UseStreams(const CliStreams &streams)
+{
+    return *std::exchange(runningStreams(), &streams);
+}
+
+void PrintOut(const QString &text) { write(runningStreams()->out, text); }
+
+void PrintError(const QString &text) { write(runningStreams()->err, text); }
+
+bool ErrorIsTerminal() { return runningStreams()->errorIsTerminal; }
 
 CommandLine::CommandLine(const QString &name, const QString &description) : m_name(name)
 {

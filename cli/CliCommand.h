@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <iosfwd>
 #include <stdexcept>
 
 // Exit codes scripts can trust.
@@ -64,6 +65,20 @@ std::uint16_t UseOption(const QString &text);
 // before any "--".
 QStringList CommonOptionsAfterCommand(const QStringList &arguments);
 
-// Writes text to standard output / standard error as UTF-8.
+// Where a run of the program writes: its standard output and standard error,
+// and whether the error stream is a terminal (progress is drawn only there).
+struct CliStreams {
+    std::ostream &out;
+    std::ostream &err;
+    bool errorIsTerminal = false;
+};
+// The process's standard output and standard error.
+const CliStreams &ProcessStreams();
+// Makes `streams` the running program's (RunCli does, for one run); returns
+// the ones before.
+const CliStreams &UseStreams(const CliStreams &streams);
+
+// Writes text to the running program's standard output / standard error as UTF-8.
 void PrintOut(const QString &text);
 void PrintError(const QString &text);
+bool ErrorIsTerminal();

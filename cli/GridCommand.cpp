@@ -27,13 +27,15 @@ const std::int64_t MaxPoints = (FileLimit - DbfHeader) / DbfRecord;
 const char *const GridPrj =
     R"(GEOGCS["GCS_WGS_1984",DATUM["D_WGS_1984",SPHEROID["WGS_1984",6378137.0,298.257223563]],PRIMEM["Greenwich",0.0],UNIT["Degree",0.0174532925199433]])";
 
+// The time since the first line of progress (RunGridCommand resets it).
+QElapsedTimer progressClock;
+
 // A line of progress on standard error, with the time since the start.
 void progressLine(const QString &text)
 {
-    static QElapsedTimer clock;
-    if (!clock.isValid())
-        clock.start();
-    PrintError(QStringLiteral("grid build: %1 s: %2\n").arg(double(clock.elapsed()) / 1000, 5, 'f', 1).arg(text));
+    if (!progressClock.isValid())
+        progressClock.start();
+    PrintError(QStringLiteral("grid build: %1 s: %2\n").arg(double(progressClock.elapsed()) / 1000, 5, 'f', 1).arg(text));
 }
 
 void writeText(const QString &path, const QByteArray &bytes)
@@ -193,6 +195,7 @@ SampledGrid sampleWithProgress(GridBuilder &builder)
 
 int RunGridCommand(const QStringList &arguments)
 {
+    progressClock.invalidate();
     if (arguments.value(0) != QLatin1String("build")) {
         if (arguments.isEmpty() || arguments.front() == QLatin1String("--help") || arguments.front() == QLatin1String("-h")) {
             // Without arguments a usage error, on standard error; asked for, on standard output.

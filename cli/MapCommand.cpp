@@ -9,9 +9,6 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include <cstdio>
-#include <unistd.h>
-
 namespace {
 
 struct MapOptions {
@@ -95,7 +92,7 @@ int allMaps(const CommandLine &line, const MapOptions &options)
     line.openCatalogue();
     const MapData maps = LoadMaps();
     const SpeciesRangeTable table = SpeciesRangeTable::read();
-    const bool terminal = isatty(fileno(stderr));
+    const bool terminal = ErrorIsTerminal();
     int done = 0;
     for (const SpeciesRangeRow &row : table.rows) {
         const SpeciesMatch species{row.spId, row.name};

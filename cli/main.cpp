@@ -1,104 +1,16 @@
 // silvaria-cli: the catalogue, the suitability maps and the planners'
 // analyses on the command line, on the same core as the desktop program.
 
-#include "base/AppIdentity.h"
-#include "base/Error.h"
-#include "cli/CliCommand.h"
-#include "cli/Commands.h"
+#include "cli/CliProgram.h"
 
 #include <QGuiApplication>
 
-#include <exception>
-#include <functional>
-#include <map>
-
-namespace {
-
-const char *const Help = R"(Usage: silvaria-cli COMMAND [OPTIONS]
-
-Commands:
-  species [--search TEXT] [--use USE]        list species (SpID, name, uses)
-  sheet SPECIES [--format text|html]         the fact sheet of a species
-  map SPECIES -o FILE.png|FILE.bmp           a suitability map with source stamp
-      [--alt MIN,MAX] [--mar MIN,MAX] [--mat MIN,MAX] [--size WxH] [--extent W,S,E,N]
-  map --all -o FOLDER                        one map per species
-  at LON,LAT [--use USE] [--near-misses]     species suitable at the nearest grid point
-  area SPECIES [--by-country]                suitable area in km2 per class
-  count [--use USE] -o FILE.png [--points FILE.csv]   species suitable at each grid point
-  shift SPECIES --dt DT --dp DP [-o FILE.png] [--by-country]
-                                             full match under a uniform climate shift
-  grid build --alt FILE --mar FILE --mat FILE --extent W,S,E,N --step MINUTES -o FOLDER
-      [--countries FILE [--name-field FIELD]] [--mat-scale F] [--mat-offset D] [--mar-scale F]
-                                             the map grid from your own rasters
-  catalogue build SOURCES -o FILE            a catalogue from plain files
-  catalogue export FILE -o SOURCES           a catalogue (SQLite or Access) as plain files
-  catalogue check SOURCES [--images DIR]     every problem of plain files, with file and line
-
-Common options:
-  --format table|csv|json   how rows are printed (default table)
-  --app-folder DIR          read the data of another application folder
-  --help                    this text, or a command's own (silvaria-cli map --help)
-  --version                 the program's version
-
-SPECIES is an identifier or a current or synonym name (case and accents ignored).
-USE is one of Timber, Fruit, Resin, Fodder, Firewood, Charcoal, Bamboo, Rattan, Others.
-Common options may also come before the command (silvaria-cli --format csv at ...).
-A value that begins with "-" goes after "=" (--extent=-10,...) or after "--".
-Exit codes: 0 done, 1 usage, 2 data error, 3 output not written.
-)";
-
-int run(const QStringList &given)
-{
-    const QStringList arguments = CommonOptionsAfterCommand(given);
-    if (arguments.isEmpty())
-        UsageError(QStringLiteral("no command given"));
-    const QString first = arguments.front();
-    if (first == QLatin1String("--help") || first == QLatin1String("-h") || first == QLatin1String("help")) {
-        PrintOut(QString::fromUtf8(Help));
-        return ExitDone;
-    }
-    if (first == QLatin1String("--version") || first == QLatin1String("-v")) {
-        const AppVersion v = ApplicationVersion();
-        PrintOut(QStringLiteral("silvaria-cli %1.%2.%3\n").arg(v.major).arg(v.minor).arg(v.revision));
-        return ExitDone;
-    }
-    static const std::map<QString, std::function<int(const QStringList &)>> commands{
-        {QStringLiteral("species"), RunSpeciesCommand}, {QStringLiteral("sheet"), RunSheetCommand},
-        {QStringLiteral("map"), RunMapCommand},         {QStringLiteral("at"), RunAtCommand},
-        {QStringLiteral("area"), RunAreaCommand},       {QStringLiteral("count"), RunCountCommand},
-        {QStringLiteral("shift"), RunShiftCommand},     {QStringLiteral("grid"), RunGridCommand},
-        {QStringLiteral("catalogue"), RunCatalogueCommand}};
-    const auto command = commands.find(first);
-    if (command == commands.end())
-        UsageError(QStringLiteral("unknown command \"%1\"").arg(first));
-    return command->second(arguments.mid(1));
-}
-
-// Qt's note about a missing XDG_RUNTIME_DIR on machines without a session is
-// noise to a script; everything else goes through.
-void dropSessionNoise(QtMsgType type, const QMessageLogContext &context, const QString &message)
-{
-    if (message.startsWith(QLatin1String("QStandardPaths:")))
-        return;
-    PrintError(qFormatLogMessage(type, context, message) + QLatin1Char('\n'));
-}
-
-} // namespace
-
 int main(int argc, char **argv)
 {
-    qInstallMessageHandler(dropSessionNoise);
+    qInstallMessageHandler(CliMessageHandler);
     // No display is needed: pictures are rendered off-screen.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    try {
-        return run(app.arguments().mid(1));
-    } catch (const CliFailure &e) {
-        PrintError(QStringLiteral("silvaria-cli: %1\n").arg(e.message));
-        return e.code;
-    } catch (const std::exception &e) {
-        PrintError(QStringLiteral("silvaria-cli: %1\n").arg(ErrorText(e)));
-        return ExitDataError;
-    }
+    return RunCli(app.arguments().mid(1), ProcessStreams());
 }

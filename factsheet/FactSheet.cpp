@@ -50,25 +50,19 @@ const Heading Headings[] = {
     {"-Bibliography-", true},
 };
 
+// A heading line, then its text and a blank line.
+QString paragraph(const QString &heading, const QString &text) { return heading + CRLF + text + CRLF + CRLF; }
+
 // A heading line, then the species field's value and a blank line.
 QString section(const QString &heading, const RecordSet &species, const char *field)
 {
-    return heading + CRLF + species.text(QString::fromLatin1(field)) + CRLF + CRLF;
+    return paragraph(heading, species.text(QString::fromLatin1(field)));
 }
 
-} // namespace
-
-QString BuildFactSheet(const QString &spId)
+// Taxonomy, synonyms and common names.
+QString speciesIdentity(Connection &db, const RecordSet &species, const QString &id)
 {
-    const QString id = SpIdLiteral(spId);
-    Connection &db = CatalogueConnection();
-    QString t;
-    RecordSet species = db.Open(SpeciesQuery + id);
-    // A species without its row (or without a family row) leaves the caller's text unchanged.
-    if (species.isEOF())
-        throw CatalogueError(QStringLiteral("No species has the identifier %1.").arg(id));
-
-    t += QStringLiteral("-Species Identity-") + CRLF + QStringLiteral("1. Taxonomy") + CRLF;
+    QString t = QStringLiteral("-Species Identity-") + CRLF + QStringLiteral("1. Taxonomy") + CRLF;
     t += QStringLiteral("Current Name: ") + species.text(QStringLiteral("SpeciesName")) + CRLF;
     t += QStringLiteral("Authority: ") + species.text(QStringLiteral("Authority")) + CRLF;
     t += QStringLiteral("Family: ") + species.text(QStringLiteral("Name")) + CRLF + CRLF;
@@ -80,12 +74,13 @@ QString BuildFactSheet(const QString &spId)
     t += CRLF + QStringLiteral("3. Common Names") + CRLF;
     for (RecordSet rs = db.Open(CommonNameQuery + id + QStringLiteral(" ORDER BY lang ASC")); !rs.isEOF(); rs.moveNext())
         t += QStringLiteral("(") + rs.text(QStringLiteral("lang")) + QStringLiteral(") : ") + rs.text(QStringLiteral("Name")) + CRLF;
+    return t;
+}
 
-    t += CRLF + section(QStringLiteral("4. Botanic Descriptions"), species, "Botanic");
-    t += QStringLiteral("-Ecology and Distribution-") + CRLF + section(QStringLiteral("1. History of Cultivation"), species, "Cultivation");
-    t += section(QStringLiteral("2. Natural Habitat"), species, "Habitat");
-
-    t += QStringLiteral("3. Geographic Distribution") + CRLF;
+// The countries where the species is native or exotic.
+QString geographicDistribution(Connection &db, const QString &id)
+{
+    QString t = QStringLiteral("3. Geographic Distribution") + CRLF;
     RecordSet dist = db.Open(DistributionQuery + id + QStringLiteral(" ORDER BY Distribution.Distribution ASC"));
     if (dist.isEOF())
         t += QStringLiteral("- No Data -") + CRLF;
@@ -93,7 +88,48 @@ QString BuildFactSheet(const QString &spId)
         const bool native = !dist.isNull(QStringLiteral("Distribution")) && dist.number(QStringLiteral("Distribution")) == 1;
         t += (native ? QStringLiteral("(Native) : ") : QStringLiteral("(Exotic) : ")) + dist.text(QStringLiteral("Isoname")) + CRLF;
     }
+    return t;
+}
 
+QString additionalInformation(Connection &db, const QString &id)
+{
+    QString t = QStringLiteral("-Additional Information-") + CRLF;
+    RecordSet add = db.Open(AddInfoQuery + id);
+    const auto addInfo = [&](const char *heading, const char *field) {
+        t += paragraph(QString::fromLatin1(heading), add.isEOF() ? QStringLiteral("- No Data -") : add.text(QString::fromLatin1(field)));
+    };
+    addInfo("1. Properties", "Properties");
+    addInfo("2. Trade", "Trade");
+    addInfo("3. Yields", "Yield");
+    addInfo("4. Genetic", "Genetic");
+    addInfo("5. Prospects", "Prospects");
+    return t;
+}
+
+QString bibliography(Connection &db, const QString &id)
+{
+    QString t = QStringLiteral("-Bibliography-") + CRLF;
+    for (RecordSet rs = db.Open(ReferenceQuery + id + QStringLiteral(" ORDER BY References.Reference ASC")); !rs.isEOF(); rs.moveNext())
+        t += rs.text(QStringLiteral("Reference")) + CRLF + CRLF;
+    return t;
+}
+
+} // namespace
+
+QString BuildFactSheet(const QString &spId)
+{
+    const QString id = SpIdLiteral(spId);
+    Connection &db = CatalogueConnection();
+    RecordSet species = db.Open(SpeciesQuery + id);
+    // A species without its row (or without a family row) leaves the caller's text unchanged.
+    if (species.isEOF())
+        throw CatalogueError(QStringLiteral("No species has the identifier %1.").arg(id));
+
+    QString t = speciesIdentity(db, species, id);
+    t += CRLF + section(QStringLiteral("4. Botanic Descriptions"), species, "Botanic");
+    t += QStringLiteral("-Ecology and Distribution-") + CRLF + section(QStringLiteral("1. History of Cultivation"), species, "Cultivation");
+    t += section(QStringLiteral("2. Natural Habitat"), species, "Habitat");
+    t += geographicDistribution(db, id);
     t += CRLF + section(QStringLiteral("4. Biophysical Limits"), species, "Biophysical");
     t += section(QStringLiteral("5. Reproductive Biology"), species, "Biology");
     t += QStringLiteral("-Propagation and Management-") + CRLF + section(QStringLiteral("1. Propagation Methods"), species, "Propagation");
@@ -103,24 +139,8 @@ QString BuildFactSheet(const QString &spId)
     t += section(QStringLiteral("2. Services"), species, "Services");
     t += section(QStringLiteral("3. Pests and Diseases"), species, "Pests");
     species.close();
-
-    t += QStringLiteral("-Additional Information-") + CRLF;
-    RecordSet add = db.Open(AddInfoQuery + id);
-    const auto addInfo = [&](const char *heading, const char *field) {
-        const QString value = add.isEOF() ? QStringLiteral("- No Data -") : add.text(QString::fromLatin1(field));
-        t += QString::fromLatin1(heading) + CRLF + value + CRLF + CRLF;
-    };
-    addInfo("1. Properties", "Properties");
-    addInfo("2. Trade", "Trade");
-    addInfo("3. Yields", "Yield");
-    addInfo("4. Genetic", "Genetic");
-    addInfo("5. Prospects", "Prospects");
-    add.close();
-
-    t += QStringLiteral("-Bibliography-") + CRLF;
-    for (RecordSet rs = db.Open(ReferenceQuery + id + QStringLiteral(" ORDER BY References.Reference ASC")); !rs.isEOF(); rs.moveNext())
-        t += rs.text(QStringLiteral("Reference")) + CRLF + CRLF;
-    return t;
+    t += additionalInformation(db, id);
+    return t + bibliography(db, id);
 }
 
 QString FactSheetDisplayText(const QString &report)

@@ -4,6 +4,8 @@
 
 #include <QStringList>
 
+#include <utility>
+
 namespace {
 
 enum class TokenType { Identifier, Number, String, Operator, LeftParen, RightParen, And, Or, Not, True, False, End };
@@ -41,60 +43,63 @@ private:
         int i = 0;
         while (i < n) {
             const QChar c = m_text[i];
+            const int start = i;
             if (c.isSpace()) {
                 ++i;
-                continue;
-            }
-            const int start = i;
-            if (c.isLetter() || c == QLatin1Char('_')) {
-                while (i < n && (m_text[i].isLetterOrNumber() || m_text[i] == QLatin1Char('_')))
-                    ++i;
-                const QString word = m_text.mid(start, i - start);
-                const QString upper = word.toUpper();
-                TokenType type = TokenType::Identifier;
-                if (upper == QLatin1String("AND"))
-                    type = TokenType::And;
-                else if (upper == QLatin1String("OR"))
-                    type = TokenType::Or;
-                else if (upper == QLatin1String("NOT"))
-                    type = TokenType::Not;
-                else if (upper == QLatin1String("TRUE"))
-                    type = TokenType::True;
-                else if (upper == QLatin1String("FALSE"))
-                    type = TokenType::False;
-                m_tokens.push_back({type, word, start});
-                continue;
-            }
-            const bool signedNumber = (c == QLatin1Char('-') || c == QLatin1Char('+')) && i + 1 < n &&
-                                      (m_text[i + 1].isDigit() || m_text[i + 1] == QLatin1Char('.'));
-            if (c.isDigit() || c == QLatin1Char('.') || signedNumber) {
+            } else if (c.isLetter() || c == QLatin1Char('_')) {
+                m_tokens.push_back(scanWord(i));
+            } else if (startsNumber(i)) {
                 m_tokens.push_back({TokenType::Number, scanNumber(i), start});
-                continue;
-            }
-            if (c == QLatin1Char('\'')) {
+            } else if (c == QLatin1Char('\'')) {
                 m_tokens.push_back({TokenType::String, scanString(i), start});
-                continue;
-            }
-            if (c == QLatin1Char('(') || c == QLatin1Char(')')) {
+            } else if (c == QLatin1Char('(') || c == QLatin1Char(')')) {
                 m_tokens.push_back({c == QLatin1Char('(') ? TokenType::LeftParen : TokenType::RightParen, c, start});
                 ++i;
-                continue;
+            } else {
+                m_tokens.push_back({TokenType::Operator, scanOperator(i), start});
             }
-            static const char *const operators[] = {"<>", "!=", "<=", ">=", "=", "<", ">"};
-            bool matched = false;
-            for (const char *op : operators) {
-                const QLatin1String opText(op);
-                if (QStringView(m_text).mid(i).startsWith(opText)) {
-                    m_tokens.push_back({TokenType::Operator, QString(opText), start});
-                    i += int(opText.size());
-                    matched = true;
-                    break;
-                }
-            }
-            if (!matched)
-                fail(QStringLiteral("unexpected character \"%1\"").arg(c), i);
         }
         m_tokens.push_back({TokenType::End, QStringLiteral("end of filter"), n});
+    }
+
+    // A digit, a point, or a sign before either.
+    bool startsNumber(int i) const
+    {
+        const QChar c = m_text[i];
+        const bool signedNumber = (c == QLatin1Char('-') || c == QLatin1Char('+')) && i + 1 < int(m_text.size()) &&
+                                  (m_text[i + 1].isDigit() || m_text[i + 1] == QLatin1Char('.'));
+        return c.isDigit() || c == QLatin1Char('.') || signedNumber;
+    }
+
+    // A field name, or a keyword in any letter case.
+    Token scanWord(int &i)
+    {
+        const int n = int(m_text.size());
+        const int start = i;
+        while (i < n && (m_text[i].isLetterOrNumber() || m_text[i] == QLatin1Char('_')))
+            ++i;
+        const QString word = m_text.mid(start, i - start);
+        static const std::pair<const char *, TokenType> keywords[] = {
+            {"AND", TokenType::And}, {"OR", TokenType::Or}, {"NOT", TokenType::Not}, {"TRUE", TokenType::True}, {"FALSE", TokenType::False}};
+        const QString upper = word.toUpper();
+        for (const auto &[keyword, type] : keywords)
+            if (upper == QLatin1String(keyword))
+                return {type, word, start};
+        return {TokenType::Identifier, word, start};
+    }
+
+    // A comparison operator, the two-character ones first.
+    QString scanOperator(int &i)
+    {
+        static const char *const operators[] = {"<>", "!=", "<=", ">=", "=", "<", ">"};
+        for (const char *op : operators) {
+            const QLatin1String opText(op);
+            if (QStringView(m_text).mid(i).startsWith(opText)) {
+                i += int(opText.size());
+                return QString(opText);
+            }
+        }
+        fail(QStringLiteral("unexpected character \"%1\"").arg(m_text[i]), i);
     }
 
     QString scanNumber(int &i)

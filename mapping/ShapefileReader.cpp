@@ -177,6 +177,25 @@ struct ShpCloser {
 struct DbfCloser {
     void operator()(DBFInfo *h) const { DBFClose(h); }
 };
+struct ObjectDestroyer {
+    void operator()(SHPObject *o) const { SHPDestroyObject(o); }
+};
+using ShapeObject = std::unique_ptr<SHPObject, ObjectDestroyer>;
+
+int vertexCountOf(const SHPObject &object) { return object.nSHPType == SHPT_NULL ? 0 : std::max(object.nVertices, 0); }
+
+// Record `i` of the shapefile; one shapelib cannot read is a MapError.
+ShapeObject readObject(SHPInfo *shp, std::uint32_t i, const QString &path)
+{
+    lastShapelibError.clear();
+    ShapeObject object(SHPReadObject(shp, int(i)));
+    if (!object)
+        throw MapError(QStringLiteral("%1: shape %2 cannot be read: %3")
+                           .arg(path)
+                           .arg(i)
+                           .arg(reason(QStringLiteral("the record is truncated or corrupt"))));
+    return object;
+}
 
 int shapeTypeCode(int shpType)
 {
@@ -248,6 +267,8 @@ public:
 
 private:
     static void readGeometry(ShapeLayer &layer, SHPInfo *shp, const QString &path);
+    static void readShape(ShapeLayer &layer, const SHPObject &object, std::uint32_t index, int fileType, const QString &path);
+    static void readPart(ShapeLayer &layer, const SHPObject &object, int part, std::uint32_t index, const QString &path);
     static void readPoints(ShapeLayer &layer, SHPInfo *shp, const QString &path);
     static void readAttributes(ShapeLayer &layer, DBFInfo *dbf, const QString &dbfPath);
 };
@@ -304,56 +325,56 @@ void ShapefileReader::readGeometry(ShapeLayer &layer, SHPInfo *shp, const QStrin
     layer.m_featurePart.reserve(std::size_t(count) + 1);
     // Fast mode reuses one object for every record instead of allocating one each.
     SHPSetFastModeReadObject(shp, 1);
-    for (std::uint32_t i = 0; i < count; ++i) {
-        lastShapelibError.clear();
-        SHPObject *object = SHPReadObject(shp, int(i));
-        if (!object)
-            throw MapError(QStringLiteral("%1: shape %2 cannot be read: %3")
-                               .arg(path)
-                               .arg(i)
-                               .arg(reason(QStringLiteral("the record is truncated or corrupt"))));
-        struct Destroy {
-            SHPObject *o;
-            ~Destroy() { SHPDestroyObject(o); }
-        } destroy{object};
-        const int type = object->nSHPType;
-        if (!isKnownType(type) || (type != SHPT_NULL && shapeTypeCode(type) != layer.m_shapeType))
-            throw MapError(QStringLiteral("%1: shape %2 has type %3 in a file of type %4")
-                               .arg(path)
-                               .arg(i)
-                               .arg(type)
-                               .arg(fileType));
-        const int vertexCount = type == SHPT_NULL ? 0 : std::max(object->nVertices, 0);
-        // Lines, polygons and multipoints: one part per ring or line (a
-        // multipoint is one part holding all its points).
-        const int partCount = (layer.m_shapeType == ShapeTypePoint || vertexCount == 0)
-                                  ? (vertexCount > 0 ? 1 : 0)
-                                  : std::max(object->nParts, 1);
-        for (int k = 0; k < partCount; ++k) {
-            int begin = 0, end = vertexCount;
-            if (layer.m_shapeType != ShapeTypePoint && object->nParts > 0) {
-                begin = object->panPartStart[k];
-                end = k + 1 < object->nParts ? object->panPartStart[k + 1] : vertexCount;
-                if (begin < 0 || end > vertexCount || begin > end)
-                    throw MapError(QStringLiteral("%1: shape %2 has a part outside its vertices").arg(path).arg(i), path);
-            }
-            MapExtent box;
-            for (int v = begin; v < end; ++v) {
-                const MapPoint p{object->padfX[v], object->padfY[v]};
-                if (!std::isfinite(p.x) || !std::isfinite(p.y))
-                    throw MapError(QStringLiteral("%1: shape %2 has a coordinate that is not a number").arg(path).arg(i), path);
-                layer.m_vertices.push_back(p);
-                box.include(p);
-            }
-            layer.m_partStart.push_back(std::uint32_t(layer.m_vertices.size()));
-            layer.m_partBox.push_back(box);
-            layer.m_extent.include(box);
-        }
-        layer.m_featurePart.push_back(std::uint32_t(layer.m_partBox.size()));
-    }
+    for (std::uint32_t i = 0; i < count; ++i)
+        readShape(layer, *readObject(shp, i, path), i, fileType, path);
     layer.m_vertices.shrink_to_fit();
     layer.m_partStart.shrink_to_fit();
     layer.m_partBox.shrink_to_fit();
+}
+
+// One record's parts, in a file of type `fileType`.
+void ShapefileReader::readShape(ShapeLayer &layer, const SHPObject &object, std::uint32_t index, int fileType, const QString &path)
+{
+    const int type = object.nSHPType;
+    if (!isKnownType(type) || (type != SHPT_NULL && shapeTypeCode(type) != layer.m_shapeType))
+        throw MapError(QStringLiteral("%1: shape %2 has type %3 in a file of type %4")
+                           .arg(path)
+                           .arg(index)
+                           .arg(type)
+                           .arg(fileType));
+    const int vertexCount = vertexCountOf(object);
+    // Lines, polygons and multipoints: one part per ring or line (a
+    // multipoint is one part holding all its points).
+    const int partCount = (layer.m_shapeType == ShapeTypePoint || vertexCount == 0)
+                              ? (vertexCount > 0 ? 1 : 0)
+                              : std::max(object.nParts, 1);
+    for (int k = 0; k < partCount; ++k)
+        readPart(layer, object, k, index, path);
+    layer.m_featurePart.push_back(std::uint32_t(layer.m_partBox.size()));
+}
+
+// One ring or line of a record (a multipoint's points): its vertices and box.
+void ShapefileReader::readPart(ShapeLayer &layer, const SHPObject &object, int part, std::uint32_t index, const QString &path)
+{
+    const int vertexCount = vertexCountOf(object);
+    int begin = 0, end = vertexCount;
+    if (layer.m_shapeType != ShapeTypePoint && object.nParts > 0) {
+        begin = object.panPartStart[part];
+        end = part + 1 < object.nParts ? object.panPartStart[part + 1] : vertexCount;
+        if (begin < 0 || end > vertexCount || begin > end)
+            throw MapError(QStringLiteral("%1: shape %2 has a part outside its vertices").arg(path).arg(index), path);
+    }
+    MapExtent box;
+    for (int v = begin; v < end; ++v) {
+        const MapPoint p{object.padfX[v], object.padfY[v]};
+        if (!std::isfinite(p.x) || !std::isfinite(p.y))
+            throw MapError(QStringLiteral("%1: shape %2 has a coordinate that is not a number").arg(path).arg(index), path);
+        layer.m_vertices.push_back(p);
+        box.include(p);
+    }
+    layer.m_partStart.push_back(std::uint32_t(layer.m_vertices.size()));
+    layer.m_partBox.push_back(box);
+    layer.m_extent.include(box);
 }
 
 // Point records are read straight from the mapped file, at the offsets

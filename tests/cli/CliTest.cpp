@@ -1,5 +1,11 @@
-// silvaria-cli run as a script runs it: exit codes, messages and formats on a
-// fixture application folder (the fixture catalogue beside the bundled maps).
+// silvaria-cli as a script sees it: exit codes, messages and formats on a
+// fixture application folder (the fixture catalogue beside the bundled maps),
+// run in-process; a few runs of the program itself show it is the same run on
+// the process's streams.
+#include "base/ApplicationFolder.h"
+#include "catalogue/modDatabase.h"
+#include "cli/CliProgram.h"
+#include "mapping/GridDataRanges.h"
 #include "tests/common/Files.h"
 #include "tests/common/FixtureCatalogue.h"
 
@@ -12,6 +18,8 @@
 #include <QJsonDocument>
 #include <QProcess>
 #include <QTemporaryDir>
+
+#include <sstream>
 
 namespace {
 
@@ -31,12 +39,22 @@ protected:
                                              "(2, 'Ambigua nomen', 'Ambigua', '');"));
         QFile::link(QStringLiteral(SILVARIA_SOURCE_DIR "/data/ShapeFiles"), dir.filePath(QStringLiteral("ShapeFiles")));
     }
-    CliRun run(QStringList arguments)
+    QStringList onFixture(QStringList arguments) const
     {
-        QProcess process;
         if (!arguments.isEmpty() && !arguments.contains(QStringLiteral("--app-folder")))
             arguments << QStringLiteral("--app-folder") << dir.path();
-        process.start(QStringLiteral(SILVARIA_BINARY_DIR "/bin/silvaria-cli"), arguments);
+        return arguments;
+    }
+    CliRun run(const QStringList &arguments) const
+    {
+        std::ostringstream out, err;
+        const int code = RunCli(onFixture(arguments), {out, err});
+        return {code, QString::fromStdString(out.str()), QString::fromStdString(err.str())};
+    }
+    CliRun runProgram(const QStringList &arguments) const
+    {
+        QProcess process;
+        process.start(QStringLiteral(SILVARIA_BINARY_DIR "/bin/silvaria-cli"), onFixture(arguments));
         process.waitForFinished(60000);
         return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
                 QString::fromUtf8(process.readAllStandardError())};
@@ -87,6 +105,43 @@ TEST_F(Cli, ExitCodesAndMessages)
             << c.name << ": " << r.out.toStdString() << r.err.toStdString();
     }
     EXPECT_TRUE(QFileInfo(file(QStringLiteral("taken.png"))).isDir()) << "the old entry is kept";
+}
+
+TEST_F(Cli, TheProgramIsTheInProcessRunOnItsStreams)
+{
+    QDir(dir.path()).mkpath(QStringLiteral("taken.png"));
+    const struct {
+        QStringList arguments;
+        int code;
+    } cases[] = {
+        {{}, 1},
+        {{QStringLiteral("area"), QStringLiteral("Nullus")}, 2},
+        {{QStringLiteral("sheet"), QStringLiteral("1")}, 0},
+        {{QStringLiteral("map"), QStringLiteral("1"), QStringLiteral("-o"), file(QStringLiteral("taken.png"))}, 3},
+    };
+    for (const auto &c : cases) {
+        const CliRun program = runProgram(c.arguments), inProcess = run(c.arguments);
+        const std::string name = c.arguments.join(QLatin1Char(' ')).toStdString();
+        EXPECT_EQ(program.code, c.code) << name << ": " << program.err.toStdString();
+        EXPECT_EQ(inProcess.code, c.code) << name;
+        EXPECT_EQ(program.out.toStdString(), inProcess.out.toStdString()) << name;
+        EXPECT_EQ(program.err.toStdString(), inProcess.err.toStdString()) << name;
+        EXPECT_FALSE((c.code ? program.err : program.out).isEmpty()) << name;
+    }
+}
+
+TEST_F(Cli, ARunStartsFreshAndGivesTheCallersStateBack)
+{
+    const FixtureApplication caller;
+    const GridRanges callersRanges{{-1, -1, -1}, {1, 1, 1}};
+    SetGridDataRanges(callersRanges);
+    std::ostringstream out, err;
+    EXPECT_EQ(RunCli({QStringLiteral("sheet"), QStringLiteral("1")}, {out, err}), 2) << "the program's own folder holds no catalogue";
+    EXPECT_EQ(run({QStringLiteral("map"), QStringLiteral("1"), QStringLiteral("-o"), file(QStringLiteral("m.png"))}).code, 0);
+    EXPECT_EQ(ApplicationFolder(), caller.folder());
+    EXPECT_EQ(CatalogueConnection().filePath(), caller.folder() + QStringLiteral("/Database/dbsilvar.mdb"));
+    EXPECT_EQ(ActiveGridRanges(), callersRanges);
+    SetGridDataRanges(std::nullopt);
 }
 
 TEST_F(Cli, RowsComeAsTableCsvOrJson)
