@@ -122,6 +122,18 @@ TEST_F(MainWindow, PaneSplitterFollowsThePointerButNeverBelowZero)
     EXPECT_EQ(main->pic1->width(), 0);
 }
 
+// The list window's bar between the list and the fact sheet moves with the
+// pointer; the fact sheet fills what is left below it.
+TEST_F(MainWindow, ListSplitterMovesTheBoundaryOfListAndFactSheet)
+{
+    DragPanel *bar = list()->pic2;
+    const int before = list()->pic1->height();
+    DragBy(bar, QPoint(0, 40));
+    EXPECT_EQ(list()->pic1->height(), before + bar->rect().center().y() + 40);
+    EXPECT_EQ(list()->pic3->geometry().top(), bar->geometry().bottom() + 1);
+    EXPECT_EQ(list()->pic3->geometry().bottom(), list()->height() - 1);
+}
+
 namespace {
 
 // Every table present and empty.

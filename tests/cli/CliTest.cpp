@@ -86,6 +86,7 @@ TEST_F(Cli, ExitCodesAndMessages)
         {"fraction of a pixel", {QStringLiteral("map"), QStringLiteral("1"), QStringLiteral("--size"), QStringLiteral("400.5x300"), QStringLiteral("-o"), file(QStringLiteral("m.png"))}, 1, "--size takes whole pixels"},
         {"reversed range", {QStringLiteral("area"), QStringLiteral("1"), QStringLiteral("--mat"), QStringLiteral("30,20")}, 1, "--mat takes MIN,MAX with the minimum at most the maximum"},
         {"latitude past the pole", {QStringLiteral("at"), QStringLiteral("110,100")}, 1, "a latitude from -90 to 90"},
+        {"longitude west of -180", {QStringLiteral("--app-folder"), dir.path(), QStringLiteral("at"), QStringLiteral("--"), QStringLiteral("-181,10")}, 1, "a longitude from -180 to 360"},
         {"common options before the command, the grid point in CSV",
          {QStringLiteral("--app-folder"), dir.path(), QStringLiteral("--format=csv"), QStringLiteral("at"), QStringLiteral("104.9,11.55")}, 0,
          "List,SpID,Species,Uses,Grid lon,Grid lat,Grid ALT,Grid MAR,Grid MAT\ngrid point,,,,104.9167,11.5833,0,1199,27.5\n"},
