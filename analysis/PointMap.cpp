@@ -1,5 +1,6 @@
 #include "analysis/PointMap.h"
 
+#include "mapping/GridLayers.h"
 #include "mapping/MapError.h"
 #include "mapping/MapExport.h"
 #include "mapping/MapRenderer.h"
@@ -11,18 +12,29 @@
 #include <algorithm>
 #include <cmath>
 
-namespace {
-
-const QColor MapBackground(198, 224, 242);
-
-} // namespace
-
 int GridMarkerPixels(const MapLayer &canvas, double unitsPerPixel)
 {
     const MapExtent e = canvas.extent();
     const auto n = double(std::max<std::uint32_t>(1, canvas.data()->featureCount()));
     const double step = std::sqrt(e.width() * e.height() / n);
     return unitsPerPixel > 0 ? std::clamp(int(std::ceil(step / unitsPerPixel)), 1, 64) : 1;
+}
+
+void AddMapDataLayers(MapLayers &layers, const MapData &data)
+{
+    AddGridLayers(layers, data.canvas->data(), [&data] { return data.boundaries ? data.boundaries->data() : nullptr; });
+}
+
+void DrawPointClasses(const MapLayer &canvas, const std::vector<PointClassLayer> &classes, double unitsPerPixel,
+                      const RecordSetDrawing &draw)
+{
+    MapSymbol symbol;
+    symbol.style = MarkerSquare;
+    symbol.size = GridMarkerPixels(canvas, unitsPerPixel);
+    for (const PointClassLayer &cls : classes) {
+        symbol.color = symbol.outlineColor = cls.colour;
+        draw(MapRecordSet(canvas.data(), cls.points), symbol);
+    }
 }
 
 QImage RenderPointMap(const MapData &data, const PointMapRequest &request)
@@ -35,31 +47,14 @@ QImage RenderPointMap(const MapData &data, const PointMapRequest &request)
     const QSize mapSize(std::max(1, request.size.width()), std::max(1, request.size.height() - footer));
 
     MapLayers layers;
-    auto canvas = std::make_shared<MapLayer>(data.canvas->data());
-    canvas->setVisible(false);
-    layers.add(canvas);
-    // Without boundaries the grid's own points show where the land is.
-    if (data.boundaries) {
-        auto boundaries = std::make_shared<MapLayer>(data.boundaries->data());
-        boundaries->setColor(QColor(255, 255, 255));
-        layers.add(boundaries);
-    } else {
-        canvas->setVisible(true);
-        canvas->setColor(QColor(255, 255, 255));
-    }
+    AddMapDataLayers(layers, data);
     const MapExtent extent = request.extent.isValid() ? request.extent : layers.fullExtent();
     const MapViewport viewport(extent, mapSize);
-    const int size = GridMarkerPixels(*data.canvas, viewport.unitsPerPixel());
-    const QImage map = MapRenderer::render(layers, viewport, MapBackground, [&](int index, MapPainter &painter) {
+    const QImage map = MapRenderer::render(layers, viewport, MapBackColour, [&](int index, MapPainter &painter) {
         if (index != 0)
             return;
-        for (const PointClassLayer &cls : request.classes) {
-            MapSymbol symbol;
-            symbol.style = MarkerSquare;
-            symbol.color = symbol.outlineColor = cls.colour;
-            symbol.size = size;
-            painter.drawRecordSet(MapRecordSet(data.canvas->data(), cls.points), symbol);
-        }
+        DrawPointClasses(*data.canvas, request.classes, viewport.unitsPerPixel(),
+                         [&painter](const MapRecordSet &records, const MapSymbol &symbol) { painter.drawRecordSet(records, symbol); });
     });
 
     QImage picture(std::max(1, request.size.width()), std::max(1, request.size.height()), QImage::Format_RGB32);

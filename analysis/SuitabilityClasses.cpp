@@ -14,13 +14,21 @@ QString UnitOf(int criterion)
     return QString::fromUtf8(units[criterion]);
 }
 
-std::array<std::vector<std::uint32_t>, 4> ClassPoints(const MapLayer &canvas, Bounds bounds, const GridRanges &ranges)
+std::array<std::vector<std::uint32_t>, 4> ClassPoints(const MapLayer &canvas, Bounds bounds, const GridRanges &ranges,
+                                                      const ClassChoice &chosen)
 {
     ClampRanges(bounds, ranges);
-    const ClassFilters filters = BuildClassFilters(bounds, ranges);
+    return ClassPointsOf(canvas, BuildClassFilters(bounds, ranges), chosen);
+}
+
+std::array<std::vector<std::uint32_t>, 4> ClassPointsOf(const MapLayer &canvas, const ClassFilters &filters,
+                                                        const ClassChoice &chosen)
+{
     const QString texts[4] = {filters.altitude, filters.rainfall, filters.temperature, filters.species};
     std::array<std::vector<std::uint32_t>, 4> points;
     for (int order = 0; order < 4; ++order) {
+        if (!chosen[order])
+            continue;
         try {
             points[order] = canvas.SearchExpression(texts[order]).featureIds();
         } catch (const MapError &) {

@@ -17,12 +17,12 @@ namespace {
 struct MapOptions {
     QSize size{1000, 750};
     MapExtent extent;
-    bool shown[4] = {true, true, true, true};
+    ClassChoice shown = AllClasses;
 };
 
 QImage speciesMap(const MapData &maps, const SpeciesMatch &species, const Bounds &bounds, const MapOptions &options)
 {
-    const auto points = ClassPoints(*maps.canvas, bounds, maps.ranges);
+    const auto points = ClassPoints(*maps.canvas, bounds, maps.ranges, options.shown);
     PointMapRequest request;
     request.size = options.size;
     request.extent = options.extent;
