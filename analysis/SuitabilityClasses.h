@@ -39,5 +39,10 @@ Bounds SpeciesBounds(const Bounds &stored, const RangeOverride &given);
 
 // "ALT 100 to 1500 m, MAR 1000 to 3000 mm, MAT 20 to 28 °C" (a missing range: "ALT not stated").
 QString RangesText(const Bounds &bounds);
+// The RangesText of the bounds clamped to the grid's data ranges: the ranges a map of them is drawn with.
+QString DrawnRangesText(Bounds bounds, const GridRanges &ranges);
+// The same of the six texts a map window's range boxes hold (ALT min, ALT max,
+// MAR min, ..., MAT max), each as it stands: "ALT 0 to 800 m, ...".
+QString BoxRangesText(const QStringList &boxTexts);
 // The unit of a criterion: "m", "mm", "°C".
 QString UnitOf(int criterion);

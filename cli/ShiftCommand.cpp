@@ -1,11 +1,11 @@
 #include "analysis/ClimateShift.h"
 #include "analysis/MapClasses.h"
+#include "analysis/PictureStamps.h"
 #include "analysis/PointMap.h"
 #include "cli/CliCommand.h"
 #include "cli/CliData.h"
 #include "cli/Commands.h"
 #include "cli/OptionReaders.h"
-#include "mapping/AttributeColumn.h"
 
 int RunShiftCommand(const QStringList &arguments)
 {
@@ -39,21 +39,14 @@ int RunShiftCommand(const QStringList &arguments)
     const auto countries = CountryAssignment::of(maps.canvas->data(), maps.boundaries->data());
     ClimateShiftResult shift = ShiftClimate(maps, cells, *countries, bounds, dT, dP);
 
-    const QString shiftText = QStringLiteral("MAT %1%2 \u00b0C, MAR %3%4 %")
-                                  .arg(dT >= 0 ? QStringLiteral("+") : QString(), NumberText::shortest(dT),
-                                       dP >= 0 ? QStringLiteral("+") : QString(), NumberText::shortest(dP));
+    const QString shiftText = ShiftText(dT, dP);
     if (!output.isEmpty()) {
         PointMapRequest request;
         request.size = size;
-        request.title = species.name + QStringLiteral(", ") + shiftText;
+        request.title = ShiftPictureTitle(species.name, dT, dP);
         request.classes = ShiftClasses(shift);
-        Bounds clamped = bounds;
-        ClampRanges(clamped, maps.ranges);
-        request.stamp = {{QStringLiteral("Species"), QStringLiteral("%1 (SpID %2)").arg(species.name).arg(species.spId)},
-                         {QStringLiteral("Ranges"), RangesText(clamped)},
-                         {QStringLiteral("Classes"), QStringLiteral("full match kept, lost, gained")},
-                         {QStringLiteral("Shift"), shiftText + QStringLiteral(": ") + ShiftCaveat()}};
-        request.stamp += SourceStamp(maps);
+        const StampSpecies stamped{species.name, QString::number(species.spId), DrawnRangesText(bounds, maps.ranges)};
+        request.stamp = ShiftPictureStamp(stamped, dT, dP, SourceStamp(maps));
         SavePicture(RenderPointMap(maps, request), output);
     }
     Rows rows = AreaRowsFor(shift.areas, line.isSet(QStringLiteral("by-country")),
