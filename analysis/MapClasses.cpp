@@ -55,9 +55,10 @@ CountMap CountClasses(const std::vector<std::uint32_t> &counts)
     return map;
 }
 
+QStringList ShiftClassNames() { return {QStringLiteral("kept"), QStringLiteral("lost"), QStringLiteral("gained")}; }
+
 std::vector<PointClassLayer> ShiftClasses(const ClimateShiftResult &shift)
 {
-    return {{QStringLiteral("kept"), KeptColour, shift.kept},
-            {QStringLiteral("lost"), LostColour, shift.lost},
-            {QStringLiteral("gained"), GainedColour, shift.gained}};
+    const QStringList names = ShiftClassNames();
+    return {{names[0], KeptColour, shift.kept}, {names[1], LostColour, shift.lost}, {names[2], GainedColour, shift.gained}};
 }

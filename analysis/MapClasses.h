@@ -3,6 +3,7 @@
 #include "analysis/PointMap.h"
 
 #include <QColor>
+#include <QStringList>
 
 #include <cstdint>
 #include <vector>
@@ -43,5 +44,7 @@ CountMap CountClasses(const std::vector<std::uint32_t> &counts);
 // Kept, lost and gained land in three colours told apart with any colour
 // vision (blue, vermillion, bluish green).
 extern const QColor KeptColour, LostColour, GainedColour;
-// "kept", "lost", "gained" with their points.
+// "kept", "lost", "gained".
+QStringList ShiftClassNames();
+// Those classes with their points.
 std::vector<PointClassLayer> ShiftClasses(const ClimateShiftResult &shift);

@@ -1,5 +1,6 @@
 #include "analysis/PointMap.h"
 
+#include "mapping/GridLayers.h"
 #include "mapping/MapError.h"
 #include "mapping/MapExport.h"
 #include "mapping/MapRenderer.h"
@@ -13,7 +14,60 @@
 
 namespace {
 
-const QColor MapBackground(198, 224, 242);
+// The lettering of a picture and the part of it the map takes, above the stamp.
+struct PictureLayout {
+    QFont font;
+    QSize mapSize;
+};
+
+PictureLayout layoutOf(const PointMapRequest &request)
+{
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(StampFontPixels(request.size.height()));
+    const int footer = std::min(request.size.height() / 2, StampHeight(request.stamp, font.pixelSize(), request.size.width()));
+    return {font, QSize(std::max(1, request.size.width()), std::max(1, request.size.height() - footer))};
+}
+
+QImage renderMap(const MapData &data, const PointMapRequest &request, const QSize &mapSize)
+{
+    MapLayers layers;
+    AddMapDataLayers(layers, data);
+    const MapExtent extent = request.extent.isValid() ? request.extent : layers.fullExtent();
+    const MapViewport viewport(extent, mapSize);
+    return MapRenderer::render(layers, viewport, MapBackColour, [&](int index, MapPainter &painter) {
+        if (index != 0)
+            return;
+        DrawPointClasses(*data.canvas, request.classes, viewport.unitsPerPixel(),
+                         [&painter](const MapRecordSet &records, const MapSymbol &symbol) { painter.drawRecordSet(records, symbol); });
+    });
+}
+
+// The legend in the lower left corner of the map: the title, then a swatch
+// and the caption of each class.
+void drawLegend(QPainter &p, const QFontMetrics &metrics, const PointMapRequest &request, int mapHeight)
+{
+    if (request.classes.empty() && request.title.isEmpty())
+        return;
+    const int line = metrics.height();
+    int width = metrics.horizontalAdvance(request.title);
+    for (const PointClassLayer &cls : request.classes)
+        width = std::max(width, line * 2 + metrics.horizontalAdvance(cls.caption));
+    const int height = line * int(request.classes.size() + (request.title.isEmpty() ? 0 : 1)) + line / 2;
+    QRect box(line / 2, mapHeight - height - line / 2, width + line, height);
+    p.fillRect(box, QColor(255, 255, 255, 230));
+    p.setPen(Qt::black);
+    p.drawRect(box);
+    int y = box.top() + line / 4;
+    if (!request.title.isEmpty()) {
+        p.drawText(QRect(box.left() + line / 2, y, width, line), Qt::AlignLeft | Qt::AlignVCenter, request.title);
+        y += line;
+    }
+    for (const PointClassLayer &cls : request.classes) {
+        p.fillRect(QRect(box.left() + line / 2, y + line / 4, line, line / 2), cls.colour);
+        p.drawText(QRect(box.left() + line * 2, y, width, line), Qt::AlignLeft | Qt::AlignVCenter, cls.caption);
+        y += line;
+    }
+}
 
 } // namespace
 
@@ -25,71 +79,34 @@ int GridMarkerPixels(const MapLayer &canvas, double unitsPerPixel)
     return unitsPerPixel > 0 ? std::clamp(int(std::ceil(step / unitsPerPixel)), 1, 64) : 1;
 }
 
+void AddMapDataLayers(MapLayers &layers, const MapData &data)
+{
+    AddGridLayers(layers, data.canvas->data(), [&data] { return data.boundaries ? data.boundaries->data() : nullptr; });
+}
+
+void DrawPointClasses(const MapLayer &canvas, const std::vector<PointClassLayer> &classes, double unitsPerPixel,
+                      const RecordSetDrawing &draw)
+{
+    MapSymbol symbol;
+    symbol.style = MarkerSquare;
+    symbol.size = GridMarkerPixels(canvas, unitsPerPixel);
+    for (const PointClassLayer &cls : classes) {
+        symbol.color = symbol.outlineColor = cls.colour;
+        draw(MapRecordSet(canvas.data(), cls.points), symbol);
+    }
+}
+
 QImage RenderPointMap(const MapData &data, const PointMapRequest &request)
 {
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPixelSize(StampFontPixels(request.size.height()));
-    const QFontMetrics metrics(font);
-    const int line = metrics.height();
-    const int footer = std::min(request.size.height() / 2, StampHeight(request.stamp, font.pixelSize(), request.size.width()));
-    const QSize mapSize(std::max(1, request.size.width()), std::max(1, request.size.height() - footer));
-
-    MapLayers layers;
-    auto canvas = std::make_shared<MapLayer>(data.canvas->data());
-    canvas->setVisible(false);
-    layers.add(canvas);
-    // Without boundaries the grid's own points show where the land is.
-    if (data.boundaries) {
-        auto boundaries = std::make_shared<MapLayer>(data.boundaries->data());
-        boundaries->setColor(QColor(255, 255, 255));
-        layers.add(boundaries);
-    } else {
-        canvas->setVisible(true);
-        canvas->setColor(QColor(255, 255, 255));
-    }
-    const MapExtent extent = request.extent.isValid() ? request.extent : layers.fullExtent();
-    const MapViewport viewport(extent, mapSize);
-    const int size = GridMarkerPixels(*data.canvas, viewport.unitsPerPixel());
-    const QImage map = MapRenderer::render(layers, viewport, MapBackground, [&](int index, MapPainter &painter) {
-        if (index != 0)
-            return;
-        for (const PointClassLayer &cls : request.classes) {
-            MapSymbol symbol;
-            symbol.style = MarkerSquare;
-            symbol.color = symbol.outlineColor = cls.colour;
-            symbol.size = size;
-            painter.drawRecordSet(MapRecordSet(data.canvas->data(), cls.points), symbol);
-        }
-    });
-
+    const PictureLayout layout = layoutOf(request);
     QImage picture(std::max(1, request.size.width()), std::max(1, request.size.height()), QImage::Format_RGB32);
     picture.fill(Qt::white);
     QPainter p(&picture);
-    p.drawImage(0, 0, map);
-    p.setFont(font);
-    // The legend in the lower left corner of the map.
-    if (!request.classes.empty() || !request.title.isEmpty()) {
-        int width = metrics.horizontalAdvance(request.title);
-        for (const PointClassLayer &cls : request.classes)
-            width = std::max(width, line * 2 + metrics.horizontalAdvance(cls.caption));
-        const int height = line * int(request.classes.size() + (request.title.isEmpty() ? 0 : 1)) + line / 2;
-        QRect box(line / 2, mapSize.height() - height - line / 2, width + line, height);
-        p.fillRect(box, QColor(255, 255, 255, 230));
-        p.setPen(Qt::black);
-        p.drawRect(box);
-        int y = box.top() + line / 4;
-        if (!request.title.isEmpty()) {
-            p.drawText(QRect(box.left() + line / 2, y, width, line), Qt::AlignLeft | Qt::AlignVCenter, request.title);
-            y += line;
-        }
-        for (const PointClassLayer &cls : request.classes) {
-            p.fillRect(QRect(box.left() + line / 2, y + line / 4, line, line / 2), cls.colour);
-            p.drawText(QRect(box.left() + line * 2, y, width, line), Qt::AlignLeft | Qt::AlignVCenter, cls.caption);
-            y += line;
-        }
-    }
+    p.drawImage(0, 0, renderMap(data, request, layout.mapSize));
+    p.setFont(layout.font);
+    drawLegend(p, QFontMetrics(layout.font), request, layout.mapSize.height());
     p.end();
-    DrawStamp(picture, mapSize.height(), font.pixelSize(), request.stamp);
+    DrawStamp(picture, layout.mapSize.height(), layout.font.pixelSize(), request.stamp);
     return picture;
 }
 

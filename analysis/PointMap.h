@@ -1,6 +1,8 @@
 #pragma once
 #include "analysis/MapData.h"
+#include "mapping/MapLayers.h"
 #include "mapping/MapSources.h"
+#include "mapping/MapSymbol.h"
 
 #include <QColor>
 #include <QImage>
@@ -10,6 +12,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 // One class of grid points drawn in one colour, with its legend caption.
@@ -38,6 +41,16 @@ QSize PictureSizeAround(const QSize &mapSize, const PictureStamp &stamp);
 // The side in pixels of a grid point's square that fills the space to its
 // neighbours at this scale (1 to 64).
 int GridMarkerPixels(const MapLayer &canvas, double unitsPerPixel);
+
+// The grid of `data` under its country boundaries (AddGridLayers), on
+// layers of this map's own.
+void AddMapDataLayers(MapLayers &layers, const MapData &data);
+// Draws the classes in order, the last on top, as squares in their colours
+// that fill the space between the grid's points at this scale, each class
+// handed to `draw` (a map painter's, or a map window's drawing).
+using RecordSetDrawing = std::function<void(const MapRecordSet &records, const MapSymbol &symbol)>;
+void DrawPointClasses(const MapLayer &canvas, const std::vector<PointClassLayer> &classes, double unitsPerPixel,
+                      const RecordSetDrawing &draw);
 
 // Saves the picture as PNG (with its texts) or Windows bitmap, by the file's
 // extension, through a temporary file so an existing file survives a failure.

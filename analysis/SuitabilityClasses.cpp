@@ -14,13 +14,21 @@ QString UnitOf(int criterion)
     return QString::fromUtf8(units[criterion]);
 }
 
-std::array<std::vector<std::uint32_t>, 4> ClassPoints(const MapLayer &canvas, Bounds bounds, const GridRanges &ranges)
+std::array<std::vector<std::uint32_t>, 4> ClassPoints(const MapLayer &canvas, Bounds bounds, const GridRanges &ranges,
+                                                      const ClassChoice &chosen)
 {
     ClampRanges(bounds, ranges);
-    const ClassFilters filters = BuildClassFilters(bounds, ranges);
+    return ClassPointsOf(canvas, BuildClassFilters(bounds, ranges), chosen);
+}
+
+std::array<std::vector<std::uint32_t>, 4> ClassPointsOf(const MapLayer &canvas, const ClassFilters &filters,
+                                                        const ClassChoice &chosen)
+{
     const QString texts[4] = {filters.altitude, filters.rainfall, filters.temperature, filters.species};
     std::array<std::vector<std::uint32_t>, 4> points;
     for (int order = 0; order < 4; ++order) {
+        if (!chosen[order])
+            continue;
         try {
             points[order] = canvas.SearchExpression(texts[order]).featureIds();
         } catch (const MapError &) {
@@ -42,16 +50,40 @@ Bounds SpeciesBounds(const Bounds &stored, const RangeOverride &given)
     return bounds;
 }
 
+namespace {
+
+QString fieldOf(int criterion) { return QString::fromLatin1(DataRangeOf(Criterion(criterion)).field); }
+
+// "ALT 100 to 1500 m".
+QString rangeText(int criterion, const QString &min, const QString &max)
+{
+    return QStringLiteral("%1 %2 to %3 %4").arg(fieldOf(criterion), min, max, UnitOf(criterion));
+}
+
+} // namespace
+
 QString RangesText(const Bounds &bounds)
 {
     QStringList parts;
     for (int c = 0; c < 3; ++c) {
-        const QString field = QString::fromLatin1(DataRangeOf(Criterion(c)).field);
         if (bounds.min[c].isMissing() || bounds.max[c].isMissing())
-            parts << field + QStringLiteral(" not stated");
+            parts << fieldOf(c) + QStringLiteral(" not stated");
         else
-            parts << QStringLiteral("%1 %2 to %3 %4")
-                         .arg(field, bounds.min[c].expressionText(), bounds.max[c].expressionText(), UnitOf(c));
+            parts << rangeText(c, bounds.min[c].expressionText(), bounds.max[c].expressionText());
     }
+    return parts.join(QStringLiteral(", "));
+}
+
+QString DrawnRangesText(Bounds bounds, const GridRanges &ranges)
+{
+    ClampRanges(bounds, ranges);
+    return RangesText(bounds);
+}
+
+QString BoxRangesText(const QStringList &boxTexts)
+{
+    QStringList parts;
+    for (int c = 0; c < 3; ++c)
+        parts << rangeText(c, boxTexts.value(2 * c), boxTexts.value(2 * c + 1));
     return parts.join(QStringLiteral(", "));
 }

@@ -46,11 +46,8 @@ int RunAreaCommand(const QStringList &arguments)
     const auto countries = CountryAssignment::of(maps.canvas->data(), maps.boundaries->data());
     const auto points = ClassPoints(*maps.canvas, bounds, maps.ranges);
     const AreaTable table = SumAreas({&points[0], &points[1], &points[2], &points[3]}, cells, *countries);
-    if (format == RowFormat::Table) {
-        Bounds clamped = bounds;
-        ClampRanges(clamped, maps.ranges);
-        PrintOut(QStringLiteral("%1 (SpID %2): %3\n").arg(species.name).arg(species.spId).arg(RangesText(clamped)));
-    }
+    if (format == RowFormat::Table)
+        PrintOut(QStringLiteral("%1 (SpID %2): %3\n").arg(species.name).arg(species.spId).arg(DrawnRangesText(bounds, maps.ranges)));
     PrintOut(FormatRows(AreaRowsFor(table, line.isSet(QStringLiteral("by-country")),
                                  {QStringLiteral("ALT"), QStringLiteral("MAR"), QStringLiteral("MAT"), QStringLiteral("Full")}),
                         format));

@@ -1,5 +1,6 @@
 #include "analysis/CellArea.h"
 #include "analysis/MapClasses.h"
+#include "analysis/PictureStamps.h"
 #include "analysis/PointMap.h"
 #include "analysis/SpeciesCount.h"
 #include "base/SafeFileWrite.h"
@@ -60,7 +61,7 @@ int RunCountCommand(const QStringList &arguments)
     const QString useText = use ? UseNames()[std::countr_zero(use)] : QStringLiteral("all uses");
     PointMapRequest request;
     request.size = size;
-    request.title = QStringLiteral("Suitable species (%1)").arg(useText);
+    request.title = CountPictureTitle(useText);
     CountMap map = CountClasses(counts);
     const QString note = map.classing.note();
     // A class is two numbers, so a spreadsheet cannot read "2-3" as a date.
@@ -74,11 +75,7 @@ int RunCountCommand(const QStringList &arguments)
         rows.rows << QVariantList{map.classing.bins[b].low, map.classing.bins[b].high, qulonglong(map.classes[b].points.size()), km2};
     }
     request.classes = std::move(map.classes);
-    request.stamp = {{QStringLiteral("Count"), QStringLiteral("species of %1 suitable at each grid point, of %2 in the catalogue")
-                                                   .arg(useText).arg(species.rows.size())},
-                     {QStringLiteral("Rule"), QStringLiteral("every range contains the point's ALT, MAR and MAT")},
-                     {QStringLiteral("Classes"), note}};
-    request.stamp += SourceStamp(maps);
+    request.stamp = CountPictureStamp(useText, species.rows.size(), note, SourceStamp(maps));
     SavePicture(RenderPointMap(maps, request), output);
     if (line.isSet(QStringLiteral("points")))
         writePoints(line.value(QStringLiteral("points")), maps, counts);

@@ -1,3 +1,4 @@
+#include "analysis/PictureStamps.h"
 #include "analysis/PointMap.h"
 #include "analysis/SpeciesRangeTable.h"
 #include "cli/CliCommand.h"
@@ -14,30 +15,24 @@ namespace {
 struct MapOptions {
     QSize size{1000, 750};
     MapExtent extent;
-    bool shown[4] = {true, true, true, true};
+    ClassChoice shown = AllClasses;
 };
 
 QImage speciesMap(const MapData &maps, const SpeciesMatch &species, const Bounds &bounds, const MapOptions &options)
 {
-    const auto points = ClassPoints(*maps.canvas, bounds, maps.ranges);
+    const auto points = ClassPoints(*maps.canvas, bounds, maps.ranges, options.shown);
     PointMapRequest request;
     request.size = options.size;
     request.extent = options.extent;
     request.title = species.name;
-    QStringList shown;
     for (int order = 0; order < 4; ++order) {
         if (!options.shown[order])
             continue;
         const SuitabilityClass &cls = ClassAt(order);
         request.classes.push_back({QString::fromLatin1(cls.caption), QColor(cls.red, cls.green, cls.blue), points[order]});
-        shown << ClassName(order);
     }
-    Bounds clamped = bounds;
-    ClampRanges(clamped, maps.ranges);
-    request.stamp = {{QStringLiteral("Species"), QStringLiteral("%1 (SpID %2)").arg(species.name).arg(species.spId)},
-                     {QStringLiteral("Ranges"), RangesText(clamped)},
-                     {QStringLiteral("Classes"), shown.join(QStringLiteral(", "))}};
-    request.stamp += SourceStamp(maps);
+    const StampSpecies stamped{species.name, QString::number(species.spId), DrawnRangesText(bounds, maps.ranges)};
+    request.stamp = SuitabilityPictureStamp(stamped, options.shown, SourceStamp(maps));
     return RenderPointMap(maps, request);
 }
 

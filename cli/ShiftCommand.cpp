@@ -1,17 +1,27 @@
 #include "analysis/ClimateShift.h"
 #include "analysis/MapClasses.h"
+#include "analysis/PictureStamps.h"
 #include "analysis/PointMap.h"
 #include "cli/CliCommand.h"
 #include "cli/CliData.h"
 #include "cli/Commands.h"
 #include "cli/OptionReaders.h"
-#include "mapping/AttributeColumn.h"
 
-int RunShiftCommand(const QStringList &arguments)
+namespace {
+
+// What the command line asks of the shift.
+struct ShiftOptions {
+    QString species;
+    RowFormat format = RowFormat::Table;
+    double dT = 0;
+    double dP = 0;
+    bool byCountry = false;
+    QSize size;
+    QString output; // "": no picture
+};
+
+void addShiftOptions(CommandLine &line)
 {
-    CommandLine line(QStringLiteral("shift"), QStringLiteral("The species' full match with the grid's MAT raised by DT \u00b0C and MAR changed by DP %, "
-                                    "altitude unchanged: the km2 kept, lost and gained. A uniform shift of the grid's "
-                                    "climate, not a climate projection."));
     line.addPositional(QStringLiteral("SPECIES"), QStringLiteral("Identifier, current name or synonym."));
     line.addOption({QStringLiteral("dt"), QStringLiteral("Change of MAT in \u00b0C (default 0)."), QStringLiteral("DT")});
     line.addOption({QStringLiteral("dp"), QStringLiteral("Change of MAR in percent (default 0)."), QStringLiteral("DP")});
@@ -19,53 +29,77 @@ int RunShiftCommand(const QStringList &arguments)
     AddOutputOption(line, QStringLiteral("Also draw the kept, lost and gained points (.png or .bmp)."));
     AddRangeOptions(line);
     line.addOption({QStringLiteral("size"), QStringLiteral("Picture size in pixels (default 1000x750)."), QStringLiteral("WxH")});
-    if (!line.parse(arguments))
-        return ExitDone;
-    const QString name = line.requiredPositional(QStringLiteral("SPECIES"));
-    const RowFormat format = line.rowFormat();
-    const double dT = line.isSet(QStringLiteral("dt")) ? NumberOption(QStringLiteral("dt"), line.value(QStringLiteral("dt"))) : 0;
-    const double dP = line.isSet(QStringLiteral("dp")) ? NumberOption(QStringLiteral("dp"), line.value(QStringLiteral("dp"))) : 0;
-    if (dP < -100)
-        UsageError(QStringLiteral("--dp cannot take away more than 100 % of the rainfall"));
-    const QSize size = PictureSizeOption(line);
-    const QString output = line.value(QStringLiteral("output"));
-    if (line.isSet(QStringLiteral("output")))
-        RequirePictureName(output);
-    line.openCatalogue();
-    const SpeciesMatch species = ResolveSpecies(name);
-    const Bounds bounds = ResolveBounds(line, species.spId);
-    const MapData maps = LoadMaps();
-    const GridCells cells = GridCells::of(*maps.canvas->data());
-    const auto countries = CountryAssignment::of(maps.canvas->data(), maps.boundaries->data());
-    ClimateShiftResult shift = ShiftClimate(maps, cells, *countries, bounds, dT, dP);
+}
 
-    const QString shiftText = QStringLiteral("MAT %1%2 \u00b0C, MAR %3%4 %")
-                                  .arg(dT >= 0 ? QStringLiteral("+") : QString(), NumberText::shortest(dT),
-                                       dP >= 0 ? QStringLiteral("+") : QString(), NumberText::shortest(dP));
-    if (!output.isEmpty()) {
-        PointMapRequest request;
-        request.size = size;
-        request.title = species.name + QStringLiteral(", ") + shiftText;
-        request.classes = ShiftClasses(shift);
-        Bounds clamped = bounds;
-        ClampRanges(clamped, maps.ranges);
-        request.stamp = {{QStringLiteral("Species"), QStringLiteral("%1 (SpID %2)").arg(species.name).arg(species.spId)},
-                         {QStringLiteral("Ranges"), RangesText(clamped)},
-                         {QStringLiteral("Classes"), QStringLiteral("full match kept, lost, gained")},
-                         {QStringLiteral("Shift"), shiftText + QStringLiteral(": ") + ShiftCaveat()}};
-        request.stamp += SourceStamp(maps);
-        SavePicture(RenderPointMap(maps, request), output);
-    }
-    Rows rows = AreaRowsFor(shift.areas, line.isSet(QStringLiteral("by-country")),
-                            {QStringLiteral("Kept"), QStringLiteral("Lost"), QStringLiteral("Gained")});
-    if (format == RowFormat::Table) {
-        PrintOut(QStringLiteral("%1 (SpID %2), %3: %4\n").arg(species.name).arg(species.spId).arg(shiftText, ShiftCaveat()));
+// Every option checked before any work is done.
+ShiftOptions readShiftOptions(const CommandLine &line)
+{
+    ShiftOptions options;
+    options.species = line.requiredPositional(QStringLiteral("SPECIES"));
+    options.format = line.rowFormat();
+    const auto number = [&line](const QString &name) { return line.isSet(name) ? NumberOption(name, line.value(name)) : 0; };
+    options.dT = number(QStringLiteral("dt"));
+    options.dP = number(QStringLiteral("dp"));
+    if (options.dP < -100)
+        UsageError(QStringLiteral("--dp cannot take away more than 100 % of the rainfall"));
+    options.byCountry = line.isSet(QStringLiteral("by-country"));
+    options.size = PictureSizeOption(line);
+    options.output = line.value(QStringLiteral("output"));
+    if (line.isSet(QStringLiteral("output")))
+        RequirePictureName(options.output);
+    return options;
+}
+
+void writeShiftPicture(const MapData &maps, const SpeciesMatch &species, const Bounds &bounds,
+                       const ClimateShiftResult &shift, const ShiftOptions &options)
+{
+    PointMapRequest request;
+    request.size = options.size;
+    request.title = ShiftPictureTitle(species.name, options.dT, options.dP);
+    request.classes = ShiftClasses(shift);
+    const StampSpecies stamped{species.name, QString::number(species.spId), DrawnRangesText(bounds, maps.ranges)};
+    request.stamp = ShiftPictureStamp(stamped, options.dT, options.dP, SourceStamp(maps));
+    SavePicture(RenderPointMap(maps, request), options.output);
+}
+
+// The km² kept, lost and gained, with the shift and its caveat.
+void printShiftAreas(const SpeciesMatch &species, const ClimateShiftResult &shift, const ShiftOptions &options)
+{
+    Rows rows = AreaRowsFor(shift.areas, options.byCountry, {QStringLiteral("Kept"), QStringLiteral("Lost"), QStringLiteral("Gained")});
+    if (options.format == RowFormat::Table) {
+        PrintOut(QStringLiteral("%1 (SpID %2), %3: %4\n")
+                     .arg(species.name)
+                     .arg(species.spId)
+                     .arg(ShiftText(options.dT, options.dP), ShiftCaveat()));
     } else {
         rows.headers << QStringLiteral("Note");
         rows.decimals << -1;
         for (QVariantList &row : rows.rows)
             row << ShiftCaveat();
     }
-    PrintOut(FormatRows(rows, format));
+    PrintOut(FormatRows(rows, options.format));
+}
+
+} // namespace
+
+int RunShiftCommand(const QStringList &arguments)
+{
+    CommandLine line(QStringLiteral("shift"), QStringLiteral("The species' full match with the grid's MAT raised by DT \u00b0C and MAR changed by DP %, "
+                                    "altitude unchanged: the km2 kept, lost and gained. A uniform shift of the grid's "
+                                    "climate, not a climate projection."));
+    addShiftOptions(line);
+    if (!line.parse(arguments))
+        return ExitDone;
+    const ShiftOptions options = readShiftOptions(line);
+    line.openCatalogue();
+    const SpeciesMatch species = ResolveSpecies(options.species);
+    const Bounds bounds = ResolveBounds(line, species.spId);
+    const MapData maps = LoadMaps();
+    const GridCells cells = GridCells::of(*maps.canvas->data());
+    const auto countries = CountryAssignment::of(maps.canvas->data(), maps.boundaries->data());
+    const ClimateShiftResult shift = ShiftClimate(maps, cells, *countries, bounds, options.dT, options.dP);
+    if (!options.output.isEmpty())
+        writeShiftPicture(maps, species, bounds, shift, options);
+    printShiftAreas(species, shift, options);
     return ExitDone;
 }

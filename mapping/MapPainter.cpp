@@ -1,6 +1,7 @@
 #include "mapping/MapPainter.h"
 
 #include "mapping/MapLayer.h"
+#include "mapping/ShapeLayer.h"
 
 #include <QPainterPath>
 
@@ -14,8 +15,9 @@ struct MarkerStamp {
     std::vector<QPoint> inside;
     std::vector<QPoint> edge;
     int radius = 0; // no pixel lies further than this from the centre pixel
+    int diameter;
 
-    MarkerStamp(int diameter, int style)
+    MarkerStamp(int diameter, int style) : diameter(diameter)
     {
         const int d = std::max(diameter, 1);
         const double c = (d - 1) / 2.0;
@@ -35,6 +37,92 @@ struct MarkerStamp {
                 radius = std::max({radius, std::abs(i - shift), std::abs(j - shift)});
             }
     }
+};
+
+// Where the points of a point-array layer fall in the image, in pixels.
+struct PointPlacer {
+    const double *xs;
+    const double *ys;
+    double left, top, perUnit;
+
+    PointPlacer(const ShapeLayer &layer, const MapViewport &viewport)
+        : xs(layer.xs().data()), ys(layer.ys().data()), left(viewport.extent().left()), top(viewport.extent().top()),
+          perUnit(1.0 / viewport.unitsPerPixel())
+    {
+    }
+    QPointF at(std::uint32_t id) const { return {(xs[id] - left) * perUnit, (top - ys[id]) * perUnit}; }
+};
+
+// The listed features, or every feature of the layer.
+template <typename Visit>
+void forEachFeature(const ShapeLayer &layer, const std::vector<std::uint32_t> *features, Visit visit)
+{
+    const std::uint32_t count = features ? std::uint32_t(features->size()) : layer.featureCount();
+    for (std::uint32_t n = 0; n < count; ++n)
+        visit(features ? (*features)[n] : n);
+}
+
+// True when markers of this symbol can be written straight into the image's
+// pixels: opaque colours on a 32-bit image.
+bool writesPixels(const QImage &image, const MapSymbol &symbol)
+{
+    return symbol.color.alpha() == 255 && symbol.outlineColor.alpha() == 255 &&
+           (image.format() == QImage::Format_ARGB32_Premultiplied || image.format() == QImage::Format_RGB32 ||
+            image.format() == QImage::Format_ARGB32);
+}
+
+// Writes a symbol's markers straight into the pixels of a 32-bit image.
+class PixelMarkers {
+public:
+    PixelMarkers(QImage &image, const MapSymbol &symbol)
+        : m_fill(symbol.color.rgb()), m_edge(symbol.outlineColor.rgb()), m_width(image.width()), m_height(image.height()),
+          m_bits(image.bits()), m_stride(image.bytesPerLine())
+    {
+    }
+
+    // A marker of one pixel.
+    void dot(QPointF at)
+    {
+        // NaN and far-off points fail these tests too.
+        if (at.x() >= 0 && at.y() >= 0 && at.x() < m_width && at.y() < m_height)
+            pixel(int(at.x()), int(at.y())) = m_fill;
+    }
+
+    // A larger marker, cut at the image's edges.
+    void stampAt(const MarkerStamp &stamp, QPointF at)
+    {
+        const int r = stamp.radius;
+        const double px = at.x(), py = at.y();
+        if (!(px >= -r && py >= -r && px < m_width + r && py < m_height + r))
+            return;
+        // Odd sizes centre on the pixel under the point, even sizes on the
+        // pixel corner nearest to it.
+        const int cx = int(stamp.diameter % 2 ? std::floor(px) : std::round(px));
+        const int cy = int(stamp.diameter % 2 ? std::floor(py) : std::round(py));
+        if (cx - r >= 0 && cy - r >= 0 && cx + r < m_width && cy + r < m_height) {
+            for (const QPoint &o : stamp.inside)
+                pixel(cx + o.x(), cy + o.y()) = m_fill;
+            for (const QPoint &o : stamp.edge)
+                pixel(cx + o.x(), cy + o.y()) = m_edge;
+            return;
+        }
+        for (const QPoint &o : stamp.inside)
+            if (unsigned(cx + o.x()) < unsigned(m_width) && unsigned(cy + o.y()) < unsigned(m_height))
+                pixel(cx + o.x(), cy + o.y()) = m_fill;
+        for (const QPoint &o : stamp.edge)
+            if (unsigned(cx + o.x()) < unsigned(m_width) && unsigned(cy + o.y()) < unsigned(m_height))
+                pixel(cx + o.x(), cy + o.y()) = m_edge;
+    }
+
+private:
+    quint32 &pixel(int x, int y) { return reinterpret_cast<quint32 *>(m_bits + y * m_stride)[x]; }
+
+    const quint32 m_fill;
+    const quint32 m_edge;
+    const int m_width;
+    const int m_height;
+    uchar *const m_bits;
+    const qsizetype m_stride;
 };
 
 void addParts(QPainterPath &path, const std::vector<MapPoint> &vertices, const std::vector<std::uint32_t> &starts,
@@ -125,68 +213,22 @@ void MapPainter::drawFeatures(const ShapeLayer &layer, const std::vector<std::ui
 void MapPainter::drawPointArrays(const ShapeLayer &layer, const std::vector<std::uint32_t> *features,
                                  const MapSymbol &symbol)
 {
-    const std::uint32_t count = features ? std::uint32_t(features->size()) : layer.featureCount();
     const int diameter = std::max(1, int(std::lround(symbol.size * m_viewport.symbolScale())));
-    const bool direct = symbol.color.alpha() == 255 && symbol.outlineColor.alpha() == 255 &&
-                        (m_image.format() == QImage::Format_ARGB32_Premultiplied ||
-                         m_image.format() == QImage::Format_RGB32 || m_image.format() == QImage::Format_ARGB32);
-    const double *xs = layer.xs().data();
-    const double *ys = layer.ys().data();
-    const double left = m_viewport.extent().left();
-    const double top = m_viewport.extent().top();
-    const double perUnit = 1.0 / m_viewport.unitsPerPixel();
-    if (!direct) {
-        for (std::uint32_t n = 0; n < count; ++n) {
-            const std::uint32_t id = features ? (*features)[n] : n;
-            if (!std::isnan(xs[id]))
-                drawMarker(QPointF((xs[id] - left) * perUnit, (top - ys[id]) * perUnit), symbol);
-        }
+    const PointPlacer place(layer, m_viewport);
+    if (!writesPixels(m_image, symbol)) {
+        forEachFeature(layer, features, [&](std::uint32_t id) {
+            if (!std::isnan(place.xs[id]))
+                drawMarker(place.at(id), symbol);
+        });
         return;
     }
-    const quint32 fill = symbol.color.rgb();
-    const quint32 edge = symbol.outlineColor.rgb();
-    const int width = m_image.width();
-    const int height = m_image.height();
-    uchar *bits = m_image.bits();
-    const qsizetype stride = m_image.bytesPerLine();
-    auto pixel = [&](int x, int y) -> quint32 & { return reinterpret_cast<quint32 *>(bits + y * stride)[x]; };
+    PixelMarkers markers(m_image, symbol);
     if (diameter == 1) {
-        for (std::uint32_t n = 0; n < count; ++n) {
-            const std::uint32_t id = features ? (*features)[n] : n;
-            const double px = (xs[id] - left) * perUnit;
-            const double py = (top - ys[id]) * perUnit;
-            // NaN and far-off points fail these tests too.
-            if (px >= 0 && py >= 0 && px < width && py < height)
-                pixel(int(px), int(py)) = fill;
-        }
+        forEachFeature(layer, features, [&](std::uint32_t id) { markers.dot(place.at(id)); });
         return;
     }
     const MarkerStamp stamp(diameter, symbol.style);
-    const int r = stamp.radius;
-    for (std::uint32_t n = 0; n < count; ++n) {
-        const std::uint32_t id = features ? (*features)[n] : n;
-        const double px = (xs[id] - left) * perUnit;
-        const double py = (top - ys[id]) * perUnit;
-        if (!(px >= -r && py >= -r && px < width + r && py < height + r))
-            continue;
-        // Odd sizes centre on the pixel under the point, even sizes on the
-        // pixel corner nearest to it.
-        const int cx = int(diameter % 2 ? std::floor(px) : std::round(px));
-        const int cy = int(diameter % 2 ? std::floor(py) : std::round(py));
-        if (cx - r >= 0 && cy - r >= 0 && cx + r < width && cy + r < height) {
-            for (const QPoint &o : stamp.inside)
-                pixel(cx + o.x(), cy + o.y()) = fill;
-            for (const QPoint &o : stamp.edge)
-                pixel(cx + o.x(), cy + o.y()) = edge;
-            continue;
-        }
-        for (const QPoint &o : stamp.inside)
-            if (unsigned(cx + o.x()) < unsigned(width) && unsigned(cy + o.y()) < unsigned(height))
-                pixel(cx + o.x(), cy + o.y()) = fill;
-        for (const QPoint &o : stamp.edge)
-            if (unsigned(cx + o.x()) < unsigned(width) && unsigned(cy + o.y()) < unsigned(height))
-                pixel(cx + o.x(), cy + o.y()) = edge;
-    }
+    forEachFeature(layer, features, [&](std::uint32_t id) { markers.stampAt(stamp, place.at(id)); });
 }
 
 void MapPainter::drawMarker(QPointF pixel, const MapSymbol &symbol)

@@ -3,7 +3,6 @@
 #include "mapping/windows/MapControl.h"
 #include "mapping/MapError.h"
 #include "mapping/windows/MapNavigator.h"
-#include "mapping/MapRecordSet.h"
 #include "mapping/windows/MapToolbar.h"
 #include "mapping/MapViewport.h"
 
@@ -24,18 +23,7 @@ AnalysisMapView::AnalysisMapView(std::shared_ptr<const AnalysisInputs> inputs, c
     layout->addWidget(toolbar);
     layout->addWidget(map, 1);
 
-    // The grid is hidden under the boundaries; without boundaries it shows
-    // the land itself, so the classes still have a layer to be drawn after.
-    auto canvas = std::make_shared<MapLayer>(m_inputs->maps().canvas->data());
-    map->layers().add(canvas);
-    if (m_inputs->hasBoundaries()) {
-        canvas->setVisible(false);
-        auto boundaries = std::make_shared<MapLayer>(m_inputs->maps().boundaries->data());
-        boundaries->setColor(QColor(255, 255, 255));
-        map->layers().add(boundaries);
-    } else {
-        canvas->setColor(QColor(255, 255, 255));
-    }
+    AddMapDataLayers(map->layers(), m_inputs->maps());
 
     navigator = new MapNavigator(toolbar, {map}, MapNavigator::CheckBoxClick::KeepsTool, this);
     connect(toolbar, &MapToolbar::buttonClicked, navigator, &MapNavigator::buttonClicked);
@@ -63,13 +51,8 @@ void AnalysisMapView::drawClasses(int layerIndex)
     if (layerIndex != 0)
         return;
     const MapViewport viewport(map->extent(), map->size());
-    MapSymbol symbol;
-    symbol.style = MarkerSquare;
-    symbol.size = GridMarkerPixels(*m_inputs->maps().canvas, viewport.unitsPerPixel());
-    for (const PointClassLayer &cls : m_classes) {
-        symbol.color = symbol.outlineColor = cls.colour;
-        map->drawShape(MapRecordSet(m_inputs->maps().canvas->data(), cls.points), symbol);
-    }
+    DrawPointClasses(*m_inputs->maps().canvas, m_classes, viewport.unitsPerPixel(),
+                     [this](const MapRecordSet &records, const MapSymbol &symbol) { map->drawShape(records, symbol); });
 }
 
 QImage AnalysisMapView::picture(const QString &title, const PictureStamp &stamp) const

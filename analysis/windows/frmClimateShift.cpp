@@ -1,6 +1,7 @@
 #include "analysis/windows/frmClimateShift.h"
 
 #include "analysis/MapClasses.h"
+#include "analysis/PictureStamps.h"
 #include "analysis/SuitabilityClasses.h"
 #include "analysis/windows/AnalysisMapView.h"
 #include "analysis/windows/MapLegend.h"
@@ -127,7 +128,7 @@ frmClimateShift::frmClimateShift(QWidget *owner) : m_inputs(AnalysisInputs::ofAp
 
 QString frmClimateShift::shiftText() const
 {
-    return QStringLiteral("MAT %1 \u00b0C, MAR %2 %").arg(signedText(m_dT), signedText(m_dP));
+    return ShiftText(m_dT, m_dP);
 }
 
 void frmClimateShift::ShowShift()
@@ -223,13 +224,10 @@ void frmClimateShift::cmdSave_Click()
 {
     if (!m_subject)
         return;
-    Bounds clamped = m_subject->bounds;
-    ClampRanges(clamped, m_inputs->maps().ranges);
-    PictureStamp stamp{{QStringLiteral("Species"), QStringLiteral("%1 (SpID %2)").arg(m_subject->name).arg(m_subject->spId)},
-                       {QStringLiteral("Ranges"), RangesText(clamped)},
-                       {QStringLiteral("Classes"), QStringLiteral("full match kept, lost, gained")},
-                       {QStringLiteral("Shift"), shiftText() + QStringLiteral(": ") + ShiftCaveat()}};
-    stamp += SourceStampOf(m_inputs->maps().folder, QStringLiteral("silvaria"));
-    SavePngPicture(this, view->picture(m_subject->name + QStringLiteral(", ") + shiftText(), stamp),
+    const StampSpecies species{m_subject->name, QString::number(m_subject->spId),
+                               DrawnRangesText(m_subject->bounds, m_inputs->maps().ranges)};
+    const PictureStamp stamp =
+        ShiftPictureStamp(species, m_dT, m_dP, SourceStampOf(m_inputs->maps().folder, QStringLiteral("silvaria")));
+    SavePngPicture(this, view->picture(ShiftPictureTitle(m_subject->name, m_dT, m_dP), stamp),
                    m_subject->name + QStringLiteral(" shift"), saveDialog);
 }

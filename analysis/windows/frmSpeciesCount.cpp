@@ -1,6 +1,7 @@
 #include "analysis/windows/frmSpeciesCount.h"
 
 #include "analysis/MapClasses.h"
+#include "analysis/PictureStamps.h"
 #include "analysis/windows/AnalysisMapView.h"
 #include "analysis/windows/MapLegend.h"
 #include "analysis/windows/PlantingList.h"
@@ -100,13 +101,9 @@ void frmSpeciesCount::openPlantingList(const MapPoint &point, double reach)
 
 void frmSpeciesCount::cmdSave_Click()
 {
-    PictureStamp stamp{{QStringLiteral("Count"), QStringLiteral("species of %1 suitable at each grid point, of %2 in the catalogue")
-                                                     .arg(chosenUseText())
-                                                     .arg(m_species.rows.size())},
-                       {QStringLiteral("Rule"), QStringLiteral("every range contains the point's ALT, MAR and MAT")},
-                       {QStringLiteral("Classes"), m_classesNote}};
-    stamp += SourceStampOf(m_inputs->maps().folder, QStringLiteral("silvaria"));
-    SavePngPicture(this, view->picture(QStringLiteral("Suitable species (%1)").arg(chosenUseText()), stamp),
+    const PictureStamp stamp = CountPictureStamp(chosenUseText(), m_species.rows.size(), m_classesNote,
+                                                 SourceStampOf(m_inputs->maps().folder, QStringLiteral("silvaria")));
+    SavePngPicture(this, view->picture(CountPictureTitle(chosenUseText()), stamp),
                    QStringLiteral("species-count-") + chosenUseText().toLower().replace(QLatin1Char(' '), QLatin1Char('-')),
                    saveDialog);
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include "mapping/GridLayers.h"
 #include "mapping/MapCanvas.h"
 #include "mapping/MapLayers.h"
 #include "mapping/MapPainter.h"
@@ -102,7 +103,7 @@ private:
 
     MapLayers m_layers;
     MapExtent m_extent;
-    QColor m_backColor = QColor(198, 224, 242);
+    QColor m_backColor = MapBackColour;
     int m_pointer = PointerDefault;
     QImage m_image;
     bool m_dirty = true;

@@ -1,5 +1,6 @@
 #include "mapping/windows/MapWindowParts.h"
 
+#include "analysis/PictureStamps.h"
 #include "base/ApplicationFolder.h"
 #include "mapping/windows/MapControl.h"
 
@@ -110,19 +111,12 @@ void ZoomMap(MapControl *map, double factor)
 
 PictureStamp SuitabilityStamp(const SuitabilitySide &side, const QString &species, const QString &spId)
 {
-    static const char *const fields[3] = {"ALT", "MAR", "MAT"};
-    static const char *const units[3] = {"m", "mm", "\u00b0C"};
-    static const char *const classes[4] = {"altitude", "rainfall", "temperature", "full match"};
-    QStringList ranges, shown;
-    for (int c = 0; c < 3; ++c)
-        ranges << QStringLiteral("%1 %2 to %3 %4")
-                      .arg(QLatin1String(fields[c]), side.boxes[2 * c]->text().trimmed(), side.boxes[2 * c + 1]->text().trimmed(),
-                           QString::fromUtf8(units[c]));
+    QStringList boxes;
+    for (QLineEdit *box : side.boxes)
+        boxes << box->text().trimmed();
+    ClassChoice shown{};
     for (int i = 0; i < 4; ++i)
-        if (side.layers[i] && side.layers[i]->isChecked())
-            shown << QLatin1String(classes[i]);
-    PictureStamp stamp{{QStringLiteral("Species"), QStringLiteral("%1 (SpID %2)").arg(species, spId)},
-                       {QStringLiteral("Ranges"), ranges.join(QStringLiteral(", "))},
-                       {QStringLiteral("Classes"), shown.isEmpty() ? QStringLiteral("none") : shown.join(QStringLiteral(", "))}};
-    return stamp + SourceStampOf(ApplicationPath(QStringLiteral("\\ShapeFiles\\")), QStringLiteral("silvaria"));
+        shown[i] = side.layers[i] && side.layers[i]->isChecked();
+    return SuitabilityPictureStamp({species, spId, BoxRangesText(boxes)}, shown,
+                                   SourceStampOf(ApplicationPath(QStringLiteral("\\ShapeFiles\\")), QStringLiteral("silvaria")));
 }

@@ -1,10 +1,11 @@
 #include "mapping/windows/SuitabilityMap.h"
 
+#include "analysis/SuitabilityClasses.h"
 #include "base/ApplicationFolder.h"
 #include "mapping/Classification.h"
 #include "mapping/GridDataRanges.h"
+#include "mapping/GridLayers.h"
 #include "mapping/windows/MapControl.h"
-#include "mapping/MapError.h"
 #include "mapping/MapLayer.h"
 #include "mapping/MapRecordSet.h"
 #include "mapping/SpeciesRanges.h"
@@ -17,29 +18,28 @@
 
 namespace {
 
-
-void drawClass(const SuitabilitySide &side, int order, const QString &filter, int zoomLevel)
+// Shows or hides the class legend entries of the classes and says which are shown.
+ClassChoice shownClasses(const SuitabilitySide &side)
 {
-    const bool checked = side.layers[order]->isChecked();
-    if (side.classSwatch[order])
-        side.classSwatch[order]->setVisible(checked);
-    if (side.classCaption[order])
-        side.classCaption[order]->setVisible(checked);
-    if (!checked)
-        return;
-    try {
-        const MapRecordSet found = side.map->layers().item(CanvasLayer)->SearchExpression(filter);
-        if (found.isEOF())
-            return;
-        const SuitabilityClass &cls = ClassAt(order);
-        MapSymbol symbol;
-        symbol.symbolType = SymbolTypeMarker;
-        symbol.color = symbol.outlineColor = QColor(cls.red, cls.green, cls.blue);
-        symbol.size = PointSizeForZoom(zoomLevel);
-        side.map->drawShape(found, symbol);
-    } catch (const MapError &) {
-        // A filter the map rejects (a bound left out) draws nothing for its class.
+    ClassChoice shown{};
+    for (int order = 0; order < 4; ++order) {
+        shown[order] = side.layers[order]->isChecked();
+        if (side.classSwatch[order])
+            side.classSwatch[order]->setVisible(shown[order]);
+        if (side.classCaption[order])
+            side.classCaption[order]->setVisible(shown[order]);
     }
+    return shown;
+}
+
+void drawClass(const SuitabilitySide &side, int order, const MapRecordSet &points, int zoomLevel)
+{
+    const SuitabilityClass &cls = ClassAt(order);
+    MapSymbol symbol;
+    symbol.symbolType = SymbolTypeMarker;
+    symbol.color = symbol.outlineColor = QColor(cls.red, cls.green, cls.blue);
+    symbol.size = PointSizeForZoom(zoomLevel);
+    side.map->drawShape(points, symbol);
 }
 
 } // namespace
@@ -55,12 +55,8 @@ void LoadMapLayers(MapControl *map)
 {
     map->layers().clear();
     const QString folder = ApplicationPath(QStringLiteral("\\ShapeFiles\\"));
-    auto canvas = MapLayer::fromFile(folder + QStringLiteral("pasia_canvas.shp"));
-    map->layers().add(canvas);
-    canvas->setVisible(false);
-    auto boundaries = MapLayer::fromFile(folder + QStringLiteral("country_bnd.shp"));
-    map->layers().add(boundaries);
-    boundaries->setColor(QColor(255, 255, 255));
+    AddGridLayers(map->layers(), ShapeLayer::open(folder + QStringLiteral("pasia_canvas.shp")),
+                  [&folder] { return ShapeLayer::open(folder + QStringLiteral("country_bnd.shp")); });
     LoadGridDataRanges(folder);
 }
 
@@ -85,9 +81,12 @@ void DrawSuitability(const SuitabilitySide &side, const QString &spId, RangeSour
     side.description->setText(filters.description);
     if (side.map->layers().count() <= CanvasLayer)
         return;
-    const QString classFilters[4] = {filters.altitude, filters.rainfall, filters.temperature, filters.species};
+    const ClassChoice shown = shownClasses(side);
+    const MapLayer &canvas = *side.map->layers().item(CanvasLayer);
+    auto points = ClassPointsOf(canvas, filters, shown);
     for (int order = 0; order < 4; ++order)
-        drawClass(side, order, classFilters[order], zoomLevel);
+        if (!points[order].empty())
+            drawClass(side, order, MapRecordSet(canvas.data(), std::move(points[order])), zoomLevel);
 }
 
 Bounds BoundsFromBoxes(QLineEdit *const boxes[6])

@@ -1,5 +1,6 @@
 // Drawing a map into an image: layer order and notifications, colours of
 // layers, markers and record sets, and the bitmap export with its failures.
+#include "mapping/GridLayers.h"
 #include "mapping/MapError.h"
 #include "mapping/MapExport.h"
 #include "mapping/MapRenderer.h"
@@ -108,6 +109,32 @@ TEST_F(Rendering, MarkersReachingTheRightEdgeStayInTheirRows)
     EXPECT_EQ(at(image, 99, 45), QColor(255, 0, 0));
     for (int y = 0; y < 100; ++y)
         ASSERT_NE(at(image, 0, y), QColor(255, 0, 0)) << "row " << y;
+}
+
+TEST_F(Rendering, GridLayersPutTheBoundariesOverTheHiddenGridOrShowTheGridAsLand)
+{
+    MapLayers under;
+    AddGridLayers(under, grid->data(), [this] { return land->data(); });
+    ASSERT_EQ(under.count(), 2);
+    EXPECT_EQ(under.item(1)->data(), grid->data());
+    EXPECT_FALSE(under.item(1)->isVisible());
+    EXPECT_EQ(under.item(0)->data(), land->data());
+    EXPECT_EQ(under.item(0)->color(), LandColour);
+    const QImage image = MapRenderer::render(under, viewport(), MapBackColour);
+    EXPECT_EQ(at(image, 5, 50), MapBackColour);
+    EXPECT_EQ(at(image, 50, 50), LandColour);
+
+    MapLayers alone;
+    AddGridLayers(alone, grid->data(), [] { return std::shared_ptr<const ShapeLayer>(); });
+    ASSERT_EQ(alone.count(), 1);
+    EXPECT_TRUE(alone.item(0)->isVisible()) << "without boundaries the grid's points show the land";
+    EXPECT_EQ(alone.item(0)->color(), LandColour);
+
+    MapLayers failed;
+    EXPECT_THROW(AddGridLayers(failed, grid->data(), []() -> std::shared_ptr<const ShapeLayer> { throw MapError(QStringLiteral("unreadable")); }),
+                 MapError);
+    ASSERT_EQ(failed.count(), 1) << "the grid stays";
+    EXPECT_FALSE(failed.item(0)->isVisible());
 }
 
 class Export : public Rendering {

@@ -1,0 +1,64 @@
+#include "analysis/PictureStamps.h"
+
+#include "analysis/ClimateShift.h"
+#include "analysis/MapClasses.h"
+#include "mapping/AttributeColumn.h"
+
+#include <QStringList>
+
+namespace {
+
+// "+2", "-1.5", "+0".
+QString signedText(double v) { return (v >= 0 ? QStringLiteral("+") : QString()) + NumberText::shortest(v); }
+
+// The entries every species' picture starts with.
+PictureStamp speciesEntries(const StampSpecies &species)
+{
+    return {{QStringLiteral("Species"), QStringLiteral("%1 (SpID %2)").arg(species.name, species.spId)},
+            {QStringLiteral("Ranges"), species.ranges}};
+}
+
+} // namespace
+
+QString CountPictureTitle(const QString &useText) { return QStringLiteral("Suitable species (%1)").arg(useText); }
+
+PictureStamp CountPictureStamp(const QString &useText, std::size_t catalogueSpecies, const QString &classesNote,
+                               const PictureStamp &sources)
+{
+    return PictureStamp{{QStringLiteral("Count"), QStringLiteral("species of %1 suitable at each grid point, of %2 in the catalogue")
+                                                      .arg(useText)
+                                                      .arg(catalogueSpecies)},
+                        {QStringLiteral("Rule"), QStringLiteral("every range contains the point's ALT, MAR and MAT")},
+                        {QStringLiteral("Classes"), classesNote}}
+         + sources;
+}
+
+QString ShiftText(double dT, double dP)
+{
+    return QStringLiteral("MAT %1 %2, MAR %3 %").arg(signedText(dT), UnitOf(Temperature), signedText(dP));
+}
+
+QString ShiftPictureTitle(const QString &species, double dT, double dP)
+{
+    return species + QStringLiteral(", ") + ShiftText(dT, dP);
+}
+
+PictureStamp ShiftPictureStamp(const StampSpecies &species, double dT, double dP, const PictureStamp &sources)
+{
+    const QString classes = ClassName(ClassFullMatch) + QLatin1Char(' ') + ShiftClassNames().join(QStringLiteral(", "));
+    return speciesEntries(species)
+         + PictureStamp{{QStringLiteral("Classes"), classes},
+                        {QStringLiteral("Shift"), ShiftText(dT, dP) + QStringLiteral(": ") + ShiftCaveat()}}
+         + sources;
+}
+
+PictureStamp SuitabilityPictureStamp(const StampSpecies &species, const ClassChoice &shown, const PictureStamp &sources)
+{
+    QStringList names;
+    for (int order = 0; order < 4; ++order)
+        if (shown[order])
+            names << ClassName(order);
+    return speciesEntries(species)
+         + PictureStamp{{QStringLiteral("Classes"), names.isEmpty() ? QStringLiteral("none") : names.join(QStringLiteral(", "))}}
+         + sources;
+}

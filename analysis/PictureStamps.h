@@ -1,0 +1,40 @@
+#pragma once
+#include "analysis/SuitabilityClasses.h"
+#include "mapping/MapSources.h"
+
+#include <QString>
+
+#include <cstddef>
+
+// What the saved pictures say of themselves, the same whether a window or a
+// command writes them: the stamp below the map (kept as the PNG's texts too)
+// and the legend's title. Each stamp ends with `sources`, the SourceStampOf
+// the ShapeFiles folder the picture's layers came from, naming the program
+// that wrote it.
+
+// Whose picture it is.
+struct StampSpecies {
+    QString name;
+    QString spId;
+    // The ranges the picture was drawn with: DrawnRangesText of the species'
+    // bounds, or a map window's BoxRangesText (the boxes the drawing wrote).
+    QString ranges;
+};
+
+// The species count map: "Suitable species (timber)".
+QString CountPictureTitle(const QString &useText);
+// Count (of `catalogueSpecies`), Rule, Classes (the classing's note), then the sources.
+PictureStamp CountPictureStamp(const QString &useText, std::size_t catalogueSpecies, const QString &classesNote,
+                               const PictureStamp &sources);
+
+// The shift: "MAT +2 °C, MAR -10 %".
+QString ShiftText(double dT, double dP);
+// The climate shift map: "Acacia mangium, MAT +2 °C, MAR -10 %".
+QString ShiftPictureTitle(const QString &species, double dT, double dP);
+// Species, Ranges, Classes (the full match kept, lost, gained), Shift (with
+// its caveat), then the sources.
+PictureStamp ShiftPictureStamp(const StampSpecies &species, double dT, double dP, const PictureStamp &sources);
+
+// The suitability map: Species, Ranges, Classes (those shown, in drawing
+// order: "altitude, full match", or "none"), then the sources.
+PictureStamp SuitabilityPictureStamp(const StampSpecies &species, const ClassChoice &shown, const PictureStamp &sources);
