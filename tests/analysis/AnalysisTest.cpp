@@ -196,23 +196,31 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto &info) { return std::string(info.param.name); });
 
 // At the command line's 1000 pixels the grid's source line does not fit one
-// line: it is wrapped, so the stamp has more lines of ink than entries, and
+// line: it is wrapped, so the stamp has more lines of ink than entries, each
+// entry's later lines indented; the map stands unshifted above the stamp and
 // the PNG keeps every entry whole.
 TEST_F(SampleData, PictureStampsWrapLongLinesAndKeepEveryText)
 {
-    PointMapRequest request;
-    request.stamp = SourceStampOf(maps->folder, QStringLiteral("silvaria-cli"));
-    const QImage picture = RenderPointMap(*maps, request);
-    int lines = 0;
-    // The stamp is white at the picture's right edge from the bottom up to the map.
-    for (int y = picture.height() - 1, inLine = 0; y >= 0 && picture.pixelColor(picture.width() - 1, y) == Qt::white; --y) {
-        int ink = 0;
-        for (int x = 0; x < picture.width() && !ink; ++x)
-            ink = qGray(picture.pixel(x, y)) < 128;
-        lines += ink && !inLine;
-        inLine = ink;
+    QImage map(1000, 600, QImage::Format_RGB32);
+    map.fill(QColor(30, 120, 200));
+    map.setPixelColor(0, 0, Qt::red);
+    const PictureStamp stamp = SourceStampOf(maps->folder, QStringLiteral("silvaria-cli"));
+    const QImage picture = StampedPicture(map, stamp);
+    EXPECT_EQ(picture.copy(0, 0, map.width(), map.height()), map);
+    QList<int> starts; // the first inked column of each line of text
+    for (int y = map.height(), inLine = 0; y < picture.height(); ++y) {
+        int x = 0;
+        while (x < picture.width() && qGray(picture.pixel(x, y)) >= 128)
+            ++x;
+        if (x < picture.width() && !inLine)
+            starts << x;
+        else if (x < picture.width())
+            starts.last() = std::min(starts.last(), x);
+        inLine = x < picture.width();
     }
-    EXPECT_GT(lines, int(request.stamp.size())) << "the grid's line is wrapped";
+    EXPECT_GT(starts.size(), int(stamp.size())) << "the grid's line is wrapped";
+    const int margin = *std::min_element(starts.begin(), starts.end());
+    EXPECT_EQ(starts.count(margin), int(stamp.size())) << "each entry starts at the margin, its later lines indented";
     QTemporaryDir dir;
     SaveMapPicture(picture, dir.filePath("count.png"));
     EXPECT_TRUE(QImage(dir.filePath("count.png")).text("Grid").endsWith("modelled sample data, not observations"));

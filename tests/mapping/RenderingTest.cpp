@@ -137,6 +137,28 @@ TEST_F(Rendering, GridLayersPutTheBoundariesOverTheHiddenGridOrShowTheGridAsLand
     EXPECT_FALSE(failed.item(0)->isVisible());
 }
 
+// A multipoint feature shows all its vertices, and only the chosen feature's;
+// a single polygon shape is filled, not marked at its corners.
+TEST_F(Rendering, AChosenMultipointAndAPolygonShapeAreDrawnWhole)
+{
+    FixtureShapefile{.shpType = SHPT_MULTIPOINT, .shapes = {{{{1.5, 1.5}, {3.5, 1.5}}}, {{{5.5, 1.5}, {7.5, 1.5}}}},
+                     .fields = {{"ID", 'N', 3, 0}}, .rows = {{"1"}, {"2"}}}
+        .write(dir.filePath("trees.shp"));
+    const QImage trees = renderWith(MapLayer::fromFile(dir.filePath("trees.shp"))->SearchExpression("ID = 1"), Qt::red, 0);
+    for (const auto &[x, red] : {std::pair{15, true}, {35, true}, {55, false}, {75, false}})
+        EXPECT_EQ(at(trees, x, 85) == QColor(Qt::red), red) << "pixel " << x;
+
+    MapSymbol symbol;
+    symbol.color = symbol.outlineColor = Qt::red;
+    const MapShape square = MapShape::withParts(ShapeTypePolygon, {MapPoints({{3, 3}, {3, 7}, {7, 7}, {7, 3}, {3, 3}})});
+    const QImage image = MapRenderer::render(layers, viewport(), Sea, [&](int layer, MapPainter &painter) {
+        if (layer == 0)
+            painter.drawShape(square, symbol);
+    });
+    EXPECT_EQ(at(image, 50, 50), QColor(Qt::red)) << "inside the square";
+    EXPECT_NE(at(image, 25, 75), QColor(Qt::red)) << "outside the square";
+}
+
 class Export : public Rendering {
 protected:
     QImage picture() { return MapRenderer::render(layers, MapViewport(MapExtent(0, 0, 10, 10), QSize(200, 120)), Sea); }
