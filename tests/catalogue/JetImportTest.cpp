@@ -32,31 +32,12 @@ QString run(const QString &program, const QStringList &args)
     return QString::fromUtf8(p.readAllStandardOutput());
 }
 
-// mdb-export's CSV: header line, then one line per row; values quoted when text.
-QList<QStringList> parseCsv(const QString &csv)
+// mdb-export's rows, tab-separated and unquoted: the header line, then one line per row.
+QList<QStringList> exportedRows(const QString &file, const QString &table)
 {
     QList<QStringList> rows;
-    for (const QString &line : csv.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
-        QStringList fields;
-        QString field;
-        bool quoted = false;
-        for (int i = 0; i < line.size(); ++i) {
-            const QChar c = line[i];
-            if (quoted && c == QLatin1Char('"') && i + 1 < line.size() && line[i + 1] == QLatin1Char('"')) {
-                field += c;
-                ++i;
-            } else if (c == QLatin1Char('"')) {
-                quoted = !quoted;
-            } else if (c == QLatin1Char(',') && !quoted) {
-                fields << field;
-                field.clear();
-            } else {
-                field += c;
-            }
-        }
-        fields << field;
-        rows << fields;
-    }
+    for (const QString &line : run("mdb-export", {"-Q", "-d", "\t", file, table}).split('\n', Qt::SkipEmptyParts))
+        rows << line.split('\t');
     return rows;
 }
 
@@ -75,7 +56,7 @@ TEST(JetImport, EveryTableMatchesMdbExport)
     ASSERT_EQ(tables.size(), 5);
     for (const QString &table : tables) {
         SCOPED_TRACE(table.toStdString());
-        const QList<QStringList> expected = parseCsv(run("mdb-export", {file, table}));
+        const QList<QStringList> expected = exportedRows(file, table);
         ASSERT_FALSE(expected.isEmpty());
         RecordSet rs = connection->Open(QStringLiteral("SELECT * FROM [%1] ORDER BY rowid").arg(table));
         QStringList header;

@@ -1,0 +1,59 @@
+// The pictures drawn in code (icons, the map's cursors and tools, the splash,
+// the splitter grips) against the approved images beside this file: a change
+// to any drawing shows here. After a deliberate change,
+// SILVARIA_UPDATE_PICTURES=1 build/tests/controls_tests rewrites them.
+#include "controls/DragPanel.h"
+#include "controls/Icons.h"
+#include "mapping/windows/MapControl.h"
+#include "mapping/windows/MapToolbar.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QImage>
+
+namespace {
+
+QImage pictureOf(const QIcon &icon, QIcon::Mode mode = QIcon::Normal) { return icon.pixmap(32, mode).toImage(); }
+
+QImage cursorOf(int code)
+{
+    MapControl map;
+    map.setMousePointer(code);
+    return map.cursor().pixmap().toImage();
+}
+
+QImage gripOf(Qt::Orientation resizes)
+{
+    DragPanel panel(resizes);
+    panel.resize(resizes == Qt::Horizontal ? QSize(8, 60) : QSize(60, 8));
+    return panel.grab().toImage();
+}
+
+} // namespace
+
+TEST(DrawnPictures, MatchTheApprovedImages)
+{
+    std::vector<std::pair<QString, QImage>> pictures{
+        {"tree-node", pictureOf(TreeNodeIcon())},        {"tree-node-selected", pictureOf(TreeNodeIcon(), QIcon::Selected)},
+        {"splash", SplashPicture().toImage()},           {"application", pictureOf(ApplicationIcon())},
+        {"comparison", pictureOf(ComparisonIcon())},     {"zoom-in-cursor", cursorOf(PointerZoomIn)},
+        {"zoom-out-cursor", cursorOf(PointerZoomOut)},   {"identify-cursor", cursorOf(PointerIdentify)},
+        {"grip-across", gripOf(Qt::Horizontal)},         {"grip-down", gripOf(Qt::Vertical)}};
+    const QList<QIcon> bar = OutlookBarIcons();
+    for (int i = 0; i < bar.size(); ++i)
+        pictures.emplace_back(QStringLiteral("outlook-bar-%1").arg(i), pictureOf(bar[i]));
+    const MapToolbar toolbar(MapWindowButtons(), MapToolbar::PressedToolClick::KeepsIt);
+    for (const QAction *action : toolbar.actions())
+        if (!action->icon().isNull())
+            pictures.emplace_back("map-tool-" + action->toolTip().toLower().replace(u' ', u'-'), pictureOf(action->icon()));
+
+    const bool update = qEnvironmentVariableIsSet("SILVARIA_UPDATE_PICTURES");
+    for (const auto &[name, picture] : pictures) {
+        const QString file = QStringLiteral(SILVARIA_SOURCE_DIR "/tests/controls/approved/%1.png").arg(name);
+        if (update)
+            picture.save(file);
+        EXPECT_EQ(picture.convertToFormat(QImage::Format_ARGB32), QImage(file).convertToFormat(QImage::Format_ARGB32))
+            << name.toStdString() << " differs from " << file.toStdString();
+    }
+}
