@@ -106,7 +106,9 @@ int exportSources(const QString &input, const QString &output)
 
 int RunCatalogueCommand(const QStringList &arguments)
 {
-    const QString action = arguments.value(0);
+    // Common options given before the command arrive after it: no action then.
+    const QString given = arguments.value(0);
+    const QString action = given.startsWith(QLatin1String("--")) && given != QLatin1String("--help") ? QString() : given;
     if (action.isEmpty() || action == QLatin1String("--help") || action == QLatin1String("-h")) {
         // Without arguments a usage error, on standard error; asked for, on standard output.
         (action.isEmpty() ? PrintError : PrintOut)(QString::fromUtf8(Help));

@@ -197,12 +197,14 @@ int RunGridCommand(const QStringList &arguments)
 {
     progressClock.invalidate();
     if (arguments.value(0) != QLatin1String("build")) {
-        if (arguments.isEmpty() || arguments.front() == QLatin1String("--help") || arguments.front() == QLatin1String("-h")) {
-            // Without arguments a usage error, on standard error; asked for, on standard output.
-            (arguments.isEmpty() ? PrintError : PrintOut)(
+        // Common options given before the command arrive after it: no action then.
+        const bool asked = arguments.value(0) == QLatin1String("--help") || arguments.value(0) == QLatin1String("-h");
+        if (asked || arguments.isEmpty() || arguments.front().startsWith(QLatin1String("--"))) {
+            // Without an action a usage error, on standard error; asked for, on standard output.
+            (asked ? PrintOut : PrintError)(
                 QStringLiteral("Usage: silvaria-cli grid build --alt FILE --mar FILE --mat FILE --extent W,S,E,N --step MINUTES -o FOLDER\n"
                                "(silvaria-cli grid build --help tells more)\n"));
-            return arguments.isEmpty() ? ExitUsage : ExitDone;
+            return asked ? ExitDone : ExitUsage;
         }
         UsageError(QStringLiteral("grid takes build, not \"%1\"").arg(arguments.front()));
     }

@@ -319,34 +319,3 @@ TEST(GridDataRanges, OnlyACompleteWellFormedSetReplacesTheFixedRanges)
             EXPECT_EQ(ParseGridRanges(GridRangesText(*ranges))->lower[Altitude], -5) << "written and read again";
     }
 }
-
-TEST(CatalogueCommand, RefusesAndKeepsTheOldFile)
-{
-    QTemporaryDir dir;
-    ASSERT_TRUE(WriteFile(dir.filePath("old.mdb"), "the old file"));
-    QDir(dir.path()).mkpath("bad/species");
-    ASSERT_TRUE(WriteFile(dir.filePath("bad/species/1.json"),
-                          "{\"SpID\": 1, \"SpeciesName\": \"A b\", \"Ranges\": {\"Altitude\": [900, 100]}}"));
-    const struct {
-        const char *name;
-        QStringList arguments;
-        int code;
-        const char *message;
-    } cases[] = {
-        {"faulty sources", {"catalogue", "build", dir.filePath("bad"), "-o", dir.filePath("old.mdb")}, 2,
-         "species/1.json:1: Altitude minimum 900 exceeds its maximum 100"},
-        {"not a catalogue", {"catalogue", "export", dir.filePath("old.mdb"), "-o", dir.filePath("out")}, 2, "old.mdb"},
-        {"catalogue alone", {"catalogue"}, 1, "Usage: silvaria-cli catalogue build"},
-        {"grid alone", {"grid"}, 1, "Usage: silvaria-cli grid build"},
-        {"unknown action", {"catalogue", "merge", dir.filePath("bad")}, 1, "catalogue takes build, export or check, not \"merge\""},
-    };
-    for (const auto &c : cases) {
-        QProcess process;
-        process.start(QStringLiteral(SILVARIA_BINARY_DIR "/bin/silvaria-cli"), c.arguments);
-        process.waitForFinished(60000);
-        EXPECT_EQ(process.exitCode(), c.code) << c.name;
-        EXPECT_TRUE(QString::fromUtf8(process.readAllStandardError()).contains(QString::fromUtf8(c.message))) << c.name;
-        EXPECT_EQ(ReadFile(dir.filePath("old.mdb")), "the old file") << c.name;
-    }
-    EXPECT_FALSE(QFileInfo::exists(dir.filePath("out")));
-}

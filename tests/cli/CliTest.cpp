@@ -66,6 +66,9 @@ protected:
 TEST_F(Cli, ExitCodesAndMessages)
 {
     QDir(dir.path()).mkpath(QStringLiteral("taken.png"));
+    QDir(dir.path()).mkpath(QStringLiteral("bad/species"));
+    ASSERT_TRUE(WriteFile(file("old.mdb"), "the old file") &&
+                WriteFile(file("bad/species/1.json"), R"({"SpID": 1, "SpeciesName": "A b", "Ranges": {"Altitude": [900, 100]}})"));
     const struct {
         const char *name;
         QStringList arguments;
@@ -98,6 +101,12 @@ TEST_F(Cli, ExitCodesAndMessages)
         {"no output", {QStringLiteral("catalogue"), QStringLiteral("build"), QStringLiteral("x")}, 1, "catalogue build needs -o FILE"},
         {"sheet as HTML", {QStringLiteral("sheet"), QStringLiteral("1"), QStringLiteral("--format"), QStringLiteral("html")}, 0, "</"},
         {"synonym, accents folded", {QStringLiteral("sheet"), QStringLiteral("TECTONA THÉKA")}, 0, "Current Name: Tectona grandis"},
+        {"faulty sources", {"catalogue", "build", file("bad"), "-o", file("old.mdb")}, 2,
+         "species/1.json:1: Altitude minimum 900 exceeds its maximum 100"},
+        {"not a catalogue", {"catalogue", "export", file("old.mdb"), "-o", file("out")}, 2, "old.mdb"},
+        {"catalogue alone", {"--app-folder", dir.path(), "catalogue"}, 1, "Usage: silvaria-cli catalogue build"},
+        {"grid alone", {"--app-folder", dir.path(), "grid"}, 1, "Usage: silvaria-cli grid build"},
+        {"unknown action", {"catalogue", "merge", file("bad")}, 1, "catalogue takes build, export or check, not \"merge\""},
     };
     for (const auto &c : cases) {
         const CliRun r = run(c.arguments);
@@ -106,6 +115,8 @@ TEST_F(Cli, ExitCodesAndMessages)
             << c.name << ": " << r.out.toStdString() << r.err.toStdString();
     }
     EXPECT_TRUE(QFileInfo(file(QStringLiteral("taken.png"))).isDir()) << "the old entry is kept";
+    EXPECT_EQ(ReadFile(file("old.mdb")), "the old file");
+    EXPECT_FALSE(QFileInfo::exists(file("out")));
 }
 
 TEST_F(Cli, TheProgramIsTheInProcessRunOnItsStreams)
