@@ -22,7 +22,6 @@
 #include <QAction>
 #include <QIcon>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QToolBar>
 
 namespace {
@@ -202,7 +201,7 @@ void MainCommands::menuCount_Click()
     try {
         (new frmSpeciesCount(m_main))->show();
     } catch (const std::exception &e) {
-        QMessageBox::warning(m_main, QStringLiteral("Species Count Map"), QString::fromUtf8(e.what()));
+        ShowError(m_main, QStringLiteral("Species Count Map"), e);
     }
 }
 
@@ -211,7 +210,7 @@ void MainCommands::menuShift_Click()
     try {
         (new frmClimateShift(m_main))->show();
     } catch (const std::exception &e) {
-        QMessageBox::warning(m_main, QStringLiteral("Climate Shift"), QString::fromUtf8(e.what()));
+        ShowError(m_main, QStringLiteral("Climate Shift"), e);
     }
 }
 
