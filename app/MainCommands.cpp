@@ -40,7 +40,6 @@ QAction *item(QMenu *menu, const char *objectName, const char *caption, const QI
 MainCommands::MainCommands(frmMain *main) : QObject(main), m_main(main)
 {
     Q_INIT_RESOURCE(icons);
-    InstallNearMisses();
     buildMenus();
     buildToolbar();
 }
@@ -179,7 +178,7 @@ void MainCommands::menuISR_Click()
 
 void MainCommands::menuTM_Click()
 {
-    auto *map = new frmMap(m_main);
+    auto *map = new frmMap(m_main, NearMissesFromCatalogue);
     map->show();
 }
 

@@ -14,7 +14,6 @@
 #include "mapping/windows/MapToolbar.h"
 #include "mapping/windows/MapWindowParts.h"
 #include "mapping/SpeciesRanges.h"
-#include "mapping/windows/frmIdentifyEngine.h"
 #include "mapping/windows/frmIdentifyMap.h"
 #include "mapping/labels/LabelLayer.h"
 
@@ -31,7 +30,8 @@
 
 #include <exception>
 
-frmMap::frmMap(QWidget *owner) : QWidget(nullptr), m_labels(std::make_unique<LabelLayer>())
+frmMap::frmMap(QWidget *owner, NearMissLookup nearMisses)
+    : QWidget(nullptr), m_labels(std::make_unique<LabelLayer>()), m_nearMisses(std::move(nearMisses))
 {
     MakeTopmostWindow(this, owner);
     setObjectName(QStringLiteral("frmMap"));
@@ -187,7 +187,7 @@ void frmMap::mapTree_MouseDown(int, int, double x, double y)
     try {
         switch (navigator->mousePressed(mapTree)) {
         case MapTool::Identify: IdentifyPoint(x, y); break;
-        case MapTool::SuitableSpecies: frmIdentifyEngine::FindSuitableSpecies(mapTree, x, y, resultOwner()); break;
+        case MapTool::SuitableSpecies: frmIdentifyEngine::FindSuitableSpecies(mapTree, x, y, resultOwner(), m_nearMisses); break;
         default: break;
         }
     } catch (const std::exception &e) {

@@ -3,6 +3,7 @@
 #include "mapping/windows/MapImageExport.h"
 #include "mapping/windows/MapWindowParts.h"
 #include "mapping/windows/SuitabilityMap.h"
+#include "mapping/windows/frmIdentifyEngine.h"
 
 #include <QList>
 #include <QWidget>
@@ -25,7 +26,9 @@ class frmMap : public QWidget {
     Q_OBJECT
 public:
     // Opens for the current species (and the selected list row's current name).
-    explicit frmMap(QWidget *owner);
+    // `nearMisses` adds the near misses to the windows its Suitable Tree
+    // Species tool opens.
+    explicit frmMap(QWidget *owner, NearMissLookup nearMisses = {});
     ~frmMap() override;
 
     void ShowDisclaimer();
@@ -74,5 +77,6 @@ private:
 
     ParameterPanel m_panel;
     std::unique_ptr<LabelLayer> m_labels;
+    NearMissLookup m_nearMisses;
     bool m_speciesMissingShown = false;
 };
