@@ -1,6 +1,7 @@
 #include "mapping/windows/frmMap.h"
 
 #include "catalogue/CurrentSpecies.h"
+#include "catalogue/SpeciesId.h"
 #include "controls/CommandButton.h"
 #include "controls/ReportList.h"
 #include "controls/ShowError.h"
@@ -61,10 +62,8 @@ frmMap::frmMap(QWidget *owner, NearMissLookup nearMisses)
             == QMessageBox::Yes;
     };
     ShowDisclaimer();
-    bool ok = false;
     // This window keeps its identifier in 16 bits; another one names no species here.
-    const int id = CurrentSpID().trimmed().toInt(&ok);
-    SpID = ok && id >= -32768 && id <= 32767 ? id : 0;
+    SpID = ParseSpID(CurrentSpID(), SpIdWidth::Bits16).value_or(0);
 
     try {
         if (!ReadSpeciesRanges(QString::number(SpID)).found)
@@ -246,7 +245,20 @@ void frmMap::cmdSaveToImage_Click()
                    [this] { return SuitabilityStamp(side(), windowTitle(), QString::number(SpID)); });
 }
 
-Bounds frmMap::boxBounds() const { return BoundsFromBoxes(side().boxes); }
+Bounds frmMap::boxBounds() const
+{
+    static const char *const boxNames[6] = {"ALT minimum", "ALT maximum", "MAR minimum",
+                                            "MAR maximum", "MAT minimum", "MAT maximum"};
+    const SuitabilitySide shown = side();
+    for (int i = 0; i < 6; ++i) {
+        const QString text = shown.boxes[i]->text().trimmed();
+        if (!text.isEmpty() && Bound::fromBox(text).isMissing())
+            throw Error(QStringLiteral("The %1 box of the map of %2 holds \"%3\", which is not a number. Correct it "
+                                       "and choose the command again.")
+                            .arg(QLatin1String(boxNames[i]), windowTitle(), text.left(40)));
+    }
+    return BoundsFromBoxes(shown.boxes);
+}
 
 namespace {
 QPointer<frmMap> lastActiveMap;

@@ -41,7 +41,9 @@ public:
     void cmdClear_Click();
     void cmdSaveToImage_Click();
     LabelLayer &labels();
-    // The ranges in the six boxes as typed (a box that is not a number is missing).
+    // The ranges in the six boxes as typed (an empty box is a missing bound),
+    // the one way other windows learn them. Throws Error naming a box that
+    // holds text that is not a number.
     Bounds boxBounds() const;
     // The map window activated last (or shown last) that is still open, or
     // null: the "active map" of the main window's analysis commands, which
