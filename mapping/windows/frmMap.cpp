@@ -92,7 +92,25 @@ void frmMap::buildControls()
                QStringLiteral("Matching known ranges in elevation, mean annual rainfall and mean annual temperature of "
                               "trees to available spatial data"),
                7800, 480, 2175, 975);
+    buildParameterPanel();
+    buildClassLegend();
+    buildButtons();
 
+    lblInvasive = WarningLabel(this, 120, 7800, 7575, 255);
+    lblInvasive->setObjectName(QStringLiteral("lblInvasive"));
+    lblDisclaimer = TwipsLabel(this, QString(), 120, 8160, 9855, 615);
+    lblDisclaimer->setObjectName(QStringLiteral("lblDisclaimer"));
+    lblDisclaimer->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    connect(tbrMain, &MapToolbar::buttonClicked, this, &frmMap::tbrMain_ButtonClick);
+    connect(mapTree, &MapControl::layerDrawn, this, &frmMap::RedrawClassification);
+    connect(mapTree, &MapControl::mouseDown, this, &frmMap::mapTree_MouseDown);
+}
+
+// The range boxes, layer check boxes and layer legend, and the navigator that
+// the toolbar and the check boxes drive.
+void frmMap::buildParameterPanel()
+{
     frmPerimeter = PlaceTwips(new QGroupBox(QStringLiteral("Parameter"), this), 120, 5400, 7560, 2280);
     frmPerimeter->setObjectName(QStringLiteral("frmPerimeter"));
     m_panel = BuildParameterPanel(frmPerimeter);
@@ -111,8 +129,11 @@ void frmMap::buildControls()
     navigator = new MapNavigator(tbrMain, {mapTree}, MapNavigator::CheckBoxClick::KeepsTool, this);
     for (QCheckBox *box : m_panel.layerChecks())
         connect(box, &QCheckBox::clicked, this, [this] { navigator->layerCheckClicked(mapTree); });
+}
 
-    // Legend entries 0-3 are the panel's layer legend, 4-7 the class legend.
+// Legend entries 0-3 are the panel's layer legend, 4-7 the class legend.
+void frmMap::buildClassLegend()
+{
     picLegend = m_panel.picLegend;
     lblLegend = m_panel.lblLegend;
     const double classTops[4] = {1560, 2280, 3000, 3720};
@@ -123,7 +144,10 @@ void frmMap::buildControls()
         picLegend.last()->setObjectName(QStringLiteral("picLegend%1").arg(4 + i));
         lblLegend.last()->setObjectName(QStringLiteral("lblLegend%1").arg(4 + i));
     }
+}
 
+void frmMap::buildButtons()
+{
     auto *buttons = PlaceTwips(new QGroupBox(this), 7800, 4200, 2175, 3495);
     const auto button = [&](const QString &describe, const QString &caption, double top) {
         TwipsLabel(buttons, describe, 120, top, 1935);
@@ -133,13 +157,6 @@ void frmMap::buildControls()
     cmdClear = button(QStringLiteral("Clear All Label"), QStringLiteral("Clear Label"), 1080);
     cmdSaveToImage = button(QStringLiteral("Save To Image"), QStringLiteral("Save"), 1920);
     cmdClose = button(QStringLiteral("Close Form"), QStringLiteral("Close"), 2760);
-
-    lblInvasive = WarningLabel(this, 120, 7800, 7575, 255);
-    lblInvasive->setObjectName(QStringLiteral("lblInvasive"));
-    lblDisclaimer = TwipsLabel(this, QString(), 120, 8160, 9855, 615);
-    lblDisclaimer->setObjectName(QStringLiteral("lblDisclaimer"));
-    lblDisclaimer->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-
     cmdClear->setObjectName(QStringLiteral("cmdClear"));
     cmdDefaultValue->setObjectName(QStringLiteral("cmdDefaultValue"));
     cmdSaveToImage->setObjectName(QStringLiteral("cmdSaveToImage"));
@@ -148,9 +165,6 @@ void frmMap::buildControls()
     connect(cmdDefaultValue, &QPushButton::clicked, this, &frmMap::cmdDefaultValue_Click);
     connect(cmdSaveToImage, &QPushButton::clicked, this, &frmMap::cmdSaveToImage_Click);
     connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
-    connect(tbrMain, &MapToolbar::buttonClicked, this, &frmMap::tbrMain_ButtonClick);
-    connect(mapTree, &MapControl::layerDrawn, this, &frmMap::RedrawClassification);
-    connect(mapTree, &MapControl::mouseDown, this, &frmMap::mapTree_MouseDown);
 }
 
 void frmMap::ShowDisclaimer()

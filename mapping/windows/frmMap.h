@@ -73,6 +73,9 @@ protected:
 
 private:
     void buildControls();
+    void buildParameterPanel();
+    void buildClassLegend();
+    void buildButtons();
     SuitabilitySide side() const;
     // The owner of the windows a map click opens.
     QWidget *resultOwner() const;
