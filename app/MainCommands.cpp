@@ -22,7 +22,6 @@
 #include <QAction>
 #include <QIcon>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QToolBar>
 
 namespace {
@@ -41,7 +40,6 @@ QAction *item(QMenu *menu, const char *objectName, const char *caption, const QI
 MainCommands::MainCommands(frmMain *main) : QObject(main), m_main(main)
 {
     Q_INIT_RESOURCE(icons);
-    InstallNearMisses();
     buildMenus();
     buildToolbar();
 }
@@ -180,7 +178,7 @@ void MainCommands::menuISR_Click()
 
 void MainCommands::menuTM_Click()
 {
-    auto *map = new frmMap(m_main);
+    auto *map = new frmMap(m_main, NearMissesFromCatalogue);
     map->show();
 }
 
@@ -202,7 +200,7 @@ void MainCommands::menuCount_Click()
     try {
         (new frmSpeciesCount(m_main))->show();
     } catch (const std::exception &e) {
-        QMessageBox::warning(m_main, QStringLiteral("Species Count Map"), QString::fromUtf8(e.what()));
+        ShowError(m_main, QStringLiteral("Species Count Map"), e);
     }
 }
 
@@ -211,7 +209,7 @@ void MainCommands::menuShift_Click()
     try {
         (new frmClimateShift(m_main))->show();
     } catch (const std::exception &e) {
-        QMessageBox::warning(m_main, QStringLiteral("Climate Shift"), QString::fromUtf8(e.what()));
+        ShowError(m_main, QStringLiteral("Climate Shift"), e);
     }
 }
 

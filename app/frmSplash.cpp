@@ -2,11 +2,11 @@
 
 #include "app/frmMain.h"
 #include "controls/Icons.h"
+#include "controls/ShowError.h"
 
 #include <QApplication>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QMessageBox>
 #include <QScreen>
 #include <QTimer>
 
@@ -44,9 +44,8 @@ bool StartMainWindow()
     try {
         main->Load();
     } catch (const std::exception &e) {
-        const QString text = QString::fromUtf8(e.what());
         delete main;
-        QMessageBox::critical(nullptr, QStringLiteral("Silvaria"), text);
+        ShowFatalError(QStringLiteral("Silvaria"), e);
         QCoreApplication::exit(1);
         return false;
     }

@@ -3,9 +3,8 @@
 #include "app/frmMain.h"
 #include "catalogue/CurrentSpecies.h"
 #include "catalogue/SpeciesLists.h"
+#include "controls/ShowError.h"
 #include "factsheet/windows/frmList.h"
-
-#include <QMessageBox>
 
 namespace {
 
@@ -19,8 +18,7 @@ void show(const SpeciesList &rows)
     main->ShowChild(window);
     // The list stays usable; the user learns why it is empty.
     if (!rows.error.isEmpty())
-        QMessageBox::warning(main, QStringLiteral("Species List"),
-                             QStringLiteral("The species list could not be read: %1").arg(rows.error));
+        ShowError(main, QStringLiteral("Species List"), QStringLiteral("The species list could not be read: %1").arg(rows.error));
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // One frame of the suitability map window on the sample map: the catalogue
 // query, four class filters over the grid and the drawing, at zoom levels 1 and 9.
 #include "base/ApplicationFolder.h"
+#include "analysis/windows/PlantingList.h"
 #include "app/frmMain.h"
 #include "catalogue/CurrentSpecies.h"
 #include "catalogue/modDatabase.h"
@@ -56,7 +57,8 @@ static void BM_FindSuitableSpecies_10k(benchmark::State &state)
     const QPointF click(map->mapTree->width() * 0.45, map->mapTree->height() * 0.6);
     int species = 0;
     for (auto _ : state) {
-        frmIdentifyEngine *window = frmIdentifyEngine::FindSuitableSpecies(map->mapTree, click.x(), click.y(), map);
+        frmIdentifyEngine *window = frmIdentifyEngine::FindSuitableSpecies(map->mapTree, click.x(), click.y(), map,
+                                                                                NearMissesFromCatalogue);
         species = window ? window->lstSTS->topLevelItemCount() : 0;
         QApplication::processEvents();
         state.PauseTiming();

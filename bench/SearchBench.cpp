@@ -79,9 +79,7 @@ static void BM_ChooserRefillPerKeystroke(benchmark::State &state)
 {
     syntheticMain();
     QWidget owner;
-    QLineEdit boxes[8];
-    ChooserTarget target{&boxes[0], &boxes[1], {&boxes[2], &boxes[3], &boxes[4], &boxes[5], &boxes[6], &boxes[7]}};
-    frmSpecies chooser(&owner, target, target);
+    frmSpecies chooser(&owner);
     chooser.show();
     QApplication::processEvents();
     const QString typed = QStringLiteral("dram").left(int(state.range(0)));
@@ -104,9 +102,7 @@ static void BM_ChooserRefillAllSpecies(benchmark::State &state)
 {
     syntheticMain();
     QWidget owner;
-    QLineEdit boxes[8];
-    ChooserTarget target{&boxes[0], &boxes[1], {&boxes[2], &boxes[3], &boxes[4], &boxes[5], &boxes[6], &boxes[7]}};
-    frmSpecies chooser(&owner, target, target);
+    frmSpecies chooser(&owner);
     chooser.show();
     for (auto _ : state) {
         state.PauseTiming();

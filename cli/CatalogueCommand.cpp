@@ -1,4 +1,5 @@
 #include "base/ApplicationFolder.h"
+#include "base/NotWritten.h"
 #include "catalogue/CatalogueCheck.h"
 #include "catalogue/CatalogueError.h"
 #include "catalogue/CatalogueExport.h"
@@ -67,7 +68,7 @@ int buildCatalogue(const QString &input, const QString &output)
     try {
         WriteCatalogueFromSources(input, output);
     } catch (const CatalogueError &e) {
-        throw CliFailure(ExitNotWritten, e.message() + QStringLiteral(" (any old file is kept)"));
+        throw CliFailure(ExitNotWritten, OldFileKept(e.message()));
     }
     return ExitDone;
 }

@@ -2,6 +2,7 @@
 
 #include "analysis/PointMap.h"
 #include "base/AppIdentity.h"
+#include "base/NotWritten.h"
 #include "catalogue/CatalogueError.h"
 #include "cli/CliCommand.h"
 #include "cli/OptionReaders.h"
@@ -85,6 +86,6 @@ void SavePicture(const QImage &image, const QString &path)
     try {
         SaveMapPicture(image, path);
     } catch (const MapError &e) {
-        throw CliFailure(ExitNotWritten, e.message() + QStringLiteral(" (any old file is kept)"));
+        throw CliFailure(ExitNotWritten, OldFileKept(e.message()));
     }
 }

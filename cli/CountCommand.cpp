@@ -3,6 +3,7 @@
 #include "analysis/PictureStamps.h"
 #include "analysis/PointMap.h"
 #include "analysis/SpeciesCount.h"
+#include "base/NotWritten.h"
 #include "base/SafeFileWrite.h"
 #include "cli/CliCommand.h"
 #include "cli/CliData.h"
@@ -28,7 +29,7 @@ void writePoints(const QString &path, const MapData &maps, const std::vector<std
     try {
         WriteFileSafely(path, csv);
     } catch (const std::runtime_error &e) {
-        throw CliFailure(ExitNotWritten, QStringLiteral("Cannot write %1: %2 (any old file is kept)").arg(path, QString::fromUtf8(e.what())));
+        throw CliFailure(ExitNotWritten, NotWrittenError(path, e).message());
     }
 }
 

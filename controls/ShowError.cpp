@@ -13,3 +13,8 @@ void ShowError(QWidget *parent, const QString &caption, const QString &text)
 {
     QMessageBox::warning(parent, caption, text);
 }
+
+void ShowFatalError(const QString &caption, const std::exception &error)
+{
+    QMessageBox::critical(nullptr, caption, ErrorText(error));
+}

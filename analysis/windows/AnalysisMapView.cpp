@@ -1,5 +1,6 @@
 #include "analysis/windows/AnalysisMapView.h"
 
+#include "controls/ShowError.h"
 #include "mapping/windows/MapControl.h"
 #include "mapping/MapError.h"
 #include "mapping/windows/MapNavigator.h"
@@ -7,7 +8,6 @@
 #include "mapping/MapViewport.h"
 
 #include <QFileDialog>
-#include <QMessageBox>
 #include <QVBoxLayout>
 
 AnalysisMapView::AnalysisMapView(std::shared_ptr<const AnalysisInputs> inputs, const QString &pointTool, QWidget *parent)
@@ -33,7 +33,7 @@ AnalysisMapView::AnalysisMapView(std::shared_ptr<const AnalysisInputs> inputs, c
             if (navigator->mousePressed(map) == MapTool::SuitableSpecies)
                 emit pointChosen(map->toMapPoint(x, y), map->toMapDistance(100));
         } catch (const MapError &e) {
-            QMessageBox::warning(window(), window()->windowTitle(), e.message());
+            ShowError(window(), window()->windowTitle(), e);
         }
     });
     if (!pointTool.isEmpty())
@@ -77,7 +77,7 @@ QString SavePngPicture(QWidget *window, const QImage &picture, const QString &pr
     try {
         WritePngFile(picture, file);
     } catch (const MapError &e) {
-        QMessageBox::warning(window, QStringLiteral("Save Picture"), e.message());
+        ShowError(window, QStringLiteral("Save Picture"), e);
         return QString();
     }
     return file;

@@ -4,11 +4,9 @@
 #include "analysis/SuitabilityClasses.h"
 #include "base/Error.h"
 #include "catalogue/CurrentSpecies.h"
+#include "catalogue/SpeciesId.h"
 #include "mapping/SpeciesRanges.h"
 #include "mapping/windows/frmMap.h"
-
-#include <QLineEdit>
-
 
 namespace {
 
@@ -36,24 +34,13 @@ AnalysisSubject AnalysisSubject::fromCatalogue(int spId)
 AnalysisSubject AnalysisSubject::forActiveMap()
 {
     if (frmMap *map = frmMap::LastActive()) {
-        static const char *const boxNames[6] = {"ALT minimum", "ALT maximum", "MAR minimum",
-                                                "MAR maximum", "MAT minimum", "MAT maximum"};
-        QLineEdit *const boxes[6] = {map->txtALTMin, map->txtALTMax, map->txtMARMin,
-                                     map->txtMARMax, map->txtMATMin, map->txtMATMax};
-        for (int i = 0; i < 6; ++i) {
-            const QString text = boxes[i]->text().trimmed();
-            if (!text.isEmpty() && Bound::fromBox(text).isMissing())
-                refuse(QStringLiteral("The %1 box of the map of %2 holds \"%3\", which is not a number. Correct it "
-                                      "and choose the command again.")
-                           .arg(QLatin1String(boxNames[i]), map->windowTitle(), text.left(40)));
-        }
-        return {map->SpID, speciesName(map->SpID), map->boxBounds(), QStringLiteral("the map window's boxes")};
+        const Bounds bounds = map->boxBounds();
+        return {map->SpID, speciesName(map->SpID), bounds, QStringLiteral("the map window's boxes")};
     }
-    bool ok = false;
-    const int spId = CurrentSpID().trimmed().toInt(&ok);
-    if (!ok)
+    const std::optional<int> spId = ParseSpID(CurrentSpID());
+    if (!spId)
         refuse(QStringLiteral("No species is chosen. Choose a species in the species list, or open its map, first."));
-    return fromCatalogue(spId);
+    return fromCatalogue(*spId);
 }
 
 QString AnalysisSubject::rangeProblem(const GridRanges &ranges) const

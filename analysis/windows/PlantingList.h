@@ -1,20 +1,20 @@
 #pragma once
 #include "analysis/NearMisses.h"
+#include "mapping/windows/frmIdentifyEngine.h"
 
 #include <QString>
 
 class QWidget;
-class frmIdentifyEngine;
 
 // The answers at one grid point in a "Suitable Tree Species" window.
 
-// Fills the window's near-miss list (criterion, point value, range, miss;
-// smallest relative miss first) and its list of species with a range missing.
-void FillNearMisses(frmIdentifyEngine *window, const PointAnswer &answer);
+// Adds the answer's near misses (criterion, point value, range, miss; smallest
+// relative miss first) and its species with a range missing.
+void AddNearMissRows(PointSpeciesRows &rows, const PointAnswer &answer);
 
-// Lets every "Suitable Tree Species" window opened from a map fill those
-// lists from the catalogue's ranges and the grid's climate.
-void InstallNearMisses();
+// The near misses at a grid point of a map window, from the catalogue's
+// ranges and the grid's climate: the lookup the map windows are given.
+void NearMissesFromCatalogue(PointSpeciesRows &rows, const std::shared_ptr<const ShapeLayer> &grid, std::uint32_t feature);
 
 // Opens the planting list of a grid point: a "Suitable Tree Species" window
 // titled with the use (`useText`, "all uses" for every species) listing the

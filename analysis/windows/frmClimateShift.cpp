@@ -6,6 +6,7 @@
 #include "analysis/windows/AnalysisMapView.h"
 #include "analysis/windows/MapLegend.h"
 #include "catalogue/CurrentSpecies.h"
+#include "catalogue/SpeciesId.h"
 #include "controls/TopmostWindow.h"
 #include "mapping/AttributeColumn.h"
 #include "mapping/windows/frmSpecies.h"
@@ -36,7 +37,22 @@ frmClimateShift::frmClimateShift(QWidget *owner) : m_inputs(AnalysisInputs::ofAp
     MakeTopmostWindow(this, owner);
     setObjectName(QStringLiteral("frmClimateShift"));
     setWindowTitle(QStringLiteral("Climate Shift"));
+    buildInputs();
+    buildResults();
+    layOut();
+    resize(1000, 640);
 
+    connect(txtDT, &QLineEdit::editingFinished, this, &frmClimateShift::ShowShift);
+    connect(txtDP, &QLineEdit::editingFinished, this, &frmClimateShift::ShowShift);
+    connect(cmdSp, &QPushButton::clicked, this, &frmClimateShift::cmdSp_Click);
+    connect(cmdSave, &QPushButton::clicked, this, &frmClimateShift::cmdSave_Click);
+    connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
+    showCurrentSpecies();
+}
+
+// The species, the shift and the buttons along the top.
+void frmClimateShift::buildInputs()
+{
     txtSp = new QLineEdit(this);
     txtSp->setObjectName(QStringLiteral("txtSp"));
     txtSp->setReadOnly(true);
@@ -45,12 +61,6 @@ frmClimateShift::frmClimateShift(QWidget *owner) : m_inputs(AnalysisInputs::ofAp
     cmdSp->setObjectName(QStringLiteral("cmdSp"));
     cmdSp->setToolTip(QStringLiteral("Choose Species"));
     cmdSp->setFixedWidth(32);
-    m_chosenId = new QLineEdit(this);
-    m_chosenId->hide();
-    for (QLineEdit *&box : m_chosenRanges) {
-        box = new QLineEdit(this);
-        box->hide();
-    }
     txtDT = new QLineEdit(QStringLiteral("0"), this);
     txtDT->setObjectName(QStringLiteral("txtDT"));
     txtDT->setFixedWidth(70);
@@ -61,6 +71,11 @@ frmClimateShift::frmClimateShift(QWidget *owner) : m_inputs(AnalysisInputs::ofAp
     cmdSave->setObjectName(QStringLiteral("cmdSave"));
     cmdClose = new QPushButton(QStringLiteral("Close"), this);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
+}
+
+// The caveat, the ranges, the map with its legend, the table and the message.
+void frmClimateShift::buildResults()
+{
     lblCaveat = new QLabel(ShiftCaveat(), this);
     lblCaveat->setObjectName(QStringLiteral("lblCaveat"));
     lblCaveat->setStyleSheet(QStringLiteral("font-style: italic; color: #604000"));
@@ -81,7 +96,10 @@ frmClimateShift::frmClimateShift(QWidget *owner) : m_inputs(AnalysisInputs::ofAp
                                QStringLiteral("Gained km\u00b2")});
     lstShift->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     lstShift->setMinimumWidth(400);
+}
 
+void frmClimateShift::layOut()
+{
     auto *top = new QHBoxLayout;
     top->addWidget(new QLabel(QStringLiteral("Species"), this));
     top->addWidget(txtSp);
@@ -106,19 +124,14 @@ frmClimateShift::frmClimateShift(QWidget *owner) : m_inputs(AnalysisInputs::ofAp
     layout->addWidget(lblRanges);
     layout->addLayout(middle, 1);
     layout->addWidget(lblMessage);
-    resize(1000, 640);
+}
 
-    connect(txtDT, &QLineEdit::editingFinished, this, &frmClimateShift::ShowShift);
-    connect(txtDP, &QLineEdit::editingFinished, this, &frmClimateShift::ShowShift);
-    connect(cmdSp, &QPushButton::clicked, this, &frmClimateShift::cmdSp_Click);
-    connect(cmdSave, &QPushButton::clicked, this, &frmClimateShift::cmdSave_Click);
-    connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
-
-    bool ok = false;
-    const int spId = CurrentSpID().trimmed().toInt(&ok);
+// Opens on the current species with no shift, or says how to choose one.
+void frmClimateShift::showCurrentSpecies()
+{
     try {
-        if (ok)
-            showFor(AnalysisSubject::fromCatalogue(spId), 0, 0);
+        if (const std::optional<int> spId = ParseSpID(CurrentSpID()))
+            showFor(AnalysisSubject::fromCatalogue(*spId), 0, 0);
     } catch (const std::exception &e) {
         lblMessage->setText(QString::fromUtf8(e.what()));
     }
@@ -198,22 +211,14 @@ bool frmClimateShift::showFor(const AnalysisSubject &subject, double dT, double 
 
 void frmClimateShift::cmdSp_Click()
 {
-    m_chosenId->clear();
-    ChooserTarget target;
-    target.identifier = m_chosenId;
-    target.name = new QLineEdit(this); // the chooser's name; the window shows the catalogue's
-    target.name->hide();
-    std::copy(std::begin(m_chosenRanges), std::end(m_chosenRanges), target.ranges);
-    SetChooserSide(1);
-    frmSpecies chooser(this, target, target);
+    frmSpecies chooser(this);
     chooser.exec();
-    delete target.name;
-    bool ok = false;
-    const int spId = m_chosenId->text().toInt(&ok);
-    if (!ok)
+    const std::optional<ChosenSpecies> &chosen = chooser.chosen();
+    const std::optional<int> spId = chosen ? ParseSpID(chosen->spId) : std::nullopt;
+    if (!spId)
         return;
     try {
-        if (showFor(AnalysisSubject::fromCatalogue(spId), m_dT, m_dP))
+        if (showFor(AnalysisSubject::fromCatalogue(*spId), m_dT, m_dP))
             lblMessage->clear();
     } catch (const std::exception &e) {
         lblMessage->setText(QString::fromUtf8(e.what()));

@@ -46,6 +46,10 @@ public:
     SaveDialogRunner saveDialog = ModalSaveDialog();
 
 private:
+    void buildInputs();
+    void buildResults();
+    void layOut();
+    void showCurrentSpecies();
     // Shows the species' shift; false (after a message) when it cannot.
     bool showFor(const AnalysisSubject &subject, double dT, double dP);
     QString shiftText() const;
@@ -53,5 +57,4 @@ private:
     std::shared_ptr<const AnalysisInputs> m_inputs;
     std::optional<AnalysisSubject> m_subject;
     double m_dT = 0, m_dP = 0;
-    QLineEdit *m_chosenId, *m_chosenRanges[6]; // what the chooser writes (hidden)
 };

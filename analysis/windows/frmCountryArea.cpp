@@ -3,9 +3,10 @@
 #include "analysis/AnalysisInputs.h"
 #include "analysis/AreaTableText.h"
 #include "analysis/SuitabilityClasses.h"
+#include "base/NotWritten.h"
 #include "base/SafeFileWrite.h"
+#include "controls/ShowError.h"
 #include "controls/TopmostWindow.h"
-#include "mapping/MapError.h"
 
 #include <QApplication>
 #include <QBoxLayout>
@@ -14,11 +15,10 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLocale>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QTreeWidget>
 
-#include <stdexcept>
+#include <exception>
 
 namespace {
 
@@ -63,18 +63,30 @@ frmCountryArea::frmCountryArea(QWidget *owner, const AnalysisSubject &subject) :
     m_cells = AreaTableCells(table, classes);
     const QList<QStringList> shown = AreaTableCells(table, classes, QLocale());
 
-    lblSpecies = new QLabel(subject.description(inputs->maps().ranges), this);
+    buildLabels(subject.description(inputs->maps().ranges), *inputs);
+    buildAreaList(shown);
+    buildTotal(shown.back());
+    buildButtons();
+    layOut();
+}
+
+void frmCountryArea::buildLabels(const QString &species, const AnalysisInputs &inputs)
+{
+    lblSpecies = new QLabel(species, this);
     lblSpecies->setObjectName(QStringLiteral("lblSpecies"));
     lblSpecies->setWordWrap(true);
     lblBoundaries = new QLabel(this);
     lblBoundaries->setObjectName(QStringLiteral("lblBoundaries"));
     lblBoundaries->setWordWrap(true);
     lblBoundaries->setStyleSheet(QStringLiteral("color: #b00000; font-weight: bold"));
-    if (!inputs->boundariesError().isEmpty() || !inputs->hasBoundaries())
+    if (!inputs.boundariesError().isEmpty() || !inputs.hasBoundaries())
         lblBoundaries->setText(QStringLiteral("The country boundaries are missing, so only the total is given. ") +
-                               inputs->boundariesError());
+                               inputs.boundariesError());
     lblBoundaries->setVisible(!lblBoundaries->text().isEmpty());
+}
 
+void frmCountryArea::buildAreaList(const QList<QStringList> &shown)
+{
     lstArea = new QTreeWidget(this);
     lstArea->setObjectName(QStringLiteral("lstArea"));
     lstArea->setRootIsDecorated(false);
@@ -89,8 +101,10 @@ frmCountryArea::frmCountryArea(QWidget *owner, const AnalysisSubject &subject) :
     lstArea->setSortingEnabled(true);
     lstArea->sortByColumn(0, Qt::AscendingOrder);
     lstArea->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+}
 
-    const QStringList &total = shown.back();
+void frmCountryArea::buildTotal(const QStringList &total)
+{
     lblTotal = new QLabel(QStringLiteral("Total: land %1 km\u00b2; altitude %2 km\u00b2 (%3 %), rainfall %4 km\u00b2 (%5 %), "
                                          "temperature %6 km\u00b2 (%7 %), full match %8 km\u00b2 (%9 %)")
                               .arg(total[1], total[2], total[3], total[4], total[5], total[6], total[7], total[8], total[9]),
@@ -98,13 +112,23 @@ frmCountryArea::frmCountryArea(QWidget *owner, const AnalysisSubject &subject) :
     lblTotal->setObjectName(QStringLiteral("lblTotal"));
     lblTotal->setWordWrap(true);
     lblTotal->setTextInteractionFlags(Qt::TextSelectableByMouse);
+}
 
+void frmCountryArea::buildButtons()
+{
     cmdCopy = new QPushButton(QStringLiteral("Copy"), this);
     cmdCopy->setObjectName(QStringLiteral("cmdCopy"));
     cmdSaveCsv = new QPushButton(QStringLiteral("Save as CSV..."), this);
     cmdSaveCsv->setObjectName(QStringLiteral("cmdSaveCsv"));
     cmdClose = new QPushButton(QStringLiteral("Close"), this);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
+    connect(cmdCopy, &QPushButton::clicked, this, &frmCountryArea::cmdCopy_Click);
+    connect(cmdSaveCsv, &QPushButton::clicked, this, &frmCountryArea::cmdSaveCsv_Click);
+    connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
+}
+
+void frmCountryArea::layOut()
+{
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(cmdCopy);
@@ -117,10 +141,6 @@ frmCountryArea::frmCountryArea(QWidget *owner, const AnalysisSubject &subject) :
     layout->addWidget(lblTotal);
     layout->addLayout(buttons);
     resize(900, 420);
-
-    connect(cmdCopy, &QPushButton::clicked, this, &frmCountryArea::cmdCopy_Click);
-    connect(cmdSaveCsv, &QPushButton::clicked, this, &frmCountryArea::cmdSaveCsv_Click);
-    connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
 }
 
 frmCountryArea *frmCountryArea::Open(QWidget *owner)
@@ -134,12 +154,10 @@ frmCountryArea *frmCountryArea::Open(QWidget *owner)
             window->show();
             return window;
         }
-    } catch (const MapError &e) {
-        problem = e.message();
     } catch (const std::exception &e) {
-        problem = QString::fromUtf8(e.what());
+        problem = ErrorText(e);
     }
-    QMessageBox::warning(owner, QStringLiteral("Suitable Area by Country"), problem);
+    ShowError(owner, QStringLiteral("Suitable Area by Country"), problem);
     return nullptr;
 }
 
@@ -154,8 +172,7 @@ void frmCountryArea::cmdSaveCsv_Click()
         return;
     try {
         WriteFileSafely(file, CommaSeparated(m_cells));
-    } catch (const std::runtime_error &e) {
-        QMessageBox::warning(this, QStringLiteral("Save as CSV"),
-                             QStringLiteral("Cannot write %1: %2. Any old file is kept.").arg(file, QString::fromUtf8(e.what())));
+    } catch (const std::exception &e) {
+        ShowError(this, QStringLiteral("Save as CSV"), NotWrittenError(file, e));
     }
 }

@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <QWidget>
 
+class AnalysisInputs;
 class QLabel;
 class QPushButton;
 class QTreeWidget;
@@ -37,6 +38,12 @@ public:
     SaveDialogRunner saveDialog = ModalSaveDialog();
 
 private:
+    void buildLabels(const QString &species, const AnalysisInputs &inputs);
+    void buildAreaList(const QList<QStringList> &shown);
+    void buildTotal(const QStringList &total);
+    void buildButtons();
+    void layOut();
+
     QString m_name;
     QList<QStringList> m_cells; // header, rows, total: what Copy and Save write
 };

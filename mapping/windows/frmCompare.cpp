@@ -15,7 +15,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QTimer>
 
 frmCompare::frmCompare(QWidget *owner)
@@ -141,23 +140,23 @@ void frmCompare::MapMouseDown(MapControl *pressed)
     }
 }
 
-ChooserTarget frmCompare::targetOf(int side) const
-{
-    const ParameterPanel &panel = side == 1 ? panel1 : panel2;
-    ChooserTarget target;
-    target.identifier = side == 1 ? txtTemp1 : txtTemp2;
-    target.name = side == 1 ? txtSp1 : txtSp2;
-    QLineEdit *const boxes[6] = {panel.txtALTMin, panel.txtALTMax, panel.txtMARMin,
-                                 panel.txtMARMax, panel.txtMATMin, panel.txtMATMax};
-    std::copy(std::begin(boxes), std::end(boxes), target.ranges);
-    return target;
-}
-
 void frmCompare::ChooseSpeciesFor(int side)
 {
-    SetChooserSide(side);
-    frmSpecies chooser(this, targetOf(1), targetOf(2));
+    frmSpecies chooser(this);
     chooser.exec();
+    if (const std::optional<ChosenSpecies> &chosen = chooser.chosen())
+        showChosen(side, *chosen);
+}
+
+void frmCompare::showChosen(int side, const ChosenSpecies &chosen)
+{
+    const ParameterPanel &panel = side == 1 ? panel1 : panel2;
+    (side == 1 ? txtTemp1 : txtTemp2)->setText(chosen.spId);
+    (side == 1 ? txtSp1 : txtSp2)->setText(chosen.name);
+    QLineEdit *const boxes[6] = {panel.txtALTMin, panel.txtALTMax, panel.txtMARMin,
+                                 panel.txtMARMax, panel.txtMATMin, panel.txtMATMax};
+    for (int i = 0; i < 6; ++i)
+        boxes[i]->setText(chosen.ranges[i]);
 }
 
 void frmCompare::SaveMapOf(int side)

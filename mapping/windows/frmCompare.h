@@ -11,7 +11,7 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-struct ChooserTarget;
+struct ChosenSpecies;
 
 // "Arboplot Comparison": two suitability maps side by side, each with its own
 // species and parameter panel, under one toolbar. Both maps start with the
@@ -52,5 +52,6 @@ private:
     void buildSpeciesRow(int side, double left, double labelWidth);
     void redraw(int side);
     MapControl *mapOf(int side) const { return side == 1 ? mapTree : mapTree2; }
-    ChooserTarget targetOf(int side) const;
+    // Puts a species from the chooser into a side's name, identifier and range boxes.
+    void showChosen(int side, const ChosenSpecies &chosen);
 };

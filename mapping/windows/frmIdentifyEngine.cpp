@@ -23,7 +23,6 @@
 
 namespace {
 
-
 float gridValue(const MapField &field)
 {
     bool ok = false;
@@ -35,11 +34,7 @@ float gridValue(const MapField &field)
     return float(v);
 }
 
-frmIdentifyEngine::NearMissFiller nearMissFiller = nullptr;
-
 } // namespace
-
-void frmIdentifyEngine::SetNearMissFiller(NearMissFiller filler) { nearMissFiller = filler; }
 
 frmIdentifyEngine::frmIdentifyEngine(QWidget *owner)
     : QWidget(nullptr),
@@ -136,7 +131,8 @@ void frmIdentifyEngine::buildAnswerLists()
         });
 }
 
-frmIdentifyEngine *frmIdentifyEngine::FindSuitableSpecies(MapControl *map, double x, double y, QWidget *owner)
+frmIdentifyEngine *frmIdentifyEngine::FindSuitableSpecies(MapControl *map, double x, double y, QWidget *owner,
+                                                          const NearMissLookup &nearMisses)
 {
     const auto &canvas = map->layers().item(CanvasLayer);
     const MapPoint point = map->toMapPoint(x, y);
@@ -145,7 +141,7 @@ frmIdentifyEngine *frmIdentifyEngine::FindSuitableSpecies(MapControl *map, doubl
         return nullptr;
     const QStringList &hidden = IdentifyHiddenFields();
     float alt = 0, mar = 0, mat = 0;
-    QList<QStringList> values;
+    PointSpeciesRows rows;
     for (const MapField &field : found.fields()) {
         if (field.name == QLatin1String("ALT"))
             alt = gridValue(field);
@@ -154,21 +150,28 @@ frmIdentifyEngine *frmIdentifyEngine::FindSuitableSpecies(MapControl *map, doubl
         else if (field.name == QLatin1String("MAT"))
             mat = gridValue(field);
         if (!hidden.contains(field.name))
-            values << QStringList{field.name, field.valueText};
+            rows.values << QStringList{field.name, field.valueText};
     }
-    const QList<SuitableSpeciesRow> species = QuerySuitableSpecies(alt, mar, mat);
+    for (const SuitableSpeciesRow &row : QuerySuitableSpecies(alt, mar, mat))
+        rows.suitable << QStringList{row.spId, row.name, row.uses};
+    if (nearMisses)
+        nearMisses(rows, canvas->data(), found.featureId());
 
     auto *window = new frmIdentifyEngine(owner);
-    window->lstIdentifyMap->clear();
-    window->lstSTS->clear();
-    for (const QStringList &row : values)
-        window->lstIdentifyMap->addTexts(row);
-    for (const SuitableSpeciesRow &row : species)
-        window->lstSTS->addTexts({row.spId, row.name, row.uses});
-    if (nearMissFiller)
-        nearMissFiller(window, canvas->data(), found.featureId());
+    window->ShowRows(rows);
     window->show();
     return window;
+}
+
+void frmIdentifyEngine::ShowRows(const PointSpeciesRows &rows)
+{
+    const std::pair<ReportList *, const QList<QStringList> *> lists[4] = {
+        {lstIdentifyMap, &rows.values}, {lstSTS, &rows.suitable}, {lstNear, &rows.nearMisses}, {lstIncomplete, &rows.incomplete}};
+    for (const auto &[list, texts] : lists) {
+        list->clear();
+        for (const QStringList &row : *texts)
+            list->addTexts(row);
+    }
 }
 
 void frmIdentifyEngine::ShowChosenSpecies()

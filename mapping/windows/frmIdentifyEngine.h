@@ -1,7 +1,10 @@
 #pragma once
+#include <QList>
+#include <QStringList>
 #include <QWidget>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 class MapControl;
@@ -9,6 +12,22 @@ class QGroupBox;
 class ReportList;
 class ShapeLayer;
 class splitter;
+
+// What a "Suitable Tree Species" window lists for one grid point, each row as
+// the texts of its columns.
+struct PointSpeciesRows {
+    QList<QStringList> values;     // Field, Value
+    QList<QStringList> suitable;   // Species ID, Species Name, Functional Uses
+    QList<QStringList> nearMisses; // Species ID, Species Name, Criterion, Value, Range, Miss
+    QList<QStringList> incomplete; // Species ID, Species Name
+};
+
+// Adds the near-miss and incomplete-range rows of a grid point (given as its
+// feature in the grid layer). The analyses provide it to the map window that
+// opens these windows, so the map windows need not depend on them; without
+// one those lists stay empty.
+using NearMissLookup =
+    std::function<void(PointSpeciesRows &rows, const std::shared_ptr<const ShapeLayer> &grid, std::uint32_t feature)>;
 
 // The species that suit one clicked grid point, beside the point's own values.
 class frmIdentifyEngine : public QWidget {
@@ -21,18 +40,14 @@ public:
     // three ranges contain them. Returns the window, or null when no point lies
     // within reach. Throws (MapError, CatalogueError, std::runtime_error) naming
     // what failed, such as a grid point without a value.
-    static frmIdentifyEngine *FindSuitableSpecies(MapControl *map, double x, double y, QWidget *owner);
+    static frmIdentifyEngine *FindSuitableSpecies(MapControl *map, double x, double y, QWidget *owner,
+                                                  const NearMissLookup &nearMisses = {});
+
+    // Replaces the rows of the four lists.
+    void ShowRows(const PointSpeciesRows &rows);
 
     // Shows the chosen species in the species list window.
     void ShowChosenSpecies();
-
-    // Fills the near-miss and incomplete-range lists of a window opened for
-    // a grid point (given as its feature in the grid layer). The analyses
-    // install it, so the map windows need not depend on them; without one
-    // those lists stay empty.
-    using NearMissFiller = void (*)(frmIdentifyEngine *window, const std::shared_ptr<const ShapeLayer> &grid,
-                                    std::uint32_t feature);
-    static void SetNearMissFiller(NearMissFiller filler);
 
     QWidget *frmContainer;
     ReportList *lstIdentifyMap;

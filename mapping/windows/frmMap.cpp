@@ -1,6 +1,7 @@
 #include "mapping/windows/frmMap.h"
 
 #include "catalogue/CurrentSpecies.h"
+#include "catalogue/SpeciesId.h"
 #include "controls/CommandButton.h"
 #include "controls/ReportList.h"
 #include "controls/ShowError.h"
@@ -14,7 +15,6 @@
 #include "mapping/windows/MapToolbar.h"
 #include "mapping/windows/MapWindowParts.h"
 #include "mapping/SpeciesRanges.h"
-#include "mapping/windows/frmIdentifyEngine.h"
 #include "mapping/windows/frmIdentifyMap.h"
 #include "mapping/labels/LabelLayer.h"
 
@@ -31,7 +31,8 @@
 
 #include <exception>
 
-frmMap::frmMap(QWidget *owner) : QWidget(nullptr), m_labels(std::make_unique<LabelLayer>())
+frmMap::frmMap(QWidget *owner, NearMissLookup nearMisses)
+    : QWidget(nullptr), m_labels(std::make_unique<LabelLayer>()), m_nearMisses(std::move(nearMisses))
 {
     MakeTopmostWindow(this, owner);
     setObjectName(QStringLiteral("frmMap"));
@@ -61,10 +62,8 @@ frmMap::frmMap(QWidget *owner) : QWidget(nullptr), m_labels(std::make_unique<Lab
             == QMessageBox::Yes;
     };
     ShowDisclaimer();
-    bool ok = false;
     // This window keeps its identifier in 16 bits; another one names no species here.
-    const int id = CurrentSpID().trimmed().toInt(&ok);
-    SpID = ok && id >= -32768 && id <= 32767 ? id : 0;
+    SpID = ParseSpID(CurrentSpID(), SpIdWidth::Bits16).value_or(0);
 
     try {
         if (!ReadSpeciesRanges(QString::number(SpID)).found)
@@ -93,7 +92,25 @@ void frmMap::buildControls()
                QStringLiteral("Matching known ranges in elevation, mean annual rainfall and mean annual temperature of "
                               "trees to available spatial data"),
                7800, 480, 2175, 975);
+    buildParameterPanel();
+    buildClassLegend();
+    buildButtons();
 
+    lblInvasive = WarningLabel(this, 120, 7800, 7575, 255);
+    lblInvasive->setObjectName(QStringLiteral("lblInvasive"));
+    lblDisclaimer = TwipsLabel(this, QString(), 120, 8160, 9855, 615);
+    lblDisclaimer->setObjectName(QStringLiteral("lblDisclaimer"));
+    lblDisclaimer->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    connect(tbrMain, &MapToolbar::buttonClicked, this, &frmMap::tbrMain_ButtonClick);
+    connect(mapTree, &MapControl::layerDrawn, this, &frmMap::RedrawClassification);
+    connect(mapTree, &MapControl::mouseDown, this, &frmMap::mapTree_MouseDown);
+}
+
+// The range boxes, layer check boxes and layer legend, and the navigator that
+// the toolbar and the check boxes drive.
+void frmMap::buildParameterPanel()
+{
     frmPerimeter = PlaceTwips(new QGroupBox(QStringLiteral("Parameter"), this), 120, 5400, 7560, 2280);
     frmPerimeter->setObjectName(QStringLiteral("frmPerimeter"));
     m_panel = BuildParameterPanel(frmPerimeter);
@@ -112,8 +129,11 @@ void frmMap::buildControls()
     navigator = new MapNavigator(tbrMain, {mapTree}, MapNavigator::CheckBoxClick::KeepsTool, this);
     for (QCheckBox *box : m_panel.layerChecks())
         connect(box, &QCheckBox::clicked, this, [this] { navigator->layerCheckClicked(mapTree); });
+}
 
-    // Legend entries 0-3 are the panel's layer legend, 4-7 the class legend.
+// Legend entries 0-3 are the panel's layer legend, 4-7 the class legend.
+void frmMap::buildClassLegend()
+{
     picLegend = m_panel.picLegend;
     lblLegend = m_panel.lblLegend;
     const double classTops[4] = {1560, 2280, 3000, 3720};
@@ -124,7 +144,10 @@ void frmMap::buildControls()
         picLegend.last()->setObjectName(QStringLiteral("picLegend%1").arg(4 + i));
         lblLegend.last()->setObjectName(QStringLiteral("lblLegend%1").arg(4 + i));
     }
+}
 
+void frmMap::buildButtons()
+{
     auto *buttons = PlaceTwips(new QGroupBox(this), 7800, 4200, 2175, 3495);
     const auto button = [&](const QString &describe, const QString &caption, double top) {
         TwipsLabel(buttons, describe, 120, top, 1935);
@@ -134,13 +157,6 @@ void frmMap::buildControls()
     cmdClear = button(QStringLiteral("Clear All Label"), QStringLiteral("Clear Label"), 1080);
     cmdSaveToImage = button(QStringLiteral("Save To Image"), QStringLiteral("Save"), 1920);
     cmdClose = button(QStringLiteral("Close Form"), QStringLiteral("Close"), 2760);
-
-    lblInvasive = WarningLabel(this, 120, 7800, 7575, 255);
-    lblInvasive->setObjectName(QStringLiteral("lblInvasive"));
-    lblDisclaimer = TwipsLabel(this, QString(), 120, 8160, 9855, 615);
-    lblDisclaimer->setObjectName(QStringLiteral("lblDisclaimer"));
-    lblDisclaimer->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-
     cmdClear->setObjectName(QStringLiteral("cmdClear"));
     cmdDefaultValue->setObjectName(QStringLiteral("cmdDefaultValue"));
     cmdSaveToImage->setObjectName(QStringLiteral("cmdSaveToImage"));
@@ -149,9 +165,6 @@ void frmMap::buildControls()
     connect(cmdDefaultValue, &QPushButton::clicked, this, &frmMap::cmdDefaultValue_Click);
     connect(cmdSaveToImage, &QPushButton::clicked, this, &frmMap::cmdSaveToImage_Click);
     connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
-    connect(tbrMain, &MapToolbar::buttonClicked, this, &frmMap::tbrMain_ButtonClick);
-    connect(mapTree, &MapControl::layerDrawn, this, &frmMap::RedrawClassification);
-    connect(mapTree, &MapControl::mouseDown, this, &frmMap::mapTree_MouseDown);
 }
 
 void frmMap::ShowDisclaimer()
@@ -187,7 +200,7 @@ void frmMap::mapTree_MouseDown(int, int, double x, double y)
     try {
         switch (navigator->mousePressed(mapTree)) {
         case MapTool::Identify: IdentifyPoint(x, y); break;
-        case MapTool::SuitableSpecies: frmIdentifyEngine::FindSuitableSpecies(mapTree, x, y, resultOwner()); break;
+        case MapTool::SuitableSpecies: frmIdentifyEngine::FindSuitableSpecies(mapTree, x, y, resultOwner(), m_nearMisses); break;
         default: break;
         }
     } catch (const std::exception &e) {
@@ -246,7 +259,20 @@ void frmMap::cmdSaveToImage_Click()
                    [this] { return SuitabilityStamp(side(), windowTitle(), QString::number(SpID)); });
 }
 
-Bounds frmMap::boxBounds() const { return BoundsFromBoxes(side().boxes); }
+Bounds frmMap::boxBounds() const
+{
+    static const char *const boxNames[6] = {"ALT minimum", "ALT maximum", "MAR minimum",
+                                            "MAR maximum", "MAT minimum", "MAT maximum"};
+    const SuitabilitySide shown = side();
+    for (int i = 0; i < 6; ++i) {
+        const QString text = shown.boxes[i]->text().trimmed();
+        if (!text.isEmpty() && Bound::fromBox(text).isMissing())
+            throw Error(QStringLiteral("The %1 box of the map of %2 holds \"%3\", which is not a number. Correct it "
+                                       "and choose the command again.")
+                            .arg(QLatin1String(boxNames[i]), windowTitle(), text.left(40)));
+    }
+    return BoundsFromBoxes(shown.boxes);
+}
 
 namespace {
 QPointer<frmMap> lastActiveMap;

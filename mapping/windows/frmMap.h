@@ -3,6 +3,7 @@
 #include "mapping/windows/MapImageExport.h"
 #include "mapping/windows/MapWindowParts.h"
 #include "mapping/windows/SuitabilityMap.h"
+#include "mapping/windows/frmIdentifyEngine.h"
 
 #include <QList>
 #include <QWidget>
@@ -25,7 +26,9 @@ class frmMap : public QWidget {
     Q_OBJECT
 public:
     // Opens for the current species (and the selected list row's current name).
-    explicit frmMap(QWidget *owner);
+    // `nearMisses` adds the near misses to the windows its Suitable Tree
+    // Species tool opens.
+    explicit frmMap(QWidget *owner, NearMissLookup nearMisses = {});
     ~frmMap() override;
 
     void ShowDisclaimer();
@@ -38,7 +41,9 @@ public:
     void cmdClear_Click();
     void cmdSaveToImage_Click();
     LabelLayer &labels();
-    // The ranges in the six boxes as typed (a box that is not a number is missing).
+    // The ranges in the six boxes as typed (an empty box is a missing bound),
+    // the one way other windows learn them. Throws Error naming a box that
+    // holds text that is not a number.
     Bounds boxBounds() const;
     // The map window activated last (or shown last) that is still open, or
     // null: the "active map" of the main window's analysis commands, which
@@ -68,11 +73,15 @@ protected:
 
 private:
     void buildControls();
+    void buildParameterPanel();
+    void buildClassLegend();
+    void buildButtons();
     SuitabilitySide side() const;
     // The owner of the windows a map click opens.
     QWidget *resultOwner() const;
 
     ParameterPanel m_panel;
     std::unique_ptr<LabelLayer> m_labels;
+    NearMissLookup m_nearMisses;
     bool m_speciesMissingShown = false;
 };

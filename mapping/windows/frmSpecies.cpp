@@ -13,21 +13,11 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QVBoxLayout>
 
 #include <exception>
 
-namespace {
-int chooserSide = 0;
-}
-
-int ChooserSide() { return chooserSide; }
-
-void SetChooserSide(int side) { chooserSide = side; }
-
-frmSpecies::frmSpecies(QWidget *owner, const ChooserTarget &first, const ChooserTarget &second)
-    : QDialog(owner), m_sides{first, second}
+frmSpecies::frmSpecies(QWidget *owner) : QDialog(owner)
 {
     setObjectName(QStringLiteral("frmSpecies"));
     setWindowTitle(QStringLiteral("Choose Species"));
@@ -88,14 +78,10 @@ void frmSpecies::ChooseSpecies()
         ShowError(this, windowTitle(), e);
         return;
     }
-    const int side = ChooserSide();
-    if (side == 1 || side == 2) {
-        const ChooserTarget &target = m_sides[side - 1];
-        target.identifier->setText(spId);
-        target.name->setText(ReportList::cell(row, 2));
-        for (int i = 0; i < 6; ++i)
-            target.ranges[i]->setText(ChosenRangeText(stored.stored[i]));
-    }
+    ChosenSpecies choice{spId, ReportList::cell(row, 2), {}};
+    for (int i = 0; i < 6; ++i)
+        choice.ranges[i] = ChosenRangeText(stored.stored[i]);
+    m_chosen = choice;
     accept();
 }
 

@@ -1,37 +1,38 @@
 #pragma once
 #include <QDialog>
+#include <QString>
+
+#include <optional>
 
 class QLabel;
 class QLineEdit;
 class ReportList;
 
-// Which side of the comparison window the species chooser fills: 1 the first
-// species, 2 the second; set by the comparison window before it shows the chooser.
-int ChooserSide();
-void SetChooserSide(int side);
-
-// The boxes of one side of the comparison window that a choice fills.
-struct ChooserTarget {
-    QLineEdit *identifier = nullptr; // the species' SpID
-    QLineEdit *name = nullptr;       // its current name
-    // MinAltitude, MaxAltitude, MinRainfall, MaxRainfall, MinTemperature, MaxTemperature.
-    QLineEdit *ranges[6] = {};
+// The species a user chose, as the window that opened the chooser shows it.
+struct ChosenSpecies {
+    QString spId;
+    QString name; // its current name
+    // The stored ranges as range boxes show them: MinAltitude, MaxAltitude,
+    // MinRainfall, MaxRainfall, MinTemperature, MaxTemperature.
+    QString ranges[6];
 };
 
 // "Choose Species": a modal dialog that lists every species whose current name
 // contains the typed text, refilled on every keystroke. A double click or Enter
-// on a listed species writes it into the side named by ChooserSide and closes.
+// on a listed species chooses it and closes; whoever opened the chooser reads
+// the choice once it has closed.
 class frmSpecies : public QDialog {
     Q_OBJECT
 public:
-    // `first` and `second` are what ChooserSide 1 and 2 fill.
-    frmSpecies(QWidget *owner, const ChooserTarget &first, const ChooserTarget &second);
+    explicit frmSpecies(QWidget *owner);
 
     // Lists the species whose current name contains txtSpecies' text.
     void FillSpeciesList();
-    // Writes the selected row's species into the chooser's side and closes;
-    // with no row selected it does nothing.
+    // Takes the selected row's species as the choice and closes; with no row
+    // selected it does nothing.
     void ChooseSpecies();
+    // The species chosen, or none while no species was.
+    const std::optional<ChosenSpecies> &chosen() const { return m_chosen; }
 
     QLabel *lblSpecies;
     QLineEdit *txtSpecies;
@@ -41,5 +42,5 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    ChooserTarget m_sides[2];
+    std::optional<ChosenSpecies> m_chosen;
 };

@@ -17,6 +17,7 @@
 #include "mapping/MapViewport.h"
 #include "mapping/windows/frmIdentifyEngine.h"
 #include "mapping/windows/frmMap.h"
+#include "mapping/windows/frmSpecies.h"
 #include "tests/common/Files.h"
 #include "tests/common/WidgetTest.h"
 #include "tests/common/MapWindowFixture.h"
@@ -35,6 +36,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextEdit>
+#include <QTimer>
 #include <QTreeWidget>
 
 #include <cmath>
@@ -118,6 +120,10 @@ TEST_F(AnalysisWindows, AreaByCountryTakesTheActiveMapsBoxes)
     QTest::mouseClick(area->cmdSaveCsv, Qt::LeftButton);
     const QString plainLand = QString::number(3 * (cellKm2(0) + cellKm2(1) + cellKm2(2)), 'f', 0);
     EXPECT_TRUE(QString::fromUtf8(ReadFile(dir.filePath("area.csv"))).split("\r\n").value(1).startsWith("Fixtureland," + plainLand + ","));
+    area->saveDialog = [&](QFileDialog &dialog) { dialog.selectFile(dir.filePath("gone/area.csv")); return true; };
+    const QString unwritten = AnswerMessageBox([&] { QTest::mouseClick(area->cmdSaveCsv, Qt::LeftButton); });
+    EXPECT_TRUE(unwritten.startsWith("Cannot write " + dir.filePath("gone/area.csv") + ": ") &&
+                unwritten.endsWith(" (any old file is kept)")) << unwritten.toStdString();
 
     // The narrowed boxes of the map count; a box that is not a number is refused.
     map->activateWindow();
@@ -224,6 +230,18 @@ TEST_F(AnalysisWindows, ClimateShiftPaintsKeptLostAndGainedAndRefusesBadInput)
     ASSERT_NE(none, nullptr);
     EXPECT_TRUE(none->lblMessage->text().contains("no complete range")) << none->lblMessage->text().toStdString();
     EXPECT_TRUE(none->legend->captions().isEmpty());
+
+    // The chooser's species takes its place.
+    QTimer::singleShot(0, none, [&] {
+        auto *chooser = none->findChild<frmSpecies *>();
+        ASSERT_NE(chooser, nullptr);
+        QTest::keyClicks(chooser->txtSpecies, "Tectona");
+        ClickItem(chooser->lstSpecies, chooser->lstSpecies->topLevelItem(0), 1);
+        QTest::keyClick(chooser->lstSpecies, Qt::Key_Return);
+    });
+    QTest::mouseClick(none->cmdSp, Qt::LeftButton);
+    EXPECT_EQ(none->txtSp->text(), "Tectona grandis");
+    EXPECT_EQ(none->lblMessage->text(), "");
 }
 
 TEST_F(AnalysisWindows, MapAndComparisonWindowsSaveStampedPngsOfTheirOwnSpecies)

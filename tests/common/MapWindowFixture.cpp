@@ -1,5 +1,6 @@
 #include "tests/common/MapWindowFixture.h"
 
+#include "app/MainCommands.h"
 #include "app/frmMain.h"
 #include "catalogue/CurrentSpecies.h"
 #include "mapping/windows/MapControl.h"
@@ -8,12 +9,14 @@
 #include "mapping/windows/frmMap.h"
 #include "tests/common/FixtureCatalogue.h"
 #include "tests/common/FixtureShapefile.h"
+#include "tests/common/WidgetTest.h"
 
 #include <gtest/gtest.h>
 #include <shapefil.h>
 
 #include <QCoreApplication>
 #include <QAbstractButton>
+#include <QAction>
 #include <QDir>
 #include <QFileDialog>
 #include <QPointer>
@@ -115,8 +118,7 @@ void MapWindowsTest::TearDown() { delete main; }
 frmMap *MapWindowsTest::openMap(const QString &spId)
 {
     SetCurrentSpID(spId);
-    auto *map = new frmMap(main);
-    map->show();
+    auto *map = Opened<frmMap>([&] { main->commands()->menuTM->trigger(); });
     EXPECT_TRUE(QTest::qWaitForWindowExposed(map));
     map->mapTree->refresh();
     map->mapTree->repaint();
