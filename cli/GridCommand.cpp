@@ -191,23 +191,27 @@ SampledGrid sampleWithProgress(GridBuilder &builder)
     });
 }
 
+// grid without its one action: the usage, asked for (on standard output) or
+// as a usage error when nothing or only common options followed; any other
+// word is refused.
+int withoutBuild(const QStringList &arguments)
+{
+    const bool asked = arguments.value(0) == QLatin1String("--help") || arguments.value(0) == QLatin1String("-h");
+    if (!asked && !arguments.isEmpty() && !arguments.front().startsWith(QLatin1String("--")))
+        UsageError(QStringLiteral("grid takes build, not \"%1\"").arg(arguments.front()));
+    (asked ? PrintOut : PrintError)(
+        QStringLiteral("Usage: silvaria-cli grid build --alt FILE --mar FILE --mat FILE --extent W,S,E,N --step MINUTES -o FOLDER\n"
+                       "(silvaria-cli grid build --help tells more)\n"));
+    return asked ? ExitDone : ExitUsage;
+}
+
 } // namespace
 
 int RunGridCommand(const QStringList &arguments)
 {
     progressClock.invalidate();
-    if (arguments.value(0) != QLatin1String("build")) {
-        // Common options given before the command arrive after it: no action then.
-        const bool asked = arguments.value(0) == QLatin1String("--help") || arguments.value(0) == QLatin1String("-h");
-        if (asked || arguments.isEmpty() || arguments.front().startsWith(QLatin1String("--"))) {
-            // Without an action a usage error, on standard error; asked for, on standard output.
-            (asked ? PrintOut : PrintError)(
-                QStringLiteral("Usage: silvaria-cli grid build --alt FILE --mar FILE --mat FILE --extent W,S,E,N --step MINUTES -o FOLDER\n"
-                               "(silvaria-cli grid build --help tells more)\n"));
-            return asked ? ExitDone : ExitUsage;
-        }
-        UsageError(QStringLiteral("grid takes build, not \"%1\"").arg(arguments.front()));
-    }
+    if (arguments.value(0) != QLatin1String("build"))
+        return withoutBuild(arguments);
     CommandLine line(QStringLiteral("grid build"),
                      QStringLiteral("Builds the map grid (pasia_canvas.shp) from rasters of altitude (m), annual rainfall "
                                     "(mm) and mean temperature (\u00b0C) in any format GDAL reads, and the country "
