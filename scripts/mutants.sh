@@ -36,10 +36,10 @@ export QT_QPA_PLATFORM=offscreen CCACHE_BASEDIR="$ROOT"
 declare -A EQUIVALENT=(
   [controls/splitter.cpp:3767:dec]="one twip is a fifteenth of a pixel: the shadow is drawn at the same pixel"
   [search/NameSearch.cpp:989:dec]="one twip is a fifteenth of a pixel: the column is as wide in pixels"
-  [mapping/windows/MapWindowParts.cpp:3536:inc]="one twip is a fifteenth of a pixel: the label stands at the same pixel"
-  [mapping/windows/MapWindowParts.cpp:2306:inc]="one twip is a fifteenth of a pixel: the label stands at the same pixel"
-  [mapping/windows/MapWindowParts.cpp:2784:inc]="one twip is a fifteenth of a pixel: the boxes stand at the same pixels"
-  [mapping/windows/frmCompare.cpp:3443:dec]="one twip is a fifteenth of a pixel: the button stands at the same pixel"
+  [mapping/windows/MapWindowParts.cpp:3572:inc]="one twip is a fifteenth of a pixel: the label stands at the same pixel"
+  [mapping/windows/MapWindowParts.cpp:2342:inc]="one twip is a fifteenth of a pixel: the label stands at the same pixel"
+  [mapping/windows/MapWindowParts.cpp:2820:inc]="one twip is a fifteenth of a pixel: the boxes stand at the same pixels"
+  [mapping/windows/frmCompare.cpp:3420:inc]="one twip is a fifteenth of a pixel: the button stands at the same pixel"
   [factsheet/windows/frmList.cpp:2928:inc]="one twip is a fifteenth of a pixel: the window is as high in pixels"
   [controls/splitter.cpp:4305:inc]="a vertical bar follows only the pointer's x, so the confinement's top edge changes nothing"
   [keys/QtKeySink.cpp:3189:inc]="the key event's native scan code, which nothing reads"
@@ -48,10 +48,9 @@ declare -A EQUIVALENT=(
   [cli/RowOutput.cpp:1510:op]="every row holds a value per header, so c < columns ends the loop first"
   [mapping/Classification.cpp:4042:op]="a null status reads as empty text, never \"1\", so the warning stays empty either way"
   [app/BrowserWindow.cpp:1883:op]="a browser of no width shows nothing, hidden or shown"
-  [mapping/windows/frmMap.cpp:5962:inc]="one twip is a fifteenth of a pixel: the warning stands at the same pixel"
+  [mapping/windows/frmMap.cpp:3730:inc]="one twip is a fifteenth of a pixel: the warning stands at the same pixel"
   [mapping/GridDataRanges.cpp:838:inc]="a fourth seen-flag that nothing reads"
   [mapping/MapGeometry.cpp:1008:op]="a point at the crossing lies on that edge, which the on-edge test before has already answered"
-  [mapping/windows/frmIdentifyEngine.cpp:1715:dec]="the two header labels set right after give the list its two columns again"
 )
 
 cd "$ROOT" || exit 1
