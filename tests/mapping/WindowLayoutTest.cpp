@@ -1,0 +1,81 @@
+// Every window at its default size laid out as approved: each named control's
+// place and size against approved/<window>.txt beside this file. A control
+// moved by mistake (a wrong twip, a lost margin, a caption that no longer
+// wraps) shows here. After a deliberate change,
+// SILVARIA_UPDATE_LAYOUTS=1 build/tests/map_window_tests rewrites them.
+#include "analysis/windows/frmClimateShift.h"
+#include "analysis/windows/frmCountryArea.h"
+#include "analysis/windows/frmSpeciesCount.h"
+#include "app/MainCommands.h"
+#include "app/frmMain.h"
+#include "factsheet/windows/frmList.h"
+#include "mapping/windows/frmCompare.h"
+#include "mapping/windows/frmIdentifyEngine.h"
+#include "mapping/windows/frmMap.h"
+#include "photos/windows/frmImage.h"
+#include "search/windows/frmSearch.h"
+#include "tests/common/Files.h"
+#include "tests/common/MapWindowFixture.h"
+#include "tests/common/WidgetTest.h"
+
+#include <QAction>
+#include <QMdiSubWindow>
+#include <QTest>
+
+namespace {
+
+// Whether `w` lies in another window than `window`: one of its own, or a
+// child window inside it (each has its own layout).
+bool inChildWindow(const QWidget *w, const QWidget *window)
+{
+    for (const QWidget *up = w; up && up != window; up = up->parentWidget())
+        if (qobject_cast<const QMdiSubWindow *>(up))
+            return true;
+    return w->window() != window->window();
+}
+
+// One line per named control shown: its name, place in the window and size.
+QString layoutOf(const QWidget *window)
+{
+    QStringList lines;
+    for (const QWidget *w : window->findChildren<QWidget *>())
+        if (!w->objectName().isEmpty() && !w->objectName().startsWith(QLatin1String("qt_")) && w->isVisibleTo(window) &&
+            !inChildWindow(w, window)) {
+            const QPoint at = w->mapTo(window, QPoint(0, 0));
+            lines << QStringLiteral("%1 %2,%3 %4x%5").arg(w->objectName()).arg(at.x()).arg(at.y()).arg(w->width()).arg(w->height());
+        }
+    lines.sort();
+    return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+}
+
+using WindowLayouts = MapWindowsTest;
+
+TEST_F(WindowLayouts, EveryWindowStandsAsApproved)
+{
+    main->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(main));
+    frmMap *map = openMap(QStringLiteral("1"));
+    ClickTool(map, QStringLiteral("k5"));
+    const MainCommands *menu = main->commands();
+    const std::pair<const char *, QWidget *> windows[] = {
+        {"main", main},
+        {"species-list", main->ListWindow()},
+        {"map", map},
+        {"suitable-species", Opened<frmIdentifyEngine>([&] { ClickAt(map->mapTree, 5); })},
+        {"comparison", Opened<frmCompare>([&] { menu->menuTMC->trigger(); })},
+        {"area-by-country", Opened<frmCountryArea>([&] { menu->menuArea->trigger(); })},
+        {"species-count", Opened<frmSpeciesCount>([&] { menu->menuCount->trigger(); })},
+        {"climate-shift", Opened<frmClimateShift>([&] { menu->menuShift->trigger(); })},
+        {"photos", Opened<frmImage>([&] { menu->menuISR->trigger(); })},
+        {"search", Opened<frmSearch>([&] { menu->menuSearch->trigger(); })}};
+    const bool update = qEnvironmentVariableIsSet("SILVARIA_UPDATE_LAYOUTS");
+    for (const auto &[name, window] : windows) {
+        ASSERT_TRUE(window) << name << " did not open";
+        const QString file = QStringLiteral(SILVARIA_SOURCE_DIR "/tests/mapping/approved/%1.txt").arg(QLatin1String(name));
+        if (update)
+            WriteFile(file, layoutOf(window).toUtf8());
+        EXPECT_EQ(layoutOf(window), QString::fromUtf8(ReadFile(file))) << name;
+    }
+}
+
+} // namespace
