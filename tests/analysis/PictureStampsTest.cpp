@@ -10,16 +10,6 @@ namespace {
 
 const PictureStamp Sources{{"Software", "silvaria 2.0.5128"}};
 
-Bounds bounds(double altMin, double altMax, double marMin, double marMax)
-{
-    Bounds b;
-    b.min[Altitude] = Bound::fromNumber(altMin);
-    b.max[Altitude] = Bound::fromNumber(altMax);
-    b.min[Rainfall] = Bound::fromNumber(marMin);
-    b.max[Rainfall] = Bound::fromNumber(marMax);
-    return b; // MAT not stated
-}
-
 } // namespace
 
 // The rules behind the stamps' words (the whole texts are checked where the
@@ -29,7 +19,8 @@ TEST(PictureStamps, SignedShiftsClampedRangesAndNoClass)
 {
     EXPECT_EQ(ShiftText(0, 0.5), "MAT +0 \u00b0C, MAR +0.5 %");
     EXPECT_EQ(ShiftText(-1.5, 0), "MAT -1.5 \u00b0C, MAR +0 %");
-    const StampSpecies acacia{"Acacia mangium", "1", DrawnRangesText(bounds(-50, 800, 1000, 4500), FixedGridRanges())};
+    const Bounds ranges{{Bound::fromNumber(-50), Bound::fromNumber(1000), {}}, {Bound::fromNumber(800), Bound::fromNumber(4500), {}}};
+    const StampSpecies acacia{"Acacia mangium", "1", DrawnRangesText(ranges, FixedGridRanges())};
     const PictureStamp shift = ShiftPictureStamp(acacia, 3, 0, Sources);
     EXPECT_EQ(shift[1].second, "ALT 0 to 800 m, MAR 1000 to 4500 mm, MAT not stated");
     EXPECT_EQ(shift[3].second, "MAT +3 \u00b0C, MAR +0 %: uniform shift of the grid's climate, not a climate projection");

@@ -32,17 +32,17 @@ class Cli : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        QDir(dir.path()).mkpath(QStringLiteral("Database"));
+        QDir(dir.path()).mkpath("Database");
         // Two species share a synonym, so the name is ambiguous.
-        WriteFixtureCatalogue(dir.filePath(QStringLiteral("Database/dbsilvar.mdb")),
+        WriteFixtureCatalogue(dir.filePath("Database/dbsilvar.mdb"),
                               QStringLiteral("INSERT INTO Synonym VALUES (1, 'Ambigua nomen', 'Ambigua', ''), "
                                              "(2, 'Ambigua nomen', 'Ambigua', '');"));
-        QFile::link(QStringLiteral(SILVARIA_SOURCE_DIR "/data/ShapeFiles"), dir.filePath(QStringLiteral("ShapeFiles")));
+        QFile::link(QStringLiteral(SILVARIA_SOURCE_DIR "/data/ShapeFiles"), dir.filePath("ShapeFiles"));
     }
     QStringList onFixture(QStringList arguments) const
     {
-        if (!arguments.isEmpty() && !arguments.contains(QStringLiteral("--app-folder")))
-            arguments << QStringLiteral("--app-folder") << dir.path();
+        if (!arguments.isEmpty() && !arguments.contains("--app-folder"))
+            arguments << "--app-folder" << dir.path();
         return arguments;
     }
     CliRun run(const QStringList &arguments) const
@@ -65,8 +65,8 @@ protected:
 
 TEST_F(Cli, ExitCodesAndMessages)
 {
-    QDir(dir.path()).mkpath(QStringLiteral("taken.png"));
-    QDir(dir.path()).mkpath(QStringLiteral("bad/species"));
+    QDir(dir.path()).mkpath("taken.png");
+    QDir(dir.path()).mkpath("bad/species");
     ASSERT_TRUE(WriteFile(file("old.mdb"), "the old file") &&
                 WriteFile(file("bad/species/1.json"), R"({"SpID": 1, "SpeciesName": "A b", "Ranges": {"Altitude": [900, 100]}})"));
     const struct {
@@ -76,31 +76,31 @@ TEST_F(Cli, ExitCodesAndMessages)
         const char *message; // in standard error, or output for code 0
     } cases[] = {
         {"no command", {}, 1, "no command given (see silvaria-cli --help)"},
-        {"unknown command", {QStringLiteral("draw")}, 1, "unknown command \"draw\""},
-        {"bad option", {QStringLiteral("area"), QStringLiteral("1"), QStringLiteral("--colour")}, 1, "see silvaria-cli --help"},
-        {"bad number", {QStringLiteral("at"), QStringLiteral("100,abc")}, 1, "takes a number, not \"abc\""},
-        {"bad use", {QStringLiteral("count"), QStringLiteral("--use"), QStringLiteral("Shade"), QStringLiteral("-o"), QStringLiteral("c.png")}, 1, "--use is one of"},
-        {"bad picture name", {QStringLiteral("map"), QStringLiteral("1"), QStringLiteral("-o"), QStringLiteral("m.gif")}, 1, ".png or .bmp"},
-        {"unknown species", {QStringLiteral("area"), QStringLiteral("Nullus")}, 2, "\"Nullus\" names no species"},
-        {"ambiguous species", {QStringLiteral("sheet"), QStringLiteral("ambigua NOMEN")}, 2, "names several species; candidates:\n  1  Acacia mangium\n  2  Tectona grandis"},
-        {"no grid point", {QStringLiteral("at"), QStringLiteral("10,10")}, 2, "no grid point lies within"},
-        {"unwritable", {QStringLiteral("map"), QStringLiteral("1"), QStringLiteral("-o"), file(QStringLiteral("taken.png"))}, 3, "any old file is kept"},
-        {"picture too small", {QStringLiteral("count"), QStringLiteral("--size"), QStringLiteral("100x15"), QStringLiteral("-o"), file(QStringLiteral("c.png"))}, 1, "--size takes whole pixels"},
-        {"fraction of a pixel", {QStringLiteral("map"), QStringLiteral("1"), QStringLiteral("--size"), QStringLiteral("400.5x300"), QStringLiteral("-o"), file(QStringLiteral("m.png"))}, 1, "--size takes whole pixels"},
-        {"reversed range", {QStringLiteral("area"), QStringLiteral("1"), QStringLiteral("--mat"), QStringLiteral("30,20")}, 1, "--mat takes MIN,MAX with the minimum at most the maximum"},
-        {"latitude past the pole", {QStringLiteral("at"), QStringLiteral("110,100")}, 1, "a latitude from -90 to 90"},
-        {"longitude west of -180", {QStringLiteral("--app-folder"), dir.path(), QStringLiteral("at"), QStringLiteral("--"), QStringLiteral("-181,10")}, 1, "a longitude from -180 to 360"},
+        {"unknown command", {"draw"}, 1, "unknown command \"draw\""},
+        {"bad option", {"area", "1", "--colour"}, 1, "see silvaria-cli --help"},
+        {"bad number", {"at", "100,abc"}, 1, "takes a number, not \"abc\""},
+        {"bad use", {"count", "--use", "Shade", "-o", "c.png"}, 1, "--use is one of"},
+        {"bad picture name", {"map", "1", "-o", "m.gif"}, 1, ".png or .bmp"},
+        {"unknown species", {"area", "Nullus"}, 2, "\"Nullus\" names no species"},
+        {"ambiguous species", {"sheet", "ambigua NOMEN"}, 2, "names several species; candidates:\n  1  Acacia mangium\n  2  Tectona grandis"},
+        {"no grid point", {"at", "10,10"}, 2, "no grid point lies within"},
+        {"unwritable", {"map", "1", "-o", file("taken.png")}, 3, "any old file is kept"},
+        {"picture too small", {"count", "--size", "100x15", "-o", file("c.png")}, 1, "--size takes whole pixels"},
+        {"fraction of a pixel", {"map", "1", "--size", "400.5x300", "-o", file("m.png")}, 1, "--size takes whole pixels"},
+        {"reversed range", {"area", "1", "--mat", "30,20"}, 1, "--mat takes MIN,MAX with the minimum at most the maximum"},
+        {"latitude past the pole", {"at", "110,100"}, 1, "a latitude from -90 to 90"},
+        {"longitude west of -180", {"--app-folder", dir.path(), "at", "--", "-181,10"}, 1, "a longitude from -180 to 360"},
         {"common options before the command, the grid point in CSV",
-         {QStringLiteral("--app-folder"), dir.path(), QStringLiteral("--format=csv"), QStringLiteral("at"), QStringLiteral("104.9,11.55")}, 0,
+         {"--app-folder", dir.path(), "--format=csv", "at", "104.9,11.55"}, 0,
          "List,SpID,Species,Uses,Grid lon,Grid lat,Grid ALT,Grid MAR,Grid MAT\ngrid point,,,,104.9167,11.5833,0,1199,27.5\n"},
-        {"count classes as two numbers a spreadsheet keeps", {QStringLiteral("count"), QStringLiteral("--use"), QStringLiteral("Bamboo"), QStringLiteral("--format"), QStringLiteral("csv"), QStringLiteral("-o"), file(QStringLiteral("c.png"))}, 0,
+        {"count classes as two numbers a spreadsheet keeps", {"count", "--use", "Bamboo", "--format", "csv", "-o", file("c.png")}, 0,
          "Species from,Species to,Points,km2,Note\n0,0,"},
-        {"catalogue export's help names the file it reads", {QStringLiteral("catalogue"), QStringLiteral("export"), QStringLiteral("--help")}, 0,
+        {"catalogue export's help names the file it reads", {"catalogue", "export", "--help"}, 0,
          "Usage: silvaria-cli catalogue export [options] FILE\n"},
-        {"picture of the smallest size", {QStringLiteral("count"), QStringLiteral("--size"), QStringLiteral("16x16"), QStringLiteral("-o"), file(QStringLiteral("c.png"))}, 0, ""},
-        {"no output", {QStringLiteral("catalogue"), QStringLiteral("build"), QStringLiteral("x")}, 1, "catalogue build needs -o FILE"},
-        {"sheet as HTML", {QStringLiteral("sheet"), QStringLiteral("1"), QStringLiteral("--format"), QStringLiteral("html")}, 0, "</"},
-        {"synonym, accents folded", {QStringLiteral("sheet"), QStringLiteral("TECTONA THÉKA")}, 0, "Current Name: Tectona grandis"},
+        {"picture of the smallest size", {"count", "--size", "16x16", "-o", file("c.png")}, 0, ""},
+        {"no output", {"catalogue", "build", "x"}, 1, "catalogue build needs -o FILE"},
+        {"sheet as HTML", {"sheet", "1", "--format", "html"}, 0, "</"},
+        {"synonym, accents folded", {"sheet", "TECTONA THÉKA"}, 0, "Current Name: Tectona grandis"},
         {"faulty sources", {"catalogue", "build", file("bad"), "-o", file("old.mdb")}, 2,
          "species/1.json:1: Altitude minimum 900 exceeds its maximum 100"},
         {"not a catalogue", {"catalogue", "export", file("old.mdb"), "-o", file("out")}, 2, "old.mdb"},
@@ -114,22 +114,22 @@ TEST_F(Cli, ExitCodesAndMessages)
         EXPECT_TRUE((c.code ? r.err : r.out).contains(QString::fromUtf8(c.message)))
             << c.name << ": " << r.out.toStdString() << r.err.toStdString();
     }
-    EXPECT_TRUE(QFileInfo(file(QStringLiteral("taken.png"))).isDir()) << "the old entry is kept";
+    EXPECT_TRUE(QFileInfo(file("taken.png")).isDir()) << "the old entry is kept";
     EXPECT_EQ(ReadFile(file("old.mdb")), "the old file");
     EXPECT_FALSE(QFileInfo::exists(file("out")));
 }
 
 TEST_F(Cli, TheProgramIsTheInProcessRunOnItsStreams)
 {
-    QDir(dir.path()).mkpath(QStringLiteral("taken.png"));
+    QDir(dir.path()).mkpath("taken.png");
     const struct {
         QStringList arguments;
         int code;
     } cases[] = {
         {{}, 1},
-        {{QStringLiteral("area"), QStringLiteral("Nullus")}, 2},
-        {{QStringLiteral("sheet"), QStringLiteral("1")}, 0},
-        {{QStringLiteral("map"), QStringLiteral("1"), QStringLiteral("-o"), file(QStringLiteral("taken.png"))}, 3},
+        {{"area", "Nullus"}, 2},
+        {{"sheet", "1"}, 0},
+        {{"map", "1", "-o", file("taken.png")}, 3},
     };
     for (const auto &c : cases) {
         const CliRun program = runProgram(c.arguments), inProcess = run(c.arguments);
@@ -148,59 +148,55 @@ TEST_F(Cli, ARunStartsFreshAndGivesTheCallersStateBack)
     const GridRanges callersRanges{{-1, -1, -1}, {1, 1, 1}};
     SetGridDataRanges(callersRanges);
     std::ostringstream out, err;
-    EXPECT_EQ(RunCli({QStringLiteral("sheet"), QStringLiteral("1")}, {out, err}), 2) << "the program's own folder holds no catalogue";
-    EXPECT_EQ(run({QStringLiteral("map"), QStringLiteral("1"), QStringLiteral("-o"), file(QStringLiteral("m.png"))}).code, 0);
+    EXPECT_EQ(RunCli({"sheet", "1"}, {out, err}), 2) << "the program's own folder holds no catalogue";
+    EXPECT_EQ(run({"map", "1", "-o", file("m.png")}).code, 0);
     EXPECT_EQ(ApplicationFolder(), caller.folder());
-    EXPECT_EQ(CatalogueConnection().filePath(), caller.folder() + QStringLiteral("/Database/dbsilvar.mdb"));
+    EXPECT_EQ(CatalogueConnection().filePath(), caller.folder() + "/Database/dbsilvar.mdb");
     EXPECT_EQ(ActiveGridRanges(), callersRanges);
     SetGridDataRanges(std::nullopt);
 }
 
 TEST_F(Cli, RowsComeAsTableCsvOrJson)
 {
-    const CliRun table = run({QStringLiteral("species"), QStringLiteral("--use"), QStringLiteral("timber")});
+    const CliRun table = run({"species", "--use", "timber"});
     EXPECT_EQ(table.out.section(QLatin1Char('\n'), 0, 2).toStdString(),
               std::string("SpID  Name                 Current name         Uses\n"
                              "----  -------------------  -------------------  --------------------------\n"
                              "   1  Acacia mangium       Acacia mangium       Timber, Firewood, Charcoal"));
-    const CliRun csv = run({QStringLiteral("species"), QStringLiteral("--search"), QStringLiteral("đinh"), QStringLiteral("--format"), QStringLiteral("csv")});
+    const CliRun csv = run({"species", "--search", "đinh", "--format", "csv"});
     EXPECT_EQ(csv.out.toStdString(), "SpID,Name,Current name,Uses\n5,đinh,Markhamia stipulata,\"Timber, Firewood\"\n");
-    const CliRun json = run({QStringLiteral("area"), QStringLiteral("2"), QStringLiteral("--by-country"), QStringLiteral("--format"), QStringLiteral("json")});
+    const CliRun json = run({"area", "2", "--by-country", "--format", "json"});
     const QJsonArray rows = QJsonDocument::fromJson(json.out.toUtf8()).array();
     ASSERT_GT(rows.size(), 2);
     double sum = 0;
     for (int i = 0; i + 1 < rows.size(); ++i)
-        sum += rows[i].toObject().value(QStringLiteral("Full km2")).toDouble();
-    EXPECT_EQ(rows.last().toObject().value(QStringLiteral("Country")).toString(), QStringLiteral("total"));
-    EXPECT_NEAR(sum, rows.last().toObject().value(QStringLiteral("Full km2")).toDouble(), double(rows.size()));
+        sum += rows[i].toObject().value("Full km2").toDouble();
+    EXPECT_EQ(rows.last().toObject().value("Country").toString(), "total");
+    EXPECT_NEAR(sum, rows.last().toObject().value("Full km2").toDouble(), double(rows.size()));
 }
 
 TEST_F(Cli, PicturesAndShiftSayWhereTheyComeFrom)
 {
-    const CliRun map = run({QStringLiteral("map"), QStringLiteral("tectona grandis"), QStringLiteral("--mat"), QStringLiteral("20,26"),
-                         QStringLiteral("--size"), QStringLiteral("400x300"), QStringLiteral("-o"), file(QStringLiteral("teak.png"))});
+    const CliRun map = run({"map", "tectona grandis", "--mat", "20,26", "--size", "400x300", "-o", file("teak.png")});
     ASSERT_EQ(map.code, 0) << map.err.toStdString();
-    QImageReader reader(file(QStringLiteral("teak.png")));
-    EXPECT_EQ(reader.text(QStringLiteral("Ranges")), QString::fromUtf8("ALT 0 to 1000 m, MAR 1250 to 3750 mm, MAT 20 to 26 °C"));
-    EXPECT_TRUE(reader.text(QStringLiteral("Boundaries")).startsWith(QStringLiteral("Natural Earth")));
-    EXPECT_EQ(reader.text(QStringLiteral("Classes")), QStringLiteral("altitude, rainfall, temperature, full match"));
+    QImageReader reader(file("teak.png"));
+    EXPECT_EQ(reader.text("Ranges"), QString::fromUtf8("ALT 0 to 1000 m, MAR 1250 to 3750 mm, MAT 20 to 26 °C"));
+    EXPECT_TRUE(reader.text("Boundaries").startsWith("Natural Earth"));
+    EXPECT_EQ(reader.text("Classes"), "altitude, rainfall, temperature, full match");
     EXPECT_EQ(reader.size(), QSize(400, 300));
-    const CliRun zoomed = run({QStringLiteral("map"), QStringLiteral("2"), QStringLiteral("--extent"), QStringLiteral("98,12,102,16"),
-                               QStringLiteral("--size"), QStringLiteral("400x300"), QStringLiteral("-o"), file(QStringLiteral("zoomed.png"))});
+    const CliRun zoomed = run({"map", "2", "--extent", "98,12,102,16", "--size", "400x300", "-o", file("zoomed.png")});
     ASSERT_EQ(zoomed.code, 0) << zoomed.err.toStdString();
-    EXPECT_NE(QImage(file(QStringLiteral("zoomed.png"))), QImage(file(QStringLiteral("teak.png")))) << "the extent shows part of the map";
+    EXPECT_NE(QImage(file("zoomed.png")), QImage(file("teak.png"))) << "the extent shows part of the map";
 
-    const CliRun count = run({QStringLiteral("count"), QStringLiteral("--use"), QStringLiteral("Bamboo"), QStringLiteral("-o"),
-                              file(QStringLiteral("count.bmp")), QStringLiteral("--points"), file(QStringLiteral("count.csv"))});
+    const CliRun count = run({"count", "--use", "Bamboo", "-o", file("count.bmp"), "--points", file("count.csv")});
     ASSERT_EQ(count.code, 0) << count.err.toStdString();
-    const QList<QByteArray> lines = ReadFile(file(QStringLiteral("count.csv"))).split('\n');
+    const QList<QByteArray> lines = ReadFile(file("count.csv")).split('\n');
     EXPECT_EQ(lines.front(), QByteArray("POINTID,LON,LAT,COUNT"));
     EXPECT_EQ(lines.size(), 94918 + 2) << "a line per grid point after the header, and the final line end";
 
-    const CliRun shift = run({QStringLiteral("shift"), QStringLiteral("2"), QStringLiteral("--dt"), QStringLiteral("2"),
-                           QStringLiteral("--dp"), QStringLiteral("-10"), QStringLiteral("--format"), QStringLiteral("csv")});
-    EXPECT_TRUE(shift.out.startsWith(QStringLiteral("Country,Land km2,Kept km2,Kept %,Lost km2,Lost %,Gained km2,Gained %,Note\n")));
-    EXPECT_TRUE(shift.out.contains(QStringLiteral("\"uniform shift of the grid's climate, not a climate projection\"")));
+    const CliRun shift = run({"shift", "2", "--dt", "2", "--dp", "-10", "--format", "csv"});
+    EXPECT_TRUE(shift.out.startsWith("Country,Land km2,Kept km2,Kept %,Lost km2,Lost %,Gained km2,Gained %,Note\n"));
+    EXPECT_TRUE(shift.out.contains("\"uniform shift of the grid's climate, not a climate projection\""));
 }
 
 } // namespace

@@ -1,15 +1,17 @@
 // The pictures drawn in code (icons, the map's cursors and tools, the splash,
 // the splitter grips) against the approved images beside this file: a change
 // to any drawing shows here. After a deliberate change,
-// SILVARIA_UPDATE_PICTURES=1 build/tests/controls_tests rewrites them.
+// SILVARIA_UPDATE_APPROVED=1 build/tests/controls_tests rewrites them.
 #include "controls/DragPanel.h"
 #include "controls/Icons.h"
 #include "mapping/windows/MapControl.h"
 #include "mapping/windows/MapToolbar.h"
+#include "tests/common/Approved.h"
 
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QBuffer>
 #include <QImage>
 
 namespace {
@@ -48,12 +50,10 @@ TEST(DrawnPictures, MatchTheApprovedImages)
         if (!action->icon().isNull())
             pictures.emplace_back("map-tool-" + action->toolTip().toLower().replace(u' ', u'-'), pictureOf(action->icon()));
 
-    const bool update = qEnvironmentVariableIsSet("SILVARIA_UPDATE_PICTURES");
     for (const auto &[name, picture] : pictures) {
-        const QString file = QStringLiteral(SILVARIA_SOURCE_DIR "/tests/controls/approved/%1.png").arg(name);
-        if (update)
-            picture.save(file);
-        EXPECT_EQ(picture.convertToFormat(QImage::Format_ARGB32), QImage(file).convertToFormat(QImage::Format_ARGB32))
-            << name.toStdString() << " differs from " << file.toStdString();
+        QByteArray png;
+        QBuffer buffer(&png);
+        picture.convertToFormat(QImage::Format_ARGB32).save(&buffer, "PNG");
+        ExpectApproved(QStringLiteral(SILVARIA_SOURCE_DIR "/tests/controls/approved/%1.png").arg(name), png);
     }
 }

@@ -60,20 +60,14 @@ TEST_P(FilterSelects, TheExpectedRows)
 const SelectCase selectCases[] = {
     // A value equal to a bound is inside, on every storage.
     {"FloatBoundsAreInclusive", "MAT >= 22.5 AND MAT <= 26.4", {2, 3}},
-    {"FloatLowerBoundEqualsValue", "MAT >= 26.4", {3, 4}},
-    {"FloatUpperBoundEqualsValue", "MAT <= 26.4", {0, 1, 2, 3}},
     {"FloatEqualityOnInexactDecimal", "MAT = 26.4", {3}},
-    {"FloatEqualityWithTrailingZero", "MAT = 26.40", {3}},
-    {"WholeDataRangeOfTemperature", "MAT >= -11.2 AND MAT <= 29.2", {0, 1, 2, 3, 4}},
     {"DoubleBoundsAreInclusive", "PREC >= 1.5 AND PREC <= 2.00000000001", {1, 2}},
     {"DoubleEqualityNeedsAllDigits", "PREC = 2.00000000001", {2}},
     {"DoubleAboveWholeNumber", "PREC > 2", {2}},
     {"IntegerBoundsAreInclusive", "ALT >= 100 AND ALT <= 1500", {1, 2}},
-    {"WholeDataRangeOfAltitude", "ALT >= 0 AND ALT <= 6098", {0, 1, 2, 3, 4}},
     {"IntegerAgainstDecimalBound", "ALT > 99.5", {1, 2, 3, 4}},
     {"IntegerBelowDecimalBound", "ALT < 100.0001", {0, 1}},
     {"IntegerEqualsFractionNever", "ALT = 100.5", {}},
-    {"IntegerDiffersFromFractionAlways", "ALT <> 100.5", {0, 1, 2, 3, 4}},
     {"ThirtyTwoBitIntegers", "MAR > 8253", {3}},
     {"BoundOutsideIntegerRange", "ALT < 99999999", {0, 1, 2, 3, 4}},
     {"ExponentNumber", "ALT >= 1e3", {2, 3, 4}},
@@ -86,7 +80,6 @@ const SelectCase selectCases[] = {
     {"NegativeExponent", "MAT > 2640e-2", {4}},
     // Negative numbers.
     {"NegativeBound", "MAT < -11", {0}},
-    {"AboveNegativeBound", "MAT > -11.2", {1, 2, 3, 4}},
     {"NegativeDouble", "PREC < -3", {3}},
     // AND binds tighter than OR; NOT tighter than AND.
     {"AndBeforeOr", "ALT = 0 OR ALT = 100 AND MAT > 25", {0}},
@@ -95,7 +88,6 @@ const SelectCase selectCases[] = {
     {"AllMissingOrExpressionShape", "ALT >= 0 AND ALT <= 0 OR MAR >= 6 AND MAR <= 6 OR MAT >= 29 AND MAT <= 30", {0, 4}},
     {"NotBindsToOneComparison", "NOT ALT = 100 AND MAT < 25", {0, 2}},
     {"NotOverGroup", "NOT (ALT = 100 OR ALT = 0)", {2, 3, 4}},
-    {"DoubleNot", "NOT NOT ALT = 0", {0}},
     {"NotEqualsBang", "ALT != 0", {1, 2, 3, 4}},
     // A blank number matches nothing, negated or not.
     {"BlankIsNotBelow", "BLANKY < 100", {0, 2, 3, 4}},
@@ -109,7 +101,6 @@ const SelectCase selectCases[] = {
     {"EmptyText", "NAME = ''", {4}},
     {"TextIsCaseSensitive", "NAME = 'laos'", {}},
     {"TextOrder", "NAME > 'M'", {1, 2}},
-    {"UnknownTextMatchesNothing", "NAME = 'Cambodia'", {}},
     // Names and keywords in any case, the value on either side.
     {"AnyCase", "alt >= 100 and Alt <= 1500", {1, 2}},
     {"ValueOnTheLeft", "100 <= ALT AND 1500 >= ALT", {1, 2}},
@@ -142,7 +133,6 @@ TEST_P(MalformedFilter, IsAnErrorNamingTheFilter)
 
 const MalformedCase malformedCases[] = {
     {"MissingAltitudeBounds", "ALT >=  AND ALT <= "},
-    {"MissingRainfallBounds", "MAR >=  AND MAR <= "},
     {"MissingBoundsInsideSpeciesFilter", "ALT >= 100 AND ALT <= 1500 AND MAT >=  AND MAT <= "},
     {"AllBoundsMissing", "ALT >=  AND ALT <=  OR MAR >=  AND MAR <=  OR MAT >=  AND MAT <= "},
     {"TrailingAnd", "ALT >= 100 AND"},
@@ -158,7 +148,6 @@ const MalformedCase malformedCases[] = {
     {"UnknownField", "ALT >= 10 AND NOPE < 5"},
     {"TwoDecimalPoints", "ALT >= 1.2.3"},
     {"DetachedMinus", "ALT >= - 5"},
-    {"DoubledAnd", "ALT >= 5 AND AND ALT <= 6"},
     {"LoneNot", "NOT"},
     {"UnclosedQuote", "NAME = 'Laos"},
     {"TrailingStatement", "ALT >= 100 ; DROP TABLE Species"},
@@ -167,8 +156,6 @@ const MalformedCase malformedCases[] = {
     {"LogicalAgainstWord", "FLAG = 'maybe'"},
     {"NumberRunsIntoWord", "ALT >= 100AND ALT <= 5"},
     {"LonePoint", "ALT >= ."},
-    {"LoneSign", "ALT >= -"},
-    {"ExponentRunsIntoWord", "ALT >= 1ex"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Cases, MalformedFilter, ::testing::ValuesIn(malformedCases),
@@ -178,68 +165,43 @@ INSTANTIATE_TEST_SUITE_P(Cases, MalformedFilter, ::testing::ValuesIn(malformedCa
 
 namespace {
 
+// A column built value by value and the same values read as a block of
+// fixed-width records are stored alike, each value equal to what a filter
+// bound written the same way parses to (the column reads short decimals
+// without the general parser).
+void expectStoredAsParsed(const std::vector<std::string> &texts, int width, int decimals)
+{
+    AttributeColumnBuilder single("F", 'N', width, decimals, true), block("F", 'N', width, decimals, true);
+    std::string records;
+    for (const std::string &text : texts) {
+        single.append(text);
+        records += std::string(width + 1 - text.size(), ' ') + text + "|";
+    }
+    block.appendMany(records.data(), width + 2, width + 1, std::uint32_t(texts.size()));
+    const AttributeColumn column = single.finish(), blockColumn = block.finish();
+    ASSERT_EQ(blockColumn.storage(), column.storage());
+    const bool floats = column.storage() == ColumnStorage::Float32;
+    for (std::uint32_t row = 0; row < column.size(); ++row) {
+        float f = 0;
+        double d = 0;
+        ASSERT_TRUE(floats ? NumberText::parseFloat(texts[row], f) : NumberText::parseDouble(texts[row], d));
+        ASSERT_EQ(floats ? column.floats()[row] : column.doubles()[row], floats ? f : d) << texts[row];
+        ASSERT_EQ(floats ? blockColumn.floats()[row] : blockColumn.doubles()[row], floats ? f : d) << texts[row];
+    }
+}
+
 TEST(AttributeStorage, StoredDecimalsEqualTheParserOfBounds)
 {
-    // The column reads short decimals without the general parser; every value
-    // must still equal what a filter bound written the same way parses to.
     QRandomGenerator random(11);
-    std::vector<std::string> texts;
+    std::vector<std::string> wide, narrow;
     for (int i = 0; i < 20000; ++i) {
-        const int decimals = int(random.bounded(4));
         const double value = (random.bounded(2000000.0) - 1000000.0) / std::pow(10.0, random.bounded(6));
-        texts.push_back(QString::number(value, 'f', decimals).toStdString());
+        wide.push_back(QString::number(value, 'f', int(random.bounded(4))).toStdString());
+        narrow.push_back(QString::number((int(random.bounded(200000)) - 100000) / 10.0, 'f', 1).toStdString());
     }
-    for (const char *edge : {"0.1", "-0.0", "16777216", "16777217.5", "8388607.5", "0.0000001", "1e5", "12345.678"})
-        texts.emplace_back(edge);
-    AttributeColumnBuilder floats("F", 'N', 19, 4, true);
-    for (const std::string &text : texts)
-        floats.append(text);
-    const AttributeColumn column = floats.finish();
-    for (std::uint32_t row = 0; row < column.size(); ++row) {
-        if (column.storage() == ColumnStorage::Float32) {
-            float expected = 0;
-            ASSERT_TRUE(NumberText::parseFloat(texts[row], expected));
-            ASSERT_EQ(column.floats()[row], expected) << texts[row];
-        } else {
-            double expected = 0;
-            ASSERT_TRUE(NumberText::parseDouble(texts[row], expected));
-            ASSERT_EQ(column.doubles()[row], expected) << texts[row];
-        }
-    }
-    // The block reader takes the same values, with the same storage.
-    std::string records;
-    for (const std::string &text : texts)
-        records += std::string(20 - text.size(), ' ') + text + "|";
-    AttributeColumnBuilder block("F", 'N', 19, 4, true);
-    block.appendMany(records.data(), 21, 20, std::uint32_t(texts.size()));
-    const AttributeColumn blockColumn = block.finish();
-    ASSERT_EQ(blockColumn.storage(), column.storage());
-    for (std::uint32_t row = 0; row < column.size(); ++row)
-        ASSERT_EQ(blockColumn.valueText(row), column.valueText(row)) << texts[row];
-    if (column.storage() == ColumnStorage::Float64)
-        EXPECT_TRUE(std::equal(column.doubles().begin(), column.doubles().end(), blockColumn.doubles().begin()));
-
-    AttributeColumnBuilder shortOnes("S", 'N', 8, 1, true);
-    std::vector<std::string> shortTexts;
-    for (int i = 0; i < 20000; ++i) {
-        shortTexts.push_back(QString::number((int(random.bounded(200000)) - 100000) / 10.0, 'f', 1).toStdString());
-        shortOnes.append(shortTexts.back());
-    }
-    const AttributeColumn shortColumn = shortOnes.finish();
-    ASSERT_EQ(shortColumn.storage(), ColumnStorage::Float32);
-    std::string shortRecords;
-    for (const std::string &text : shortTexts)
-        shortRecords += std::string(10 - text.size(), ' ') + text;
-    AttributeColumnBuilder shortBlock("S", 'N', 8, 1, true);
-    shortBlock.appendMany(shortRecords.data(), 10, 10, std::uint32_t(shortTexts.size()));
-    const AttributeColumn shortBlockColumn = shortBlock.finish();
-    ASSERT_EQ(shortBlockColumn.storage(), ColumnStorage::Float32);
-    EXPECT_TRUE(std::equal(shortColumn.floats().begin(), shortColumn.floats().end(), shortBlockColumn.floats().begin()));
-    for (std::uint32_t row = 0; row < shortColumn.size(); ++row) {
-        float expected = 0;
-        NumberText::parseFloat(shortTexts[row], expected);
-        ASSERT_EQ(shortColumn.floats()[row], expected) << shortTexts[row];
-    }
+    wide.insert(wide.end(), {"0.1", "-0.0", "16777216", "16777217.5", "8388607.5", "0.0000001", "1e5", "12345.678"});
+    expectStoredAsParsed(wide, 19, 4);
+    expectStoredAsParsed(narrow, 8, 1);
 }
 
 } // namespace

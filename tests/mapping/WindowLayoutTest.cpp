@@ -2,7 +2,7 @@
 // place and size against approved/<window>.txt beside this file. A control
 // moved by mistake (a wrong twip, a lost margin, a caption that no longer
 // wraps) shows here. After a deliberate change,
-// SILVARIA_UPDATE_LAYOUTS=1 build/tests/map_window_tests rewrites them.
+// SILVARIA_UPDATE_APPROVED=1 build/tests/map_window_tests rewrites them.
 #include "analysis/windows/frmClimateShift.h"
 #include "analysis/windows/frmCountryArea.h"
 #include "analysis/windows/frmSpeciesCount.h"
@@ -14,7 +14,7 @@
 #include "mapping/windows/frmMap.h"
 #include "photos/windows/frmImage.h"
 #include "search/windows/frmSearch.h"
-#include "tests/common/Files.h"
+#include "tests/common/Approved.h"
 #include "tests/common/MapWindowFixture.h"
 #include "tests/common/WidgetTest.h"
 
@@ -68,13 +68,9 @@ TEST_F(WindowLayouts, EveryWindowStandsAsApproved)
         {"climate-shift", Opened<frmClimateShift>([&] { menu->menuShift->trigger(); })},
         {"photos", Opened<frmImage>([&] { menu->menuISR->trigger(); })},
         {"search", Opened<frmSearch>([&] { menu->menuSearch->trigger(); })}};
-    const bool update = qEnvironmentVariableIsSet("SILVARIA_UPDATE_LAYOUTS");
     for (const auto &[name, window] : windows) {
         ASSERT_TRUE(window) << name << " did not open";
-        const QString file = QStringLiteral(SILVARIA_SOURCE_DIR "/tests/mapping/approved/%1.txt").arg(QLatin1String(name));
-        if (update)
-            WriteFile(file, layoutOf(window).toUtf8());
-        EXPECT_EQ(layoutOf(window), QString::fromUtf8(ReadFile(file))) << name;
+        ExpectApproved(QStringLiteral(SILVARIA_SOURCE_DIR "/tests/mapping/approved/%1.txt").arg(QLatin1String(name)), layoutOf(window).toUtf8());
     }
 }
 
