@@ -50,6 +50,7 @@ declare -A EQUIVALENT=(
   [app/BrowserWindow.cpp:1883:op]="a browser of no width shows nothing, hidden or shown"
   [mapping/windows/frmMap.cpp:3730:inc]="one twip is a fifteenth of a pixel: the warning stands at the same pixel"
   [mapping/GridDataRanges.cpp:838:inc]="a fourth seen-flag that nothing reads"
+  [photos/windows/frmImage.cpp:2662:inc]="one twip is a fifteenth of a pixel: the box stands at the same pixel"
   [mapping/MapGeometry.cpp:1008:op]="a point at the crossing lies on that edge, which the on-edge test before has already answered"
 )
 
