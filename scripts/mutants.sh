@@ -51,6 +51,8 @@ declare -A EQUIVALENT=(
   [mapping/windows/frmMap.cpp:3730:inc]="one twip is a fifteenth of a pixel: the warning stands at the same pixel"
   [mapping/GridDataRanges.cpp:838:inc]="a fourth seen-flag that nothing reads"
   [photos/windows/frmImage.cpp:2662:inc]="one twip is a fifteenth of a pixel: the box stands at the same pixel"
+  [analysis/SpeciesLookup.cpp:1969:dec]="a single exact match has returned just before, so more than none is more than one"
+  [analysis/SpeciesLookup.cpp:1967:op]="a single exact match has returned just before, so at least one is more than one"
   [mapping/MapGeometry.cpp:1008:op]="a point at the crossing lies on that edge, which the on-edge test before has already answered"
 )
 
@@ -124,15 +126,24 @@ code_hash() {
   echo "$out"
 }
 
+# A twip literal that is a whole number of pixels at 96 dots per inch (a
+# multiple of 15) moved by one twip: the control stands on the same pixel.
+twip_step() {
+  [[ $2 =~ ^([0-9]+)\ -\>\ [0-9]+$ ]] && (( BASH_REMATCH[1] >= 15 && BASH_REMATCH[1] % 15 == 0 )) &&
+    sed -n "${1##*:}p" "$ROOT/${1%%:*}" | grep -q 'Twips'
+}
+
 killed=0 survived=0 equivalent=0 n=0
 declare -a SURVIVORS=()
 declare -A ORIGINAL=()   # file -> hash of its unmutated object code
 while IFS=$'\t' read -r -u 3 id where change; do
   [ "$n" -ge "$SIZE" ] && break
   file="${id%%:*}"
-  if [ -n "${EQUIVALENT[$id]:-}" ]; then
+  reason="${EQUIVALENT[$id]:-}"
+  twip_step "$where" "$change" && reason="one twip is a fifteenth of a pixel: a whole-pixel place or size moved by a twip stays on its pixel"
+  if [ -n "$reason" ]; then
     n=$((n + 1)) equivalent=$((equivalent + 1))
-    printf '%3s %-45s %-22s equivalent: %s\n' "$n" "$where" "$change" "${EQUIVALENT[$id]}"
+    printf '%3s %-45s %-22s equivalent: %s\n' "$n" "$where" "$change" "$reason"
     continue
   fi
   [ -n "${ORIGINAL[$file]:-}" ] || ORIGINAL[$file]="$(code_hash "$file")"

@@ -192,7 +192,8 @@ INSTANTIATE_TEST_SUITE_P(
                       ShiftCase{"RainfallOnTheRangesEdgeAfterTenPercentMore", {0, 6098, 1000, 1650, -11.2, 29.2}, 0, 10},
                       ShiftCase{"TemperatureRangeAboveTheDataOnlyGains", {0, 800, 1500, 3000, 30, 35}, 2, 0},
                       ShiftCase{"RainfallRangeAboveTheDataMatchesNothing", {0, 800, 9000, 10000, 24, 30}, 0, 0},
-                      ShiftCase{"TemperatureRangeBelowTheDataMatchesNothing", {0, 800, 1500, 3000, -20, -15}, 0, 0}),
+                      ShiftCase{"TemperatureRangeBelowTheDataMatchesNothing", {0, 800, 1500, 3000, -20, -15}, 0, 0},
+                      ShiftCase{"TheFirstAndColdestPointGainedByWarming", {4000, 6098, 100, 300, -10, -5}, 2, 0}),
     [](const auto &info) { return std::string(info.param.name); });
 
 // At the command line's 1000 pixels the grid's source line does not fit one

@@ -85,6 +85,7 @@ const SelectCase selectCases[] = {
     {"AndBeforeOr", "ALT = 0 OR ALT = 100 AND MAT > 25", {0}},
     {"ParenthesesOverrideAnd", "(ALT = 0 OR ALT = 100) AND MAT > 25", {}},
     {"OrAfterAnd", "MAT > 25 AND ALT = 2500 OR ALT = 0", {0, 3}},
+    {"FirstRowByALaterGroup", "ALT = 100 AND MAT > 0 OR ALT = 0 AND MAT < 0", {0, 1}},
     {"AllMissingOrExpressionShape", "ALT >= 0 AND ALT <= 0 OR MAR >= 6 AND MAR <= 6 OR MAT >= 29 AND MAT <= 30", {0, 4}},
     {"NotBindsToOneComparison", "NOT ALT = 100 AND MAT < 25", {0, 2}},
     {"NotOverGroup", "NOT (ALT = 100 OR ALT = 0)", {2, 3, 4}},
