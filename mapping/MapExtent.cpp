@@ -38,7 +38,8 @@ MapExtent MapExtent::fittedTo(double aspect) const
     double h = height();
     if (w <= 0 && h <= 0)
         return *this;
-    if (h <= 0 || w / h < aspect)
+    // Too tall: widen it; too wide or of no height (a row of points): heighten it.
+    if (h > 0 && w / h < aspect)
         w = h * aspect;
     else
         h = w / aspect;

@@ -67,11 +67,12 @@ TEST_F(SampleData, SuitableListAndCountMatchTheStatementAtManyPoints)
         for (const SpeciesRangeRow *row : AnswerAtFeature(species, *climate, i).suitable)
             found << QString::number(row->spId);
         ASSERT_EQ(found, expected) << "grid point " << i;
-        ASSERT_EQ(counts[i], std::uint32_t(found.size())) << "grid point " << i;
         ASSERT_EQ(timber[i], std::uint32_t(AnswerAtFeature(species, *climate, i, UseTimber).suitable.size()));
         nonEmpty += !found.isEmpty();
     }
     EXPECT_GT(nonEmpty, 1000);
+    for (std::uint32_t i = 0; i < climate->size(); ++i) // the count at every point, the list's length
+        ASSERT_EQ(counts[i], std::uint32_t(AnswerAtFeature(species, *climate, i).suitable.size())) << "grid point " << i;
 }
 
 // Ranges that end exactly on grid values (decimals included) and a text

@@ -9,6 +9,7 @@
 // and leave the old file.
 #include "analysis/MapData.h"
 #include "base/ApplicationFolder.h"
+#include "cli/CliProgram.h"
 #include "mapping/windows/MapControl.h"
 #include "mapping/windows/SuitabilityMap.h"
 #include "mapping/Classification.h"
@@ -24,11 +25,11 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <cmath>
 #include <map>
+#include <sstream>
 
 namespace {
 
@@ -129,16 +130,15 @@ protected:
     QString file(const QString &name) const { return dir.filePath(name); }
     int build(const QStringList &extra, QString *err = nullptr, bool countries = true)
     {
-        QProcess process;
         const QStringList boundaries{"--countries", file("countries.geojson"), "--name-field", "nm"};
-        process.start(QStringLiteral(SILVARIA_BINARY_DIR "/bin/silvaria-cli"),
-                      QStringList{"grid", "build", "--alt", file("alt.tif"), "--mar", file("mar.tif"), "--mar-band", "2", "--mat", file("mat.tif"),
-                                  "--extent", "100,10,101,11", "--step", "6", "-o", file("ShapeFiles")}
-                          + (countries ? boundaries : QStringList()) + extra);
-        process.waitForFinished(60000);
+        std::ostringstream out, error;
+        const int code = RunCli(QStringList{"grid", "build", "--alt", file("alt.tif"), "--mar", file("mar.tif"), "--mar-band", "2", "--mat",
+                                            file("mat.tif"), "--extent", "100,10,101,11", "--step", "6", "-o", file("ShapeFiles")}
+                                    + (countries ? boundaries : QStringList()) + extra,
+                                {out, error});
         if (err)
-            *err = QString::fromUtf8(process.readAllStandardError());
-        return process.exitCode();
+            *err = QString::fromStdString(error.str());
+        return code;
     }
     // The temperature raster's value at a point, found through OGR's own transformation.
     static double matAt(double lon, double lat)
@@ -192,9 +192,13 @@ TEST_F(GridBuild, WithoutNewBoundariesTheOldOnesStayAndNumberThePoints)
 {
     ASSERT_EQ(build({"--mat-scale", "0.1"}), 0);
     const QByteArray before = ReadFile(file("ShapeFiles/country_bnd.shp")), points = ReadFile(file("ShapeFiles/pasia_canvas.dbf"));
+    ASSERT_TRUE(WriteFile(file("ShapeFiles/country_bnd.qix"), "an index of these boundaries"));
     ASSERT_EQ(build({"--mat-scale", "0.1"}, nullptr, false), 0);
     EXPECT_EQ(ReadFile(file("ShapeFiles/country_bnd.shp")), before);
     EXPECT_EQ(ReadFile(file("ShapeFiles/pasia_canvas.dbf")), points) << "the points numbered as by the new boundaries";
+    EXPECT_TRUE(QFileInfo::exists(file("ShapeFiles/country_bnd.qix"))) << "kept with its boundaries";
+    ASSERT_EQ(build({"--mat-scale", "0.1"}), 0);
+    EXPECT_FALSE(QFileInfo::exists(file("ShapeFiles/country_bnd.qix"))) << "no index of the old boundaries beside new ones";
 }
 
 TEST_F(GridBuild, TheApplicationClampsToTheGridsRangesAndClassifies)

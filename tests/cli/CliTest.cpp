@@ -173,6 +173,8 @@ TEST_F(Cli, RowsComeAsTableCsvOrJson)
         sum += rows[i].toObject().value("Full km2").toDouble();
     EXPECT_EQ(rows.last().toObject().value("Country").toString(), "total");
     EXPECT_NEAR(sum, rows.last().toObject().value("Full km2").toDouble(), double(rows.size()));
+    const QJsonArray at = QJsonDocument::fromJson(run({"at", "104.9,11.55", "--format", "json"}).out.toUtf8()).array();
+    EXPECT_TRUE(at.first().toObject().value("Species").isNull()) << "the grid point's row names no species";
 }
 
 TEST_F(Cli, PicturesAndShiftSayWhereTheyComeFrom)

@@ -2,24 +2,13 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
 
-bool WaitUntil(const std::function<bool()> &condition, int timeoutMs)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (!condition()) {
-        if (timer.elapsed() > timeoutMs)
-            return false;
-        QTest::qWait(10);
-    }
-    return true;
-}
+bool WaitUntil(const std::function<bool()> &condition, int timeoutMs) { return QTest::qWaitFor(condition, timeoutMs); }
 
 void ClickItem(QTreeWidget *tree, QTreeWidgetItem *item, int column)
 {

@@ -6,6 +6,7 @@
 #include "controls/Icons.h"
 #include "mapping/windows/MapControl.h"
 #include "mapping/windows/MapToolbar.h"
+#include "photos/windows/PhotoPictures.h"
 #include "tests/common/Approved.h"
 
 #include <gtest/gtest.h>
@@ -41,7 +42,8 @@ TEST(DrawnPictures, MatchTheApprovedImages)
         {"splash", SplashPicture().toImage()},           {"application", pictureOf(ApplicationIcon())},
         {"comparison", pictureOf(ComparisonIcon())},     {"zoom-in-cursor", cursorOf(PointerZoomIn)},
         {"zoom-out-cursor", cursorOf(PointerZoomOut)},   {"identify-cursor", cursorOf(PointerIdentify)},
-        {"grip-across", gripOf(Qt::Horizontal)},         {"grip-down", gripOf(Qt::Vertical)}};
+        {"grip-across", gripOf(Qt::Horizontal)},         {"grip-down", gripOf(Qt::Vertical)},
+        {"photo-unavailable", UnavailablePicture(QSize(200, 150), "No photograph").toImage()}};
     const QList<QIcon> bar = OutlookBarIcons();
     for (int i = 0; i < bar.size(); ++i)
         pictures.emplace_back(QStringLiteral("outlook-bar-%1").arg(i), pictureOf(bar[i]));

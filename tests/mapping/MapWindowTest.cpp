@@ -124,6 +124,11 @@ TEST_F(MapWindow, CheckBoxReturnsToFullExtentAndKeepsTheTool)
     EXPECT_EQ(map->tbrMain->pressedTool(), "k1");
     ClickAt(map->mapTree, 5);
     EXPECT_EQ(map->navigator->zoomLevel(), 2);
+    // Zooming out past the full extent shows more but stays the first level.
+    ClickTool(map, "k2");
+    ClickAt(map->mapTree, 5);
+    ClickAt(map->mapTree, 5);
+    EXPECT_EQ(map->navigator->zoomLevel(), 1);
 }
 
 TEST_F(MapWindow, IdentifyOpensTheAttributesAndLabelsTheAltitude)

@@ -159,6 +159,14 @@ TEST_F(Rendering, AChosenMultipointAndAPolygonShapeAreDrawnWhole)
     EXPECT_NE(at(image, 25, 75), QColor(Qt::red)) << "outside the square";
 }
 
+// A row of points (an extent of no height) is shown whole, as high as the
+// picture's shape asks; so is a column.
+TEST(Viewport, ARowOrAColumnOfPointsIsShownWhole)
+{
+    EXPECT_EQ(MapViewport(MapExtent(0, 5, 10, 5), QSize(100, 50)).extent(), MapExtent(0, 2.5, 10, 7.5));
+    EXPECT_EQ(MapViewport(MapExtent(5, 0, 5, 10), QSize(50, 100)).extent(), MapExtent(2.5, 0, 7.5, 10));
+}
+
 class Export : public Rendering {
 protected:
     QImage picture() { return MapRenderer::render(layers, MapViewport(MapExtent(0, 0, 10, 10), QSize(200, 120)), Sea); }
