@@ -53,6 +53,11 @@ declare -A EQUIVALENT=(
   [photos/windows/frmImage.cpp:2662:inc]="one twip is a fifteenth of a pixel: the box stands at the same pixel"
   [analysis/SpeciesLookup.cpp:1969:dec]="a single exact match has returned just before, so more than none is more than one"
   [analysis/SpeciesLookup.cpp:1967:op]="a single exact match has returned just before, so at least one is more than one"
+  [mapping/windows/MapWindowParts.cpp:3479:dec]="one twip is a fifteenth of a pixel: the check box stands at the same pixel"
+  [mapping/windows/MapWindowParts.cpp:4414:inc]="one twip is a fifteenth of a pixel: the label is as wide in pixels"
+  [mapping/ShapefileReader.cpp:17295:op]="a last block of no records reads no bytes and appends nothing"
+  [catalogue/CatalogueWriter.cpp:1388:inc]="any negative length makes SQLite read the statement up to its terminating zero"
+  [mapping/CompiledFilter.cpp:15884:inc]="the evaluation assigns the mask before anything reads it"
   [mapping/MapGeometry.cpp:1008:op]="a point at the crossing lies on that edge, which the on-edge test before has already answered"
 )
 
