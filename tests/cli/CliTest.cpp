@@ -106,6 +106,7 @@ TEST_F(Cli, ExitCodesAndMessages)
         {"not a catalogue", {"catalogue", "export", file("old.mdb"), "-o", file("out")}, 2, "old.mdb"},
         {"catalogue alone", {"--app-folder", dir.path(), "catalogue"}, 1, "Usage: silvaria-cli catalogue build"},
         {"grid alone", {"--app-folder", dir.path(), "grid"}, 1, "Usage: silvaria-cli grid build"},
+        {"a map of every species", {"map", "--all", "-o", file("maps")}, 0, ""},
         {"unknown action", {"catalogue", "merge", file("bad")}, 1, "catalogue takes build, export or check, not \"merge\""},
     };
     for (const auto &c : cases) {
@@ -116,6 +117,9 @@ TEST_F(Cli, ExitCodesAndMessages)
     }
     EXPECT_TRUE(QFileInfo(file("taken.png")).isDir()) << "the old entry is kept";
     EXPECT_EQ(ReadFile(file("old.mdb")), "the old file");
+    EXPECT_TRUE(QFileInfo::exists(file("maps/1_acacia_mangium.png")));
+    std::ostringstream out, err;
+    EXPECT_EQ(RunCli({"grid"}, {out, err}), 1) << "grid alone";
     EXPECT_FALSE(QFileInfo::exists(file("out")));
 }
 

@@ -19,7 +19,9 @@
 #include "tests/common/WidgetTest.h"
 
 #include <QAction>
+#include <QHeaderView>
 #include <QMdiSubWindow>
+#include <QTreeView>
 #include <QTest>
 
 namespace {
@@ -34,7 +36,8 @@ bool inChildWindow(const QWidget *w, const QWidget *window)
     return w->window() != window->window();
 }
 
-// One line per named control shown: its name, place in the window and size.
+// One line per named control shown: its name, place in the window and size
+// (a list's also its columns' widths).
 QString layoutOf(const QWidget *window)
 {
     QStringList lines;
@@ -43,6 +46,9 @@ QString layoutOf(const QWidget *window)
             !inChildWindow(w, window)) {
             const QPoint at = w->mapTo(window, QPoint(0, 0));
             lines << QStringLiteral("%1 %2,%3 %4x%5").arg(w->objectName()).arg(at.x()).arg(at.y()).arg(w->width()).arg(w->height());
+            if (const auto *list = qobject_cast<const QTreeView *>(w)) // and its columns' widths
+                for (int c = 0; c < list->header()->count(); ++c)
+                    lines.last() += QStringLiteral(" %1").arg(list->header()->sectionSize(c));
         }
     lines.sort();
     return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
