@@ -6,6 +6,7 @@
 #include "catalogue/modDatabase.h"
 #include "cli/CliProgram.h"
 #include "mapping/GridDataRanges.h"
+#include "tests/common/Approved.h"
 #include "tests/common/Files.h"
 #include "tests/common/FixtureCatalogue.h"
 
@@ -13,6 +14,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QCryptographicHash>
 #include <QImageReader>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -179,6 +181,23 @@ TEST_F(Cli, RowsComeAsTableCsvOrJson)
     EXPECT_NEAR(sum, rows.last().toObject().value("Full km2").toDouble(), double(rows.size()));
     const QJsonArray at = QJsonDocument::fromJson(run({"at", "104.9,11.55", "--format", "json"}).out.toUtf8()).array();
     EXPECT_TRUE(at.first().toObject().value("Species").isNull()) << "the grid point's row names no species";
+}
+
+// Each kind of picture stands as approved: its pixels (a digest) and every
+// entry of its stamp but the day it was made.
+TEST_F(Cli, PicturesStandAsApproved)
+{
+    const std::pair<const char *, QStringList> pictures[] = {{"count", {"count", "--use", "Fruit", "--size", "400x300", "-o"}},
+                                                             {"shift", {"shift", "1", "--dt", "2", "--dp", "-10", "--size", "400x300", "-o"}},
+                                                             {"map", {"map", "2", "--size", "400x300", "-o"}}};
+    for (const auto &[name, arguments] : pictures) {
+        ASSERT_EQ(run(arguments + QStringList{file("p.png")}).code, 0) << name;
+        const QImage image(file("p.png"));
+        QByteArray made = QCryptographicHash::hash(QByteArrayView(image.constBits(), image.sizeInBytes()), QCryptographicHash::Sha256).toHex();
+        for (const QString &key : image.textKeys())
+            made += key == "Date" ? QByteArray() : ("\n" + key + ": " + image.text(key)).toUtf8();
+        ExpectApproved(QStringLiteral(SILVARIA_SOURCE_DIR "/tests/cli/approved/%1.txt").arg(name), made + '\n');
+    }
 }
 
 TEST_F(Cli, PicturesAndShiftSayWhereTheyComeFrom)
