@@ -35,7 +35,6 @@ const ScriptCase kScripts[] = {
     {"DigitsAndSpace", "1 2", "+1 -1 +Space -Space +2 -2"},
     {"ShiftedSymbolSendsItsUnshiftedKey", "!", "+1 -1"},
     {"CaretIsAnOrdinaryCharacter", "^{F6}", "+6 -6 +F6 -F6"},
-    {"OpenParenthesisIsAnOrdinaryCharacter", "(", "+9 -9"},
     {"ShiftTapDoesNotShiftTheNextKey", "+a", "+Shift -Shift +A -A"},
     {"TildeAloneTapsControl", "~", "+Ctrl -Ctrl"},
     {"PercentTapsAlt", "%", "+Alt -Alt"},
