@@ -137,7 +137,7 @@ TEST_F(Labels, AFailedStoreLeavesTheOldFile)
     for (int i = 0; i < 200; ++i)
         layer.Add(*country, "CODE", {101, 1});
     EXPECT_THROW(layer.Store(dir.filePath("no/such/folder.txt")), MapError);
-    EXPECT_THROW(layer.Store("/dev/full"), MapError);
+    EXPECT_THROW(layer.Store(FullDevice(dir.path())), MapError);
     EXPECT_THROW(layer.Store("/proc/labels.txt"), MapError) << "a folder no one can write in";
     {
         const FileSizeLimit limit(1000); // the store fails half-way through the file itself

@@ -197,9 +197,10 @@ TEST_F(Export, WritesABitmapOfTheImage)
 
 TEST_F(Export, FullDiskIsAnError)
 {
-    if (!QFile::exists("/dev/full"))
+    const QString full = FullDevice(dir.path());
+    if (!QFile::exists(full))
         GTEST_SKIP() << "/dev/full is missing";
-    expectFailure(picture(), QStringLiteral("/dev/full"), "space");
+    expectFailure(picture(), full, "space");
 }
 
 TEST_F(Export, FailedExportLeavesTheExistingFileAlone)
