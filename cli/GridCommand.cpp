@@ -56,10 +56,12 @@ int withoutAction(const QStringList &arguments)
 {
     const bool asked = arguments.value(0) == QLatin1String("--help") || arguments.value(0) == QLatin1String("-h");
     if (!asked && !arguments.isEmpty() && !arguments.front().startsWith(QLatin1String("--")))
-        UsageError(QStringLiteral("grid takes build, not \"%1\"").arg(arguments.front()));
+        UsageError(QStringLiteral("grid takes build or fetch, not \"%1\"").arg(arguments.front()));
     (asked ? PrintOut : PrintError)(
         QStringLiteral("Usage: silvaria-cli grid build --alt FILE --mar FILE --mat FILE --extent W,S,E,N --step MINUTES -o FOLDER\n"
-                       "(silvaria-cli grid build --help tells more)\n"));
+                       "       silvaria-cli grid fetch worldclim --res 10m|5m|2.5m|30s [--extent W,S,E,N] [--step MINUTES] -o FOLDER\n"
+                       "       silvaria-cli grid fetch worldclim --res RES --future GCM SSP PERIOD [-o FOLDER]\n"
+                       "(silvaria-cli grid build --help and grid fetch --help tell more)\n"));
     return asked ? ExitDone : ExitUsage;
 }
 
@@ -92,5 +94,7 @@ int RunGridCommand(const QStringList &arguments)
     const QString action = arguments.value(0);
     if (action == QLatin1String("build"))
         return runBuild(arguments.mid(1));
+    if (action == QLatin1String("fetch"))
+        return RunGridFetch(arguments.mid(1));
     return withoutAction(arguments);
 }
