@@ -5,29 +5,31 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 
-#include <utility>
-
 namespace {
 
-// Answers one request, then closes the connection (as "Connection: close" says).
-void answer(QTcpSocket *socket, const QByteArray &request, const QString &root, LocalHttpServer::Mode mode)
+// Answers one request; the connection stays open for the next, as HTTP/1.1 has it.
+void respond(QTcpSocket *socket, const QByteArray &request, const QString &root, LocalHttpServer::Mode mode)
 {
     const QList<QByteArray> words = request.left(request.indexOf("\r\n")).split(' ');
     QFile file(root + QString::fromUtf8(words.value(1)));
     const bool found = mode != LocalHttpServer::NotFound && file.open(QIODevice::ReadOnly);
-    QByteArray body = found ? file.readAll() : QByteArray(), status = found ? "200 OK" : "404 Not Found", range;
+    QByteArray status = found ? "200 OK" : "404 Not Found", range;
+    qint64 first = 0, last = file.size() - 1; // only the bytes asked for are read
     static const QRegularExpression ranged(QStringLiteral("\r\nRange: *bytes=(\\d+)-(\\d*)"), QRegularExpression::CaseInsensitiveOption);
     if (const auto m = ranged.match(QString::fromLatin1(request)); found && m.hasMatch()) {
-        const qint64 first = m.captured(1).toLongLong(), last = m.captured(2).isEmpty() ? body.size() - 1 : qMin(m.captured(2).toLongLong(), body.size() - 1);
-        range = "Content-Range: bytes " + QByteArray::number(first) + '-' + QByteArray::number(last) + '/' + QByteArray::number(body.size()) + "\r\n";
-        body = body.mid(first, last - first + 1);
+        first = m.captured(1).toLongLong();
+        last = m.captured(2).isEmpty() ? last : qMin(m.captured(2).toLongLong(), last);
+        range = "Content-Range: bytes " + QByteArray::number(first) + '-' + QByteArray::number(last) + '/' + QByteArray::number(file.size()) + "\r\n";
         status = "206 Partial Content";
     }
-    socket->write("HTTP/1.1 " + status + "\r\nContent-Length: " + QByteArray::number(body.size()) + "\r\n" + range
-                  + "Accept-Ranges: bytes\r\nConnection: close\r\n\r\n");
-    if (words.value(0) != "HEAD")
-        socket->write(mode == LocalHttpServer::CloseMidFile ? body.left(body.size() / 2) : body);
-    socket->disconnectFromHost();
+    const qint64 length = found ? last - first + 1 : 0;
+    QByteArray answer = "HTTP/1.1 " + status + "\r\nContent-Length: " + QByteArray::number(length) + "\r\n" + range
+                      + "Accept-Ranges: bytes\r\n\r\n";
+    if (words.value(0) != "HEAD" && found && file.seek(first))
+        answer += file.read(mode == LocalHttpServer::CloseMidFile ? length / 2 : length);
+    socket->write(answer); // in one piece: no wait for the client's acknowledgement between head and body
+    if (mode == LocalHttpServer::CloseMidFile)
+        socket->disconnectFromHost();
 }
 
 } // namespace
@@ -43,10 +45,10 @@ LocalHttpServer::LocalHttpServer(const QString &root, Mode mode)
         QObject::connect(m_server, &QTcpServer::newConnection, m_server, [this, root, mode] {
             while (QTcpSocket *socket = m_server->nextPendingConnection()) {
                 QObject::connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
-                QObject::connect(socket, &QTcpSocket::readyRead, socket, [socket, root, mode, request = QByteArray(), done = false]() mutable {
+                QObject::connect(socket, &QTcpSocket::readyRead, socket, [socket, root, mode, request = QByteArray()]() mutable {
                     request += socket->readAll();
-                    if (request.contains("\r\n\r\n") && !std::exchange(done, true))
-                        answer(socket, request, root, mode);
+                    for (qsizetype end; (end = request.indexOf("\r\n\r\n")) >= 0; request.remove(0, end + 4))
+                        respond(socket, request.left(end + 4), root, mode);
                 });
             }
         });

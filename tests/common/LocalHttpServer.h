@@ -6,8 +6,9 @@ class QTcpServer;
 
 // An HTTP server on 127.0.0.1 at a free port, in a thread of its own, serving
 // the files of a folder as a web server does to GDAL's network reader: HEAD,
-// and GET of a whole file or of a "Range: bytes=FIRST-LAST". Told to, it
-// answers 404 to everything, or cuts every body in half and closes.
+// and GET of a whole file or of a "Range: bytes=FIRST-LAST", several on one
+// connection. Told to, it answers 404 to everything, or cuts every body in
+// half and closes the connection.
 class LocalHttpServer {
 public:
     enum Mode { Serve, NotFound, CloseMidFile };
