@@ -198,7 +198,9 @@ std::optional<GridFrame> ParseGridFrame(const QString &sourcesText)
     for (int i = 0; i < 5 && ok; ++i)
         v[i] = (i < 4 ? edges[i] : parts[2]).toDouble(&ok);
     const GridFrame frame{v[0], v[1], v[2], v[3], v[4]};
-    if (!ok || !(frame.west < frame.east && frame.south < frame.north && frame.stepMinutes > 0))
+    // The bounds the options allow (an edited file may say anything, "inf" too).
+    if (!ok || !(frame.west >= -180 && frame.west < frame.east && frame.east <= 360 && frame.south >= -90
+                 && frame.south < frame.north && frame.north <= 90 && frame.stepMinutes >= 0.01 && frame.stepMinutes <= 600))
         return std::nullopt;
     return frame;
 }

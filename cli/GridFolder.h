@@ -53,5 +53,6 @@ void WriteGridText(const QString &path, const QString &text);
 
 // The line of sources.txt that gives the grid's cells, so that a grid on the
 // same points can be built later: "grid frame = W,S,E,N step MINUTES".
+// ParseGridFrame gives nothing for a frame the options would refuse.
 QString GridFrameLine(const GridFrame &frame);
 std::optional<GridFrame> ParseGridFrame(const QString &sourcesText);
