@@ -11,6 +11,7 @@
 #include <cmath>
 #include <cstdio>
 #include <iostream>
+#include <mutex>
 #include <unistd.h>
 #include <utility>
 
@@ -52,8 +53,11 @@ const CliStreams *&runningStreams()
     return streams;
 }
 
+// One writer at a time: grid fetch prints its download's progress from a thread of its own.
 void write(std::ostream &stream, const QString &text)
 {
+    static std::mutex writing;
+    const std::lock_guard<std::mutex> lock(writing);
     const QByteArray bytes = text.toUtf8();
     stream.write(bytes.constData(), bytes.size());
 }

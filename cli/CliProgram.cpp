@@ -29,6 +29,10 @@ Commands:
   grid build --alt FILE --mar FILE --mat FILE --extent W,S,E,N --step MINUTES -o FOLDER
       [--countries FILE [--name-field FIELD]] [--mat-scale F] [--mat-offset D] [--mar-scale F]
                                              the map grid from your own rasters
+  grid fetch worldclim --res 10m|5m|2.5m|30s [--extent W,S,E,N] [--step MINUTES] -o FOLDER
+                                             the map grid from WorldClim 2.1 (network)
+  grid fetch worldclim --res RES --future GCM SSP PERIOD [-o FOLDER]
+                                             a scenario grid from a CMIP6 projection
   catalogue build SOURCES -o FILE            a catalogue from plain files
   catalogue export FILE -o SOURCES           a catalogue (SQLite or Access) as plain files
   catalogue check SOURCES [--images DIR]     every problem of plain files, with file and line

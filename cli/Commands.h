@@ -12,3 +12,5 @@ int RunCountCommand(const QStringList &arguments);
 int RunShiftCommand(const QStringList &arguments);
 int RunCatalogueCommand(const QStringList &arguments);
 int RunGridCommand(const QStringList &arguments);
+// grid fetch, the part of grid after "fetch".
+int RunGridFetch(const QStringList &arguments);

@@ -52,11 +52,12 @@ FolderBuild::~FolderBuild()
         QDir(m_work).removeRecursively();
 }
 
-void FolderBuild::keepOld(const QString &name)
+void FolderBuild::keepOld(const QString &name) { copyIn(m_target + QLatin1Char('/') + name, name); }
+
+void FolderBuild::copyIn(const QString &source, const QString &name)
 {
-    const QString old = m_target + QLatin1Char('/') + name;
-    if (QFileInfo(old).isFile() && !QFile::copy(old, filePath(name)))
-        throw CliFailure(ExitNotWritten, QStringLiteral("Cannot copy %1 into %2 (nothing was changed)").arg(old, m_work));
+    if (QFileInfo(source).isFile() && !QFile::copy(source, filePath(name)))
+        throw CliFailure(ExitNotWritten, QStringLiteral("Cannot copy %1 into %2 (nothing was changed)").arg(source, m_work));
 }
 
 void FolderBuild::commit()

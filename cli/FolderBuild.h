@@ -20,6 +20,8 @@ public:
     QString filePath(const QString &name) const { return m_work + QLatin1Char('/') + name; }
     // Copies a file of the old folder into the work folder (when there is one).
     void keepOld(const QString &name);
+    // Copies the file `source` (when there is one) into the work folder as `name`.
+    void copyIn(const QString &source, const QString &name);
     // Replaces the target by the work folder; throws CliFailure (not written).
     void commit();
 

@@ -65,8 +65,8 @@ bool looksLikeFill(double v) { return v == -9999 || v == -32768 || v <= -3e38; }
 
 // Warps band 1 onto rows [row0, row0 + rows) of the frame as Float32 (NaN
 // where the raster has no data).
-void warpRows(GDALDataset *source, bool assumeGeographic, bool average, const GridFrame &frame, std::int64_t row0,
-              std::int64_t rows, float *out)
+void warpRows(GDALDataset *source, const QString &path, bool assumeGeographic, bool average, const GridFrame &frame,
+              std::int64_t row0, std::int64_t rows, float *out)
 {
     const double top = frame.north - double(row0) * frame.step();
     const double bottom = frame.north - double(row0 + rows) * frame.step();
@@ -84,12 +84,12 @@ void warpRows(GDALDataset *source, bool assumeGeographic, bool average, const Gr
     GDALDatasetH warped = GDALWarp("", nullptr, 1, sources, options, &usageError);
     GDALWarpAppOptionsFree(options);
     if (!warped)
-        GridDataError(QStringLiteral("%1: cannot sample it on the grid: %2").arg(QString::fromUtf8(source->GetDescription()), LastGdalError()));
+        GridDataError(QStringLiteral("%1: cannot sample it on the grid: %2").arg(path, LastGdalError()));
     const CPLErr read = GDALRasterIO(GDALGetRasterBand(warped, 1), GF_Read, 0, 0, int(frame.columns()), int(rows), out,
                                      int(frame.columns()), int(rows), GDT_Float32, 0, 0);
     GDALClose(warped);
     if (read != CE_None)
-        GridDataError(QStringLiteral("%1: %2").arg(QString::fromUtf8(source->GetDescription()), LastGdalError()));
+        GridDataError(QStringLiteral("%1: %2").arg(path, LastGdalError()));
 }
 
 } // namespace
@@ -97,7 +97,8 @@ void warpRows(GDALDataset *source, bool assumeGeographic, bool average, const Gr
 GridRaster::GridRaster(const RasterInput &input, const char *layer) : m_input(input), m_layer(QString::fromLatin1(layer))
 {
     const QString path = input.path;
-    if (!QFileInfo::exists(path) && !path.contains(QLatin1Char(':')))
+    // GDAL's own paths ("/vsimem/...") and addresses are GDAL's to find.
+    if (!QFileInfo::exists(path) && !path.contains(QLatin1Char(':')) && !path.startsWith(QLatin1String("/vsi")))
         GridDataError(QStringLiteral("%1: no such file (--%2)").arg(path, m_layer.toLower()));
     m_file = GDALDataset::FromHandle(GDALOpenEx(path.toUtf8().constData(), GDAL_OF_RASTER | GDAL_OF_READONLY, nullptr, nullptr, nullptr));
     if (!m_file)
@@ -204,13 +205,13 @@ void GridRaster::sampleRows(const GridFrame &frame, std::int64_t row0, std::int6
 {
     // As fine as the grid or finer (a thousandth's tolerance for rasters of the grid's own step).
     const bool average = std::abs(m_degreesPerPixel) <= frame.step() * 1.001;
-    warpRows(m_band, m_degreesPerPixel < 0, average, frame, row0, rows, out);
+    warpRows(m_band, m_input.path, m_degreesPerPixel < 0, average, frame, row0, rows, out);
     if (!average)
         return;
     // The mask's average is the share of the cell with data, times 255.
     const std::size_t n = std::size_t(rows * frame.columns());
     coverage.resize(n);
-    warpRows(m_mask, m_degreesPerPixel < 0, true, frame, row0, rows, coverage.data());
+    warpRows(m_mask, m_input.path, m_degreesPerPixel < 0, true, frame, row0, rows, coverage.data());
     for (std::size_t k = 0; k < n; ++k)
         if (!(coverage[k] >= 127.5f * (1 - 1e-5f)))
             out[k] = std::numeric_limits<float>::quiet_NaN();

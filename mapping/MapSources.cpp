@@ -14,6 +14,7 @@
 #include <QTextLayout>
 
 #include <algorithm>
+#include <utility>
 #include <stdexcept>
 
 QMap<QString, QString> ReadLayerSources(const QString &shapeFolder)
@@ -46,10 +47,15 @@ PictureStamp SourceStampOf(const QString &shapeFolder, const QString &program)
 {
     const auto sources = ReadLayerSources(shapeFolder);
     const AppVersion v = ApplicationVersion();
-    return {{QStringLiteral("Boundaries"), LayerSource(sources, QStringLiteral("country_bnd"))},
-            {QStringLiteral("Grid"), LayerSource(sources, QStringLiteral("pasia_canvas"))},
-            {QStringLiteral("Software"), QStringLiteral("%1 %2.%3.%4").arg(program).arg(v.major).arg(v.minor).arg(v.revision)},
-            {QStringLiteral("Date"), QDate::currentDate().toString(Qt::ISODate)}};
+    PictureStamp stamp{{QStringLiteral("Boundaries"), LayerSource(sources, QStringLiteral("country_bnd"))},
+                       {QStringLiteral("Grid"), LayerSource(sources, QStringLiteral("pasia_canvas"))}};
+    for (const auto &[key, entry] : {std::pair{QStringLiteral("citation"), QStringLiteral("Citation")},
+                                     std::pair{QStringLiteral("terms"), QStringLiteral("Terms")}})
+        if (sources.contains(key))
+            stamp.append({entry, sources.value(key)});
+    stamp.append({QStringLiteral("Software"), QStringLiteral("%1 %2.%3.%4").arg(program).arg(v.major).arg(v.minor).arg(v.revision)});
+    stamp.append({QStringLiteral("Date"), QDate::currentDate().toString(Qt::ISODate)});
+    return stamp;
 }
 
 int StampFontPixels(int height) { return std::clamp(height / 60, 9, 18); }

@@ -22,8 +22,10 @@ QString LayerSource(const QMap<QString, QString> &sources, const QString &layer)
 using PictureStamp = QList<QPair<QString, QString>>;
 
 // The entries every map picture's stamp ends with: the sources of the
-// boundary and grid layers of the ShapeFiles folder, the program with its
-// version ("silvaria 2.0.5128"), and today's date.
+// boundary and grid layers of the ShapeFiles folder, the citation and terms
+// of use of its data when its sources.txt gives them ("citation = ...",
+// "terms = ..."), the program with its version ("silvaria 2.0.5128"), and
+// today's date.
 PictureStamp SourceStampOf(const QString &shapeFolder, const QString &program);
 
 // The pixel size of the stamp's lettering for a picture `height` pixels high.
