@@ -57,7 +57,7 @@ GridLattice GridLattice::of(std::span<const double> xs, std::span<const double> 
         const std::int64_t column = indexOn(x, xs[i]), fromSouth = indexOn(y, ys[i]);
         if (column < 0 || fromSouth < 0)
             throw MapError(QStringLiteral("%1 is not a regular grid: the point at %2, %3 lies off the lattice of %4 by %5 degree "
-                                          "cells the other points make.")
+                                          "cells that its points' smallest spacing gives.")
                                .arg(what, degrees(xs[i]), degrees(ys[i]), degrees(x.step), degrees(y.step)),
                            what);
         lattice.cell[i] = (y.count - 1 - fromSouth) * x.count + column;
