@@ -1,5 +1,7 @@
 #include "analysis/MapClasses.h"
 
+#include "mapping/GridLayers.h"
+
 #include <algorithm>
 #include <array>
 
@@ -61,4 +63,27 @@ std::vector<PointClassLayer> ShiftClasses(const ClimateShiftResult &shift)
 {
     const QStringList names = ShiftClassNames();
     return {{names[0], KeptColour, shift.kept}, {names[1], LostColour, shift.lost}, {names[2], GainedColour, shift.gained}};
+}
+
+QString NoClassText() { return QStringLiteral("no class"); }
+
+GridValues ClassValues(const std::vector<PointClassLayer> &classes, std::size_t points)
+{
+    GridValues grid{QStringLiteral("class"), std::vector<std::uint32_t>(points, 0), {{NoClassText(), LandColour}}};
+    for (std::size_t k = 0; k < classes.size(); ++k) {
+        grid.classes.push_back({classes[k].caption, classes[k].colour});
+        for (std::uint32_t p : classes[k].points)
+            grid.values[p] = std::uint32_t(k + 1);
+    }
+    return grid;
+}
+
+GridValues CountValues(const std::vector<std::uint32_t> &counts, const CountClassing &classing,
+                       const std::vector<PointClassLayer> &classes)
+{
+    GridValues grid{QStringLiteral("count"), counts, {}};
+    for (std::size_t b = 0; b < classing.bins.size() && b < classes.size(); ++b)
+        for (std::uint32_t n = classing.bins[b].low; n <= classing.bins[b].high; ++n)
+            grid.classes.push_back({classes[b].caption, classes[b].colour});
+    return grid;
 }

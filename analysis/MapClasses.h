@@ -48,3 +48,24 @@ extern const QColor KeptColour, LostColour, GainedColour;
 QStringList ShiftClassNames();
 // Those classes with their points.
 std::vector<PointClassLayer> ShiftClasses(const ClimateShiftResult &shift);
+
+// A map as one whole number per grid point, as GIS files hold it, each number
+// with the name and colour the picture gives it.
+struct ValueClass {
+    QString name;
+    QColor colour;
+};
+struct GridValues {
+    QString field;                     // what the numbers are: "class" or "count"
+    std::vector<std::uint32_t> values; // per grid point, in feature order
+    std::vector<ValueClass> classes;   // per number, from 0
+};
+// "no class": a grid point in none of a map's classes.
+QString NoClassText();
+// The class each of `points` grid points shows: 1 + the index of the last
+// class holding it (drawn on top), or 0 (NoClassText, in the land's colour).
+GridValues ClassValues(const std::vector<PointClassLayer> &classes, std::size_t points);
+// The counts themselves, each number named and coloured as its class of the
+// map (`classes`, one per bin of the classing).
+GridValues CountValues(const std::vector<std::uint32_t> &counts, const CountClassing &classing,
+                       const std::vector<PointClassLayer> &classes);

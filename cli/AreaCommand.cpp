@@ -1,8 +1,12 @@
+#include "analysis/PictureStamps.h"
 #include "analysis/SuitableArea.h"
 #include "analysis/SuitabilityClasses.h"
 #include "cli/CliCommand.h"
 #include "cli/CliData.h"
 #include "cli/Commands.h"
+#include "cli/GisOutput.h"
+
+#include <QFileInfo>
 
 Rows AreaRowsFor(const AreaTable &table, bool byCountry, const QStringList &classes)
 {
@@ -27,17 +31,37 @@ Rows AreaRowsFor(const AreaTable &table, bool byCountry, const QStringList &clas
     return rows;
 }
 
+namespace {
+
+// The GeoPackage of the countries' areas, checked before any work is done.
+QString countryFileOption(const CommandLine &line)
+{
+    const QString output = line.value(QStringLiteral("output"));
+    if (!line.isSet(QStringLiteral("output")))
+        return output;
+    if (!line.isSet(QStringLiteral("by-country")))
+        UsageError(QStringLiteral("area -o writes the countries' polygons, so it needs --by-country"));
+    if (QFileInfo(output).suffix().toLower() != QLatin1String("gpkg"))
+        UsageError(QStringLiteral("area -o takes a GeoPackage (.gpkg), not \"%1\"").arg(output));
+    return output;
+}
+
+} // namespace
+
 int RunAreaCommand(const QStringList &arguments)
 {
     CommandLine line(QStringLiteral("area"), QStringLiteral("The area in km2 of each class of the species' map (altitude, rainfall, temperature, "
                                     "full match), in total or per country, and its share of the gridded land."));
     line.addPositional(QStringLiteral("SPECIES"), QStringLiteral("Identifier, current name or synonym."));
     line.addOption({QStringLiteral("by-country"), QStringLiteral("One row per country of the boundary layer.")});
+    AddOutputOption(line, QStringLiteral("With --by-country, also write the countries' polygons with their rows' "
+                                         "columns as a GeoPackage (.gpkg)."));
     AddRangeOptions(line);
     if (!line.parse(arguments))
         return ExitDone;
     const QString name = line.requiredPositional(QStringLiteral("SPECIES"));
     const RowFormat format = line.rowFormat();
+    const QString output = countryFileOption(line);
     line.openCatalogue();
     const SpeciesMatch species = ResolveSpecies(name);
     const Bounds bounds = ResolveBounds(line, species.spId);
@@ -46,10 +70,14 @@ int RunAreaCommand(const QStringList &arguments)
     const auto countries = CountryAssignment::of(maps.canvas->data(), maps.boundaries->data());
     const auto points = ClassPoints(*maps.canvas, bounds, maps.ranges);
     const AreaTable table = SumAreas({&points[0], &points[1], &points[2], &points[3]}, cells, *countries);
+    const Rows rows = AreaRowsFor(table, line.isSet(QStringLiteral("by-country")),
+                                  {QStringLiteral("ALT"), QStringLiteral("MAR"), QStringLiteral("MAT"), QStringLiteral("Full")});
+    const StampSpecies stamped{species.name, QString::number(species.spId), DrawnRangesText(bounds, maps.ranges)};
+    if (!output.isEmpty())
+        WriteCountryGeoPackage(maps.boundaries->data()->path(), rows, QStringLiteral("%1: suitable area by country").arg(species.name),
+                               SuitabilityPictureStamp(stamped, AllClasses, SourceStamp(maps)), output);
     if (format == RowFormat::Table)
-        PrintOut(QStringLiteral("%1 (SpID %2): %3\n").arg(species.name).arg(species.spId).arg(DrawnRangesText(bounds, maps.ranges)));
-    PrintOut(FormatRows(AreaRowsFor(table, line.isSet(QStringLiteral("by-country")),
-                                 {QStringLiteral("ALT"), QStringLiteral("MAR"), QStringLiteral("MAT"), QStringLiteral("Full")}),
-                        format));
+        PrintOut(QStringLiteral("%1 (SpID %2): %3\n").arg(species.name).arg(species.spId).arg(stamped.ranges));
+    PrintOut(FormatRows(rows, format));
     return ExitDone;
 }

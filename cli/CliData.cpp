@@ -5,12 +5,14 @@
 #include "base/NotWritten.h"
 #include "catalogue/CatalogueError.h"
 #include "cli/CliCommand.h"
+#include "cli/GisOutput.h"
 #include "cli/OptionReaders.h"
 #include "mapping/MapError.h"
 #include "mapping/MapSources.h"
 #include "mapping/SpeciesRanges.h"
 
 #include <QDateTime>
+#include <QFileInfo>
 
 MapData LoadMaps()
 {
@@ -73,12 +75,29 @@ QList<QPair<QString, QString>> SourceStamp(const MapData &maps)
     return SourceStampOf(maps.folder, QStringLiteral("silvaria-cli"));
 }
 
-void RequirePictureName(const QString &path)
+MapFileKind RequireMapFileName(const QString &path)
 {
+    const QString accepted = QStringLiteral("a picture (.png or .bmp), a GeoTIFF (.tif or .tiff) or a GeoPackage (.gpkg)");
     if (path.isEmpty())
-        UsageError(QStringLiteral("-o FILE.png or FILE.bmp is needed"));
-    if (!IsMapPictureName(path))
-        UsageError(QStringLiteral("-o takes a .png or .bmp file, not \"%1\"").arg(path));
+        UsageError(QStringLiteral("-o FILE is needed: %1").arg(accepted));
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (IsMapPictureName(path))
+        return MapFileKind::Picture;
+    if (suffix == QLatin1String("tif") || suffix == QLatin1String("tiff"))
+        return MapFileKind::GeoTiff;
+    if (suffix == QLatin1String("gpkg"))
+        return MapFileKind::GeoPackage;
+    UsageError(QStringLiteral("-o takes %1, not \"%2\"").arg(accepted, path));
+}
+
+void SaveMap(const MapData &maps, const PointMapRequest &request, const GridValues &values, const QString &path)
+{
+    const GisMap map{request.title, request.stamp, values};
+    switch (RequireMapFileName(path)) {
+    case MapFileKind::Picture: SavePicture(RenderPointMap(maps, request), path); break;
+    case MapFileKind::GeoTiff: WriteGeoTiff(*maps.canvas->data(), map, path); break;
+    case MapFileKind::GeoPackage: WritePointGeoPackage(*maps.canvas->data(), map, path); break;
+    }
 }
 
 void SavePicture(const QImage &image, const QString &path)

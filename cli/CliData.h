@@ -1,4 +1,5 @@
 #pragma once
+#include "analysis/MapClasses.h"
 #include "analysis/MapData.h"
 #include "analysis/SpeciesLookup.h"
 #include "analysis/SuitabilityClasses.h"
@@ -28,8 +29,17 @@ void AddOutputOption(CommandLine &line, const QString &what);
 QList<QPair<QString, QString>> SourceStamp(const MapData &maps);
 // Saves a picture; a failure is "not written" (the old file kept).
 void SavePicture(const QImage &image, const QString &path);
-// Checks an output picture name before any work is done.
-void RequirePictureName(const QString &path);
+
+// The kinds of map file, by the name's extension (any case): .png or .bmp,
+// .tif or .tiff, .gpkg.
+enum class MapFileKind { Picture, GeoTiff, GeoPackage };
+// The kind of an output map's name, checked before any work is done; another
+// extension, or no name, is a usage error naming those accepted.
+MapFileKind RequireMapFileName(const QString &path);
+// Writes the map to `path` as its kind asks: the picture `request` draws, or
+// the grid's points with `values` and the request's title and stamp as a
+// GeoTIFF or a GeoPackage (cli/GisOutput.h). A failure is "not written".
+void SaveMap(const MapData &maps, const PointMapRequest &request, const GridValues &values, const QString &path);
 
 // Area rows: country, land km², then km² and share (%) of each class; one row
 // per country (and outside) with byCountry, and the total.

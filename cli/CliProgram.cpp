@@ -18,13 +18,13 @@ const char *const Help = R"(Usage: silvaria-cli COMMAND [OPTIONS]
 Commands:
   species [--search TEXT] [--use USE]        list species (SpID, name, uses)
   sheet SPECIES [--format text|html]         the fact sheet of a species
-  map SPECIES -o FILE.png|FILE.bmp           a suitability map with source stamp
+  map SPECIES -o FILE                        a suitability map with source stamp
       [--alt MIN,MAX] [--mar MIN,MAX] [--mat MIN,MAX] [--size WxH] [--extent W,S,E,N]
-  map --all -o FOLDER                        one map per species
+  map --all -o FOLDER                        one map picture per species
   at LON,LAT [--use USE] [--near-misses]     species suitable at the nearest grid point
-  area SPECIES [--by-country]                suitable area in km2 per class
-  count [--use USE] -o FILE.png [--points FILE.csv]   species suitable at each grid point
-  shift SPECIES --dt DT --dp DP [-o FILE.png] [--by-country]
+  area SPECIES [--by-country [-o FILE.gpkg]] suitable area in km2 per class (and country)
+  count [--use USE] -o FILE [--points FILE.csv]   species suitable at each grid point
+  shift SPECIES --dt DT --dp DP [-o FILE] [--by-country]
                                              full match under a uniform climate shift
   grid build --alt FILE --mar FILE --mat FILE --extent W,S,E,N --step MINUTES -o FOLDER
       [--countries FILE [--name-field FIELD]] [--mat-scale F] [--mat-offset D] [--mar-scale F]
@@ -43,6 +43,8 @@ Common options:
   --help                    this text, or a command's own (silvaria-cli map --help)
   --version                 the program's version
 
+FILE of map, count and shift is a picture (.png, .bmp), a GeoTIFF of the classes or
+counts (.tif) or a GeoPackage of the grid's points (.gpkg); area writes the countries.
 SPECIES is an identifier or a current or synonym name (case and accents ignored).
 USE is one of Timber, Fruit, Resin, Fodder, Firewood, Charcoal, Bamboo, Rattan, Others.
 Common options may also come before the command (silvaria-cli --format csv at ...).

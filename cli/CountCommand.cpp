@@ -40,7 +40,8 @@ int RunCountCommand(const QStringList &arguments)
     CommandLine line(QStringLiteral("count"), QStringLiteral("How many species (of one use) are suitable at each grid point, by the rule of the "
                                     "Suitable Tree Species tool; drawn as a map, the points optionally as CSV."));
     line.addOption({QStringLiteral("use"), QStringLiteral("Only species of this use."), QStringLiteral("USE")});
-    AddOutputOption(line, QStringLiteral("The picture to write (.png or .bmp)."));
+    AddOutputOption(line, QStringLiteral("The file to write: a picture (.png or .bmp), a GeoTIFF of the counts (.tif) or a "
+                                         "GeoPackage of the grid's points (.gpkg)."));
     line.addOption({QStringLiteral("points"), QStringLiteral("Also write POINTID, LON, LAT, COUNT per grid point."), QStringLiteral("FILE.csv")});
     line.addOption({QStringLiteral("size"), QStringLiteral("Picture size in pixels (default 1000x750)."), QStringLiteral("WxH")});
     if (!line.parse(arguments))
@@ -50,7 +51,7 @@ int RunCountCommand(const QStringList &arguments)
     const RowFormat format = line.rowFormat();
     const std::uint16_t use = line.isSet(QStringLiteral("use")) ? UseOption(line.value(QStringLiteral("use"))) : 0;
     const QString output = line.value(QStringLiteral("output"));
-    RequirePictureName(output);
+    RequireMapFileName(output);
     const QSize size = PictureSizeOption(line);
     line.openCatalogue();
     const MapData maps = LoadMaps();
@@ -77,7 +78,7 @@ int RunCountCommand(const QStringList &arguments)
     }
     request.classes = std::move(map.classes);
     request.stamp = CountPictureStamp(useText, species.rows.size(), note, SourceStamp(maps));
-    SavePicture(RenderPointMap(maps, request), output);
+    SaveMap(maps, request, CountValues(counts, map.classing, request.classes), output);
     if (line.isSet(QStringLiteral("points")))
         writePoints(line.value(QStringLiteral("points")), maps, counts);
     if (format == RowFormat::Table) {

@@ -1,3 +1,4 @@
+#include "analysis/MapClasses.h"
 #include "analysis/PictureStamps.h"
 #include "analysis/PointMap.h"
 #include "analysis/SpeciesRangeTable.h"
@@ -18,22 +19,31 @@ struct MapOptions {
     ClassChoice shown = AllClasses;
 };
 
-QImage speciesMap(const MapData &maps, const SpeciesMatch &species, const Bounds &bounds, const MapOptions &options)
+// The four classes of the map in drawing order, those not shown without points.
+std::vector<PointClassLayer> speciesClasses(const MapData &maps, const Bounds &bounds, const ClassChoice &shown)
 {
-    const auto points = ClassPoints(*maps.canvas, bounds, maps.ranges, options.shown);
+    auto points = ClassPoints(*maps.canvas, bounds, maps.ranges, shown);
+    std::vector<PointClassLayer> classes;
+    for (int order = 0; order < 4; ++order) {
+        const SuitabilityClass &cls = ClassAt(order);
+        classes.push_back({QString::fromLatin1(cls.caption), QColor(cls.red, cls.green, cls.blue), std::move(points[order])});
+    }
+    return classes;
+}
+
+PointMapRequest speciesMap(const MapData &maps, const SpeciesMatch &species, const Bounds &bounds, const MapOptions &options,
+                           const std::vector<PointClassLayer> &classes)
+{
     PointMapRequest request;
     request.size = options.size;
     request.extent = options.extent;
     request.title = species.name;
-    for (int order = 0; order < 4; ++order) {
-        if (!options.shown[order])
-            continue;
-        const SuitabilityClass &cls = ClassAt(order);
-        request.classes.push_back({QString::fromLatin1(cls.caption), QColor(cls.red, cls.green, cls.blue), points[order]});
-    }
+    for (int order = 0; order < 4; ++order)
+        if (options.shown[order])
+            request.classes.push_back(classes[order]);
     const StampSpecies stamped{species.name, QString::number(species.spId), DrawnRangesText(bounds, maps.ranges)};
     request.stamp = SuitabilityPictureStamp(stamped, options.shown, SourceStamp(maps));
-    return RenderPointMap(maps, request);
+    return request;
 }
 
 MapOptions readOptions(const CommandLine &line)
@@ -91,7 +101,9 @@ int allMaps(const CommandLine &line, const MapOptions &options)
     int done = 0;
     for (const SpeciesRangeRow &row : table.rows) {
         const SpeciesMatch species{row.spId, row.name};
-        SavePicture(speciesMap(maps, species, ResolveBounds(line, row.spId), options), QDir(folder).filePath(fileNameOf(row)));
+        const Bounds bounds = ResolveBounds(line, row.spId);
+        const PointMapRequest request = speciesMap(maps, species, bounds, options, speciesClasses(maps, bounds, options.shown));
+        SavePicture(RenderPointMap(maps, request), QDir(folder).filePath(fileNameOf(row)));
         if (terminal)
             progress(++done, int(table.rows.size()), row.name);
     }
@@ -106,7 +118,8 @@ int RunMapCommand(const QStringList &arguments)
     CommandLine line(QStringLiteral("map"), QStringLiteral("Draws the suitability map of a species (altitude, rainfall, temperature and full "
                                     "match over the country boundaries) with a legend and a source stamp."));
     line.addPositional(QStringLiteral("SPECIES"), QStringLiteral("Identifier, current name or synonym."));
-    AddOutputOption(line, QStringLiteral("The picture to write (.png or .bmp), or the folder for --all."));
+    AddOutputOption(line, QStringLiteral("The file to write: a picture (.png or .bmp), a GeoTIFF of the class numbers (.tif) "
+                                         "or a GeoPackage of the grid's points (.gpkg); the folder of pictures for --all."));
     AddRangeOptions(line);
     line.addOption({QStringLiteral("size"), QStringLiteral("Picture size in pixels (default 1000x750)."), QStringLiteral("WxH")});
     line.addOption({QStringLiteral("extent"), QStringLiteral("Map extent in degrees (default: the whole map)."), QStringLiteral("W,S,E,N")});
@@ -122,12 +135,14 @@ int RunMapCommand(const QStringList &arguments)
     }
     const QString name = line.requiredPositional(QStringLiteral("SPECIES"));
     const QString output = line.value(QStringLiteral("output"));
-    RequirePictureName(output);
+    RequireMapFileName(output);
     line.openCatalogue();
     const SpeciesMatch species = ResolveSpecies(name);
     const Bounds bounds = ResolveBounds(line, species.spId);
     const MapData maps = LoadMaps();
-    SavePicture(speciesMap(maps, species, bounds, options), output);
+    const std::vector<PointClassLayer> classes = speciesClasses(maps, bounds, options.shown);
+    SaveMap(maps, speciesMap(maps, species, bounds, options, classes), ClassValues(classes, maps.canvas->data()->featureCount()),
+            output);
     PrintOut(QStringLiteral("%1 written\n").arg(output));
     return ExitDone;
 }

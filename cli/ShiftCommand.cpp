@@ -17,7 +17,7 @@ struct ShiftOptions {
     double dP = 0;
     bool byCountry = false;
     QSize size;
-    QString output; // "": no picture
+    QString output; // "": no map file
 };
 
 void addShiftOptions(CommandLine &line)
@@ -26,7 +26,8 @@ void addShiftOptions(CommandLine &line)
     line.addOption({QStringLiteral("dt"), QStringLiteral("Change of MAT in \u00b0C (default 0)."), QStringLiteral("DT")});
     line.addOption({QStringLiteral("dp"), QStringLiteral("Change of MAR in percent (default 0)."), QStringLiteral("DP")});
     line.addOption({QStringLiteral("by-country"), QStringLiteral("One row per country of the boundary layer.")});
-    AddOutputOption(line, QStringLiteral("Also draw the kept, lost and gained points (.png or .bmp)."));
+    AddOutputOption(line, QStringLiteral("Also write the kept, lost and gained points: a picture (.png or .bmp), a GeoTIFF "
+                                         "(.tif) or a GeoPackage (.gpkg)."));
     AddRangeOptions(line);
     line.addOption({QStringLiteral("size"), QStringLiteral("Picture size in pixels (default 1000x750)."), QStringLiteral("WxH")});
 }
@@ -46,7 +47,7 @@ ShiftOptions readShiftOptions(const CommandLine &line)
     options.size = PictureSizeOption(line);
     options.output = line.value(QStringLiteral("output"));
     if (line.isSet(QStringLiteral("output")))
-        RequirePictureName(options.output);
+        RequireMapFileName(options.output);
     return options;
 }
 
@@ -59,7 +60,7 @@ void writeShiftPicture(const MapData &maps, const SpeciesMatch &species, const B
     request.classes = ShiftClasses(shift);
     const StampSpecies stamped{species.name, QString::number(species.spId), DrawnRangesText(bounds, maps.ranges)};
     request.stamp = ShiftPictureStamp(stamped, options.dT, options.dP, SourceStamp(maps));
-    SavePicture(RenderPointMap(maps, request), options.output);
+    SaveMap(maps, request, ClassValues(request.classes, maps.canvas->data()->featureCount()), options.output);
 }
 
 // The km² kept, lost and gained, with the shift and its caveat.

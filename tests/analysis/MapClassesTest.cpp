@@ -1,10 +1,14 @@
-// How the analysis maps colour their classes, and the area table as a
-// spreadsheet reads it.
+// How the analysis maps colour their classes, the lattice their GeoTIFFs are
+// laid on, and the area table as a spreadsheet reads it.
 #include "analysis/AreaTableText.h"
+#include "analysis/GridLattice.h"
 #include "analysis/MapClasses.h"
+#include "base/Error.h"
 #include "tests/common/QtPrinters.h"
 
 #include <gtest/gtest.h>
+
+#include <cmath>
 
 TEST(MapClasses, TheRampGrowsLighterAllTheWaySoItReadsInGrey)
 {
@@ -42,6 +46,31 @@ TEST(MapClasses, CountsFallIntoEqualStepsUpToTheLargest)
         EXPECT_EQ(captions, c.captions) << c.name;
         EXPECT_EQ(sizes, c.pointsPerBin) << c.name;
         EXPECT_EQ(classes.back().colour, SequentialColour(classes.size() > 1 ? 1 : 0)) << c.name;
+    }
+}
+
+TEST(GridLattice, FoundFromThePointsOrRefused)
+{
+    const struct {
+        const char *name;
+        std::vector<double> xs, ys;
+        std::vector<std::int64_t> cells; // columns times rows, then each point's cell (-1: no position)
+        const char *error;               // "": none
+    } cases[] = {
+        {"centres rounded to four decimals, a cell empty, a point without a position", {100, 100.0833, 100.25, NAN},
+         {1, 1, 0.9167, NAN}, {4 * 2, 0, 1, 7, -1}, ""},
+        {"a point off the lattice", {0, 1, 2.3}, {0, 0, 1}, {}, "the point at 1, 0 lies off the lattice of 1.15 by 1 degree cells"},
+        {"two points in one cell", {0, 1, 1}, {0, 1, 1}, {}, "two points lie in the cell centred at 1, 1"},
+    };
+    for (const auto &c : cases) {
+        try {
+            const GridLattice lattice = GridLattice::of(c.xs, c.ys, QStringLiteral("grid.shp"));
+            std::vector<std::int64_t> cells{lattice.columns * lattice.rows};
+            cells.insert(cells.end(), lattice.cell.begin(), lattice.cell.end());
+            EXPECT_EQ(cells, c.cells) << c.name;
+        } catch (const Error &e) {
+            EXPECT_TRUE(*c.error && e.message().contains(QString::fromUtf8(c.error))) << c.name << ": " << e.message().toStdString();
+        }
     }
 }
 

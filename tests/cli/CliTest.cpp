@@ -1,16 +1,25 @@
-// silvaria-cli as a script sees it: exit codes, messages and formats on a
-// fixture application folder (the fixture catalogue beside the bundled maps),
-// run in-process; a few runs of the program itself show it is the same run on
-// the process's streams.
+// silvaria-cli as a script sees it: exit codes, messages, formats and GIS
+// files on a fixture application folder (the fixture catalogue beside the
+// bundled maps), run in-process; a few runs of the program itself show it is
+// the same run on the process's streams.
+#include "analysis/ClimateShift.h"
+#include "analysis/GridClimate.h"
+#include "analysis/MapData.h"
+#include "analysis/SuitabilityClasses.h"
 #include "base/ApplicationFolder.h"
 #include "catalogue/modDatabase.h"
 #include "cli/CliProgram.h"
 #include "mapping/GridDataRanges.h"
+#include "mapping/MapSources.h"
 #include "tests/common/Approved.h"
+#include "tests/common/FileSizeLimit.h"
 #include "tests/common/Files.h"
 #include "tests/common/FixtureCatalogue.h"
 
 #include <gtest/gtest.h>
+
+#include <gdal_priv.h>
+#include <ogrsf_frmts.h>
 
 #include <QDir>
 #include <QFile>
@@ -19,6 +28,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <sstream>
@@ -67,7 +77,7 @@ protected:
 
 TEST_F(Cli, ExitCodesAndMessages)
 {
-    QDir(dir.path()).mkpath("taken.png");
+    QDir(dir.path()).mkpath("taken.png/c.tif");
     QDir(dir.path()).mkpath("bad/species");
     ASSERT_TRUE(WriteFile(file("old.mdb"), "the old file") &&
                 WriteFile(file("bad/species/1.json"), R"({"SpID": 1, "SpeciesName": "A b", "Ranges": {"Altitude": [900, 100]}})"));
@@ -87,6 +97,9 @@ TEST_F(Cli, ExitCodesAndMessages)
         {"ambiguous species", {"sheet", "ambigua NOMEN"}, 2, "names several species; candidates:\n  1  Acacia mangium\n  2  Tectona grandis"},
         {"no grid point", {"at", "10,10"}, 2, "no grid point lies within"},
         {"unwritable", {"map", "1", "-o", file("taken.png")}, 3, "any old file is kept"},
+        {"GeoTIFF over a folder", {"count", "-o", file("taken.png/c.tif")}, 3, "c.tif: it is a folder (any old file is kept)"},
+        {"unknown map file", {"shift", "1", "-o", "s.kml"}, 1, "(.tif or .tiff) or a GeoPackage (.gpkg), not \"s.kml\""},
+        {"area file without countries", {"area", "1", "-o", "a.gpkg"}, 1, "area -o writes the countries' polygons, so it needs --by-country"},
         {"picture too small", {"count", "--size", "100x15", "-o", file("c.png")}, 1, "--size takes whole pixels"},
         {"fraction of a pixel", {"map", "1", "--size", "400.5x300", "-o", file("m.png")}, 1, "--size takes whole pixels"},
         {"reversed range", {"area", "1", "--mat", "30,20"}, 1, "--mat takes MIN,MAX with the minimum at most the maximum"},
@@ -219,6 +232,160 @@ TEST_F(Cli, PicturesAndShiftSayWhereTheyComeFrom)
     const CliRun shift = run({"shift", "2", "--dt", "2", "--dp", "-10", "--format", "csv"});
     EXPECT_TRUE(shift.out.startsWith("Country,Land km2,Kept km2,Kept %,Lost km2,Lost %,Gained km2,Gained %,Note\n"));
     EXPECT_TRUE(shift.out.contains("\"uniform shift of the grid's climate, not a climate projection\""));
+}
+
+// The GIS files of map, count, shift and area, opened with GDAL/OGR and
+// compared with the program's own rows and with the classes recomputed.
+
+GDALDatasetUniquePtr openGis(const QString &path)
+{
+    GDALDatasetUniquePtr file(GDALDataset::Open(path.toUtf8().constData(), GDAL_OF_RASTER | GDAL_OF_VECTOR | GDAL_OF_READONLY));
+    EXPECT_TRUE(file) << path.toStdString();
+    return file;
+}
+
+// Numbers and names of the grid points, in the grid's order.
+struct Numbered {
+    std::vector<int> values;
+    QStringList names;
+};
+
+// A map file's number and name for each grid point, with the grid's source
+// in its stamp: the pixel at the point's position in a GeoTIFF (on the
+// grid's lattice of 1/12 degree from 89 E, 31 N, in EPSG:4326, no data where
+// no point lies), or the point's feature in a GeoPackage (with its ALT, MAR, MAT).
+Numbered pointValues(const QString &path, const ShapeLayer &grid)
+{
+    Numbered read;
+    const GDALDatasetUniquePtr file = openGis(path);
+    if (!file)
+        return read;
+    OGRLayer *layer = file->GetLayer(0);
+    GDALMajorObject *stamped = layer ? static_cast<GDALMajorObject *>(layer) : file.get();
+    EXPECT_EQ(QString::fromUtf8(stamped->GetMetadataItem("Grid")), ReadLayerSources(SILVARIA_SOURCE_DIR "/data/ShapeFiles")["pasia_canvas"]);
+    if (layer) {
+        const GridClimate climate = GridClimate::read(grid);
+        EXPECT_EQ(layer->GetFeatureCount(), grid.featureCount());
+        int moved = 0;
+        for (const auto &f : *layer) {
+            const auto p = std::size_t(f->GetFID() - 1);
+            moved += !f->GetGeometryRef()->Equals(std::make_unique<OGRPoint>(grid.xs()[p], grid.ys()[p]).get());
+            for (int c = 0; c < 3; ++c)
+                moved += f->GetFieldAsDouble(DataRangeOf(Criterion(c)).field) != climate.engine[c][p];
+            read.values.push_back(f->GetFieldAsInteger(0));
+            read.names << QString::fromUtf8(f->GetFieldAsString("class_name"));
+        }
+        EXPECT_EQ(moved, 0) << "positions and ALT, MAR, MAT as the grid holds them";
+        return read;
+    }
+    double frame[6];
+    file->GetGeoTransform(frame);
+    const double step = 1 / 12.0, expected[6] = {89 - step / 2, step, 0, 31 + step / 2, 0, -step};
+    for (int i = 0; i < 6; ++i)
+        EXPECT_NEAR(frame[i], expected[i], 1e-12) << "geotransform " << i;
+    EXPECT_STREQ(file->GetSpatialRef()->GetAuthorityCode(nullptr), "4326");
+    const int w = file->GetRasterXSize(), h = file->GetRasterYSize();
+    GDALRasterBand *band = file->GetRasterBand(1);
+    std::vector<int> pixels(std::size_t(w) * h);
+    EXPECT_EQ(band->RasterIO(GF_Read, 0, 0, w, h, pixels.data(), w, h, GDT_Int32, 0, 0), CE_None);
+    const int sea = int(band->GetNoDataValue());
+    EXPECT_EQ(std::count_if(pixels.begin(), pixels.end(), [sea](int v) { return v != sea; }), grid.featureCount());
+    const CPLStringList names(band->GetCategoryNames(), FALSE);
+    for (std::uint32_t p = 0; p < grid.featureCount(); ++p) {
+        const auto column = std::size_t((grid.xs()[p] - frame[0]) / frame[1]), row = std::size_t((grid.ys()[p] - frame[3]) / frame[5]);
+        read.values.push_back(column < std::size_t(w) && row < std::size_t(h) ? pixels[row * w + column] : -1);
+        read.names << QString::fromUtf8(names[read.values.back()]);
+    }
+    return read;
+}
+
+// Points in classes, a point taking the last class holding it (1 for the
+// first, 0 "no class" for none).
+Numbered numbered(const std::vector<std::vector<std::uint32_t>> &classes, const QStringList &names, std::size_t points)
+{
+    Numbered n{std::vector<int>(points, 0), QStringList(points, names[0])};
+    for (std::size_t k = 0; k < classes.size(); ++k)
+        for (std::uint32_t p : classes[k])
+            n.values[p] = int(k + 1), n.names[p] = names[k + 1];
+    return n;
+}
+
+class GisFiles : public Cli {
+protected:
+    const MapData maps = MapData::load(SILVARIA_SOURCE_DIR "/data/ShapeFiles/");
+    const ShapeLayer &grid = *maps.canvas->data();
+};
+
+TEST_F(GisFiles, HoldEachGridPointsClassOrCount)
+{
+    const Bounds teak = SpeciesBounds({}, {{true, true, true}, {0, 1250, 22}, {1000, 3750, 27}});
+    const auto points = ClassPoints(*maps.canvas, teak, maps.ranges);
+    const QStringList captions{"no class", ClassAt(0).caption, ClassAt(1).caption, ClassAt(2).caption, ClassAt(3).caption};
+    const Numbered classes = numbered({points.begin(), points.end()}, captions, grid.featureCount());
+    const auto countries = CountryAssignment::compute(grid, *maps.boundaries->data());
+    const ClimateShiftResult s = ShiftClimate(maps, GridCells::of(grid), countries, teak, 2, -10);
+    const Numbered shift = numbered({s.kept, s.lost, s.gained}, {"no class", "kept", "lost", "gained"}, grid.featureCount());
+    ASSERT_EQ(run({"count", "--use", "Bamboo", "-o", file("c.png"), "--points", file("c.csv")}).code, 0);
+    Numbered counts;
+    for (const QByteArray &line : ReadFile(file("c.csv")).trimmed().split('\n').mid(1))
+        counts.values.push_back(line.split(',').last().toInt());
+    const auto teakTo = [this](QStringList command, const char *name) {
+        return command << "--alt" << "0,1000" << "--mar" << "1250,3750" << "--mat" << "22,27" << "-o" << file(name);
+    };
+    const struct {
+        QStringList arguments;
+        const Numbered &expected; // names empty: not compared
+    } cases[] = {
+        {teakTo({"map", "1"}, "m.tif"), classes},
+        {teakTo({"map", "1"}, "m.gpkg"), classes},
+        {{"count", "--use", "Bamboo", "-o", file("c.tif")}, counts},
+        {{"count", "--use", "Bamboo", "-o", file("c.gpkg")}, counts},
+        {teakTo({"shift", "1", "--dt", "2", "--dp", "-10"}, "s.tif"), shift},
+        {teakTo({"shift", "1", "--dt", "2", "--dp", "-10"}, "s.gpkg"), shift},
+    };
+    for (const auto &c : cases) {
+        const CliRun r = run(c.arguments);
+        ASSERT_EQ(r.code, 0) << r.err.toStdString();
+        const Numbered read = pointValues(c.arguments.last(), grid);
+        EXPECT_TRUE(read.values == c.expected.values) << c.arguments.last().toStdString();
+        EXPECT_TRUE(c.expected.names.isEmpty() || read.names == c.expected.names) << c.arguments.last().toStdString();
+    }
+}
+
+TEST_F(GisFiles, AreaPolygonsCarryTheCountriesRows)
+{
+    const CliRun r = run({"area", "2", "--by-country", "--format", "csv", "-o", file("a.gpkg")});
+    ASSERT_EQ(r.code, 0) << r.err.toStdString();
+    // The countries' rows in order, without the total and the points outside every country.
+    const QStringList rows = r.out.split(QLatin1Char('\n')).filter(QRegularExpression("^(?!Country,|total,|outside the|$)"));
+    const GDALDatasetUniquePtr gpkg = openGis(file("a.gpkg"));
+    ASSERT_TRUE(gpkg);
+    OGRLayer *layer = gpkg->GetLayer(0);
+    EXPECT_EQ(layer->GetFeatureCount(), rows.size());
+    EXPECT_STREQ(layer->GetLayerDefn()->GetFieldDefn(9)->GetNameRef(), "full_pct");
+    for (const auto &f : *layer) {
+        const QStringList row = rows.value(f->GetFID() - 1).split(QLatin1Char(','));
+        ASSERT_EQ(row.size(), f->GetFieldCount()) << f->GetFieldAsString(0);
+        EXPECT_EQ(row[0], QString::fromUtf8(f->GetFieldAsString(0)));
+        for (int c = 1; c < row.size(); ++c)
+            EXPECT_EQ(f->GetFieldAsDouble(c), row[c].toDouble()) << row[0].toStdString() << " column " << c;
+        EXPECT_EQ(f->GetGeometryRef()->getGeometryType(), wkbMultiPolygon) << row[0].toStdString();
+    }
+}
+
+TEST_F(GisFiles, AFileThatFailsHalfWayLeavesTheOldOne)
+{
+    for (const QStringList &arguments : {QStringList{"map", "1", "-o", file("m.tif")}, QStringList{"map", "1", "-o", file("m.gpkg")},
+                                         QStringList{"area", "1", "--by-country", "-o", file("a.gpkg")}}) {
+        ASSERT_TRUE(WriteFile(arguments.last(), "the old file"));
+        const CliRun r = [&] {
+            const FileSizeLimit limit(4096);
+            return run(arguments);
+        }();
+        EXPECT_EQ(r.code, 3) << r.err.toStdString();
+        EXPECT_TRUE(r.err.contains("(any old file is kept)") && ReadFile(arguments.last()) == "the old file") << r.err.toStdString();
+    }
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 3) << "no work file is left";
 }
 
 } // namespace
