@@ -2,9 +2,11 @@
 
 #include "base/AboutTexts.h"
 #include "base/AppIdentity.h"
+#include "base/ApplicationFolder.h"
 #include "controls/Icons.h"
 #include "controls/TopmostWindow.h"
 #include "controls/Twips.h"
+#include "mapping/MapSources.h"
 
 #include <QFileInfo>
 #include <QFrame>
@@ -50,7 +52,8 @@ frmAbout::frmAbout(QWidget *owner)
     lblVersion->setText(VersionText(ApplicationVersion()));
     lblTitle->setText(ApplicationTitle());
     lblDescription->setText(CopyrightLine());
-    lblDisclaimer->setText(Lines(LegalWarning()));
+    const QString grid = ReadLayerSources(ApplicationPath(QStringLiteral("\\ShapeFiles\\"))).value(QStringLiteral("pasia_canvas"));
+    lblDisclaimer->setText(Lines(LegalWarning(grid)));
     txtProgrammer->setPlainText(Lines(SupportText()));
 }
 

@@ -10,14 +10,23 @@ const QString NewLine = QStringLiteral("\r\n");
 
 QString CopyrightLine() { return QStringLiteral("Copyright (C) 2026 the Silvaria developers. Free software under the GNU GPL."); }
 
-QString LegalWarning()
+QString GridClimateLine(const QString &gridSource)
+{
+    if (gridSource.isEmpty() || gridSource.contains(QLatin1String("modelled")))
+        return QStringLiteral("Rainfall and temperature of the map grid are modelled, not observed.");
+    if (gridSource.contains(QLatin1String("observed climate")))
+        return QStringLiteral("Rainfall and temperature of the map grid: observed climate (see its sources.txt).");
+    return QStringLiteral("Rainfall and temperature of the map grid: your own data (see its sources.txt).");
+}
+
+QString LegalWarning(const QString &gridSource)
 {
     return QStringList{
         QStringLiteral("Warning: this program is protected by copyright law. It is free"),
         QStringLiteral("software: copy, change and share it under the GNU GPL, version 3 or"),
         QStringLiteral("later; any other copying is not allowed. It comes with NO WARRANTY."),
         QStringLiteral("Map: Natural Earth boundaries and NOAA ETOPO5 altitude (public domain)."),
-        QStringLiteral("Rainfall and temperature of the map grid are modelled, not observed."),
+        GridClimateLine(gridSource),
         QStringLiteral("Catalogue and plates: Silvaria demonstration data from cited works."),
     }
         .join(NewLine);

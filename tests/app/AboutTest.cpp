@@ -1,5 +1,6 @@
 // The About box and its System Info... button.
 #include "app/MainCommands.h"
+#include "base/AboutTexts.h"
 #include "platform/SysInfoLookup.h"
 #include "app/frmAbout.h"
 #include "app/frmMain.h"
@@ -49,4 +50,16 @@ TEST_F(AboutBox, ToolThatCannotStartSaysSo)
     box->sysInfoLookup = std::make_unique<ConfiguredSysInfoLookup>("", dir.path(), "hardinfo");
     EXPECT_EQ(clickSysInfo(box), Unavailable);
     EXPECT_TRUE(box->isVisible());
+}
+
+// The About box says the map grid's climate as the grid's own sources say it.
+TEST(AboutTexts, TheGridsClimateIsSaidAsItsSourcesSay)
+{
+    const std::pair<const char *, const char *> cases[] = {
+        {"", "are modelled, not observed."},
+        {"5-arc-minute grid; MAR and MAT modelled sample data, not observations", "are modelled, not observed."},
+        {"observed climate, 1970-2000 averages of WorldClim 2.1 at 10 arc minutes", ": observed climate (see its sources.txt)."},
+        {"10-arc-minute grid from alt.tif, mar.tif and mat.tif", ": your own data (see its sources.txt)."}};
+    for (const auto &[source, line] : cases)
+        EXPECT_TRUE(GridClimateLine(source).endsWith(line)) << source;
 }
