@@ -161,6 +161,8 @@ TEST_F(GridBuild, ValuesAtEveryCellMatchTheRasters)
 {
     ASSERT_EQ(build({"--mat-scale", "0.1"}), 0);
     EXPECT_EQ(fieldsOf(file("ShapeFiles/pasia_canvas.shp")), fieldsOf(SILVARIA_SOURCE_DIR "/data/ShapeFiles/pasia_canvas.shp"));
+    std::unique_ptr<GDALDataset> countries(GDALDataset::Open(file("ShapeFiles/country_bnd.shp").toUtf8().constData(), GDAL_OF_VECTOR));
+    EXPECT_STREQ(OGRFeatureUniquePtr(countries->GetLayer(0)->GetNextFeature())->GetFieldAsString(0), "Westland");
     std::unique_ptr<GDALDataset> ds(GDALDataset::Open(file("ShapeFiles/pasia_canvas.shp").toUtf8().constData(), GDAL_OF_VECTOR));
     ASSERT_TRUE(ds);
     std::map<std::pair<int, int>, OGRFeature *> byCell;

@@ -52,6 +52,10 @@ TEST_F(MainWindow, FirstViewListsEveryBotanicNameAndTheFirstFactSheet)
     for (int r : {1, 2})
         EXPECT_EQ(shot.pixelColor(shot.width() - 2, rows()->visualItemRect(rows()->topLevelItem(r)).center().y()),
                   r == 1 ? QColor(192, 255, 192) : QColor(Qt::white)) << "row " << r;
+    // A click on a column's heading sorts the list by that column.
+    QHeaderView *header = rows()->header();
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(header->sectionViewportPosition(3) + 5, header->height() / 2));
+    EXPECT_TRUE(rows()->isSorted());
 }
 
 TEST_F(MainWindow, TheHighlightedFirstRowOfANewListCanBeChosen)
