@@ -58,6 +58,8 @@ declare -A EQUIVALENT=(
   [mapping/ShapefileReader.cpp:17295:op]="a last block of no records reads no bytes and appends nothing"
   [catalogue/CatalogueWriter.cpp:1388:inc]="any negative length makes SQLite read the statement up to its terminating zero"
   [mapping/CompiledFilter.cpp:15884:inc]="the evaluation assigns the mask before anything reads it"
+  [catalogue/modDatabase.cpp:3600:inc]="any negative length makes SQLite read the name up to its terminating zero"
+  [mapping/CompiledFilter.cpp:9481:not]="merging a field's two bounds into one range only speeds the filter up: unmerged, the same rows match"
   [mapping/MapGeometry.cpp:1008:op]="a point at the crossing lies on that edge, which the on-edge test before has already answered"
 )
 

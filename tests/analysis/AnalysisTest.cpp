@@ -224,6 +224,12 @@ TEST_F(SampleData, PictureStampsWrapLongLinesAndKeepEveryText)
     EXPECT_EQ(starts.count(margin), int(stamp.size())) << "each entry starts at the margin, its later lines indented";
 }
 
+// A comment naming a layer is no source of it.
+TEST(LayerSources, CommentsAndBlankLinesAreNoSources)
+{
+    EXPECT_EQ(ParseLayerSources("# country_bnd = old\n\n country_bnd = new \n"), (QMap<QString, QString>{{"country_bnd", "new"}}));
+}
+
 // One grid point (ALT 500, MAR 1500, MAT 27.3) against species made for each case.
 TEST(NearMisses, NameTheCriterionTheMissAndSortByRelativeMiss)
 {

@@ -116,6 +116,7 @@ TEST_F(Cli, ExitCodesAndMessages)
         {"no output", {"catalogue", "build", "x"}, 1, "catalogue build needs -o FILE"},
         {"sheet as HTML", {"sheet", "1", "--format", "html"}, 0, "</"},
         {"synonym, accents folded", {"sheet", "TECTONA THÉKA"}, 0, "Current Name: Tectona grandis"},
+        {"faulty sources checked", {"catalogue", "check", file("bad")}, 2, " problem(s)"},
         {"faulty sources", {"catalogue", "build", file("bad"), "-o", file("old.mdb")}, 2,
          "species/1.json:1: Altitude minimum 900 exceeds its maximum 100"},
         {"not a catalogue", {"catalogue", "export", file("old.mdb"), "-o", file("out")}, 2, "old.mdb"},
