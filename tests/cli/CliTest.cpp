@@ -330,27 +330,18 @@ TEST_F(GisFiles, HoldEachGridPointsClassOrCount)
     Numbered counts;
     for (const QByteArray &line : ReadFile(file("c.csv")).trimmed().split('\n').mid(1))
         counts.values.push_back(line.split(',').last().toInt());
-    const auto teakTo = [this](QStringList command, const char *name) {
-        return command << "--alt" << "0,1000" << "--mar" << "1250,3750" << "--mat" << "22,27" << "-o" << file(name);
-    };
-    const struct {
-        QStringList arguments;
-        const Numbered &expected; // names empty: not compared
-    } cases[] = {
-        {teakTo({"map", "1"}, "m.tif"), classes},
-        {teakTo({"map", "1"}, "m.gpkg"), classes},
-        {{"count", "--use", "Bamboo", "-o", file("c.tif")}, counts},
-        {{"count", "--use", "Bamboo", "-o", file("c.gpkg")}, counts},
-        {teakTo({"shift", "1", "--dt", "2", "--dp", "-10"}, "s.tif"), shift},
-        {teakTo({"shift", "1", "--dt", "2", "--dp", "-10"}, "s.gpkg"), shift},
-    };
-    for (const auto &c : cases) {
-        const CliRun r = run(c.arguments);
-        ASSERT_EQ(r.code, 0) << r.err.toStdString();
-        const Numbered read = pointValues(c.arguments.last(), grid);
-        EXPECT_TRUE(read.values == c.expected.values) << c.arguments.last().toStdString();
-        EXPECT_TRUE(c.expected.names.isEmpty() || read.names == c.expected.names) << c.arguments.last().toStdString();
-    }
+    const QStringList teakRanges{"--alt", "0,1000", "--mar", "1250,3750", "--mat", "22,27"};
+    const std::pair<QStringList, const Numbered *> commands[] = {{QStringList{"map", "1"} + teakRanges, &classes},
+                                                                {{"count", "--use", "Bamboo"}, &counts},
+                                                                {QStringList{"shift", "1", "--dt", "2", "--dp", "-10"} + teakRanges, &shift}};
+    for (const auto &[command, expected] : commands)
+        for (const QString out : {file("out.tif"), file("out.gpkg")}) {
+            const CliRun r = run(command + QStringList{"-o", out});
+            ASSERT_EQ(r.code, 0) << r.err.toStdString();
+            const Numbered read = pointValues(out, grid); // names empty: not compared
+            EXPECT_TRUE(read.values == expected->values) << command.join(' ').toStdString() << " -o " << out.toStdString();
+            EXPECT_TRUE(expected->names.isEmpty() || read.names == expected->names) << command.join(' ').toStdString();
+        }
 }
 
 TEST_F(GisFiles, AreaPolygonsCarryTheCountriesRows)
