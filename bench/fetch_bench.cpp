@@ -10,6 +10,7 @@
 // them, into bench-data/worldclim_10m/. Both commands run in-process on the
 // bundled grid's extent and step, numbering the points by the bundled
 // boundaries. Nothing fails on a time.
+#include "bench/RunTimes.h"
 #include "cli/CliProgram.h"
 #include "cli/NetworkReading.h"
 #include "tests/common/LocalHttpServer.h"
@@ -120,18 +121,6 @@ void BuildOnDisk(benchmark::State &state)
              Data + "/wc2.1_10m_bio_1.tif", "--extent=89,-13,146,31", "--step", "5", "-o", Data + "/built"});
 }
 
-class Ratios : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run> &runs) override
-    {
-        for (const Run &run : runs) {
-            seconds[run.benchmark_name()] = run.GetAdjustedRealTime() / 1e3;
-            cpuSeconds[run.benchmark_name()] = run.GetAdjustedCPUTime() / 1e3;
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-    std::map<std::string, double> seconds, cpuSeconds;
-};
 
 } // namespace
 
@@ -145,7 +134,7 @@ int main(int argc, char **argv)
     benchmark::RegisterBenchmark("GridFetchFromLocalServer", Fetch)->Unit(benchmark::kMillisecond)->Iterations(10);
     benchmark::RegisterBenchmark("GridBuildOnDisk", BuildOnDisk)->Unit(benchmark::kMillisecond)->Iterations(10);
     benchmark::Initialize(&argc, argv);
-    Ratios reporter;
+    RunTimes reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     const std::string fetch = "GridFetchFromLocalServer/iterations:10", build = "GridBuildOnDisk/iterations:10";
     const auto ratio = [](double a, double b) { return b > 0 ? a / b : 0; };

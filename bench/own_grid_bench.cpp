@@ -9,6 +9,7 @@
 // for) and builds the grid with silvaria-cli into the build tree
 // (bench-data/own_grid_N/), printing the build time. Nothing fails on a time.
 #include "analysis/MapData.h"
+#include "bench/RunTimes.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -115,16 +116,6 @@ void Floor(benchmark::State &state, QString folder)
     state.counters["MB"] = double(bytes) / 1e6;
 }
 
-class Ratios : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run> &runs) override
-    {
-        for (const Run &run : runs)
-            seconds[run.benchmark_name()] = run.GetAdjustedRealTime() / 1e3;
-        ConsoleReporter::ReportRuns(runs);
-    }
-    std::map<std::string, double> seconds;
-};
 
 } // namespace
 
@@ -142,7 +133,7 @@ int main(int argc, char **argv)
     benchmark::RegisterBenchmark("OpenOwnGrid", Open, folder)->Unit(benchmark::kMillisecond)->Iterations(3);
     benchmark::RegisterBenchmark("FloorReadFiles", Floor, folder)->Unit(benchmark::kMillisecond)->Iterations(3);
     benchmark::Initialize(&argc, argv);
-    Ratios reporter;
+    RunTimes reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     const double open = reporter.seconds["OpenOwnGrid/iterations:3"], floor = reporter.seconds["FloorReadFiles/iterations:3"];
     std::printf("\nOpen %.2f s (within 2 s: %s), %.1f x the floor of reading the files (%.2f s)\n", open,
