@@ -38,8 +38,12 @@ QStringList CommonOptionsAfterCommand(const QStringList &arguments)
     QStringList rest = arguments.mid(i);
     if (rest.isEmpty())
         return rest;
-    const qsizetype end = rest.indexOf(QStringLiteral("--"));
-    const qsizetype at = end < 0 ? rest.size() : end;
+    // Right after the command (and the action of grid and catalogue): an option
+    // at the end that lacks its value then says so instead of taking a common
+    // option's name as its value.
+    const bool action = (rest[0] == QLatin1String("grid") || rest[0] == QLatin1String("catalogue")) && rest.size() > 1
+                        && !rest[1].startsWith(QLatin1Char('-'));
+    const qsizetype at = action ? 2 : 1;
     for (qsizetype k = 0; k < common.size(); ++k)
         rest.insert(at + k, common[k]);
     return rest;
@@ -153,12 +157,23 @@ void CommandLine::openCatalogue() const
     }
 }
 
+namespace {
+
+// An option as the user wrote it: --name; a positional argument (named in
+// capitals, as LON,LAT) as its name alone.
+QString shownName(const QString &option)
+{
+    return option.front().isUpper() ? option : QStringLiteral("--") + option;
+}
+
+} // namespace
+
 double NumberOption(const QString &option, const QString &text)
 {
     bool ok = false;
     const double v = text.trimmed().toDouble(&ok);
     if (!ok || !std::isfinite(v))
-        UsageError(QStringLiteral("--%1 takes a number, not \"%2\"").arg(option, text));
+        UsageError(QStringLiteral("%1 takes a number, not \"%2\"").arg(shownName(option), text));
     return v;
 }
 
@@ -166,7 +181,7 @@ QList<double> NumberList(const QString &option, const QString &text, int count, 
 {
     const QStringList parts = text.split(separator);
     if (parts.size() != count)
-        UsageError(QStringLiteral("--%1 takes %2 numbers separated by \"%3\", not \"%4\"").arg(option).arg(count).arg(separator).arg(text));
+        UsageError(QStringLiteral("%1 takes %2 numbers separated by \"%3\", not \"%4\"").arg(shownName(option)).arg(count).arg(separator).arg(text));
     QList<double> numbers;
     for (const QString &part : parts)
         numbers << NumberOption(option, part);

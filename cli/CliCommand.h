@@ -61,8 +61,8 @@ std::uint16_t UseOption(const QString &text);
 
 // The options every command takes (--format, --app-folder) may also come
 // before the command, as users of git or GDAL type them: returns the command
-// and its arguments with those options moved after the command's own words,
-// before any "--".
+// and its arguments with those options moved right after the command (and
+// after the action word of grid and catalogue).
 QStringList CommonOptionsAfterCommand(const QStringList &arguments);
 
 // Where a run of the program writes: its standard output and standard error,
