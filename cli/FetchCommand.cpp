@@ -93,7 +93,7 @@ QString applicationShapeFiles(const CommandLine &line)
 // saying that nothing was changed.
 void fetching(const std::function<void()> &work)
 {
-    ConfigureNetworkReading();
+    const NetworkReadingOptions network;
     const QuietGdalErrors quiet;
     const DownloadMeter meter;
     try {

@@ -17,7 +17,7 @@
 #include <cmath>
 #include <memory>
 
-void ConfigureNetworkReading()
+NetworkReadingOptions::NetworkReadingOptions()
 {
     GDALAllRegister();
     const AppVersion v = ApplicationVersion();
@@ -35,10 +35,18 @@ void ConfigureNetworkReading()
         {"CPL_VSIL_NETWORK_STATS_ENABLED", "YES"},           // the byte counts of the progress
     };
     for (const auto &[name, value] : options)
-        if (!CPLGetConfigOption(name, nullptr))
+        if (!CPLGetConfigOption(name, nullptr)) {
             CPLSetConfigOption(name, value);
+            m_set.push_back(name);
+        }
     VSICurlClearCache();
     VSINetworkStatsReset();
+}
+
+NetworkReadingOptions::~NetworkReadingOptions()
+{
+    for (const char *name : m_set)
+        CPLSetConfigOption(name, nullptr);
 }
 
 QString NetworkPath(const QString &address) { return QStringLiteral("/vsicurl/") + address; }

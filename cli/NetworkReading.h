@@ -6,15 +6,26 @@
 #include <condition_variable>
 #include <mutex>
 #include <thread>
+#include <vector>
 
 // Files read over the network through GDAL's readers (/vsicurl/, with
 // /vsizip/ for a file inside an archive): grid fetch's only way out of the
 // machine. GDAL reads only the parts of a file it needs, with HTTP range requests.
 
-// Sets GDAL's options for network reading (timeouts, retries, the kinds of
-// file asked for, byte counts), each unless the user's environment sets it,
-// and forgets what earlier reads of this process cached.
-void ConfigureNetworkReading();
+// GDAL's options for network reading (timeouts, retries, the kinds of file
+// asked for, byte counts) while it lives, each unless the user's environment
+// sets it; earlier reads' cache is forgotten. The options go with it, since
+// some (no folder listings) would hide the side-car files of local rasters.
+class NetworkReadingOptions {
+public:
+    NetworkReadingOptions();
+    ~NetworkReadingOptions();
+    NetworkReadingOptions(const NetworkReadingOptions &) = delete;
+    NetworkReadingOptions &operator=(const NetworkReadingOptions &) = delete;
+
+private:
+    std::vector<const char *> m_set;
+};
 // GDAL's path of the file at an address, and of a file inside an archive at one.
 QString NetworkPath(const QString &address);
 QString ArchiveMemberPath(const ArchiveMember &file);
@@ -42,7 +53,7 @@ public:
     QuietGdalErrors &operator=(const QuietGdalErrors &) = delete;
 };
 
-// The bytes GDAL has downloaded since ConfigureNetworkReading.
+// The bytes GDAL has downloaded since the NetworkReadingOptions were set.
 qint64 DownloadedBytes();
 // "12.5 MB", "3 kB"
 QString ByteCountText(qint64 bytes);
