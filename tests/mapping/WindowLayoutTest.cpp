@@ -7,6 +7,7 @@
 #include "analysis/windows/frmCountryArea.h"
 #include "analysis/windows/frmSpeciesCount.h"
 #include "app/MainCommands.h"
+#include "app/frmAbout.h"
 #include "app/frmMain.h"
 #include "factsheet/windows/frmList.h"
 #include "mapping/windows/frmCompare.h"
@@ -18,7 +19,12 @@
 #include "tests/common/MapWindowFixture.h"
 #include "tests/common/WidgetTest.h"
 
+#include <QAbstractButton>
 #include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QToolBar>
 #include <QHeaderView>
 #include <QMdiSubWindow>
 #include <QTreeView>
@@ -36,8 +42,26 @@ bool inChildWindow(const QWidget *w, const QWidget *window)
     return w->window() != window->window();
 }
 
+// What a control shows besides its place: whether it is disabled, its
+// caption or text (wrapped or not, checked or not), a list's choice.
+QString shown(const QWidget *w)
+{
+    QString text = w->isEnabled() ? QString() : QStringLiteral(" disabled");
+    if (const auto *label = qobject_cast<const QLabel *>(w))
+        text += QStringLiteral(" \"%1\"%2").arg(label->text(), label->wordWrap() ? QStringLiteral(" wrapped") : QString());
+    else if (const auto *button = qobject_cast<const QAbstractButton *>(w))
+        text += QStringLiteral(" \"%1\"%2").arg(button->text(), button->isChecked() ? QStringLiteral(" checked") : QString());
+    else if (const auto *edit = qobject_cast<const QLineEdit *>(w))
+        text += QStringLiteral(" \"%1\"").arg(edit->text());
+    else if (const auto *box = qobject_cast<const QComboBox *>(w))
+        text += QStringLiteral(" \"%1\" of %2").arg(box->currentText()).arg(box->count());
+    else if (const auto *bar = qobject_cast<const QToolBar *>(w))
+        text += QStringLiteral(" icons %1x%2").arg(bar->iconSize().width()).arg(bar->iconSize().height());
+    return text.replace(QLatin1Char('\n'), QLatin1String("\\n"));
+}
+
 // One line per named control shown: its name, place in the window and size
-// (a list's also its columns' widths).
+// (a list's also its columns' widths) and what it shows.
 QString layoutOf(const QWidget *window)
 {
     QStringList lines;
@@ -49,6 +73,7 @@ QString layoutOf(const QWidget *window)
             if (const auto *list = qobject_cast<const QTreeView *>(w)) // and its columns' widths
                 for (int c = 0; c < list->header()->count(); ++c)
                     lines.last() += QStringLiteral(" %1").arg(list->header()->sectionSize(c));
+            lines.last() += shown(w);
         }
     lines.sort();
     return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
@@ -73,7 +98,8 @@ TEST_F(WindowLayouts, EveryWindowStandsAsApproved)
         {"species-count", Opened<frmSpeciesCount>([&] { menu->menuCount->trigger(); })},
         {"climate-shift", Opened<frmClimateShift>([&] { menu->menuShift->trigger(); })},
         {"photos", Opened<frmImage>([&] { menu->menuISR->trigger(); })},
-        {"search", Opened<frmSearch>([&] { menu->menuSearch->trigger(); })}};
+        {"search", Opened<frmSearch>([&] { menu->menuSearch->trigger(); })},
+        {"about", Opened<frmAbout>([&] { menu->menuAbout->trigger(); })}};
     for (const auto &[name, window] : windows) {
         ASSERT_TRUE(window) << name << " did not open";
         ExpectApproved(QStringLiteral(SILVARIA_SOURCE_DIR "/tests/mapping/approved/%1.txt").arg(QLatin1String(name)), layoutOf(window).toUtf8());
