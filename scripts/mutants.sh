@@ -133,10 +133,12 @@ code_hash() {
   echo "$out"
 }
 
-# A twip literal that is a whole number of pixels at 96 dots per inch (a
-# multiple of 15) moved by one twip: the control stands on the same pixel.
+# A twip literal moved by one twip to a value that rounds to the same whole
+# pixel at 96 dots per inch (15 twips a pixel, as the tests run): the control
+# stands on the same pixel.
 twip_step() {
-  [[ $2 =~ ^([0-9]+)\ -\>\ [0-9]+$ ]] && (( BASH_REMATCH[1] >= 15 && BASH_REMATCH[1] % 15 == 0 )) &&
+  [[ $2 =~ ^([0-9]+)\ -\>\ ([0-9]+)$ ]] && (( BASH_REMATCH[1] >= 15 )) &&
+    (( (2 * BASH_REMATCH[1] + 15) / 30 == (2 * BASH_REMATCH[2] + 15) / 30 )) &&
     sed -n "${1##*:}p" "$ROOT/${1%%:*}" | grep -q 'Twips'
 }
 
@@ -147,7 +149,7 @@ while IFS=$'\t' read -r -u 3 id where change; do
   [ "$n" -ge "$SIZE" ] && break
   file="${id%%:*}"
   reason="${EQUIVALENT[$id]:-}"
-  twip_step "$where" "$change" && reason="one twip is a fifteenth of a pixel: a whole-pixel place or size moved by a twip stays on its pixel"
+  twip_step "$where" "$change" && reason="one twip is a fifteenth of a pixel: the place or size rounds to the same pixel"
   if [ -n "$reason" ]; then
     n=$((n + 1)) equivalent=$((equivalent + 1))
     printf '%3s %-45s %-22s equivalent: %s\n' "$n" "$where" "$change" "$reason"
