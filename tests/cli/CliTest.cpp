@@ -22,9 +22,9 @@
 
 #include <QDir>
 #include <QFile>
-#include <QImageReader>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -120,19 +120,6 @@ TEST_F(Cli, JsonRowsAddUp)
         sum += rows[i].toObject().value("Full km2").toDouble();
     EXPECT_EQ(rows.last().toObject().value("Country").toString(), "total");
     EXPECT_NEAR(sum, rows.last().toObject().value("Full km2").toDouble(), double(rows.size()));
-    const QJsonArray at = QJsonDocument::fromJson(run({"at", "104.9,11.55", "--format", "json"}).out.toUtf8()).array();
-    EXPECT_TRUE(at.first().toObject().value("Species").isNull()) << "the grid point's row names no species";
-}
-
-TEST_F(Cli, PicturesSayWhatTheyShow)
-{
-    const CliRun map = run({"map", "tectona grandis", "--mat", "20,26", "--size", "400x300", "-o", file("teak.png")});
-    ASSERT_EQ(map.code, 0) << map.err.toStdString();
-    QImageReader reader(file("teak.png"));
-    EXPECT_EQ(reader.text("Ranges"), QString::fromUtf8("ALT 0 to 1000 m, MAR 1250 to 3750 mm, MAT 20 to 26 °C"));
-    const CliRun zoomed = run({"map", "2", "--extent", "98,12,102,16", "--size", "400x300", "-o", file("zoomed.png")});
-    ASSERT_EQ(zoomed.code, 0) << zoomed.err.toStdString();
-    EXPECT_NE(QImage(file("zoomed.png")), QImage(file("teak.png"))) << "the extent shows part of the map";
 }
 
 // The GIS files of map, count, shift and area, opened with GDAL/OGR and

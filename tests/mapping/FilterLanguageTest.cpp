@@ -63,7 +63,6 @@ const SelectCase selectCases[] = {
     {"FloatEqualityOnInexactDecimal", "MAT = 26.4", {3}},
     {"DoubleBoundsAreInclusive", "PREC >= 1.5 AND PREC <= 2.00000000001", {1, 2}},
     {"DoubleEqualityNeedsAllDigits", "PREC = 2.00000000001", {2}},
-    {"IntegerBoundsAreInclusive", "ALT >= 100 AND ALT <= 1500", {1, 2}},
     {"IntegerAgainstDecimalBound", "ALT > 99.5", {1, 2, 3, 4}},
     {"IntegerEqualsFractionNever", "ALT = 100.5", {}},
     {"ThirtyTwoBitIntegers", "MAR > 8253", {3}},
@@ -72,32 +71,19 @@ const SelectCase selectCases[] = {
     {"NoDigitBeforeThePoint", "PREC < .5", {0, 3, 4}},
     {"NoDigitAfterThePoint", "ALT = 100.", {1}},
     {"PlusSign", "ALT = +100", {1}},
-    {"SignedExponent", "ALT >= 2.5E+3 AND ALT < 60e2", {3}},
     {"NegativeExponent", "MAT > 2640e-2", {4}},
-    // Negative numbers.
-    {"NegativeBound", "MAT < -11", {0}},
-    // AND binds tighter than OR; NOT tighter than AND.
-    {"AndBeforeOr", "ALT = 0 OR ALT = 100 AND MAT > 25", {0}},
-    {"ParenthesesOverrideAnd", "(ALT = 0 OR ALT = 100) AND MAT > 25", {}},
+    // Grouping (with the oracle's random combinations on a published file).
     {"FirstRowFailsALaterGroup", "(ALT = 0 OR ALT = 100) AND (MAT > 25 OR MAT < -20)", {}},
-    {"OrAfterAnd", "MAT > 25 AND ALT = 2500 OR ALT = 0", {0, 3}},
-    {"FirstRowByALaterGroup", "ALT = 100 AND MAT > 0 OR ALT = 0 AND MAT < 0", {0, 1}},
     {"AllMissingOrExpressionShape", "ALT >= 0 AND ALT <= 0 OR MAR >= 6 AND MAR <= 6 OR MAT >= 29 AND MAT <= 30", {0, 4}},
     {"NotBindsToOneComparison", "NOT ALT = 100 AND MAT < 25", {0, 2}},
-    {"NotOverGroup", "NOT (ALT = 100 OR ALT = 0)", {2, 3, 4}},
     {"NotEqualsBang", "ALT != 0", {1, 2, 3, 4}},
     // A blank number matches nothing, negated or not.
     {"BlankIsNotBelow", "BLANKY < 100", {0, 2, 3, 4}},
     {"BlankIsNotDifferent", "BLANKY <> 1.5", {2, 3, 4}},
     // Texts.
-    {"TextEquality", "NAME = 'Laos'", {0, 3}},
     {"QuotedQuote", "NAME = 'O''Brien'", {2}},
     {"EmptyText", "NAME = ''", {4}},
     {"TextIsCaseSensitive", "NAME = 'laos'", {}},
-    {"TextOrder", "NAME > 'M'", {1, 2}},
-    // Names and keywords in any case, the value on either side.
-    {"AnyCase", "alt >= 100 and Alt <= 1500", {1, 2}},
-    {"ValueOnTheLeft", "100 <= ALT AND 1500 >= ALT", {1, 2}},
     // Yes/no fields.
     {"LogicalTrue", "FLAG = TRUE", {0, 2}},
     {"LogicalLetter", "FLAG = 'F'", {1, 4}},
