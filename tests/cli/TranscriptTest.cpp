@@ -120,8 +120,7 @@ TEST(Transcript, EveryCommandAnswersAsApproved)
     for (const QString &line : QString::fromUtf8(ReadFile(Source + QStringLiteral("/commands.txt"))).split(QLatin1Char('\n'))) {
         if (line.trimmed().isEmpty() || line.startsWith(QLatin1Char('#')))
             continue;
-        QString command = line;
-        QStringList arguments = QProcess::splitCommand(command.replace(QLatin1String("{dir}"), dir.path()).replace(QLatin1String("{src}"), Source));
+        QStringList arguments = QProcess::splitCommand(QString(line).replace(QLatin1String("{dir}"), dir.path()).replace(QLatin1String("{src}"), Source));
         arguments.prepend(dir.path()), arguments.prepend(QStringLiteral("--app-folder"));
         std::ostringstream out, err;
         const std::map<QString, QString> before = filesIn(dir.path());

@@ -54,6 +54,8 @@ const ScriptCase kScripts[] = {
     {"UnknownNameUsesItsFirstCharacter", "{abc}", "+A -A"},
     {"PrintKeyIsNotPrintScreen", "{PRTSC}", "+Print -Print"},
     {"FirstAndLastFunctionKeys", "{F1}{F16}", "+F1 -F1 +F16 -F16"},
+    {"EveryKeyName", "{BS}{BKSP}{BACKSPACE}{BREAK}{CAPSLOCK}{DELETE}{DEL}{DOWN}{END}{ESC}{HELP}{HOME}{INS}{INSERT}{LEFT}{NUMLOCK}{PGDN}{PGUP}{RIGHT}{SCROLLLOCK}{TAB}{UP}",
+     "+Backspace -Backspace +Backspace -Backspace +Backspace -Backspace +Break -Break +CapsLock -CapsLock +Del -Del +Del -Del +Down -Down +End -End +Esc -Esc +Help -Help +Home -Home +Ins -Ins +Ins -Ins +Left -Left +NumLock -NumLock +PgDn -PgDn +PgUp -PgUp +Right -Right +ScrollLock -ScrollLock +Tab -Tab +Up -Up"},
     {"Count", "{TAB 3}", "+Tab -Tab +Tab -Tab +Tab -Tab"},
     {"CountOfZeroSendsNothing", "a{TAB 0}b", "+A -A +B -B"},
     {"NegativeCountSendsNothing", "{TAB -2}", ""},

@@ -165,6 +165,7 @@ TEST(Viewport, ARowOrAColumnOfPointsIsShownWhole)
 {
     EXPECT_EQ(MapViewport(MapExtent(0, 5, 10, 5), QSize(100, 50)).extent(), MapExtent(0, 2.5, 10, 7.5));
     EXPECT_EQ(MapViewport(MapExtent(5, 0, 5, 10), QSize(50, 100)).extent(), MapExtent(2.5, 0, 7.5, 10));
+    EXPECT_EQ(MapViewport(MapExtent(), QSize(100, 100)).extent(), MapExtent(0, 0, 1, 1)) << "nothing to show";
 }
 
 class Export : public Rendering {
