@@ -50,15 +50,10 @@ protected:
 
 TEST_F(MapWindow, CompleteRangesDrawOnlyTheSpeciesClass)
 {
+    // Boxes, captions and legend as they open stand in the window layout test.
     frmMap *map = openMap("1");
-    EXPECT_EQ(boxes(map), (QStringList{"0", "800", "1000", "4500", "20", "29.2"})) << "30 is clamped to 29.2";
-    EXPECT_EQ(map->lblDescParam->text(), "ALT - MAR - MAT");
-    EXPECT_EQ(map->lblInvasive->text(), "Warning : Potentially Invasive Species");
     const QList<QAction *> actions = map->tbrMain->actions();
     EXPECT_TRUE(actions[actions.indexOf(map->tbrMain->button("k6")) - 1]->isSeparator()) << "the tools, then the commands";
-    EXPECT_TRUE(legendShown(map, 7));
-    for (int entry : {4, 5, 6})
-        EXPECT_FALSE(legendShown(map, entry)) << entry;
     EXPECT_EQ(at(map, 1), Brown);
     EXPECT_EQ(at(map, 3), Brown) << "a value equal to a bound is inside";
     EXPECT_EQ(at(map, 8), Brown);

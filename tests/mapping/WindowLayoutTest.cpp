@@ -12,6 +12,7 @@
 #include "factsheet/windows/frmList.h"
 #include "mapping/windows/frmCompare.h"
 #include "mapping/windows/frmIdentifyEngine.h"
+#include "mapping/windows/frmIdentifyMap.h"
 #include "mapping/windows/frmMap.h"
 #include "photos/windows/frmImage.h"
 #include "search/windows/frmSearch.h"
@@ -28,6 +29,7 @@
 #include <QHeaderView>
 #include <QMdiSubWindow>
 #include <QTreeView>
+#include <QTreeWidget>
 #include <QTest>
 
 namespace {
@@ -43,7 +45,7 @@ bool inChildWindow(const QWidget *w, const QWidget *window)
 }
 
 // What a control shows besides its place: whether it is disabled, its
-// caption or text (wrapped or not, checked or not), a list's choice.
+// caption or text (wrapped or not, checked or not), a list's choice or rows.
 QString shown(const QWidget *w)
 {
     QString text = w->isEnabled() ? QString() : QStringLiteral(" disabled");
@@ -55,6 +57,9 @@ QString shown(const QWidget *w)
         text += QStringLiteral(" \"%1\"").arg(edit->text());
     else if (const auto *box = qobject_cast<const QComboBox *>(w))
         text += QStringLiteral(" \"%1\" of %2").arg(box->currentText()).arg(box->count());
+    else if (const auto *list = qobject_cast<const QTreeWidget *>(w)) // its first rows
+        for (int row = 0; row < std::min(list->topLevelItemCount(), 12); ++row)
+            text += QStringLiteral(" [%1]").arg(RowTexts(list, row).join(QLatin1Char('|')));
     else if (const auto *bar = qobject_cast<const QToolBar *>(w))
         text += QStringLiteral(" icons %1x%2").arg(bar->iconSize().width()).arg(bar->iconSize().height());
     return text.replace(QLatin1Char('\n'), QLatin1String("\\n"));
@@ -99,7 +104,8 @@ TEST_F(WindowLayouts, EveryWindowStandsAsApproved)
         {"climate-shift", Opened<frmClimateShift>([&] { menu->menuShift->trigger(); })},
         {"photos", Opened<frmImage>([&] { menu->menuISR->trigger(); })},
         {"search", Opened<frmSearch>([&] { menu->menuSearch->trigger(); })},
-        {"about", Opened<frmAbout>([&] { menu->menuAbout->trigger(); })}};
+        {"about", Opened<frmAbout>([&] { menu->menuAbout->trigger(); })},
+        {"point", Opened<frmIdentifyMap>([&] { ClickTool(map, QStringLiteral("k4")), ClickAt(map->mapTree, 5); })}};
     for (const auto &[name, window] : windows) {
         ASSERT_TRUE(window) << name << " did not open";
         ExpectApproved(QStringLiteral(SILVARIA_SOURCE_DIR "/tests/mapping/approved/%1.txt").arg(QLatin1String(name)), layoutOf(window).toUtf8());
