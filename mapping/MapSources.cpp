@@ -6,6 +6,7 @@
 
 #include <QBuffer>
 #include <QDate>
+#include <QDateTime>
 #include <QFile>
 #include <QFontMetrics>
 #include <QImageWriter>
@@ -54,8 +55,15 @@ PictureStamp SourceStampOf(const QString &shapeFolder, const QString &program)
         if (sources.contains(key))
             stamp.append({entry, sources.value(key)});
     stamp.append({QStringLiteral("Software"), QStringLiteral("%1 %2.%3.%4").arg(program).arg(v.major).arg(v.minor).arg(v.revision)});
-    stamp.append({QStringLiteral("Date"), QDate::currentDate().toString(Qt::ISODate)});
+    stamp.append({QStringLiteral("Date"), StampDate().toString(Qt::ISODate)});
     return stamp;
+}
+
+QDate StampDate()
+{
+    bool given = false;
+    const qint64 seconds = qEnvironmentVariable("SOURCE_DATE_EPOCH").toLongLong(&given);
+    return given ? QDateTime::fromSecsSinceEpoch(seconds, Qt::UTC).date() : QDate::currentDate();
 }
 
 int StampFontPixels(int height) { return std::clamp(height / 60, 9, 18); }

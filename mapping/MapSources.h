@@ -1,4 +1,5 @@
 #pragma once
+#include <QDate>
 #include <QImage>
 #include <QList>
 #include <QMap>
@@ -27,6 +28,9 @@ using PictureStamp = QList<QPair<QString, QString>>;
 // "terms = ..."), the program with its version ("silvaria 2.0.5128"), and
 // today's date.
 PictureStamp SourceStampOf(const QString &shapeFolder, const QString &program);
+// The day a picture is made: today, or the day of SOURCE_DATE_EPOCH (seconds
+// since 1970, UTC) when it is set, so that pictures made again come out the same.
+QDate StampDate();
 
 // The pixel size of the stamp's lettering for a picture `height` pixels high.
 int StampFontPixels(int height);
