@@ -83,9 +83,7 @@ void bindValue(sqlite3_stmt *insert, int parameter, const BoundColumn &col)
     switch (col.affinity) {
     case Affinity::Integer:
         if (col.mdbType == MDB_BOOL) {
-            const QByteArray t = text.trimmed().toLower();
-            const bool yes = !(t.isEmpty() || t == "0" || t == "false" || t == "no");
-            sqlite3_bind_int(insert, parameter, yes ? 1 : 0);
+            sqlite3_bind_int(insert, parameter, int(JetYes(text)));
         } else {
             sqlite3_bind_int64(insert, parameter, text.toLongLong());
         }
@@ -178,4 +176,10 @@ void ImportJetFile(const QString &path, sqlite3 *target)
         sqlite3_exec(target, "ROLLBACK", nullptr, nullptr, nullptr);
         throw;
     }
+}
+
+bool JetYes(const QByteArray &text)
+{
+    const QByteArray t = text.trimmed().toLower();
+    return !(t.isEmpty() || t == "0" || t == "false" || t == "no");
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include <QByteArray>
 #include <QString>
 
 struct sqlite3;
@@ -9,3 +10,7 @@ struct sqlite3;
 // dates as TEXT (dates as "YYYY-MM-DD HH:MM:SS"), Null kept where libmdb reports it.
 // Text columns use the UNICASE collation so the statements behave as on Jet.
 void ImportJetFile(const QString &path, sqlite3 *target); // throws CatalogueError
+
+// A yes/no value as libmdb writes it: empty, "0", "false" and "no" (in any
+// case, spaces aside) are no; anything else is yes.
+bool JetYes(const QByteArray &text);

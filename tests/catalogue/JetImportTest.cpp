@@ -86,6 +86,12 @@ TEST(JetImport, EveryTableMatchesMdbExport)
     EXPECT_EQ(numbers.text("t"), "integer");
 }
 
+TEST(JetImport, YesNoValuesAsLibmdbWritesThem)
+{
+    for (const auto &[text, yes] : {std::pair{"1", true}, {"-1", true}, {" Yes ", true}, {"0", false}, {"", false}, {" No", false}, {"FALSE", false}})
+        EXPECT_EQ(JetYes(text), yes) << text;
+}
+
 TEST(JetImport, AnImportThatHangsIsStoppedWithAMessage)
 {
     // Opening a FIFO nobody writes to blocks for ever, as a hanging libmdb would.
