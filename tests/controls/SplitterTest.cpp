@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <QListWidget>
+#include <QSignalSpy>
 #include <QTest>
 
 namespace {
@@ -106,7 +107,10 @@ TEST_P(SplitterDrag, MovesTheBarThenLaysOutTheListsOnRelease)
     ASSERT_EQ(host.bar->logicalDpiX(), kDpi);
 
     host.press();
+    QSignalSpy scrolling(host.bar, &splitter::Scrolling);
     host.moveTo(c.pointerTo, c.across);
+    ASSERT_EQ(scrolling.size(), 1);
+    EXPECT_EQ(scrolling[0][0].toInt(), c.barAt > 160 ? 1 : 0) << "1 forward, 0 back";
     // While dragging only the bar moves.
     EXPECT_EQ(host.bar->geometry(), host.rect(c.barAt, 10, 3, 200));
     EXPECT_EQ(host.first->geometry(), host.rect(10, 10, 150, 200));

@@ -6,68 +6,26 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QFile>
 
 namespace {
 
-struct ScriptCase {
-    const char *name;
-    QString script;
-    QString keys;   // the events sent, as RecordingKeySink::trace writes them
-};
-
-void PrintTo(const ScriptCase &c, std::ostream *os) { *os << c.name; }
-
-class ScriptSends : public ::testing::TestWithParam<ScriptCase> {};
-
-TEST_P(ScriptSends, TheKeysTheScriptSays)
+// Each script of scripts.txt sends the key events listed beside it, and
+// leaves no key held.
+TEST(SendKeys, EveryScriptSendsItsKeys)
 {
-    RecordingKeySink sink;
-    clsSendKeys sender(sink);
-    sender.SendKeys(GetParam().script);
-    EXPECT_EQ(sink.trace(), GetParam().keys);
-    EXPECT_TRUE(sink.keysHeld().empty());
+    QFile file(QStringLiteral(SILVARIA_SOURCE_DIR "/tests/keys/scripts.txt"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    for (const QString &line : QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        const QStringList c = line.split(QLatin1Char('\t'));
+        if (line.startsWith(QLatin1Char('#')) || c.size() != 3)
+            continue;
+        RecordingKeySink sink;
+        clsSendKeys(sink).SendKeys(c[1]);
+        EXPECT_EQ(sink.trace(), c[2]) << c[0].toStdString();
+        EXPECT_TRUE(sink.keysHeld().empty()) << c[0].toStdString();
+    }
 }
-
-const ScriptCase kScripts[] = {
-    {"Empty", "", ""},
-    {"Letters", "ab", "+A -A +B -B"},
-    {"CapitalSendsSameKeyAsSmall", "A", "+A -A"},
-    {"DigitsAndSpace", "1 2", "+1 -1 +Space -Space +2 -2"},
-    {"ShiftedSymbolSendsItsUnshiftedKey", "!", "+1 -1"},
-    {"CaretIsAnOrdinaryCharacter", "^{F6}", "+6 -6 +F6 -F6"},
-    {"ShiftTapDoesNotShiftTheNextKey", "+a", "+Shift -Shift +A -A"},
-    {"TildeAloneTapsControl", "~", "+Ctrl -Ctrl"},
-    {"PercentTapsAlt", "%", "+Alt -Alt"},
-    {"ModifierAtTheEndIsATap", "a+", "+A -A +Shift -Shift"},
-    {"ShiftGroup", "+(a)", "+Shift +A -A -Shift"},
-    {"ShiftGroupOfSeveralKeys", "+(ab)c", "+Shift +A -A +B -B -Shift +C -C"},
-    {"NestedGroupsReleaseInnermostFirst", "+(~(x))", "+Shift +Ctrl +X -X -Ctrl -Shift"},
-    {"NextChildWindow", "~({F6})", "+Ctrl +F6 -F6 -Ctrl"},
-    {"EmptyGroup", "~()", "+Ctrl -Ctrl"},
-    {"BraceName", "{ENTER}", "+Enter -Enter"},
-    {"BraceNameInSmallLetters", "{enter}", "+Enter -Enter"},
-    {"TildeInBracesIsEnter", "{~}", "+Enter -Enter"},
-    {"ClosingBraceInBraces", "{}}", "+] -]"},
-    {"OpeningBraceInBraces", "{{}", "+[ -["},
-    {"ModifierCharactersInBracesAreKeys", "{+}{%}{(}{)}", "+= -= +5 -5 +9 -9 +0 -0"},
-    {"ClosingBraceAfterBraces", "{a}}", "+A -A +] -]"},
-    {"UnknownNameUsesItsFirstCharacter", "{abc}", "+A -A"},
-    {"PrintKeyIsNotPrintScreen", "{PRTSC}", "+Print -Print"},
-    {"FirstAndLastFunctionKeys", "{F1}{F16}", "+F1 -F1 +F16 -F16"},
-    {"EveryKeyName", "{BS}{BKSP}{BACKSPACE}{BREAK}{CAPSLOCK}{DELETE}{DEL}{DOWN}{END}{ESC}{HELP}{HOME}{INS}{INSERT}{LEFT}{NUMLOCK}{PGDN}{PGUP}{RIGHT}{SCROLLLOCK}{TAB}{UP}",
-     "+Backspace -Backspace +Backspace -Backspace +Backspace -Backspace +Break -Break +CapsLock -CapsLock +Del -Del +Del -Del +Down -Down +End -End +Esc -Esc +Help -Help +Home -Home +Ins -Ins +Ins -Ins +Left -Left +NumLock -NumLock +PgDn -PgDn +PgUp -PgUp +Right -Right +ScrollLock -ScrollLock +Tab -Tab +Up -Up"},
-    {"Count", "{TAB 3}", "+Tab -Tab +Tab -Tab +Tab -Tab"},
-    {"CountOfZeroSendsNothing", "a{TAB 0}b", "+A -A +B -B"},
-    {"NegativeCountSendsNothing", "{TAB -2}", ""},
-    {"FractionalCountHalfRoundsDownToEven", "{x 2.5}", "+X -X +X -X"},
-    {"FractionalCountHalfRoundsUpToEven", "{x 1.5}", "+X -X +X -X"},
-    {"CountInExponentForm", "{x 2e0}", "+X -X +X -X"},
-    {"CountOnUnknownName", "{xy 2}", "+X -X +X -X"},
-    {"CountInsideGroup", "+({LEFT 2})", "+Shift +Left -Left +Left -Left -Shift"},
-};
-
-INSTANTIATE_TEST_SUITE_P(SendKeys, ScriptSends, ::testing::ValuesIn(kScripts),
-                         [](const auto &info) { return std::string(info.param.name); });
 
 struct FailureCase {
     const char *name;

@@ -102,6 +102,24 @@ TEST_F(Rendering, PointsDrawnBeforeAnUpperLayerAreCovered)
     EXPECT_EQ(at(image, 55, 5), QColor(Qt::black)) << "the line, drawn later, covers the point of the top row";
 }
 
+// Markers written straight into the pixels (opaque symbols on 32-bit images)
+// look as the painter draws them; half-transparent ones and other images go
+// through the painter, blended.
+TEST_F(Rendering, EveryImageAndSymbolGetsThePaintersPicture)
+{
+    const auto draw = [&](QImage::Format format, const QColor &fill, const QColor &outline) {
+        MapSymbol symbol;
+        symbol.color = fill, symbol.outlineColor = outline, symbol.size = 7;
+        QImage image(100, 100, format);
+        MapRenderer::render(image, layers, viewport(), Sea, [&](int, MapPainter &painter) { painter.drawRecordSet(grid->records(), symbol); });
+        return image.convertToFormat(QImage::Format_RGB32);
+    };
+    const QColor red(255, 0, 0), glass(0, 0, 255, 128);
+    for (const auto &[fill, outline] : {std::pair{red, red}, {glass, red}, {red, glass}})
+        for (const QImage::Format format : {QImage::Format_ARGB32_Premultiplied, QImage::Format_RGB32, QImage::Format_ARGB32})
+            EXPECT_EQ(draw(format, fill, outline), draw(QImage::Format_RGB888, fill, outline)) << format << " " << fill.alpha();
+}
+
 TEST_F(Rendering, MarkersReachingTheRightEdgeStayInTheirRows)
 {
     // Markers 11 pixels wide: the last column's points (pixel 95) reach the right edge exactly.

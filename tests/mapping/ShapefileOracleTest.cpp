@@ -1,10 +1,13 @@
 // The shapefile reader checked against GDAL/OGR on the bundled layers and a
-// published one: the same features, values, extents of features, and the same answers to
+// published one: the same features, values, extents and centroids of features, and the same answers to
 // whether a point lies in a polygon and how far it is from a feature.
+#include "mapping/MapShape.h"
 #include "mapping/ShapeLayer.h"
 #include "tests/common/PublishedShapefile.h"
 
 #include <gtest/gtest.h>
+
+#include <cmath>
 
 #ifdef SILVARIA_HAVE_GDAL
 #include <ogrsf_frmts.h>
@@ -37,11 +40,14 @@ void expectAsOgrReads(const QString &path, std::uint32_t step)
         shape->getEnvelope(&box);
         const MapExtent e = ours->featureExtent(f);
         EXPECT_TRUE(e.left() == box.MinX && e.bottom() == box.MinY && e.right() == box.MaxX && e.top() == box.MaxY) << at;
+        OGRPoint centre;
+        if (ours->shapeType() == ShapeTypePolygon && shape->Centroid(&centre) == OGRERR_NONE)
+            EXPECT_LT(std::hypot(ours->shape(f).Centroid().x() - centre.getX(), ours->shape(f).Centroid().y() - centre.getY()), 1e-9) << at;
         // Probes inside and around the feature's box.
         for (const auto &[u, v] : {std::pair{0.5, 0.5}, {0.2, 0.3}, {0.8, 0.65}, {0.35, 0.9}, {-0.4, 1.3}}) {
             const MapPoint p{box.MinX + u * (box.MaxX - box.MinX) + 0.01, box.MinY + v * (box.MaxY - box.MinY) - 0.01};
             const OGRPoint probe(p.x, p.y);
-            if (ours->shapeType() == 5)
+            if (ours->shapeType() == ShapeTypePolygon)
                 EXPECT_EQ(ours->featureContains(f, p), shape->Contains(&probe)) << at << " at " << p.x << "," << p.y;
             EXPECT_NEAR(ours->featureDistance(f, p), shape->Distance(&probe), 1e-9) << at << " at " << p.x << "," << p.y;
         }
