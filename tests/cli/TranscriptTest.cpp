@@ -1,8 +1,9 @@
 // silvaria-cli's answers to the command lines of tests/cli/transcript/commands.txt,
 // run in order in one fixture application folder, stand as approved: each
 // command's exit code and what it printed, and a digest of each file it wrote
-// or changed. {dir} in a command is the run's folder, {src} the transcript's
-// own folder of input files. Rewrite with SILVARIA_UPDATE_APPROVED=1.
+// or changed. {dir} in a command is the run's folder (the application folder
+// unless the command names another), {src} the transcript's own folder of
+// input files, {data} the bundled data. Rewrite with SILVARIA_UPDATE_APPROVED=1.
 #include "cli/CliProgram.h"
 #include "tests/common/Approved.h"
 #include "tests/common/FixtureCatalogue.h"
@@ -124,8 +125,9 @@ TEST(Transcript, EveryCommandAnswersAsApproved)
     for (const QString &line : QString::fromUtf8(ReadFile(Source + QStringLiteral("/commands.txt"))).split(QLatin1Char('\n'))) {
         if (line.trimmed().isEmpty() || line.startsWith(QLatin1Char('#')))
             continue;
-        QStringList arguments = QProcess::splitCommand(QString(line).replace(QLatin1String("{dir}"), dir.path()).replace(QLatin1String("{src}"), Source));
-        arguments.prepend(dir.path()), arguments.prepend(QStringLiteral("--app-folder"));
+        QStringList arguments = QProcess::splitCommand(QString(line).replace(QLatin1String("{dir}"), dir.path()).replace(QLatin1String("{src}"), Source).replace(QLatin1String("{data}"), QLatin1String(SILVARIA_SOURCE_DIR "/data")));
+        if (!arguments.contains(QLatin1String("--app-folder")))
+            arguments.prepend(dir.path()), arguments.prepend(QStringLiteral("--app-folder"));
         std::ostringstream out, err;
         const std::map<QString, QString> before = filesIn(dir.path());
         const int code = RunCli(arguments, {out, err});

@@ -194,5 +194,8 @@ TEST_F(ComparisonWindow, ChooserRefillsOnEveryKeystroke)
             QTest::keyClicks(chooser->txtSpecies, keys.mid(keys.startsWith('-') ? 1 : 0));
             EXPECT_EQ(ColumnTexts(chooser->lstSpecies, 1), expected) << chooser->txtSpecies->text().toStdString();
         }
+        ClickItem(chooser->lstSpecies, chooser->lstSpecies->topLevelItem(0), 1);
+        QTest::keyClick(chooser->lstSpecies, Qt::Key_Down);
+        EXPECT_TRUE(chooser->isVisible()) << "moving through the list chooses nothing yet";
     });
 }
