@@ -3,6 +3,7 @@
 // input, the interactive pan and export.
 #include "mapping/windows/MapControl.h"
 #include "mapping/MapError.h"
+#include "mapping/MapExport.h"
 #include "tests/common/FixtureShapefile.h"
 #include "tests/common/QtPrinters.h"
 
@@ -80,6 +81,15 @@ TEST_F(MapControlTest, PanFollowsTheDragAndReturnsOnRelease)
     EXPECT_NEAR(map.extent().left(), before.left() - 5, 1e-9);
     EXPECT_NEAR(map.extent().top(), before.top() + 2, 1e-9);
     EXPECT_EQ(map.mousePointer(), PointerPan);
+}
+
+TEST_F(MapControlTest, ExportWritesTheScaledBitmapOrRefusesTheScaleOrFormat)
+{
+    map.exportMap(ExportFormatBitmap, dir.filePath("map.bmp"), 2);
+    EXPECT_EQ(QImage(dir.filePath("map.bmp")).size(), redraw().size() * 2);
+    for (const auto &[format, scale] : {std::pair{ExportFormatBitmap, 0.0}, {ExportFormatBitmap, 16.5}, {ExportFormatBitmap + 1, 1.0}})
+        EXPECT_THROW(map.exportMap(format, dir.filePath("no.bmp"), scale), MapError) << format << " " << scale;
+    EXPECT_FALSE(QFile::exists(dir.filePath("no.bmp")));
 }
 
 } // namespace

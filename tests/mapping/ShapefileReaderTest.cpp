@@ -32,7 +32,7 @@ protected:
                       {"OPENED", 'D', 8, 0}, {"WET", 'L', 1, 0}},
                      {{"1", "250", "26.4", "Hà Nội", "20240131", "T"},
                       {"2", "0", "-3.5", "Vientiane", "19991231", "F"},
-                      {"3", std::nullopt, std::nullopt, "Yangon", std::nullopt, std::nullopt}})
+                      {"3", std::nullopt, ".", "Yangon", std::nullopt, std::nullopt}})
             .write(path(name));
         return path(name);
     }
@@ -78,6 +78,7 @@ TEST_F(ShapefileReading, PointsWithEveryFieldType)
     records.moveNext();
     records.moveNext();
     EXPECT_TRUE(records.field("ALT").value.isNull());
+    EXPECT_TRUE(records.field("MAT").value.isNull()) << "a point without digits is no number";
     EXPECT_EQ(records.valueText("ALT"), QString());
     records.moveNext();
     EXPECT_TRUE(records.isEOF());
