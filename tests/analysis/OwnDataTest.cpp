@@ -273,8 +273,6 @@ TEST_F(GridBuild, RefusesWhatWouldBeWrongAndKeepsTheOldGridAndTheUsersFolders)
         QStringList extra;
         const char *message;
     } cases[] = {
-        {"tenths taken as degrees", {}, "is not in \u00b0C"},
-        {"rainfall below 0", {"--mat-scale", "0.1", "--mar-scale", "-1"}, "is below 0"},
         {"past the format's limit", {"--mat-scale", "0.1", "--extent=-180,-80,180,80", "--step", "0.2"}, "shapefile format's limit"},
         {"several bands, none named", {"--mat-scale", "0.1", "--alt", file("mar.tif")}, "has 2 bands; name the one to read with --alt-band N"},
         {"undeclared -9999", {"--mat-scale", "0.1", "--alt", file("fill-9999.tif")}, "holds the value -9999, a common fill"},

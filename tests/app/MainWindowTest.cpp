@@ -39,14 +39,13 @@ protected:
 
 } // namespace
 
+// The rows and columns of the first view stand in the window layout test.
 TEST_F(MainWindow, FirstViewListsEveryBotanicNameAndTheFirstFactSheet)
 {
-    EXPECT_EQ(rows()->topLevelItemCount(), 9);
     EXPECT_EQ(rows()->selectedRow(), rows()->topLevelItem(0));
     EXPECT_EQ(CurrentSpID(), "1");
     EXPECT_TRUE(list()->richDetail->toPlainText().startsWith("-Species Identity-\n1. Taxonomy\nCurrent Name: Acacia mangium"));
     EXPECT_EQ(list()->richDetail->textCursor().position(), 0);
-    EXPECT_EQ(rows()->header()->sectionSize(1), 0); // the SpID column is hidden
     // The rows below the highlighted first one are striped light green and white.
     const QImage shot = rows()->viewport()->grab().toImage();
     for (int r : {1, 2})
