@@ -7,6 +7,7 @@
 #include "tests/common/FixtureShapefile.h"
 #include "tests/common/QtPrinters.h"
 
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -90,6 +91,16 @@ TEST_F(MapControlTest, ExportWritesTheScaledBitmapOrRefusesTheScaleOrFormat)
     for (const auto &[format, scale] : {std::pair{ExportFormatBitmap, 0.0}, {ExportFormatBitmap, 16.5}, {ExportFormatBitmap + 1, 1.0}})
         EXPECT_THROW(map.exportMap(format, dir.filePath("no.bmp"), scale), MapError) << format << " " << scale;
     EXPECT_FALSE(QFile::exists(dir.filePath("no.bmp")));
+}
+
+TEST_F(MapControlTest, APressSaysItsButtonAndKeys)
+{
+    QSignalSpy down(&map, &MapControl::mouseDown);
+    QTest::mousePress(&map, Qt::RightButton, Qt::AltModifier, QPoint(10, 20));
+    QTest::mousePress(&map, Qt::LeftButton, Qt::ControlModifier | Qt::ShiftModifier, QPoint(30, 40));
+    ASSERT_EQ(down.size(), 2);
+    EXPECT_EQ(down[0], (QVariantList{int(Qt::RightButton), 4, 10.0, 20.0}));
+    EXPECT_EQ(down[1], (QVariantList{int(Qt::LeftButton), 3, 30.0, 40.0}));
 }
 
 } // namespace

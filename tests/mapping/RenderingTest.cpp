@@ -100,6 +100,8 @@ TEST_F(Rendering, PointsDrawnBeforeAnUpperLayerAreCovered)
     const QImage image = renderWith(grid->records(), QColor(0, 0, 255), 1); // after the polygon, before the line
     EXPECT_EQ(at(image, 55, 45), QColor(0, 0, 255));
     EXPECT_EQ(at(image, 55, 5), QColor(Qt::black)) << "the line, drawn later, covers the point of the top row";
+    const QImage road = renderWith(roads->records(), QColor(255, 0, 0), 0, 5);
+    EXPECT_TRUE(at(road, 50, 7) == QColor(255, 0, 0) && at(road, 50, 9) == Sea) << "a chosen line is as wide as its symbol";
 }
 
 // Markers written straight into the pixels (opaque symbols on 32-bit images)

@@ -166,6 +166,7 @@ TEST_F(SpatialSearch, DistanceToLines)
     EXPECT_EQ(layer->searchByDistance({5, 1}, 1.5).featureIds(), (std::vector<std::uint32_t>{0}));
     EXPECT_EQ(layer->searchByDistance({5, 3}, 3.5).featureIds(), (std::vector<std::uint32_t>{1, 0}));
     EXPECT_TRUE(layer->searchByDistance({5, 2.5}, 2).isEOF());
+    EXPECT_EQ(layer->data()->shape(1).Centroid().x(), 5) << "a line's middle";
 }
 
 } // namespace
