@@ -17,6 +17,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace {
 
 class ShapefileReading : public ::testing::Test {
@@ -83,6 +85,15 @@ TEST_F(ShapefileReading, PointsWithEveryFieldType)
     records.moveNext();
     EXPECT_TRUE(records.isEOF());
     EXPECT_THROW(records.fields(), MapError);
+}
+
+TEST_F(ShapefileReading, PointsWithHeightsOrMeasuresReadAsPoints)
+{
+    for (const int type : {SHPT_POINTZ, SHPT_POINTM}) {
+        FixtureShapefile{.shpType = type, .shapes = {{{{100, 10}}}, {}}, .fields = {{"ID", 'N', 3, 0}}, .rows = {{"1"}, {"2"}}}.write(path("z.shp"));
+        const auto layer = ShapeLayer::read(path("z.shp"));
+        EXPECT_TRUE(layer->xs()[0] == 100 && layer->ys()[0] == 10 && std::isnan(layer->xs()[1])) << type << ": a point, then no shape";
+    }
 }
 
 TEST_F(ShapefileReading, PolygonsWithHolesAndMultiPartLines)
