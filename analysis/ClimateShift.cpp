@@ -2,6 +2,7 @@
 
 #include "analysis/GridClimate.h"
 #include "analysis/SuitabilityClasses.h"
+#include "base/Error.h"
 
 #include <algorithm>
 #include <cmath>
@@ -65,19 +66,20 @@ struct Limits {
     }
 };
 
-// One criterion of the map on the shifted grid. An unchanged field is tested
-// exactly as the map tests it (the clamped range); a shifted one against the
-// species' own range, since the shifted climate may leave the grid's data
-// ranges. Only a pair 0 and 0 (a range not stated, as a box shows it) keeps
-// the data range it was clamped to.
+// One criterion of the map on the second climate. A field of the grid itself
+// left unchanged is tested exactly as the map tests it (the clamped range); a
+// shifted one, or one of another grid, against the species' own range, since
+// that climate may leave the grid's data ranges. Only a pair 0 and 0 (a range
+// not stated, as a box shows it) keeps the data range it was clamped to.
 struct ShiftedTest {
     const AttributeColumn *column;
     int criterion;
     bool asFloat;
+    bool otherGrid;
     Limits map, own;
 
-    ShiftedTest(const AttributeColumn &c, int criterion, const Bounds &given, const Bounds &clamped)
-        : column(&c), criterion(criterion), asFloat(c.storage() == ColumnStorage::Float32),
+    ShiftedTest(const AttributeColumn &c, int criterion, bool otherGrid, const Bounds &given, const Bounds &clamped)
+        : column(&c), criterion(criterion), asFloat(c.storage() == ColumnStorage::Float32), otherGrid(otherGrid),
           map(clamped.min[criterion], clamped.max[criterion]), own(given.min[criterion], given.max[criterion])
     {
         if (given.min[criterion].number == 0 && given.max[criterion].number == 0)
@@ -92,7 +94,7 @@ struct ShiftedTest {
             return own.hold(decimalRounded(value * rainFactor), asFloat);
         if (criterion == Temperature && dT != 0)
             return own.hold(decimalRounded(value + dT), asFloat);
-        return map.hold(value, asFloat);
+        return (otherGrid ? own : map).hold(value, asFloat);
     }
 };
 
@@ -101,8 +103,17 @@ struct ShiftedTest {
 ClimateShiftResult ShiftClimate(const MapData &maps, const GridCells &cells, const CountryAssignment &countries,
                                 const Bounds &given, double dT, double dPPercent)
 {
+    return CompareClimates(maps, cells, countries, given, *maps.canvas->data(), dT, dPPercent);
+}
+
+ClimateShiftResult CompareClimates(const MapData &maps, const GridCells &cells, const CountryAssignment &countries,
+                                   const Bounds &given, const ShapeLayer &second, double dT, double dPPercent)
+{
     ClimateShiftResult result;
     const ShapeLayer &grid = *maps.canvas->data();
+    const bool otherGrid = &second != &grid;
+    if (second.featureCount() != grid.featureCount())
+        throw Error(QStringLiteral("%1 does not hold the grid's points, so its climate cannot be compared").arg(second.path()));
     Bounds clamped = given;
     ClampRanges(clamped, maps.ranges);
     const std::vector<std::uint32_t> before = ClassPoints(*maps.canvas, given, maps.ranges)[ClassFullMatch];
@@ -111,7 +122,7 @@ ClimateShiftResult ShiftClimate(const MapData &maps, const GridCells &cells, con
     for (int c = 0; c < 3; ++c) {
         if (!IsAvailable(clamped, Criterion(c), maps.ranges))
             continue;
-        tests.emplace_back(grid.attributes().column(GridClimate::fieldOf(grid, c)), c, given, clamped);
+        tests.emplace_back(second.attributes().column(GridClimate::fieldOf(second, c)), c, otherGrid, given, clamped);
     }
     const double rainFactor = decimalRounded(1.0 + dPPercent / 100.0);
     std::vector<std::uint8_t> after(grid.featureCount(), 0);

@@ -11,9 +11,9 @@
 // output of the shift says so.
 QString ShiftCaveat();
 
-// The full match of a species under the grid's climate and under the same
-// climate shifted uniformly: MAT raised by dT °C, MAR changed by dP percent,
-// altitude unchanged.
+// The full match of a species under the grid's climate and under a second
+// climate on the same points: the same climate shifted uniformly (MAT raised
+// by dT °C, MAR changed by dP percent, altitude unchanged) or a scenario grid's.
 struct ClimateShiftResult {
     std::vector<std::uint32_t> kept;   // full match before and after
     std::vector<std::uint32_t> lost;   // before only
@@ -29,3 +29,11 @@ struct ClimateShiftResult {
 // criterion nothing matches.
 ClimateShiftResult ShiftClimate(const MapData &maps, const GridCells &cells, const CountryAssignment &countries,
                                 const Bounds &bounds, double dT, double dPPercent);
+
+// The same comparison against the climate of `second`, a grid on exactly the
+// points of the maps' grid (the grid itself or a scenario grid,
+// analysis/ScenarioGrids.h), shifted by dT and dP: ShiftClimate is the case
+// where `second` is the grid itself. Every criterion of another grid is tested
+// against the species' own range, as a shifted one is.
+ClimateShiftResult CompareClimates(const MapData &maps, const GridCells &cells, const CountryAssignment &countries,
+                                   const Bounds &bounds, const ShapeLayer &second, double dT, double dPPercent);

@@ -43,13 +43,47 @@ QString ShiftPictureTitle(const QString &species, double dT, double dP)
     return species + QStringLiteral(", ") + ShiftText(dT, dP);
 }
 
+namespace {
+
+// The classes of a comparison's map: "full match kept, lost, gained".
+PictureStamp comparisonClasses()
+{
+    return {{QStringLiteral("Classes"), ClassName(ClassFullMatch) + QLatin1Char(' ') + ShiftClassNames().join(QStringLiteral(", "))}};
+}
+
+} // namespace
+
 PictureStamp ShiftPictureStamp(const StampSpecies &species, double dT, double dP, const PictureStamp &sources)
 {
-    const QString classes = ClassName(ClassFullMatch) + QLatin1Char(' ') + ShiftClassNames().join(QStringLiteral(", "));
-    return speciesEntries(species)
-         + PictureStamp{{QStringLiteral("Classes"), classes},
-                        {QStringLiteral("Shift"), ShiftText(dT, dP) + QStringLiteral(": ") + ShiftCaveat()}}
-         + sources;
+    return speciesEntries(species) + comparisonClasses()
+         + PictureStamp{{QStringLiteral("Shift"), ShiftText(dT, dP) + QStringLiteral(": ") + ShiftCaveat()}} + sources;
+}
+
+QString ScenarioCaveat() { return QStringLiteral("a projection of one climate model, not a forecast"); }
+
+QString ScenarioText(const ScenarioGrid &scenario) { return QStringLiteral("scenario ") + scenario.title(); }
+
+QString ScenarioPictureTitle(const QString &species, const ScenarioGrid &scenario)
+{
+    return species + QStringLiteral(", ") + ScenarioText(scenario);
+}
+
+PictureStamp ScenarioEntries(const ScenarioGrid &scenario)
+{
+    const QString named = scenario.gcm.isEmpty() ? scenario.name
+                                                 : QStringLiteral("GCM %1, %2, %3").arg(scenario.gcm, scenario.ssp, scenario.period);
+    PictureStamp stamp{{QStringLiteral("Scenario"), named + QStringLiteral(": ") + ScenarioCaveat()},
+                       {QStringLiteral("Scenario source"), scenario.source}};
+    if (!scenario.citation.isEmpty())
+        stamp.append({QStringLiteral("Scenario citation"), scenario.citation});
+    if (!scenario.terms.isEmpty())
+        stamp.append({QStringLiteral("Scenario terms"), scenario.terms});
+    return stamp;
+}
+
+PictureStamp ScenarioPictureStamp(const StampSpecies &species, const ScenarioGrid &scenario, const PictureStamp &sources)
+{
+    return speciesEntries(species) + comparisonClasses() + ScenarioEntries(scenario) + sources;
 }
 
 PictureStamp SuitabilityPictureStamp(const StampSpecies &species, const ClassChoice &shown, const PictureStamp &sources)

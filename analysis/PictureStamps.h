@@ -1,4 +1,5 @@
 #pragma once
+#include "analysis/ScenarioGrids.h"
 #include "analysis/SuitabilityClasses.h"
 #include "mapping/MapSources.h"
 
@@ -34,6 +35,20 @@ QString ShiftPictureTitle(const QString &species, double dT, double dP);
 // Species, Ranges, Classes (the full match kept, lost, gained), Shift (with
 // its caveat), then the sources.
 PictureStamp ShiftPictureStamp(const StampSpecies &species, double dT, double dP, const PictureStamp &sources);
+
+// "a projection of one climate model, not a forecast": every output of a
+// scenario comparison says so.
+QString ScenarioCaveat();
+// The scenario: "scenario MPI-ESM1-2-HR ssp245 2041-2060".
+QString ScenarioText(const ScenarioGrid &scenario);
+// The scenario comparison map: "Acacia mangium, scenario MPI-ESM1-2-HR ssp245 2041-2060".
+QString ScenarioPictureTitle(const QString &species, const ScenarioGrid &scenario);
+// What a picture drawn on a scenario's climate says of it: Scenario (GCM,
+// SSP, period, with its caveat), the scenario's source, and its citation and
+// terms as its sources.txt gives them.
+PictureStamp ScenarioEntries(const ScenarioGrid &scenario);
+// Species, Ranges, Classes, the ScenarioEntries, then the sources.
+PictureStamp ScenarioPictureStamp(const StampSpecies &species, const ScenarioGrid &scenario, const PictureStamp &sources);
 
 // The suitability map: Species, Ranges, Classes (those shown, in drawing
 // order: "altitude, full match", or "none"), then the sources.

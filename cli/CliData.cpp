@@ -23,6 +23,22 @@ MapData LoadMaps()
     }
 }
 
+LoadedScenario LoadScenario(const MapData &maps, const QString &name)
+{
+    try {
+        LoadedScenario loaded{FindScenarioGrid(maps.folder, name), nullptr};
+        loaded.layer = LoadScenarioLayer(loaded.scenario, *maps.canvas->data());
+        return loaded;
+    } catch (const Error &e) {
+        throw CliFailure(ExitDataError, e.message());
+    }
+}
+
+void AddScenarioOption(CommandLine &line, const QString &what)
+{
+    line.addOption({QStringLiteral("scenario"), what, QStringLiteral("NAME")});
+}
+
 SpeciesMatch ResolveSpecies(const QString &text)
 {
     const SpeciesLookup lookup = LookUpSpecies(text);

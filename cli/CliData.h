@@ -1,6 +1,7 @@
 #pragma once
 #include "analysis/MapClasses.h"
 #include "analysis/MapData.h"
+#include "analysis/ScenarioGrids.h"
 #include "analysis/SpeciesLookup.h"
 #include "analysis/SuitabilityClasses.h"
 #include "analysis/SuitableArea.h"
@@ -14,6 +15,17 @@ class CommandLine;
 
 // The map layers of the open application folder; a data error when unreadable.
 MapData LoadMaps();
+// A scenario grid beside the maps' grid, with its grid layer.
+struct LoadedScenario {
+    ScenarioGrid scenario;
+    std::shared_ptr<MapLayer> layer;
+};
+// The scenario of that name; an unknown name (the installed ones listed) or
+// a scenario on other points than the grid's is a data error.
+LoadedScenario LoadScenario(const MapData &maps, const QString &name);
+// Adds --scenario NAME.
+void AddScenarioOption(CommandLine &line, const QString &what);
+
 // The species a command names; unknown or ambiguous is a data error listing
 // up to ten candidates.
 SpeciesMatch ResolveSpecies(const QString &text);

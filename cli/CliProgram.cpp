@@ -23,9 +23,13 @@ Commands:
   map --all -o FOLDER                        one map picture per species
   at LON,LAT [--use USE] [--near-misses]     species suitable at the nearest grid point
   area SPECIES [--by-country [-o FILE.gpkg]] suitable area in km2 per class (and country)
-  count [--use USE] -o FILE [--points FILE.csv]   species suitable at each grid point
+  count [--use USE] [--scenario NAME] -o FILE [--points FILE.csv]
+                                             species suitable at each grid point
   shift SPECIES --dt DT --dp DP [-o FILE] [--by-country]
                                              full match under a uniform climate shift
+  shift SPECIES --scenario NAME [-o FILE] [--by-country]
+                                             full match under an installed scenario's climate
+  scenarios                                  the installed scenario grids and their sources
   grid build --alt FILE --mar FILE --mat FILE --extent W,S,E,N --step MINUTES -o FOLDER
       [--countries FILE [--name-field FIELD]] [--mat-scale F] [--mat-offset D] [--mar-scale F]
                                              the map grid from your own rasters
@@ -73,7 +77,7 @@ int runCommand(const QStringList &given)
         {QStringLiteral("map"), RunMapCommand},         {QStringLiteral("at"), RunAtCommand},
         {QStringLiteral("area"), RunAreaCommand},       {QStringLiteral("count"), RunCountCommand},
         {QStringLiteral("shift"), RunShiftCommand},     {QStringLiteral("grid"), RunGridCommand},
-        {QStringLiteral("catalogue"), RunCatalogueCommand}};
+        {QStringLiteral("catalogue"), RunCatalogueCommand}, {QStringLiteral("scenarios"), RunScenariosCommand}};
     const auto command = commands.find(first);
     if (command == commands.end())
         UsageError(QStringLiteral("unknown command \"%1\"").arg(first));

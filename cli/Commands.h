@@ -10,6 +10,7 @@ int RunAtCommand(const QStringList &arguments);
 int RunAreaCommand(const QStringList &arguments);
 int RunCountCommand(const QStringList &arguments);
 int RunShiftCommand(const QStringList &arguments);
+int RunScenariosCommand(const QStringList &arguments);
 int RunCatalogueCommand(const QStringList &arguments);
 int RunGridCommand(const QStringList &arguments);
 // grid fetch, the part of grid after "fetch".

@@ -12,6 +12,7 @@
 #include "mapping/AttributeColumn.h"
 
 #include <bit>
+#include <optional>
 
 namespace {
 
@@ -33,6 +34,30 @@ void writePoints(const QString &path, const MapData &maps, const std::vector<std
     }
 }
 
+// The points and km² of each class of counts.
+Rows countRows(const CountMap &map, const GridCells &cells)
+{
+    // A class is two numbers, so a spreadsheet cannot read "2-3" as a date.
+    Rows rows{{QStringLiteral("Species from"), QStringLiteral("Species to"), QStringLiteral("Points"), QStringLiteral("km2")},
+              {0, 0, 0, 0},
+              {}};
+    for (std::size_t b = 0; b < map.classes.size(); ++b) {
+        double km2 = 0;
+        for (std::uint32_t i : map.classes[b].points)
+            km2 += cells.areaKm2[i];
+        rows.rows << QVariantList{map.classing.bins[b].low, map.classing.bins[b].high, qulonglong(map.classes[b].points.size()), km2};
+    }
+    return rows;
+}
+
+// The scenario --scenario names, if any.
+std::optional<LoadedScenario> scenarioOption(const CommandLine &line, const MapData &maps)
+{
+    if (!line.isSet(QStringLiteral("scenario")))
+        return std::nullopt;
+    return LoadScenario(maps, line.value(QStringLiteral("scenario")));
+}
+
 } // namespace
 
 int RunCountCommand(const QStringList &arguments)
@@ -44,6 +69,7 @@ int RunCountCommand(const QStringList &arguments)
                                          "GeoPackage of the grid's points (.gpkg)."));
     line.addOption({QStringLiteral("points"), QStringLiteral("Also write POINTID, LON, LAT, COUNT per grid point."), QStringLiteral("FILE.csv")});
     line.addOption({QStringLiteral("size"), QStringLiteral("Picture size in pixels (default 1000x750)."), QStringLiteral("WxH")});
+    AddScenarioOption(line, QStringLiteral("Count on the climate of this installed scenario grid (silvaria-cli scenarios lists them)."));
     if (!line.parse(arguments))
         return ExitDone;
     if (!line.positional().isEmpty())
@@ -56,38 +82,32 @@ int RunCountCommand(const QStringList &arguments)
     line.openCatalogue();
     const MapData maps = LoadMaps();
     const SpeciesRangeTable species = SpeciesRangeTable::read();
-    const GridClimate climate = GridClimate::read(*maps.canvas->data());
-    const std::vector<std::uint32_t> counts = SpeciesCountGrid(climate).count(species, use);
+    const std::optional<LoadedScenario> scenario = scenarioOption(line, maps);
+    const std::vector<std::uint32_t> counts =
+        SpeciesCountGrid(GridClimate::read(*(scenario ? scenario->layer : maps.canvas)->data())).count(species, use);
     const GridCells cells = GridCells::of(*maps.canvas->data());
 
     const QString useText = use ? UseNames()[std::countr_zero(use)] : QStringLiteral("all uses");
     PointMapRequest request;
     request.size = size;
-    request.title = CountPictureTitle(useText);
+    request.title = CountPictureTitle(useText) + (scenario ? QStringLiteral(", ") + ScenarioText(scenario->scenario) : QString());
     CountMap map = CountClasses(counts);
     const QString note = map.classing.note();
-    // A class is two numbers, so a spreadsheet cannot read "2-3" as a date.
-    Rows rows{{QStringLiteral("Species from"), QStringLiteral("Species to"), QStringLiteral("Points"), QStringLiteral("km2")},
-              {0, 0, 0, 0},
-              {}};
-    for (std::size_t b = 0; b < map.classes.size(); ++b) {
-        double km2 = 0;
-        for (std::uint32_t i : map.classes[b].points)
-            km2 += cells.areaKm2[i];
-        rows.rows << QVariantList{map.classing.bins[b].low, map.classing.bins[b].high, qulonglong(map.classes[b].points.size()), km2};
-    }
+    Rows rows = countRows(map, cells);
     request.classes = std::move(map.classes);
-    request.stamp = CountPictureStamp(useText, species.rows.size(), note, SourceStamp(maps));
+    request.stamp = CountPictureStamp(useText, species.rows.size(), note,
+                                      (scenario ? ScenarioEntries(scenario->scenario) : PictureStamp()) + SourceStamp(maps));
     SaveMap(maps, request, CountValues(counts, map.classing, request.classes), output);
     if (line.isSet(QStringLiteral("points")))
         writePoints(line.value(QStringLiteral("points")), maps, counts);
+    const QString climate = scenario ? ScenarioText(scenario->scenario) + QStringLiteral(": ") + ScenarioCaveat() : QString();
     if (format == RowFormat::Table) {
-        PrintOut(QStringLiteral("Classes: %1\n").arg(note));
+        PrintOut((scenario ? QStringLiteral("Climate: %1\n").arg(climate) : QString()) + QStringLiteral("Classes: %1\n").arg(note));
     } else {
         rows.headers << QStringLiteral("Note");
         rows.decimals << -1;
         for (QVariantList &row : rows.rows)
-            row << QStringLiteral("classes: ") + note;
+            row << QStringLiteral("classes: ") + note + (scenario ? QStringLiteral("; ") + climate : QString());
     }
     PrintOut(FormatRows(rows, format));
     return ExitDone;

@@ -1,6 +1,7 @@
 #pragma once
 #include "analysis/AnalysisInputs.h"
 #include "analysis/ClimateShift.h"
+#include "analysis/ScenarioGrids.h"
 #include "analysis/windows/AnalysisSubject.h"
 #include "controls/SaveDialog.h"
 
@@ -11,6 +12,7 @@
 
 class AnalysisMapView;
 class MapLegend;
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -20,7 +22,10 @@ class QTreeWidget;
 // the grid's temperature is raised by ΔT °C and its rainfall changed by ΔP %,
 // altitude unchanged: a map in three colours with a legend, and the km² of
 // each in total and per country. A uniform shift of the grid's climate, not a
-// climate projection, as the window and every saved picture say.
+// climate projection, as the window and every saved picture say. When
+// scenario grids are installed beside the grid, cboClimate also offers each
+// of them instead of the uniform shift: the projection of one climate model,
+// named in the legend and every saved picture.
 class frmClimateShift : public QWidget {
     Q_OBJECT
 public:
@@ -33,10 +38,13 @@ public:
     // The species chooser; a species without ranges is refused.
     void cmdSp_Click();
     void cmdSave_Click();
+    // "uniform shift" (the first entry) or an installed scenario.
+    void cboClimate_Click(int index);
 
     QLineEdit *txtSp;       // the species' current name
     QPushButton *cmdSp;     // "..." opens the species chooser
     QLineEdit *txtDT, *txtDP;
+    QComboBox *cboClimate;  // shown only when a scenario is installed
     QLabel *lblCaveat, *lblMessage, *lblRanges;
     AnalysisMapView *view;
     MapLegend *legend;
@@ -53,8 +61,12 @@ private:
     // Shows the species' shift; false (after a message) when it cannot.
     bool showFor(const AnalysisSubject &subject, double dT, double dP);
     QString shiftText() const;
+    const ShapeLayer &secondClimate() const;
 
     std::shared_ptr<const AnalysisInputs> m_inputs;
     std::optional<AnalysisSubject> m_subject;
     double m_dT = 0, m_dP = 0;
+    std::vector<ScenarioGrid> m_scenarios;
+    std::optional<ScenarioGrid> m_scenario; // none: the uniform shift
+    std::shared_ptr<MapLayer> m_scenarioLayer;
 };

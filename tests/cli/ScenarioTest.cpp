@@ -1,0 +1,149 @@
+// Scenario grids in the analyses: the comparison with a scenario against a
+// recount of both grids' values read with OGR, and shift --scenario,
+// count --scenario and scenarios on a copy of the bundled grid with
+// scenarios written beside it by the grid's own writer.
+#include "analysis/ClimateShift.h"
+#include "analysis/ScenarioGrids.h"
+#include "cli/CliProgram.h"
+#include "tests/common/FixtureCatalogue.h"
+#include "tests/common/Files.h"
+#include "tests/common/ScenarioGridFile.h"
+
+#include <gtest/gtest.h>
+
+#include <ogrsf_frmts.h>
+
+#include <QDir>
+#include <QImage>
+#include <QTemporaryDir>
+
+#include <array>
+#include <sstream>
+
+namespace {
+
+const char *const Warmer = "GCM-1_ssp245_2041-2060";
+
+// Every point's ALT, MAR and MAT as OGR reads them.
+std::vector<std::array<double, 3>> ogrValues(const QString &shp)
+{
+    std::unique_ptr<GDALDataset> ds(GDALDataset::Open(shp.toUtf8(), GDAL_OF_VECTOR));
+    std::vector<std::array<double, 3>> values;
+    for (auto &f : *ds->GetLayer(0))
+        values.push_back({f->GetFieldAsDouble("ALT"), f->GetFieldAsDouble("MAR"), f->GetFieldAsDouble("MAT")});
+    return values;
+}
+
+class Scenarios : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        GDALAllRegister();
+        QDir(dir.path()).mkpath("Database");
+        WriteFixtureCatalogue(dir.filePath("Database/dbsilvar.mdb"));
+        QDir(dir.path()).mkpath("ShapeFiles");
+        for (const QString &f : QDir(SILVARIA_SOURCE_DIR "/data/ShapeFiles").entryList(QDir::Files))
+            QFile::copy(SILVARIA_SOURCE_DIR "/data/ShapeFiles/" + f, grid() + f);
+        // Warmer everywhere but every third point, wetter at odd points and drier at even ones.
+        WriteScenarioGrid(grid(), Warmer, [](GridPointWriter::Point &p, std::uint32_t i) {
+            p.mat += i % 3 ? 1.7 : -0.4;
+            p.mar = i % 2 ? p.mar + 120 : int(p.mar * 0.85);
+        });
+        WriteScenarioGrid(grid(), "same", [](GridPointWriter::Point &, std::uint32_t) {});
+        WriteScenarioGrid(grid(), "moved", [](GridPointWriter::Point &p, std::uint32_t i) { p.x += i == 7 ? 0.01 : 0; });
+        QDir(grid()).mkpath("scenarios/half.part-1");
+    }
+    QString grid() const { return dir.filePath("ShapeFiles/"); }
+    int run(QStringList arguments)
+    {
+        std::ostringstream o, e;
+        const int code = RunCli(arguments << "--app-folder" << dir.path(), {o, e});
+        out = QString::fromStdString(o.str());
+        err = QString::fromStdString(e.str());
+        return code;
+    }
+    QTemporaryDir dir;
+    QString out, err;
+};
+
+} // namespace
+
+// Kept, lost and gained recount both grids' values with plain arithmetic
+// against the species' ranges (a value within a millionth of a bound is on it).
+TEST_F(Scenarios, KeptLostAndGainedAgreeWithARecountOfBothGrids)
+{
+    const auto now = ogrValues(grid() + "pasia_canvas.shp");
+    const auto then = ogrValues(grid() + "scenarios/" + Warmer + "/pasia_canvas.shp");
+    const MapData maps = MapData::load(grid());
+    const ScenarioGrid scenario = FindScenarioGrid(maps.folder, Warmer);
+    const auto layer = LoadScenarioLayer(scenario, *maps.canvas->data());
+    const auto countries = CountryAssignment::of(maps.canvas->data(), maps.boundaries->data());
+    const double cases[][6] = {{0, 1000, 1250, 3750, 22, 27}, {0, 800, 1500, 3000, 24, 30}, {200, 2500, 900, 1700, 15, 24.5}};
+    for (const double *r : cases) {
+        const auto inside = [&](const std::array<double, 3> &v) {
+            for (int k = 0; k < 3; ++k)
+                if (v[k] < r[2 * k] - 1e-6 || v[k] > r[2 * k + 1] + 1e-6)
+                    return false;
+            return true;
+        };
+        std::size_t kept = 0, lost = 0, gained = 0;
+        for (std::size_t i = 0; i < now.size(); ++i) {
+            kept += inside(now[i]) && inside(then[i]);
+            lost += inside(now[i]) && !inside(then[i]);
+            gained += !inside(now[i]) && inside(then[i]);
+        }
+        Bounds bounds;
+        for (int k = 0; k < 3; ++k) {
+            bounds.min[k] = Bound::fromNumber(r[2 * k]);
+            bounds.max[k] = Bound::fromNumber(r[2 * k + 1]);
+        }
+        const ClimateShiftResult s = CompareClimates(maps, GridCells::of(*maps.canvas->data()), *countries, bounds, *layer->data(), 0, 0);
+        EXPECT_EQ(s.kept.size(), kept) << r[0];
+        EXPECT_EQ(s.lost.size(), lost) << r[0];
+        EXPECT_EQ(s.gained.size(), gained) << r[0];
+        EXPECT_GT(lost + gained, 0u) << "the scenario changes the match";
+    }
+}
+
+TEST_F(Scenarios, TheCommandLineListsComparesAndCountsOnAScenario)
+{
+    ASSERT_EQ(run({"scenarios", "--format", "csv"}), 0) << err.toStdString();
+    EXPECT_EQ(out.count('\n'), 4) << "a header and three scenarios, the one being built skipped: " << out.toStdString();
+    EXPECT_TRUE(out.contains(QString(Warmer) + ",GCM-1,ssp245,2041-2060,\"climate projection, not observations: a test's changed climate\",A test citation"));
+
+    ASSERT_EQ(run({"shift", "1", "--scenario", "same", "--by-country", "--format", "csv", "-o", dir.filePath("s.png")}), 0) << err.toStdString();
+    const QStringList rows = out.trimmed().split('\n');
+    EXPECT_TRUE(rows[0].startsWith("Country,Land km2,Kept km2,Kept %,Lost km2,Lost %,Gained km2,Gained %,Note"));
+    for (const QString &row : rows.mid(1)) // the same climate: nothing lost or gained
+        EXPECT_TRUE(row.contains(",0,0.0,0,0.0,\"scenario GCM-1 ssp245 2041-2060: a projection of one climate model, not a forecast\"")) << row.toStdString();
+    const QImage picture(dir.filePath("s.png"));
+    EXPECT_EQ(picture.text("Scenario"), "GCM GCM-1, ssp245, 2041-2060: a projection of one climate model, not a forecast");
+    EXPECT_EQ(picture.text("Scenario citation"), "A test citation");
+    EXPECT_TRUE(picture.text("Shift").isEmpty());
+
+    ASSERT_EQ(run({"count", "-o", dir.filePath("now.png")}), 0);
+    const QString now = out;
+    ASSERT_EQ(run({"count", "--scenario", "same", "-o", dir.filePath("same.png")}), 0);
+    EXPECT_EQ(out, "Climate: scenario GCM-1 ssp245 2041-2060: a projection of one climate model, not a forecast\n" + now);
+    ASSERT_EQ(run({"count", "--scenario", Warmer, "-o", dir.filePath("warm.png")}), 0);
+    EXPECT_NE(out.mid(out.indexOf('\n') + 1), now) << "counted on the scenario's climate";
+}
+
+TEST_F(Scenarios, BadRequestsSayWhyInOneLine)
+{
+    const struct {
+        QStringList arguments;
+        int code;
+        const char *message;
+    } cases[] = {
+        {{"shift", "1", "--scenario", "same", "--dt", "2"}, 1, "--scenario does not go with --dt or --dp"},
+        {{"shift", "1", "--scenario", "same", "--dp", "5"}, 1, "--scenario does not go with --dt or --dp"},
+        {{"shift", "1", "--scenario", "nope"}, 2, "no scenario \"nope\" in "},
+        {{"count", "--scenario", "half.part-1", "-o", "c.png"}, 2, "installed: GCM-1_ssp245_2041-2060, moved, same"},
+        {{"shift", "1", "--scenario", "moved"}, 2, "the scenario moved cannot be compared with the grid: its point 8 is at"},
+    };
+    for (const auto &c : cases) {
+        EXPECT_EQ(run(c.arguments), c.code) << c.message;
+        EXPECT_TRUE(err.contains(c.message) && err.count('\n') == 1) << err.toStdString();
+    }
+}
