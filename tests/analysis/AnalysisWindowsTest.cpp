@@ -287,14 +287,12 @@ TEST_F(AnalysisWindows, ClimateShiftComparesWithAScenarioChosenInItsBox)
 {
     WriteScenarioGrid(fixture.folder() + "/ShapeFiles", "GCM-1_ssp245_2041-2060", [](GridPointWriter::Point &p, std::uint32_t) { p.mat += 3; });
     frmClimateShift *shift = shown(Opened<frmClimateShift>([&] { main->commands()->menuShift->trigger(); }));
-    ASSERT_TRUE(shift->cboClimate->isVisible());
-    ASSERT_EQ(shift->cboClimate->count(), 2);
+    ASSERT_TRUE(shift->cboClimate->isVisible() && shift->cboClimate->count() == 2);
     QTest::keyClick(shift->cboClimate, Qt::Key_Down); // the scenario below "uniform shift"
     shift->view->map->repaint();
     EXPECT_FALSE(shift->txtDT->isEnabled());
     EXPECT_EQ(shift->legend->captions(), (QStringList{"kept: " + km2(2 * cellKm2(0)) + " km\u00b2", "lost: " + km2(cellKm2(2)) + " km\u00b2", "gained: 0 km\u00b2"}));
     EXPECT_EQ(shift->legend->note(), "scenario GCM-1 ssp245 2041-2060: a projection of one climate model, not a forecast");
-    EXPECT_EQ(at(shift->view, 8), LostColour);
     QTemporaryDir dir;
     shift->saveDialog = [&](QFileDialog &dialog) { dialog.selectFile(dir.filePath("s.png")); return true; };
     QTest::mouseClick(shift->cmdSave, Qt::LeftButton);
