@@ -22,7 +22,7 @@
 #include "tests/common/WidgetTest.h"
 #include "tests/common/MapWindowFixture.h"
 #include "tests/common/QtPrinters.h"
-#include "tests/common/ScenarioGridFile.h"
+#include "tools/shapefiles/ScenarioGridFile.h"
 
 #include <gtest/gtest.h>
 

@@ -7,7 +7,7 @@
 #include "cli/CliProgram.h"
 #include "tests/common/FixtureCatalogue.h"
 #include "tests/common/Files.h"
-#include "tests/common/ScenarioGridFile.h"
+#include "tools/shapefiles/ScenarioGridFile.h"
 
 #include <gtest/gtest.h>
 

@@ -1,13 +1,13 @@
-#include "tests/common/ScenarioGridFile.h"
+#include "tools/shapefiles/ScenarioGridFile.h"
 
 #include "mapping/AttributeColumn.h"
 #include "mapping/ShapeLayer.h"
-#include "tests/common/Files.h"
 
 #include <QDir>
 #include <QFile>
 
 #include <cmath>
+#include <stdexcept>
 
 void WriteScenarioGrid(const QString &gridFolder, const QString &name,
                        const std::function<void(GridPointWriter::Point &, std::uint32_t)> &change)
@@ -28,6 +28,9 @@ void WriteScenarioGrid(const QString &gridFolder, const QString &name,
     writer.close();
     for (const char *ext : {".prj", ".cpg"})
         QFile::copy(grid.filePath(QString("pasia_canvas") + ext), folder + "pasia_canvas" + ext);
-    WriteFile(folder + "sources.txt", "pasia_canvas = climate projection, not observations: a test's changed climate\n"
-                                      "gcm = GCM-1\nssp = ssp245\nperiod = 2041-2060\ncitation = A test citation\n");
+    QFile sources(folder + "sources.txt");
+    if (!sources.open(QIODevice::WriteOnly)
+        || sources.write("pasia_canvas = climate projection, not observations: a test's changed climate\n"
+                         "gcm = GCM-1\nssp = ssp245\nperiod = 2041-2060\ncitation = A test citation\n") < 0)
+        throw std::runtime_error("cannot write " + sources.fileName().toStdString());
 }
