@@ -20,17 +20,20 @@ PictureStamp speciesEntries(const StampSpecies &species)
 
 } // namespace
 
-QString CountPictureTitle(const QString &useText) { return QStringLiteral("Suitable species (%1)").arg(useText); }
+QString CountPictureTitle(const QString &useText, const ScenarioGrid *scenario)
+{
+    return QStringLiteral("Suitable species (%1)").arg(useText) + (scenario ? QStringLiteral(", ") + ScenarioText(*scenario) : QString());
+}
 
 PictureStamp CountPictureStamp(const QString &useText, std::size_t catalogueSpecies, const QString &classesNote,
-                               const PictureStamp &sources)
+                               const PictureStamp &sources, const ScenarioGrid *scenario)
 {
     return PictureStamp{{QStringLiteral("Count"), QStringLiteral("species of %1 suitable at each grid point, of %2 in the catalogue")
                                                       .arg(useText)
                                                       .arg(catalogueSpecies)},
                         {QStringLiteral("Rule"), QStringLiteral("every range contains the point's ALT, MAR and MAT")},
                         {QStringLiteral("Classes"), classesNote}}
-         + sources;
+         + (scenario ? ScenarioEntries(*scenario) : PictureStamp()) + sources;
 }
 
 QString ShiftText(double dT, double dP)

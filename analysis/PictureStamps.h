@@ -22,11 +22,13 @@ struct StampSpecies {
     QString ranges;
 };
 
-// The species count map: "Suitable species (timber)".
-QString CountPictureTitle(const QString &useText);
-// Count (of `catalogueSpecies`), Rule, Classes (the classing's note), then the sources.
+// The species count map: "Suitable species (timber)", on a scenario's
+// climate "Suitable species (timber), scenario MPI-ESM1-2-HR ssp245 2041-2060".
+QString CountPictureTitle(const QString &useText, const ScenarioGrid *scenario = nullptr);
+// Count (of `catalogueSpecies`), Rule, Classes (the classing's note), the
+// ScenarioEntries of a scenario counted on, then the sources.
 PictureStamp CountPictureStamp(const QString &useText, std::size_t catalogueSpecies, const QString &classesNote,
-                               const PictureStamp &sources);
+                               const PictureStamp &sources, const ScenarioGrid *scenario = nullptr);
 
 // The shift: "MAT +2 °C, MAR -10 %".
 QString ShiftText(double dT, double dP);

@@ -1,5 +1,6 @@
 #include "analysis/ScenarioGrids.h"
 
+#include "analysis/GridClimate.h"
 #include "base/Error.h"
 #include "mapping/MapSources.h"
 
@@ -56,6 +57,8 @@ std::shared_ptr<MapLayer> LoadScenarioLayer(const ScenarioGrid &scenario, const 
     };
     if (!points.hasPointArrays() || !grid.hasPointArrays())
         refuse(QStringLiteral("it is not a point grid"));
+    for (int c = 0; c < 3; ++c)
+        GridClimate::fieldOf(points, c);
     if (points.featureCount() != grid.featureCount())
         refuse(QStringLiteral("it has %1 points, the grid %2").arg(points.featureCount()).arg(grid.featureCount()));
     for (std::uint32_t i = 0; i < grid.featureCount(); ++i)

@@ -27,7 +27,7 @@ std::vector<ScenarioGrid> ListScenarioGrids(const QString &gridFolder);
 // The one of that name; throws Error naming the installed ones otherwise.
 ScenarioGrid FindScenarioGrid(const QString &gridFolder, const QString &name);
 // The scenario's grid layer, read with the grid's own reader. Throws Error
-// when it cannot be read or its points are not exactly the grid's (same
-// number, same places, same order), since a comparison point by point would
-// then compare different places.
+// when it cannot be read, lacks ALT, MAR or MAT, or its points are not exactly
+// the grid's (same number, same places, same order), since a comparison point
+// by point would then compare different places.
 std::shared_ptr<MapLayer> LoadScenarioLayer(const ScenarioGrid &scenario, const ShapeLayer &grid);

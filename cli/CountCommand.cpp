@@ -90,13 +90,13 @@ int RunCountCommand(const QStringList &arguments)
     const QString useText = use ? UseNames()[std::countr_zero(use)] : QStringLiteral("all uses");
     PointMapRequest request;
     request.size = size;
-    request.title = CountPictureTitle(useText) + (scenario ? QStringLiteral(", ") + ScenarioText(scenario->scenario) : QString());
+    const ScenarioGrid *named = scenario ? &scenario->scenario : nullptr;
+    request.title = CountPictureTitle(useText, named);
     CountMap map = CountClasses(counts);
     const QString note = map.classing.note();
     Rows rows = countRows(map, cells);
     request.classes = std::move(map.classes);
-    request.stamp = CountPictureStamp(useText, species.rows.size(), note,
-                                      (scenario ? ScenarioEntries(scenario->scenario) : PictureStamp()) + SourceStamp(maps));
+    request.stamp = CountPictureStamp(useText, species.rows.size(), note, SourceStamp(maps), named);
     SaveMap(maps, request, CountValues(counts, map.classing, request.classes), output);
     if (line.isSet(QStringLiteral("points")))
         writePoints(line.value(QStringLiteral("points")), maps, counts);

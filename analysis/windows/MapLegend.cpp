@@ -53,8 +53,13 @@ void MapLegend::setEntries(const QList<QPair<QColor, QString>> &entries)
 void MapLegend::setNote(const QString &note)
 {
     m_note->setText(note);
+    // The window's layout cannot know how many lines the wrapped note takes
+    // beside the map: it keeps the height of its lines at its full width.
+    m_note->setMinimumHeight(note.isEmpty() ? 0 : m_note->heightForWidth(m_note->maximumWidth()));
     m_note->setVisible(!note.isEmpty());
 }
+
+void MapLegend::setNoteWidth(int pixels) { m_note->setMaximumWidth(pixels); }
 
 QString MapLegend::note() const { return m_note->text(); }
 

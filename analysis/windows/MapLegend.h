@@ -17,8 +17,10 @@ public:
     explicit MapLegend(const QString &title, QWidget *parent = nullptr);
     void setEntries(const QList<QPair<QColor, QString>> &entries);
     QStringList captions() const;
-    // The note under the entries; "" hides it.
+    // The note under the entries, wrapped at the note's width (170 pixels
+    // unless set); "" hides it.
     void setNote(const QString &note);
+    void setNoteWidth(int pixels);
     QString note() const;
 
 private:

@@ -5,7 +5,7 @@
 #include "analysis/SuitabilityClasses.h"
 #include "analysis/windows/AnalysisMapView.h"
 #include "analysis/windows/MapLegend.h"
-#include "base/Error.h"
+#include "analysis/windows/ScenarioChoice.h"
 #include "catalogue/CurrentSpecies.h"
 #include "catalogue/SpeciesId.h"
 #include "controls/TopmostWindow.h"
@@ -13,7 +13,6 @@
 #include "mapping/windows/frmSpecies.h"
 
 #include <QBoxLayout>
-#include <QComboBox>
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -46,7 +45,7 @@ frmClimateShift::frmClimateShift(QWidget *owner) : m_inputs(AnalysisInputs::ofAp
 
     connect(txtDT, &QLineEdit::editingFinished, this, &frmClimateShift::ShowShift);
     connect(txtDP, &QLineEdit::editingFinished, this, &frmClimateShift::ShowShift);
-    connect(cboClimate, &QComboBox::activated, this, &frmClimateShift::cboClimate_Click);
+    connect(cboClimate, &ScenarioChoice::climateChosen, this, &frmClimateShift::ShowClimate);
     connect(cmdSp, &QPushButton::clicked, this, &frmClimateShift::cmdSp_Click);
     connect(cmdSave, &QPushButton::clicked, this, &frmClimateShift::cmdSave_Click);
     connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
@@ -70,13 +69,7 @@ void frmClimateShift::buildInputs()
     txtDP = new QLineEdit(QStringLiteral("0"), this);
     txtDP->setObjectName(QStringLiteral("txtDP"));
     txtDP->setFixedWidth(70);
-    cboClimate = new QComboBox(this);
-    cboClimate->setObjectName(QStringLiteral("cboClimate"));
-    cboClimate->addItem(QStringLiteral("uniform shift"));
-    m_scenarios = ListScenarioGrids(m_inputs->maps().folder);
-    for (const ScenarioGrid &scenario : m_scenarios)
-        cboClimate->addItem(ScenarioText(scenario));
-    cboClimate->setVisible(!m_scenarios.empty());
+    cboClimate = new ScenarioChoice(QStringLiteral("uniform shift"), m_inputs->maps().folder, m_inputs->maps().canvas->data(), this);
     cmdSave = new QPushButton(QStringLiteral("Save Picture..."), this);
     cmdSave->setObjectName(QStringLiteral("cmdSave"));
     cmdClose = new QPushButton(QStringLiteral("Close"), this);
@@ -99,13 +92,14 @@ void frmClimateShift::buildResults()
     view = new AnalysisMapView(m_inputs, QString(), this);
     legend = new MapLegend(QStringLiteral("Full match"), this);
     legend->setObjectName(QStringLiteral("legend"));
+    legend->setNoteWidth(400);
     lstShift = new QTreeWidget(this);
     lstShift->setObjectName(QStringLiteral("lstShift"));
     lstShift->setRootIsDecorated(false);
     lstShift->setHeaderLabels({QStringLiteral("Country"), QStringLiteral("Kept km\u00b2"), QStringLiteral("Lost km\u00b2"),
                                QStringLiteral("Gained km\u00b2")});
     lstShift->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    lstShift->setMinimumWidth(400);
+    lstShift->setMinimumWidth(400); // the legend's width too
 }
 
 void frmClimateShift::layOut()
@@ -119,10 +113,14 @@ void frmClimateShift::layOut()
     top->addWidget(txtDT);
     top->addWidget(new QLabel(QStringLiteral("\u0394P (%)"), this));
     top->addWidget(txtDP);
-    top->addWidget(cboClimate);
     top->addStretch(1);
     top->addWidget(cmdSave);
     top->addWidget(cmdClose);
+    // The climate compared with (when a scenario is installed), then what it is not.
+    auto *climate = new QHBoxLayout;
+    climate->addWidget(cboClimate->caption());
+    climate->addWidget(cboClimate);
+    climate->addWidget(lblCaveat, 1);
     auto *side = new QVBoxLayout;
     side->addWidget(legend);
     side->addWidget(lstShift, 1);
@@ -131,7 +129,7 @@ void frmClimateShift::layOut()
     middle->addLayout(side);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(top);
-    layout->addWidget(lblCaveat);
+    layout->addLayout(climate);
     layout->addWidget(lblRanges);
     layout->addLayout(middle, 1);
     layout->addWidget(lblMessage);
@@ -152,32 +150,16 @@ void frmClimateShift::showCurrentSpecies()
 
 QString frmClimateShift::shiftText() const
 {
-    return m_scenario ? ScenarioText(*m_scenario) : QStringLiteral("shift ") + ShiftText(m_dT, m_dP);
+    const ScenarioGrid *scenario = cboClimate->scenario();
+    return scenario ? ScenarioText(*scenario) : QStringLiteral("shift ") + ShiftText(m_dT, m_dP);
 }
 
-const ShapeLayer &frmClimateShift::secondClimate() const
+void frmClimateShift::ShowClimate()
 {
-    return *(m_scenario ? m_scenarioLayer : m_inputs->maps().canvas)->data();
-}
-
-void frmClimateShift::cboClimate_Click(int index)
-{
-    try {
-        if (index <= 0) {
-            m_scenario.reset();
-            m_scenarioLayer.reset();
-        } else {
-            m_scenarioLayer = LoadScenarioLayer(m_scenarios[std::size_t(index - 1)], *m_inputs->maps().canvas->data());
-            m_scenario = m_scenarios[std::size_t(index - 1)];
-        }
-    } catch (const std::exception &e) {
-        lblMessage->setText(ErrorText(e));
-        cboClimate->setCurrentIndex(m_scenario ? cboClimate->findText(ScenarioText(*m_scenario)) : 0);
-        return;
-    }
-    txtDT->setEnabled(!m_scenario);
-    txtDP->setEnabled(!m_scenario);
-    lblCaveat->setText(m_scenario ? ScenarioCaveat() : ShiftCaveat());
+    const bool uniform = !cboClimate->scenario();
+    txtDT->setEnabled(uniform);
+    txtDP->setEnabled(uniform);
+    lblCaveat->setText(uniform ? ShiftCaveat() : ScenarioCaveat());
     if (m_subject && showFor(*m_subject, m_dT, m_dP))
         lblMessage->clear();
 }
@@ -212,14 +194,15 @@ bool frmClimateShift::showFor(const AnalysisSubject &subject, double dT, double 
         lblMessage->setText(problem);
         return false;
     }
+    const ScenarioGrid *scenario = cboClimate->scenario();
     ClimateShiftResult shift = CompareClimates(m_inputs->maps(), m_inputs->cells(), m_inputs->countries(), subject.bounds,
-                                               secondClimate(), m_scenario ? 0 : dT, m_scenario ? 0 : dP);
+                                               cboClimate->climateLayer(), scenario ? 0 : dT, scenario ? 0 : dP);
     if (shift.kept.empty() && shift.gained.empty()) {
         lblMessage->setText(shift.lost.empty()
                                 ? QStringLiteral("%1 suits no grid point even without a shift.").arg(subject.name)
-                            : m_scenario
+                            : scenario
                                 ? QStringLiteral("Under the %1 nothing suits %2 anywhere on the grid: all of its land would "
-                                                 "be lost. The map still shows the last answer.").arg(ScenarioText(*m_scenario), subject.name)
+                                                 "be lost. The map still shows the last answer.").arg(ScenarioText(*scenario), subject.name)
                                 : QStringLiteral("With MAT %1 \u00b0C and MAR %2 % nothing suits %3 anywhere on the grid: "
                                                  "all of its land would be lost. The map still shows the last shift.")
                                       .arg(signedText(dT), signedText(dP), subject.name));
@@ -230,7 +213,7 @@ bool frmClimateShift::showFor(const AnalysisSubject &subject, double dT, double 
     m_dP = dP;
     txtSp->setText(subject.name);
     lblRanges->setText(subject.description(ranges) + QStringLiteral("; ") + shiftText());
-    legend->setNote(m_scenario ? ScenarioText(*m_scenario) + QStringLiteral(": ") + ScenarioCaveat() : QString());
+    legend->setNote(cboClimate->note());
 
     const AreaRow &total = shift.areas.total;
     legend->setEntries({{KeptColour, QStringLiteral("kept: %1 km\u00b2").arg(km2(total.km2[0]))},
@@ -275,9 +258,11 @@ void frmClimateShift::cmdSave_Click()
     const StampSpecies species{m_subject->name, QString::number(m_subject->spId),
                                DrawnRangesText(m_subject->bounds, m_inputs->maps().ranges)};
     const PictureStamp sources = SourceStampOf(m_inputs->maps().folder, QStringLiteral("silvaria"));
-    const PictureStamp stamp = m_scenario ? ScenarioPictureStamp(species, *m_scenario, sources)
-                                          : ShiftPictureStamp(species, m_dT, m_dP, sources);
-    const QString title = m_scenario ? ScenarioPictureTitle(m_subject->name, *m_scenario)
-                                     : ShiftPictureTitle(m_subject->name, m_dT, m_dP);
-    SavePngPicture(this, view->picture(title, stamp), m_subject->name + QStringLiteral(" shift"), saveDialog);
+    const ScenarioGrid *scenario = cboClimate->scenario();
+    const PictureStamp stamp = scenario ? ScenarioPictureStamp(species, *scenario, sources)
+                                        : ShiftPictureStamp(species, m_dT, m_dP, sources);
+    const QString title = scenario ? ScenarioPictureTitle(m_subject->name, *scenario)
+                                   : ShiftPictureTitle(m_subject->name, m_dT, m_dP);
+    SavePngPicture(this, view->picture(title, stamp),
+                   m_subject->name + (scenario ? QLatin1Char(' ') + scenario->name : QStringLiteral(" shift")), saveDialog);
 }

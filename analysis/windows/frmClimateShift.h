@@ -1,7 +1,6 @@
 #pragma once
 #include "analysis/AnalysisInputs.h"
 #include "analysis/ClimateShift.h"
-#include "analysis/ScenarioGrids.h"
 #include "analysis/windows/AnalysisSubject.h"
 #include "controls/SaveDialog.h"
 
@@ -12,11 +11,11 @@
 
 class AnalysisMapView;
 class MapLegend;
-class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTreeWidget;
+class ScenarioChoice;
 
 // "Climate Shift": where a species' full match is kept, lost and gained when
 // the grid's temperature is raised by ΔT °C and its rainfall changed by ΔP %,
@@ -38,13 +37,14 @@ public:
     // The species chooser; a species without ranges is refused.
     void cmdSp_Click();
     void cmdSave_Click();
-    // "uniform shift" (the first entry) or an installed scenario.
-    void cboClimate_Click(int index);
+    // After the choice of "uniform shift" or an installed scenario: the
+    // species' answer on that climate.
+    void ShowClimate();
 
     QLineEdit *txtSp;       // the species' current name
     QPushButton *cmdSp;     // "..." opens the species chooser
     QLineEdit *txtDT, *txtDP;
-    QComboBox *cboClimate;  // shown only when a scenario is installed
+    ScenarioChoice *cboClimate; // shown only when a scenario is installed
     QLabel *lblCaveat, *lblMessage, *lblRanges;
     AnalysisMapView *view;
     MapLegend *legend;
@@ -61,12 +61,8 @@ private:
     // Shows the species' shift; false (after a message) when it cannot.
     bool showFor(const AnalysisSubject &subject, double dT, double dP);
     QString shiftText() const;
-    const ShapeLayer &secondClimate() const;
 
     std::shared_ptr<const AnalysisInputs> m_inputs;
     std::optional<AnalysisSubject> m_subject;
     double m_dT = 0, m_dP = 0;
-    std::vector<ScenarioGrid> m_scenarios;
-    std::optional<ScenarioGrid> m_scenario; // none: the uniform shift
-    std::shared_ptr<MapLayer> m_scenarioLayer;
 };

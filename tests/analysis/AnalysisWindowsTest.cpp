@@ -3,6 +3,7 @@
 #include "analysis/MapClasses.h"
 #include "analysis/windows/AnalysisMapView.h"
 #include "analysis/windows/MapLegend.h"
+#include "analysis/windows/ScenarioChoice.h"
 #include "analysis/windows/frmClimateShift.h"
 #include "analysis/windows/frmCountryArea.h"
 #include "analysis/windows/frmSpeciesCount.h"
@@ -281,24 +282,36 @@ TEST_F(AnalysisWindows, MapAndComparisonWindowsSaveStampedPngsOfTheirOwnSpecies)
     EXPECT_EQ(second.text("Classes"), "altitude, full match");
 }
 
-// A scenario 3 °C warmer than the grid, chosen in the box beside the shift:
-// the answer of a 3 °C shift, named in the legend and the saved picture.
-TEST_F(AnalysisWindows, ClimateShiftComparesWithAScenarioChosenInItsBox)
+// Two scenarios beside the grid: one 3 °C warmer, chosen in the climate box of
+// the shift and the count, and one with a point moved, refused with a message
+// while the windows go on.
+TEST_F(AnalysisWindows, TheWindowsShowAScenarioChosenInTheirClimateBox)
 {
     WriteScenarioGrid(fixture.folder() + "/ShapeFiles", "GCM-1_ssp245_2041-2060", [](GridPointWriter::Point &p, std::uint32_t) { p.mat += 3; });
+    WriteScenarioGrid(fixture.folder() + "/ShapeFiles", "moved", [](GridPointWriter::Point &p, std::uint32_t i) { p.x += i == 4 ? 0.5 : 0; });
+    const QString scenario = "scenario GCM-1 ssp245 2041-2060", caveat = ": a projection of one climate model, not a forecast";
     frmClimateShift *shift = shown(Opened<frmClimateShift>([&] { main->commands()->menuShift->trigger(); }));
-    ASSERT_TRUE(shift->cboClimate->isVisible() && shift->cboClimate->count() == 2);
-    QTest::keyClick(shift->cboClimate, Qt::Key_Down); // the scenario below "uniform shift"
-    shift->view->map->repaint();
+    frmSpeciesCount *count = shown(Opened<frmSpeciesCount>([&] { main->commands()->menuCount->trigger(); }));
+    for (ScenarioChoice *box : {shift->cboClimate, count->cboClimate}) {
+        ASSERT_TRUE(box->isVisible() && box->count() == 3);
+        QTest::keyClick(box, Qt::Key_Down); // the warmer one, below the grid's own climate
+        const QString refused = AnswerMessageBox([&] { QTest::keyClick(box, Qt::Key_Down); });
+        EXPECT_TRUE(refused.startsWith("the scenario moved cannot be compared with the grid: its point 5 is at")) << refused.toStdString();
+        EXPECT_EQ(box->currentText(), scenario);
+    }
     EXPECT_FALSE(shift->txtDT->isEnabled());
     EXPECT_EQ(shift->legend->captions(), (QStringList{"kept: " + km2(2 * cellKm2(0)) + " km\u00b2", "lost: " + km2(cellKm2(2)) + " km\u00b2", "gained: 0 km\u00b2"}));
-    EXPECT_EQ(shift->legend->note(), "scenario GCM-1 ssp245 2041-2060: a projection of one climate model, not a forecast");
-    QTemporaryDir dir;
-    shift->saveDialog = [&](QFileDialog &dialog) { dialog.selectFile(dir.filePath("s.png")); return true; };
-    QTest::mouseClick(shift->cmdSave, Qt::LeftButton);
-    EXPECT_EQ(QImage(dir.filePath("s.png")).text("Scenario"), "GCM GCM-1, ssp245, 2041-2060: a projection of one climate model, not a forecast");
+    EXPECT_EQ(shift->legend->note(), scenario + caveat);
+    // Point 1 (25 °C) loses Markhamia stipulata (27 °C at most), point 8 (29.2 °C) every species.
+    EXPECT_EQ(count->legend->captions(), (QStringList{"0", "1", "2", "3"}));
+    EXPECT_TRUE(count->legend->note().endsWith("\nClimate: " + scenario + caveat)) << count->legend->note().toStdString();
+    for (auto [save, dialog] : {std::pair{shift->cmdSave, &shift->saveDialog}, {count->cmdSave, &count->saveDialog}})
+        EXPECT_EQ(SavedPngText(save, *dialog, "Scenario"), "GCM GCM-1, ssp245, 2041-2060" + caveat);
+    frmIdentifyEngine *list = Opened<frmIdentifyEngine>([&] { ClickAt(count->view->map, 1); });
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(list->windowTitle(), "Suitable Tree Species (all uses, " + scenario + ")");
+    EXPECT_EQ(ColumnTexts(list->lstSTS, 0), (QStringList{"1", "2", "20"}));
 
     QTest::keyClick(shift->cboClimate, Qt::Key_Up);
     EXPECT_TRUE(shift->txtDT->isEnabled() && shift->legend->note().isEmpty());
-    EXPECT_EQ(shift->legend->captions()[1], "lost: 0 km\u00b2");
 }
