@@ -1,7 +1,9 @@
 #include "analysis/ScenarioGrids.h"
 
 #include "analysis/GridClimate.h"
+#include "analysis/PictureStamps.h"
 #include "base/Error.h"
+#include "mapping/AttributeColumn.h"
 #include "mapping/MapSources.h"
 
 #include <QDir>
@@ -68,4 +70,29 @@ std::shared_ptr<MapLayer> LoadScenarioLayer(const ScenarioGrid &scenario, const 
                        .arg(points.xs()[i], 0, 'f', 4).arg(points.ys()[i], 0, 'f', 4)
                        .arg(grid.xs()[i], 0, 'f', 4).arg(grid.ys()[i], 0, 'f', 4));
     return layer;
+}
+
+ScenarioLayers ReadScenarioLayers(const ShapeLayer &grid)
+{
+    ScenarioLayers layers;
+    for (const ScenarioGrid &scenario : ListScenarioGrids(QFileInfo(grid.path()).absolutePath())) {
+        try {
+            layers.read.emplace_back(scenario, LoadScenarioLayer(scenario, grid));
+        } catch (const Error &e) {
+            layers.problems << e.message();
+        }
+    }
+    return layers;
+}
+
+QList<QStringList> ScenarioValueRows(const ScenarioLayers &scenarios, std::uint32_t feature)
+{
+    QList<QStringList> rows;
+    for (const auto &[scenario, layer] : scenarios.read)
+        for (int c : {int(Rainfall), int(Temperature)}) {
+            const ShapeLayer &points = *layer->data();
+            const AttributeColumn &column = points.attributes().column(GridClimate::fieldOf(points, c));
+            rows << QStringList{column.name() + QStringLiteral(", ") + ScenarioText(scenario), column.valueText(feature)};
+        }
+    return rows;
 }

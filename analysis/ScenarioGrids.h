@@ -1,8 +1,11 @@
 #pragma once
 #include "mapping/MapLayer.h"
 
+#include <QList>
 #include <QString>
+#include <QStringList>
 
+#include <cstdint>
 #include <memory>
 #include <vector>
 
@@ -31,3 +34,15 @@ ScenarioGrid FindScenarioGrid(const QString &gridFolder, const QString &name);
 // the grid's (same number, same places, same order), since a comparison point
 // by point would then compare different places.
 std::shared_ptr<MapLayer> LoadScenarioLayer(const ScenarioGrid &scenario, const ShapeLayer &grid);
+
+// Every scenario installed beside a grid (in the folder of its file), read
+// for looking up its values at the grid's points.
+struct ScenarioLayers {
+    std::vector<std::pair<ScenarioGrid, std::shared_ptr<MapLayer>>> read;
+    QStringList problems; // why each of the others cannot be used
+};
+ScenarioLayers ReadScenarioLayers(const ShapeLayer &grid);
+// Each scenario's MAR and MAT at a point of the grid (its feature), as rows
+// of an identify list shown below the grid's own values (a scenario keeps the
+// grid's altitude): {"MAR, scenario GCM-1 ssp245 2041-2060", "1830"}.
+QList<QStringList> ScenarioValueRows(const ScenarioLayers &scenarios, std::uint32_t feature);

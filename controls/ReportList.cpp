@@ -7,6 +7,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace {
 
 // Rows compare by the text of the sort column, or by its number or date key.
@@ -98,6 +100,14 @@ QTreeWidgetItem *ReportList::addTexts(const QStringList &columns)
     QTreeWidgetItem *row = new ReportRow(columns.mid(0, columnCount()));
     addTopLevelItem(row);
     return row;
+}
+
+int ReportList::widenToContents(int column)
+{
+    const int before = header()->sectionSize(column);
+    const int wider = std::max(before, sizeHintForColumn(column));
+    header()->resizeSection(column, wider);
+    return wider - before;
 }
 
 QTreeWidgetItem *ReportList::addRow(const QStringList &subItems)

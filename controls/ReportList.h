@@ -36,6 +36,8 @@ public:
     static QString cell(const QTreeWidgetItem *row, int column) { return row ? row->text(column - 1) : QString(); }
     // The selected row, or null.
     QTreeWidgetItem *selectedRow() const;
+    // Widens a column to its longest text, never narrowing it; the pixels it grew.
+    int widenToContents(int column);
 
     // Whether a mouse button went down on the list and is not yet released:
     // a selection change then is part of a click that rowChosen will report.

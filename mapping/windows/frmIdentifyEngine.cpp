@@ -83,7 +83,9 @@ frmIdentifyEngine::frmIdentifyEngine(QWidget *owner)
     });
 }
 
-void frmIdentifyEngine::resizeEvent(QResizeEvent *)
+void frmIdentifyEngine::resizeEvent(QResizeEvent *) { layOutLists(); }
+
+void frmIdentifyEngine::layOutLists()
 {
     // The container fills the window; the lists share it on either side of the
     // bar, the point's values keeping the width the user last dragged them to.
@@ -132,7 +134,7 @@ void frmIdentifyEngine::buildAnswerLists()
 }
 
 frmIdentifyEngine *frmIdentifyEngine::FindSuitableSpecies(MapControl *map, double x, double y, QWidget *owner,
-                                                          const NearMissLookup &nearMisses)
+                                                          const PointRowsLookup &moreRows)
 {
     const auto &canvas = map->layers().item(CanvasLayer);
     const MapPoint point = map->toMapPoint(x, y);
@@ -154,8 +156,8 @@ frmIdentifyEngine *frmIdentifyEngine::FindSuitableSpecies(MapControl *map, doubl
     }
     for (const SuitableSpeciesRow &row : QuerySuitableSpecies(alt, mar, mat))
         rows.suitable << QStringList{row.spId, row.name, row.uses};
-    if (nearMisses)
-        nearMisses(rows, canvas->data(), found.featureId());
+    if (moreRows)
+        moreRows(rows, canvas->data(), found.featureId());
 
     auto *window = new frmIdentifyEngine(owner);
     window->ShowRows(rows);
@@ -172,6 +174,8 @@ void frmIdentifyEngine::ShowRows(const PointSpeciesRows &rows)
         for (const QStringList &row : *texts)
             list->addTexts(row);
     }
+    m_valuesWidth += lstIdentifyMap->widenToContents(0);
+    layOutLists();
 }
 
 void frmIdentifyEngine::ShowChosenSpecies()

@@ -22,11 +22,12 @@ struct PointSpeciesRows {
     QList<QStringList> incomplete; // Species ID, Species Name
 };
 
-// Adds the near-miss and incomplete-range rows of a grid point (given as its
-// feature in the grid layer). The analyses provide it to the map window that
-// opens these windows, so the map windows need not depend on them; without
-// one those lists stay empty.
-using NearMissLookup =
+// Adds the rows of a grid point (given as its feature in the grid layer) that
+// the map window does not read from the grid itself: the near misses and
+// incomplete ranges, which the analyses provide to the map window that opens
+// these windows, and each installed scenario's values. Without one those
+// lists stay empty.
+using PointRowsLookup =
     std::function<void(PointSpeciesRows &rows, const std::shared_ptr<const ShapeLayer> &grid, std::uint32_t feature)>;
 
 // The species that suit one clicked grid point, beside the point's own values.
@@ -41,9 +42,10 @@ public:
     // within reach. Throws (MapError, CatalogueError, std::runtime_error) naming
     // what failed, such as a grid point without a value.
     static frmIdentifyEngine *FindSuitableSpecies(MapControl *map, double x, double y, QWidget *owner,
-                                                  const NearMissLookup &nearMisses = {});
+                                                  const PointRowsLookup &moreRows = {});
 
-    // Replaces the rows of the four lists.
+    // Replaces the rows of the four lists. The point's values widen their
+    // field column to the longest name (a scenario's rows name the scenario).
     void ShowRows(const PointSpeciesRows &rows);
 
     // Shows the chosen species in the species list window.
@@ -65,6 +67,7 @@ protected:
 
 private:
     void buildAnswerLists();
+    void layOutLists();
 
     int m_valuesWidth = 0; // pixels of the left list
 };

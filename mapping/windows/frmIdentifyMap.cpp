@@ -17,6 +17,8 @@ frmIdentifyMap::frmIdentifyMap(QWidget *owner) : QWidget(nullptr), lstIdentifyMa
     resize(TwipsToPixelsX(2400, this), TwipsToPixelsY(2400, this));
 }
 
+void frmIdentifyMap::fitFieldNames() { resize(width() + lstIdentifyMap->widenToContents(0), height()); }
+
 void frmIdentifyMap::resizeEvent(QResizeEvent *)
 {
     // The list fills the window.

@@ -8,6 +8,10 @@ class frmIdentifyMap : public QWidget {
     Q_OBJECT
 public:
     explicit frmIdentifyMap(QWidget *owner);
+    // Widens the field column to the longest name (a scenario's rows name
+    // the scenario), and the window with it.
+    void fitFieldNames();
+
     ReportList *lstIdentifyMap;
 
 protected:

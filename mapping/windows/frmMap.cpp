@@ -31,7 +31,7 @@
 
 #include <exception>
 
-frmMap::frmMap(QWidget *owner, NearMissLookup nearMisses)
+frmMap::frmMap(QWidget *owner, PointRowsLookup nearMisses)
     : QWidget(nullptr), m_labels(std::make_unique<LabelLayer>()), m_nearMisses(std::move(nearMisses))
 {
     MakeTopmostWindow(this, owner);
@@ -200,7 +200,7 @@ void frmMap::mapTree_MouseDown(int, int, double x, double y)
     try {
         switch (navigator->mousePressed(mapTree)) {
         case MapTool::Identify: IdentifyPoint(x, y); break;
-        case MapTool::SuitableSpecies: frmIdentifyEngine::FindSuitableSpecies(mapTree, x, y, resultOwner(), m_nearMisses); break;
+        case MapTool::SuitableSpecies: frmIdentifyEngine::FindSuitableSpecies(mapTree, x, y, resultOwner(), pointRows()); break;
         default: break;
         }
     } catch (const std::exception &e) {
@@ -226,8 +226,30 @@ void frmMap::IdentifyPoint(double x, double y)
         if (!hidden.contains(field.name))
             window->lstIdentifyMap->addTexts({field.name, field.valueText});
     }
+    for (const QStringList &row : scenarioRows(found.featureId()))
+        window->lstIdentifyMap->addTexts(row);
+    window->fitFieldNames();
     window->show();
     window->setWindowTitle(QStringLiteral("Point Id: ") + pointId);
+}
+
+PointRowsLookup frmMap::pointRows()
+{
+    return [this](PointSpeciesRows &rows, const std::shared_ptr<const ShapeLayer> &grid, std::uint32_t feature) {
+        rows.values << scenarioRows(feature);
+        if (m_nearMisses)
+            m_nearMisses(rows, grid, feature);
+    };
+}
+
+QList<QStringList> frmMap::scenarioRows(std::uint32_t feature)
+{
+    if (!m_scenarios) {
+        m_scenarios = ReadScenarioLayers(*mapTree->layers().item(CanvasLayer)->data());
+        if (!m_scenarios->problems.isEmpty())
+            ShowError(this, QStringLiteral("Arboplot"), m_scenarios->problems.join(QStringLiteral("\n\n")));
+    }
+    return ScenarioValueRows(*m_scenarios, feature);
 }
 
 QWidget *frmMap::resultOwner() const

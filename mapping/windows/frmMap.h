@@ -1,4 +1,5 @@
 #pragma once
+#include "analysis/ScenarioGrids.h"
 #include "mapping/Classification.h"
 #include "mapping/windows/MapImageExport.h"
 #include "mapping/windows/MapWindowParts.h"
@@ -9,6 +10,7 @@
 #include <QWidget>
 
 #include <memory>
+#include <optional>
 
 class LabelLayer;
 class MapControl;
@@ -28,7 +30,7 @@ public:
     // Opens for the current species (and the selected list row's current name).
     // `nearMisses` adds the near misses to the windows its Suitable Tree
     // Species tool opens.
-    explicit frmMap(QWidget *owner, NearMissLookup nearMisses = {});
+    explicit frmMap(QWidget *owner, PointRowsLookup nearMisses = {});
     ~frmMap() override;
 
     void ShowDisclaimer();
@@ -82,6 +84,14 @@ private:
 
     ParameterPanel m_panel;
     std::unique_ptr<LabelLayer> m_labels;
-    NearMissLookup m_nearMisses;
+    // Each installed scenario's MAR and MAT at a grid point, read on the
+    // first identify (a scenario that cannot be read is told then, once).
+    QList<QStringList> scenarioRows(std::uint32_t feature);
+    // What the Suitable Tree Species window adds to the point's own rows:
+    // the scenarios' values and the near misses.
+    PointRowsLookup pointRows();
+
+    PointRowsLookup m_nearMisses;
+    std::optional<ScenarioLayers> m_scenarios;
     bool m_speciesMissingShown = false;
 };

@@ -17,6 +17,7 @@
 #include "mapping/windows/MapToolbar.h"
 #include "mapping/MapViewport.h"
 #include "mapping/windows/frmIdentifyEngine.h"
+#include "mapping/windows/frmIdentifyMap.h"
 #include "mapping/windows/frmMap.h"
 #include "mapping/windows/frmSpecies.h"
 #include "tests/common/Files.h"
@@ -283,8 +284,8 @@ TEST_F(AnalysisWindows, MapAndComparisonWindowsSaveStampedPngsOfTheirOwnSpecies)
 }
 
 // Two scenarios beside the grid: one 3 °C warmer, chosen in the climate box of
-// the shift and the count, and one with a point moved, refused with a message
-// while the windows go on.
+// the shift and the count and shown by identify beside the grid's values, and
+// one with a point moved, refused with a message while the windows go on.
 TEST_F(AnalysisWindows, TheWindowsShowAScenarioChosenInTheirClimateBox)
 {
     WriteScenarioGrid(fixture.folder() + "/ShapeFiles", "GCM-1_ssp245_2041-2060", [](GridPointWriter::Point &p, std::uint32_t) { p.mat += 3; });
@@ -311,6 +312,16 @@ TEST_F(AnalysisWindows, TheWindowsShowAScenarioChosenInTheirClimateBox)
     ASSERT_NE(list, nullptr);
     EXPECT_EQ(list->windowTitle(), "Suitable Tree Species (all uses, " + scenario + ")");
     EXPECT_EQ(ColumnTexts(list->lstSTS, 0), (QStringList{"1", "2", "20"}));
+
+    frmMap *map = openMap("1");
+    ClickTool(map, "k4");
+    EXPECT_TRUE(AnswerMessageBox([&] { ClickAt(map->mapTree, 1); }).startsWith("the scenario moved cannot be compared"));
+    ClickTool(map, "k5");
+    list = Opened<frmIdentifyEngine>([&] { ClickAt(map->mapTree, 1); });
+    for (ReportList *values : {TopLevelWindows<frmIdentifyMap>().last()->lstIdentifyMap, list->lstIdentifyMap}) {
+        EXPECT_EQ(ColumnTexts(values, 0).mid(3), (QStringList{"MAR, " + scenario, "MAT, " + scenario}));
+        EXPECT_EQ(ColumnTexts(values, 1), (QStringList{"500", "2000", "25", "2000", "28"}));
+    }
 
     QTest::keyClick(shift->cboClimate, Qt::Key_Up);
     EXPECT_TRUE(shift->txtDT->isEnabled() && shift->legend->note().isEmpty());
