@@ -6,7 +6,6 @@
 #include "analysis/ScenarioGrids.h"
 #include "cli/CliProgram.h"
 #include "tests/common/FixtureCatalogue.h"
-#include "tests/common/Files.h"
 #include "tools/shapefiles/ScenarioGridFile.h"
 
 #include <gtest/gtest.h>
@@ -47,11 +46,9 @@ protected:
             QFile::copy(SILVARIA_SOURCE_DIR "/data/ShapeFiles/" + f, grid() + f);
         // Warmer everywhere but every third point, wetter at odd points and drier at even ones.
         WriteScenarioGrid(grid(), Warmer, [](GridPointWriter::Point &p, std::uint32_t i) {
-            p.mat += i % 3 ? 1.7 : -0.4;
-            p.mar = i % 2 ? p.mar + 120 : int(p.mar * 0.85);
+            std::tie(p.mat, p.mar) = std::pair(p.mat + (i % 3 ? 1.7 : -0.4), i % 2 ? p.mar + 120 : int(p.mar * 0.85));
         });
         WriteScenarioGrid(grid(), "same", [](GridPointWriter::Point &, std::uint32_t) {});
-        WriteScenarioGrid(grid(), "moved", [](GridPointWriter::Point &p, std::uint32_t i) { p.x += i == 7 ? 0.01 : 0; });
         QDir(grid()).mkpath("scenarios/half.part-1");
     }
     QString grid() const { return dir.filePath("ShapeFiles/"); }
@@ -76,8 +73,7 @@ TEST_F(Scenarios, KeptLostAndGainedAgreeWithARecountOfBothGrids)
     const auto now = ogrValues(grid() + "pasia_canvas.shp");
     const auto then = ogrValues(grid() + "scenarios/" + Warmer + "/pasia_canvas.shp");
     const MapData maps = MapData::load(grid());
-    const ScenarioGrid scenario = FindScenarioGrid(maps.folder, Warmer);
-    const auto layer = LoadScenarioLayer(scenario, *maps.canvas->data());
+    const auto layer = LoadScenarioLayer(FindScenarioGrid(maps.folder, Warmer), *maps.canvas->data());
     const auto countries = CountryAssignment::of(maps.canvas->data(), maps.boundaries->data());
     const double cases[][6] = {{0, 1000, 1250, 3750, 22, 27}, {0, 800, 1500, 3000, 24, 30}, {200, 2500, 900, 1700, 15, 24.5}};
     for (const double *r : cases) {
@@ -95,16 +91,15 @@ TEST_F(Scenarios, KeptLostAndGainedAgreeWithARecountOfBothGrids)
     }
 }
 
+// A scenario on other points is refused as the windows refuse it
+// (AnalysisWindowsTest); the mistakes that need no scenario are in the transcript.
 TEST_F(Scenarios, TheCommandLineListsComparesAndCountsOnAScenario)
 {
     ASSERT_EQ(run({"scenarios", "--format", "csv"}), 0) << err.toStdString();
-    EXPECT_EQ(out.count('\n'), 4) << "a header and three scenarios, the one being built skipped: " << out.toStdString();
     EXPECT_TRUE(out.contains(QString(Warmer) + ",GCM-1,ssp245,2041-2060,\"climate projection, not observations: a test's changed climate\",A test citation"));
 
     ASSERT_EQ(run({"shift", "1", "--scenario", "same", "--by-country", "--format", "csv", "-o", dir.filePath("s.png")}), 0) << err.toStdString();
-    const QStringList rows = out.trimmed().split('\n');
-    EXPECT_TRUE(rows[0].startsWith("Country,Land km2,Kept km2,Kept %,Lost km2,Lost %,Gained km2,Gained %,Note"));
-    for (const QString &row : rows.mid(1)) // the same climate: nothing lost or gained
+    for (const QString &row : out.trimmed().split('\n').mid(1)) // the same climate: nothing lost or gained
         EXPECT_TRUE(row.contains(",0,0.0,0,0.0,\"scenario GCM-1 ssp245 2041-2060: a projection of one climate model, not a forecast\"")) << row.toStdString();
     const QImage picture(dir.filePath("s.png"));
     EXPECT_TRUE(picture.text("Scenario citation") == "A test citation" && picture.text("Shift").isEmpty());
@@ -115,23 +110,7 @@ TEST_F(Scenarios, TheCommandLineListsComparesAndCountsOnAScenario)
     EXPECT_EQ(out, "Climate: scenario GCM-1 ssp245 2041-2060: a projection of one climate model, not a forecast\n" + now);
     run({"count", "--scenario", Warmer, "-o", dir.filePath("warm.png")});
     EXPECT_NE(out.mid(out.indexOf('\n') + 1), now) << "counted on the scenario's climate";
-}
 
-TEST_F(Scenarios, BadRequestsSayWhyInOneLine)
-{
-    const struct {
-        QStringList arguments;
-        int code;
-        const char *message;
-    } cases[] = {
-        {{"shift", "1", "--scenario", "same", "--dt", "2"}, 1, "--scenario does not go with --dt or --dp"},
-        {{"shift", "1", "--scenario", "same", "--dp", "5"}, 1, "--scenario does not go with --dt or --dp"},
-        {{"shift", "1", "--scenario", "nope"}, 2, "no scenario \"nope\" in "},
-        {{"count", "--scenario", "half.part-1", "-o", "c.png"}, 2, "installed: GCM-1_ssp245_2041-2060, moved, same"},
-        {{"shift", "1", "--scenario", "moved"}, 2, "the scenario moved cannot be compared with the grid: its point 8 is at"},
-    };
-    for (const auto &c : cases) {
-        EXPECT_EQ(run(c.arguments), c.code) << c.message;
-        EXPECT_TRUE(err.contains(c.message) && err.count('\n') == 1) << err.toStdString();
-    }
+    EXPECT_EQ(run({"count", "--scenario", "half.part-1", "-o", "c.png"}), 2) << "a scenario being built is none";
+    EXPECT_TRUE(err.endsWith("installed: GCM-1_ssp245_2041-2060, same\n")) << err.toStdString();
 }
