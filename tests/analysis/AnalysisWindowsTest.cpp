@@ -17,7 +17,6 @@
 #include "mapping/windows/MapToolbar.h"
 #include "mapping/MapViewport.h"
 #include "mapping/windows/frmIdentifyEngine.h"
-#include "mapping/windows/frmIdentifyMap.h"
 #include "mapping/windows/frmMap.h"
 #include "mapping/windows/frmSpecies.h"
 #include "tests/common/Files.h"
@@ -286,6 +285,7 @@ TEST_F(AnalysisWindows, MapAndComparisonWindowsSaveStampedPngsOfTheirOwnSpecies)
 // Two scenarios beside the grid: one 3 °C warmer, chosen in the climate box of
 // the shift and the count and shown by identify beside the grid's values, and
 // one with a point moved, refused with a message while the windows go on.
+// At point 1 (25 °C, 28 °C on the scenario) Markhamia stipulata (27 °C at most) no longer suits.
 TEST_F(AnalysisWindows, TheWindowsShowAScenarioChosenInTheirClimateBox)
 {
     WriteScenarioGrid(fixture.folder() + "/ShapeFiles", "GCM-1_ssp245_2041-2060", [](GridPointWriter::Point &p, std::uint32_t) { p.mat += 3; });
@@ -300,12 +300,7 @@ TEST_F(AnalysisWindows, TheWindowsShowAScenarioChosenInTheirClimateBox)
         EXPECT_TRUE(refused.startsWith("the scenario moved cannot be compared with the grid: its point 5 is at")) << refused.toStdString();
         EXPECT_EQ(box->currentText(), scenario);
     }
-    EXPECT_FALSE(shift->txtDT->isEnabled());
-    EXPECT_EQ(shift->legend->captions(), (QStringList{"kept: " + km2(2 * cellKm2(0)) + " km\u00b2", "lost: " + km2(cellKm2(2)) + " km\u00b2", "gained: 0 km\u00b2"}));
-    EXPECT_EQ(shift->legend->note(), scenario + caveat);
-    // Point 1 (25 °C) loses Markhamia stipulata (27 °C at most), point 8 (29.2 °C) every species.
-    EXPECT_EQ(count->legend->captions(), (QStringList{"0", "1", "2", "3"}));
-    EXPECT_TRUE(count->legend->note().endsWith("\nClimate: " + scenario + caveat)) << count->legend->note().toStdString();
+    // The windows on this scenario stand as approved (WindowLayoutTest): kept, lost and gained, the counts, their notes.
     for (auto [save, dialog] : {std::pair{shift->cmdSave, &shift->saveDialog}, {count->cmdSave, &count->saveDialog}})
         EXPECT_EQ(SavedPngText(save, *dialog, "Scenario"), "GCM GCM-1, ssp245, 2041-2060" + caveat);
     frmIdentifyEngine *list = Opened<frmIdentifyEngine>([&] { ClickAt(count->view->map, 1); });
@@ -313,15 +308,12 @@ TEST_F(AnalysisWindows, TheWindowsShowAScenarioChosenInTheirClimateBox)
     EXPECT_EQ(list->windowTitle(), "Suitable Tree Species (all uses, " + scenario + ")");
     EXPECT_EQ(ColumnTexts(list->lstSTS, 0), (QStringList{"1", "2", "20"}));
 
-    frmMap *map = openMap("1");
-    ClickTool(map, "k4");
-    EXPECT_TRUE(AnswerMessageBox([&] { ClickAt(map->mapTree, 1); }).startsWith("the scenario moved cannot be compared"));
+    frmMap *map = openMap("1"); // identify's own window stands as approved on this scenario (WindowLayoutTest)
     ClickTool(map, "k5");
-    list = Opened<frmIdentifyEngine>([&] { ClickAt(map->mapTree, 1); });
-    for (ReportList *values : {TopLevelWindows<frmIdentifyMap>().last()->lstIdentifyMap, list->lstIdentifyMap}) {
-        EXPECT_EQ(ColumnTexts(values, 0).mid(3), (QStringList{"MAR, " + scenario, "MAT, " + scenario}));
-        EXPECT_EQ(ColumnTexts(values, 1), (QStringList{"500", "2000", "25", "2000", "28"}));
-    }
+    const QString told = AnswerMessageBox([&] { list = Opened<frmIdentifyEngine>([&] { ClickAt(map->mapTree, 1); }); });
+    EXPECT_TRUE(told.startsWith("the scenario moved cannot be compared")) << told.toStdString();
+    EXPECT_EQ(ColumnTexts(list->lstIdentifyMap, 0).mid(3), (QStringList{"MAR, " + scenario, "MAT, " + scenario}));
+    EXPECT_EQ(ColumnTexts(list->lstIdentifyMap, 1), (QStringList{"500", "2000", "25", "2000", "28"}));
 
     QTest::keyClick(shift->cboClimate, Qt::Key_Up);
     EXPECT_TRUE(shift->txtDT->isEnabled() && shift->legend->note().isEmpty());

@@ -1,8 +1,11 @@
 // Every window at its default size laid out as approved: each named control's
 // place and size against approved/<window>.txt beside this file. A control
 // moved by mistake (a wrong twip, a lost margin, a caption that no longer
-// wraps) shows here. After a deliberate change,
+// wraps) shows here. The analysis windows stand again on a scenario 3 °C
+// warmer than the grid, chosen in their climate box, and a new map's identify
+// shows the scenario's values. After a deliberate change,
 // SILVARIA_UPDATE_APPROVED=1 build/tests/map_window_tests rewrites them.
+#include "analysis/windows/ScenarioChoice.h"
 #include "analysis/windows/frmClimateShift.h"
 #include "analysis/windows/frmCountryArea.h"
 #include "analysis/windows/frmSpeciesCount.h"
@@ -19,6 +22,7 @@
 #include "tests/common/Approved.h"
 #include "tests/common/MapWindowFixture.h"
 #include "tests/common/WidgetTest.h"
+#include "tools/shapefiles/ScenarioGridFile.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -93,6 +97,10 @@ TEST_F(WindowLayouts, EveryWindowStandsAsApproved)
     frmMap *map = openMap(QStringLiteral("1"));
     ClickTool(map, QStringLiteral("k5"));
     const MainCommands *menu = main->commands();
+    const auto expectApproved = [](const char *name, QWidget *window) {
+        ASSERT_TRUE(window) << name << " did not open";
+        ExpectApproved(QStringLiteral(SILVARIA_SOURCE_DIR "/tests/mapping/approved/%1.txt").arg(QLatin1String(name)), layoutOf(window).toUtf8());
+    };
     const std::pair<const char *, QWidget *> windows[] = {
         {"main", main},
         {"species-list", main->ListWindow()},
@@ -106,10 +114,14 @@ TEST_F(WindowLayouts, EveryWindowStandsAsApproved)
         {"search", Opened<frmSearch>([&] { menu->menuSearch->trigger(); })},
         {"about", Opened<frmAbout>([&] { menu->menuAbout->trigger(); })},
         {"point", Opened<frmIdentifyMap>([&] { ClickTool(map, QStringLiteral("k4")), ClickAt(map->mapTree, 5); })}};
-    for (const auto &[name, window] : windows) {
-        ASSERT_TRUE(window) << name << " did not open";
-        ExpectApproved(QStringLiteral(SILVARIA_SOURCE_DIR "/tests/mapping/approved/%1.txt").arg(QLatin1String(name)), layoutOf(window).toUtf8());
-    }
+    for (const auto &[name, window] : windows)
+        expectApproved(name, window);
+
+    WriteScenarioGrid(fixture.folder() + "/ShapeFiles", "GCM-1_ssp245_2041-2060", [](GridPointWriter::Point &p, std::uint32_t) { p.mat += 3; });
+    const auto chosen = [](auto *window) -> QWidget * { return QTest::keyClick(window->cboClimate, Qt::Key_Down), QApplication::processEvents(), window; };
+    expectApproved("climate-shift-scenario", chosen(Opened<frmClimateShift>([&] { menu->menuShift->trigger(); })));
+    expectApproved("species-count-scenario", chosen(Opened<frmSpeciesCount>([&] { menu->menuCount->trigger(); })));
+    expectApproved("point-scenario", Opened<frmIdentifyMap>([&] { frmMap *again = openMap("1"); ClickTool(again, "k4"), ClickAt(again->mapTree, 5); }));
 }
 
 } // namespace
