@@ -225,9 +225,9 @@ TEST_F(SampleData, PictureStampsWrapLongLinesAndKeepEveryText)
 }
 
 // A comment naming a layer is no source of it.
-TEST(LayerSources, CommentsAndBlankLinesAreNoSources)
+TEST(LayerSources, CommentsBlankLinesAndNamelessLinesAreNoSources)
 {
-    EXPECT_EQ(ParseLayerSources("# country_bnd = old\n\n country_bnd = new \n"), (QMap<QString, QString>{{"country_bnd", "new"}}));
+    EXPECT_EQ(ParseLayerSources("# country_bnd = old\n\n country_bnd = new \n= nameless\n"), (QMap<QString, QString>{{"country_bnd", "new"}}));
 }
 
 // One grid point (ALT 500, MAR 1500, MAT 27.3) against species made for each case.

@@ -117,7 +117,7 @@ TEST_F(Rendering, EveryImageAndSymbolGetsThePaintersPicture)
         return image.convertToFormat(QImage::Format_RGB32);
     };
     const QColor red(255, 0, 0), glass(0, 0, 255, 128);
-    for (const auto &[fill, outline] : {std::pair{red, red}, {glass, red}, {red, glass}})
+    for (const auto &[fill, outline] : {std::pair{red, red}, {red, QColor(Qt::blue)}, {glass, red}, {red, glass}})
         for (const QImage::Format format : {QImage::Format_ARGB32_Premultiplied, QImage::Format_RGB32, QImage::Format_ARGB32})
             EXPECT_EQ(draw(format, fill, outline), draw(QImage::Format_RGB888, fill, outline)) << format << " " << fill.alpha();
 }

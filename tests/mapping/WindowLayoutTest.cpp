@@ -79,9 +79,9 @@ QString layoutOf(const QWidget *window)
             !inChildWindow(w, window)) {
             const QPoint at = w->mapTo(window, QPoint(0, 0));
             lines << QStringLiteral("%1 %2,%3 %4x%5").arg(w->objectName()).arg(at.x()).arg(at.y()).arg(w->width()).arg(w->height());
-            if (const auto *list = qobject_cast<const QTreeView *>(w)) // and its columns' widths
+            if (const auto *list = qobject_cast<const QTreeView *>(w)) // and its columns' widths, and a tree's indent
                 for (int c = 0; c < list->header()->count(); ++c)
-                    lines.last() += QStringLiteral(" %1").arg(list->header()->sectionSize(c));
+                    lines.last() += QStringLiteral(" %1").arg(list->header()->sectionSize(c)) + QString(c ? 0 : list->rootIsDecorated(), QLatin1Char('>'));
             lines.last() += shown(w);
         }
     lines.sort();
