@@ -216,6 +216,11 @@ TEST_F(AnalysisWindows, ClimateShiftPaintsKeptLostAndGainedAndRefusesBadInput)
     EXPECT_TRUE(shift->lblMessage->text().contains("not \"warm\"")) << shift->lblMessage->text().toStdString();
     type(shift->txtDT, "30");
     EXPECT_TRUE(shift->lblMessage->text().contains("nothing suits Acacia mangium")) << shift->lblMessage->text().toStdString();
+    for (const auto &[dP, refused] : {std::pair{"-100", false}, {"-100.5", true}}) {
+        type(shift->txtDP, dP);
+        EXPECT_EQ(shift->lblMessage->text().contains("more than 100 %"), refused) << dP;
+    }
+    type(shift->txtDP, "0");
     EXPECT_EQ(shift->legend->captions(), legend);
     EXPECT_EQ(at(shift->view, 8), LostColour);
 

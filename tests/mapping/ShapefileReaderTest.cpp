@@ -39,6 +39,12 @@ protected:
         return path(name);
     }
 
+    void patch(const char *name, qint64 at, const QByteArray &bytes) const
+    {
+        QFile f(path(name));
+        ASSERT_TRUE(f.open(QIODevice::ReadWrite) && f.seek(at) && f.write(bytes) == bytes.size());
+    }
+
     static void truncate(const QString &file, qint64 bytesToKeep)
     {
         QFile f(file);
@@ -143,13 +149,10 @@ TEST_F(ShapefileReading, MissingOrDamagedFilesAreErrorsNamingTheFile)
         {"truncated .shp", "points.shp", [&] { truncate(path("points.shp"), 138); }},
         {"truncated .dbf", "points.dbf", [&] { truncate(path("points.dbf"), QFileInfo(path("points.dbf")).size() - 30); }},
         {"truncated .shx", "points.shx", [&] { truncate(path("points.shx"), 60); }},
-        {".shx offset past the end", "points.shp",
-         [&] {
-             QFile shx(path("points.shx"));
-             ASSERT_TRUE(shx.open(QIODevice::ReadWrite));
-             shx.seek(100 + 8 * 2); // offset of the third record, in 16-bit words, big-endian
-             shx.write(QByteArray("\x00\x10\x00\x00", 4));
-         }},
+        // A record's offset in the .shx, in 16-bit words, big-endian: the third past the end, the first inside the header.
+        {".shx offset past the end", "points.shp", [&] { patch("points.shx", 100 + 8 * 2, QByteArray("\x00\x10\x00\x00", 4)); }},
+        {".shx offset into the header", "points.shp", [&] { patch("points.shx", 100, QByteArray("\x00\x00\x00\x0c", 4)); }},
+        {"unknown shape type", "points.shp", [&] { patch("points.shx", 32, QByteArray("\x63\x00\x00\x00", 4)); }},
         {"garbage .shp", "points.shp", [&] { ASSERT_TRUE(WriteFile(path("points.shp"), QByteArray(300, '\x7f'))); }},
         {"dbf with fewer records", "points.dbf",
          [&] {
