@@ -187,6 +187,8 @@ TEST_F(AnalysisWindows, SpeciesCountMapPaintsTheRampAndOpensThePlantingList)
     EXPECT_EQ(RowTexts(list->lstSTS, 0), (QStringList{"20", "Propinqua testus", " (Fruit)"}));
     ClickItem(list->lstSTS, list->lstSTS->topLevelItem(0), 1);
     EXPECT_EQ(CurrentSpID(), "20");
+    count->cboUse->setCurrentIndex(1);
+    EXPECT_TRUE(count->lblSummary->text().startsWith("Species of Timber suitable")) << count->lblSummary->text().toStdString();
 }
 
 TEST_F(AnalysisWindows, ClimateShiftPaintsKeptLostAndGainedAndRefusesBadInput)
