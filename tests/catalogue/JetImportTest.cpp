@@ -100,6 +100,8 @@ TEST(JetImport, AnImportThatHangsIsStoppedWithAMessage)
     ASSERT_EQ(::mkfifo(fifo.constData(), 0600), 0);
     sqlite3 *target = nullptr;
     ASSERT_EQ(sqlite3_open(":memory:", &target), SQLITE_OK);
+    const auto openFiles = [] { return QDir(QStringLiteral("/proc/self/fd")).count(); };
+    const auto filesBefore = openFiles();
     QElapsedTimer clock;
     clock.start();
     try {
@@ -109,5 +111,6 @@ TEST(JetImport, AnImportThatHangsIsStoppedWithAMessage)
         EXPECT_TRUE(e.message().contains("did not finish in 1 seconds")) << e.message().toStdString();
     }
     EXPECT_LT(clock.elapsed(), 10000);
+    EXPECT_EQ(openFiles(), filesBefore) << "the stopped import leaves no file open";
     sqlite3_close(target);
 }
