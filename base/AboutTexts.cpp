@@ -27,6 +27,8 @@ QString LegalWarning(const QString &gridSource)
         QStringLiteral("later; any other copying is not allowed. It comes with NO WARRANTY."),
         QStringLiteral("Map: Natural Earth boundaries and NOAA ETOPO5 altitude (public domain)."),
         GridClimateLine(gridSource),
+        QStringLiteral("Places: GeoNames (geonames.org), CC BY 4.0; filtered to the region."),
+        QStringLiteral("Provinces: Natural Earth 1:10m (public domain); some names are dated."),
         QStringLiteral("Catalogue and plates: Silvaria demonstration data from cited works."),
     }
         .join(NewLine);

@@ -14,6 +14,9 @@ QChar unstroked(QChar c)
     switch (c.unicode()) {
     case 0x0111: return QLatin1Char('d'); // đ
     case 0x0110: return QLatin1Char('D'); // Đ
+    // The eth looks like Đ and stands for it in many Vietnamese names ("Ðà Lạt").
+    case 0x00F0: return QLatin1Char('d'); // ð
+    case 0x00D0: return QLatin1Char('D'); // Ð
     case 0x0142: return QLatin1Char('l'); // ł
     case 0x0141: return QLatin1Char('L'); // Ł
     case 0x00F8: return QLatin1Char('o'); // ø
