@@ -4,6 +4,7 @@
 #include "cli/CliData.h"
 #include "cli/Commands.h"
 #include "cli/OptionReaders.h"
+#include "cli/PlaceLookup.h"
 #include "mapping/AttributeColumn.h"
 #include "mapping/MapError.h"
 
@@ -66,14 +67,18 @@ int RunAtCommand(const QStringList &arguments)
     CommandLine line(QStringLiteral("at"), QStringLiteral("Lists the species suitable at the grid point nearest LON,LAT (within identify's "
                                     "reach), as the map's Suitable Tree Species tool does; with --near-misses also "
                                     "the species that miss by one range, and those whose ranges are incomplete."));
-    line.addPositional(QStringLiteral("LON,LAT"), QStringLiteral("Position in degrees, west and south negative (Yogyakarta: at 110.37,-7.8)."));
+    line.addPositional(QStringLiteral("LON,LAT|PLACE"), QStringLiteral("Position in degrees, west and south negative (Yogyakarta: at 110.37,-7.8), "
+                                                                       "or the name of a place, district or province (at \"Chiang Mai\")."));
+    line.addOption({QStringLiteral("country"), QStringLiteral("Narrows a place name to this country (code such as TH, or name)."),
+                    QStringLiteral("CC")});
     line.addOption({QStringLiteral("use"), QStringLiteral("Only species of this use."), QStringLiteral("USE")});
     line.addOption({QStringLiteral("near-misses"), QStringLiteral("Also list near misses and incomplete ranges.")});
     line.addOption({QStringLiteral("near-limit"), QStringLiteral("Largest miss relative to the range's width (default 0.25)."),
                     QStringLiteral("R")});
     if (!line.parse(arguments))
         return ExitDone;
-    const Position position = PositionOption(line.requiredPositional(QStringLiteral("LON,LAT")));
+    const NamedPosition named = PositionOrPlace(line, line.requiredPositional(QStringLiteral("LON,LAT|PLACE")));
+    const Position position = named.position;
     const RowFormat format = line.rowFormat();
     const std::uint16_t use = line.isSet(QStringLiteral("use")) ? UseOption(line.value(QStringLiteral("use"))) : 0;
     const double limit = line.isSet(QStringLiteral("near-limit"))
@@ -98,6 +103,8 @@ int RunAtCommand(const QStringList &arguments)
                                                 .arg(QLatin1String(DataRangeOf(Criterion(c)).field)));
 
     Rows rows = answerRows(answer, line.isSet(QStringLiteral("near-misses")));
+    if (format == RowFormat::Table && !named.place.isEmpty())
+        PrintOut(QStringLiteral("Place %1 at %2, %3\n").arg(named.place, QString::number(position.lon, 'f', 4), QString::number(position.lat, 'f', 4)));
     if (format == RowFormat::Table)
         PrintOut(QStringLiteral("Grid point %1, %2: ALT %3 m, MAR %4 mm, MAT %5 \u00b0C\n")
                      .arg(QString::number(answer.position.x, 'f', 4), QString::number(answer.position.y, 'f', 4),

@@ -142,7 +142,7 @@ RowFormat CommandLine::rowFormat() const
     return format == QLatin1String("csv") ? RowFormat::Csv : format == QLatin1String("json") ? RowFormat::Json : RowFormat::Table;
 }
 
-void CommandLine::openCatalogue() const
+void CommandLine::useAppFolder() const
 {
     if (isSet(QStringLiteral("app-folder"))) {
         const QString folder = value(QStringLiteral("app-folder"));
@@ -150,6 +150,11 @@ void CommandLine::openCatalogue() const
             throw CliFailure(ExitDataError, QStringLiteral("%1: no such application folder").arg(folder));
         SetApplicationFolder(QDir(folder).absolutePath());
     }
+}
+
+void CommandLine::openCatalogue() const
+{
+    useAppFolder();
     try {
         OpenCatalogue();
     } catch (const CatalogueError &e) {

@@ -47,6 +47,8 @@ public:
     // Opens the catalogue (and with `maps`, nothing else: the caller loads
     // the layers) of --app-folder or the program's own folder.
     void openCatalogue() const;
+    // Makes --app-folder (when given) the application folder, without the catalogue.
+    void useAppFolder() const;
 
 private:
     QCommandLineParser m_parser;

@@ -19,9 +19,11 @@ Commands:
   species [--search TEXT] [--use USE]        list species (SpID, name, uses)
   sheet SPECIES [--format text|html]         the fact sheet of a species
   map SPECIES -o FILE                        a suitability map with source stamp
-      [--alt MIN,MAX] [--mar MIN,MAX] [--mat MIN,MAX] [--size WxH] [--extent W,S,E,N]
+      [--alt MIN,MAX] [--mar MIN,MAX] [--mat MIN,MAX] [--size WxH] [--extent W,S,E,N|PLACE]
   map --all -o FOLDER                        one map picture per species
-  at LON,LAT [--use USE] [--near-misses]     species suitable at the nearest grid point
+  at LON,LAT|PLACE [--country CC] [--use USE] [--near-misses]
+                                             species suitable at the nearest grid point
+  places TEXT [--country CC] [--limit N]     places, districts and provinces by name
   area SPECIES [--by-country [-o FILE.gpkg]] suitable area in km2 per class (and country)
   count [--use USE] [--scenario NAME] -o FILE [--points FILE.csv]
                                              species suitable at each grid point
@@ -50,6 +52,8 @@ Common options:
 FILE of map, count and shift is a picture (.png, .bmp), a GeoTIFF of the classes or
 counts (.tif) or a GeoPackage of the grid's points (.gpkg); area writes the countries.
 SPECIES is an identifier or a current or synonym name (case and accents ignored).
+PLACE is the name of a place, district or province of the region ("Chiang Mai"); a name
+of several places is refused with a list of them, which --country CC narrows.
 USE is one of Timber, Fruit, Resin, Fodder, Firewood, Charcoal, Bamboo, Rattan, Others.
 Common options may also come before the command (silvaria-cli --format csv at ...).
 A value that begins with "-" goes after "=" (--extent=-10,...) or after "--".
@@ -77,7 +81,8 @@ int runCommand(const QStringList &given)
         {QStringLiteral("map"), RunMapCommand},         {QStringLiteral("at"), RunAtCommand},
         {QStringLiteral("area"), RunAreaCommand},       {QStringLiteral("count"), RunCountCommand},
         {QStringLiteral("shift"), RunShiftCommand},     {QStringLiteral("grid"), RunGridCommand},
-        {QStringLiteral("catalogue"), RunCatalogueCommand}, {QStringLiteral("scenarios"), RunScenariosCommand}};
+        {QStringLiteral("catalogue"), RunCatalogueCommand}, {QStringLiteral("scenarios"), RunScenariosCommand},
+        {QStringLiteral("places"), RunPlacesCommand}};
     const auto command = commands.find(first);
     if (command == commands.end())
         UsageError(QStringLiteral("unknown command \"%1\"").arg(first));

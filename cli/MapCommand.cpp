@@ -6,6 +6,7 @@
 #include "cli/CliData.h"
 #include "cli/Commands.h"
 #include "cli/OptionReaders.h"
+#include "cli/PlaceLookup.h"
 #include "mapping/SpeciesRanges.h"
 
 #include <QDir>
@@ -50,7 +51,7 @@ MapOptions readOptions(const CommandLine &line)
 {
     MapOptions options;
     options.size = PictureSizeOption(line);
-    if (const auto extent = ExtentOption(line))
+    if (const auto extent = ViewExtentOption(line, options.size))
         options.extent = *extent;
     if (line.isSet(QStringLiteral("classes"))) {
         for (bool &s : options.shown)
@@ -122,7 +123,10 @@ int RunMapCommand(const QStringList &arguments)
                                          "or a GeoPackage of the grid's points (.gpkg); the folder of pictures for --all."));
     AddRangeOptions(line);
     line.addOption({QStringLiteral("size"), QStringLiteral("Picture size in pixels (default 1000x750)."), QStringLiteral("WxH")});
-    line.addOption({QStringLiteral("extent"), QStringLiteral("Map extent in degrees (default: the whole map)."), QStringLiteral("W,S,E,N")});
+    line.addOption({QStringLiteral("extent"), QStringLiteral("Map extent in degrees (default: the whole map), or a place or LON,LAT "
+                                                             "at the centre of a view 4 degrees wide."), QStringLiteral("W,S,E,N|PLACE")});
+    line.addOption({QStringLiteral("country"), QStringLiteral("Narrows a place name of --extent to this country (code such as TH, or name)."),
+                    QStringLiteral("CC")});
     line.addOption({QStringLiteral("classes"), QStringLiteral("Classes to show: alt,mar,mat,full (default all)."), QStringLiteral("LIST")});
     line.addOption({QStringLiteral("all"), QStringLiteral("One map per species of the catalogue, into FOLDER.")});
     if (!line.parse(arguments))

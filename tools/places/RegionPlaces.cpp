@@ -1,5 +1,8 @@
 #include "tools/places/RegionPlaces.h"
 
+#include "mapping/AttributeColumn.h"
+#include "mapping/ShapeLayer.h"
+
 #include <QHash>
 
 const QMap<QString, QString> &RegionCountries()
@@ -92,4 +95,43 @@ std::vector<PlaceIndex::Entry> RegionEntries(const std::vector<GeoNamesRow> &row
     addDivisions(entries, rows, admin2, admin1, false);
     addDivisions(entries, rows, admin1, admin1, true);
     return entries;
+}
+
+QStringList DropUnknownDivisions(std::vector<GeoNamesRow> &rows, const QMap<QString, QString> &admin1)
+{
+    QHash<QString, std::pair<int, int>> unknownOf; // per country: unknown codes, places
+    for (const GeoNamesRow &row : rows) {
+        auto &[unknown, places] = unknownOf[row.place.countryCode];
+        unknown += admin1.contains(row.admin1) ? 0 : 1;
+        ++places;
+    }
+    QStringList dropped;
+    for (auto c = unknownOf.cbegin(); c != unknownOf.cend(); ++c)
+        if (c->first * 4 > c->second)
+            dropped << c.key();
+    dropped.sort();
+    for (GeoNamesRow &row : rows)
+        if (dropped.contains(row.place.countryCode))
+            row.admin1 = row.admin2 = QString();
+    return dropped;
+}
+
+void ProvincesFromLayer(std::vector<PlaceIndex::Entry> &entries, const QString &provinceLayer)
+{
+    const auto layer = ShapeLayer::open(provinceLayer);
+    const AttributeColumn &names = layer->attributes().column(layer->attributes().indexOf(QStringLiteral("NAME")));
+    const AttributeColumn &countries = layer->attributes().column(layer->attributes().indexOf(QStringLiteral("COUNTRY")));
+    for (PlaceIndex::Entry &entry : entries) {
+        Place &p = entry.place;
+        if (!p.province.isEmpty() || p.kind != PlaceKind::Place)
+            continue;
+        for (std::uint32_t f = 0; f < layer->featureCount(); ++f) {
+            const MapPoint at{p.lon, p.lat};
+            if (countries.valueText(f) == p.country && !names.valueText(f).isEmpty() && layer->featureExtent(f).contains(at)
+                && layer->featureContains(f, at)) {
+                p.province = names.valueText(f);
+                break;
+            }
+        }
+    }
 }

