@@ -135,27 +135,42 @@ CountryAssignment CountryAssignment::compute(const ShapeLayer &grid, const Shape
     const int nameField = boundaries.attributes().indexOf(QStringLiteral("NAME"));
     if (nameField < 0)
         throw MapError(QStringLiteral("%1 has no NAME field, so its countries cannot be named.").arg(boundaries.path()));
-
-    // Country names sorted; each feature mapped to its country.
     const AttributeColumn &names = boundaries.attributes().column(nameField);
-    QMap<QString, int> sorted;
+    QStringList featureNames;
     for (std::uint32_t f = 0; f < boundaries.featureCount(); ++f)
-        sorted.insert(names.valueText(f).trimmed(), 0);
+        featureNames << names.valueText(f).trimmed();
+    // A country of no name is still a country: its points are not outside.
+    const QString unnamed = QStringLiteral("\u0001");
+    for (QString &name : featureNames)
+        if (name.isEmpty())
+            name = unnamed;
+    CountryAssignment result = compute(grid, boundaries, featureNames);
+    if (const qsizetype at = result.names.indexOf(unnamed); at >= 0)
+        result.names[at] = QString();
+    return result;
+}
+
+CountryAssignment CountryAssignment::compute(const ShapeLayer &grid, const ShapeLayer &polygons, const QStringList &featureNames)
+{
+    if (polygons.shapeType() != ShapeTypePolygon)
+        throw MapError(QStringLiteral("%1 holds no polygons, so grid points cannot be placed in them.").arg(polygons.path()));
+    // Names sorted; each feature mapped to its name.
+    QMap<QString, int> sorted;
+    for (const QString &name : featureNames)
+        if (!name.isEmpty())
+            sorted.insert(name, 0);
     CountryAssignment result;
     result.names = sorted.keys();
     if (result.names.size() >= 0xFFFF)
-        throw MapError(QStringLiteral("%1 has too many countries.").arg(boundaries.path()));
-    std::vector<std::uint16_t> countryOfFeature(boundaries.featureCount());
-    for (std::uint32_t f = 0; f < boundaries.featureCount(); ++f)
-        countryOfFeature[f] = std::uint16_t(result.names.indexOf(names.valueText(f).trimmed()));
+        throw MapError(QStringLiteral("%1 has too many names.").arg(polygons.path()));
 
     const std::uint32_t n = grid.featureCount();
     result.index.assign(n, result.outside());
     const GridRows rows = GridRows::of(grid);
     // Features in file order, each taking the points no earlier one holds.
-    for (std::uint32_t f = 0; f < boundaries.featureCount(); ++f)
-        if (!boundaries.isNullShape(f))
-            assignFeature(boundaries, f, rows, countryOfFeature[f], result);
+    for (std::uint32_t f = 0; f < polygons.featureCount() && f < featureNames.size(); ++f)
+        if (!polygons.isNullShape(f) && !featureNames[f].isEmpty())
+            assignFeature(polygons, f, rows, std::uint16_t(result.names.indexOf(featureNames[f])), result);
     return result;
 }
 

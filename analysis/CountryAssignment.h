@@ -19,6 +19,9 @@ struct CountryAssignment {
 
     // Throws MapError when the boundary layer is not polygons or has no NAME field.
     static CountryAssignment compute(const ShapeLayer &grid, const ShapeLayer &boundaries);
+    // The same with each feature's name given (one per feature); a feature
+    // whose name is empty holds no points.
+    static CountryAssignment compute(const ShapeLayer &grid, const ShapeLayer &polygons, const QStringList &featureNames);
     // The assignment of this pair of layers, computed on first use and kept
     // while both layers are in memory.
     static std::shared_ptr<const CountryAssignment> of(const std::shared_ptr<const ShapeLayer> &grid,

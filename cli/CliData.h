@@ -56,3 +56,9 @@ void SaveMap(const MapData &maps, const PointMapRequest &request, const GridValu
 // Area rows: country, land km², then km² and share (%) of each class; one row
 // per country (and outside) with byCountry, and the total.
 Rows AreaRowsFor(const AreaTable &table, bool byCountry, const QStringList &classes);
+// Area rows per province: country, province, land km², then km² and share of
+// each class; each country's provinces, its points outside them and its own
+// row (province empty), then outside the boundaries and the total unless one
+// country is shown.
+struct ProvinceAreaTable;
+Rows ProvinceRowsFor(const ProvinceAreaTable &table, const QStringList &classes);

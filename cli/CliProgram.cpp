@@ -25,6 +25,7 @@ Commands:
                                              species suitable at the nearest grid point
   places TEXT [--country CC] [--limit N]     places, districts and provinces by name
   area SPECIES [--by-country [-o FILE.gpkg]] suitable area in km2 per class (and country)
+  area SPECIES --by-province [--country CC]  the same per province, for one country or all
   count [--use USE] [--scenario NAME] -o FILE [--points FILE.csv]
                                              species suitable at each grid point
   shift SPECIES --dt DT --dp DP [-o FILE] [--by-country]
