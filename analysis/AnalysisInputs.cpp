@@ -3,6 +3,9 @@
 #include "base/ApplicationFolder.h"
 #include "mapping/GridDataRanges.h"
 #include "mapping/MapError.h"
+#include "analysis/ProvinceAssignment.h"
+
+#include <QFileInfo>
 
 std::shared_ptr<const AnalysisInputs> AnalysisInputs::ofApplication()
 {
@@ -29,7 +32,13 @@ std::shared_ptr<const AnalysisInputs> AnalysisInputs::of(const QString &shapeFol
         (last->m_maps.boundaries ? last->m_maps.boundaries->data() : nullptr) == (boundaries ? boundaries->data() : nullptr))
         return last;
     auto inputs = std::make_shared<AnalysisInputs>();
-    inputs->m_maps = {canvas, boundaries, folder, ranges};
+    inputs->m_maps = {canvas, boundaries, folder, ranges, nullptr};
+    try {
+        if (QFileInfo::exists(folder + QStringLiteral("province_bnd.shp")))
+            inputs->m_maps.provinces = MapLayer::fromFile(folder + QStringLiteral("province_bnd.shp"));
+    } catch (const MapError &) {
+        // Without a readable province layer the windows offer areas by country only.
+    }
     inputs->m_boundariesError = boundariesError;
     last = inputs;
     return inputs;
@@ -73,4 +82,11 @@ const CountryAssignment &AnalysisInputs::countries() const
         }
     }
     return *m_countries;
+}
+
+std::shared_ptr<const CountryAssignment> AnalysisInputs::provinces() const
+{
+    if (!m_maps.provinces)
+        return nullptr;
+    return ProvincesOf(m_maps.canvas->data(), m_maps.provinces->data());
 }

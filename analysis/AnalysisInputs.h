@@ -35,6 +35,9 @@ public:
     const SpeciesCountGrid &countGrid() const;
     // Every point outside the boundaries when they are missing or unusable.
     const CountryAssignment &countries() const;
+    // The provinces of the grid points (ProvinceAssignment.h); null when the
+    // folder has no province layer. Throws MapError for an unusable layer.
+    std::shared_ptr<const CountryAssignment> provinces() const;
 
 private:
     MapData m_maps;

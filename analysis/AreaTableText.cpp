@@ -1,5 +1,7 @@
 #include "analysis/AreaTableText.h"
 
+#include "analysis/ProvinceAreas.h"
+
 QList<QStringList> AreaTableCells(const AreaTable &table, const QStringList &classes, const QLocale &locale)
 {
     QStringList header{QStringLiteral("Country"), QStringLiteral("Land km2")};
@@ -17,6 +19,32 @@ QList<QStringList> AreaTableCells(const AreaTable &table, const QStringList &cla
     if (table.outside.landKm2 > 0)
         add(table.outside);
     add(table.total);
+    return cells;
+}
+
+QList<QStringList> ProvinceTableCells(const ProvinceAreaTable &table, const QStringList &classes, const QLocale &locale)
+{
+    QStringList header{QStringLiteral("Country"), QStringLiteral("Province"), QStringLiteral("Land km2")};
+    for (const QString &c : classes)
+        header << c + QStringLiteral(" km2") << c + QStringLiteral(" %");
+    QList<QStringList> cells{header};
+    const auto add = [&](const QString &country, const QString &province, const AreaRow &row) {
+        QStringList line{country, province, locale.toString(row.landKm2, 'f', 0)};
+        for (std::size_t k = 0; k < row.km2.size(); ++k)
+            line << locale.toString(row.km2[k], 'f', 0) << locale.toString(row.share(k) * 100, 'f', 1);
+        cells << line;
+    };
+    for (const ProvinceAreaBlock &block : table.countries) {
+        for (const AreaRow &province : block.provinces)
+            add(block.country.country, province.country, province);
+        if (block.hasProvinces && block.outside.landKm2 > 0)
+            add(block.country.country, block.outside.country, block.outside);
+        if (!table.oneCountry)
+            add(block.country.country, QString(), block.country);
+    }
+    if (!table.oneCountry && table.outsideCountries.landKm2 > 0)
+        add(OutsideBoundariesText(), QString(), table.outsideCountries);
+    add(table.oneCountry && !table.countries.empty() ? table.countries.front().country.country : QStringLiteral("total"), QString(), table.total);
     return cells;
 }
 

@@ -71,7 +71,8 @@ ProvinceAreaTable SumProvinceAreas(const std::vector<const std::vector<std::uint
         else
             block.provinces.push_back({province, row.km2, row.landKm2});
     }
-    if (!onlyCountry.isEmpty())
+    table.oneCountry = !onlyCountry.isEmpty();
+    if (table.oneCountry)
         table.total = table.countries.empty() ? AreaRow{onlyCountry, none, 0} : table.countries.front().country;
     return table;
 }

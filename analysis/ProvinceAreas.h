@@ -21,6 +21,7 @@ struct ProvinceAreaTable {
     std::vector<ProvinceAreaBlock> countries; // by name; only countries holding grid points
     AreaRow outsideCountries;                 // points in no country
     AreaRow total;
+    bool oneCountry = false;                  // one country was asked for: the total is its row
 };
 
 // `provinces` from AssignProvinces. `onlyCountry` (a country's name, empty:

@@ -16,6 +16,7 @@
 #include "keys/clsSendKeys.h"
 #include "mapping/windows/frmCompare.h"
 #include "mapping/windows/frmMap.h"
+#include "places/windows/FindPlaceBox.h"
 #include "photos/windows/frmImage.h"
 #include "search/windows/frmSearch.h"
 
@@ -133,6 +134,23 @@ void MainCommands::buildToolbar()
         tbrMain->addAction(action);
         tbrMain->widgetForAction(action)->setObjectName(key);
     }
+    tbrMain->addSeparator();
+    txtFindPlace = new FindPlaceBox(tbrMain);
+    txtFindPlace->setFixedWidth(260);
+    tbrMain->addWidget(txtFindPlace);
+    connect(txtFindPlace, &FindPlaceBox::placeChosen, this, &MainCommands::ShowPlace);
+}
+
+void MainCommands::ShowPlace(const Place &place)
+{
+    frmMap *map = frmMap::LastActive();
+    if (!map) {
+        map = new frmMap(m_main, NearMissesFromCatalogue);
+        map->show();
+    }
+    map->raise();
+    map->activateWindow();
+    map->ShowPlace(place);
 }
 
 QAction *MainCommands::button(const QString &key) const { return ButtonByKey(tbrMain, key); }

@@ -2,7 +2,9 @@
 #include <QObject>
 #include <QString>
 
+class FindPlaceBox;
 class QAction;
+struct Place;
 class QMenu;
 class QToolBar;
 class frmMain;
@@ -29,6 +31,10 @@ public:
     void menuShift_Click();
     QAction *menuExit, *menuBN, *menuCN, *menuSearch, *menuISR, *menuTM, *menuTMC, *menuAD, *menuGlossary, *menuAbout;
     QToolBar *tbrMain;
+    // At the toolbar's end: a place chosen there is shown on the active map
+    // (a new one when none is open) with the species suitable there.
+    FindPlaceBox *txtFindPlace;
+    void ShowPlace(const Place &place);
 
     void menuBN_Click();
     void menuCN_Click();

@@ -53,9 +53,9 @@ Rows ProvinceRowsFor(const ProvinceAreaTable &table, const QStringList &classes)
             add(block.country.country, block.outside.country, block.outside);
         add(block.country.country, QString(), block.country);
     }
-    if (table.countries.size() != 1 && table.outsideCountries.landKm2 > 0)
+    if (!table.oneCountry && table.outsideCountries.landKm2 > 0)
         add(OutsideBoundariesText(), QString(), table.outsideCountries);
-    if (table.countries.size() != 1)
+    if (!table.oneCountry)
         add(QStringLiteral("total"), QString(), table.total);
     return rows;
 }

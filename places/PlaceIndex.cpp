@@ -3,6 +3,8 @@
 #include "base/ApplicationFolder.h"
 #include "base/Error.h"
 
+#include <QDateTime>
+#include <QFileInfo>
 #include <QMap>
 
 #include <mutex>
@@ -60,19 +62,21 @@ QStringList PlaceIndex::countryNames() const
 
 std::shared_ptr<const PlaceIndex> PlaceIndex::application()
 {
-    // Each folder's index (or the reason it cannot be read) is kept, so a
-    // window asking at every keystroke reads the file once.
+    // Each folder's index (or the reason it cannot be read) is kept while the
+    // file stays as it was, so a window asking at every keystroke reads it once.
     using Loaded = std::variant<std::shared_ptr<const PlaceIndex>, Error>;
     static std::mutex lock;
     static QMap<QString, Loaded> loaded;
     const QString path = ApplicationPath(QStringLiteral("\\ShapeFiles\\places.idx"));
+    const QFileInfo file(path);
+    const QString key = QStringLiteral("%1\n%2\n%3").arg(path).arg(file.size()).arg(file.lastModified().toMSecsSinceEpoch());
     std::lock_guard guard(lock);
-    auto found = loaded.find(path);
+    auto found = loaded.find(key);
     if (found == loaded.end()) {
         try {
-            found = loaded.insert(path, std::make_shared<const PlaceIndex>(read(path)));
+            found = loaded.insert(key, std::make_shared<const PlaceIndex>(read(path)));
         } catch (const Error &e) {
-            found = loaded.insert(path, e);
+            found = loaded.insert(key, e);
         }
     }
     if (const auto *error = std::get_if<Error>(&*found))

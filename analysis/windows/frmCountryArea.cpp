@@ -1,5 +1,10 @@
 #include "analysis/windows/frmCountryArea.h"
 
+#include "analysis/ProvinceAreas.h"
+#include "mapping/AttributeColumn.h"
+
+#include <QComboBox>
+
 #include "analysis/AnalysisInputs.h"
 #include "analysis/AreaTableText.h"
 #include "analysis/SuitabilityClasses.h"
@@ -26,9 +31,11 @@ namespace {
 // by the plain values, the country by name.
 class AreaItem : public QTreeWidgetItem {
 public:
-    AreaItem(QTreeWidget *list, const QStringList &shown, const QStringList &plain) : QTreeWidgetItem(list, shown)
+    // `texts` leading columns are names; the row's place in the table breaks ties between them.
+    AreaItem(QTreeWidget *list, const QStringList &shown, const QStringList &plain, int texts, int order)
+        : QTreeWidgetItem(list, shown), m_texts(texts), m_order(order)
     {
-        for (int c = 1; c < plain.size(); ++c) {
+        for (int c = texts; c < plain.size(); ++c) {
             setData(c, Qt::UserRole, plain[c].toDouble());
             setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
         }
@@ -36,10 +43,15 @@ public:
     bool operator<(const QTreeWidgetItem &other) const override
     {
         const int column = treeWidget() ? treeWidget()->sortColumn() : 0;
-        if (column == 0)
-            return QString::localeAwareCompare(text(0), other.text(0)) < 0;
-        return data(column, Qt::UserRole).toDouble() < other.data(column, Qt::UserRole).toDouble();
+        if (column >= m_texts)
+            return data(column, Qt::UserRole).toDouble() < other.data(column, Qt::UserRole).toDouble();
+        if (const int names = QString::localeAwareCompare(text(column), other.text(column)); names != 0)
+            return names < 0;
+        return m_order < static_cast<const AreaItem &>(other).m_order;
     }
+
+private:
+    int m_texts, m_order;
 };
 
 QString withUnit(const QString &header)
@@ -50,24 +62,81 @@ QString withUnit(const QString &header)
 
 } // namespace
 
-frmCountryArea::frmCountryArea(QWidget *owner, const AnalysisSubject &subject) : m_name(subject.name)
+frmCountryArea::frmCountryArea(QWidget *owner, const AnalysisSubject &subject) : m_name(subject.name), m_bounds(subject.bounds)
 {
     MakeTopmostWindow(this, owner);
     setObjectName(QStringLiteral("frmCountryArea"));
     setWindowTitle(QStringLiteral("Suitable Area by Country - ") + subject.name);
 
     const auto inputs = AnalysisInputs::ofApplication();
-    const auto points = ClassPoints(*inputs->maps().canvas, subject.bounds, inputs->maps().ranges);
-    const AreaTable table = SumAreas({&points[0], &points[1], &points[2], &points[3]}, inputs->cells(), inputs->countries());
-    const QStringList classes{QStringLiteral("ALT"), QStringLiteral("MAR"), QStringLiteral("MAT"), QStringLiteral("Full")};
-    m_cells = AreaTableCells(table, classes);
-    const QList<QStringList> shown = AreaTableCells(table, classes, QLocale());
-
     buildLabels(subject.description(inputs->maps().ranges), *inputs);
-    buildAreaList(shown);
-    buildTotal(shown.back());
+    buildChoices(*inputs);
+    buildAreaList();
+    lblTotal = new QLabel(this);
+    lblTotal->setObjectName(QStringLiteral("lblTotal"));
+    lblTotal->setWordWrap(true);
+    lblTotal->setTextInteractionFlags(Qt::TextSelectableByMouse);
     buildButtons();
     layOut();
+    showTable();
+}
+
+// The province choices stand beside the list's top; without a province layer
+// they are disabled and the window gives areas by country as before.
+void frmCountryArea::buildChoices(const AnalysisInputs &inputs)
+{
+    cboBy = new QComboBox(this);
+    cboBy->setObjectName(QStringLiteral("cboBy"));
+    cboBy->addItems({QStringLiteral("By country"), QStringLiteral("By province")});
+    cboCountry = new QComboBox(this);
+    cboCountry->setObjectName(QStringLiteral("cboCountry"));
+    cboCountry->addItem(QStringLiteral("All countries"));
+    if (const auto &provinces = inputs.maps().provinces) {
+        QStringList countries;
+        const AttributeTable &fields = provinces->data()->attributes();
+        if (const int at = fields.indexOf(QStringLiteral("COUNTRY")); at >= 0)
+            for (std::uint32_t f = 0; f < provinces->data()->featureCount(); ++f)
+                countries << fields.column(at).valueText(f).trimmed();
+        countries.removeDuplicates();
+        countries.removeAll(QString());
+        countries.sort();
+        cboCountry->addItems(countries);
+    }
+    cboBy->setEnabled(cboCountry->count() > 1);
+    cboCountry->setEnabled(false);
+    connect(cboBy, &QComboBox::currentIndexChanged, this, [this](int by) {
+        cboCountry->setEnabled(by == 1);
+        showTable();
+    });
+    connect(cboCountry, &QComboBox::currentIndexChanged, this, &frmCountryArea::showTable);
+}
+
+void frmCountryArea::showTable()
+{
+    const QStringList classes{QStringLiteral("ALT"), QStringLiteral("MAR"), QStringLiteral("MAT"), QStringLiteral("Full")};
+    try {
+        const auto inputs = AnalysisInputs::ofApplication();
+        const auto points = ClassPoints(*inputs->maps().canvas, m_bounds, inputs->maps().ranges);
+        const std::vector<const std::vector<std::uint32_t> *> sets{&points[0], &points[1], &points[2], &points[3]};
+        QList<QStringList> shown;
+        if (cboBy->currentIndex() == 1 && inputs->provinces()) {
+            const QString country = cboCountry->currentIndex() > 0 ? cboCountry->currentText() : QString();
+            const ProvinceAreaTable table = SumProvinceAreas(sets, inputs->cells(), inputs->countries(), *inputs->provinces(), country);
+            m_cells = ProvinceTableCells(table, classes);
+            shown = ProvinceTableCells(table, classes, QLocale());
+        } else {
+            const AreaTable table = SumAreas(sets, inputs->cells(), inputs->countries());
+            m_cells = AreaTableCells(table, classes);
+            shown = AreaTableCells(table, classes, QLocale());
+        }
+        fillAreaList(shown);
+        QStringList total = shown.back();
+        if (cboBy->currentIndex() == 1)
+            total.removeAt(1); // the province column
+        buildTotal(total);
+    } catch (const std::exception &e) {
+        ShowError(this, windowTitle(), e);
+    }
 }
 
 void frmCountryArea::buildLabels(const QString &species, const AnalysisInputs &inputs)
@@ -85,33 +154,36 @@ void frmCountryArea::buildLabels(const QString &species, const AnalysisInputs &i
     lblBoundaries->setVisible(!lblBoundaries->text().isEmpty());
 }
 
-void frmCountryArea::buildAreaList(const QList<QStringList> &shown)
+void frmCountryArea::buildAreaList()
 {
     lstArea = new QTreeWidget(this);
     lstArea->setObjectName(QStringLiteral("lstArea"));
     lstArea->setRootIsDecorated(false);
     lstArea->setAlternatingRowColors(true);
+    lstArea->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+}
+
+void frmCountryArea::fillAreaList(const QList<QStringList> &shown)
+{
+    lstArea->setSortingEnabled(false);
+    lstArea->clear();
     QStringList headers;
     for (const QString &h : m_cells.front())
         headers << withUnit(h);
     lstArea->setHeaderLabels(headers);
     // The countries (and the points outside them) sort; the total stands below.
+    const int names = headers.size() > 1 && headers[1] == QLatin1String("Province") ? 2 : 1;
     for (qsizetype r = 1; r + 1 < m_cells.size(); ++r)
-        new AreaItem(lstArea, shown[r], m_cells[r]);
+        new AreaItem(lstArea, shown[r], m_cells[r], names, int(r));
     lstArea->setSortingEnabled(true);
     lstArea->sortByColumn(0, Qt::AscendingOrder);
-    lstArea->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
 }
 
 void frmCountryArea::buildTotal(const QStringList &total)
 {
-    lblTotal = new QLabel(QStringLiteral("Total: land %1 km\u00b2; altitude %2 km\u00b2 (%3 %), rainfall %4 km\u00b2 (%5 %), "
-                                         "temperature %6 km\u00b2 (%7 %), full match %8 km\u00b2 (%9 %)")
-                              .arg(total[1], total[2], total[3], total[4], total[5], total[6], total[7], total[8], total[9]),
-                          this);
-    lblTotal->setObjectName(QStringLiteral("lblTotal"));
-    lblTotal->setWordWrap(true);
-    lblTotal->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    lblTotal->setText(QStringLiteral("Total: land %1 km\u00b2; altitude %2 km\u00b2 (%3 %), rainfall %4 km\u00b2 (%5 %), "
+                                     "temperature %6 km\u00b2 (%7 %), full match %8 km\u00b2 (%9 %)")
+                          .arg(total[1], total[2], total[3], total[4], total[5], total[6], total[7], total[8], total[9]));
 }
 
 void frmCountryArea::buildButtons()
@@ -137,6 +209,11 @@ void frmCountryArea::layOut()
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(lblSpecies);
     layout->addWidget(lblBoundaries);
+    auto *choices = new QHBoxLayout;
+    choices->addWidget(cboBy);
+    choices->addWidget(cboCountry);
+    choices->addStretch(1);
+    layout->addLayout(choices);
     layout->addWidget(lstArea, 1);
     layout->addWidget(lblTotal);
     layout->addLayout(buttons);
@@ -166,7 +243,8 @@ void frmCountryArea::cmdCopy_Click() { QApplication::clipboard()->setText(TabSep
 void frmCountryArea::cmdSaveCsv_Click()
 {
     QFileDialog dialog(this, QStringLiteral("Save as CSV"));
-    PrepareSaveDialog(dialog, {QStringLiteral("CSV files (*.csv)")}, QStringLiteral("csv"), m_name + QStringLiteral(" area by country.csv"));
+    const QString by = cboBy->currentIndex() == 1 ? QStringLiteral(" area by province.csv") : QStringLiteral(" area by country.csv");
+    PrepareSaveDialog(dialog, {QStringLiteral("CSV files (*.csv)")}, QStringLiteral("csv"), m_name + by);
     const QString file = ChosenSaveFile(dialog, saveDialog);
     if (file.isEmpty())
         return;

@@ -1,12 +1,14 @@
 #pragma once
 #include "analysis/windows/AnalysisSubject.h"
 #include "controls/SaveDialog.h"
+#include "mapping/Classification.h"
 
 #include <QList>
 #include <QStringList>
 #include <QWidget>
 
 class AnalysisInputs;
+class QComboBox;
 class QLabel;
 class QPushButton;
 class QTreeWidget;
@@ -32,6 +34,8 @@ public:
     void cmdSaveCsv_Click();
 
     QLabel *lblSpecies, *lblBoundaries, *lblTotal;
+    // By country (as the window opens) or by province, for all countries or one.
+    QComboBox *cboBy, *cboCountry;
     QTreeWidget *lstArea;
     QPushButton *cmdCopy, *cmdSaveCsv, *cmdClose;
 
@@ -39,11 +43,16 @@ public:
 
 private:
     void buildLabels(const QString &species, const AnalysisInputs &inputs);
-    void buildAreaList(const QList<QStringList> &shown);
+    void buildAreaList();
+    void buildChoices(const AnalysisInputs &inputs);
+    // Computes the table the choices ask for and shows it.
+    void showTable();
+    void fillAreaList(const QList<QStringList> &shown);
     void buildTotal(const QStringList &total);
     void buildButtons();
     void layOut();
 
     QString m_name;
+    Bounds m_bounds;
     QList<QStringList> m_cells; // header, rows, total: what Copy and Save write
 };

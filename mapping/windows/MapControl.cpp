@@ -174,6 +174,12 @@ MapPoint MapControl::toMapPoint(double x, double y) const
     return viewport.toMap(QPointF(x + 0.5, y + 0.5));
 }
 
+QPointF MapControl::toPixel(const MapPoint &point) const
+{
+    const MapViewport viewport(m_extent.isValid() ? m_extent : fullExtent(), drawingSize());
+    return viewport.toPixel(point) - QPointF(0.5, 0.5);
+}
+
 double MapControl::toMapDistance(double twips) const
 {
     const MapViewport viewport(m_extent.isValid() ? m_extent : fullExtent(), drawingSize());

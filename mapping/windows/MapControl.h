@@ -62,6 +62,8 @@ public:
 
     // A position in the widget (pixels) as a map point.
     MapPoint toMapPoint(double x, double y) const;
+    // The pixel where a map point is drawn (its centre), the reverse of toMapPoint.
+    QPointF toPixel(const MapPoint &point) const;
     // A screen distance in twips as map units at the current extent.
     double toMapDistance(double twips) const override;
 

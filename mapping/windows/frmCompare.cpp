@@ -7,6 +7,7 @@
 #include "mapping/windows/MapControl.h"
 #include "mapping/MapError.h"
 #include "mapping/windows/MapNavigator.h"
+#include "mapping/windows/MapPlaceTools.h"
 #include "mapping/windows/MapToolbar.h"
 #include "mapping/windows/frmSpecies.h"
 
@@ -93,8 +94,10 @@ void frmCompare::buildControls()
     connect(cmdSave1, &QPushButton::clicked, this, [this] { SaveMapOf(1); });
     connect(cmdSave2, &QPushButton::clicked, this, [this] { SaveMapOf(2); });
     connect(tbrMain, &MapToolbar::buttonClicked, this, &frmCompare::tbrMain_ButtonClick);
-    connect(mapTree, &MapControl::layerDrawn, this, [this] { redraw(1); });
-    connect(mapTree2, &MapControl::layerDrawn, this, [this] { redraw(2); });
+    placeTools = new MapPlaceTools(tbrMain, {mapTree, mapTree2}, navigator);
+    connect(placeTools, &MapPlaceTools::placeShown, this, [this](const Place &place) { ShowPlaceSpecies(mapTree, place, parentWidget(), this); });
+    connect(mapTree, &MapControl::layerDrawn, this, [this](int layer) { redraw(1, layer); });
+    connect(mapTree2, &MapControl::layerDrawn, this, [this](int layer) { redraw(2, layer); });
     connect(mapTree, &MapControl::mouseDown, this, [this] { MapMouseDown(mapTree); });
     connect(mapTree2, &MapControl::mouseDown, this, [this] { MapMouseDown(mapTree2); });
 }
@@ -122,11 +125,13 @@ void frmCompare::buildSpeciesRow(int side, double left, double labelWidth)
 
 // The drawing of one map: that side's species, boxes, check boxes and
 // labels; the shared range source and zoom level; no class legend, no labels.
-void frmCompare::redraw(int side)
+void frmCompare::redraw(int side, int layer)
 {
     const ParameterPanel &panel = side == 1 ? panel1 : panel2;
     DrawSuitability(panel.side(mapOf(side), side == 1 ? lblInvasive1 : lblInvasive2),
                     (side == 1 ? txtTemp1 : txtTemp2)->text(), navigator->rangeSource(), navigator->zoomLevel());
+    if (layer == 0)
+        placeTools->draw(mapOf(side));
 }
 
 void frmCompare::tbrMain_ButtonClick(const QString &key) { navigator->buttonClicked(key); }

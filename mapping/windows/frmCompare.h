@@ -5,6 +5,7 @@
 #include <QWidget>
 
 class MapControl;
+class MapPlaceTools;
 class MapNavigator;
 class MapToolbar;
 class QGroupBox;
@@ -34,6 +35,8 @@ public:
     MapNavigator *navigator;
 
     MapToolbar *tbrMain;
+    // The Find Place box and the Provinces check box at the toolbar's end.
+    MapPlaceTools *placeTools;
     MapControl *mapTree, *mapTree2;
     QLineEdit *txtSp1, *txtSp2;     // the species' current names
     QLineEdit *txtTemp1, *txtTemp2; // their SpIDs (hidden)
@@ -50,7 +53,7 @@ public:
 private:
     void buildControls();
     void buildSpeciesRow(int side, double left, double labelWidth);
-    void redraw(int side);
+    void redraw(int side, int layer);
     MapControl *mapOf(int side) const { return side == 1 ? mapTree : mapTree2; }
     // Puts a species from the chooser into a side's name, identifier and range boxes.
     void showChosen(int side, const ChosenSpecies &chosen);

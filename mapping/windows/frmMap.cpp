@@ -17,6 +17,9 @@
 #include "mapping/SpeciesRanges.h"
 #include "mapping/windows/frmIdentifyMap.h"
 #include "mapping/labels/LabelLayer.h"
+#include "mapping/PolygonNames.h"
+#include "mapping/windows/MapPlaceTools.h"
+#include "places/windows/FindPlaceBox.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -93,6 +96,8 @@ void frmMap::buildControls()
                               "trees to available spatial data"),
                7800, 480, 2175, 975);
     buildParameterPanel();
+    placeTools = new MapPlaceTools(tbrMain, {mapTree}, navigator);
+    connect(placeTools, &MapPlaceTools::placeShown, this, &frmMap::showPlaceSpecies);
     buildClassLegend();
     buildButtons();
 
@@ -189,9 +194,19 @@ SuitabilitySide frmMap::side() const
 void frmMap::RedrawClassification(int layerIndex)
 {
     DrawSuitability(side(), QString::number(SpID), navigator->rangeSource(), navigator->zoomLevel());
-    if (layerIndex == 0)
+    if (layerIndex == 0) {
         m_labels->Draw();
+        placeTools->draw(mapTree);
+    }
 }
+
+void frmMap::ShowPlace(const Place &place)
+{
+    placeTools->showPlace(place);
+    showPlaceSpecies(place);
+}
+
+void frmMap::showPlaceSpecies(const Place &place) { ShowPlaceSpecies(mapTree, place, resultOwner(), this, pointRows()); }
 
 void frmMap::tbrMain_ButtonClick(const QString &key) { navigator->buttonClicked(key); }
 
@@ -228,6 +243,8 @@ void frmMap::IdentifyPoint(double x, double y)
     }
     for (const QStringList &row : scenarioRows(found.featureId()))
         window->lstIdentifyMap->addTexts(row);
+    for (const QStringList &row : placeRows(found.shape()))
+        window->lstIdentifyMap->addTexts(row);
     window->fitFieldNames();
     window->show();
     window->setWindowTitle(QStringLiteral("Point Id: ") + pointId);
@@ -250,6 +267,17 @@ QList<QStringList> frmMap::scenarioRows(std::uint32_t feature)
             ShowError(this, QStringLiteral("Arboplot"), m_scenarios->problems.join(QStringLiteral("\n\n")));
     }
     return ScenarioValueRows(*m_scenarios, feature);
+}
+
+QList<QStringList> frmMap::placeRows(const MapShape &point) const
+{
+    // Where the grid point lies, by the boundary and province layers.
+    const MapPoint at{point.x(), point.y()};
+    QList<QStringList> rows;
+    if (mapTree->layers().count() > CanvasLayer && mapTree->layers().item(0)->data()->shapeType() == ShapeTypePolygon)
+        rows << QStringList{QStringLiteral("Country"), PolygonFieldAt(*mapTree->layers().item(0)->data(), at, QStringLiteral("NAME"))};
+    rows << QStringList{QStringLiteral("Province"), placeTools->provinceAt(at.x, at.y)};
+    return rows;
 }
 
 QWidget *frmMap::resultOwner() const

@@ -13,6 +13,9 @@
 #include <optional>
 
 class LabelLayer;
+class MapShape;
+class MapPlaceTools;
+struct Place;
 class MapControl;
 class MapNavigator;
 class MapToolbar;
@@ -39,6 +42,10 @@ public:
     void tbrMain_ButtonClick(const QString &key);
     void mapTree_MouseDown(int button, int shift, double x, double y);
     void IdentifyPoint(double x, double y);
+    // Centres the map on the place, marks it and opens the Suitable Tree
+    // Species window for it, titled with the place's name (the main window's
+    // Find Place box asks this of the active map).
+    void ShowPlace(const Place &place);
     void cmdDefaultValue_Click();
     void cmdClear_Click();
     void cmdSaveToImage_Click();
@@ -58,6 +65,8 @@ public:
 
     MapControl *mapTree;
     MapToolbar *tbrMain;
+    // The Find Place box and the Provinces check box at the toolbar's end.
+    MapPlaceTools *placeTools;
     QGroupBox *frmPerimeter;
     QCheckBox *chkLayerMap, *chkLayerMAT, *chkLayerMAR, *chkLayerALT;
     QLineEdit *txtALTMin, *txtALTMax, *txtMARMin, *txtMARMax, *txtMATMin, *txtMATMax;
@@ -78,6 +87,9 @@ private:
     void buildParameterPanel();
     void buildClassLegend();
     void buildButtons();
+    void showPlaceSpecies(const Place &place);
+    // The Country and Province rows of identify for a grid point.
+    QList<QStringList> placeRows(const MapShape &point) const;
     SuitabilitySide side() const;
     // The owner of the windows a map click opens.
     QWidget *resultOwner() const;

@@ -6,6 +6,8 @@
 #include "analysis/windows/ScenarioChoice.h"
 #include "analysis/windows/frmClimateShift.h"
 #include "analysis/windows/frmCountryArea.h"
+
+#include <QComboBox>
 #include "analysis/windows/frmSpeciesCount.h"
 #include "app/MainCommands.h"
 #include "app/frmMain.h"
@@ -138,6 +140,32 @@ TEST_F(AnalysisWindows, AreaByCountryTakesTheActiveMapsBoxes)
     const QString message = AnswerMessageBox([&] { main->commands()->menuArea->trigger(); });
     EXPECT_TRUE(message.contains("\"12OO\", which is not a number")) << message.toStdString();
     EXPECT_EQ(int(TopLevelWindows<frmCountryArea>(true).size()), windows);
+}
+
+TEST_F(AnalysisWindows, AreaByProvinceAddsUpToTheCountryForAllOrOne)
+{
+    WriteFixtureProvinces(fixture.folder());
+    openMap("1"); // Acacia mangium: full match at points 1, 3 and 8
+    frmCountryArea *area = Opened<frmCountryArea>([&] { main->commands()->menuArea->trigger(); });
+    ASSERT_NE(area, nullptr);
+    EXPECT_EQ(area->lstArea->topLevelItemCount(), 1); // by country, as it opens
+    EXPECT_FALSE(area->cboCountry->isEnabled());
+    QTest::keyClick(area->cboBy, Qt::Key_Down);
+    const double column = cellKm2(0) + cellKm2(1) + cellKm2(2);
+    const QList<QStringList> byProvince{{"Fixtureland", "East", km2(column), km2(cellKm2(0))},
+                                        {"Fixtureland", "West", km2(2 * column), km2(cellKm2(0) + cellKm2(2))},
+                                        {"Fixtureland", "", km2(3 * column), km2(2 * cellKm2(0) + cellKm2(2))}};
+    ASSERT_EQ(area->lstArea->topLevelItemCount(), 3);
+    for (int r = 0; r < 3; ++r) {
+        const QStringList row = RowTexts(area->lstArea, r);
+        EXPECT_EQ((QStringList{row[0], row[1], row[2], row[9]}), byProvince[r]) << r;
+    }
+    // One country: its provinces, the country's row as the total.
+    ASSERT_TRUE(area->cboCountry->isEnabled());
+    QTest::keyClick(area->cboCountry, Qt::Key_Down);
+    EXPECT_EQ(area->cboCountry->currentText(), "Fixtureland");
+    EXPECT_EQ(area->lstArea->topLevelItemCount(), 2);
+    EXPECT_TRUE(area->lblTotal->text().startsWith("Total: land " + km2(3 * column) + " km²")) << area->lblTotal->text().toStdString();
 }
 
 TEST_F(AnalysisWindows, AreaAndShiftBeforeAnyMapTakeTheGridsOwnRangesAndWithoutBoundariesGiveTheTotal)

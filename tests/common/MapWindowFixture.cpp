@@ -75,6 +75,16 @@ MapPoint MapWindowFixture::gridPoint(int pointId)
     return {100.0 + i % 3, double(i / 3)};
 }
 
+void WriteFixtureProvinces(const QString &folder)
+{
+    FixtureShapefile{.shpType = SHPT_POLYGON,
+                     .shapes = {{{{99.5, -0.5}, {99.5, 2.5}, {101.5, 2.5}, {101.5, -0.5}, {99.5, -0.5}}},
+                                {{{101.5, -0.5}, {101.5, 2.5}, {102.5, 2.5}, {102.5, -0.5}, {101.5, -0.5}}}},
+                     .fields = {{"NAME", 'C', 20, 0}, {"COUNTRY", 'C', 20, 0}, {"ISO_A2", 'C', 2, 0}},
+                     .rows = {{"West", "Fixtureland", "FX"}, {"East", "Fixtureland", "FX"}}}
+        .write(folder + QStringLiteral("/ShapeFiles/province_bnd.shp"));
+}
+
 QColor ColourNear(MapControl *map, const MapPoint &point)
 {
     const QImage image = map->image();

@@ -31,6 +31,10 @@ private:
     Impl *d;
 };
 
+// Writes two provinces of Fixtureland into the fixture's ShapeFiles folder:
+// West (points at longitude 100 and 101) and East (longitude 102).
+void WriteFixtureProvinces(const QString &folder);
+
 // The colour drawn nearest to a map point (within a few pixels): the first
 // pixel that is not the country's white or the sea's blue, else the pixel itself.
 QColor ColourNear(MapControl *map, const MapPoint &point);

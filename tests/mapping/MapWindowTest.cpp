@@ -136,8 +136,8 @@ TEST_F(MapWindow, IdentifyOpensTheAttributesAndLabelsTheAltitude)
     ASSERT_FALSE(shown.isEmpty());
     frmIdentifyMap *window = shown.last();
     EXPECT_EQ(window->windowTitle(), "Point Id: 2");
-    EXPECT_EQ(ColumnTexts(window->lstIdentifyMap, 0), (QStringList{"ALT", "MAR", "MAT"}));
-    EXPECT_EQ(ColumnTexts(window->lstIdentifyMap, 1), (QStringList{"2000", "2000", "25"}));
+    EXPECT_EQ(ColumnTexts(window->lstIdentifyMap, 0), (QStringList{"ALT", "MAR", "MAT", "Country", "Province"}));
+    EXPECT_EQ(ColumnTexts(window->lstIdentifyMap, 1), (QStringList{"2000", "2000", "25", "Fixtureland", ""}));
     ASSERT_EQ(map->labels().count(), 1);
     EXPECT_EQ(map->labels().label(0).Text, "2000");
 
