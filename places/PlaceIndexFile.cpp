@@ -40,6 +40,8 @@ public:
     {
         if (size > std::size_t(m_bytes.size()) - m_at)
             throw Error(QStringLiteral("%1 is cut short (the place index is damaged).").arg(m_path), m_path);
+        if (size == 0)
+            return; // an empty table may have no storage to copy into
         std::memcpy(to, m_bytes.constData() + m_at, size);
         m_at += size;
     }

@@ -6,7 +6,7 @@ ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 SECONDS_EACH="${1:-20}"
 BUILD="${FUZZ_BUILD:-$ROOT/build-fuzz}"
 EXTRA_PACKAGES="clang libclang-rt-14-dev" source "$ROOT/scripts/install.sh"
-TARGETS=(fuzz_catalogue fuzz_catalogue_sources fuzz_cli_options fuzz_grid_sources fuzz_labels fuzz_sendkeys fuzz_filter fuzz_shapefile)
+TARGETS=(fuzz_catalogue fuzz_catalogue_sources fuzz_cli_options fuzz_grid_sources fuzz_labels fuzz_places fuzz_sendkeys fuzz_filter fuzz_shapefile)
 
 CC=clang CXX=clang++ cmake -S "$ROOT" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSILVARIA_FUZZ=ON >/dev/null
 cmake --build "$BUILD" --parallel "$(nproc)" --target "${TARGETS[@]}"
