@@ -5,13 +5,18 @@
 #include "mapping/windows/MapNavigator.h"
 #include "mapping/windows/MapControl.h"
 #include "mapping/windows/MapToolbar.h"
+#include "mapping/windows/MapPlaceTools.h"
 #include "mapping/windows/frmCompare.h"
+#include "mapping/windows/frmIdentifyEngine.h"
+#include "places/windows/FindPlaceBox.h"
 #include "mapping/windows/frmSpecies.h"
 #include "tests/common/QtPrinters.h"
 #include "tests/common/WidgetTest.h"
 #include "tests/mapping/CompareFixture.h"
 
+#include <QAbstractItemView>
 #include <QAction>
+#include <QCompleter>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -198,4 +203,29 @@ TEST_F(ComparisonWindow, ChooserRefillsOnEveryKeystroke)
         QTest::keyClick(chooser->lstSpecies, Qt::Key_Down);
         EXPECT_TRUE(chooser->isVisible()) << "moving through the list chooses nothing yet";
     });
+}
+
+TEST_F(CompareWindowTest, FindPlaceCentresBothMapsAndProvincesDrawOnBoth)
+{
+    WriteFixtureProvinces(fixture.folder());
+    PlaceIndex::build({{{"Sleman", PlaceKind::Place, {}, "West", "FX", "Fixtureland", 101, 1, 10}, {}}})
+        .write(fixture.folder() + "/ShapeFiles/places.idx");
+    ASSERT_NE(openComparison(), nullptr);
+    QTest::mouseClick(compare->placeTools->chkProvinces, Qt::LeftButton);
+    drawBoth();
+    for (MapControl *map : {compare->mapTree, compare->mapTree2}) {
+        const QColor line = ColourNear(map, {101.5, 2.2}); // between the provinces: grey, smoothed at this size
+        EXPECT_TRUE(line.red() == line.green() && line.green() == line.blue() && line.red() < 160) << line.name().toStdString();
+    }
+
+    auto *species = Opened<frmIdentifyEngine>([&] {
+        QTest::keyClicks(compare->placeTools->txtFindPlace, "sLEMAN");
+        QAbstractItemView *rows = compare->placeTools->txtFindPlace->findChild<QCompleter *>()->popup();
+        QTest::keyClick(rows, Qt::Key_Down);
+        QTest::keyClick(rows, Qt::Key_Return);
+    });
+    ASSERT_NE(species, nullptr);
+    EXPECT_EQ(species->windowTitle(), "Suitable Tree Species - Sleman \u2014 West, Fixtureland");
+    for (MapControl *map : {compare->mapTree, compare->mapTree2})
+        EXPECT_NEAR(map->extent().center().x, 101, 1e-9);
 }
