@@ -29,6 +29,23 @@ const char *const GridPrj =
 
 QString number(double v) { return QString::number(v, 'g', 17); }
 
+// The source lines of the other layers an old folder keeps (province
+// outlines, the place index): their attribution stays with their files. The
+// grid's own lines (its climate's citation and terms, frame and ranges) are
+// written anew.
+QString keptLayerSources(const QString &oldFolder)
+{
+    static const QStringList written{QStringLiteral("country_bnd"), QStringLiteral("pasia_canvas"), QStringLiteral("citation"),
+                                     QStringLiteral("terms")};
+    QString lines;
+    const QMap<QString, QString> old = ReadLayerSources(oldFolder);
+    for (auto it = old.cbegin(); it != old.cend(); ++it)
+        if (!written.contains(it.key()) && !it.key().contains(QLatin1Char(' '))
+            && !QDir(oldFolder).entryList({it.key() + QStringLiteral(".*")}, QDir::Files).isEmpty())
+            lines += QStringLiteral("%1 = %2\n").arg(it.key(), it.value());
+    return lines;
+}
+
 void writeSources(const FolderBuild &folder, const GridBuilder &builder, const GridFolderRequest &request,
                   const QString &boundariesSource, const GridRanges &ranges)
 {
@@ -44,6 +61,7 @@ void writeSources(const FolderBuild &folder, const GridBuilder &builder, const G
     sources += QStringLiteral("%1; %2; %3\n").arg(builder.describe(0), builder.describe(1), builder.describe(2));
     for (const QString &note : request.notes)
         sources += note + QLatin1Char('\n');
+    sources += keptLayerSources(request.output);
     sources += GridFrameLine(frame) + QLatin1Char('\n') + GridRangesText(ranges);
     WriteGridText(folder.filePath(QStringLiteral("sources.txt")), sources);
 }

@@ -110,6 +110,20 @@ TEST_F(Cli, ARunStartsFreshAndGivesTheCallersStateBack)
     SetGridDataRanges(std::nullopt);
 }
 
+TEST_F(Cli, AGridBuiltIntoAFolderKeepsTheSourcesOfTheLayersItKeeps)
+{
+    QDir(dir.path()).mkpath("own");
+    ASSERT_TRUE(WriteFile(file("own/places.idx"), "kept") &&
+                WriteFile(file("own/sources.txt"), "places = GeoNames (CC BY 4.0)\nterms = of the old climate\ngone = no files\n"));
+    const QString src = SILVARIA_SOURCE_DIR "/tests/cli/transcript/";
+    ASSERT_EQ(run({"grid", "build", "--alt", src + "alt.asc", "--mar", src + "mar.asc", "--mat", src + "mat.asc", "--extent",
+                   "100,10,103,12", "--step", "15", "-o", file("own")}).code, 0);
+    const QMap<QString, QString> sources = ReadLayerSources(file("own"));
+    EXPECT_EQ(sources.value("places"), "GeoNames (CC BY 4.0)");
+    EXPECT_FALSE(sources.contains("terms") || sources.contains("gone"));
+    EXPECT_EQ(ReadFile(file("own/places.idx")), "kept");
+}
+
 TEST_F(Cli, JsonRowsAddUp)
 {
     const CliRun json = run({"area", "2", "--by-country", "--format", "json"});
