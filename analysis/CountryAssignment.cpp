@@ -1,12 +1,13 @@
 #include "analysis/CountryAssignment.h"
 
+#include "analysis/LayerPairCache.h"
+
 #include "mapping/MapError.h"
 
 #include <QMap>
 
 #include <algorithm>
 #include <cmath>
-#include <mutex>
 
 QString OutsideBoundariesText() { return QStringLiteral("outside the boundaries"); }
 
@@ -177,19 +178,6 @@ CountryAssignment CountryAssignment::compute(const ShapeLayer &grid, const Shape
 std::shared_ptr<const CountryAssignment> CountryAssignment::of(const std::shared_ptr<const ShapeLayer> &grid,
                                                                const std::shared_ptr<const ShapeLayer> &boundaries)
 {
-    // One entry per pair of layers in memory; entries of released layers are dropped.
-    struct Entry {
-        std::weak_ptr<const ShapeLayer> grid, boundaries;
-        std::shared_ptr<const CountryAssignment> assignment;
-    };
-    static std::mutex lock;
-    static std::vector<Entry> cache;
-    std::lock_guard guard(lock);
-    std::erase_if(cache, [](const Entry &e) { return e.grid.expired() || e.boundaries.expired(); });
-    for (const Entry &e : cache)
-        if (e.grid.lock() == grid && e.boundaries.lock() == boundaries)
-            return e.assignment;
-    auto assignment = std::make_shared<const CountryAssignment>(compute(*grid, *boundaries));
-    cache.push_back({grid, boundaries, assignment});
-    return assignment;
+    static LayerPairCache<CountryAssignment> cache;
+    return cache.get(grid, boundaries, [&] { return compute(*grid, *boundaries); });
 }

@@ -1,9 +1,10 @@
 #include "analysis/ProvinceAssignment.h"
 
+#include "analysis/LayerPairCache.h"
+
 #include "mapping/AttributeColumn.h"
 #include "mapping/MapError.h"
 
-#include <mutex>
 
 namespace {
 
@@ -32,20 +33,8 @@ CountryAssignment AssignProvinces(const ShapeLayer &grid, const ShapeLayer &prov
 std::shared_ptr<const CountryAssignment> ProvincesOf(const std::shared_ptr<const ShapeLayer> &grid,
                                                      const std::shared_ptr<const ShapeLayer> &provinces)
 {
-    struct Entry {
-        std::weak_ptr<const ShapeLayer> grid, provinces;
-        std::shared_ptr<const CountryAssignment> assignment;
-    };
-    static std::mutex lock;
-    static std::vector<Entry> cache;
-    std::lock_guard guard(lock);
-    std::erase_if(cache, [](const Entry &e) { return e.grid.expired() || e.provinces.expired(); });
-    for (const Entry &e : cache)
-        if (e.grid.lock() == grid && e.provinces.lock() == provinces)
-            return e.assignment;
-    auto assignment = std::make_shared<const CountryAssignment>(AssignProvinces(*grid, *provinces));
-    cache.push_back({grid, provinces, assignment});
-    return assignment;
+    static LayerPairCache<CountryAssignment> cache;
+    return cache.get(grid, provinces, [&] { return AssignProvinces(*grid, *provinces); });
 }
 
 QString ProvinceCountry(const QString &assignedName) { return assignedName.section(QLatin1Char('\t'), 0, 0); }
