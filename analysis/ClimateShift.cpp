@@ -4,10 +4,15 @@
 #include "analysis/SuitabilityClasses.h"
 #include "base/Error.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 
-QString ShiftCaveat() { return QStringLiteral("uniform shift of the grid's climate, not a climate projection"); }
+QString ShiftCaveat()
+{
+    return QCoreApplication::translate("ClimateShift", "uniform shift of the grid's climate, not a climate projection");
+}
 
 namespace {
 

@@ -2,6 +2,8 @@
 
 #include "mapping/GridLayers.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <array>
 
@@ -31,10 +33,12 @@ QString CountBin::caption() const
 QString CountClassing::note() const
 {
     if (most == 0)
-        return QStringLiteral("no species suits any grid point");
+        return QCoreApplication::translate("MapClasses", "no species suits any grid point");
     if (step == 1)
-        return QStringLiteral("one class per number of species, up to %1, the most at any grid point").arg(most);
-    return QStringLiteral("equal steps of %1 species from 1 to %2, the most at any grid point").arg(step).arg(most);
+        return QCoreApplication::translate("MapClasses", "one class per number of species, up to %1, the most at any grid point").arg(most);
+    return QCoreApplication::translate("MapClasses", "equal steps of %1 species from 1 to %2, the most at any grid point")
+        .arg(step)
+        .arg(most);
 }
 
 CountClassing CountClassesUpTo(std::uint32_t most)

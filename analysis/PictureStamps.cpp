@@ -4,6 +4,7 @@
 #include "analysis/MapClasses.h"
 #include "mapping/AttributeColumn.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace {
@@ -62,9 +63,15 @@ PictureStamp ShiftPictureStamp(const StampSpecies &species, double dT, double dP
          + PictureStamp{{QStringLiteral("Shift"), ShiftText(dT, dP) + QStringLiteral(": ") + ShiftCaveat()}} + sources;
 }
 
-QString ScenarioCaveat() { return QStringLiteral("a projection of one climate model, not a forecast"); }
+QString ScenarioCaveat()
+{
+    return QCoreApplication::translate("PictureStamps", "a projection of one climate model, not a forecast");
+}
 
-QString ScenarioText(const ScenarioGrid &scenario) { return QStringLiteral("scenario ") + scenario.title(); }
+QString ScenarioText(const ScenarioGrid &scenario)
+{
+    return QCoreApplication::translate("PictureStamps", "scenario %1").arg(scenario.title());
+}
 
 QString ScenarioPictureTitle(const QString &species, const ScenarioGrid &scenario)
 {

@@ -11,12 +11,12 @@ QSizeF BrowserSizeTwips(QSizeF windowTwips)
     return {windowTwips.width() - 100, windowTwips.height() - 400};
 }
 
-BrowserWindow::BrowserWindow(const QString &objectName, const QString &caption, const QString &browserName,
+BrowserWindow::BrowserWindow(const QString &objectName, const char *caption, const QString &browserName,
                              const QString &pagePath, QWidget *parent)
-    : QWidget(parent), m_browser(new HtmlViewer(this))
+    : QWidget(parent), m_browser(new HtmlViewer(this)), m_caption(caption)
 {
     setObjectName(objectName);
-    setWindowTitle(caption);
+    setWindowTitle(tr(m_caption));
     m_browser->setObjectName(browserName);
     m_browser->move(0, 0);
     resize(sizeHint());
@@ -30,6 +30,13 @@ QSizeF BrowserWindow::outerSizeTwips() const
     const auto *frame = qobject_cast<const QMdiSubWindow *>(parentWidget());
     const QSize outer = frame ? frame->size() : frameGeometry().size();
     return {PixelsToTwipsX(outer.width(), this), PixelsToTwipsY(outer.height(), this)};
+}
+
+void BrowserWindow::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        setWindowTitle(tr(m_caption));
+    QWidget::changeEvent(event);
 }
 
 void BrowserWindow::resizeEvent(QResizeEvent *event)

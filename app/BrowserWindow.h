@@ -14,7 +14,8 @@ QSizeF BrowserSizeTwips(QSizeF windowTwips);
 class BrowserWindow : public QWidget {
     Q_OBJECT
 public:
-    BrowserWindow(const QString &objectName, const QString &caption, const QString &browserName,
+    // `caption` is untranslated, marked with QT_TRANSLATE_NOOP("BrowserWindow", ...).
+    BrowserWindow(const QString &objectName, const char *caption, const QString &browserName,
                   const QString &pagePath, QWidget *parent = nullptr);
 
     HtmlViewer *browser() const { return m_browser; }
@@ -29,9 +30,11 @@ protected:
     // further than the window inside it: follow the frame's resizes too.
     bool event(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     void layoutBrowser();
 
     HtmlViewer *m_browser;
+    const char *m_caption;
 };

@@ -22,7 +22,7 @@ QVariant HtmlViewer::loadResource(int type, const QUrl &name)
 
 QString MissingPageHtml(const QString &path)
 {
-    return QStringLiteral("<html><head><title>Page not found</title></head><body>"
+    return HtmlViewer::tr("<html><head><title>Page not found</title></head><body>"
                           "<h2>Page not found</h2>"
                           "<p>The page file <b>%1</b> is missing.</p>"
                           "<p>Silvaria reads its manual and glossary from the <i>Help</i> and <i>HTML</i> folders "

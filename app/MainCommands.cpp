@@ -29,9 +29,9 @@ namespace {
 
 QIcon icon(const char *name) { return QIcon(QStringLiteral(":/icons/%1.png").arg(QString::fromLatin1(name))); }
 
-QAction *item(QMenu *menu, const char *objectName, const char *caption, const QIcon &icon)
+QAction *item(QMenu *menu, const char *objectName, const QIcon &icon)
 {
-    QAction *action = menu->addAction(icon, QString::fromLatin1(caption));
+    QAction *action = menu->addAction(icon, QString());
     action->setObjectName(QString::fromLatin1(objectName));
     return action;
 }
@@ -43,6 +43,33 @@ MainCommands::MainCommands(frmMain *main) : QObject(main), m_main(main)
     Q_INIT_RESOURCE(icons);
     buildMenus();
     buildToolbar();
+    retranslate();
+}
+
+void MainCommands::retranslate()
+{
+    menuFile->setTitle(tr("File"));
+    menuExit->setText(tr("Exit"));
+    menuView->setTitle(tr("View"));
+    menuBN->setText(tr("Botanic Names (All)"));
+    menuCN->setText(tr("Common Names (All)"));
+    menuSearch->setText(tr("Search"));
+    menuISR->setText(tr("Image Selected Record"));
+    menuTM->setText(tr("Arboplot"));
+    menuTMC->setText(tr("Arboplot Comparison"));
+    menuAnalysis->setTitle(tr("Analysis"));
+    menuArea->setText(tr("Suitable Area by Country..."));
+    menuCount->setText(tr("Species Count Map..."));
+    menuShift->setText(tr("Climate Shift..."));
+    menuHelp->setTitle(tr("Help"));
+    menuAD->setText(tr("Introduction"));
+    menuGlossary->setText(tr("Glossary"));
+    menuAbout->setText(tr("About"));
+    for (const auto &[action, toolTip] : m_toolTips) {
+        if (action->parent() == this) // the window-switching buttons' own actions
+            action->setText(tr(toolTip));
+        action->setToolTip(tr(toolTip));
+    }
 }
 
 void MainCommands::buildMenus()
@@ -50,35 +77,35 @@ void MainCommands::buildMenus()
     QMenuBar *bar = m_main->menuBar();
     bar->clear();
     const QList<QIcon> pane = OutlookBarIcons();
-    menuFile = bar->addMenu(QStringLiteral("File"));
+    menuFile = bar->addMenu(QString());
     menuFile->setObjectName(QStringLiteral("menuFile"));
-    menuExit = item(menuFile, "menuExit", "Exit", icon("exit"));
+    menuExit = item(menuFile, "menuExit", icon("exit"));
 
-    menuView = bar->addMenu(QStringLiteral("View"));
+    menuView = bar->addMenu(QString());
     menuView->setObjectName(QStringLiteral("menuView"));
-    menuBN = item(menuView, "menuBN", "Botanic Names (All)", pane[0]);
-    menuCN = item(menuView, "menuCN", "Common Names (All)", pane[1]);
-    menuSearch = item(menuView, "menuSearch", "Search", icon("search"));
-    menuISR = item(menuView, "menuISR", "Image Selected Record", icon("image"));
+    menuBN = item(menuView, "menuBN", pane[0]);
+    menuCN = item(menuView, "menuCN", pane[1]);
+    menuSearch = item(menuView, "menuSearch", icon("search"));
+    menuISR = item(menuView, "menuISR", icon("image"));
     menuView->addSeparator()->setObjectName(QStringLiteral("menuSep3"));
-    menuTM = item(menuView, "menuTM", "Arboplot", icon("map"));
-    menuTMC = item(menuView, "menuTMC", "Arboplot Comparison", ComparisonIcon());
+    menuTM = item(menuView, "menuTM", icon("map"));
+    menuTMC = item(menuView, "menuTMC", ComparisonIcon());
 
-    menuAnalysis = bar->addMenu(QStringLiteral("Analysis"));
+    menuAnalysis = bar->addMenu(QString());
     menuAnalysis->setObjectName(QStringLiteral("menuAnalysis"));
-    menuArea = item(menuAnalysis, "menuArea", "Suitable Area by Country...", icon("map"));
-    menuCount = item(menuAnalysis, "menuCount", "Species Count Map...", icon("map"));
-    menuShift = item(menuAnalysis, "menuShift", "Climate Shift...", icon("map"));
+    menuArea = item(menuAnalysis, "menuArea", icon("map"));
+    menuCount = item(menuAnalysis, "menuCount", icon("map"));
+    menuShift = item(menuAnalysis, "menuShift", icon("map"));
     connect(menuArea, &QAction::triggered, this, &MainCommands::menuArea_Click);
     connect(menuCount, &QAction::triggered, this, &MainCommands::menuCount_Click);
     connect(menuShift, &QAction::triggered, this, &MainCommands::menuShift_Click);
 
-    menuHelp = bar->addMenu(QStringLiteral("Help"));
+    menuHelp = bar->addMenu(QString());
     menuHelp->setObjectName(QStringLiteral("menuHelp"));
-    menuAD = item(menuHelp, "menuAD", "Introduction", icon("manual"));
-    menuGlossary = item(menuHelp, "menuGlossary", "Glossary", icon("glossary"));
+    menuAD = item(menuHelp, "menuAD", icon("manual"));
+    menuGlossary = item(menuHelp, "menuGlossary", icon("glossary"));
     menuHelp->addSeparator()->setObjectName(QStringLiteral("menuSep2"));
-    menuAbout = item(menuHelp, "menuAbout", "About", icon("about"));
+    menuAbout = item(menuHelp, "menuAbout", icon("about"));
 
     connect(menuExit, &QAction::triggered, m_main, &frmMain::menuExit);
     connect(menuBN, &QAction::triggered, this, &MainCommands::menuBN_Click);
@@ -108,17 +135,17 @@ void MainCommands::buildToolbar()
         const char *icon;
         bool separatorBefore;
     } buttons[] = {
-        {"k1", "View Botanic Names (All)", menuBN, nullptr, true},
-        {"k2", "View Common Names (All)", menuCN, nullptr, false},
-        {"k3", "Search", menuSearch, nullptr, false},
-        {"k4", "View Species Image", menuISR, nullptr, false},
-        {"k5", "Arboplot", menuTM, nullptr, true},
-        {"k6", "Arboplot Comparison", menuTMC, nullptr, false},
-        {"k7", "Manual", menuAD, nullptr, true},
-        {"k8", "Glossary", menuGlossary, nullptr, false},
-        {"k9", "Move Previous Form", nullptr, "previous", true},
-        {"k10", "Move Next Form", nullptr, "next", false},
-        {"k11", "Close Active Form", nullptr, "close", false},
+        {"k1", QT_TR_NOOP("View Botanic Names (All)"), menuBN, nullptr, true},
+        {"k2", QT_TR_NOOP("View Common Names (All)"), menuCN, nullptr, false},
+        {"k3", QT_TR_NOOP("Search"), menuSearch, nullptr, false},
+        {"k4", QT_TR_NOOP("View Species Image"), menuISR, nullptr, false},
+        {"k5", QT_TR_NOOP("Arboplot"), menuTM, nullptr, true},
+        {"k6", QT_TR_NOOP("Arboplot Comparison"), menuTMC, nullptr, false},
+        {"k7", QT_TR_NOOP("Manual"), menuAD, nullptr, true},
+        {"k8", QT_TR_NOOP("Glossary"), menuGlossary, nullptr, false},
+        {"k9", QT_TR_NOOP("Move Previous Form"), nullptr, "previous", true},
+        {"k10", QT_TR_NOOP("Move Next Form"), nullptr, "next", false},
+        {"k11", QT_TR_NOOP("Close Active Form"), nullptr, "close", false},
     };
     for (const auto &b : buttons) {
         if (b.separatorBefore)
@@ -126,10 +153,10 @@ void MainCommands::buildToolbar()
         const QString key = QString::fromLatin1(b.key);
         QAction *action = b.command;
         if (!action) {
-            action = new QAction(icon(b.icon), QString::fromLatin1(b.tooltip), this);
+            action = new QAction(icon(b.icon), QString(), this);
             connect(action, &QAction::triggered, this, [this, key] { tbrMain_ButtonClick(key); });
         }
-        action->setToolTip(QString::fromLatin1(b.tooltip));
+        m_toolTips.push_back({action, b.tooltip});
         action->setData(key);
         tbrMain->addAction(action);
         tbrMain->widgetForAction(action)->setObjectName(key);
@@ -218,7 +245,7 @@ void MainCommands::menuCount_Click()
     try {
         (new frmSpeciesCount(m_main))->show();
     } catch (const std::exception &e) {
-        ShowError(m_main, QStringLiteral("Species Count Map"), e);
+        ShowError(m_main, tr("Species Count Map"), e);
     }
 }
 
@@ -227,7 +254,7 @@ void MainCommands::menuShift_Click()
     try {
         (new frmClimateShift(m_main))->show();
     } catch (const std::exception &e) {
-        ShowError(m_main, QStringLiteral("Climate Shift"), e);
+        ShowError(m_main, tr("Climate Shift"), e);
     }
 }
 

@@ -2,6 +2,9 @@
 #include <QObject>
 #include <QString>
 
+#include <utility>
+#include <vector>
+
 class FindPlaceBox;
 class QAction;
 struct Place;
@@ -16,6 +19,8 @@ class MainCommands : public QObject {
     Q_OBJECT
 public:
     explicit MainCommands(frmMain *main);
+    // Sets every menu caption and tool tip in the current language.
+    void retranslate();
 
     // Runs the action of a toolbar button by its key ("k1" ... "k11"); any other
     // key does nothing.
@@ -52,4 +57,5 @@ private:
     void sendKeys(const QString &script);
 
     frmMain *m_main;
+    std::vector<std::pair<QAction *, const char *>> m_toolTips; // toolbar actions and their untranslated tips
 };

@@ -8,6 +8,7 @@
 #include "controls/Twips.h"
 #include "mapping/MapSources.h"
 
+#include <QEvent>
 #include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
@@ -48,13 +49,28 @@ frmAbout::frmAbout(QWidget *owner)
     buildControls();
     setFixedSize(TwipsToPixelsX(7500, this), TwipsToPixelsY(5400, this));
 
-    setWindowTitle(QStringLiteral("About ") + ApplicationTitle());
+    m_gridSource = ReadLayerSources(ApplicationPath(QStringLiteral("\\ShapeFiles\\"))).value(QStringLiteral("pasia_canvas"));
+    retranslate();
+}
+
+void frmAbout::retranslate()
+{
+    setWindowTitle(tr("About %1").arg(ApplicationTitle()));
     lblVersion->setText(VersionText(ApplicationVersion()));
     lblTitle->setText(ApplicationTitle());
     lblDescription->setText(CopyrightLine());
-    const QString grid = ReadLayerSources(ApplicationPath(QStringLiteral("\\ShapeFiles\\"))).value(QStringLiteral("pasia_canvas"));
-    lblDisclaimer->setText(Lines(LegalWarning(grid)));
+    lblDisclaimer->setText(Lines(LegalWarning(m_gridSource)));
     txtProgrammer->setPlainText(Lines(SupportText()));
+    SSTab1->setTabText(1, tr("Support"));
+    cmdSysInfo->setText(tr("System Info..."));
+    cmdOK->setText(tr("Ok"));
+}
+
+void frmAbout::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
 }
 
 frmAbout::~frmAbout() = default;
@@ -89,11 +105,11 @@ void frmAbout::buildControls()
     txtProgrammer = new QPlainTextEdit;
     txtProgrammer->setObjectName(QStringLiteral("txtProgrammer"));
     txtProgrammer->setReadOnly(true);
-    SSTab1->addTab(txtProgrammer, QStringLiteral("Support"));
+    SSTab1->addTab(txtProgrammer, QString());
 
-    cmdSysInfo = PlaceTwips(new QPushButton(QStringLiteral("System Info..."), this), 4560, 4740, 1500, 420);
+    cmdSysInfo = PlaceTwips(new QPushButton(this), 4560, 4740, 1500, 420);
     cmdSysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
-    cmdOK = PlaceTwips(new QPushButton(QStringLiteral("Ok"), this), 6180, 4740, 1200, 420);
+    cmdOK = PlaceTwips(new QPushButton(this), 6180, 4740, 1200, 420);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setDefault(true);
     connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::StartSysInfo);
@@ -107,6 +123,6 @@ void frmAbout::StartSysInfo()
         return;
     // A plain notice: its title, text and OK, no icon.
     QMessageBox notice(QMessageBox::NoIcon, ApplicationTitle(),
-                       QStringLiteral("System Information Is Unavailable At This Time"), QMessageBox::Ok, this);
+                       tr("System Information Is Unavailable At This Time"), QMessageBox::Ok, this);
     notice.exec();
 }

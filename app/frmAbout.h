@@ -35,6 +35,11 @@ public:
     std::function<bool(const QString &)> fileExists;
     std::function<bool(const QString &)> startProgram;
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
     void buildControls();
+    void retranslate();
+    QString m_gridSource; // the map grid's source line, for the climate line of the warning
 };

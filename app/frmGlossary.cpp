@@ -3,7 +3,7 @@
 #include "base/ApplicationFolder.h"
 
 frmGlossary::frmGlossary(QWidget *parent)
-    : BrowserWindow(QStringLiteral("frmGlossary"), QStringLiteral("Glossary"), QStringLiteral("browserGlossary"),
+    : BrowserWindow(QStringLiteral("frmGlossary"), QT_TRANSLATE_NOOP("BrowserWindow", "Glossary"), QStringLiteral("browserGlossary"),
                     ApplicationPath(QStringLiteral("\\HTML\\GlosA.htm")), parent),
       browserGlossary(browser())
 {

@@ -3,7 +3,7 @@
 #include "base/ApplicationFolder.h"
 
 frmHelp::frmHelp(QWidget *parent)
-    : BrowserWindow(QStringLiteral("frmHelp"), QStringLiteral("Introduction"), QStringLiteral("browserHelp"),
+    : BrowserWindow(QStringLiteral("frmHelp"), QT_TRANSLATE_NOOP("BrowserWindow", "Introduction"), QStringLiteral("browserHelp"),
                     ApplicationPath(QStringLiteral("\\Help\\index.htm")), parent),
       browserHelp(browser())
 {

@@ -58,7 +58,6 @@ frmMain::frmMain(QWidget *parent)
 {
     theMainWindow = this;
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(QStringLiteral("Silvaria Database Version 2.0"));
     setWindowIcon(ApplicationIcon());
     setAttribute(Qt::WA_DeleteOnClose, false);
     m_mdi->setObjectName(QStringLiteral("mdiArea"));
@@ -67,6 +66,7 @@ frmMain::frmMain(QWidget *parent)
     buildStatusBar();
 
     m_commands = new MainCommands(this);
+    retranslate();
     new MdiKeyboardShortcuts(m_mdi);
 
     // Other windows ask for a species or a list through the shared species state.
@@ -126,9 +126,8 @@ void frmMain::buildStatusBar()
     QStatusBar *bar = statusBar();
     bar->setObjectName(QStringLiteral("statusBar"));
     bar->setSizeGripEnabled(true);
-    const QStringList texts{QString(), QStringLiteral("CAPS"), QStringLiteral("NUM"), QStringLiteral("INS"), QString(), QString()};
-    for (int i = 0; i < texts.size(); ++i) {
-        auto *panel = new QLabel(texts[i]);
+    for (int i = 0; i < 6; ++i) {
+        auto *panel = new QLabel;
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         panel->setAlignment(Qt::AlignCenter);
         panel->setMinimumWidth(i == 0 ? 0 : 60);
@@ -177,11 +176,35 @@ void frmMain::BuildNavigationPane()
     outlookBarMenu->RemoveAll();
     outlookBarMenu->SetImageList(OutlookBarIcons());
     outlookBarMenu->SetRedraw(false);
-    const QStringList captions{QStringLiteral("Botanic Names"), QStringLiteral("Common Names"), QStringLiteral("Functional Uses")};
+    const QStringList captions = paneCaptions();
     const QList<QTreeWidget *> trees{treeBN, treeCN, treeFU};
     for (int n = 1; n <= 3; ++n)
         outlookBarMenu->AddSection(QStringLiteral("item:") + QString::number(n), captions[n - 1], trees[n - 1], n - 1);
     outlookBarMenu->SetRedraw(true);
+}
+
+QStringList frmMain::paneCaptions() { return {tr("Botanic Names"), tr("Common Names"), tr("Functional Uses")}; }
+
+void frmMain::retranslate()
+{
+    setWindowTitle(tr("Silvaria Database Version 2.0"));
+    statusPanels[1]->setText(tr("CAPS"));
+    statusPanels[2]->setText(tr("NUM"));
+    statusPanels[3]->setText(tr("INS"));
+    const QStringList captions = paneCaptions();
+    for (int i = 0; i < outlookBarMenu->count() && i < captions.size(); ++i)
+        outlookBarMenu->setItemText(i, captions[i]);
+    RetranslateTreeRoot(treeBN);
+    RetranslateTreeRoot(treeCN);
+    m_commands->retranslate();
+    updateClock();
+}
+
+void frmMain::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange && m_commands)
+        retranslate();
+    QMainWindow::changeEvent(event);
 }
 
 frmList *frmMain::ListWindow()

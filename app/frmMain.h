@@ -67,9 +67,12 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     void buildStatusBar();
+    void retranslate();
+    static QStringList paneCaptions();
     void buildPane();
     void dragPane(QPoint position);
     void layoutOutlookBar();

@@ -6,6 +6,8 @@
 #include "controls/ShowError.h"
 #include "factsheet/windows/frmList.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 void show(const SpeciesList &rows)
@@ -18,7 +20,8 @@ void show(const SpeciesList &rows)
     main->ShowChild(window);
     // The list stays usable; the user learns why it is empty.
     if (!rows.error.isEmpty())
-        ShowError(main, QStringLiteral("Species List"), QStringLiteral("The species list could not be read: %1").arg(rows.error));
+        ShowError(main, QCoreApplication::translate("modLoadList", "Species List"),
+                  QCoreApplication::translate("modLoadList", "The species list could not be read: %1").arg(rows.error));
 }
 
 } // namespace

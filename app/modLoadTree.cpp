@@ -5,6 +5,7 @@
 #include "catalogue/SpeciesLists.h"
 #include "controls/Icons.h"
 
+#include <QCoreApplication>
 #include <QTreeWidget>
 
 namespace {
@@ -34,17 +35,18 @@ QTreeWidgetItem *selectedNode(QTreeWidget *tree)
 }
 
 // Root chosen: expand it and list everything; child of the root: list its group.
+// The root is told by its place, not by its caption, which follows the language.
 template <typename Loader>
-void groupedClick(QTreeWidget *tree, const QString &rootText, Loader load)
+void groupedClick(QTreeWidget *tree, Loader load)
 {
     const QTreeWidgetItem *node = selectedNode(tree);
     if (!node)
         return;
-    if (node->text(0) == rootText) {
+    if (!node->parent()) {
         if (QTreeWidgetItem *root = tree->topLevelItem(0))
             root->setExpanded(true);
         load(QString(), ListAll);
-    } else if (node->parent() && node->parent()->text(0) == rootText) {
+    } else if (!node->parent()->parent()) {
         load(node->text(0), ListGroup);
     }
 }
@@ -55,12 +57,14 @@ QString NodeKey(const QTreeWidgetItem *node) { return node ? node->data(0, Qt::U
 
 void LoadBotanicTree(QTreeWidget *treeBN)
 {
-    loadGrouped(treeBN, QStringLiteral("Botanic"), QStringLiteral("Botanic Names"), QueryBotanicTree());
+    loadGrouped(treeBN, QStringLiteral("Botanic"), QString(), QueryBotanicTree());
+    RetranslateTreeRoot(treeBN);
 }
 
 void LoadCommonTree(QTreeWidget *treeCN)
 {
-    loadGrouped(treeCN, QStringLiteral("Common"), QStringLiteral("Common Names"), QueryCommonTree());
+    loadGrouped(treeCN, QStringLiteral("Common"), QString(), QueryCommonTree());
+    RetranslateTreeRoot(treeCN);
 }
 
 void LoadUseTree(QTreeWidget *treeFU)
@@ -69,9 +73,21 @@ void LoadUseTree(QTreeWidget *treeFU)
         addNode(treeFU, nullptr, use, use);
 }
 
-void TreeBNNodeClick(QTreeWidget *treeBN) { groupedClick(treeBN, QStringLiteral("Botanic Names"), LoadBotanicList); }
+void RetranslateTreeRoot(QTreeWidget *tree)
+{
+    QTreeWidgetItem *root = tree->topLevelItem(0);
+    if (!root)
+        return;
+    const QString key = NodeKey(root);
+    if (key == QLatin1String("Botanic"))
+        root->setText(0, QCoreApplication::translate("modLoadTree", "Botanic Names"));
+    else if (key == QLatin1String("Common"))
+        root->setText(0, QCoreApplication::translate("modLoadTree", "Common Names"));
+}
 
-void TreeCNNodeClick(QTreeWidget *treeCN) { groupedClick(treeCN, QStringLiteral("Common Names"), LoadCommonList); }
+void TreeBNNodeClick(QTreeWidget *treeBN) { groupedClick(treeBN, LoadBotanicList); }
+
+void TreeCNNodeClick(QTreeWidget *treeCN) { groupedClick(treeCN, LoadCommonList); }
 
 void TreeFUNodeClick(QTreeWidget *treeFU)
 {

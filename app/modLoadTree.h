@@ -10,6 +10,8 @@ class QTreeWidgetItem;
 void LoadBotanicTree(QTreeWidget *treeBN);
 void LoadCommonTree(QTreeWidget *treeCN);
 void LoadUseTree(QTreeWidget *treeFU);
+// Sets the caption of a botanic or common tree's root in the current language.
+void RetranslateTreeRoot(QTreeWidget *tree);
 
 // What a click on a node of each tree does.
 void TreeBNNodeClick(QTreeWidget *treeBN);

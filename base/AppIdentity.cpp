@@ -1,5 +1,7 @@
 #include "base/AppIdentity.h"
 
+#include <QCoreApplication>
+
 QString ApplicationTitle() { return QStringLiteral("Silvaria Database South-East Asia"); }
 
 // The numbers come from the project's version in CMakeLists.txt.
@@ -7,5 +9,5 @@ AppVersion ApplicationVersion() { return {SILVARIA_VERSION_MAJOR, SILVARIA_VERSI
 
 QString VersionText(const AppVersion &version)
 {
-    return QStringLiteral("Version %1.%2.%3").arg(version.major).arg(version.minor).arg(version.revision);
+    return QCoreApplication::translate("AppIdentity", "Version %1.%2.%3").arg(version.major).arg(version.minor).arg(version.revision);
 }

@@ -45,7 +45,7 @@ frmMain &mainWindow()
 // The floor: a map view of the same size drawn with no classes.
 static void BM_Floor_EmptyMapDraw(benchmark::State &state)
 {
-    auto *view = new AnalysisMapView(AnalysisInputs::ofApplication(), QString(), &mainWindow());
+    auto *view = new AnalysisMapView(AnalysisInputs::ofApplication(), nullptr, &mainWindow());
     view->resize(700, 520);
     for (auto _ : state)
         benchmark::DoNotOptimize(view->map->render(view->map->size()));

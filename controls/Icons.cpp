@@ -1,5 +1,6 @@
 #include "controls/Icons.h"
 
+#include <QCoreApplication>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -116,10 +117,10 @@ QPixmap SplashPicture()
     p.setFont(QFont(QStringLiteral("DejaVu Serif"), 30, QFont::Bold));
     p.drawText(QRect(0, 18, 400, 50), Qt::AlignCenter, QStringLiteral("Silvaria"));
     p.setFont(QFont(QStringLiteral("DejaVu Sans"), 10));
-    p.drawText(QRect(0, 62, 400, 24), Qt::AlignCenter, QStringLiteral("Agroforestry tree species of South-East Asia"));
+    p.drawText(QRect(0, 62, 400, 24), Qt::AlignCenter, QCoreApplication::translate("Icons", "Agroforestry tree species of South-East Asia"));
     p.setFont(QFont(QStringLiteral("DejaVu Sans"), 8));
     p.setPen(Qt::white);
-    p.drawText(QRect(0, 240, 390, 20), Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("Version 2.0"));
+    p.drawText(QRect(0, 240, 390, 20), Qt::AlignRight | Qt::AlignVCenter, QCoreApplication::translate("Icons", "Version 2.0"));
     return pm;
 }
 

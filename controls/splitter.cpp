@@ -168,8 +168,7 @@ void splitter::mouseMoveEvent(QMouseEvent *event)
     if (!m_dragging)
         return;
     if (!parentWidget()) {
-        emit Error(QStringLiteral("A container object has not been assigned (set)")
-                   + QStringLiteral("for property [SplitterContainerControl]"));
+        emit Error(tr("A container object has not been assigned (set)for property [SplitterContainerControl]"));
         return;
     }
     // The pointer is held inside the confinement: the bar follows it only there.

@@ -4,6 +4,7 @@
 #include "catalogue/ListStatements.h"
 #include "catalogue/modDatabase.h"
 
+#include <QCoreApplication>
 #include <QTextCursor>
 #include <QTextDocument>
 
@@ -36,18 +37,18 @@ struct Heading {
 
 // The headings in the order they are formatted.
 const Heading Headings[] = {
-    {"-Species Identity-", true},
-    {"1. Taxonomy", false}, {"2. Synonym(s)", false}, {"3. Common Names", false}, {"4. Botanic Descriptions", false},
-    {"-Ecology and Distribution-", true},
-    {"1. History of Cultivation", false}, {"2. Natural Habitat", false}, {"3. Geographic Distribution", false},
-    {"4. Biophysical Limits", false}, {"5. Reproductive Biology", false},
-    {"-Propagation and Management-", true},
-    {"1. Propagation Methods", false}, {"2. Tree Management", false}, {"3. Germplasm Management", false},
-    {"-Functional Uses-", true},
-    {"1. Products", false}, {"2. Services", false}, {"3. Pests and Diseases", false},
-    {"-Additional Information-", true},
-    {"1. Properties", false}, {"2. Trade", false}, {"3. Yields", false}, {"4. Genetic", false}, {"5. Prospects", false},
-    {"-Bibliography-", true},
+    {QT_TRANSLATE_NOOP("FactSheet", "-Species Identity-"), true},
+    {QT_TRANSLATE_NOOP("FactSheet", "1. Taxonomy"), false}, {QT_TRANSLATE_NOOP("FactSheet", "2. Synonym(s)"), false}, {QT_TRANSLATE_NOOP("FactSheet", "3. Common Names"), false}, {QT_TRANSLATE_NOOP("FactSheet", "4. Botanic Descriptions"), false},
+    {QT_TRANSLATE_NOOP("FactSheet", "-Ecology and Distribution-"), true},
+    {QT_TRANSLATE_NOOP("FactSheet", "1. History of Cultivation"), false}, {QT_TRANSLATE_NOOP("FactSheet", "2. Natural Habitat"), false}, {QT_TRANSLATE_NOOP("FactSheet", "3. Geographic Distribution"), false},
+    {QT_TRANSLATE_NOOP("FactSheet", "4. Biophysical Limits"), false}, {QT_TRANSLATE_NOOP("FactSheet", "5. Reproductive Biology"), false},
+    {QT_TRANSLATE_NOOP("FactSheet", "-Propagation and Management-"), true},
+    {QT_TRANSLATE_NOOP("FactSheet", "1. Propagation Methods"), false}, {QT_TRANSLATE_NOOP("FactSheet", "2. Tree Management"), false}, {QT_TRANSLATE_NOOP("FactSheet", "3. Germplasm Management"), false},
+    {QT_TRANSLATE_NOOP("FactSheet", "-Functional Uses-"), true},
+    {QT_TRANSLATE_NOOP("FactSheet", "1. Products"), false}, {QT_TRANSLATE_NOOP("FactSheet", "2. Services"), false}, {QT_TRANSLATE_NOOP("FactSheet", "3. Pests and Diseases"), false},
+    {QT_TRANSLATE_NOOP("FactSheet", "-Additional Information-"), true},
+    {QT_TRANSLATE_NOOP("FactSheet", "1. Properties"), false}, {QT_TRANSLATE_NOOP("FactSheet", "2. Trade"), false}, {QT_TRANSLATE_NOOP("FactSheet", "3. Yields"), false}, {QT_TRANSLATE_NOOP("FactSheet", "4. Genetic"), false}, {QT_TRANSLATE_NOOP("FactSheet", "5. Prospects"), false},
+    {QT_TRANSLATE_NOOP("FactSheet", "-Bibliography-"), true},
 };
 
 // A heading line, then its text and a blank line.
@@ -62,16 +63,16 @@ QString section(const QString &heading, const RecordSet &species, const char *fi
 // Taxonomy, synonyms and common names.
 QString speciesIdentity(Connection &db, const RecordSet &species, const QString &id)
 {
-    QString t = QStringLiteral("-Species Identity-") + CRLF + QStringLiteral("1. Taxonomy") + CRLF;
-    t += QStringLiteral("Current Name: ") + species.text(QStringLiteral("SpeciesName")) + CRLF;
-    t += QStringLiteral("Authority: ") + species.text(QStringLiteral("Authority")) + CRLF;
-    t += QStringLiteral("Family: ") + species.text(QStringLiteral("Name")) + CRLF + CRLF;
+    QString t = QCoreApplication::translate("FactSheet", "-Species Identity-") + CRLF + QCoreApplication::translate("FactSheet", "1. Taxonomy") + CRLF;
+    t += QCoreApplication::translate("FactSheet", "Current Name: %1").arg(species.text(QStringLiteral("SpeciesName"))) + CRLF;
+    t += QCoreApplication::translate("FactSheet", "Authority: %1").arg(species.text(QStringLiteral("Authority"))) + CRLF;
+    t += QCoreApplication::translate("FactSheet", "Family: %1").arg(species.text(QStringLiteral("Name"))) + CRLF + CRLF;
 
-    t += QStringLiteral("2. Synonym(s)") + CRLF;
+    t += QCoreApplication::translate("FactSheet", "2. Synonym(s)") + CRLF;
     for (RecordSet rs = db.Open(SynonymQuery + id); !rs.isEOF(); rs.moveNext())
         t += rs.text(QStringLiteral("Name")) + CRLF;
 
-    t += CRLF + QStringLiteral("3. Common Names") + CRLF;
+    t += CRLF + QCoreApplication::translate("FactSheet", "3. Common Names") + CRLF;
     for (RecordSet rs = db.Open(CommonNameQuery + id + QStringLiteral(" ORDER BY lang ASC")); !rs.isEOF(); rs.moveNext())
         t += QStringLiteral("(") + rs.text(QStringLiteral("lang")) + QStringLiteral(") : ") + rs.text(QStringLiteral("Name")) + CRLF;
     return t;
@@ -80,35 +81,38 @@ QString speciesIdentity(Connection &db, const RecordSet &species, const QString 
 // The countries where the species is native or exotic.
 QString geographicDistribution(Connection &db, const QString &id)
 {
-    QString t = QStringLiteral("3. Geographic Distribution") + CRLF;
+    QString t = QCoreApplication::translate("FactSheet", "3. Geographic Distribution") + CRLF;
     RecordSet dist = db.Open(DistributionQuery + id + QStringLiteral(" ORDER BY Distribution.Distribution ASC"));
     if (dist.isEOF())
-        t += QStringLiteral("- No Data -") + CRLF;
+        t += QCoreApplication::translate("FactSheet", "- No Data -") + CRLF;
     for (; !dist.isEOF(); dist.moveNext()) {
         const bool native = !dist.isNull(QStringLiteral("Distribution")) && dist.number(QStringLiteral("Distribution")) == 1;
-        t += (native ? QStringLiteral("(Native) : ") : QStringLiteral("(Exotic) : ")) + dist.text(QStringLiteral("Isoname")) + CRLF;
+        const QString country = dist.text(QStringLiteral("Isoname"));
+        t += (native ? QCoreApplication::translate("FactSheet", "(Native) : %1") : QCoreApplication::translate("FactSheet", "(Exotic) : %1"))
+                 .arg(country)
+             + CRLF;
     }
     return t;
 }
 
 QString additionalInformation(Connection &db, const QString &id)
 {
-    QString t = QStringLiteral("-Additional Information-") + CRLF;
+    QString t = QCoreApplication::translate("FactSheet", "-Additional Information-") + CRLF;
     RecordSet add = db.Open(AddInfoQuery + id);
     const auto addInfo = [&](const char *heading, const char *field) {
-        t += paragraph(QString::fromLatin1(heading), add.isEOF() ? QStringLiteral("- No Data -") : add.text(QString::fromLatin1(field)));
+        t += paragraph(QCoreApplication::translate("FactSheet", heading), add.isEOF() ? QCoreApplication::translate("FactSheet", "- No Data -") : add.text(QString::fromLatin1(field)));
     };
-    addInfo("1. Properties", "Properties");
-    addInfo("2. Trade", "Trade");
-    addInfo("3. Yields", "Yield");
-    addInfo("4. Genetic", "Genetic");
-    addInfo("5. Prospects", "Prospects");
+    addInfo(QT_TRANSLATE_NOOP("FactSheet", "1. Properties"), "Properties");
+    addInfo(QT_TRANSLATE_NOOP("FactSheet", "2. Trade"), "Trade");
+    addInfo(QT_TRANSLATE_NOOP("FactSheet", "3. Yields"), "Yield");
+    addInfo(QT_TRANSLATE_NOOP("FactSheet", "4. Genetic"), "Genetic");
+    addInfo(QT_TRANSLATE_NOOP("FactSheet", "5. Prospects"), "Prospects");
     return t;
 }
 
 QString bibliography(Connection &db, const QString &id)
 {
-    QString t = QStringLiteral("-Bibliography-") + CRLF;
+    QString t = QCoreApplication::translate("FactSheet", "-Bibliography-") + CRLF;
     for (RecordSet rs = db.Open(ReferenceQuery + id + QStringLiteral(" ORDER BY References.Reference ASC")); !rs.isEOF(); rs.moveNext())
         t += rs.text(QStringLiteral("Reference")) + CRLF + CRLF;
     return t;
@@ -123,21 +127,21 @@ QString BuildFactSheet(const QString &spId)
     RecordSet species = db.Open(SpeciesQuery + id);
     // A species without its row (or without a family row) leaves the caller's text unchanged.
     if (species.isEOF())
-        throw CatalogueError(QStringLiteral("No species has the identifier %1.").arg(id));
+        throw CatalogueError(QCoreApplication::translate("FactSheet", "No species has the identifier %1.").arg(id));
 
     QString t = speciesIdentity(db, species, id);
-    t += CRLF + section(QStringLiteral("4. Botanic Descriptions"), species, "Botanic");
-    t += QStringLiteral("-Ecology and Distribution-") + CRLF + section(QStringLiteral("1. History of Cultivation"), species, "Cultivation");
-    t += section(QStringLiteral("2. Natural Habitat"), species, "Habitat");
+    t += CRLF + section(QCoreApplication::translate("FactSheet", "4. Botanic Descriptions"), species, "Botanic");
+    t += QCoreApplication::translate("FactSheet", "-Ecology and Distribution-") + CRLF + section(QCoreApplication::translate("FactSheet", "1. History of Cultivation"), species, "Cultivation");
+    t += section(QCoreApplication::translate("FactSheet", "2. Natural Habitat"), species, "Habitat");
     t += geographicDistribution(db, id);
-    t += CRLF + section(QStringLiteral("4. Biophysical Limits"), species, "Biophysical");
-    t += section(QStringLiteral("5. Reproductive Biology"), species, "Biology");
-    t += QStringLiteral("-Propagation and Management-") + CRLF + section(QStringLiteral("1. Propagation Methods"), species, "Propagation");
-    t += section(QStringLiteral("2. Tree Management"), species, "TreeManagement");
-    t += section(QStringLiteral("3. Germplasm Management"), species, "Germplasm");
-    t += QStringLiteral("-Functional Uses-") + CRLF + section(QStringLiteral("1. Products"), species, "Products");
-    t += section(QStringLiteral("2. Services"), species, "Services");
-    t += section(QStringLiteral("3. Pests and Diseases"), species, "Pests");
+    t += CRLF + section(QCoreApplication::translate("FactSheet", "4. Biophysical Limits"), species, "Biophysical");
+    t += section(QCoreApplication::translate("FactSheet", "5. Reproductive Biology"), species, "Biology");
+    t += QCoreApplication::translate("FactSheet", "-Propagation and Management-") + CRLF + section(QCoreApplication::translate("FactSheet", "1. Propagation Methods"), species, "Propagation");
+    t += section(QCoreApplication::translate("FactSheet", "2. Tree Management"), species, "TreeManagement");
+    t += section(QCoreApplication::translate("FactSheet", "3. Germplasm Management"), species, "Germplasm");
+    t += QCoreApplication::translate("FactSheet", "-Functional Uses-") + CRLF + section(QCoreApplication::translate("FactSheet", "1. Products"), species, "Products");
+    t += section(QCoreApplication::translate("FactSheet", "2. Services"), species, "Services");
+    t += section(QCoreApplication::translate("FactSheet", "3. Pests and Diseases"), species, "Pests");
     species.close();
     t += additionalInformation(db, id);
     return t + bibliography(db, id);
@@ -198,8 +202,8 @@ QTextCursor ColorizeFactSheet(QTextDocument *document)
     QTextCursor batch(document);
     batch.beginEditBlock();
     for (const Heading &h : Headings)
-        colorOccurrences(document, plain, QString::fromLatin1(h.text), h.section ? QColor(0, 0, 255) : QColor(Qt::black), 10, true, false);
-    colorOccurrences(document, plain, QStringLiteral("- No Data -"), Qt::black, 10, false, true);
+        colorOccurrences(document, plain, QCoreApplication::translate("FactSheet", h.text), h.section ? QColor(0, 0, 255) : QColor(Qt::black), 10, true, false);
+    colorOccurrences(document, plain, QCoreApplication::translate("FactSheet", "- No Data -"), Qt::black, 10, false, true);
     batch.endEditBlock();
     return plainCaretAtEnd(document);
 }

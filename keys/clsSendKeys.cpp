@@ -124,18 +124,18 @@ void clsSendKeys::ParseScript(const QString &sKeys, std::vector<int> &groups)
             }
         } else if (c == u')') {
             if (groups.empty())
-                Stop(QStringLiteral("Invalid sendkeys command: unmatched ) at position %1").arg(i));
+                Stop(QCoreApplication::translate("clsSendKeys", "Invalid sendkeys command: unmatched ) at position %1").arg(i));
             KeyUp(groups.back());
             groups.pop_back();
             i += 1;
         } else if (c == u'{') {
             if (i + 2 > length)
-                Stop(QStringLiteral("Invalid sendkeys command; opening { without content or closing } at position %1").arg(i));
+                Stop(QCoreApplication::translate("clsSendKeys", "Invalid sendkeys command; opening { without content or closing } at position %1").arg(i));
             // The search starts after the first character inside the braces,
             // so "{}}" names the "}" key.
             const int close = sKeys.indexOf(u'}', i + 1) + 1;
             if (close == 0)
-                Stop(QStringLiteral("Invalid sendkeys command; opening { without closing } at position %1").arg(i));
+                Stop(QCoreApplication::translate("clsSendKeys", "Invalid sendkeys command; opening { without closing } at position %1").arg(i));
             const QString content = sKeys.mid(i, close - i - 1);
             i = close + 1;
             const int space = content.indexOf(u' ');
@@ -145,7 +145,7 @@ void clsSendKeys::ParseScript(const QString &sKeys, std::vector<int> &groups)
                 const QString countText = content.mid(space + 1);
                 const std::optional<int> count = ParseCount(countText);
                 if (!count)
-                    Stop(QStringLiteral("Invalid sendkeys command; key repetitions '%1' is invalid near position %2")
+                    Stop(QCoreApplication::translate("clsSendKeys", "Invalid sendkeys command; key repetitions '%1' is invalid near position %2")
                              .arg(countText, QString::number(i)));
                 KeyPress(content.left(space), *count);
             }
@@ -157,7 +157,7 @@ void clsSendKeys::ParseScript(const QString &sKeys, std::vector<int> &groups)
         }
     }
     if (!groups.empty())
-        Stop(QStringLiteral("Invalid sendkeys command: more open brackets than close brackets."));
+        Stop(QCoreApplication::translate("clsSendKeys", "Invalid sendkeys command: more open brackets than close brackets."));
 }
 
 void clsSendKeys::KeyPress(const QString &sKey, int lCount)

@@ -1,14 +1,16 @@
 #include "mapping/Classification.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 
 namespace {
 
 const SuitabilityClass Classes[4] = {
-    {"Elevation match only", 255, 0, 0},
-    {"Rainfall match (but not all other criteria)", 0, 0, 255},
-    {"Temperature match (but not all other criteria)", 0, 255, 0},
-    {"Species match (all criteria available)", 128, 64, 64},
+    {QT_TRANSLATE_NOOP("Classification", "Elevation match only"), 255, 0, 0},
+    {QT_TRANSLATE_NOOP("Classification", "Rainfall match (but not all other criteria)"), 0, 0, 255},
+    {QT_TRANSLATE_NOOP("Classification", "Temperature match (but not all other criteria)"), 0, 255, 0},
+    {QT_TRANSLATE_NOOP("Classification", "Species match (all criteria available)"), 128, 64, 64},
 };
 
 QString decimal(double v) { return QString::number(v, 'g', 15); }
@@ -110,7 +112,7 @@ ClassFilters BuildClassFilters(const Bounds &b, const GridRanges &ranges)
         f.description = QStringLiteral("MAT");
     } else {
         f.species = f.altitude + QStringLiteral(" OR ") + f.rainfall + QStringLiteral(" OR ") + f.temperature;
-        f.description = QStringLiteral("Error");
+        f.description = QCoreApplication::translate("Classification", "Error");
     }
     return f;
 }
@@ -119,7 +121,7 @@ QString InvasiveWarning(const QVariant &status)
 {
     if (status.isNull() || !status.isValid())
         return QString();
-    return status.toString() == QLatin1String("1") ? QStringLiteral("Warning : Potentially Invasive Species") : QString();
+    return status.toString() == QLatin1String("1") ? QCoreApplication::translate("Classification", "Warning : Potentially Invasive Species") : QString();
 }
 
 const SuitabilityClass &ClassAt(int order) { return Classes[order]; }

@@ -47,7 +47,7 @@ add_custom_target(silvaria_package_docs ALL
 # Everything the install needs, and nothing else (no tools, tests or
 # benchmarks): scripts/package.sh builds this target before cpack.
 add_custom_target(silvaria_package_contents)
-add_dependencies(silvaria_package_contents silvaria silvaria_package_docs)
+add_dependencies(silvaria_package_contents silvaria silvaria_lrelease silvaria_package_docs)
 
 # A program of the application folder, reached from the PATH through an
 # absolute link (the folders lie under different top-level directories).
@@ -60,6 +60,7 @@ endfunction()
 
 silvaria_install_program(silvaria)
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/data/ DESTINATION ${SILVARIA_APP_INSTALL_DIR} PATTERN ".*" EXCLUDE)
+install(FILES ${SILVARIA_QM_FILES} DESTINATION ${SILVARIA_APP_INSTALL_DIR}/i18n)
 install(FILES ${SILVARIA_PKG_DIR}/${SILVARIA_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${SILVARIA_PKG_DIR}/${SILVARIA_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${SILVARIA_PKG_DIR}/${SILVARIA_APP_ID}.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)

@@ -2,13 +2,14 @@
 
 #include "base/ContactDetails.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 QString PhotoRequestMessage()
 {
     const ContactDetails &c = Contact();
-    return QStringList{QStringLiteral("Images still needed for this species"),
-                       QStringLiteral("If you have any suitable shots please send to:"),
+    return QStringList{QCoreApplication::translate("PhotoRequest", "Images still needed for this species"),
+                       QCoreApplication::translate("PhotoRequest", "If you have any suitable shots please send to:"),
                        QString(),
                        c.catalogueName,
                        c.programme,
@@ -16,6 +17,6 @@ QString PhotoRequestMessage()
                        c.poBoxAndCity,
                        c.regionAndCountry,
                        QString(),
-                       QStringLiteral("email: ") + c.photoEmail}
+                       QCoreApplication::translate("PhotoRequest", "email: %1").arg(c.photoEmail)}
         .join(QStringLiteral("\r\n"));
 }

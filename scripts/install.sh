@@ -6,7 +6,7 @@ set -euo pipefail
 
 PACKAGES=(
   build-essential cmake ninja-build pkg-config help2man
-  qt6-base-dev libqt6sql6-sqlite
+  qt6-base-dev libqt6sql6-sqlite qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
   libsqlite3-dev libshp-dev mdbtools mdbtools-dev libglib2.0-dev
   googletest libgtest-dev libbenchmark-dev
   libgdal-dev libx11-dev

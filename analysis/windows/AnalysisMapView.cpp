@@ -10,7 +10,7 @@
 #include <QFileDialog>
 #include <QVBoxLayout>
 
-AnalysisMapView::AnalysisMapView(std::shared_ptr<const AnalysisInputs> inputs, const QString &pointTool, QWidget *parent)
+AnalysisMapView::AnalysisMapView(std::shared_ptr<const AnalysisInputs> inputs, const char *pointTool, QWidget *parent)
     : QWidget(parent), m_inputs(std::move(inputs))
 {
     toolbar = new MapToolbar(NavigationButtons(pointTool), MapToolbar::PressedToolClick::KeepsIt, this);
@@ -36,7 +36,7 @@ AnalysisMapView::AnalysisMapView(std::shared_ptr<const AnalysisInputs> inputs, c
             ShowError(window(), window()->windowTitle(), e);
         }
     });
-    if (!pointTool.isEmpty())
+    if (pointTool)
         navigator->chooseTool(QStringLiteral("k5"));
 }
 
@@ -69,15 +69,15 @@ QImage AnalysisMapView::picture(const QString &title, const PictureStamp &stamp)
 
 QString SavePngPicture(QWidget *window, const QImage &picture, const QString &proposedName, const SaveDialogRunner &run)
 {
-    QFileDialog dialog(window, QStringLiteral("Save Picture"));
-    PrepareSaveDialog(dialog, {QStringLiteral("PNG Pictures (*.png)")}, QStringLiteral("png"), proposedName + QStringLiteral(".png"));
+    QFileDialog dialog(window, AnalysisMapView::tr("Save Picture"));
+    PrepareSaveDialog(dialog, {AnalysisMapView::tr("PNG Pictures (*.png)")}, QStringLiteral("png"), proposedName + QStringLiteral(".png"));
     const QString file = ChosenSaveFile(dialog, run);
     if (file.isEmpty())
         return QString();
     try {
         WritePngFile(picture, file);
     } catch (const MapError &e) {
-        ShowError(window, QStringLiteral("Save Picture"), e);
+        ShowError(window, AnalysisMapView::tr("Save Picture"), e);
         return QString();
     }
     return file;

@@ -21,8 +21,9 @@ class MapToolbar;
 class AnalysisMapView : public QWidget {
     Q_OBJECT
 public:
-    // `pointTool` is the tooltip of the point tool ("" for none).
-    AnalysisMapView(std::shared_ptr<const AnalysisInputs> inputs, const QString &pointTool, QWidget *parent);
+    // `pointTool` is the tooltip of the point tool, untranslated in the context
+    // "MapToolbar" (null for none).
+    AnalysisMapView(std::shared_ptr<const AnalysisInputs> inputs, const char *pointTool, QWidget *parent);
 
     // Shows these classes (drawn in order, the last on top) and redraws.
     void setClasses(std::vector<PointClassLayer> classes);

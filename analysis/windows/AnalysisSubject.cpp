@@ -8,6 +8,8 @@
 #include "mapping/SpeciesRanges.h"
 #include "mapping/windows/frmMap.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 [[noreturn]] void refuse(const QString &message) { throw Error(message); }
@@ -25,21 +27,21 @@ AnalysisSubject AnalysisSubject::fromCatalogue(int spId)
 {
     const SpeciesRanges stored = ReadSpeciesRanges(QString::number(spId));
     if (!stored.found)
-        refuse(QStringLiteral("No species with the identifier %1 is in the catalogue. Choose a species in the species "
-                              "list first.")
+        refuse(QCoreApplication::translate("AnalysisSubject", "No species with the identifier %1 is in the catalogue. "
+                                                               "Choose a species in the species list first.")
                    .arg(spId));
-    return {spId, speciesName(spId), stored.bounds, QStringLiteral("the catalogue")};
+    return {spId, speciesName(spId), stored.bounds, QCoreApplication::translate("AnalysisSubject", "the catalogue")};
 }
 
 AnalysisSubject AnalysisSubject::forActiveMap()
 {
     if (frmMap *map = frmMap::LastActive()) {
         const Bounds bounds = map->boxBounds();
-        return {map->SpID, speciesName(map->SpID), bounds, QStringLiteral("the map window's boxes")};
+        return {map->SpID, speciesName(map->SpID), bounds, QCoreApplication::translate("AnalysisSubject", "the map window's boxes")};
     }
     const std::optional<int> spId = ParseSpID(CurrentSpID());
     if (!spId)
-        refuse(QStringLiteral("No species is chosen. Choose a species in the species list, or open its map, first."));
+        refuse(QCoreApplication::translate("AnalysisSubject", "No species is chosen. Choose a species in the species list, or open its map, first."));
     return fromCatalogue(*spId);
 }
 
@@ -50,14 +52,14 @@ QString AnalysisSubject::rangeProblem(const GridRanges &ranges) const
     for (int c = 0; c < 3; ++c)
         if (IsAvailable(clamped, Criterion(c), ranges))
             return QString();
-    return QStringLiteral("%1 has no complete range of altitude, rainfall or temperature (%2), so no land can be "
-                          "matched to it.")
-        .arg(name.isEmpty() ? QStringLiteral("The species") : name, RangesText(clamped));
+    return QCoreApplication::translate("AnalysisSubject", "%1 has no complete range of altitude, rainfall or temperature "
+                                                          "(%2), so no land can be matched to it.")
+        .arg(name.isEmpty() ? QCoreApplication::translate("AnalysisSubject", "The species") : name, RangesText(clamped));
 }
 
 QString AnalysisSubject::description(const GridRanges &ranges) const
 {
     Bounds clamped = bounds;
     ClampRanges(clamped, ranges);
-    return QStringLiteral("%1 (SpID %2): %3, from %4").arg(name).arg(spId).arg(RangesText(clamped), rangesFrom);
+    return QCoreApplication::translate("AnalysisSubject", "%1 (SpID %2): %3, from %4").arg(name).arg(spId).arg(RangesText(clamped), rangesFrom);
 }

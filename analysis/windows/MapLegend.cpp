@@ -1,14 +1,16 @@
 #include "analysis/windows/MapLegend.h"
 
+#include "controls/TranslatedText.h"
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
 
-MapLegend::MapLegend(const QString &title, QWidget *parent) : QWidget(parent)
+MapLegend::MapLegend(const char *title, QWidget *parent) : QWidget(parent)
 {
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    auto *heading = new QLabel(title, this);
+    auto *heading = Translated(new QLabel(this), "MapLegend", title);
     heading->setObjectName(QStringLiteral("lblLegendTitle"));
     QFont bold = heading->font();
     bold.setBold(true);

@@ -14,7 +14,8 @@ class QVBoxLayout;
 class MapLegend : public QWidget {
     Q_OBJECT
 public:
-    explicit MapLegend(const QString &title, QWidget *parent = nullptr);
+    // `title` is untranslated, in the context "MapLegend".
+    explicit MapLegend(const char *title, QWidget *parent = nullptr);
     void setEntries(const QList<QPair<QColor, QString>> &entries);
     QStringList captions() const;
     // The note under the entries, wrapped at the note's width (170 pixels

@@ -4,6 +4,8 @@
 #include "analysis/SuitabilityClasses.h"
 #include "mapping/AttributeColumn.h"
 
+#include <QCoreApplication>
+
 #include <exception>
 
 void AddNearMissRows(PointSpeciesRows &rows, const PointAnswer &answer)
@@ -12,7 +14,7 @@ void AddNearMissRows(PointSpeciesRows &rows, const PointAnswer &answer)
         rows.nearMisses << QStringList{QString::number(m.species->spId), m.species->name,
                                        QLatin1String(DataRangeOf(Criterion(m.criterion)).field),
                                        NumberText::shortest(answer.values[m.criterion]),
-                                       NumberText::shortest(m.min) + QStringLiteral(" to ") + NumberText::shortest(m.max),
+                                       QCoreApplication::translate("PlantingList", "%1 to %2").arg(NumberText::shortest(m.min), NumberText::shortest(m.max)),
                                        m.text()};
     for (const SpeciesRangeRow *s : answer.incomplete)
         rows.incomplete << QStringList{QString::number(s->spId), s->name};
@@ -43,7 +45,7 @@ frmIdentifyEngine *ShowPlantingList(const PointAnswer &answer, const QString &us
         rows.suitable << QStringList{QString::number(s->spId), s->name, s->uses};
     AddNearMissRows(rows, answer);
     auto *window = new frmIdentifyEngine(owner);
-    window->setWindowTitle(QStringLiteral("Suitable Tree Species (%1)").arg(useText));
+    window->setTitle([useText] { return QCoreApplication::translate("PlantingList", "Suitable Tree Species (%1)").arg(useText); });
     window->ShowRows(rows);
     window->show();
     return window;

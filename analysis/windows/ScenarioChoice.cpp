@@ -3,23 +3,28 @@
 #include "analysis/PictureStamps.h"
 #include "controls/ShowError.h"
 
+#include "controls/TranslatedText.h"
+
+#include <QEvent>
 #include <QLabel>
 
 #include <exception>
 
-ScenarioChoice::ScenarioChoice(const QString &gridCaption, const QString &gridFolder,
+ScenarioChoice::ScenarioChoice(const char *gridCaption, const QString &gridFolder,
                                std::shared_ptr<const ShapeLayer> grid, QWidget *parent)
-    : QComboBox(parent), m_caption(new QLabel(QStringLiteral("Climate:"), parent)),
+    : QComboBox(parent), m_caption(Translated(new QLabel(parent), "ScenarioChoice", QT_TR_NOOP("Climate:"))),
       m_scenarios(ListScenarioGrids(gridFolder)), m_grid(std::move(grid))
 {
     m_caption->setObjectName(QStringLiteral("lblClimate"));
     m_caption->setVisible(!m_scenarios.empty());
     setObjectName(QStringLiteral("cboClimate"));
-    addItem(gridCaption);
+    addItem(tr(gridCaption));
+    m_gridCaption = gridCaption;
     for (const ScenarioGrid &scenario : m_scenarios)
         addItem(ScenarioText(scenario));
-    setToolTip(QStringLiteral("The climate of the grid, or of a scenario grid installed beside it: the projection of "
-                              "one climate model, not a forecast"));
+    SetTranslatedToolTip(this, "ScenarioChoice",
+                         QT_TR_NOOP("The climate of the grid, or of a scenario grid installed beside it: the projection of "
+                                    "one climate model, not a forecast"));
     setVisible(!m_scenarios.empty());
     connect(this, &QComboBox::activated, this, &ScenarioChoice::choose);
 }
@@ -33,7 +38,14 @@ const ShapeLayer &ScenarioChoice::climateLayer() const { return m_layer ? *m_lay
 
 QString ScenarioChoice::note() const
 {
-    return m_shown > 0 ? ScenarioText(*scenario()) + QStringLiteral(": ") + ScenarioCaveat() : QString();
+    return m_shown > 0 ? tr("%1: %2", "scenario: caveat").arg(ScenarioText(*scenario()), ScenarioCaveat()) : QString();
+}
+
+void ScenarioChoice::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange && count() > 0)
+        setItemText(0, tr(m_gridCaption));
+    QComboBox::changeEvent(event);
 }
 
 void ScenarioChoice::choose(int index)

@@ -20,7 +20,8 @@ class ShapeLayer;
 class ScenarioChoice : public QComboBox {
     Q_OBJECT
 public:
-    ScenarioChoice(const QString &gridCaption, const QString &gridFolder, std::shared_ptr<const ShapeLayer> grid,
+    // `gridCaption` is untranslated, in the context "ScenarioChoice".
+    ScenarioChoice(const char *gridCaption, const QString &gridFolder, std::shared_ptr<const ShapeLayer> grid,
                    QWidget *parent);
 
     QLabel *caption() const { return m_caption; }
@@ -38,7 +39,11 @@ signals:
     // Another climate was chosen and its grid read.
     void climateChosen();
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
+    const char *m_gridCaption = nullptr;
     void choose(int index);
 
     QLabel *m_caption;

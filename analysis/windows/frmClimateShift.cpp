@@ -22,6 +22,8 @@
 #include <QTreeWidget>
 
 #include <cmath>
+#include "controls/TranslatedText.h"
+
 #include <exception>
 
 namespace {
@@ -37,7 +39,7 @@ frmClimateShift::frmClimateShift(QWidget *owner) : m_inputs(AnalysisInputs::ofAp
 {
     MakeTopmostWindow(this, owner);
     setObjectName(QStringLiteral("frmClimateShift"));
-    setWindowTitle(QStringLiteral("Climate Shift"));
+    Translated(this, "frmClimateShift", QT_TR_NOOP("Climate Shift"));
     buildInputs();
     buildResults();
     layOut();
@@ -61,7 +63,7 @@ void frmClimateShift::buildInputs()
     txtSp->setMinimumWidth(220);
     cmdSp = new QPushButton(QStringLiteral("..."), this);
     cmdSp->setObjectName(QStringLiteral("cmdSp"));
-    cmdSp->setToolTip(QStringLiteral("Choose Species"));
+    SetTranslatedToolTip(cmdSp, "frmClimateShift", QT_TR_NOOP("Choose Species"));
     cmdSp->setFixedWidth(32);
     txtDT = new QLineEdit(QStringLiteral("0"), this);
     txtDT->setObjectName(QStringLiteral("txtDT"));
@@ -69,10 +71,10 @@ void frmClimateShift::buildInputs()
     txtDP = new QLineEdit(QStringLiteral("0"), this);
     txtDP->setObjectName(QStringLiteral("txtDP"));
     txtDP->setFixedWidth(70);
-    cboClimate = new ScenarioChoice(QStringLiteral("uniform shift"), m_inputs->maps().folder, m_inputs->maps().canvas->data(), this);
-    cmdSave = new QPushButton(QStringLiteral("Save Picture..."), this);
+    cboClimate = new ScenarioChoice(QT_TRANSLATE_NOOP("ScenarioChoice", "uniform shift"), m_inputs->maps().folder, m_inputs->maps().canvas->data(), this);
+    cmdSave = Translated(new QPushButton(this), "frmClimateShift", QT_TR_NOOP("Save Picture..."));
     cmdSave->setObjectName(QStringLiteral("cmdSave"));
-    cmdClose = new QPushButton(QStringLiteral("Close"), this);
+    cmdClose = Translated(new QPushButton(this), "frmClimateShift", QT_TR_NOOP("Close"));
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
 }
 
@@ -89,15 +91,15 @@ void frmClimateShift::buildResults()
     lblMessage->setObjectName(QStringLiteral("lblMessage"));
     lblMessage->setWordWrap(true);
     lblMessage->setStyleSheet(QStringLiteral("color: #b00000; font-weight: bold"));
-    view = new AnalysisMapView(m_inputs, QString(), this);
-    legend = new MapLegend(QStringLiteral("Full match"), this);
+    view = new AnalysisMapView(m_inputs, nullptr, this);
+    legend = new MapLegend(QT_TRANSLATE_NOOP("MapLegend", "Full match"), this);
     legend->setObjectName(QStringLiteral("legend"));
     legend->setNoteWidth(400);
     lstShift = new QTreeWidget(this);
     lstShift->setObjectName(QStringLiteral("lstShift"));
     lstShift->setRootIsDecorated(false);
-    lstShift->setHeaderLabels({QStringLiteral("Country"), QStringLiteral("Kept km\u00b2"), QStringLiteral("Lost km\u00b2"),
-                               QStringLiteral("Gained km\u00b2")});
+    SetTranslatedHeadings(lstShift, "frmClimateShift",
+                          {QT_TR_NOOP("Country"), QT_TR_NOOP("Kept km\u00b2"), QT_TR_NOOP("Lost km\u00b2"), QT_TR_NOOP("Gained km\u00b2")});
     lstShift->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     lstShift->setMinimumWidth(400); // the legend's width too
 }
@@ -105,13 +107,13 @@ void frmClimateShift::buildResults()
 void frmClimateShift::layOut()
 {
     auto *top = new QHBoxLayout;
-    top->addWidget(new QLabel(QStringLiteral("Species"), this));
+    top->addWidget(Translated(new QLabel(this), "frmClimateShift", QT_TR_NOOP("Species")));
     top->addWidget(txtSp);
     top->addWidget(cmdSp);
     top->addSpacing(12);
-    top->addWidget(new QLabel(QStringLiteral("\u0394T (\u00b0C)"), this));
+    top->addWidget(Translated(new QLabel(this), "frmClimateShift", QT_TR_NOOP("\u0394T (\u00b0C)")));
     top->addWidget(txtDT);
-    top->addWidget(new QLabel(QStringLiteral("\u0394P (%)"), this));
+    top->addWidget(Translated(new QLabel(this), "frmClimateShift", QT_TR_NOOP("\u0394P (%)")));
     top->addWidget(txtDP);
     top->addStretch(1);
     top->addWidget(cmdSave);
@@ -145,13 +147,13 @@ void frmClimateShift::showCurrentSpecies()
         lblMessage->setText(QString::fromUtf8(e.what()));
     }
     if (!m_subject)
-        lblMessage->setText(lblMessage->text() + QStringLiteral(" Choose a species with the \"...\" button."));
+        lblMessage->setText(tr("%1 Choose a species with the \"...\" button.").arg(lblMessage->text()));
 }
 
 QString frmClimateShift::shiftText() const
 {
     const ScenarioGrid *scenario = cboClimate->scenario();
-    return scenario ? ScenarioText(*scenario) : QStringLiteral("shift ") + ShiftText(m_dT, m_dP);
+    return scenario ? ScenarioText(*scenario) : tr("shift %1").arg(ShiftText(m_dT, m_dP));
 }
 
 void frmClimateShift::ShowClimate()
@@ -170,17 +172,17 @@ void frmClimateShift::ShowShift()
     const double dT = txtDT->text().trimmed().toDouble(&okT);
     const double dP = txtDP->text().trimmed().toDouble(&okP);
     if (!okT || !std::isfinite(dT)) {
-        lblMessage->setText(QStringLiteral("\u0394T must be a number of degrees, such as 2 or -1.5, not \"%1\".")
+        lblMessage->setText(tr("\u0394T must be a number of degrees, such as 2 or -1.5, not \"%1\".")
                                 .arg(txtDT->text().left(40)));
         return;
     }
     if (!okP || !std::isfinite(dP)) {
-        lblMessage->setText(QStringLiteral("\u0394P must be a percentage, such as 10 or -20, not \"%1\".")
+        lblMessage->setText(tr("\u0394P must be a percentage, such as 10 or -20, not \"%1\".")
                                 .arg(txtDP->text().left(40)));
         return;
     }
     if (dP < -100) {
-        lblMessage->setText(QStringLiteral("\u0394P cannot take away more than 100 % of the rainfall."));
+        lblMessage->setText(tr("\u0394P cannot take away more than 100 % of the rainfall."));
         return;
     }
     if (m_subject && showFor(*m_subject, dT, dP))
@@ -199,12 +201,12 @@ bool frmClimateShift::showFor(const AnalysisSubject &subject, double dT, double 
                                                cboClimate->climateLayer(), scenario ? 0 : dT, scenario ? 0 : dP);
     if (shift.kept.empty() && shift.gained.empty()) {
         lblMessage->setText(shift.lost.empty()
-                                ? QStringLiteral("%1 suits no grid point even without a shift.").arg(subject.name)
+                                ? tr("%1 suits no grid point even without a shift.").arg(subject.name)
                             : scenario
-                                ? QStringLiteral("Under the %1 nothing suits %2 anywhere on the grid: all of its land would "
-                                                 "be lost. The map still shows the last answer.").arg(ScenarioText(*scenario), subject.name)
-                                : QStringLiteral("With MAT %1 \u00b0C and MAR %2 % nothing suits %3 anywhere on the grid: "
-                                                 "all of its land would be lost. The map still shows the last shift.")
+                                ? tr("Under the %1 nothing suits %2 anywhere on the grid: all of its land would "
+                                     "be lost. The map still shows the last answer.").arg(ScenarioText(*scenario), subject.name)
+                                : tr("With MAT %1 \u00b0C and MAR %2 % nothing suits %3 anywhere on the grid: "
+                                     "all of its land would be lost. The map still shows the last shift.")
                                       .arg(signedText(dT), signedText(dP), subject.name));
         return false;
     }
@@ -212,13 +214,13 @@ bool frmClimateShift::showFor(const AnalysisSubject &subject, double dT, double 
     m_dT = dT;
     m_dP = dP;
     txtSp->setText(subject.name);
-    lblRanges->setText(subject.description(ranges) + QStringLiteral("; ") + shiftText());
+    lblRanges->setText(tr("%1; %2", "species ranges; climate").arg(subject.description(ranges), shiftText()));
     legend->setNote(cboClimate->note());
 
     const AreaRow &total = shift.areas.total;
-    legend->setEntries({{KeptColour, QStringLiteral("kept: %1 km\u00b2").arg(km2(total.km2[0]))},
-                        {LostColour, QStringLiteral("lost: %1 km\u00b2").arg(km2(total.km2[1]))},
-                        {GainedColour, QStringLiteral("gained: %1 km\u00b2").arg(km2(total.km2[2]))}});
+    legend->setEntries({{KeptColour, tr("kept: %1 km\u00b2").arg(km2(total.km2[0]))},
+                        {LostColour, tr("lost: %1 km\u00b2").arg(km2(total.km2[1]))},
+                        {GainedColour, tr("gained: %1 km\u00b2").arg(km2(total.km2[2]))}});
     lstShift->clear();
     const auto add = [this](const AreaRow &row) {
         auto *item = new QTreeWidgetItem(lstShift, {row.country, km2(row.km2[0]), km2(row.km2[1]), km2(row.km2[2])});

@@ -16,6 +16,7 @@
 #include <QApplication>
 #include <QBoxLayout>
 #include <QClipboard>
+#include <QEvent>
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QLabel>
@@ -54,10 +55,19 @@ private:
     int m_texts, m_order;
 };
 
-QString withUnit(const QString &header)
+// A column heading of the table (kept in English for the CSV file) as shown.
+QString shownHeading(const QString &header)
 {
-    QString h = header;
-    return h.replace(QStringLiteral(" km2"), QStringLiteral(" km\u00b2"));
+    if (header == QLatin1String("Country"))
+        return frmCountryArea::tr("Country");
+    if (header == QLatin1String("Province"))
+        return frmCountryArea::tr("Province");
+    if (header == QLatin1String("Land km2"))
+        return frmCountryArea::tr("Land km\u00b2");
+    const QString name = header.section(QLatin1Char(' '), 0, 0);
+    const QString cls = name == QLatin1String("Full") ? frmCountryArea::tr("Full", "full match") : name;
+    return header.endsWith(QLatin1String(" km2")) ? frmCountryArea::tr("%1 km\u00b2", "class, area").arg(cls)
+                                                  : frmCountryArea::tr("%1 %", "class, share of the land").arg(cls);
 }
 
 } // namespace
@@ -66,7 +76,6 @@ frmCountryArea::frmCountryArea(QWidget *owner, const AnalysisSubject &subject) :
 {
     MakeTopmostWindow(this, owner);
     setObjectName(QStringLiteral("frmCountryArea"));
-    setWindowTitle(QStringLiteral("Suitable Area by Country - ") + subject.name);
 
     const auto inputs = AnalysisInputs::ofApplication();
     buildLabels(subject.description(inputs->maps().ranges), *inputs);
@@ -78,7 +87,30 @@ frmCountryArea::frmCountryArea(QWidget *owner, const AnalysisSubject &subject) :
     lblTotal->setTextInteractionFlags(Qt::TextSelectableByMouse);
     buildButtons();
     layOut();
+    retranslate();
     showTable();
+}
+
+void frmCountryArea::retranslate()
+{
+    setWindowTitle(tr("Suitable Area by Country - %1").arg(m_name));
+    cboBy->setItemText(0, tr("By country"));
+    cboBy->setItemText(1, tr("By province"));
+    cboCountry->setItemText(0, tr("All countries"));
+    if (!lblBoundaries->text().isEmpty())
+        lblBoundaries->setText(tr("The country boundaries are missing, so only the total is given. %1").arg(m_boundariesError));
+    cmdCopy->setText(tr("Copy"));
+    cmdSaveCsv->setText(tr("Save as CSV..."));
+    cmdClose->setText(tr("Close"));
+}
+
+void frmCountryArea::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange && cmdClose) {
+        retranslate();
+        showTable();
+    }
+    QWidget::changeEvent(event);
 }
 
 // The province choices stand beside the list's top; without a province layer
@@ -87,10 +119,10 @@ void frmCountryArea::buildChoices(const AnalysisInputs &inputs)
 {
     cboBy = new QComboBox(this);
     cboBy->setObjectName(QStringLiteral("cboBy"));
-    cboBy->addItems({QStringLiteral("By country"), QStringLiteral("By province")});
+    cboBy->addItems({QString(), QString()});
     cboCountry = new QComboBox(this);
     cboCountry->setObjectName(QStringLiteral("cboCountry"));
-    cboCountry->addItem(QStringLiteral("All countries"));
+    cboCountry->addItem(QString());
     if (const auto &provinces = inputs.maps().provinces) {
         QStringList countries;
         const AttributeTable &fields = provinces->data()->attributes();
@@ -148,9 +180,9 @@ void frmCountryArea::buildLabels(const QString &species, const AnalysisInputs &i
     lblBoundaries->setObjectName(QStringLiteral("lblBoundaries"));
     lblBoundaries->setWordWrap(true);
     lblBoundaries->setStyleSheet(QStringLiteral("color: #b00000; font-weight: bold"));
+    m_boundariesError = inputs.boundariesError();
     if (!inputs.boundariesError().isEmpty() || !inputs.hasBoundaries())
-        lblBoundaries->setText(QStringLiteral("The country boundaries are missing, so only the total is given. ") +
-                               inputs.boundariesError());
+        lblBoundaries->setText(tr("The country boundaries are missing, so only the total is given. %1").arg(m_boundariesError));
     lblBoundaries->setVisible(!lblBoundaries->text().isEmpty());
 }
 
@@ -169,10 +201,10 @@ void frmCountryArea::fillAreaList(const QList<QStringList> &shown)
     lstArea->clear();
     QStringList headers;
     for (const QString &h : m_cells.front())
-        headers << withUnit(h);
+        headers << shownHeading(h);
     lstArea->setHeaderLabels(headers);
     // The countries (and the points outside them) sort; the total stands below.
-    const int names = headers.size() > 1 && headers[1] == QLatin1String("Province") ? 2 : 1;
+    const int names = m_cells.front().size() > 1 && m_cells.front()[1] == QLatin1String("Province") ? 2 : 1;
     for (qsizetype r = 1; r + 1 < m_cells.size(); ++r)
         new AreaItem(lstArea, shown[r], m_cells[r], names, int(r));
     lstArea->setSortingEnabled(true);
@@ -181,18 +213,18 @@ void frmCountryArea::fillAreaList(const QList<QStringList> &shown)
 
 void frmCountryArea::buildTotal(const QStringList &total)
 {
-    lblTotal->setText(QStringLiteral("Total: land %1 km\u00b2; altitude %2 km\u00b2 (%3 %), rainfall %4 km\u00b2 (%5 %), "
-                                     "temperature %6 km\u00b2 (%7 %), full match %8 km\u00b2 (%9 %)")
+    lblTotal->setText(tr("Total: land %1 km\u00b2; altitude %2 km\u00b2 (%3 %), rainfall %4 km\u00b2 (%5 %), "
+                         "temperature %6 km\u00b2 (%7 %), full match %8 km\u00b2 (%9 %)")
                           .arg(total[1], total[2], total[3], total[4], total[5], total[6], total[7], total[8], total[9]));
 }
 
 void frmCountryArea::buildButtons()
 {
-    cmdCopy = new QPushButton(QStringLiteral("Copy"), this);
+    cmdCopy = new QPushButton(this);
     cmdCopy->setObjectName(QStringLiteral("cmdCopy"));
-    cmdSaveCsv = new QPushButton(QStringLiteral("Save as CSV..."), this);
+    cmdSaveCsv = new QPushButton(this);
     cmdSaveCsv->setObjectName(QStringLiteral("cmdSaveCsv"));
-    cmdClose = new QPushButton(QStringLiteral("Close"), this);
+    cmdClose = new QPushButton(this);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
     connect(cmdCopy, &QPushButton::clicked, this, &frmCountryArea::cmdCopy_Click);
     connect(cmdSaveCsv, &QPushButton::clicked, this, &frmCountryArea::cmdSaveCsv_Click);
@@ -234,7 +266,7 @@ frmCountryArea *frmCountryArea::Open(QWidget *owner)
     } catch (const std::exception &e) {
         problem = ErrorText(e);
     }
-    ShowError(owner, QStringLiteral("Suitable Area by Country"), problem);
+    ShowError(owner, tr("Suitable Area by Country"), problem);
     return nullptr;
 }
 
@@ -242,15 +274,15 @@ void frmCountryArea::cmdCopy_Click() { QApplication::clipboard()->setText(TabSep
 
 void frmCountryArea::cmdSaveCsv_Click()
 {
-    QFileDialog dialog(this, QStringLiteral("Save as CSV"));
+    QFileDialog dialog(this, tr("Save as CSV"));
     const QString by = cboBy->currentIndex() == 1 ? QStringLiteral(" area by province.csv") : QStringLiteral(" area by country.csv");
-    PrepareSaveDialog(dialog, {QStringLiteral("CSV files (*.csv)")}, QStringLiteral("csv"), m_name + by);
+    PrepareSaveDialog(dialog, {tr("CSV files (*.csv)")}, QStringLiteral("csv"), m_name + by);
     const QString file = ChosenSaveFile(dialog, saveDialog);
     if (file.isEmpty())
         return;
     try {
         WriteFileSafely(file, CommaSeparated(m_cells));
     } catch (const std::exception &e) {
-        ShowError(this, QStringLiteral("Save as CSV"), NotWrittenError(file, e));
+        ShowError(this, tr("Save as CSV"), NotWrittenError(file, e));
     }
 }

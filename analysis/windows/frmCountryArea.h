@@ -37,11 +37,16 @@ public:
     // By country (as the window opens) or by province, for all countries or one.
     QComboBox *cboBy, *cboCountry;
     QTreeWidget *lstArea;
-    QPushButton *cmdCopy, *cmdSaveCsv, *cmdClose;
+    QPushButton *cmdCopy = nullptr, *cmdSaveCsv = nullptr, *cmdClose = nullptr;
 
     SaveDialogRunner saveDialog = ModalSaveDialog();
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
+    void retranslate();
+    QString m_boundariesError;
     void buildLabels(const QString &species, const AnalysisInputs &inputs);
     void buildAreaList();
     void buildChoices(const AnalysisInputs &inputs);

@@ -9,6 +9,8 @@
 #include "catalogue/ListStatements.h"
 #include "controls/TopmostWindow.h"
 
+#include "controls/TranslatedText.h"
+
 #include <QBoxLayout>
 #include <QComboBox>
 #include <QLabel>
@@ -22,7 +24,7 @@ frmSpeciesCount::frmSpeciesCount(QWidget *owner)
 {
     MakeTopmostWindow(this, owner);
     setObjectName(QStringLiteral("frmSpeciesCount"));
-    setWindowTitle(QStringLiteral("Species Count Map"));
+    Translated(this, "frmSpeciesCount", QT_TR_NOOP("Species Count Map"));
     buildControls();
     layOut();
     resize(900, 620);
@@ -39,15 +41,15 @@ void frmSpeciesCount::buildControls()
 {
     cboUse = new QComboBox(this);
     cboUse->setObjectName(QStringLiteral("cboUse"));
-    cboUse->addItem(QStringLiteral("All uses"));
+    cboUse->addItem(tr("All uses"));
     cboUse->addItems(UseNames());
-    cboClimate = new ScenarioChoice(QStringLiteral("current grid"), m_inputs->maps().folder, m_inputs->maps().canvas->data(), this);
-    cmdSave = new QPushButton(QStringLiteral("Save Picture..."), this);
+    cboClimate = new ScenarioChoice(QT_TRANSLATE_NOOP("ScenarioChoice", "current grid"), m_inputs->maps().folder, m_inputs->maps().canvas->data(), this);
+    cmdSave = Translated(new QPushButton(this), "frmSpeciesCount", QT_TR_NOOP("Save Picture..."));
     cmdSave->setObjectName(QStringLiteral("cmdSave"));
-    cmdClose = new QPushButton(QStringLiteral("Close"), this);
+    cmdClose = Translated(new QPushButton(this), "frmSpeciesCount", QT_TR_NOOP("Close"));
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
-    view = new AnalysisMapView(m_inputs, QStringLiteral("Planting List"), this);
-    legend = new MapLegend(QStringLiteral("Suitable species"), this);
+    view = new AnalysisMapView(m_inputs, QT_TRANSLATE_NOOP("MapToolbar", "Planting List"), this);
+    legend = new MapLegend(QT_TRANSLATE_NOOP("MapLegend", "Suitable species"), this);
     legend->setObjectName(QStringLiteral("legend"));
     lblSummary = new QLabel(this);
     lblSummary->setObjectName(QStringLiteral("lblSummary"));
@@ -57,7 +59,7 @@ void frmSpeciesCount::buildControls()
 void frmSpeciesCount::layOut()
 {
     auto *top = new QHBoxLayout;
-    top->addWidget(new QLabel(QStringLiteral("Functional use:"), this));
+    top->addWidget(Translated(new QLabel(this), "frmSpeciesCount", QT_TR_NOOP("Functional use:")));
     top->addWidget(cboUse);
     top->addSpacing(12);
     top->addWidget(cboClimate->caption());
@@ -81,7 +83,7 @@ std::uint16_t frmSpeciesCount::chosenUse() const
 
 QString frmSpeciesCount::chosenUseText() const
 {
-    return cboUse->currentIndex() > 0 ? cboUse->currentText() : QStringLiteral("all uses");
+    return cboUse->currentIndex() > 0 ? cboUse->currentText() : tr("all uses");
 }
 
 void frmSpeciesCount::ShowClimate()
@@ -105,16 +107,17 @@ void frmSpeciesCount::ShowCounts()
         entries.append({cls.colour, cls.caption});
     legend->setEntries(entries);
     m_classesNote = map.classing.note();
-    const QString climate = cboClimate->scenario() ? QStringLiteral("Climate: ") + cboClimate->note() : QString();
-    legend->setNote(QStringLiteral("Classes: ") + m_classesNote + (climate.isEmpty() ? QString() : QStringLiteral("\n\n") + climate));
+    const QString climate = cboClimate->scenario() ? tr("Climate: %1").arg(cboClimate->note()) : QString();
+    const QString classes = tr("Classes: %1").arg(m_classesNote);
+    legend->setNote(climate.isEmpty() ? classes : classes + QStringLiteral("\n\n") + climate);
     const auto ofUse = std::count_if(m_species.rows.begin(), m_species.rows.end(),
                                      [use](const SpeciesRangeRow &row) { return !use || (row.useMask & use); });
-    lblSummary->setText(QStringLiteral("Species of %1 suitable at each grid point, of %2 such species in the catalogue: "
-                                       "every range of a species contains the point's ALT, MAR and MAT. With the "
-                                       "Planting List tool (the tree), click the map to list them.")
-                            .arg(chosenUseText())
-                            .arg(ofUse)
-                        + (climate.isEmpty() ? QString() : QLatin1Char(' ') + climate + QLatin1Char('.')));
+    const QString summary = tr("Species of %1 suitable at each grid point, of %n such species in the catalogue: "
+                               "every range of a species contains the point's ALT, MAR and MAT. With the "
+                               "Planting List tool (the tree), click the map to list them.",
+                               nullptr, int(ofUse))
+                                .arg(chosenUseText());
+    lblSummary->setText(climate.isEmpty() ? summary : tr("%1 %2.", "summary, then the climate").arg(summary, climate));
     view->setClasses(std::move(map.classes));
 }
 
@@ -124,7 +127,7 @@ void frmSpeciesCount::openPlantingList(const MapPoint &point, double reach)
     const PointAnswer answer = AnswerAtPoint(m_species, climate, *m_inputs->maps().canvas, point, reach, chosenUse());
     const ScenarioGrid *scenario = cboClimate->scenario();
     if (answer.found)
-        ShowPlantingList(answer, chosenUseText() + (scenario ? QStringLiteral(", ") + ScenarioText(*scenario) : QString()),
+        ShowPlantingList(answer, scenario ? tr("%1, %2", "use, climate").arg(chosenUseText(), ScenarioText(*scenario)) : chosenUseText(),
                          parentWidget());
 }
 

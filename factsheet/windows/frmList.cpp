@@ -1,5 +1,7 @@
 #include "factsheet/windows/frmList.h"
 
+#include "controls/TranslatedText.h"
+
 #include "catalogue/CurrentSpecies.h"
 #include "catalogue/SpeciesLists.h"
 #include "controls/DragPanel.h"
@@ -10,7 +12,9 @@
 
 #include <QFile>
 #include <QFontDatabase>
+#include <QEvent>
 #include <QHeaderView>
+#include <QScrollBar>
 #include <QTextEdit>
 
 #include <cmath>
@@ -61,7 +65,7 @@ frmList::frmList(QWidget *parent)
     pic2->setObjectName(QStringLiteral("pic2"));
     pic3->setObjectName(QStringLiteral("pic3"));
     richDetail->setObjectName(QStringLiteral("richDetail"));
-    setWindowTitle(QStringLiteral("Species List"));
+    Translated(this, "frmList", QT_TR_NOOP("Species List"));
 
     QFont listFont(QStringLiteral("Tahoma"));
     listFont.setPointSizeF(8.25);
@@ -113,16 +117,33 @@ void frmList::publishSelection()
     CurrentSpecies::instance().setSelected(ReportList::cell(row, 2), ReportList::cell(row, 4));
 }
 
+namespace {
+
+// The column headings the list loaders give (in English, as the command line
+// prints them), marked for translation here where they are shown.
+[[maybe_unused]] const char *const ListHeadings[] = {
+    QT_TRANSLATE_NOOP("frmList", "Synonym Names"), QT_TRANSLATE_NOOP("frmList", "Current Names"),
+    QT_TRANSLATE_NOOP("frmList", "Functional Uses"), QT_TRANSLATE_NOOP("frmList", "Common Names"),
+    QT_TRANSLATE_NOOP("frmList", "Genus"), QT_TRANSLATE_NOOP("frmList", "Language")};
+
+} // namespace
+
+void frmList::showHeaders()
+{
+    for (int i = 0; i < m_headers.size() && i + 2 < lstTree->columnCount(); ++i) {
+        if (!m_headers[i].isEmpty())
+            lstTree->headerItem()->setText(i + 2, tr(m_headers[i].toUtf8().constData()));
+    }
+}
+
 QString frmList::ShowRows(const SpeciesList &rows)
 {
     // Filling the list is not a row choice: the fact sheet stays as it is.
     const QSignalBlocker quiet(lstTree);
     lstTree->setUpdatesEnabled(false);
     lstTree->clear();
-    for (int i = 0; i < rows.headers.size() && i + 2 < lstTree->columnCount(); ++i) {
-        if (!rows.headers[i].isEmpty())
-            lstTree->headerItem()->setText(i + 2, rows.headers[i]);
-    }
+    m_headers = rows.headers;
+    showHeaders();
     for (int i = 0; i < rows.widths.size() && i < lstTree->columnCount(); ++i)
         lstTree->header()->resizeSection(i, TwipsToPixelsX(rows.widths[i], lstTree));
     QList<QTreeWidgetItem *> items;
@@ -151,9 +172,33 @@ void frmList::ShowRowsUnselected(const SpeciesList &rows)
 void frmList::ViewInRich(const QString &paramlist)
 {
     const QString report = BuildFactSheet(paramlist);
+    m_shownSpecies = paramlist;
     // Through the document, so the new text starts in the body font and colour
     // rather than in the format of wherever the caret last stood (a heading).
     richDetail->document()->setPlainText(FactSheetDisplayText(report));
+}
+
+// A new language: the headings of the list and of the fact sheet follow it;
+// the rows, the selection and the place in the sheet stay.
+void frmList::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        showHeaders();
+        if (!m_shownSpecies.isEmpty()) {
+            const int scroll = richDetail->verticalScrollBar()->value();
+            try {
+                ViewInRich(m_shownSpecies);
+                Colorize();
+            } catch (const std::exception &) {
+                // The sheet keeps its text in the language it was built in.
+            }
+            QTextCursor top = richDetail->textCursor();
+            top.setPosition(0);
+            richDetail->setTextCursor(top);
+            richDetail->verticalScrollBar()->setValue(scroll);
+        }
+    }
+    QWidget::changeEvent(event);
 }
 
 void frmList::Colorize() { richDetail->setTextCursor(ColorizeFactSheet(richDetail->document())); }

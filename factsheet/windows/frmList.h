@@ -1,4 +1,5 @@
 #pragma once
+#include <QStringList>
 #include <QWidget>
 
 class DragPanel;
@@ -47,8 +48,12 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
+    void showHeaders();
+    QStringList m_headers;      // the shown list's column headings, untranslated
+    QString m_shownSpecies;     // the SpID whose fact sheet is shown
     void layoutPanes();
     void dragTo(QPoint position);
     void headerClicked(int section);

@@ -2,6 +2,7 @@
 
 #include "mapping/MapError.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QStringList>
 #include <QTextStream>
@@ -17,14 +18,14 @@ double parseNumber(const QString &field, const char *what)
     bool ok = false;
     const double v = QLocale::c().toDouble(field.trimmed(), &ok);
     if (!ok || !std::isfinite(v))
-        throw MapError(QStringLiteral("the %1 \"%2\" is not a number").arg(QString::fromLatin1(what), field.left(40)));
+        throw MapError(QCoreApplication::translate("FeatureLabel", "the %1 \"%2\" is not a number").arg(QCoreApplication::translate("FeatureLabel", what), field.left(40)));
     return v;
 }
 
 QString readRecord(QTextStream &in)
 {
     if (in.atEnd())
-        throw MapError(QStringLiteral("the file ends before the last label"));
+        throw MapError(QCoreApplication::translate("FeatureLabel", "the file ends before the last label"));
     return in.readLine();
 }
 
@@ -93,7 +94,7 @@ QStringList SplitLabelRecord(const QString &record)
         }
     }
     if (quoted)
-        throw MapError(QStringLiteral("a label text has no closing quote"));
+        throw MapError(QCoreApplication::translate("FeatureLabel", "a label text has no closing quote"));
     fields << (wasQuoted ? field : field.trimmed());
     return fields;
 }
@@ -109,16 +110,16 @@ void FeatureLabel::Load(QTextStream &in)
 {
     const QStringList first = SplitLabelRecord(readRecord(in));
     if (first.size() != 3)
-        throw MapError(QStringLiteral("a label record has %1 fields instead of 3").arg(first.size()));
+        throw MapError(QCoreApplication::translate("FeatureLabel", "a label record has %1 fields instead of 3").arg(first.size()));
     const QStringList second = SplitLabelRecord(readRecord(in));
     if (second.size() != 2)
-        throw MapError(QStringLiteral("a position record has %1 fields instead of 2").arg(second.size()));
-    const double type = parseNumber(first[0], "shape type");
+        throw MapError(QCoreApplication::translate("FeatureLabel", "a position record has %1 fields instead of 2").arg(second.size()));
+    const double type = parseNumber(first[0], QT_TRANSLATE_NOOP("FeatureLabel", "shape type"));
     if (type != std::floor(type) || type < -32768 || type > 32767)
-        throw MapError(QStringLiteral("the shape type \"%1\" is not a whole number").arg(first[0]));
-    const double height = parseNumber(first[1], "height");
-    const double x = parseNumber(second[0], "x coordinate");
-    const double y = parseNumber(second[1], "y coordinate");
+        throw MapError(QCoreApplication::translate("FeatureLabel", "the shape type \"%1\" is not a whole number").arg(first[0]));
+    const double height = parseNumber(first[1], QT_TRANSLATE_NOOP("FeatureLabel", "height"));
+    const double x = parseNumber(second[0], QT_TRANSLATE_NOOP("FeatureLabel", "x coordinate"));
+    const double y = parseNumber(second[1], QT_TRANSLATE_NOOP("FeatureLabel", "y coordinate"));
     ShapeType = short(type);
     Height = height;
     Text = first[2];
@@ -131,9 +132,9 @@ QList<FeatureLabel> ReadLabelRecords(QTextStream &in, qlonglong room)
     const QString countText = in.readLine().trimmed();
     const qlonglong count = countText.toLongLong(&ok);
     if (!ok || count < 0)
-        throw MapError(QStringLiteral("the first line \"%1\" is not a label count").arg(countText.left(40)));
+        throw MapError(QCoreApplication::translate("FeatureLabel", "the first line \"%1\" is not a label count").arg(countText.left(40)));
     if (count > room)
-        throw MapError(QStringLiteral("%1 labels are more than the map can hold").arg(count));
+        throw MapError(QCoreApplication::translate("FeatureLabel", "%1 labels are more than the map can hold").arg(count));
     QList<FeatureLabel> labels;
     for (qlonglong i = 0; i < count; ++i) {
         FeatureLabel label;

@@ -6,6 +6,7 @@
 #include "mapping/MapLayer.h"
 #include "mapping/MapRecordSet.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QTextStream>
 
@@ -34,9 +35,14 @@ std::optional<QString> labelField(const MapLayer &layer, const QString &name)
     return std::nullopt;
 }
 
-QString fileError(const QString &action, const QString &file, const QString &reason)
+QString notSaved(const QString &file, const QString &reason)
 {
-    return QStringLiteral("The labels could not be %1 %2: %3.").arg(action, file, reason);
+    return QCoreApplication::translate("LabelLayer", "The labels could not be saved to %1: %2.").arg(file, reason);
+}
+
+QString notRead(const QString &file, const QString &reason)
+{
+    return QCoreApplication::translate("LabelLayer", "The labels could not be read from %1: %2.").arg(file, reason);
 }
 
 } // namespace
@@ -59,7 +65,7 @@ void LabelLayer::Add(const MapLayer &lyrLabel, const QString &fldName, const Map
     if (found.isEOF())
         return;
     if (m_labels.size() >= MaxLabels)
-        throw MapError(QStringLiteral("The map holds %1 labels, the most it can.").arg(MaxLabels));
+        throw MapError(QCoreApplication::translate("LabelLayer", "The map holds %1 labels, the most it can.").arg(MaxLabels));
     FeatureLabel label;
     label.Text = found.valueText(*field);
     label.Height = TextHeight;
@@ -94,7 +100,7 @@ void LabelLayer::Store(const QString &filename) const
     try {
         WriteFileSafely(filename, bytes);
     } catch (const std::runtime_error &e) {
-        throw MapError(fileError(QStringLiteral("saved to"), filename, QString::fromUtf8(e.what())));
+        throw MapError(notSaved(filename, QString::fromUtf8(e.what())));
     }
 }
 
@@ -103,14 +109,14 @@ void LabelLayer::Load(const QString &filename)
     const bool removeCurrent = confirmRemove ? confirmRemove() : true;
     QFile file(filename);
     if (!file.open(QIODevice::ReadOnly))
-        throw MapError(fileError(QStringLiteral("read from"), filename, file.errorString()));
+        throw MapError(notRead(filename, file.errorString()));
     QTextStream in(&file);
     in.setEncoding(QStringConverter::Utf8);
     QList<FeatureLabel> loaded;
     try {
         loaded = ReadLabelRecords(in, MaxLabels - (removeCurrent ? 0 : m_labels.size()));
     } catch (const MapError &e) {
-        throw MapError(fileError(QStringLiteral("read from"), filename, e.message()));
+        throw MapError(notRead(filename, e.message()));
     }
     if (removeCurrent)
         DeleteAll();

@@ -127,7 +127,7 @@ void MapControl::paintEvent(QPaintEvent *)
 MapPainter &MapControl::activePainter()
 {
     if (!m_activePainter)
-        throw MapError(QStringLiteral("The map can only be drawn on while it is being drawn"));
+        throw MapError(tr("The map can only be drawn on while it is being drawn"));
     return *m_activePainter;
 }
 
@@ -190,9 +190,9 @@ double MapControl::toMapDistance(double twips) const
 void MapControl::exportMap(int format, const QString &path, double scaleFactor)
 {
     if (format != ExportFormatBitmap)
-        throw MapError(QStringLiteral("Cannot save the map to %1: export format %2 is not supported").arg(path).arg(format));
+        throw MapError(tr("Cannot save the map to %1: export format %2 is not supported").arg(path).arg(format));
     if (!(scaleFactor > 0) || scaleFactor > 16)
-        throw MapError(QStringLiteral("Cannot save the map to %1: scale factor %2 is out of range").arg(path).arg(scaleFactor));
+        throw MapError(tr("Cannot save the map to %1: scale factor %2 is out of range").arg(path).arg(scaleFactor));
     const QSize size(qMax(1, qRound(drawingSize().width() * scaleFactor)),
                      qMax(1, qRound(drawingSize().height() * scaleFactor)));
     WriteBitmapFile(render(size, scaleFactor), path);

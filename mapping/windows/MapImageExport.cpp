@@ -4,17 +4,18 @@
 #include "mapping/windows/MapControl.h"
 #include "mapping/MapError.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
 
-QString BitmapFilter() { return QStringLiteral("Windows Bitmaps (*.bmp)"); }
-QString PngFilter() { return QStringLiteral("PNG Pictures with source stamp (*.png)"); }
+QString BitmapFilter() { return QCoreApplication::translate("MapImageExport", "Windows Bitmaps (*.bmp)"); }
+QString PngFilter() { return QCoreApplication::translate("MapImageExport", "PNG Pictures with source stamp (*.png)"); }
 
 QString SaveMapPicture(QWidget *window, MapControl *map, const QString &proposedName, const SaveDialogRunner &run,
                        const std::function<PictureStamp()> &stampOfDrawing)
 {
-    QFileDialog dialog(window, QStringLiteral("Export Bitmap"));
+    QFileDialog dialog(window, QCoreApplication::translate("MapImageExport", "Export Bitmap"));
     PrepareSaveDialog(dialog, {BitmapFilter(), PngFilter()}, QStringLiteral("bmp"), proposedName + QStringLiteral(".bmp"));
     QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString &filter) {
         dialog.setDefaultSuffix(filter == PngFilter() ? QStringLiteral("png") : QStringLiteral("bmp"));
@@ -31,7 +32,7 @@ QString SaveMapPicture(QWidget *window, MapControl *map, const QString &proposed
         } else
             map->exportMap(1, file, 2);
     } catch (const MapError &e) {
-        ShowError(window, QStringLiteral("Export Bitmap"), e);
+        ShowError(window, QCoreApplication::translate("MapImageExport", "Export Bitmap"), e);
         return QString();
     }
     return file;

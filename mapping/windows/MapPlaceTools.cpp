@@ -13,13 +13,15 @@
 #include "controls/ShowError.h"
 #include "mapping/windows/frmIdentifyEngine.h"
 
+#include "controls/TranslatedText.h"
+
 #include <QCheckBox>
 #include <QFileInfo>
 
 #include <numeric>
 
 MapPlaceTools::MapPlaceTools(MapToolbar *toolbar, const QList<MapControl *> &maps, MapNavigator *navigator)
-    : QObject(toolbar), txtFindPlace(new FindPlaceBox(toolbar)), chkProvinces(new QCheckBox(QStringLiteral("Provinces"), toolbar)),
+    : QObject(toolbar), txtFindPlace(new FindPlaceBox(toolbar)), chkProvinces(Translated(new QCheckBox(toolbar), "MapPlaceTools", QT_TR_NOOP("Provinces"))),
       m_maps(maps), m_navigator(navigator)
 {
     toolbar->addSeparator();
@@ -35,8 +37,9 @@ MapPlaceTools::MapPlaceTools(MapToolbar *toolbar, const QList<MapControl *> &map
         // Told by the box's tooltip below; the maps draw as before.
     }
     chkProvinces->setEnabled(m_provinces != nullptr);
-    chkProvinces->setToolTip(m_provinces ? QStringLiteral("Draw the outlines of provinces and states")
-                                         : QStringLiteral("The province layer (ShapeFiles/province_bnd.shp) is missing or unreadable"));
+    SetTranslatedToolTip(chkProvinces, "MapPlaceTools",
+                         m_provinces ? QT_TR_NOOP("Draw the outlines of provinces and states")
+                                     : QT_TR_NOOP("The province layer (ShapeFiles/province_bnd.shp) is missing or unreadable"));
     connect(chkProvinces, &QCheckBox::toggled, this, [this] {
         for (MapControl *map : m_maps)
             map->refresh();
@@ -99,11 +102,11 @@ void ShowPlaceSpecies(MapControl *map, const Place &place, QWidget *owner, QWidg
         const QPointF pixel = map->toPixel({place.lon, place.lat});
         frmIdentifyEngine *species = frmIdentifyEngine::FindSuitableSpecies(map, pixel.x(), pixel.y(), owner, moreRows);
         if (species)
-            species->setWindowTitle(QStringLiteral("Suitable Tree Species - %1").arg(PlaceRowText(place)));
+            species->setTitle([place] { return MapPlaceTools::tr("Suitable Tree Species - %1").arg(PlaceRowText(place)); });
         else
-            ShowError(window, QStringLiteral("Find Place"),
-                      QStringLiteral("No grid point lies near %1, so no species can be matched to it.").arg(place.name));
+            ShowError(window, MapPlaceTools::tr("Find Place"),
+                      MapPlaceTools::tr("No grid point lies near %1, so no species can be matched to it.").arg(place.name));
     } catch (const std::exception &e) {
-        ShowError(window, QStringLiteral("Find Place"), e);
+        ShowError(window, MapPlaceTools::tr("Find Place"), e);
     }
 }

@@ -1,6 +1,7 @@
 #include "mapping/windows/MapToolbar.h"
 
 #include "controls/ToolbarButtons.h"
+#include "controls/TranslatedText.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -90,32 +91,32 @@ QIcon iconFor(const QString &key, bool comparison)
 
 QList<MapToolbar::Button> MapWindowButtons()
 {
-    return {{QStringLiteral("k1"), QStringLiteral("Zoom In"), true},
-            {QStringLiteral("k2"), QStringLiteral("Zoom Out"), true},
-            {QStringLiteral("k3"), QStringLiteral("Pan"), true},
-            {QStringLiteral("k4"), QStringLiteral("Identify"), true},
-            {QStringLiteral("k5"), QStringLiteral("Suitable Tree Species"), true},
-            {QStringLiteral("k6"), QStringLiteral("Full Extent"), false},
-            {QStringLiteral("k7"), QStringLiteral("Generate Map"), false}};
+    return {{QStringLiteral("k1"), QT_TRANSLATE_NOOP("MapToolbar", "Zoom In"), true},
+            {QStringLiteral("k2"), QT_TRANSLATE_NOOP("MapToolbar", "Zoom Out"), true},
+            {QStringLiteral("k3"), QT_TRANSLATE_NOOP("MapToolbar", "Pan"), true},
+            {QStringLiteral("k4"), QT_TRANSLATE_NOOP("MapToolbar", "Identify"), true},
+            {QStringLiteral("k5"), QT_TRANSLATE_NOOP("MapToolbar", "Suitable Tree Species"), true},
+            {QStringLiteral("k6"), QT_TRANSLATE_NOOP("MapToolbar", "Full Extent"), false},
+            {QStringLiteral("k7"), QT_TRANSLATE_NOOP("MapToolbar", "Generate Map"), false}};
 }
 
 QList<MapToolbar::Button> ComparisonButtons()
 {
-    return {{QStringLiteral("k1"), QStringLiteral("Zoom In"), true},
-            {QStringLiteral("k2"), QStringLiteral("Zoom Out"), true},
-            {QStringLiteral("k3"), QStringLiteral("Pan"), true},
-            {QStringLiteral("k6"), QStringLiteral("Full Extent"), false},
-            {QStringLiteral("k7"), QStringLiteral("Generate Map"), false}};
+    return {{QStringLiteral("k1"), QT_TRANSLATE_NOOP("MapToolbar", "Zoom In"), true},
+            {QStringLiteral("k2"), QT_TRANSLATE_NOOP("MapToolbar", "Zoom Out"), true},
+            {QStringLiteral("k3"), QT_TRANSLATE_NOOP("MapToolbar", "Pan"), true},
+            {QStringLiteral("k6"), QT_TRANSLATE_NOOP("MapToolbar", "Full Extent"), false},
+            {QStringLiteral("k7"), QT_TRANSLATE_NOOP("MapToolbar", "Generate Map"), false}};
 }
 
-QList<MapToolbar::Button> NavigationButtons(const QString &pointTool)
+QList<MapToolbar::Button> NavigationButtons(const char *pointTool)
 {
-    QList<MapToolbar::Button> buttons{{QStringLiteral("k1"), QStringLiteral("Zoom In"), true},
-                                      {QStringLiteral("k2"), QStringLiteral("Zoom Out"), true},
-                                      {QStringLiteral("k3"), QStringLiteral("Pan"), true}};
-    if (!pointTool.isEmpty())
+    QList<MapToolbar::Button> buttons{{QStringLiteral("k1"), QT_TRANSLATE_NOOP("MapToolbar", "Zoom In"), true},
+                                      {QStringLiteral("k2"), QT_TRANSLATE_NOOP("MapToolbar", "Zoom Out"), true},
+                                      {QStringLiteral("k3"), QT_TRANSLATE_NOOP("MapToolbar", "Pan"), true}};
+    if (pointTool)
         buttons.push_back({QStringLiteral("k5"), pointTool, true});
-    buttons.push_back({QStringLiteral("k6"), QStringLiteral("Full Extent"), false});
+    buttons.push_back({QStringLiteral("k6"), QT_TRANSLATE_NOOP("MapToolbar", "Full Extent"), false});
     return buttons;
 }
 
@@ -140,10 +141,10 @@ MapToolbar::MapToolbar(const QList<Button> &buttons, PressedToolClick pressedToo
             addSeparator();
             separated = true;
         }
-        QAction *action = addAction(iconFor(b.key, false), b.tooltip);
+        QAction *action = addAction(iconFor(b.key, false), QString());
+        SetTranslatedAction(action, "MapToolbar", b.tooltip);
         action->setObjectName(b.key);
         action->setData(b.key);
-        action->setToolTip(b.tooltip);
         if (b.tool) {
             action->setCheckable(true);
             tools->addAction(action);

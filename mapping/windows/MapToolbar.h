@@ -12,7 +12,7 @@ class MapToolbar : public QToolBar {
 public:
     struct Button {
         QString key;
-        QString tooltip;
+        const char *tooltip; // untranslated, in the context "MapToolbar"
         bool tool; // one of the pressed-or-released group, else a command
     };
     // How a click on the pressed tool acts: it stays pressed (until another
@@ -35,4 +35,4 @@ QList<MapToolbar::Button> MapWindowButtons();
 QList<MapToolbar::Button> ComparisonButtons();
 // Zoom In, Zoom Out, Pan and Full Extent, for maps that only show a result;
 // with a point tool, also "k5" with its tooltip (what a click on the map tells).
-QList<MapToolbar::Button> NavigationButtons(const QString &pointTool = QString());
+QList<MapToolbar::Button> NavigationButtons(const char *pointTool = nullptr);

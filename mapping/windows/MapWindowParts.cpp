@@ -2,6 +2,7 @@
 
 #include "analysis/PictureStamps.h"
 #include "base/ApplicationFolder.h"
+#include "controls/TranslatedText.h"
 #include "mapping/windows/MapControl.h"
 
 #include <QCheckBox>
@@ -56,6 +57,16 @@ SuitabilitySide ParameterPanel::side(MapControl *map, QLabel *invasive) const
     return s;
 }
 
+namespace {
+
+// A fixed caption of the panel, kept in the current language.
+QLabel *caption(QWidget *frame, const char *source, double left, double top, double width)
+{
+    return Translated(TwipsLabel(frame, QString(), left, top, width), "ParameterPanel", source);
+}
+
+} // namespace
+
 ParameterPanel BuildParameterPanel(QGroupBox *frame, const QString &suffix)
 {
     ParameterPanel panel;
@@ -63,9 +74,9 @@ ParameterPanel BuildParameterPanel(QGroupBox *frame, const QString &suffix)
         widget->setObjectName(QString::fromLatin1(name) + suffix);
         return widget;
     };
-    TwipsLabel(frame, QStringLiteral("Altitude (ALT) (m)"), 120, 360, 2200);
-    TwipsLabel(frame, QStringLiteral("Rainfall (MAR) (mm)"), 120, 960, 2200);
-    TwipsLabel(frame, QStringLiteral("Temperature (MAT) (Deg C)"), 120, 1560, 2200);
+    caption(frame, QT_TRANSLATE_NOOP("ParameterPanel", "Altitude (ALT) (m)"), 120, 360, 2200);
+    caption(frame, QT_TRANSLATE_NOOP("ParameterPanel", "Rainfall (MAR) (mm)"), 120, 960, 2200);
+    caption(frame, QT_TRANSLATE_NOOP("ParameterPanel", "Temperature (MAT) (Deg C)"), 120, 1560, 2200);
     QLineEdit **boxes[6] = {&panel.txtALTMin, &panel.txtALTMax, &panel.txtMARMin,
                             &panel.txtMARMax, &panel.txtMATMin, &panel.txtMATMax};
     const char *boxNames[6] = {"txtALTMin", "txtALTMax", "txtMARMin", "txtMARMax", "txtMATMin", "txtMATMax"};
@@ -74,30 +85,31 @@ ParameterPanel BuildParameterPanel(QGroupBox *frame, const QString &suffix)
                           boxNames[i]);
     }
 
-    TwipsLabel(frame, QStringLiteral("Layer"), 2400, 360, 1200);
-    const auto check = [&](const char *name, const QString &caption, double top) {
-        return named(PlaceTwips(new QCheckBox(caption, frame), 2400, top, 1900, 240), name);
+    caption(frame, QT_TRANSLATE_NOOP("ParameterPanel", "Layer"), 2400, 360, 1200);
+    const auto check = [&](const char *name, const char *caption, double top) {
+        return named(Translated(PlaceTwips(new QCheckBox(frame), 2400, top, 1900, 240), "ParameterPanel", caption), name);
     };
-    panel.chkLayerALT = check("chkLayerALT", QStringLiteral("Show ALT"), 600);
-    panel.chkLayerMAR = check("chkLayerMAR", QStringLiteral("Show MAR"), 840);
-    panel.chkLayerMAT = check("chkLayerMAT", QStringLiteral("Show MAT"), 1080);
-    panel.chkLayerMap = check("chkLayerMap", QStringLiteral("Show Tree Species"), 1320);
-    panel.lblParam = named(TwipsLabel(frame, QStringLiteral("Parameters Used"), 2400, 1800, 1500), "lblParam");
+    panel.chkLayerALT = check("chkLayerALT", QT_TRANSLATE_NOOP("ParameterPanel", "Show ALT"), 600);
+    panel.chkLayerMAR = check("chkLayerMAR", QT_TRANSLATE_NOOP("ParameterPanel", "Show MAR"), 840);
+    panel.chkLayerMAT = check("chkLayerMAT", QT_TRANSLATE_NOOP("ParameterPanel", "Show MAT"), 1080);
+    panel.chkLayerMap = check("chkLayerMap", QT_TRANSLATE_NOOP("ParameterPanel", "Show Tree Species"), 1320);
+    panel.lblParam = named(caption(frame, QT_TRANSLATE_NOOP("ParameterPanel", "Parameters Used"), 2400, 1800, 1500), "lblParam");
     panel.lblDescParam = named(TwipsLabel(frame, QString(), 3960, 1800, 2000), "lblDescParam");
 
-    TwipsLabel(frame, QStringLiteral("Legend"), 4440, 360, 1200);
-    const QStringList captions{QStringLiteral("Altitude"), QStringLiteral("Rainfall"), QStringLiteral("Temperature"),
-                               QStringLiteral("Tree Species")};
+    caption(frame, QT_TRANSLATE_NOOP("ParameterPanel", "Legend"), 4440, 360, 1200);
+    const char *const captions[4] = {QT_TRANSLATE_NOOP("ParameterPanel", "Altitude"), QT_TRANSLATE_NOOP("ParameterPanel", "Rainfall"),
+                                     QT_TRANSLATE_NOOP("ParameterPanel", "Temperature"),
+                                     QT_TRANSLATE_NOOP("ParameterPanel", "Tree Species")};
     for (int i = 0; i < 4; ++i) {
         panel.picLegend << ColourSwatch(frame, LegendColours[i], 4440, 620 + 240 * i, 285, 195);
-        panel.lblLegend << TwipsLabel(frame, captions[i], 4800, 600 + 240 * i, 1200);
+        panel.lblLegend << caption(frame, captions[i], 4800, 600 + 240 * i, 1200);
         panel.picLegend[i]->setObjectName(QStringLiteral("picLegend%1%2").arg(suffix).arg(i));
         panel.lblLegend[i]->setObjectName(QStringLiteral("lblLegend%1%2").arg(suffix).arg(i));
     }
-    TwipsLabel(frame, QStringLiteral("Range"), 6120, 360, 1300);
-    TwipsLabel(frame, QStringLiteral("ALT: 0 - 6098"), 6120, 600, 1400);
-    TwipsLabel(frame, QStringLiteral("MAR: 6 - 8253"), 6120, 840, 1400);
-    TwipsLabel(frame, QStringLiteral("MAT: -11.2 - 29.2"), 6120, 1080, 1400);
+    caption(frame, QT_TRANSLATE_NOOP("ParameterPanel", "Range"), 6120, 360, 1300);
+    caption(frame, QT_TRANSLATE_NOOP("ParameterPanel", "ALT: 0 - 6098"), 6120, 600, 1400);
+    caption(frame, QT_TRANSLATE_NOOP("ParameterPanel", "MAR: 6 - 8253"), 6120, 840, 1400);
+    caption(frame, QT_TRANSLATE_NOOP("ParameterPanel", "MAT: -11.2 - 29.2"), 6120, 1080, 1400);
     return panel;
 }
 

@@ -1,5 +1,7 @@
 #include "mapping/windows/frmCompare.h"
 
+#include "controls/TranslatedText.h"
+
 #include "catalogue/CurrentSpecies.h"
 #include "controls/CommandButton.h"
 #include "controls/ShowError.h"
@@ -22,7 +24,7 @@ frmCompare::frmCompare(QWidget *owner)
 {
     MakeTopmostWindow(this, owner);
     setObjectName(QStringLiteral("frmCompare"));
-    setWindowTitle(QStringLiteral("Arboplot Comparison"));
+    Translated(this, "frmCompare", QT_TR_NOOP("Arboplot Comparison"));
     QFont small(QStringLiteral("Liberation Sans"));
     small.setPointSizeF(8);
     setFont(small);
@@ -69,9 +71,9 @@ void frmCompare::buildControls()
     buildSpeciesRow(1, 120, 1455);
     buildSpeciesRow(2, 5400, 1695);
 
-    frmPerimeter = PlaceTwips(new QGroupBox(QStringLiteral("First Parameter"), this), 120, 4200, 10440, 2280);
+    frmPerimeter = PlaceTwips(Translated(new QGroupBox(this), "frmCompare", QT_TR_NOOP("First Parameter")), 120, 4200, 10440, 2280);
     frmPerimeter->setObjectName(QStringLiteral("frmPerimeter"));
-    Frame1 = PlaceTwips(new QGroupBox(QStringLiteral("Second Parameter"), this), 120, 6480, 10440, 2280);
+    Frame1 = PlaceTwips(Translated(new QGroupBox(this), "frmCompare", QT_TR_NOOP("Second Parameter")), 120, 6480, 10440, 2280);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     panel1 = BuildParameterPanel(frmPerimeter);
     panel2 = BuildParameterPanel(Frame1, QStringLiteral("2"));
@@ -79,9 +81,9 @@ void frmCompare::buildControls()
     lblInvasive1->setObjectName(QStringLiteral("lblInvasive1"));
     lblInvasive2 = WarningLabel(Frame1, 7680, 360, 2640, 735);
     lblInvasive2->setObjectName(QStringLiteral("lblInvasive2"));
-    cmdSave1 = PlaceTwips(new CommandButton(QStringLiteral("Save As Image"), frmPerimeter), 6120, 1320, 1335, 255);
+    cmdSave1 = PlaceTwips(Translated(new CommandButton(QString(), frmPerimeter), "frmCompare", QT_TR_NOOP("Save As Image")), 6120, 1320, 1335, 255);
     cmdSave1->setObjectName(QStringLiteral("cmdSave1"));
-    cmdSave2 = PlaceTwips(new CommandButton(QStringLiteral("Save As Image"), Frame1), 6120, 1320, 1335, 255);
+    cmdSave2 = PlaceTwips(Translated(new CommandButton(QString(), Frame1), "frmCompare", QT_TR_NOOP("Save As Image")), 6120, 1320, 1335, 255);
     cmdSave2->setObjectName(QStringLiteral("cmdSave2"));
 
     navigator = new MapNavigator(tbrMain, {mapTree, mapTree2}, MapNavigator::CheckBoxClick::ReleasesTools, this);
@@ -106,15 +108,15 @@ void frmCompare::buildControls()
 void frmCompare::buildSpeciesRow(int side, double left, double labelWidth)
 {
     const QString number = QString::number(side);
-    TwipsLabel(this, side == 1 ? QStringLiteral("First Species Name") : QStringLiteral("Second Species Name"), left, 3840,
-               labelWidth, 255);
+    Translated(TwipsLabel(this, QString(), left, 3840, labelWidth, 255), "frmCompare",
+               side == 1 ? QT_TR_NOOP("First Species Name") : QT_TR_NOOP("Second Species Name"));
     const double boxLeft = left + labelWidth + 105;
     auto *name = PlaceTwips(new QLineEdit(this), boxLeft, 3840, 2535, 285);
     name->setObjectName(QStringLiteral("txtSp") + number);
     name->setReadOnly(true);
     auto *choose = PlaceTwips(new CommandButton(QStringLiteral("..."), this), boxLeft + 2640, 3840, 255, 255);
     choose->setObjectName(QStringLiteral("cmdSp") + number);
-    choose->setToolTip(QStringLiteral("Choose Species"));
+    SetTranslatedToolTip(choose, "frmCompare", QT_TR_NOOP("Choose Species"));
     auto *identifier = new QLineEdit(this);
     identifier->setObjectName(QStringLiteral("txtTemp") + number);
     identifier->hide();

@@ -1,5 +1,7 @@
 #include "mapping/windows/frmIdentifyEngine.h"
 
+#include "controls/TranslatedText.h"
+
 #include "catalogue/CurrentSpecies.h"
 #include "controls/ListSorter.h"
 #include "controls/ReportList.h"
@@ -17,6 +19,8 @@
 #include <QHeaderView>
 #include <QTextEdit>
 
+#include <QEvent>
+
 #include <algorithm>
 #include <exception>
 #include <stdexcept>
@@ -28,7 +32,7 @@ float gridValue(const MapField &field)
     bool ok = false;
     const double v = field.value.toDouble(&ok);
     if (field.value.isNull() || !ok)
-        throw std::runtime_error(QStringLiteral("The grid point has no %1 value, so no species can be matched to it.")
+        throw std::runtime_error(frmIdentifyEngine::tr("The grid point has no %1 value, so no species can be matched to it.")
                                      .arg(field.name)
                                      .toStdString());
     return float(v);
@@ -43,22 +47,22 @@ frmIdentifyEngine::frmIdentifyEngine(QWidget *owner)
       splt(new splitter(frmContainer)),
       frmAnswers(new QWidget(frmContainer)),
       lstSTS(new ReportList(3, frmAnswers)),
-      fraNear(new QGroupBox(QStringLiteral("Nearly suitable here"), frmAnswers)),
-      fraIncomplete(new QGroupBox(QStringLiteral("Ranges incomplete"), frmAnswers)),
+      fraNear(Translated(new QGroupBox(frmAnswers), "frmIdentifyEngine", QT_TR_NOOP("Nearly suitable here"))),
+      fraIncomplete(Translated(new QGroupBox(frmAnswers), "frmIdentifyEngine", QT_TR_NOOP("Ranges incomplete"))),
       lstNear(new ReportList(6, fraNear)),
       lstIncomplete(new ReportList(2, fraIncomplete))
 {
     MakeTopmostWindow(this, owner);
     setObjectName(QStringLiteral("frmIdentifyEngine"));
-    setWindowTitle(QStringLiteral("Suitable Tree Species"));
+    setTitle([] { return tr("Suitable Tree Species"); });
     frmContainer->setObjectName(QStringLiteral("frmContainer"));
     lstIdentifyMap->setObjectName(QStringLiteral("lstIdentifyMap"));
     lstSTS->setObjectName(QStringLiteral("lstSTS"));
     splt->setObjectName(QStringLiteral("splt"));
-    lstIdentifyMap->setHeaderLabels({QStringLiteral("Field"), QStringLiteral("Value")});
+    SetTranslatedHeadings(lstIdentifyMap, "frmIdentifyEngine", {QT_TR_NOOP("Field"), QT_TR_NOOP("Value")});
     lstIdentifyMap->header()->resizeSection(0, TwipsToPixelsX(1000, this));
     lstIdentifyMap->header()->resizeSection(1, TwipsToPixelsX(1000, this));
-    lstSTS->setHeaderLabels({QStringLiteral("Species ID"), QStringLiteral("Species Name"), QStringLiteral("Functional Uses")});
+    SetTranslatedHeadings(lstSTS, "frmIdentifyEngine", {QT_TR_NOOP("Species ID"), QT_TR_NOOP("Species Name"), QT_TR_NOOP("Functional Uses")});
     lstSTS->header()->resizeSection(0, TwipsToPixelsX(1000, this));
     lstSTS->header()->resizeSection(1, TwipsToPixelsX(3000, this));
     lstSTS->header()->resizeSection(2, TwipsToPixelsX(3000, this));
@@ -85,6 +89,19 @@ frmIdentifyEngine::frmIdentifyEngine(QWidget *owner)
 
 void frmIdentifyEngine::resizeEvent(QResizeEvent *) { layOutLists(); }
 
+void frmIdentifyEngine::setTitle(std::function<QString()> title)
+{
+    m_title = std::move(title);
+    setWindowTitle(m_title());
+}
+
+void frmIdentifyEngine::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange && m_title)
+        setWindowTitle(m_title());
+    QWidget::changeEvent(event);
+}
+
 void frmIdentifyEngine::layOutLists()
 {
     // The container fills the window; the lists share it on either side of the
@@ -103,12 +120,13 @@ void frmIdentifyEngine::buildAnswerLists()
     fraIncomplete->setObjectName(QStringLiteral("fraIncomplete"));
     lstNear->setObjectName(QStringLiteral("lstNear"));
     lstIncomplete->setObjectName(QStringLiteral("lstIncomplete"));
-    lstNear->setHeaderLabels({QStringLiteral("Species ID"), QStringLiteral("Species Name"), QStringLiteral("Criterion"),
-                              QStringLiteral("Value"), QStringLiteral("Range"), QStringLiteral("Miss")});
+    SetTranslatedHeadings(lstNear, "frmIdentifyEngine",
+                          {QT_TR_NOOP("Species ID"), QT_TR_NOOP("Species Name"), QT_TR_NOOP("Criterion"), QT_TR_NOOP("Value"),
+                           QT_TR_NOOP("Range"), QT_TR_NOOP("Miss")});
     const int widths[6] = {500, 1700, 550, 550, 1000, 2100};
     for (int i = 0; i < 6; ++i)
         lstNear->header()->resizeSection(i, TwipsToPixelsX(widths[i], this));
-    lstIncomplete->setHeaderLabels({QStringLiteral("Species ID"), QStringLiteral("Species Name")});
+    SetTranslatedHeadings(lstIncomplete, "frmIdentifyEngine", {QT_TR_NOOP("Species ID"), QT_TR_NOOP("Species Name")});
     lstIncomplete->header()->resizeSection(0, TwipsToPixelsX(700, this));
     // The near misses keep their order (smallest relative miss first).
     lstNear->setSortingEnabled(false);

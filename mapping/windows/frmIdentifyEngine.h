@@ -62,10 +62,15 @@ public:
     ReportList *lstNear;       // Species ID, Species Name, Criterion, Value, Range, Miss
     ReportList *lstIncomplete; // Species ID, Species Name
 
+    // The window's title, made again in the current language on every change of language.
+    void setTitle(std::function<QString()> title);
+
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
+    std::function<QString()> m_title;
     void buildAnswerLists();
     void layOutLists();
 

@@ -1,6 +1,7 @@
 #include "mapping/windows/frmIdentifyMap.h"
 
 #include "controls/ReportList.h"
+#include "controls/TranslatedText.h"
 #include "controls/TopmostWindow.h"
 #include "controls/Twips.h"
 
@@ -11,7 +12,7 @@ frmIdentifyMap::frmIdentifyMap(QWidget *owner) : QWidget(nullptr), lstIdentifyMa
     MakeTopmostWindow(this, owner);
     setObjectName(QStringLiteral("frmIdentifyMap"));
     lstIdentifyMap->setObjectName(QStringLiteral("lstIdentifyMap"));
-    lstIdentifyMap->setHeaderLabels({QStringLiteral("Field"), QStringLiteral("Value")});
+    SetTranslatedHeadings(lstIdentifyMap, "frmIdentifyMap", {QT_TR_NOOP("Field"), QT_TR_NOOP("Value")});
     lstIdentifyMap->header()->resizeSection(0, TwipsToPixelsX(1000, this));
     lstIdentifyMap->header()->resizeSection(1, TwipsToPixelsX(1000, this));
     resize(TwipsToPixelsX(2400, this), TwipsToPixelsY(2400, this));

@@ -1,5 +1,7 @@
 #include "mapping/windows/frmMap.h"
 
+#include "controls/TranslatedText.h"
+
 #include "catalogue/CurrentSpecies.h"
 #include "catalogue/SpeciesId.h"
 #include "controls/CommandButton.h"
@@ -60,7 +62,7 @@ frmMap::frmMap(QWidget *owner, PointRowsLookup nearMisses)
     m_labels->TextHeight = mapTree->extent().width() / 100;
     m_labels->Map = mapTree;
     m_labels->confirmRemove = [this] {
-        return QMessageBox::question(this, QStringLiteral("Delete All Labels?"), QStringLiteral("Remove current labels from Map?"),
+        return QMessageBox::question(this, tr("Delete All Labels?"), tr("Remove current labels from Map?"),
                                      QMessageBox::Yes | QMessageBox::No)
             == QMessageBox::Yes;
     };
@@ -70,15 +72,15 @@ frmMap::frmMap(QWidget *owner, PointRowsLookup nearMisses)
 
     try {
         if (!ReadSpeciesRanges(QString::number(SpID)).found)
-            loadErrors << QStringLiteral("No species with the identifier %1 is in the catalogue, so the map shows no "
-                                         "suitable area. Choose a species in the species list first.")
+            loadErrors << tr("No species with the identifier %1 is in the catalogue, so the map shows no "
+                             "suitable area. Choose a species in the species list first.")
                               .arg(SpID);
     } catch (const std::exception &e) {
         loadErrors << ErrorText(e);
     }
     // Told once the window is on screen, so the message stands over the map.
     if (!loadErrors.isEmpty())
-        QTimer::singleShot(0, this, [this, loadErrors] { ShowError(this, QStringLiteral("Arboplot"), loadErrors.join("\n\n")); });
+        QTimer::singleShot(0, this, [this, loadErrors] { ShowError(this, tr("Arboplot"), loadErrors.join("\n\n")); });
 }
 
 frmMap::~frmMap() = default;
@@ -91,10 +93,9 @@ void frmMap::buildControls()
     tbrMain->setGeometry(0, 0, TwipsToPixelsX(10080, this), TwipsToPixelsY(420, this));
     mapTree = PlaceTwips(new MapControl(this), 120, 480, 7560, 4815);
     mapTree->setObjectName(QStringLiteral("mapTree"));
-    TwipsLabel(this,
-               QStringLiteral("Matching known ranges in elevation, mean annual rainfall and mean annual temperature of "
-                              "trees to available spatial data"),
-               7800, 480, 2175, 975);
+    Translated(TwipsLabel(this, QString(), 7800, 480, 2175, 975), "frmMap",
+               QT_TRANSLATE_NOOP("frmMap", "Matching known ranges in elevation, mean annual rainfall and mean annual "
+                                           "temperature of trees to available spatial data"));
     buildParameterPanel();
     placeTools = new MapPlaceTools(tbrMain, {mapTree}, navigator);
     connect(placeTools, &MapPlaceTools::placeShown, this, &frmMap::showPlaceSpecies);
@@ -116,7 +117,7 @@ void frmMap::buildControls()
 // the toolbar and the check boxes drive.
 void frmMap::buildParameterPanel()
 {
-    frmPerimeter = PlaceTwips(new QGroupBox(QStringLiteral("Parameter"), this), 120, 5400, 7560, 2280);
+    frmPerimeter = PlaceTwips(Translated(new QGroupBox(this), "frmMap", QT_TRANSLATE_NOOP("frmMap", "Parameter")), 120, 5400, 7560, 2280);
     frmPerimeter->setObjectName(QStringLiteral("frmPerimeter"));
     m_panel = BuildParameterPanel(frmPerimeter);
     txtALTMin = m_panel.txtALTMin;
@@ -144,7 +145,7 @@ void frmMap::buildClassLegend()
     const double classTops[4] = {1560, 2280, 3000, 3720};
     for (int i = 0; i < 4; ++i) {
         picLegend << ColourSwatch(this, LegendColours[i], 7800, classTops[i], 330, 255);
-        lblLegend << TwipsLabel(this, QString::fromLatin1(ClassAt(i).caption), 8280, classTops[i], 1725, 600);
+        lblLegend << Translated(TwipsLabel(this, QString(), 8280, classTops[i], 1725, 600), "Classification", ClassAt(i).caption);
         lblLegend.last()->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         picLegend.last()->setObjectName(QStringLiteral("picLegend%1").arg(4 + i));
         lblLegend.last()->setObjectName(QStringLiteral("lblLegend%1").arg(4 + i));
@@ -154,14 +155,14 @@ void frmMap::buildClassLegend()
 void frmMap::buildButtons()
 {
     auto *buttons = PlaceTwips(new QGroupBox(this), 7800, 4200, 2175, 3495);
-    const auto button = [&](const QString &describe, const QString &caption, double top) {
-        TwipsLabel(buttons, describe, 120, top, 1935);
-        return PlaceTwips(new CommandButton(caption, buttons), 120, top + 240, 1335, 375);
+    const auto button = [&](const char *describe, const char *caption, double top) {
+        Translated(TwipsLabel(buttons, QString(), 120, top, 1935), "frmMap", describe);
+        return Translated(PlaceTwips(new CommandButton(QString(), buttons), 120, top + 240, 1335, 375), "frmMap", caption);
     };
-    cmdDefaultValue = button(QStringLiteral("Restore Default Values"), QStringLiteral("Default Value"), 240);
-    cmdClear = button(QStringLiteral("Clear All Label"), QStringLiteral("Clear Label"), 1080);
-    cmdSaveToImage = button(QStringLiteral("Save To Image"), QStringLiteral("Save"), 1920);
-    cmdClose = button(QStringLiteral("Close Form"), QStringLiteral("Close"), 2760);
+    cmdDefaultValue = button(QT_TRANSLATE_NOOP("frmMap", "Restore Default Values"), QT_TRANSLATE_NOOP("frmMap", "Default Value"), 240);
+    cmdClear = button(QT_TRANSLATE_NOOP("frmMap", "Clear All Label"), QT_TRANSLATE_NOOP("frmMap", "Clear Label"), 1080);
+    cmdSaveToImage = button(QT_TRANSLATE_NOOP("frmMap", "Save To Image"), QT_TRANSLATE_NOOP("frmMap", "Save"), 1920);
+    cmdClose = button(QT_TRANSLATE_NOOP("frmMap", "Close Form"), QT_TRANSLATE_NOOP("frmMap", "Close"), 2760);
     cmdClear->setObjectName(QStringLiteral("cmdClear"));
     cmdDefaultValue->setObjectName(QStringLiteral("cmdDefaultValue"));
     cmdSaveToImage->setObjectName(QStringLiteral("cmdSaveToImage"));
@@ -174,11 +175,11 @@ void frmMap::buildButtons()
 
 void frmMap::ShowDisclaimer()
 {
-    lblDisclaimer->setText(QStringLiteral("Disclaimer:") + QStringLiteral("\r\n")
-                           + QStringLiteral("The maps are indicative only, as species requirements are ")
-                           + QStringLiteral("incompletely known (and depend on provenance/cultivar), ")
-                           + QStringLiteral("spatial data have low resolution, microclimate can differ ")
-                           + QStringLiteral("and landscapes position and soil can modify suitability."));
+    Translated(lblDisclaimer, "frmMap",
+               QT_TRANSLATE_NOOP("frmMap", "Disclaimer:\r\nThe maps are indicative only, as species requirements are "
+                                           "incompletely known (and depend on provenance/cultivar), spatial data have "
+                                           "low resolution, microclimate can differ and landscapes position and soil can "
+                                           "modify suitability."));
 }
 
 SuitabilitySide frmMap::side() const
@@ -219,7 +220,7 @@ void frmMap::mapTree_MouseDown(int, int, double x, double y)
         default: break;
         }
     } catch (const std::exception &e) {
-        ShowError(this, QStringLiteral("Arboplot"), e);
+        ShowError(this, tr("Arboplot"), e);
     }
 }
 
@@ -247,7 +248,7 @@ void frmMap::IdentifyPoint(double x, double y)
         window->lstIdentifyMap->addTexts(row);
     window->fitFieldNames();
     window->show();
-    window->setWindowTitle(QStringLiteral("Point Id: ") + pointId);
+    window->setWindowTitle(tr("Point Id: %1").arg(pointId));
 }
 
 PointRowsLookup frmMap::pointRows()
@@ -264,7 +265,7 @@ QList<QStringList> frmMap::scenarioRows(std::uint32_t feature)
     if (!m_scenarios) {
         m_scenarios = ReadScenarioLayers(*mapTree->layers().item(CanvasLayer)->data());
         if (!m_scenarios->problems.isEmpty())
-            ShowError(this, QStringLiteral("Arboplot"), m_scenarios->problems.join(QStringLiteral("\n\n")));
+            ShowError(this, tr("Arboplot"), m_scenarios->problems.join(QStringLiteral("\n\n")));
     }
     return ScenarioValueRows(*m_scenarios, feature);
 }
@@ -275,8 +276,8 @@ QList<QStringList> frmMap::placeRows(const MapShape &point) const
     const MapPoint at{point.x(), point.y()};
     QList<QStringList> rows;
     if (mapTree->layers().count() > CanvasLayer && mapTree->layers().item(0)->data()->shapeType() == ShapeTypePolygon)
-        rows << QStringList{QStringLiteral("Country"), PolygonFieldAt(*mapTree->layers().item(0)->data(), at, QStringLiteral("NAME"))};
-    rows << QStringList{QStringLiteral("Province"), placeTools->provinceAt(at.x, at.y)};
+        rows << QStringList{tr("Country"), PolygonFieldAt(*mapTree->layers().item(0)->data(), at, QStringLiteral("NAME"))};
+    rows << QStringList{tr("Province"), placeTools->provinceAt(at.x, at.y)};
     return rows;
 }
 
@@ -293,7 +294,7 @@ void frmMap::cmdDefaultValue_Click()
     try {
         RestoreDefaultValues(QString::number(SpID), boxes);
     } catch (const std::exception &e) {
-        ShowError(this, QStringLiteral("Default Value"), e);
+        ShowError(this, tr("Default Value"), e);
     }
 }
 
@@ -311,15 +312,15 @@ void frmMap::cmdSaveToImage_Click()
 
 Bounds frmMap::boxBounds() const
 {
-    static const char *const boxNames[6] = {"ALT minimum", "ALT maximum", "MAR minimum",
-                                            "MAR maximum", "MAT minimum", "MAT maximum"};
+    static const char *const boxNames[6] = {QT_TR_NOOP("ALT minimum"), QT_TR_NOOP("ALT maximum"), QT_TR_NOOP("MAR minimum"),
+                                            QT_TR_NOOP("MAR maximum"), QT_TR_NOOP("MAT minimum"), QT_TR_NOOP("MAT maximum")};
     const SuitabilitySide shown = side();
     for (int i = 0; i < 6; ++i) {
         const QString text = shown.boxes[i]->text().trimmed();
         if (!text.isEmpty() && Bound::fromBox(text).isMissing())
-            throw Error(QStringLiteral("The %1 box of the map of %2 holds \"%3\", which is not a number. Correct it "
-                                       "and choose the command again.")
-                            .arg(QLatin1String(boxNames[i]), windowTitle(), text.left(40)));
+            throw Error(tr("The %1 box of the map of %2 holds \"%3\", which is not a number. Correct it "
+                           "and choose the command again.")
+                            .arg(tr(boxNames[i]), windowTitle(), text.left(40)));
     }
     return BoundsFromBoxes(shown.boxes);
 }

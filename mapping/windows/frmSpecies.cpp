@@ -12,6 +12,8 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
+#include "controls/TranslatedText.h"
+
 #include <QLineEdit>
 #include <QVBoxLayout>
 
@@ -20,11 +22,11 @@
 frmSpecies::frmSpecies(QWidget *owner) : QDialog(owner)
 {
     setObjectName(QStringLiteral("frmSpecies"));
-    setWindowTitle(QStringLiteral("Choose Species"));
+    Translated(this, "frmSpecies", QT_TR_NOOP("Choose Species"));
     setModal(true);
     KeepAboveOtherWindows(this);
 
-    lblSpecies = new QLabel(QStringLiteral("Type Species Name"), this);
+    lblSpecies = Translated(new QLabel(this), "frmSpecies", QT_TR_NOOP("Type Species Name"));
     lblSpecies->setObjectName(QStringLiteral("lblSpecies"));
     txtSpecies = new QLineEdit(this);
     txtSpecies->setObjectName(QStringLiteral("txtSpecies"));

@@ -1,5 +1,6 @@
 #include "photos/windows/PhotoPictures.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -36,7 +37,7 @@ QPixmap DesignPicture(QSize size)
     p.setFont(font);
     p.setPen(QColor(60, 90, 50));
     p.drawText(QRectF(0, c.y() + r * 1.45, size.width(), r), Qt::AlignHCenter | Qt::AlignTop,
-               QStringLiteral("Silvaria species pictures"));
+               QCoreApplication::translate("PhotoPictures", "Silvaria species pictures"));
     return pixmap;
 }
 

@@ -6,6 +6,7 @@
 #include "photos/windows/PhotoPictures.h"
 #include "photos/PhotoRequest.h"
 
+#include <QEvent>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QImageReader>
@@ -33,7 +34,6 @@ frmImage::frmImage(QWidget *owner) : QWidget(nullptr)
 {
     MakeTopmostWindow(this, owner);
     setObjectName(QStringLiteral("frmImage"));
-    setWindowTitle(QStringLiteral("Photo Species"));
     buildControls();
     setFixedSize(TwipsToPixelsX(7800, this), TwipsToPixelsY(7500, this));
 
@@ -45,8 +45,25 @@ frmImage::frmImage(QWidget *owner) : QWidget(nullptr)
         // The window opens with its design picture; a catalogue that cannot
         // list the photographs is told by the list window's own messages.
     }
-    if (const QString name = CurrentSpecies::instance().selectedName(); !name.isEmpty())
-        setWindowTitle(QStringLiteral("Photo Species - ") + name);
+    m_speciesName = CurrentSpecies::instance().selectedName();
+    retranslate();
+}
+
+void frmImage::retranslate()
+{
+    setWindowTitle(m_speciesName.isEmpty() ? tr("Photo Species") : tr("Photo Species - %1").arg(m_speciesName));
+    Label1[0]->setText(tr("Description"));
+    Label1[1]->setText(tr("Photo By"));
+    cmdPervious->setToolTip(tr("Previous photograph"));
+    cmdNext->setToolTip(tr("Next photograph"));
+    cmdClose->setText(tr("Close"));
+}
+
+void frmImage::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
 }
 
 frmImage::~frmImage() = default;
@@ -70,8 +87,8 @@ void frmImage::buildControls()
     txtSendPhoto->setFont(requestFont);
     txtSendPhoto->hide();
 
-    Label1 = {PlaceTwips(new QLabel(QStringLiteral("Description"), Frame1), 180, 6180, 1140, 315),
-              PlaceTwips(new QLabel(QStringLiteral("Photo By"), Frame1), 180, 5730, 1140, 315)};
+    Label1 = {PlaceTwips(new QLabel(Frame1), 180, 6180, 1140, 315),
+              PlaceTwips(new QLabel(Frame1), 180, 5730, 1140, 315)};
     Label1[0]->setObjectName(QStringLiteral("Label1_0"));
     Label1[1]->setObjectName(QStringLiteral("Label1_1"));
     txtAuthor = PlaceTwips(readOnlyBox(Frame1, "txtAuthor"), 1320, 5700, 6060, 345);
@@ -80,12 +97,10 @@ void frmImage::buildControls()
     cmdPervious = PlaceTwips(new QPushButton(this), 120, 6900, 840, 450);
     cmdPervious->setObjectName(QStringLiteral("cmdPervious"));
     cmdPervious->setIcon(style()->standardIcon(QStyle::SP_ArrowLeft));
-    cmdPervious->setToolTip(QStringLiteral("Previous photograph"));
     cmdNext = PlaceTwips(new QPushButton(this), 1020, 6900, 840, 450);
     cmdNext->setObjectName(QStringLiteral("cmdNext"));
     cmdNext->setIcon(style()->standardIcon(QStyle::SP_ArrowRight));
-    cmdNext->setToolTip(QStringLiteral("Next photograph"));
-    cmdClose = PlaceTwips(new QPushButton(QStringLiteral("Close"), this), 6480, 6900, 1200, 450);
+    cmdClose = PlaceTwips(new QPushButton(this), 6480, 6900, 1200, 450);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
 
     connect(cmdPervious, &QPushButton::clicked, this, &frmImage::cmdPervious_Click);
@@ -144,7 +159,7 @@ void frmImage::showPicture(const Photo &photo)
 {
     const QSize area = imgSilvar->contentsRect().size();
     if (photo.file.isEmpty()) {
-        const QString reason = QStringLiteral("Not a picture file name: %1").arg(photo.image);
+        const QString reason = tr("Not a picture file name: %1").arg(photo.image);
         imgSilvar->setPixmap(UnavailablePicture(area, reason));
         imgSilvar->setToolTip(reason);
         return;
@@ -155,8 +170,8 @@ void frmImage::showPicture(const Photo &photo)
     if (image.isNull()) {
         const QString name = QFileInfo(photo.file).fileName();
         const QString reason = QFileInfo::exists(photo.file)
-                                   ? QStringLiteral("The picture file %1 cannot be read: %2").arg(name, reader.errorString())
-                                   : QStringLiteral("Picture file not found: %1").arg(name);
+                                   ? tr("The picture file %1 cannot be read: %2").arg(name, reader.errorString())
+                                   : tr("Picture file not found: %1").arg(name);
         imgSilvar->setPixmap(UnavailablePicture(area, reason));
         imgSilvar->setToolTip(reason);
         return;

@@ -36,8 +36,13 @@ public:
     QPushButton *cmdNext;
     QPushButton *cmdClose;
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
     void buildControls();
+    void retranslate();
+    QString m_speciesName; // the selected row's name when the window opened
     void showCurrentRow();
     void showPicture(const Photo &photo);
 

@@ -5,6 +5,7 @@
 
 #include <QAbstractItemView>
 #include <QCompleter>
+#include <QEvent>
 #include <QShortcut>
 #include <QStandardItemModel>
 
@@ -13,16 +14,25 @@ namespace {
 constexpr std::size_t ShownRows = 12;
 }
 
+namespace {
+
+QString kindCaption(PlaceKind kind)
+{
+    return kind == PlaceKind::District ? FindPlaceBox::tr("district") : FindPlaceBox::tr("province");
+}
+
+} // namespace
+
 QString PlaceRowText(const Place &place)
 {
     QString name = place.name;
     if (place.kind != PlaceKind::Place)
-        name += QStringLiteral(" (%1)").arg(PlaceKindText(place.kind));
+        name = FindPlaceBox::tr("%1 (%2)", "place name (kind of place)").arg(name, kindCaption(place.kind));
     QStringList where;
     if (!place.province.isEmpty() && place.kind != PlaceKind::Province)
         where << place.province;
     where << place.country;
-    return name + QStringLiteral(" \u2014 ") + where.join(QStringLiteral(", "));
+    return FindPlaceBox::tr("%1 \u2014 %2", "place \u2014 province, country").arg(name, where.join(QStringLiteral(", ")));
 }
 
 FindPlaceBox::FindPlaceBox(QWidget *parent)
@@ -33,13 +43,11 @@ FindPlaceBox::FindPlaceBox(QWidget *parent)
     setMaxLength(200);
     try {
         m_places = PlaceIndex::application();
-        setPlaceholderText(QStringLiteral("Find place (Ctrl+L)"));
-        setToolTip(QStringLiteral("Type a town, district or province in any script; choose one to see what suits it there."));
     } catch (const Error &e) {
         setEnabled(false);
-        setPlaceholderText(QStringLiteral("Places unavailable"));
-        setToolTip(QStringLiteral("Places are unavailable: %1").arg(e.message()));
+        m_unavailable = e.message();
     }
+    retranslate();
     // The rows are the search's own, in its order: the completer shows them unfiltered.
     m_completer->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
     m_completer->setMaxVisibleItems(int(ShownRows));
@@ -55,6 +63,24 @@ FindPlaceBox::FindPlaceBox(QWidget *parent)
         setFocus(Qt::ShortcutFocusReason);
         selectAll();
     });
+}
+
+void FindPlaceBox::retranslate()
+{
+    if (m_places) {
+        setPlaceholderText(tr("Find place (Ctrl+L)"));
+        setToolTip(tr("Type a town, district or province in any script; choose one to see what suits it there."));
+    } else {
+        setPlaceholderText(tr("Places unavailable"));
+        setToolTip(tr("Places are unavailable: %1").arg(m_unavailable));
+    }
+}
+
+void FindPlaceBox::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QLineEdit::changeEvent(event);
 }
 
 QStringList FindPlaceBox::rows() const

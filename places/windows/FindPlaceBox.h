@@ -27,7 +27,11 @@ public:
 signals:
     void placeChosen(const Place &place);
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
+    void retranslate();
     void search(const QString &text);
     void choose(int row);
     void chooseTyped();
@@ -35,6 +39,7 @@ private:
     std::shared_ptr<const PlaceIndex> m_places;
     QStandardItemModel *m_rows;
     QCompleter *m_completer;
+    QString m_unavailable; // why the place index could not be read
 };
 
 // A row of the box: "Chiang Mai — Chiang Mai, Thailand", a division with its

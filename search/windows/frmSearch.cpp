@@ -8,6 +8,8 @@
 #include "controls/TopmostWindow.h"
 #include "search/NameSearch.h"
 
+#include "controls/TranslatedText.h"
+
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -20,27 +22,27 @@ frmSearch::frmSearch(QWidget *owner)
 {
     MakeTopmostWindow(this, owner);
     setObjectName(QStringLiteral("frmSearch"));
-    setWindowTitle(QStringLiteral("Search"));
+    Translated(this, "frmSearch", QT_TR_NOOP("Search"));
 
-    Frame1 = new QGroupBox(QStringLiteral("Search By"), this);
+    Frame1 = Translated(new QGroupBox(this), "frmSearch", QT_TR_NOOP("Search By"));
     Frame1->setObjectName(QStringLiteral("Frame1"));
-    optBotanic = new QRadioButton(QStringLiteral("Botanic Names"), Frame1);
+    optBotanic = Translated(new QRadioButton(Frame1), "frmSearch", QT_TR_NOOP("Botanic Names"));
     optBotanic->setObjectName(QStringLiteral("optBotanic"));
-    optCommon = new QRadioButton(QStringLiteral("Common Names"), Frame1);
+    optCommon = Translated(new QRadioButton(Frame1), "frmSearch", QT_TR_NOOP("Common Names"));
     optCommon->setObjectName(QStringLiteral("optCommon"));
     auto *options = new QHBoxLayout(Frame1);
     options->addWidget(optBotanic);
     options->addWidget(optCommon);
 
-    Label1 = new QLabel(QStringLiteral("Search For"), this);
+    Label1 = Translated(new QLabel(this), "frmSearch", QT_TR_NOOP("Search For"));
     Label1->setObjectName(QStringLiteral("Label1"));
     txtSearch = new QLineEdit(this);
     txtSearch->setObjectName(QStringLiteral("txtSearch"));
     txtSearch->setMaxLength(MaxNameLength);
     Label1->setBuddy(txtSearch);
-    cmdOK = new CommandButton(QStringLiteral("Ok"), this);
+    cmdOK = Translated(new CommandButton(QString(), this), "frmSearch", QT_TR_NOOP("Ok"));
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdCancel = new CommandButton(QStringLiteral("Cancel"), this);
+    cmdCancel = Translated(new CommandButton(QString(), this), "frmSearch", QT_TR_NOOP("Cancel"));
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
 
     auto *buttons = new QHBoxLayout;
@@ -74,7 +76,7 @@ void frmSearch::cmdOK_Click()
         else if (optCommon->isChecked())
             ShowSearchResult(SearchCommonNames(text));
     } catch (const CatalogueError &e) {
-        ShowError(this, QStringLiteral("Search"), e);
+        ShowError(this, tr("Search"), e);
     }
 }
 

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QList>
+
+class QAction;
+class QTreeWidget;
+class QWidget;
+
+// Fixed captions that follow the chosen language without a window's own code:
+// the text is set now from its untranslated `source` (marked where it is written
+// with QT_TRANSLATE_NOOP(context, ...)) and set again on every language change.
+// The widget's kind says which text it is: a label's or a button's text, a group
+// box's title, a line edit's placeholder, or else the window title.
+template <typename W> W *Translated(W *widget, const char *context, const char *source);
+void SetTranslatedText(QWidget *widget, const char *context, const char *source);
+void SetTranslatedToolTip(QWidget *widget, const char *context, const char *source);
+// A list's column headings.
+void SetTranslatedHeadings(QTreeWidget *list, const char *context, const QList<const char *> &sources);
+// An action's text and tool tip (the tool tip: the same text); kept in step
+// through the widgets that show the action.
+void SetTranslatedAction(QAction *action, const char *context, const char *source);
+
+template <typename W> W *Translated(W *widget, const char *context, const char *source)
+{
+    SetTranslatedText(widget, context, source);
+    return widget;
+}
