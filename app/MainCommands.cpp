@@ -7,6 +7,7 @@
 #include "app/frmAbout.h"
 #include "app/frmGlossary.h"
 #include "app/frmHelp.h"
+#include "app/LanguageMenu.h"
 #include "app/frmMain.h"
 #include "app/modLoadList.h"
 #include "controls/Icons.h"
@@ -90,6 +91,9 @@ void MainCommands::buildMenus()
     menuView->addSeparator()->setObjectName(QStringLiteral("menuSep3"));
     menuTM = item(menuView, "menuTM", icon("map"));
     menuTMC = item(menuView, "menuTMC", ComparisonIcon());
+    menuView->addSeparator()->setObjectName(QStringLiteral("menuSep4"));
+    menuLanguage = new LanguageMenu(menuView);
+    menuView->addMenu(menuLanguage);
 
     menuAnalysis = bar->addMenu(QString());
     menuAnalysis->setObjectName(QStringLiteral("menuAnalysis"));

@@ -6,6 +6,7 @@
 #include <vector>
 
 class FindPlaceBox;
+class LanguageMenu;
 class QAction;
 struct Place;
 class QMenu;
@@ -35,6 +36,7 @@ public:
     void menuCount_Click();
     void menuShift_Click();
     QAction *menuExit, *menuBN, *menuCN, *menuSearch, *menuISR, *menuTM, *menuTMC, *menuAD, *menuGlossary, *menuAbout;
+    LanguageMenu *menuLanguage; // View > Language
     QToolBar *tbrMain;
     // At the toolbar's end: a place chosen there is shown on the active map
     // (a new one when none is open) with the species suitable there.

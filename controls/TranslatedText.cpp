@@ -1,5 +1,7 @@
 #include "controls/TranslatedText.h"
 
+#include "controls/CaptionFit.h"
+
 #include <QAbstractButton>
 #include <QAction>
 #include <QCoreApplication>
@@ -55,7 +57,8 @@ void applyAction(QAction *action)
     action->setToolTip(text);
 }
 
-// Watches the language changes that reach every widget, once for the application.
+// Watches the language changes that reach every widget, once for the
+// application, and fits the captions of each window shown or retranslated.
 class LanguageFollower : public QObject {
 public:
     static void ensureInstalled()
@@ -70,9 +73,18 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() != QEvent::LanguageChange || !watched->isWidgetType())
+        const QEvent::Type type = event->type();
+        if ((type != QEvent::LanguageChange && type != QEvent::Show) || !watched->isWidgetType())
             return false;
         auto *widget = static_cast<QWidget *>(watched);
+        if (type == QEvent::Show) {
+            if (widget->isWindow())
+                FitCaptions(widget);
+            return false;
+        }
+        // A window's captions are fitted once all its controls have their new texts.
+        if (widget->isWindow())
+            QMetaObject::invokeMethod(widget, [widget] { FitCaptions(widget); }, Qt::QueuedConnection);
         if (widget->property(TextKey).isValid())
             applyText(widget);
         if (widget->property(HeadingsKey).isValid())
@@ -89,7 +101,30 @@ private:
     using QObject::QObject;
 };
 
+// Runs a text's maker on every language change of the widget it belongs to.
+class TextMaker : public QObject {
+public:
+    TextMaker(QWidget *widget, std::function<void()> apply) : QObject(widget), m_apply(std::move(apply))
+    {
+        widget->installEventFilter(this);
+        m_apply();
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::LanguageChange)
+            m_apply();
+        return false;
+    }
+
+private:
+    std::function<void()> m_apply;
+};
+
 } // namespace
+
+QObject *KeepTranslated(QWidget *widget, std::function<void()> apply) { return new TextMaker(widget, std::move(apply)); }
 
 void SetTranslatedText(QWidget *widget, const char *context, const char *source)
 {

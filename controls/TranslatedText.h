@@ -2,7 +2,10 @@
 
 #include <QList>
 
+#include <functional>
+
 class QAction;
+class QObject;
 class QTreeWidget;
 class QWidget;
 
@@ -16,6 +19,10 @@ void SetTranslatedText(QWidget *widget, const char *context, const char *source)
 void SetTranslatedToolTip(QWidget *widget, const char *context, const char *source);
 // A list's column headings.
 void SetTranslatedHeadings(QTreeWidget *list, const char *context, const QList<const char *> &sources);
+// Any text made from a translation and data ("Point Id: %1"): `apply` sets it
+// now and again whenever `widget` is told of a new language, until the object
+// returned (a child of `widget`) is deleted.
+QObject *KeepTranslated(QWidget *widget, std::function<void()> apply);
 // An action's text and tool tip (the tool tip: the same text); kept in step
 // through the widgets that show the action.
 void SetTranslatedAction(QAction *action, const char *context, const char *source);

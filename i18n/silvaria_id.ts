@@ -411,6 +411,13 @@
     </message>
 </context>
 <context>
+    <name>LanguageMenu</name>
+    <message>
+        <source>Language</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>MainCommands</name>
     <message>
         <source>File</source>
@@ -1390,6 +1397,13 @@ The maps are indicative only, as species requirements are incompletely known (an
     <message>
         <source>%1, %2</source>
         <comment>use, climate</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>silvaria: unknown language &quot;%1&quot;; choose one of %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -1,6 +1,7 @@
 #include "mapping/AttributeColumn.h"
 
 #include <QDate>
+#include <QLocale>
 #include <QUtf8StringView>
 
 #include <charconv>
@@ -133,6 +134,15 @@ template <typename T> static QString shortestOf(T value)
 
 QString shortest(double value) { return shortestOf(value); }
 QString shortest(float value) { return shortestOf(value); }
+
+QString shown(double value)
+{
+    const QString plain = shortest(value);
+    const qsizetype point = plain.indexOf(QLatin1Char('.'));
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    return locale.toString(value, 'f', point < 0 ? 0 : int(plain.size() - point - 1));
+}
 
 } // namespace NumberText
 

@@ -111,4 +111,7 @@ bool parseFloat(std::string_view text, float &out);
 // The shortest text that reads back as the value, never in exponent form.
 QString shortest(double value);
 QString shortest(float value);
+// The same digits in the default locale's decimal sign, for windows (never
+// for files: those keep the point).
+QString shown(double value);
 } // namespace NumberText

@@ -13,8 +13,8 @@ void AddNearMissRows(PointSpeciesRows &rows, const PointAnswer &answer)
     for (const NearMiss &m : answer.nearMisses)
         rows.nearMisses << QStringList{QString::number(m.species->spId), m.species->name,
                                        QLatin1String(DataRangeOf(Criterion(m.criterion)).field),
-                                       NumberText::shortest(answer.values[m.criterion]),
-                                       QCoreApplication::translate("PlantingList", "%1 to %2").arg(NumberText::shortest(m.min), NumberText::shortest(m.max)),
+                                       NumberText::shown(answer.values[m.criterion]),
+                                       QCoreApplication::translate("PlantingList", "%1 to %2").arg(NumberText::shown(m.min), NumberText::shown(m.max)),
                                        m.text()};
     for (const SpeciesRangeRow *s : answer.incomplete)
         rows.incomplete << QStringList{QString::number(s->spId), s->name};
@@ -40,7 +40,7 @@ frmIdentifyEngine *ShowPlantingList(const PointAnswer &answer, const QString &us
 {
     PointSpeciesRows rows;
     for (int c = 0; c < 3; ++c)
-        rows.values << QStringList{QLatin1String(DataRangeOf(Criterion(c)).field), NumberText::shortest(answer.values[c])};
+        rows.values << QStringList{QLatin1String(DataRangeOf(Criterion(c)).field), NumberText::shown(answer.values[c])};
     for (const SpeciesRangeRow *s : answer.suitable)
         rows.suitable << QStringList{QString::number(s->spId), s->name, s->uses};
     AddNearMissRows(rows, answer);

@@ -28,7 +28,14 @@
 
 namespace {
 
-QString signedText(double v) { return (v >= 0 ? QStringLiteral("+") : QString()) + NumberText::shortest(v); }
+QString signedText(double v) { return (v >= 0 ? QStringLiteral("+") : QString()) + NumberText::shown(v); }
+
+// A number typed in the language's way ("1,5" in Indonesian) or with a point.
+double typedNumber(const QString &text, bool &ok)
+{
+    const double value = QLocale().toDouble(text.trimmed(), &ok);
+    return ok ? value : text.trimmed().toDouble(&ok);
+}
 
 // An area for reading: whole km² with the locale's digit grouping.
 QString km2(double v) { return QLocale().toString(v, 'f', 0); }
@@ -169,8 +176,8 @@ void frmClimateShift::ShowClimate()
 void frmClimateShift::ShowShift()
 {
     bool okT = false, okP = false;
-    const double dT = txtDT->text().trimmed().toDouble(&okT);
-    const double dP = txtDP->text().trimmed().toDouble(&okP);
+    const double dT = typedNumber(txtDT->text(), okT);
+    const double dP = typedNumber(txtDP->text(), okP);
     if (!okT || !std::isfinite(dT)) {
         lblMessage->setText(tr("\u0394T must be a number of degrees, such as 2 or -1.5, not \"%1\".")
                                 .arg(txtDT->text().left(40)));

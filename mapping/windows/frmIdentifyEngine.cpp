@@ -19,8 +19,6 @@
 #include <QHeaderView>
 #include <QTextEdit>
 
-#include <QEvent>
-
 #include <algorithm>
 #include <exception>
 #include <stdexcept>
@@ -89,17 +87,10 @@ frmIdentifyEngine::frmIdentifyEngine(QWidget *owner)
 
 void frmIdentifyEngine::resizeEvent(QResizeEvent *) { layOutLists(); }
 
-void frmIdentifyEngine::setTitle(std::function<QString()> title)
+void frmIdentifyEngine::setTitle(const std::function<QString()> &title)
 {
-    m_title = std::move(title);
-    setWindowTitle(m_title());
-}
-
-void frmIdentifyEngine::changeEvent(QEvent *event)
-{
-    if (event->type() == QEvent::LanguageChange && m_title)
-        setWindowTitle(m_title());
-    QWidget::changeEvent(event);
+    delete m_titleMaker;
+    m_titleMaker = KeepTranslated(this, [this, title] { setWindowTitle(title()); });
 }
 
 void frmIdentifyEngine::layOutLists()

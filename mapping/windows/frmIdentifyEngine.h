@@ -63,14 +63,13 @@ public:
     ReportList *lstIncomplete; // Species ID, Species Name
 
     // The window's title, made again in the current language on every change of language.
-    void setTitle(std::function<QString()> title);
+    void setTitle(const std::function<QString()> &title);
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
-    void changeEvent(QEvent *event) override;
 
 private:
-    std::function<QString()> m_title;
+    QObject *m_titleMaker = nullptr; // keeps the title in the current language
     void buildAnswerLists();
     void layOutLists();
 

@@ -248,7 +248,7 @@ void frmMap::IdentifyPoint(double x, double y)
         window->lstIdentifyMap->addTexts(row);
     window->fitFieldNames();
     window->show();
-    window->setWindowTitle(tr("Point Id: %1").arg(pointId));
+    KeepTranslated(window, [window, pointId] { window->setWindowTitle(tr("Point Id: %1").arg(pointId)); });
 }
 
 PointRowsLookup frmMap::pointRows()
