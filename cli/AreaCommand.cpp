@@ -8,6 +8,7 @@
 #include "cli/Commands.h"
 #include "cli/GisOutput.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 Rows AreaRowsFor(const AreaTable &table, bool byCountry, const QStringList &classes)
@@ -70,7 +71,7 @@ QString provinceCountryOption(const CommandLine &line, const MapData &maps)
     const QString given = line.value(QStringLiteral("country"));
     const QString country = ProvinceLayerCountry(*maps.provinces->data(), given);
     if (country.isEmpty())
-        throw CliFailure(ExitDataError, QStringLiteral("the province layer has no country \"%1\" (give a code such as TH, or a name)")
+        throw CliFailure(ExitDataError, QCoreApplication::translate("AreaCommand", "the province layer has no country \"%1\" (give a code such as TH, or a name)")
                                             .arg(given.left(80)));
     return country;
 }
@@ -82,9 +83,9 @@ QString countryFileOption(const CommandLine &line)
     if (!line.isSet(QStringLiteral("output")))
         return output;
     if (!line.isSet(QStringLiteral("by-country")))
-        UsageError(QStringLiteral("area -o writes the countries' polygons, so it needs --by-country"));
+        UsageError(QCoreApplication::translate("AreaCommand", "area -o writes the countries' polygons, so it needs --by-country"));
     if (QFileInfo(output).suffix().toLower() != QLatin1String("gpkg"))
-        UsageError(QStringLiteral("area -o takes a GeoPackage (.gpkg), not \"%1\"").arg(output));
+        UsageError(QCoreApplication::translate("AreaCommand", "area -o takes a GeoPackage (.gpkg), not \"%1\"").arg(output));
     return output;
 }
 
@@ -92,14 +93,14 @@ QString countryFileOption(const CommandLine &line)
 
 int RunAreaCommand(const QStringList &arguments)
 {
-    CommandLine line(QStringLiteral("area"), QStringLiteral("The area in km2 of each class of the species' map (altitude, rainfall, temperature, "
+    CommandLine line(QStringLiteral("area"), QCoreApplication::translate("AreaCommand", "The area in km2 of each class of the species' map (altitude, rainfall, temperature, "
                                     "full match), in total or per country, and its share of the gridded land."));
-    line.addPositional(QStringLiteral("SPECIES"), QStringLiteral("Identifier, current name or synonym."));
-    line.addOption({QStringLiteral("by-country"), QStringLiteral("One row per country of the boundary layer.")});
-    line.addOption({QStringLiteral("by-province"), QStringLiteral("One row per province of each country, and the country's row.")});
-    line.addOption({QStringLiteral("country"), QStringLiteral("With --by-province, only this country (code such as TH, or name)."),
+    line.addPositional(QStringLiteral("SPECIES"), QCoreApplication::translate("AreaCommand", "Identifier, current name or synonym."));
+    line.addOption({QStringLiteral("by-country"), QCoreApplication::translate("AreaCommand", "One row per country of the boundary layer.")});
+    line.addOption({QStringLiteral("by-province"), QCoreApplication::translate("AreaCommand", "One row per province of each country, and the country's row.")});
+    line.addOption({QStringLiteral("country"), QCoreApplication::translate("AreaCommand", "With --by-province, only this country (code such as TH, or name)."),
                     QStringLiteral("CC")});
-    AddOutputOption(line, QStringLiteral("With --by-country, also write the countries' polygons with their rows' "
+    AddOutputOption(line, QCoreApplication::translate("AreaCommand", "With --by-country, also write the countries' polygons with their rows' "
                                          "columns as a GeoPackage (.gpkg)."));
     AddRangeOptions(line);
     if (!line.parse(arguments))
@@ -109,9 +110,9 @@ int RunAreaCommand(const QStringList &arguments)
     const QString output = countryFileOption(line);
     const bool byProvince = line.isSet(QStringLiteral("by-province"));
     if (byProvince && line.isSet(QStringLiteral("by-country")))
-        UsageError(QStringLiteral("area takes --by-country or --by-province, not both"));
+        UsageError(QCoreApplication::translate("AreaCommand", "area takes --by-country or --by-province, not both"));
     if (line.isSet(QStringLiteral("country")) && !byProvince)
-        UsageError(QStringLiteral("area --country needs --by-province"));
+        UsageError(QCoreApplication::translate("AreaCommand", "area --country needs --by-province"));
     line.openCatalogue();
     const SpeciesMatch species = ResolveSpecies(name);
     const Bounds bounds = ResolveBounds(line, species.spId);
@@ -124,7 +125,7 @@ int RunAreaCommand(const QStringList &arguments)
     Rows rows;
     if (byProvince) {
         if (!maps.provinces)
-            throw CliFailure(ExitDataError, QStringLiteral("%1 has no province layer (province_bnd.shp)").arg(maps.folder));
+            throw CliFailure(ExitDataError, QCoreApplication::translate("AreaCommand", "%1 has no province layer (province_bnd.shp)").arg(maps.folder));
         const QString country = provinceCountryOption(line, maps);
         const auto provinces = ProvincesOf(maps.canvas->data(), maps.provinces->data());
         rows = ProvinceRowsFor(SumProvinceAreas(classes, cells, *countries, *provinces, country), classNames);
@@ -136,7 +137,7 @@ int RunAreaCommand(const QStringList &arguments)
         WriteCountryGeoPackage(maps.boundaries->data()->path(), rows, QStringLiteral("%1: suitable area by country").arg(species.name),
                                SuitabilityPictureStamp(stamped, AllClasses, SourceStamp(maps)), output);
     if (format == RowFormat::Table)
-        PrintOut(QStringLiteral("%1 (SpID %2): %3\n").arg(species.name).arg(species.spId).arg(stamped.ranges));
+        PrintOut(QCoreApplication::translate("AreaCommand", "%1 (SpID %2): %3\n").arg(species.name).arg(species.spId).arg(stamped.ranges));
     PrintOut(FormatRows(rows, format));
     return ExitDone;
 }

@@ -8,6 +8,8 @@
 #include "mapping/AttributeColumn.h"
 #include "mapping/MapError.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 
 namespace {
@@ -64,16 +66,16 @@ void addGridPoint(Rows &rows, const PointAnswer &answer)
 
 int RunAtCommand(const QStringList &arguments)
 {
-    CommandLine line(QStringLiteral("at"), QStringLiteral("Lists the species suitable at the grid point nearest LON,LAT (within identify's "
+    CommandLine line(QStringLiteral("at"), QCoreApplication::translate("AtCommand", "Lists the species suitable at the grid point nearest LON,LAT (within identify's "
                                     "reach), as the map's Suitable Tree Species tool does; with --near-misses also "
                                     "the species that miss by one range, and those whose ranges are incomplete."));
-    line.addPositional(QStringLiteral("LON,LAT|PLACE"), QStringLiteral("Position in degrees, west and south negative (Yogyakarta: at 110.37,-7.8), "
+    line.addPositional(QStringLiteral("LON,LAT|PLACE"), QCoreApplication::translate("AtCommand", "Position in degrees, west and south negative (Yogyakarta: at 110.37,-7.8), "
                                                                        "or the name of a place, district or province (at \"Chiang Mai\")."));
-    line.addOption({QStringLiteral("country"), QStringLiteral("Narrows a place name to this country (code such as TH, or name)."),
+    line.addOption({QStringLiteral("country"), QCoreApplication::translate("AtCommand", "Narrows a place name to this country (code such as TH, or name)."),
                     QStringLiteral("CC")});
-    line.addOption({QStringLiteral("use"), QStringLiteral("Only species of this use."), QStringLiteral("USE")});
-    line.addOption({QStringLiteral("near-misses"), QStringLiteral("Also list near misses and incomplete ranges.")});
-    line.addOption({QStringLiteral("near-limit"), QStringLiteral("Largest miss relative to the range's width (default 0.25)."),
+    line.addOption({QStringLiteral("use"), QCoreApplication::translate("AtCommand", "Only species of this use."), QStringLiteral("USE")});
+    line.addOption({QStringLiteral("near-misses"), QCoreApplication::translate("AtCommand", "Also list near misses and incomplete ranges.")});
+    line.addOption({QStringLiteral("near-limit"), QCoreApplication::translate("AtCommand", "Largest miss relative to the range's width (default 0.25)."),
                     QStringLiteral("R")});
     if (!line.parse(arguments))
         return ExitDone;
@@ -94,19 +96,19 @@ int RunAtCommand(const QStringList &arguments)
     const PointAnswer answer =
         AnswerAtPoint(species, climate, *maps.canvas, {position.lon, position.lat}, IdentifyReach(full), use, limit);
     if (!answer.found)
-        throw CliFailure(ExitDataError, QStringLiteral("no grid point lies within %1 degrees of %2,%3")
+        throw CliFailure(ExitDataError, QCoreApplication::translate("AtCommand", "no grid point lies within %1 degrees of %2,%3")
                                             .arg(IdentifyReach(full), 0, 'f', 2).arg(position.lon).arg(position.lat));
     for (int c = 0; c < 3; ++c)
         if (std::isnan(answer.values[c]))
-            throw CliFailure(ExitDataError, QStringLiteral("the grid point at %1,%2 has no %3 value, so no species can be matched to it")
+            throw CliFailure(ExitDataError, QCoreApplication::translate("AtCommand", "the grid point at %1,%2 has no %3 value, so no species can be matched to it")
                                                 .arg(answer.position.x).arg(answer.position.y)
                                                 .arg(QLatin1String(DataRangeOf(Criterion(c)).field)));
 
     Rows rows = answerRows(answer, line.isSet(QStringLiteral("near-misses")));
     if (format == RowFormat::Table && !named.place.isEmpty())
-        PrintOut(QStringLiteral("Place %1 at %2, %3\n").arg(named.place, QString::number(position.lon, 'f', 4), QString::number(position.lat, 'f', 4)));
+        PrintOut(QCoreApplication::translate("AtCommand", "Place %1 at %2, %3\n").arg(named.place, QString::number(position.lon, 'f', 4), QString::number(position.lat, 'f', 4)));
     if (format == RowFormat::Table)
-        PrintOut(QStringLiteral("Grid point %1, %2: ALT %3 m, MAR %4 mm, MAT %5 \u00b0C\n")
+        PrintOut(QCoreApplication::translate("AtCommand", "Grid point %1, %2: ALT %3 m, MAR %4 mm, MAT %5 \u00b0C\n")
                      .arg(QString::number(answer.position.x, 'f', 4), QString::number(answer.position.y, 'f', 4),
                           NumberText::shortest(answer.values[0]), NumberText::shortest(answer.values[1]),
                           NumberText::shortest(answer.values[2])));

@@ -10,6 +10,7 @@
 #include "cli/Commands.h"
 #include "cli/FolderBuild.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -39,7 +40,7 @@ QString problemsText(const QList<SourceProblem> &problems)
 void requireSources(const QString &folder)
 {
     if (!QFileInfo(folder).isDir())
-        throw CliFailure(ExitDataError, QStringLiteral("%1: no such folder of catalogue sources").arg(folder));
+        throw CliFailure(ExitDataError, QCoreApplication::translate("CatalogueCommand", "%1: no such folder of catalogue sources").arg(folder));
 }
 
 int checkSources(const CommandLine &line, const QString &input)
@@ -52,8 +53,8 @@ int checkSources(const CommandLine &line, const QString &input)
     const QList<SourceProblem> problems = CheckCatalogueSources(input, images);
     PrintOut(problemsText(problems));
     if (!problems.isEmpty())
-        throw CliFailure(ExitDataError, QStringLiteral("%1: %2 problem(s)").arg(input).arg(problems.size()));
-    PrintOut(QStringLiteral("%1: no problems\n").arg(input));
+        throw CliFailure(ExitDataError, QCoreApplication::translate("CatalogueCommand", "%1: %n problem(s)", nullptr, int(problems.size())).arg(input));
+    PrintOut(QCoreApplication::translate("CatalogueCommand", "%1: no problems\n").arg(input));
     return ExitDone;
 }
 
@@ -63,7 +64,7 @@ int buildCatalogue(const QString &input, const QString &output)
     const QList<SourceProblem> problems = CheckCatalogueSources(input);
     if (!problems.isEmpty()) {
         PrintError(problemsText(problems));
-        throw CliFailure(ExitDataError, QStringLiteral("%1: %2 problem(s); %3 not written").arg(input).arg(problems.size()).arg(output));
+        throw CliFailure(ExitDataError, QCoreApplication::translate("CatalogueCommand", "%1: %n problem(s); %2 not written", nullptr, int(problems.size())).arg(input, output));
     }
     try {
         WriteCatalogueFromSources(input, output);
@@ -85,10 +86,10 @@ int exportSources(const QString &input, const QString &output)
     if (old.exists()) {
         const QStringList entries = old.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
         if (!entries.isEmpty() && !old.exists(QStringLiteral("languages.json")))
-            throw CliFailure(ExitNotWritten, QStringLiteral("%1 is not empty and holds no catalogue sources: export into a new folder").arg(output));
+            throw CliFailure(ExitNotWritten, QCoreApplication::translate("CatalogueCommand", "%1 is not empty and holds no catalogue sources: export into a new folder").arg(output));
         for (const QString &entry : old.entryList(QDir::Dirs | QDir::NoDotAndDotDot))
             if (entry != QLatin1String("species"))
-                throw CliFailure(ExitNotWritten, QStringLiteral("%1 holds the folder %2, which export would not keep: export into a new folder").arg(output, entry));
+                throw CliFailure(ExitNotWritten, QCoreApplication::translate("CatalogueCommand", "%1 holds the folder %2, which export would not keep: export into a new folder").arg(output, entry));
     }
     FolderBuild folder(output);
     for (const QString &file : old.exists() ? old.entryList(QDir::Files | QDir::Hidden) : QStringList())
@@ -97,7 +98,7 @@ int exportSources(const QString &input, const QString &output)
     try {
         ExportCatalogueSources(*catalogue, folder.path());
     } catch (const CatalogueError &e) {
-        throw CliFailure(ExitNotWritten, e.message() + QStringLiteral(" (any old folder is kept)"));
+        throw CliFailure(ExitNotWritten, QCoreApplication::translate("CatalogueCommand", "%1 (any old folder is kept)").arg(e.message()));
     }
     folder.commit();
     return ExitDone;
@@ -116,24 +117,24 @@ int RunCatalogueCommand(const QStringList &arguments)
         return action.isEmpty() ? ExitUsage : ExitDone;
     }
     if (action != QLatin1String("build") && action != QLatin1String("export") && action != QLatin1String("check"))
-        UsageError(QStringLiteral("catalogue takes build, export or check, not \"%1\"").arg(action));
+        UsageError(QCoreApplication::translate("CatalogueCommand", "catalogue takes build, export or check, not \"%1\"").arg(action));
     CommandLine line(QStringLiteral("catalogue ") + action, QString::fromUtf8(Help).section(QLatin1Char('\n'), 4));
     if (action == QLatin1String("export"))
-        line.addPositional(QStringLiteral("FILE"), QStringLiteral("The catalogue to export (SQLite or Access)."));
+        line.addPositional(QStringLiteral("FILE"), QCoreApplication::translate("CatalogueCommand", "The catalogue to export (SQLite or Access)."));
     else
-        line.addPositional(QStringLiteral("SOURCES"), QStringLiteral("The folder of plain source files."));
+        line.addPositional(QStringLiteral("SOURCES"), QCoreApplication::translate("CatalogueCommand", "The folder of plain source files."));
     if (action == QLatin1String("check"))
-        line.addOption({QStringLiteral("images"), QStringLiteral("The folder of the photographs (NAME.jpg)."), QStringLiteral("DIR")});
+        line.addOption({QStringLiteral("images"), QCoreApplication::translate("CatalogueCommand", "The folder of the photographs (NAME.jpg)."), QStringLiteral("DIR")});
     else
-        AddOutputOption(line, action == QLatin1String("build") ? QStringLiteral("The catalogue file to write.")
-                                                               : QStringLiteral("The folder of sources to write."));
+        AddOutputOption(line, action == QLatin1String("build") ? QCoreApplication::translate("CatalogueCommand", "The catalogue file to write.")
+                                                               : QCoreApplication::translate("CatalogueCommand", "The folder of sources to write."));
     if (!line.parse(arguments.mid(1)))
         return ExitDone;
-    const QString input = line.requiredPositional(action == QLatin1String("export") ? QStringLiteral("a catalogue FILE")
-                                                                                      : QStringLiteral("a SOURCES folder"));
+    const QString input = line.requiredPositional(action == QLatin1String("export") ? QCoreApplication::translate("CatalogueCommand", "a catalogue FILE")
+                                                                                      : QCoreApplication::translate("CatalogueCommand", "a SOURCES folder"));
     const QString output = action == QLatin1String("check") ? QString() : line.value(QStringLiteral("output"));
     if (action != QLatin1String("check") && output.isEmpty())
-        UsageError(QStringLiteral("catalogue %1 needs -o %2").arg(action, action == QLatin1String("build") ? QStringLiteral("FILE") : QStringLiteral("SOURCES")));
+        UsageError(QCoreApplication::translate("CatalogueCommand", "catalogue %1 needs -o %2").arg(action, action == QLatin1String("build") ? QCoreApplication::translate("CatalogueCommand", "FILE") : QStringLiteral("SOURCES")));
 
     if (action == QLatin1String("check"))
         return checkSources(line, input);

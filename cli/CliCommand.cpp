@@ -5,6 +5,7 @@
 #include "catalogue/CatalogueError.h"
 #include "catalogue/modDatabase.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -17,7 +18,7 @@
 
 void UsageError(const QString &message)
 {
-    throw CliFailure(ExitUsage, message + QStringLiteral(" (see silvaria-cli --help)"));
+    throw CliFailure(ExitUsage, QCoreApplication::translate("CliCommand", "%1 (see silvaria-cli --help)").arg(message));
 }
 
 QStringList CommonOptionsAfterCommand(const QStringList &arguments)
@@ -31,7 +32,7 @@ QStringList CommonOptionsAfterCommand(const QStringList &arguments)
         common << arguments[i];
         if (!arguments[i].contains(QLatin1Char('='))) {
             if (++i == arguments.size())
-                UsageError(QStringLiteral("%1 needs a value").arg(name));
+                UsageError(QCoreApplication::translate("CliCommand", "%1 needs a value").arg(name));
             common << arguments[i];
         }
     }
@@ -94,9 +95,9 @@ CommandLine::CommandLine(const QString &name, const QString &description) : m_na
     m_parser.setApplicationDescription(description);
     m_parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     m_parser.addHelpOption();
-    m_parser.addOption({QStringLiteral("format"), QStringLiteral("Rows as table, csv or json (sheet: text or html)."),
+    m_parser.addOption({QStringLiteral("format"), QCoreApplication::translate("CliCommand", "Rows as table, csv or json (sheet: text or html)."),
                         QStringLiteral("FORMAT")});
-    m_parser.addOption({QStringLiteral("app-folder"), QStringLiteral("Read the data of another application folder."),
+    m_parser.addOption({QStringLiteral("app-folder"), QCoreApplication::translate("CliCommand", "Read the data of another application folder."),
                         QStringLiteral("DIR")});
 }
 
@@ -120,9 +121,9 @@ QString CommandLine::requiredPositional(const QString &what) const
 {
     const QStringList args = positional();
     if (args.isEmpty())
-        UsageError(QStringLiteral("%1 needs %2").arg(m_name, what));
+        UsageError(QCoreApplication::translate("CliCommand", "%1 needs %2").arg(m_name, what));
     if (args.size() > 1)
-        UsageError(QStringLiteral("%1 takes one %2, not \"%3\"").arg(m_name, what, args.join(QLatin1Char(' '))));
+        UsageError(QCoreApplication::translate("CliCommand", "%1 takes one %2, not \"%3\"").arg(m_name, what, args.join(QLatin1Char(' '))));
     return args.front();
 }
 
@@ -132,7 +133,7 @@ QString CommandLine::formatAmong(const QStringList &names) const
         return names.front();
     const QString format = value(QStringLiteral("format")).toLower();
     if (!names.contains(format))
-        UsageError(QStringLiteral("--format of %1 is one of %2, not \"%3\"").arg(m_name, names.join(QLatin1Char('|')), value(QStringLiteral("format"))));
+        UsageError(QCoreApplication::translate("CliCommand", "--format of %1 is one of %2, not \"%3\"").arg(m_name, names.join(QLatin1Char('|')), value(QStringLiteral("format"))));
     return format;
 }
 
@@ -147,7 +148,7 @@ void CommandLine::useAppFolder() const
     if (isSet(QStringLiteral("app-folder"))) {
         const QString folder = value(QStringLiteral("app-folder"));
         if (!QFileInfo(folder).isDir())
-            throw CliFailure(ExitDataError, QStringLiteral("%1: no such application folder").arg(folder));
+            throw CliFailure(ExitDataError, QCoreApplication::translate("CliCommand", "%1: no such application folder").arg(folder));
         SetApplicationFolder(QDir(folder).absolutePath());
     }
 }
@@ -178,7 +179,7 @@ double NumberOption(const QString &option, const QString &text)
     bool ok = false;
     const double v = text.trimmed().toDouble(&ok);
     if (!ok || !std::isfinite(v))
-        UsageError(QStringLiteral("%1 takes a number, not \"%2\"").arg(shownName(option), text));
+        UsageError(QCoreApplication::translate("CliCommand", "%1 takes a number, not \"%2\"").arg(shownName(option), text));
     return v;
 }
 
@@ -186,7 +187,7 @@ QList<double> NumberList(const QString &option, const QString &text, int count, 
 {
     const QStringList parts = text.split(separator);
     if (parts.size() != count)
-        UsageError(QStringLiteral("%1 takes %2 numbers separated by \"%3\", not \"%4\"").arg(shownName(option)).arg(count).arg(separator).arg(text));
+        UsageError(QCoreApplication::translate("CliCommand", "%1 takes %2 numbers separated by \"%3\", not \"%4\"").arg(shownName(option)).arg(count).arg(separator).arg(text));
     QList<double> numbers;
     for (const QString &part : parts)
         numbers << NumberOption(option, part);
@@ -197,6 +198,6 @@ std::uint16_t UseOption(const QString &text)
 {
     const std::uint16_t use = UseFromName(text);
     if (!use)
-        UsageError(QStringLiteral("--use is one of %1, not \"%2\"").arg(UseNames().join(QLatin1Char('|')), text));
+        UsageError(QCoreApplication::translate("CliCommand", "--use is one of %1, not \"%2\"").arg(UseNames().join(QLatin1Char('|')), text));
     return use;
 }

@@ -11,6 +11,7 @@
 #include "mapping/MapSources.h"
 #include "mapping/SpeciesRanges.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFileInfo>
 
@@ -44,8 +45,8 @@ SpeciesMatch ResolveSpecies(const QString &text)
     const SpeciesLookup lookup = LookUpSpecies(text);
     if (lookup.found)
         return lookup.species;
-    QString message = lookup.ambiguous ? QStringLiteral("\"%1\" names several species").arg(text)
-                                       : QStringLiteral("\"%1\" names no species of the catalogue").arg(text);
+    QString message = lookup.ambiguous ? QCoreApplication::translate("CliData", "\"%1\" names several species").arg(text)
+                                       : QCoreApplication::translate("CliData", "\"%1\" names no species of the catalogue").arg(text);
     if (!lookup.candidates.isEmpty()) {
         message += QStringLiteral("; candidates:");
         for (const SpeciesMatch &c : lookup.candidates)
@@ -56,9 +57,9 @@ SpeciesMatch ResolveSpecies(const QString &text)
 
 void AddRangeOptions(CommandLine &line)
 {
-    line.addOption({QStringLiteral("alt"), QStringLiteral("Altitude range to use, in m."), QStringLiteral("MIN,MAX")});
-    line.addOption({QStringLiteral("mar"), QStringLiteral("Rainfall range to use, in mm."), QStringLiteral("MIN,MAX")});
-    line.addOption({QStringLiteral("mat"), QStringLiteral("Temperature range to use, in \u00b0C."), QStringLiteral("MIN,MAX")});
+    line.addOption({QStringLiteral("alt"), QCoreApplication::translate("CliData", "Altitude range to use, in m."), QStringLiteral("MIN,MAX")});
+    line.addOption({QStringLiteral("mar"), QCoreApplication::translate("CliData", "Rainfall range to use, in mm."), QStringLiteral("MIN,MAX")});
+    line.addOption({QStringLiteral("mat"), QCoreApplication::translate("CliData", "Temperature range to use, in \u00b0C."), QStringLiteral("MIN,MAX")});
 }
 
 void AddOutputOption(CommandLine &line, const QString &what)
@@ -93,9 +94,9 @@ QList<QPair<QString, QString>> SourceStamp(const MapData &maps)
 
 MapFileKind RequireMapFileName(const QString &path)
 {
-    const QString accepted = QStringLiteral("a picture (.png or .bmp), a GeoTIFF (.tif or .tiff) or a GeoPackage (.gpkg)");
+    const QString accepted = QCoreApplication::translate("CliData", "a picture (.png or .bmp), a GeoTIFF (.tif or .tiff) or a GeoPackage (.gpkg)");
     if (path.isEmpty())
-        UsageError(QStringLiteral("-o FILE is needed: %1").arg(accepted));
+        UsageError(QCoreApplication::translate("CliData", "-o FILE is needed: %1").arg(accepted));
     const QString suffix = QFileInfo(path).suffix().toLower();
     if (IsMapPictureName(path))
         return MapFileKind::Picture;
@@ -103,7 +104,7 @@ MapFileKind RequireMapFileName(const QString &path)
         return MapFileKind::GeoTiff;
     if (suffix == QLatin1String("gpkg"))
         return MapFileKind::GeoPackage;
-    UsageError(QStringLiteral("-o takes %1, not \"%2\"").arg(accepted, path));
+    UsageError(QCoreApplication::translate("CliData", "-o takes %1, not \"%2\"").arg(accepted, path));
 }
 
 void SaveMap(const MapData &maps, const PointMapRequest &request, const GridValues &values, const QString &path)

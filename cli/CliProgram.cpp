@@ -3,9 +3,12 @@
 #include "base/AppIdentity.h"
 #include "base/ApplicationFolder.h"
 #include "base/Error.h"
+#include "base/InterfaceLanguage.h"
 #include "catalogue/modDatabase.h"
 #include "cli/Commands.h"
 #include "mapping/GridDataRanges.h"
+
+#include <QCoreApplication>
 
 #include <exception>
 #include <functional>
@@ -13,7 +16,7 @@
 
 namespace {
 
-const char *const Help = R"(Usage: silvaria-cli COMMAND [OPTIONS]
+const char *const Help = QT_TRANSLATE_NOOP("CliProgram", R"(Usage: silvaria-cli COMMAND [OPTIONS]
 
 Commands:
   species [--search TEXT] [--use USE]        list species (SpID, name, uses)
@@ -59,22 +62,51 @@ USE is one of Timber, Fruit, Resin, Fodder, Firewood, Charcoal, Bamboo, Rattan, 
 Common options may also come before the command (silvaria-cli --format csv at ...).
 A value that begins with "-" goes after "=" (--extent=-10,...) or after "--".
 Exit codes: 0 done, 1 usage, 2 data error, 3 output not written.
-)";
+)");
+
+// Takes --lang CODE (or --lang=CODE) out of the arguments and puts that
+// language in effect for the run.
+QStringList withLanguageTaken(QStringList arguments)
+{
+    QString code;
+    for (qsizetype i = 0; i < arguments.size() && arguments[i] != QLatin1String("--");) {
+        if (arguments[i] == QLatin1String("--lang")) {
+            if (i + 1 == arguments.size())
+                UsageError(QCoreApplication::translate("CliProgram", "--lang needs a language code"));
+            code = arguments[i + 1];
+            arguments.remove(i, 2);
+        } else if (arguments[i].startsWith(QLatin1String("--lang="))) {
+            code = arguments.takeAt(i).mid(7);
+        } else {
+            ++i;
+        }
+    }
+    if (code.isEmpty())
+        return arguments;
+    if (!IsInterfaceLanguage(code)) {
+        QStringList codes;
+        for (const InterfaceLanguage &language : InterfaceLanguages())
+            codes << language.code;
+        UsageError(QCoreApplication::translate("CliProgram", "--lang is one of %1, not \"%2\"").arg(codes.join(QLatin1Char('|')), code));
+    }
+    SetApplicationLanguage(code);
+    return arguments;
+}
 
 // Parses the command and runs it; failures are thrown as CliFailure.
 int runCommand(const QStringList &given)
 {
-    const QStringList arguments = CommonOptionsAfterCommand(given);
+    const QStringList arguments = CommonOptionsAfterCommand(withLanguageTaken(given));
     if (arguments.isEmpty())
-        UsageError(QStringLiteral("no command given"));
+        UsageError(QCoreApplication::translate("CliProgram", "no command given"));
     const QString first = arguments.front();
     if (first == QLatin1String("--help") || first == QLatin1String("-h") || first == QLatin1String("help")) {
-        PrintOut(QString::fromUtf8(Help));
+        PrintOut(QCoreApplication::translate("CliProgram", Help));
         return ExitDone;
     }
     if (first == QLatin1String("--version") || first == QLatin1String("-v")) {
         const AppVersion v = ApplicationVersion();
-        PrintOut(QStringLiteral("silvaria-cli %1.%2.%3\n").arg(v.major).arg(v.minor).arg(v.revision));
+        PrintOut(QCoreApplication::translate("CliProgram", "silvaria-cli %1.%2.%3\n").arg(v.major).arg(v.minor).arg(v.revision));
         return ExitDone;
     }
     static const std::map<QString, std::function<int(const QStringList &)>> commands{
@@ -86,7 +118,7 @@ int runCommand(const QStringList &given)
         {QStringLiteral("places"), RunPlacesCommand}};
     const auto command = commands.find(first);
     if (command == commands.end())
-        UsageError(QStringLiteral("unknown command \"%1\"").arg(first));
+        UsageError(QCoreApplication::translate("CliProgram", "unknown command \"%1\"").arg(first));
     return command->second(arguments.mid(1));
 }
 
@@ -95,7 +127,8 @@ int runCommand(const QStringList &given)
 class FreshProgramState {
 public:
     explicit FreshProgramState(const CliStreams &streams)
-        : m_folder(ApplicationFolderOverride()), m_catalogue(TakeCatalogueConnection()), m_ranges(ActiveGridRanges()),
+        : m_folder(ApplicationFolderOverride()), m_language(ApplicationLanguage()), m_catalogue(TakeCatalogueConnection()),
+          m_ranges(ActiveGridRanges()),
           m_streams(UseStreams(streams)), m_handler(qInstallMessageHandler(CliMessageHandler))
     {
         SetApplicationFolder(QString());
@@ -108,12 +141,15 @@ public:
         SetGridDataRanges(m_ranges);
         SetCatalogueConnection(std::move(m_catalogue));
         SetApplicationFolder(m_folder);
+        if (ApplicationLanguage() != m_language)
+            SetApplicationLanguage(m_language);
     }
     FreshProgramState(const FreshProgramState &) = delete;
     FreshProgramState &operator=(const FreshProgramState &) = delete;
 
 private:
     QString m_folder;
+    QString m_language;
     std::unique_ptr<Connection> m_catalogue;
     GridRanges m_ranges;
     const CliStreams &m_streams;
@@ -128,10 +164,10 @@ int RunCli(const QStringList &arguments, const CliStreams &streams)
     try {
         return runCommand(arguments);
     } catch (const CliFailure &e) {
-        PrintError(QStringLiteral("silvaria-cli: %1\n").arg(e.message));
+        PrintError(QCoreApplication::translate("CliProgram", "silvaria-cli: %1\n").arg(e.message));
         return e.code;
     } catch (const std::exception &e) {
-        PrintError(QStringLiteral("silvaria-cli: %1\n").arg(ErrorText(e)));
+        PrintError(QCoreApplication::translate("CliProgram", "silvaria-cli: %1\n").arg(ErrorText(e)));
         return ExitDataError;
     }
 }

@@ -11,6 +11,8 @@
 #include "cli/OptionReaders.h"
 #include "mapping/AttributeColumn.h"
 
+#include <QCoreApplication>
+
 #include <bit>
 #include <optional>
 
@@ -62,18 +64,18 @@ std::optional<LoadedScenario> scenarioOption(const CommandLine &line, const MapD
 
 int RunCountCommand(const QStringList &arguments)
 {
-    CommandLine line(QStringLiteral("count"), QStringLiteral("How many species (of one use) are suitable at each grid point, by the rule of the "
+    CommandLine line(QStringLiteral("count"), QCoreApplication::translate("CountCommand", "How many species (of one use) are suitable at each grid point, by the rule of the "
                                     "Suitable Tree Species tool; drawn as a map, the points optionally as CSV."));
-    line.addOption({QStringLiteral("use"), QStringLiteral("Only species of this use."), QStringLiteral("USE")});
-    AddOutputOption(line, QStringLiteral("The file to write: a picture (.png or .bmp), a GeoTIFF of the counts (.tif) or a "
+    line.addOption({QStringLiteral("use"), QCoreApplication::translate("CountCommand", "Only species of this use."), QStringLiteral("USE")});
+    AddOutputOption(line, QCoreApplication::translate("CountCommand", "The file to write: a picture (.png or .bmp), a GeoTIFF of the counts (.tif) or a "
                                          "GeoPackage of the grid's points (.gpkg)."));
-    line.addOption({QStringLiteral("points"), QStringLiteral("Also write POINTID, LON, LAT, COUNT per grid point."), QStringLiteral("FILE.csv")});
-    line.addOption({QStringLiteral("size"), QStringLiteral("Picture size in pixels (default 1000x750)."), QStringLiteral("WxH")});
-    AddScenarioOption(line, QStringLiteral("Count on the climate of this installed scenario grid (silvaria-cli scenarios lists them)."));
+    line.addOption({QStringLiteral("points"), QCoreApplication::translate("CountCommand", "Also write POINTID, LON, LAT, COUNT per grid point."), QStringLiteral("FILE.csv")});
+    line.addOption({QStringLiteral("size"), QCoreApplication::translate("CountCommand", "Picture size in pixels (default 1000x750)."), QStringLiteral("WxH")});
+    AddScenarioOption(line, QCoreApplication::translate("CountCommand", "Count on the climate of this installed scenario grid (silvaria-cli scenarios lists them)."));
     if (!line.parse(arguments))
         return ExitDone;
     if (!line.positional().isEmpty())
-        UsageError(QStringLiteral("count takes no argument \"%1\"").arg(line.positional().front()));
+        UsageError(QCoreApplication::translate("CountCommand", "count takes no argument \"%1\"").arg(line.positional().front()));
     const RowFormat format = line.rowFormat();
     const std::uint16_t use = line.isSet(QStringLiteral("use")) ? UseOption(line.value(QStringLiteral("use"))) : 0;
     const QString output = line.value(QStringLiteral("output"));
@@ -102,7 +104,7 @@ int RunCountCommand(const QStringList &arguments)
         writePoints(line.value(QStringLiteral("points")), maps, counts);
     const QString climate = scenario ? ScenarioText(scenario->scenario) + QStringLiteral(": ") + ScenarioCaveat() : QString();
     if (format == RowFormat::Table) {
-        PrintOut((scenario ? QStringLiteral("Climate: %1\n").arg(climate) : QString()) + QStringLiteral("Classes: %1\n").arg(note));
+        PrintOut((scenario ? QCoreApplication::translate("CountCommand", "Climate: %1\n").arg(climate) : QString()) + QCoreApplication::translate("CountCommand", "Classes: %1\n").arg(note));
     } else {
         rows.headers << QStringLiteral("Note");
         rows.decimals << -1;

@@ -10,6 +10,7 @@
 #include "cli/ScenarioBuild.h"
 #include "cli/WorldClim.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QDir>
 #include <QFileInfo>
@@ -33,22 +34,22 @@ QStringList takeFuture(QStringList &arguments)
         return {};
     const QStringList future = arguments.mid(at + 1, 3);
     if (future.size() < 3 || std::any_of(future.begin(), future.end(), [](const QString &w) { return w.startsWith(QLatin1Char('-')); }))
-        UsageError(QStringLiteral("--future takes GCM SSP PERIOD (--future MPI-ESM1-2-HR ssp245 2041-2060)"));
+        UsageError(QCoreApplication::translate("FetchCommand", "--future takes GCM SSP PERIOD (--future MPI-ESM1-2-HR ssp245 2041-2060)"));
     arguments.remove(at, 4);
     for (const QString &name : future)
         if (!IsPlainName(name))
-            UsageError(QStringLiteral("--future takes plain names (letters, digits, '-' and '.'), not \"%1\"").arg(name));
+            UsageError(QCoreApplication::translate("FetchCommand", "--future takes plain names (letters, digits, '-' and '.'), not \"%1\"").arg(name));
     return future;
 }
 
 void addFetchOptions(CommandLine &line)
 {
-    line.addPositional(QStringLiteral("worldclim"), QStringLiteral("The dataset: WorldClim 2.1 (worldclim.org)."));
-    line.addOption({QStringLiteral("res"), QStringLiteral("WorldClim's resolution: 10m, 5m, 2.5m or 30s."), QStringLiteral("RES")});
-    line.addOption({QStringLiteral("future"), QStringLiteral("A scenario grid on the points of the grid in -o (default: the "
+    line.addPositional(QStringLiteral("worldclim"), QCoreApplication::translate("FetchCommand", "The dataset: WorldClim 2.1 (worldclim.org)."));
+    line.addOption({QStringLiteral("res"), QCoreApplication::translate("FetchCommand", "WorldClim's resolution: 10m, 5m, 2.5m or 30s."), QStringLiteral("RES")});
+    line.addOption({QStringLiteral("future"), QCoreApplication::translate("FetchCommand", "A scenario grid on the points of the grid in -o (default: the "
                                                              "application's ShapeFiles), from a CMIP6 projection."),
                     QStringLiteral("GCM SSP PERIOD")});
-    line.addOption({QStringLiteral("base-url"), QStringLiteral("A mirror or local copy in place of %1, with the same paths below it.")
+    line.addOption({QStringLiteral("base-url"), QCoreApplication::translate("FetchCommand", "A mirror or local copy in place of %1, with the same paths below it.")
                                                     .arg(WorldClimServer()), QStringLiteral("URL")});
     AddGridFolderOptions(line);
 }
@@ -56,21 +57,21 @@ void addFetchOptions(CommandLine &line)
 FetchOptions readFetchOptions(const CommandLine &line, const QStringList &future)
 {
     if (line.isSet(QStringLiteral("future"))) // given as --future=GCM, which takeFuture leaves
-        UsageError(QStringLiteral("--future takes three words: --future GCM SSP PERIOD"));
+        UsageError(QCoreApplication::translate("FetchCommand", "--future takes three words: --future GCM SSP PERIOD"));
     if (line.positional() != QStringList{QStringLiteral("worldclim")})
-        UsageError(QStringLiteral("grid fetch takes the dataset worldclim, not \"%1\"").arg(line.positional().join(QLatin1Char(' '))));
+        UsageError(QCoreApplication::translate("FetchCommand", "grid fetch takes the dataset worldclim, not \"%1\"").arg(line.positional().join(QLatin1Char(' '))));
     FetchOptions options{line.value(QStringLiteral("res")), WorldClimServer(), {}, {}, {}};
     const QString resolutions = WorldClimResolutions().join(QLatin1Char('|'));
     if (options.resolution.isEmpty())
-        UsageError(QStringLiteral("grid fetch needs --res %1").arg(resolutions));
+        UsageError(QCoreApplication::translate("FetchCommand", "grid fetch needs --res %1").arg(resolutions));
     if (WorldClimPixelMinutes(options.resolution) == 0)
-        UsageError(QStringLiteral("--res is one of %1, not \"%2\"").arg(resolutions, options.resolution));
+        UsageError(QCoreApplication::translate("FetchCommand", "--res is one of %1, not \"%2\"").arg(resolutions, options.resolution));
     if (line.isSet(QStringLiteral("base-url"))) {
         options.base = line.value(QStringLiteral("base-url"));
         while (options.base.endsWith(QLatin1Char('/')))
             options.base.chop(1);
         if (!options.base.startsWith(QLatin1String("http://")) && !options.base.startsWith(QLatin1String("https://")))
-            UsageError(QStringLiteral("--base-url takes an http:// or https:// address, not \"%1\"").arg(line.value(QStringLiteral("base-url"))));
+            UsageError(QCoreApplication::translate("FetchCommand", "--base-url takes an http:// or https:// address, not \"%1\"").arg(line.value(QStringLiteral("base-url"))));
     }
     if (!future.isEmpty()) // WorldClim spells the pathways in lower case (ssp245)
         options = {options.resolution, options.base, future[0], future[1].toLower(), future[2]};
@@ -84,7 +85,7 @@ QString applicationShapeFiles(const CommandLine &line)
         return ApplicationPath(QStringLiteral("\\ShapeFiles"));
     const QString folder = line.value(QStringLiteral("app-folder"));
     if (!QFileInfo(folder).isDir())
-        throw CliFailure(ExitDataError, QStringLiteral("%1: no such application folder").arg(folder));
+        throw CliFailure(ExitDataError, QCoreApplication::translate("FetchCommand", "%1: no such application folder").arg(folder));
     return QDir(folder).filePath(QStringLiteral("ShapeFiles"));
 }
 
@@ -101,7 +102,7 @@ void fetching(const std::function<void()> &work)
     } catch (const CliFailure &e) {
         QString message = WithAddresses(e.message);
         if (!message.contains(QLatin1String("nothing was")) && !message.contains(QLatin1String("is kept")))
-            message += QStringLiteral(" (nothing was changed)");
+            message = QCoreApplication::translate("FetchCommand", "%1 (nothing was changed)").arg(message);
         throw CliFailure(e.code, message);
     }
     GridProgressLine(QStringLiteral("%1 downloaded").arg(ByteCountText(DownloadedBytes())));
@@ -142,7 +143,7 @@ int fetchFuture(const CommandLine &line, const FetchOptions &o)
 {
     for (const char *option : {"extent", "step", "countries", "name-field"})
         if (line.isSet(QLatin1String(option)))
-            UsageError(QStringLiteral("--%1 does not go with --future: a scenario takes its grid's points").arg(QLatin1String(option)));
+            UsageError(QCoreApplication::translate("FetchCommand", "--%1 does not go with --future: a scenario takes its grid's points").arg(QLatin1String(option)));
     const QString folder = line.isSet(QStringLiteral("output")) ? line.value(QStringLiteral("output")) : applicationShapeFiles(line);
     const ScenarioBase grid = ReadScenarioBase(folder);
     const QString address = WorldClimFuture(o.base, o.resolution, o.gcm, o.ssp, o.period);

@@ -2,6 +2,7 @@
 
 #include "cli/CliCommand.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -18,11 +19,11 @@ QString realTarget(const QString &target)
     if (info.isSymLink()) {
         path = info.canonicalFilePath();
         if (path.isEmpty())
-            throw CliFailure(ExitNotWritten, QStringLiteral("%1 is a link to %2, which does not exist (nothing was changed)")
+            throw CliFailure(ExitNotWritten, QCoreApplication::translate("FolderBuild", "%1 is a link to %2, which does not exist (nothing was changed)")
                                                  .arg(target, info.symLinkTarget()));
     }
     if (QFileInfo(path).exists() && !QFileInfo(path).isDir())
-        throw CliFailure(ExitNotWritten, QStringLiteral("%1 is a file, not a folder").arg(target));
+        throw CliFailure(ExitNotWritten, QCoreApplication::translate("FolderBuild", "%1 is a file, not a folder").arg(target));
     return path;
 }
 
@@ -39,7 +40,7 @@ QString createFreshFolder(const QString &target, const char *kind)
         if (!QFileInfo::exists(path))
             break; // not a clash: the parent folder cannot take it
     }
-    throw CliFailure(ExitNotWritten, QStringLiteral("Cannot create a folder beside %1 (nothing was changed)").arg(target));
+    throw CliFailure(ExitNotWritten, QCoreApplication::translate("FolderBuild", "Cannot create a folder beside %1 (nothing was changed)").arg(target));
 }
 
 } // namespace
@@ -57,7 +58,7 @@ void FolderBuild::keepOld(const QString &name) { copyIn(m_target + QLatin1Char('
 void FolderBuild::copyIn(const QString &source, const QString &name)
 {
     if (QFileInfo(source).isFile() && !QFile::copy(source, filePath(name)))
-        throw CliFailure(ExitNotWritten, QStringLiteral("Cannot copy %1 into %2 (nothing was changed)").arg(source, m_work));
+        throw CliFailure(ExitNotWritten, QCoreApplication::translate("FolderBuild", "Cannot copy %1 into %2 (nothing was changed)").arg(source, m_work));
 }
 
 void FolderBuild::commit()
@@ -68,14 +69,14 @@ void FolderBuild::commit()
     const QString old = aside + QLatin1Char('/') + QFileInfo(m_target).fileName();
     if (hadTarget && !QDir().rename(m_target, old)) {
         QDir().rmdir(aside);
-        throw CliFailure(ExitNotWritten, QStringLiteral("Cannot move %1 aside (nothing was changed)").arg(m_target));
+        throw CliFailure(ExitNotWritten, QCoreApplication::translate("FolderBuild", "Cannot move %1 aside (nothing was changed)").arg(m_target));
     }
     if (!QDir().rename(m_work, m_target)) {
         if (hadTarget) {
             QDir().rename(old, m_target);
             QDir().rmdir(aside);
         }
-        throw CliFailure(ExitNotWritten, QStringLiteral("Cannot move %1 to %2 (nothing was changed)").arg(m_work, m_target));
+        throw CliFailure(ExitNotWritten, QCoreApplication::translate("FolderBuild", "Cannot move %1 to %2 (nothing was changed)").arg(m_work, m_target));
     }
     m_done = true;
     if (hadTarget)

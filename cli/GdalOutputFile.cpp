@@ -5,6 +5,7 @@
 
 #include <gdal_priv.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -69,7 +70,7 @@ void GdalOutputFile::check(bool ok) const
     if (ok && CPLGetLastErrorType() < CE_Failure)
         return;
     const QString reason = QString::fromUtf8(CPLGetLastErrorMsg()).trimmed();
-    fail(reason.isEmpty() ? QStringLiteral("GDAL could not write it") : reason);
+    fail(reason.isEmpty() ? QCoreApplication::translate("GdalOutputFile", "GDAL could not write it") : reason);
 }
 
 void GdalOutputFile::commit()

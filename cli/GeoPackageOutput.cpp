@@ -9,6 +9,7 @@
 #include <gdal_priv.h>
 #include <ogrsf_frmts.h>
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <cmath>
@@ -127,7 +128,7 @@ void WriteCountryGeoPackage(const QString &boundaries, const Rows &rows, const Q
     GdalOutputFile out(path);
     const GDALDatasetUniquePtr source(GDALDataset::Open(boundaries.toUtf8().constData(), GDAL_OF_VECTOR | GDAL_OF_READONLY));
     if (!source || source->GetLayerCount() < 1)
-        throw CliFailure(ExitDataError, QStringLiteral("%1: GDAL cannot read its polygons").arg(boundaries));
+        throw CliFailure(ExitDataError, QCoreApplication::translate("GeoPackageOutput", "%1: GDAL cannot read its polygons").arg(boundaries));
     const std::map<QString, OGRMultiPolygon> shapes = countryShapes(source.get());
     GDALDatasetUniquePtr gpkg(out.create("GPKG"));
     OGRLayer *layer = createLayer(gpkg.get(), path, title, stamp, wkbMultiPolygon, source->GetLayer(0)->GetSpatialRef(), out);

@@ -7,6 +7,8 @@
 #include "mapping/MapError.h"
 #include "mapping/ShapeLayer.h"
 
+#include <QCoreApplication>
+
 #include <gdal_priv.h>
 #include <ogr_spatialref.h>
 
@@ -78,7 +80,7 @@ void WriteGeoTiff(const ShapeLayer &grid, const GisMap &map, const QString &path
 {
     const GridLattice lattice = latticeOf(grid);
     if (map.values.classes.size() >= 0xFFFF)
-        throw CliFailure(ExitDataError, QStringLiteral("%1: too many values for one band").arg(path));
+        throw CliFailure(ExitDataError, QCoreApplication::translate("GeoTiffOutput", "%1: too many values for one band").arg(path));
     const bool wide = map.values.classes.size() >= 0xFF;
     const int nodata = wide ? 0xFFFF : 0xFF;
     GdalOutputFile out(path);

@@ -7,6 +7,7 @@
 #include <ogr_spatialref.h>
 #include <ogrsf_frmts.h>
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -114,31 +115,33 @@ std::unique_ptr<OGRMultiPolygon> clippedCountry(const OGRGeometry &geometry, OGR
 void writeShapefile(const QString &shpPath, const std::vector<std::unique_ptr<OGRGeometry>> &countries,
                     const std::vector<QByteArray> &names)
 {
-    const auto failed = [&](const char *what) {
-        throw CliFailure(ExitNotWritten, QStringLiteral("Cannot %1 %2: %3").arg(QLatin1String(what), shpPath, LastGdalError()));
+    const auto failed = [&](bool creating) {
+        throw CliFailure(ExitNotWritten, (creating ? QCoreApplication::translate("GridBuilder", "Cannot create %1: %2")
+                                                   : QCoreApplication::translate("GridBuilder", "Cannot write %1: %2"))
+                                             .arg(shpPath, LastGdalError()));
     };
     GDALDriver *shapefile = GetGDALDriverManager()->GetDriverByName("ESRI Shapefile");
     std::unique_ptr<GDALDataset> out(shapefile->Create(shpPath.toUtf8().constData(), 0, 0, 0, GDT_Unknown, nullptr));
     if (!out)
-        failed("create");
+        failed(true);
     OGRSpatialReference target = GeographicDegrees();
     char *options[] = {const_cast<char *>("ENCODING=UTF-8"), nullptr};
     OGRLayer *layer = out->CreateLayer(QFileInfo(shpPath).completeBaseName().toUtf8().constData(), &target, wkbMultiPolygon, options);
     OGRFieldDefn nameDefn("NAME", OFTString);
     nameDefn.SetWidth(80);
     if (!layer || layer->CreateField(&nameDefn) != OGRERR_NONE)
-        failed("create");
+        failed(true);
     for (std::size_t i = 0; i < countries.size(); ++i) {
         OGRFeature written(layer->GetLayerDefn());
         written.SetField(0, names[i].constData());
         written.SetGeometry(countries[i].get());
         if (layer->CreateFeature(&written) != OGRERR_NONE)
-            failed("write");
+            failed(false);
     }
     CPLErrorReset();
     out->FlushCache();
     if (CPLGetLastErrorType() >= CE_Failure)
-        failed("write");
+        failed(false);
 }
 
 } // namespace

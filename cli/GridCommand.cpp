@@ -4,6 +4,8 @@
 #include "cli/GridOptions.h"
 #include "cli/GridProgress.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 void addBuildOptions(CommandLine &line)
@@ -17,9 +19,9 @@ void addBuildOptions(CommandLine &line)
         line.addOption({name + QStringLiteral("-band"), QStringLiteral("The band of --%1 to read, from 1 (needed when it has several).").arg(name), QStringLiteral("N")});
         line.addOption({name + QStringLiteral("-nodata"), QStringLiteral("The value of --%1 that marks places without data, when the raster does not declare it (--%1-nodata=-9999).").arg(name), QStringLiteral("VALUE")});
     }
-    line.addOption({QStringLiteral("mar-scale"), QStringLiteral("Multiply the rainfall values by this (default 1)."), QStringLiteral("FACTOR")});
-    line.addOption({QStringLiteral("mat-scale"), QStringLiteral("Multiply the temperature values by this (0.1 for tenths)."), QStringLiteral("FACTOR")});
-    line.addOption({QStringLiteral("mat-offset"), QStringLiteral("Then add this to the temperature (-273.15 for kelvin)."), QStringLiteral("DEGREES")});
+    line.addOption({QStringLiteral("mar-scale"), QCoreApplication::translate("GridCommand", "Multiply the rainfall values by this (default 1)."), QStringLiteral("FACTOR")});
+    line.addOption({QStringLiteral("mat-scale"), QCoreApplication::translate("GridCommand", "Multiply the temperature values by this (0.1 for tenths)."), QStringLiteral("FACTOR")});
+    line.addOption({QStringLiteral("mat-offset"), QCoreApplication::translate("GridCommand", "Then add this to the temperature (-273.15 for kelvin)."), QStringLiteral("DEGREES")});
     AddGridFolderOptions(line);
 }
 
@@ -29,20 +31,20 @@ void readRasterInputs(const CommandLine &line, RasterInput inputs[3])
     for (int i = 0; i < 3; ++i) {
         const QString name = QLatin1String(names[i]);
         if (!line.isSet(name))
-            UsageError(QStringLiteral("grid build needs --alt, --mar and --mat"));
+            UsageError(QCoreApplication::translate("GridCommand", "grid build needs --alt, --mar and --mat"));
         inputs[i].path = line.value(name);
         if (const QString band = name + QStringLiteral("-band"); line.isSet(band)) {
             bool whole = false;
             inputs[i].band = line.value(band).toInt(&whole);
             if (!whole || inputs[i].band < 1)
-                UsageError(QStringLiteral("--%1 takes a band number from 1, not \"%2\"").arg(band, line.value(band)));
+                UsageError(QCoreApplication::translate("GridCommand", "--%1 takes a band number from 1, not \"%2\"").arg(band, line.value(band)));
         }
         if (const QString nodata = name + QStringLiteral("-nodata"); line.isSet(nodata))
             inputs[i].nodata = NumberOption(nodata, line.value(nodata));
         if (const QString scale = name + QStringLiteral("-scale"); i > 0 && line.isSet(scale)) {
             inputs[i].scale = NumberOption(scale, line.value(scale));
             if (inputs[i].scale == 0)
-                UsageError(QStringLiteral("--%1 cannot be 0").arg(scale));
+                UsageError(QCoreApplication::translate("GridCommand", "--%1 cannot be 0").arg(scale));
         }
     }
     if (line.isSet(QStringLiteral("mat-offset")))
@@ -56,7 +58,7 @@ int withoutAction(const QStringList &arguments)
 {
     const bool asked = arguments.value(0) == QLatin1String("--help") || arguments.value(0) == QLatin1String("-h");
     if (!asked && !arguments.isEmpty() && !arguments.front().startsWith(QLatin1String("--")))
-        UsageError(QStringLiteral("grid takes build or fetch, not \"%1\"").arg(arguments.front()));
+        UsageError(QCoreApplication::translate("GridCommand", "grid takes build or fetch, not \"%1\"").arg(arguments.front()));
     (asked ? PrintOut : PrintError)(
         QStringLiteral("Usage: silvaria-cli grid build --alt FILE --mar FILE --mat FILE --extent W,S,E,N --step MINUTES -o FOLDER\n"
                        "       silvaria-cli grid fetch worldclim --res 10m|5m|2.5m|30s [--extent W,S,E,N] [--step MINUTES] -o FOLDER\n"
@@ -78,7 +80,7 @@ int runBuild(const QStringList &arguments)
     if (!line.parse(arguments))
         return ExitDone;
     if (line.positional().size() > 0)
-        UsageError(QStringLiteral("grid build takes no argument \"%1\"").arg(line.positional().front()));
+        UsageError(QCoreApplication::translate("GridCommand", "grid build takes no argument \"%1\"").arg(line.positional().front()));
     GridFolderRequest request;
     readRasterInputs(line, request.inputs);
     request.frame = GridFrameOption(line, QStringLiteral("grid build"), std::nullopt);

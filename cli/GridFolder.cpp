@@ -8,6 +8,7 @@
 #include "mapping/GridDataRanges.h"
 #include "mapping/MapSources.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
@@ -128,7 +129,7 @@ void CheckGridRequest(const GridFolderRequest &request)
                              .arg(cells).arg(frame.stepMinutes).arg(MaxPoints));
     const QDir old(request.output);
     if (old.exists() && !old.entryList(QDir::Dirs | QDir::NoDotAndDotDot).isEmpty())
-        throw CliFailure(ExitNotWritten, QStringLiteral("%1 holds folders (scenarios made for its points, or others), which the "
+        throw CliFailure(ExitNotWritten, QCoreApplication::translate("GridFolder", "%1 holds folders (scenarios made for its points, or others), which the "
                                                         "build would not keep: move them away or give another folder").arg(request.output));
 }
 
@@ -144,7 +145,7 @@ std::size_t BuildGridFolder(const GridFolderRequest &request)
     const QString boundariesSource = placeCountries(request, builder, folder);
     const SampledGrid grid = sampleWithProgress(builder);
     if (grid.size() == 0)
-        throw CliFailure(ExitDataError, QStringLiteral("no cell of the extent has all three values (nothing was written)"));
+        throw CliFailure(ExitDataError, QCoreApplication::translate("GridFolder", "no cell of the extent has all three values (nothing was written)"));
     const std::int64_t columns = frame.columns();
     const GridRanges ranges = WriteGridPoints(folder, grid.size(), [&](std::size_t i) {
         return GridPointWriter::Point{frame.x(grid.cell[i] % columns), frame.y(grid.cell[i] / columns), grid.alt[i],
@@ -195,7 +196,7 @@ void WriteGridText(const QString &path, const QString &text)
     try {
         WriteFileSafely(path, text.toUtf8());
     } catch (const std::runtime_error &e) {
-        throw CliFailure(ExitNotWritten, QStringLiteral("Cannot write %1: %2").arg(path, QString::fromUtf8(e.what())));
+        throw CliFailure(ExitNotWritten, QCoreApplication::translate("GridFolder", "Cannot write %1: %2").arg(path, QString::fromUtf8(e.what())));
     }
 }
 

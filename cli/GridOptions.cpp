@@ -4,12 +4,14 @@
 #include "cli/GridFolder.h"
 #include "cli/OptionReaders.h"
 
+#include <QCoreApplication>
+
 void AddGridFolderOptions(CommandLine &line)
 {
-    line.addOption({QStringLiteral("countries"), QStringLiteral("Country boundaries (any vector source GDAL reads)."), QStringLiteral("FILE")});
-    line.addOption({QStringLiteral("name-field"), QStringLiteral("The field of the country name (default NAME)."), QStringLiteral("FIELD")});
-    line.addOption({QStringLiteral("extent"), QStringLiteral("The grid's extent in degrees."), QStringLiteral("W,S,E,N")});
-    line.addOption({QStringLiteral("step"), QStringLiteral("The cell size in arc minutes."), QStringLiteral("MINUTES")});
+    line.addOption({QStringLiteral("countries"), QCoreApplication::translate("GridOptions", "Country boundaries (any vector source GDAL reads)."), QStringLiteral("FILE")});
+    line.addOption({QStringLiteral("name-field"), QCoreApplication::translate("GridOptions", "The field of the country name (default NAME)."), QStringLiteral("FIELD")});
+    line.addOption({QStringLiteral("extent"), QCoreApplication::translate("GridOptions", "The grid's extent in degrees."), QStringLiteral("W,S,E,N")});
+    line.addOption({QStringLiteral("step"), QCoreApplication::translate("GridOptions", "The cell size in arc minutes."), QStringLiteral("MINUTES")});
     line.addOption({{QStringLiteral("o"), QStringLiteral("output")}, QStringLiteral("The folder to write (ShapeFiles)."), QStringLiteral("FOLDER")});
 }
 
@@ -17,7 +19,7 @@ GridFrame GridFrameOption(const CommandLine &line, const QString &command, const
 {
     const bool extent = line.isSet(QStringLiteral("extent")), step = line.isSet(QStringLiteral("step"));
     if (!defaults && (!extent || !step))
-        UsageError(QStringLiteral("%1 needs --extent W,S,E,N and --step MINUTES").arg(command));
+        UsageError(QCoreApplication::translate("GridOptions", "%1 needs --extent W,S,E,N and --step MINUTES").arg(command));
     GridFrame frame = defaults.value_or(GridFrame{});
     if (extent) {
         const MapExtent e = *ExtentOption(line);
@@ -26,7 +28,7 @@ GridFrame GridFrameOption(const CommandLine &line, const QString &command, const
     if (step)
         frame.stepMinutes = NumberOption(QStringLiteral("step"), line.value(QStringLiteral("step")));
     if (!(frame.stepMinutes >= 0.01 && frame.stepMinutes <= 600))
-        UsageError(QStringLiteral("--step takes arc minutes from 0.01 to 600, not \"%1\"").arg(line.value(QStringLiteral("step"))));
+        UsageError(QCoreApplication::translate("GridOptions", "--step takes arc minutes from 0.01 to 600, not \"%1\"").arg(line.value(QStringLiteral("step"))));
     return frame;
 }
 
@@ -34,11 +36,11 @@ void ReadGridFolderOptions(const CommandLine &line, const QString &command, Grid
 {
     request.output = line.value(QStringLiteral("output"));
     if (request.output.isEmpty())
-        UsageError(QStringLiteral("%1 needs -o FOLDER").arg(command));
+        UsageError(QCoreApplication::translate("GridOptions", "%1 needs -o FOLDER").arg(command));
     request.countries = line.value(QStringLiteral("countries"));
     if (line.isSet(QStringLiteral("name-field"))) {
         if (request.countries.isEmpty())
-            UsageError(QStringLiteral("--name-field goes with --countries"));
+            UsageError(QCoreApplication::translate("GridOptions", "--name-field goes with --countries"));
         request.nameField = line.value(QStringLiteral("name-field"));
     }
 }

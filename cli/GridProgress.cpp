@@ -2,6 +2,7 @@
 
 #include "cli/CliCommand.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 
 namespace {
@@ -36,5 +37,5 @@ void GridProgressLine(const QString &text)
         return;
     if (!p.clock.isValid())
         p.clock.start();
-    PrintError(QStringLiteral("%1: %2 s: %3\n").arg(p.command).arg(double(p.clock.elapsed()) / 1000, 5, 'f', 1).arg(text));
+    PrintError(QCoreApplication::translate("GridProgress", "%1: %2 s: %3\n").arg(p.command).arg(double(p.clock.elapsed()) / 1000, 5, 'f', 1).arg(text));
 }

@@ -6,6 +6,7 @@
 #include <gdal_utils.h>
 #include <ogr_spatialref.h>
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -17,7 +18,7 @@
 QString LastGdalError()
 {
     const QString message = QString::fromUtf8(CPLGetLastErrorMsg()).trimmed();
-    return message.isEmpty() ? QStringLiteral("GDAL cannot read it") : message;
+    return message.isEmpty() ? QCoreApplication::translate("GridRaster", "GDAL cannot read it") : message;
 }
 
 void GridDataError(const QString &message) { throw CliFailure(ExitDataError, message); }

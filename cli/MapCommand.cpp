@@ -9,6 +9,7 @@
 #include "cli/PlaceLookup.h"
 #include "mapping/SpeciesRanges.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -60,7 +61,7 @@ MapOptions readOptions(const CommandLine &line)
             static const QStringList keys{QStringLiteral("alt"), QStringLiteral("mar"), QStringLiteral("mat"), QStringLiteral("full")};
             const qsizetype k = keys.indexOf(name.trimmed().toLower());
             if (k < 0)
-                UsageError(QStringLiteral("--classes lists alt, mar, mat, full, not \"%1\"").arg(name));
+                UsageError(QCoreApplication::translate("MapCommand", "--classes lists alt, mar, mat, full, not \"%1\"").arg(name));
             options.shown[k] = true;
         }
     }
@@ -92,9 +93,9 @@ int allMaps(const CommandLine &line, const MapOptions &options)
 {
     const QString folder = line.value(QStringLiteral("output"));
     if (folder.isEmpty())
-        UsageError(QStringLiteral("map --all needs -o FOLDER"));
+        UsageError(QCoreApplication::translate("MapCommand", "map --all needs -o FOLDER"));
     if (!QDir().mkpath(folder))
-        throw CliFailure(ExitNotWritten, QStringLiteral("%1: the folder cannot be made").arg(folder));
+        throw CliFailure(ExitNotWritten, QCoreApplication::translate("MapCommand", "%1: the folder cannot be made").arg(folder));
     line.openCatalogue();
     const MapData maps = LoadMaps();
     const SpeciesRangeTable table = SpeciesRangeTable::read();
@@ -108,7 +109,7 @@ int allMaps(const CommandLine &line, const MapOptions &options)
         if (terminal)
             progress(++done, int(table.rows.size()), row.name);
     }
-    PrintOut(QStringLiteral("%1 maps written to %2\n").arg(table.rows.size()).arg(folder));
+    PrintOut(QCoreApplication::translate("MapCommand", "%n maps written to %1\n", nullptr, int(table.rows.size())).arg(folder));
     return ExitDone;
 }
 
@@ -116,25 +117,25 @@ int allMaps(const CommandLine &line, const MapOptions &options)
 
 int RunMapCommand(const QStringList &arguments)
 {
-    CommandLine line(QStringLiteral("map"), QStringLiteral("Draws the suitability map of a species (altitude, rainfall, temperature and full "
+    CommandLine line(QStringLiteral("map"), QCoreApplication::translate("MapCommand", "Draws the suitability map of a species (altitude, rainfall, temperature and full "
                                     "match over the country boundaries) with a legend and a source stamp."));
-    line.addPositional(QStringLiteral("SPECIES"), QStringLiteral("Identifier, current name or synonym."));
-    AddOutputOption(line, QStringLiteral("The file to write: a picture (.png or .bmp), a GeoTIFF of the class numbers (.tif) "
+    line.addPositional(QStringLiteral("SPECIES"), QCoreApplication::translate("MapCommand", "Identifier, current name or synonym."));
+    AddOutputOption(line, QCoreApplication::translate("MapCommand", "The file to write: a picture (.png or .bmp), a GeoTIFF of the class numbers (.tif) "
                                          "or a GeoPackage of the grid's points (.gpkg); the folder of pictures for --all."));
     AddRangeOptions(line);
-    line.addOption({QStringLiteral("size"), QStringLiteral("Picture size in pixels (default 1000x750)."), QStringLiteral("WxH")});
-    line.addOption({QStringLiteral("extent"), QStringLiteral("Map extent in degrees (default: the whole map), or a place or LON,LAT "
+    line.addOption({QStringLiteral("size"), QCoreApplication::translate("MapCommand", "Picture size in pixels (default 1000x750)."), QStringLiteral("WxH")});
+    line.addOption({QStringLiteral("extent"), QCoreApplication::translate("MapCommand", "Map extent in degrees (default: the whole map), or a place or LON,LAT "
                                                              "at the centre of a view 4 degrees wide."), QStringLiteral("W,S,E,N|PLACE")});
-    line.addOption({QStringLiteral("country"), QStringLiteral("Narrows a place name of --extent to this country (code such as TH, or name)."),
+    line.addOption({QStringLiteral("country"), QCoreApplication::translate("MapCommand", "Narrows a place name of --extent to this country (code such as TH, or name)."),
                     QStringLiteral("CC")});
-    line.addOption({QStringLiteral("classes"), QStringLiteral("Classes to show: alt,mar,mat,full (default all)."), QStringLiteral("LIST")});
-    line.addOption({QStringLiteral("all"), QStringLiteral("One map per species of the catalogue, into FOLDER.")});
+    line.addOption({QStringLiteral("classes"), QCoreApplication::translate("MapCommand", "Classes to show: alt,mar,mat,full (default all)."), QStringLiteral("LIST")});
+    line.addOption({QStringLiteral("all"), QCoreApplication::translate("MapCommand", "One map per species of the catalogue, into FOLDER.")});
     if (!line.parse(arguments))
         return ExitDone;
     const MapOptions options = readOptions(line);
     if (line.isSet(QStringLiteral("all"))) {
         if (!line.positional().isEmpty())
-            UsageError(QStringLiteral("map --all takes no SPECIES"));
+            UsageError(QCoreApplication::translate("MapCommand", "map --all takes no SPECIES"));
         return allMaps(line, options);
     }
     const QString name = line.requiredPositional(QStringLiteral("SPECIES"));
@@ -147,6 +148,6 @@ int RunMapCommand(const QStringList &arguments)
     const std::vector<PointClassLayer> classes = speciesClasses(maps, bounds, options.shown);
     SaveMap(maps, speciesMap(maps, species, bounds, options, classes), ClassValues(classes, maps.canvas->data()->featureCount()),
             output);
-    PrintOut(QStringLiteral("%1 written\n").arg(output));
+    PrintOut(QCoreApplication::translate("MapCommand", "%1 written\n").arg(output));
     return ExitDone;
 }

@@ -10,6 +10,7 @@
 #include <gdal_priv.h>
 #include <ogr_spatialref.h>
 
+#include <QCoreApplication>
 #include <QJsonDocument>
 #include <QJsonObject>
 
@@ -73,11 +74,11 @@ void RequireAvailable(const QString &address)
     const QString error = QString::fromUtf8(CPLGetLastErrorMsg());
     const int status = error.section(QStringLiteral(": "), -1).toInt();
     if (!error.isEmpty() && status == 0)
-        throw CliFailure(ExitDataError, QStringLiteral("%1 could not be reached (no network, or no server at that address); "
+        throw CliFailure(ExitDataError, QCoreApplication::translate("NetworkReading", "%1 could not be reached (no network, or no server at that address); "
                                                        "nothing was changed").arg(address));
-    throw CliFailure(ExitDataError, QStringLiteral("%1: %2; nothing was changed")
-                                        .arg(address, status > 0 ? QStringLiteral("the server answered HTTP %1").arg(status)
-                                                                 : QStringLiteral("no such file on the server (worldclim.org lists what is published)")));
+    throw CliFailure(ExitDataError, QCoreApplication::translate("NetworkReading", "%1: %2; nothing was changed")
+                                        .arg(address, status > 0 ? QCoreApplication::translate("NetworkReading", "the server answered HTTP %1").arg(status)
+                                                                 : QCoreApplication::translate("NetworkReading", "no such file on the server (worldclim.org lists what is published)")));
 }
 
 void RequireRasterShape(const QString &path, const QString &address, int bands, double pixelMinutes)
@@ -86,7 +87,7 @@ void RequireRasterShape(const QString &path, const QString &address, int bands, 
         GDALOpenEx(path.toUtf8().constData(), GDAL_OF_RASTER | GDAL_OF_READONLY, nullptr, nullptr, nullptr)));
     const QString file = path.section(QLatin1Char('/'), -1);
     if (!raster)
-        throw CliFailure(ExitDataError, QStringLiteral("%1: damaged or incomplete (the download may have stopped half-way): "
+        throw CliFailure(ExitDataError, QCoreApplication::translate("NetworkReading", "%1: damaged or incomplete (the download may have stopped half-way): "
                                                        "%2 cannot be read from it; nothing was changed").arg(address, file));
     double gt[6] = {0, 0, 0, 0, 0, 0};
     const OGRSpatialReference *srs = raster->GetSpatialRef();
@@ -94,7 +95,7 @@ void RequireRasterShape(const QString &path, const QString &address, int bands, 
     const bool square = raster->GetGeoTransform(gt) == CE_None && std::abs(gt[1] - pixel) < pixel * 1e-6
                      && std::abs(gt[5] + pixel) < pixel * 1e-6 && gt[2] == 0 && gt[4] == 0;
     if (raster->GetRasterCount() != bands || !square || (srs && !srs->IsEmpty() && !srs->IsGeographic()))
-        throw CliFailure(ExitDataError, QStringLiteral("%1: %2 has %3 band(s) of pixels %4 x %5 degrees, not the "
+        throw CliFailure(ExitDataError, QCoreApplication::translate("NetworkReading", "%1: %2 has %3 band(s) of pixels %4 x %5 degrees, not the "
                                                        "published %6 band(s) of %7 arc minutes; nothing was changed")
                                             .arg(address, file).arg(raster->GetRasterCount()).arg(std::abs(gt[1]), 0, 'g', 6)
                                             .arg(std::abs(gt[5]), 0, 'g', 6).arg(bands).arg(pixelMinutes));
@@ -115,7 +116,7 @@ qint64 DownloadedBytes()
 
 QString ByteCountText(qint64 bytes)
 {
-    return bytes < 1000000 ? QStringLiteral("%1 kB").arg((bytes + 999) / 1000) : QStringLiteral("%1 MB").arg(double(bytes) / 1e6, 0, 'f', 1);
+    return bytes < 1000000 ? QCoreApplication::translate("NetworkReading", "%1 kB").arg((bytes + 999) / 1000) : QCoreApplication::translate("NetworkReading", "%1 MB").arg(double(bytes) / 1e6, 0, 'f', 1);
 }
 
 DownloadMeter::DownloadMeter()

@@ -4,6 +4,7 @@
 #include "cli/CliCommand.h"
 #include "places/PlaceSearch.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -13,7 +14,7 @@ std::shared_ptr<const PlaceIndex> CommandPlaces()
     try {
         return PlaceIndex::application();
     } catch (const Error &e) {
-        throw CliFailure(ExitDataError, QStringLiteral("places are unavailable: %1").arg(e.message()));
+        throw CliFailure(ExitDataError, QCoreApplication::translate("PlaceLookup", "places are unavailable: %1").arg(e.message()));
     }
 }
 
@@ -23,7 +24,7 @@ QString CountryOption(const CommandLine &line, const PlaceIndex &places)
         return {};
     const QString country = line.value(QStringLiteral("country"));
     if (!FindCountry(places, country))
-        UsageError(QStringLiteral("--country takes one of %1 or a country's name, not \"%2\"")
+        UsageError(QCoreApplication::translate("PlaceLookup", "--country takes one of %1 or a country's name, not \"%2\"")
                        .arg(places.countryCodes().join(QStringLiteral(", ")), country.left(100)));
     return country;
 }
@@ -72,10 +73,15 @@ NamedPosition PositionOrPlace(const CommandLine &line, const QString &text)
         const Place p = places->place(*choice.place);
         return {{p.lon, p.lat}, PlaceLine(p)};
     }
-    const QString where = country.isEmpty() ? QString() : QStringLiteral(" in %1").arg(country);
     if (choice.candidates.empty())
-        throw CliFailure(ExitDataError, QStringLiteral("no place named \"%1\"%2 (silvaria-cli places TEXT finds names)").arg(shown, where));
-    QString message = QStringLiteral("\"%1\"%2 names more than one place; give a fuller name, LON,LAT or --country CC:").arg(shown, where);
+        throw CliFailure(ExitDataError, country.isEmpty()
+                                            ? QCoreApplication::translate("PlaceLookup", "no place named \"%1\" (silvaria-cli places TEXT finds names)").arg(shown)
+                                            : QCoreApplication::translate("PlaceLookup", "no place named \"%1\" in %2 (silvaria-cli places TEXT finds names)")
+                                                  .arg(shown, country));
+    QString message = country.isEmpty()
+                          ? QCoreApplication::translate("PlaceLookup", "\"%1\" names more than one place; give a fuller name, LON,LAT or --country CC:").arg(shown)
+                          : QCoreApplication::translate("PlaceLookup", "\"%1\" in %2 names more than one place; give a fuller name, LON,LAT or --country CC:")
+                                .arg(shown, country);
     for (const PlaceMatch &m : choice.candidates) {
         const Place p = places->place(m.place);
         message += QStringLiteral("\n  %1 at %2,%3").arg(PlaceLine(p)).arg(p.lon, 0, 'f', 4).arg(p.lat, 0, 'f', 4);

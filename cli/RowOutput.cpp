@@ -2,6 +2,7 @@
 
 #include "mapping/AttributeColumn.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 

@@ -5,15 +5,17 @@
 #include "cli/CliCommand.h"
 #include "cli/Commands.h"
 
+#include <QCoreApplication>
+
 int RunScenariosCommand(const QStringList &arguments)
 {
-    CommandLine line(QStringLiteral("scenarios"), QStringLiteral("The scenario grids installed beside the map grid (each the "
+    CommandLine line(QStringLiteral("scenarios"), QCoreApplication::translate("ScenariosCommand", "The scenario grids installed beside the map grid (each the "
                                     "projection of one climate model, not a forecast), with their sources: the names "
                                     "shift --scenario and count --scenario take."));
     if (!line.parse(arguments))
         return ExitDone;
     if (!line.positional().isEmpty())
-        UsageError(QStringLiteral("scenarios takes no argument \"%1\"").arg(line.positional().front()));
+        UsageError(QCoreApplication::translate("ScenariosCommand", "scenarios takes no argument \"%1\"").arg(line.positional().front()));
     const RowFormat format = line.rowFormat();
     line.openCatalogue();
     Rows rows{{QStringLiteral("Name"), QStringLiteral("GCM"), QStringLiteral("SSP"), QStringLiteral("Period"),
@@ -23,7 +25,7 @@ int RunScenariosCommand(const QStringList &arguments)
     for (const ScenarioGrid &s : ListScenarioGrids(ApplicationPath(QStringLiteral("\\ShapeFiles\\"))))
         rows.rows << QVariantList{s.name, s.gcm, s.ssp, s.period, s.source, s.citation};
     if (rows.rows.isEmpty() && format == RowFormat::Table)
-        PrintOut(QStringLiteral("No scenario grids installed; silvaria-cli grid fetch worldclim --future GCM SSP PERIOD adds one.\n"));
+        PrintOut(QCoreApplication::translate("ScenariosCommand", "No scenario grids installed; silvaria-cli grid fetch worldclim --future GCM SSP PERIOD adds one.\n"));
     else
         PrintOut(FormatRows(rows, format));
     return ExitDone;

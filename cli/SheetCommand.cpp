@@ -3,12 +3,13 @@
 #include "cli/Commands.h"
 #include "factsheet/FactSheet.h"
 
+#include <QCoreApplication>
 #include <QTextDocument>
 
 int RunSheetCommand(const QStringList &arguments)
 {
-    CommandLine line(QStringLiteral("sheet"), QStringLiteral("Prints the fact sheet of a species, as plain text or as HTML with the headings formatted."));
-    line.addPositional(QStringLiteral("SPECIES"), QStringLiteral("Identifier, current name or synonym."));
+    CommandLine line(QStringLiteral("sheet"), QCoreApplication::translate("SheetCommand", "Prints the fact sheet of a species, as plain text or as HTML with the headings formatted."));
+    line.addPositional(QStringLiteral("SPECIES"), QCoreApplication::translate("SheetCommand", "Identifier, current name or synonym."));
     if (!line.parse(arguments))
         return ExitDone;
     const QString name = line.requiredPositional(QStringLiteral("SPECIES"));

@@ -7,6 +7,8 @@
 #include "cli/Commands.h"
 #include "cli/OptionReaders.h"
 
+#include <QCoreApplication>
+
 #include <optional>
 
 namespace {
@@ -33,16 +35,16 @@ struct Comparison {
 
 void addShiftOptions(CommandLine &line)
 {
-    line.addPositional(QStringLiteral("SPECIES"), QStringLiteral("Identifier, current name or synonym."));
-    line.addOption({QStringLiteral("dt"), QStringLiteral("Change of MAT in \u00b0C (default 0)."), QStringLiteral("DT")});
-    line.addOption({QStringLiteral("dp"), QStringLiteral("Change of MAR in percent (default 0)."), QStringLiteral("DP")});
-    AddScenarioOption(line, QStringLiteral("Compare with this installed scenario grid instead of a uniform shift "
+    line.addPositional(QStringLiteral("SPECIES"), QCoreApplication::translate("ShiftCommand", "Identifier, current name or synonym."));
+    line.addOption({QStringLiteral("dt"), QCoreApplication::translate("ShiftCommand", "Change of MAT in \u00b0C (default 0)."), QStringLiteral("DT")});
+    line.addOption({QStringLiteral("dp"), QCoreApplication::translate("ShiftCommand", "Change of MAR in percent (default 0)."), QStringLiteral("DP")});
+    AddScenarioOption(line, QCoreApplication::translate("ShiftCommand", "Compare with this installed scenario grid instead of a uniform shift "
                                            "(silvaria-cli scenarios lists them); not with --dt or --dp."));
-    line.addOption({QStringLiteral("by-country"), QStringLiteral("One row per country of the boundary layer.")});
-    AddOutputOption(line, QStringLiteral("Also write the kept, lost and gained points: a picture (.png or .bmp), a GeoTIFF "
+    line.addOption({QStringLiteral("by-country"), QCoreApplication::translate("ShiftCommand", "One row per country of the boundary layer.")});
+    AddOutputOption(line, QCoreApplication::translate("ShiftCommand", "Also write the kept, lost and gained points: a picture (.png or .bmp), a GeoTIFF "
                                          "(.tif) or a GeoPackage (.gpkg)."));
     AddRangeOptions(line);
-    line.addOption({QStringLiteral("size"), QStringLiteral("Picture size in pixels (default 1000x750)."), QStringLiteral("WxH")});
+    line.addOption({QStringLiteral("size"), QCoreApplication::translate("ShiftCommand", "Picture size in pixels (default 1000x750)."), QStringLiteral("WxH")});
 }
 
 // Every option checked before any work is done.
@@ -54,13 +56,13 @@ ShiftOptions readShiftOptions(const CommandLine &line)
     const auto number = [&line](const QString &name) { return line.isSet(name) ? NumberOption(name, line.value(name)) : 0; };
     options.scenario = line.value(QStringLiteral("scenario"));
     if (line.isSet(QStringLiteral("scenario")) && (line.isSet(QStringLiteral("dt")) || line.isSet(QStringLiteral("dp"))))
-        UsageError(QStringLiteral("--scenario does not go with --dt or --dp: a scenario grid brings its own climate"));
+        UsageError(QCoreApplication::translate("ShiftCommand", "--scenario does not go with --dt or --dp: a scenario grid brings its own climate"));
     if (line.isSet(QStringLiteral("scenario")) && options.scenario.trimmed().isEmpty())
-        UsageError(QStringLiteral("--scenario needs the name of an installed scenario grid"));
+        UsageError(QCoreApplication::translate("ShiftCommand", "--scenario needs the name of an installed scenario grid"));
     options.dT = number(QStringLiteral("dt"));
     options.dP = number(QStringLiteral("dp"));
     if (options.dP < -100)
-        UsageError(QStringLiteral("--dp cannot take away more than 100 % of the rainfall"));
+        UsageError(QCoreApplication::translate("ShiftCommand", "--dp cannot take away more than 100 % of the rainfall"));
     options.byCountry = line.isSet(QStringLiteral("by-country"));
     options.size = PictureSizeOption(line);
     options.output = line.value(QStringLiteral("output"));
@@ -101,7 +103,7 @@ void printShiftAreas(const SpeciesMatch &species, const ClimateShiftResult &shif
 {
     Rows rows = AreaRowsFor(shift.areas, options.byCountry, {QStringLiteral("Kept"), QStringLiteral("Lost"), QStringLiteral("Gained")});
     if (options.format == RowFormat::Table) {
-        PrintOut(QStringLiteral("%1 (SpID %2), %3: %4\n")
+        PrintOut(QCoreApplication::translate("ShiftCommand", "%1 (SpID %2), %3: %4\n")
                      .arg(species.name)
                      .arg(species.spId)
                      .arg(comparison.text, comparison.caveat));
@@ -118,7 +120,7 @@ void printShiftAreas(const SpeciesMatch &species, const ClimateShiftResult &shif
 
 int RunShiftCommand(const QStringList &arguments)
 {
-    CommandLine line(QStringLiteral("shift"), QStringLiteral("The species' full match with the grid's MAT raised by DT \u00b0C and MAR changed by DP %, "
+    CommandLine line(QStringLiteral("shift"), QCoreApplication::translate("ShiftCommand", "The species' full match with the grid's MAT raised by DT \u00b0C and MAR changed by DP %, "
                                     "altitude unchanged, or with the climate of an installed scenario grid (--scenario): the km2 "
                                     "kept, lost and gained. A uniform shift of the grid's climate is not a climate "
                                     "projection; a scenario is the projection of one climate model, not a forecast."));

@@ -3,6 +3,7 @@
 #include "cli/Commands.h"
 #include "search/NameSearch.h"
 
+#include <QCoreApplication>
 #include <QSet>
 
 namespace {
@@ -20,14 +21,14 @@ QString useNames(std::uint16_t mask)
 
 int RunSpeciesCommand(const QStringList &arguments)
 {
-    CommandLine line(QStringLiteral("species"), QStringLiteral("Lists the species of the catalogue: every one, those whose botanic or common "
+    CommandLine line(QStringLiteral("species"), QCoreApplication::translate("SpeciesCommand", "Lists the species of the catalogue: every one, those whose botanic or common "
                                     "names contain TEXT, or those of one use."));
-    line.addOption({QStringLiteral("search"), QStringLiteral("Names containing TEXT (case ignored)."), QStringLiteral("TEXT")});
-    line.addOption({QStringLiteral("use"), QStringLiteral("Only species of this use."), QStringLiteral("USE")});
+    line.addOption({QStringLiteral("search"), QCoreApplication::translate("SpeciesCommand", "Names containing TEXT (case ignored)."), QStringLiteral("TEXT")});
+    line.addOption({QStringLiteral("use"), QCoreApplication::translate("SpeciesCommand", "Only species of this use."), QStringLiteral("USE")});
     if (!line.parse(arguments))
         return ExitDone;
     if (!line.positional().isEmpty())
-        UsageError(QStringLiteral("species takes no argument \"%1\"").arg(line.positional().front()));
+        UsageError(QCoreApplication::translate("SpeciesCommand", "species takes no argument \"%1\"").arg(line.positional().front()));
     const RowFormat format = line.rowFormat();
     const std::uint16_t use = line.isSet(QStringLiteral("use")) ? UseOption(line.value(QStringLiteral("use"))) : 0;
     line.openCatalogue();

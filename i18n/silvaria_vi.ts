@@ -110,6 +110,107 @@
     </message>
 </context>
 <context>
+    <name>AreaCommand</name>
+    <message>
+        <source>the province layer has no country &quot;%1&quot; (give a code such as TH, or a name)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>area -o writes the countries&apos; polygons, so it needs --by-country</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>area -o takes a GeoPackage (.gpkg), not &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The area in km2 of each class of the species&apos; map (altitude, rainfall, temperature, full match), in total or per country, and its share of the gridded land.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Identifier, current name or synonym.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>One row per country of the boundary layer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>One row per province of each country, and the country&apos;s row.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With --by-province, only this country (code such as TH, or name).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With --by-country, also write the countries&apos; polygons with their rows&apos; columns as a GeoPackage (.gpkg).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>area takes --by-country or --by-province, not both</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>area --country needs --by-province</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has no province layer (province_bnd.shp)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (SpID %2): %3
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>AtCommand</name>
+    <message>
+        <source>Lists the species suitable at the grid point nearest LON,LAT (within identify&apos;s reach), as the map&apos;s Suitable Tree Species tool does; with --near-misses also the species that miss by one range, and those whose ranges are incomplete.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Position in degrees, west and south negative (Yogyakarta: at 110.37,-7.8), or the name of a place, district or province (at &quot;Chiang Mai&quot;).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Narrows a place name to this country (code such as TH, or name).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only species of this use.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Also list near misses and incomplete ranges.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Largest miss relative to the range&apos;s width (default 0.25).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no grid point lies within %1 degrees of %2,%3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the grid point at %1,%2 has no %3 value, so no species can be matched to it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Place %1 at %2, %3
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Grid point %1, %2: ALT %3 m, MAR %4 mm, MAT %5 ଌ
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>BrowserWindow</name>
     <message>
         <source>Glossary</source>
@@ -117,6 +218,82 @@
     </message>
     <message>
         <source>Introduction</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CatalogueCommand</name>
+    <message>
+        <source>%1: no such folder of catalogue sources</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n problem(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: no problems
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n problem(s); %2 not written</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 is not empty and holds no catalogue sources: export into a new folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 holds the folder %2, which export would not keep: export into a new folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (any old folder is kept)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>catalogue takes build, export or check, not &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The catalogue to export (SQLite or Access).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder of plain source files.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder of the photographs (NAME.jpg).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The catalogue file to write.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder of sources to write.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a catalogue FILE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a SOURCES folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>catalogue %1 needs -o %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FILE</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -148,9 +325,211 @@
     </message>
 </context>
 <context>
+    <name>CliCommand</name>
+    <message>
+        <source>%1 (see silvaria-cli --help)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 needs a value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rows as table, csv or json (sheet: text or html).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read the data of another application folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 needs %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 takes one %2, not &quot;%3&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--format of %1 is one of %2, not &quot;%3&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: no such application folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 takes a number, not &quot;%2&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 takes %2 numbers separated by &quot;%3&quot;, not &quot;%4&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--use is one of %1, not &quot;%2&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CliData</name>
+    <message>
+        <source>&quot;%1&quot; names several species</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; names no species of the catalogue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Altitude range to use, in m.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rainfall range to use, in mm.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Temperature range to use, in ଌ.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a picture (.png or .bmp), a GeoTIFF (.tif or .tiff) or a GeoPackage (.gpkg)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>-o FILE is needed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>-o takes %1, not &quot;%2&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CliProgram</name>
+    <message>
+        <source>Usage: silvaria-cli COMMAND [OPTIONS]
+
+Commands:
+  species [--search TEXT] [--use USE]        list species (SpID, name, uses)
+  sheet SPECIES [--format text|html]         the fact sheet of a species
+  map SPECIES -o FILE                        a suitability map with source stamp
+      [--alt MIN,MAX] [--mar MIN,MAX] [--mat MIN,MAX] [--size WxH] [--extent W,S,E,N|PLACE]
+  map --all -o FOLDER                        one map picture per species
+  at LON,LAT|PLACE [--country CC] [--use USE] [--near-misses]
+                                             species suitable at the nearest grid point
+  places TEXT [--country CC] [--limit N]     places, districts and provinces by name
+  area SPECIES [--by-country [-o FILE.gpkg]] suitable area in km2 per class (and country)
+  area SPECIES --by-province [--country CC]  the same per province, for one country or all
+  count [--use USE] [--scenario NAME] -o FILE [--points FILE.csv]
+                                             species suitable at each grid point
+  shift SPECIES --dt DT --dp DP [-o FILE] [--by-country]
+                                             full match under a uniform climate shift
+  shift SPECIES --scenario NAME [-o FILE] [--by-country]
+                                             full match under an installed scenario&apos;s climate
+  scenarios                                  the installed scenario grids and their sources
+  grid build --alt FILE --mar FILE --mat FILE --extent W,S,E,N --step MINUTES -o FOLDER
+      [--countries FILE [--name-field FIELD]] [--mat-scale F] [--mat-offset D] [--mar-scale F]
+                                             the map grid from your own rasters
+  grid fetch worldclim --res 10m|5m|2.5m|30s [--extent W,S,E,N] [--step MINUTES] -o FOLDER
+                                             the map grid from WorldClim 2.1 (network)
+  grid fetch worldclim --res RES --future GCM SSP PERIOD [-o FOLDER]
+                                             a scenario grid from a CMIP6 projection
+  catalogue build SOURCES -o FILE            a catalogue from plain files
+  catalogue export FILE -o SOURCES           a catalogue (SQLite or Access) as plain files
+  catalogue check SOURCES [--images DIR]     every problem of plain files, with file and line
+
+Common options:
+  --format table|csv|json   how rows are printed (default table)
+  --app-folder DIR          read the data of another application folder
+  --help                    this text, or a command&apos;s own (silvaria-cli map --help)
+  --version                 the program&apos;s version
+
+FILE of map, count and shift is a picture (.png, .bmp), a GeoTIFF of the classes or
+counts (.tif) or a GeoPackage of the grid&apos;s points (.gpkg); area writes the countries.
+SPECIES is an identifier or a current or synonym name (case and accents ignored).
+PLACE is the name of a place, district or province of the region (&quot;Chiang Mai&quot;); a name
+of several places is refused with a list of them, which --country CC narrows.
+USE is one of Timber, Fruit, Resin, Fodder, Firewood, Charcoal, Bamboo, Rattan, Others.
+Common options may also come before the command (silvaria-cli --format csv at ...).
+A value that begins with &quot;-&quot; goes after &quot;=&quot; (--extent=-10,...) or after &quot;--&quot;.
+Exit codes: 0 done, 1 usage, 2 data error, 3 output not written.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no command given</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>silvaria-cli %1.%2.%3
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown command &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>silvaria-cli: %1
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--lang needs a language code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--lang is one of %1, not &quot;%2&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ClimateShift</name>
     <message>
         <source>uniform shift of the grid&apos;s climate, not a climate projection</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CountCommand</name>
+    <message>
+        <source>How many species (of one use) are suitable at each grid point, by the rule of the Suitable Tree Species tool; drawn as a map, the points optionally as CSV.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only species of this use.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file to write: a picture (.png or .bmp), a GeoTIFF of the counts (.tif) or a GeoPackage of the grid&apos;s points (.gpkg).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Also write POINTID, LON, LAT, COUNT per grid point.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Picture size in pixels (default 1000x750).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Count on the climate of this installed scenario grid (silvaria-cli scenarios lists them).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>count takes no argument &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Climate: %1
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Classes: %1
+</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -341,6 +720,65 @@
     </message>
 </context>
 <context>
+    <name>FetchCommand</name>
+    <message>
+        <source>--future takes GCM SSP PERIOD (--future MPI-ESM1-2-HR ssp245 2041-2060)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--future takes plain names (letters, digits, &apos;-&apos; and &apos;.&apos;), not &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The dataset: WorldClim 2.1 (worldclim.org).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>WorldClim&apos;s resolution: 10m, 5m, 2.5m or 30s.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A scenario grid on the points of the grid in -o (default: the application&apos;s ShapeFiles), from a CMIP6 projection.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A mirror or local copy in place of %1, with the same paths below it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--future takes three words: --future GCM SSP PERIOD</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>grid fetch takes the dataset worldclim, not &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>grid fetch needs --res %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--res is one of %1, not &quot;%2&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--base-url takes an http:// or https:// address, not &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: no such application folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (nothing was changed)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--%1 does not go with --future: a scenario takes its grid&apos;s points</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>FindPlaceBox</name>
     <message>
         <source>district</source>
@@ -374,6 +812,165 @@
     </message>
     <message>
         <source>Places are unavailable: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FolderBuild</name>
+    <message>
+        <source>%1 is a link to %2, which does not exist (nothing was changed)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is a file, not a folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot create a folder beside %1 (nothing was changed)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot copy %1 into %2 (nothing was changed)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot move %1 aside (nothing was changed)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot move %1 to %2 (nothing was changed)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>GdalOutputFile</name>
+    <message>
+        <source>GDAL could not write it</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>GeoPackageOutput</name>
+    <message>
+        <source>%1: GDAL cannot read its polygons</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>GeoTiffOutput</name>
+    <message>
+        <source>%1: too many values for one band</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>GridBuilder</name>
+    <message>
+        <source>Cannot create %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>GridCommand</name>
+    <message>
+        <source>Multiply the rainfall values by this (default 1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Multiply the temperature values by this (0.1 for tenths).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Then add this to the temperature (-273.15 for kelvin).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>grid build needs --alt, --mar and --mat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--%1 takes a band number from 1, not &quot;%2&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--%1 cannot be 0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>grid takes build or fetch, not &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>grid build takes no argument &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>GridFolder</name>
+    <message>
+        <source>%1 holds folders (scenarios made for its points, or others), which the build would not keep: move them away or give another folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no cell of the extent has all three values (nothing was written)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>GridOptions</name>
+    <message>
+        <source>Country boundaries (any vector source GDAL reads).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The field of the country name (default NAME).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The grid&apos;s extent in degrees.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The cell size in arc minutes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 needs --extent W,S,E,N and --step MINUTES</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--step takes arc minutes from 0.01 to 600, not &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 needs -o FOLDER</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--name-field goes with --countries</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>GridProgress</name>
+    <message>
+        <source>%1: %2 s: %3
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>GridRaster</name>
+    <message>
+        <source>GDAL cannot read it</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -540,6 +1137,69 @@
     </message>
 </context>
 <context>
+    <name>MapCommand</name>
+    <message>
+        <source>--classes lists alt, mar, mat, full, not &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>map --all needs -o FOLDER</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the folder cannot be made</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n maps written to %1
+</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Draws the suitability map of a species (altitude, rainfall, temperature and full match over the country boundaries) with a legend and a source stamp.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Identifier, current name or synonym.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file to write: a picture (.png or .bmp), a GeoTIFF of the class numbers (.tif) or a GeoPackage of the grid&apos;s points (.gpkg); the folder of pictures for --all.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Picture size in pixels (default 1000x750).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Map extent in degrees (default: the whole map), or a place or LON,LAT at the centre of a view 4 degrees wide.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Narrows a place name of --extent to this country (code such as TH, or name).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Classes to show: alt,mar,mat,full (default all).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>One map per species of the catalogue, into FOLDER.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>map --all takes no SPECIES</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 written
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>MapControl</name>
     <message>
         <source>The map can only be drawn on while it is being drawn</source>
@@ -639,6 +1299,60 @@
     </message>
     <message>
         <source>Generate Map</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>NetworkReading</name>
+    <message>
+        <source>%1 could not be reached (no network, or no server at that address); nothing was changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2; nothing was changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the server answered HTTP %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no such file on the server (worldclim.org lists what is published)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: damaged or incomplete (the download may have stopped half-way): %2 cannot be read from it; nothing was changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 has %3 band(s) of pixels %4 x %5 degrees, not the published %6 band(s) of %7 arc minutes; nothing was changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 kB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>OptionReaders</name>
+    <message>
+        <source>--size takes whole pixels from 16 to 10000, as 1200x900, not &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--extent takes W,S,E,N in degrees with W &lt; E and S &lt; N, not &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--%1 takes MIN,MAX with the minimum at most the maximum, not &quot;%2&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>LON,LAT takes a longitude from -180 to 360 and a latitude from -90 to 90, not &quot;%1&quot;</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -751,6 +1465,61 @@
     </message>
 </context>
 <context>
+    <name>PlaceLookup</name>
+    <message>
+        <source>places are unavailable: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--country takes one of %1 or a country&apos;s name, not &quot;%2&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no place named &quot;%1&quot; (silvaria-cli places TEXT finds names)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no place named &quot;%1&quot; in %2 (silvaria-cli places TEXT finds names)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; names more than one place; give a fuller name, LON,LAT or --country CC:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; in %2 names more than one place; give a fuller name, LON,LAT or --country CC:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PlacesCommand</name>
+    <message>
+        <source>Lists the places, districts and provinces of the region whose name or alternate name holds TEXT (case, accents and spaces ignored, in every script), best match first, then the largest.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A name or part of one (&quot;Chiang Mai&quot;, &quot;da lat&quot;, &quot;เชียงใหม่&quot;).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only places of this country (code such as TH, or name).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>At most N places (default 20, 0 for all).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--limit takes a whole number, 0 for all, not &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No place of the region is named like &quot;%1&quot;.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>PlantingList</name>
     <message>
         <source>%1 to %2</source>
@@ -782,6 +1551,104 @@
     </message>
     <message>
         <source>current grid</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ScenariosCommand</name>
+    <message>
+        <source>The scenario grids installed beside the map grid (each the projection of one climate model, not a forecast), with their sources: the names shift --scenario and count --scenario take.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>scenarios takes no argument &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No scenario grids installed; silvaria-cli grid fetch worldclim --future GCM SSP PERIOD adds one.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SheetCommand</name>
+    <message>
+        <source>Prints the fact sheet of a species, as plain text or as HTML with the headings formatted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Identifier, current name or synonym.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ShiftCommand</name>
+    <message>
+        <source>Identifier, current name or synonym.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change of MAT in ଌ (default 0).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change of MAR in percent (default 0).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compare with this installed scenario grid instead of a uniform shift (silvaria-cli scenarios lists them); not with --dt or --dp.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>One row per country of the boundary layer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Also write the kept, lost and gained points: a picture (.png or .bmp), a GeoTIFF (.tif) or a GeoPackage (.gpkg).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Picture size in pixels (default 1000x750).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--scenario does not go with --dt or --dp: a scenario grid brings its own climate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--scenario needs the name of an installed scenario grid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--dp cannot take away more than 100 % of the rainfall</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (SpID %2), %3: %4
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The species&apos; full match with the grid&apos;s MAT raised by DT ଌ and MAR changed by DP %, altitude unchanged, or with the climate of an installed scenario grid (--scenario): the km2 kept, lost and gained. A uniform shift of the grid&apos;s climate is not a climate projection; a scenario is the projection of one climate model, not a forecast.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SpeciesCommand</name>
+    <message>
+        <source>Lists the species of the catalogue: every one, those whose botanic or common names contain TEXT, or those of one use.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Names containing TEXT (case ignored).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only species of this use.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>species takes no argument &quot;%1&quot;</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
