@@ -3,6 +3,7 @@
 #include "base/ApplicationFolder.h"
 
 #include <QCoreApplication>
+#include <QEvent>
 #include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -117,6 +118,9 @@ QString SetApplicationLanguage(const QString &code)
     for (QTranslator *translator : {language.qt.get(), language.own.get()})
         if (translator)
             QCoreApplication::installTranslator(translator);
+    // Told even when no translation has a text yet: numbers follow the new locale.
+    if (QCoreApplication::instance())
+        QCoreApplication::postEvent(QCoreApplication::instance(), new QEvent(QEvent::LanguageChange));
     return language.code;
 }
 
