@@ -44,6 +44,9 @@ QString SupportText()
                        c.team,
                        c.members,
                        QString(),
+                       QCoreApplication::translate("AboutTexts", "Corrections to the translations are welcome:"),
+                       QCoreApplication::translate("AboutTexts", "see \"Translating Silvaria\" in the manual."),
+                       QString(),
                        QCoreApplication::translate("AboutTexts", "Build Using"),
                        QStringLiteral("C++20, Qt 6, SQLite, mdbtools (libmdb), shapelib, CMake, GoogleTest")}
         .join(NewLine);

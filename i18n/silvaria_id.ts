@@ -59,6 +59,14 @@
         <source>Build Using</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Corrections to the translations are welcome:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>see &quot;Translating Silvaria&quot; in the manual.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>AnalysisMapView</name>
