@@ -127,7 +127,8 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Khmer, Devanagari, Chinese; DejaVu covers Latin and Vietnamese), then the
 # metric stand-ins for the fonts the windows ask for (Tahoma, Arial, Times).
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core, fonts-tlwg-garuda-ttf | fonts-tlwg-garuda, fonts-lao, fonts-sil-padauk, fonts-khmeros, fonts-lohit-deva, fonts-droid-fallback")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-wine, fonts-liberation")
+# qt6-translations-l10n: Qt's own texts (standard buttons, file dialogs) in the chosen language.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-wine, fonts-liberation, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_STRIP_FILES ON)
 include(CPack)
