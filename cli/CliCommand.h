@@ -83,4 +83,6 @@ const CliStreams &UseStreams(const CliStreams &streams);
 // Writes text to the running program's standard output / standard error as UTF-8.
 void PrintOut(const QString &text);
 void PrintError(const QString &text);
+// Sends what was printed on its way (a long-running command's first lines).
+void FlushOut();
 bool ErrorIsTerminal();

@@ -1,5 +1,6 @@
 #include "cli/CliData.h"
 
+#include "analysis/PictureStamps.h"
 #include "analysis/PointMap.h"
 #include "base/AppIdentity.h"
 #include "base/NotWritten.h"
@@ -123,4 +124,30 @@ void SavePicture(const QImage &image, const QString &path)
     } catch (const MapError &e) {
         throw CliFailure(ExitNotWritten, OldFileKept(e.message()));
     }
+}
+
+std::vector<PointClassLayer> SpeciesClassLayers(const MapData &maps, const Bounds &bounds, const ClassChoice &shown)
+{
+    auto points = ClassPoints(*maps.canvas, bounds, maps.ranges, shown);
+    std::vector<PointClassLayer> classes;
+    for (int order = 0; order < 4; ++order) {
+        const SuitabilityClass &cls = ClassAt(order);
+        classes.push_back({QString::fromLatin1(cls.caption), QColor(cls.red, cls.green, cls.blue), std::move(points[order])});
+    }
+    return classes;
+}
+
+PointMapRequest SpeciesMapRequest(const MapData &maps, const SpeciesMatch &species, const Bounds &bounds,
+                                  const SpeciesMapOptions &options, const std::vector<PointClassLayer> &classes)
+{
+    PointMapRequest request;
+    request.size = options.size;
+    request.extent = options.extent;
+    request.title = species.name;
+    for (int order = 0; order < 4; ++order)
+        if (options.shown[order])
+            request.classes.push_back(classes[order]);
+    const StampSpecies stamped{species.name, QString::number(species.spId), DrawnRangesText(bounds, maps.ranges)};
+    request.stamp = SuitabilityPictureStamp(stamped, options.shown, SourceStamp(maps));
+    return request;
 }

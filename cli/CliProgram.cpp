@@ -43,6 +43,8 @@ Commands:
   catalogue build SOURCES -o FILE            a catalogue from plain files
   catalogue export FILE -o SOURCES           a catalogue (SQLite or Access) as plain files
   catalogue check SOURCES [--images DIR]     every problem of plain files, with file and line
+  serve [--listen ADDR:PORT]                 the catalogue, maps and suitable species as web pages
+                                             (default 127.0.0.1:8080; 0.0.0.0:8080 for the network)
 
 Common options:
   --format table|csv|json   how rows are printed (default table)
@@ -83,7 +85,7 @@ int runCommand(const QStringList &given)
         {QStringLiteral("area"), RunAreaCommand},       {QStringLiteral("count"), RunCountCommand},
         {QStringLiteral("shift"), RunShiftCommand},     {QStringLiteral("grid"), RunGridCommand},
         {QStringLiteral("catalogue"), RunCatalogueCommand}, {QStringLiteral("scenarios"), RunScenariosCommand},
-        {QStringLiteral("places"), RunPlacesCommand}};
+        {QStringLiteral("places"), RunPlacesCommand},   {QStringLiteral("serve"), RunServeCommand}};
     const auto command = commands.find(first);
     if (command == commands.end())
         UsageError(QStringLiteral("unknown command \"%1\"").arg(first));

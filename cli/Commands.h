@@ -14,5 +14,7 @@ int RunShiftCommand(const QStringList &arguments);
 int RunScenariosCommand(const QStringList &arguments);
 int RunCatalogueCommand(const QStringList &arguments);
 int RunGridCommand(const QStringList &arguments);
+// Serves the pages until SIGINT or SIGTERM.
+int RunServeCommand(const QStringList &arguments);
 // grid fetch, the part of grid after "fetch".
 int RunGridFetch(const QStringList &arguments);
