@@ -12,6 +12,7 @@ namespace {
 
 struct HereQuestion {
     std::optional<MapPoint> at;
+    QString typed;   // the place name as typed
     QString place, use, problem;
     QString candidates; // HTML list of places a name may mean
 };
@@ -29,12 +30,13 @@ QString hereLink(const WebPageContext &page, double lon, double lat, const QStri
                                                {QStringLiteral("lat"), QString::number(lat, 'f', 4)}, {QStringLiteral("use"), use}});
 }
 
-// The position the query gives: lon and lat, else the place's.
+// The position the query gives: the named place's, else lon and lat.
 HereQuestion readQuestion(const WebPageContext &page)
 {
-    HereQuestion q{std::nullopt, page.target.value(QStringLiteral("place")).trimmed(), page.target.value(QStringLiteral("use")), {}, {}};
+    const QString typed = page.target.value(QStringLiteral("place")).trimmed();
+    HereQuestion q{std::nullopt, typed, typed, page.target.value(QStringLiteral("use")), {}, {}};
     const QString lonText = page.target.value(QStringLiteral("lon")), latText = page.target.value(QStringLiteral("lat"));
-    if (!lonText.isEmpty() || !latText.isEmpty()) {
+    if (typed.isEmpty() && (!lonText.isEmpty() || !latText.isEmpty())) {
         const auto lon = coordinate(lonText, 360), lat = coordinate(latText, 90);
         if (lon && lat)
             q.at = MapPoint{*lon, *lat};
@@ -70,15 +72,17 @@ QString formHtml(const WebPageContext &page, const HereQuestion &q)
     for (const QString &use : UseNames())
         uses += QStringLiteral("<option value=\"%1\"%2>%3</option>")
                     .arg(use, use == q.use ? QStringLiteral(" selected") : QString(), Html(page.tr(use.toUtf8().constData())));
-    const QString lon = q.at ? QString::number(q.at->x, 'f', 4) : QString(), lat = q.at ? QString::number(q.at->y, 'f', 4) : QString();
+    const bool byPosition = q.at && q.typed.isEmpty();
+    const QString lon = byPosition ? QString::number(q.at->x, 'f', 4) : QString();
+    const QString lat = byPosition ? QString::number(q.at->y, 'f', 4) : QString();
     return QStringLiteral("<form action=\"/here\" method=\"get\" class=\"here\" id=\"here\">"
-                          "<label>%1 <input type=\"text\" name=\"place\" value=\"%2\" maxlength=\"200\"></label>"
+                          "<label>%1 <input type=\"text\" name=\"place\" id=\"place\" value=\"%2\" maxlength=\"200\"></label>"
                           "<label>%3 <input type=\"text\" name=\"lon\" id=\"lon\" value=\"%4\" inputmode=\"decimal\"></label>"
                           "<label>%5 <input type=\"text\" name=\"lat\" id=\"lat\" value=\"%6\" inputmode=\"decimal\"></label>"
                           "<label>%7 <select name=\"use\">%8</select></label>%9"
                           "<button type=\"button\" id=\"locate\" hidden>%10</button> <button>%11</button></form>"
                           "<script src=\"/locate.js\"></script>")
-        .arg(Html(page.tr(QT_TRANSLATE_NOOP("WebPages", "Place"))), Html(q.at ? QString() : q.place),
+        .arg(Html(page.tr(QT_TRANSLATE_NOOP("WebPages", "Place"))), Html(q.typed),
              Html(page.tr(QT_TRANSLATE_NOOP("WebPages", "Longitude"))), lon, Html(page.tr(QT_TRANSLATE_NOOP("WebPages", "Latitude"))), lat,
              Html(page.tr(QT_TRANSLATE_NOOP("WebPages", "Use"))), uses,
              page.languageAsked ? QStringLiteral("<input type=\"hidden\" name=\"lang\" value=\"%1\">").arg(page.language) : QString(),

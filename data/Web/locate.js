@@ -8,6 +8,7 @@
     navigator.geolocation.getCurrentPosition(function (position) {
       document.getElementById('lon').value = position.coords.longitude.toFixed(4);
       document.getElementById('lat').value = position.coords.latitude.toFixed(4);
+      document.getElementById('place').value = '';
       document.getElementById('here').submit();
     });
   });
