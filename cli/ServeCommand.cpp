@@ -71,6 +71,7 @@ int RunServeCommand(const QStringList &arguments)
     try {
         server.start(listen.host, listen.port);
     } catch (const Error &e) {
+        pthread_sigmask(SIG_UNBLOCK, &stopSignals, nullptr);
         throw CliFailure(ExitDataError, e.message());
     }
     PrintOut(QStringLiteral("Silvaria is served at:\n"));
@@ -84,6 +85,7 @@ int RunServeCommand(const QStringList &arguments)
     int received = 0;
     sigwait(&stopSignals, &received);
     server.stop();
+    pthread_sigmask(SIG_UNBLOCK, &stopSignals, nullptr);
     PrintOut(QStringLiteral("Stopped.\n"));
     return ExitDone;
 }
