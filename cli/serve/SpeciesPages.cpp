@@ -139,7 +139,7 @@ HttpResponse SpeciesPage(const WebPageContext &page, const QString &idOrName)
     const QString country = page.target.value(QStringLiteral("country"));
     const QString map = page.link(QStringLiteral("/species/%1/map.png").arg(spId),
                                   country.isEmpty() ? QList<QPair<QString, QString>>{} : QList<QPair<QString, QString>>{{QStringLiteral("country"), country}});
-    const QString body = QStringLiteral("<h2>%1</h2><figure class=\"map\"><img src=\"%2\" alt=\"%1\"></figure>%3%4%5")
+    const QString body = QStringLiteral("<h2>%1</h2><figure class=\"map\"><a href=\"%2\"><img src=\"%2\" alt=\"%1\"></a></figure>%3%4%5")
                              .arg(Html(page.tr(QT_TRANSLATE_NOOP("WebPages", "Suitability map"))), Html(map),
                                   areaHtml(page, spId, ReadSpeciesRanges(QString::number(spId)).bounds), photosHtml(page, spId),
                                   sheetHtml(BuildFactSheet(QString::number(spId))));
