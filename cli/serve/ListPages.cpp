@@ -24,7 +24,7 @@ QStringList useCaptions(const WebPageContext &page)
 {
     QStringList shown;
     for (const char *use : UseTexts)
-        shown << page.tr(use);
+        shown << page.translated(use);
     return shown;
 }
 
@@ -33,13 +33,13 @@ HttpResponse browseIndex(const WebPageContext &page)
     const QStringList genera = QueryBotanicTree();
     const QStringList languages = QueryCommonTree();
     const QString body = QStringLiteral("<h2>%1</h2>%2<h2>%3</h2>%4<h2>%5</h2>%6")
-                             .arg(Html(page.tr(QT_TRANSLATE_NOOP("WebPages", "Functional uses"))),
+                             .arg(Html(page.translated(QT_TRANSLATE_NOOP("WebPages", "Functional uses"))),
                                   linkList(page, QStringLiteral("use"), UseNames(), useCaptions(page)),
-                                  Html(page.tr(QT_TRANSLATE_NOOP("WebPages", "Common names by language"))),
+                                  Html(page.translated(QT_TRANSLATE_NOOP("WebPages", "Common names by language"))),
                                   linkList(page, QStringLiteral("language"), languages, languages),
-                                  Html(page.tr(QT_TRANSLATE_NOOP("WebPages", "Botanic names by genus"))),
+                                  Html(page.translated(QT_TRANSLATE_NOOP("WebPages", "Botanic names by genus"))),
                                   linkList(page, QStringLiteral("genus"), genera, genera));
-    return HtmlPage(page, page.tr(QT_TRANSLATE_NOOP("WebPages", "Browse")), body);
+    return HtmlPage(page, page.translated(QT_TRANSLATE_NOOP("WebPages", "Browse")), body);
 }
 
 } // namespace
@@ -59,10 +59,10 @@ HttpResponse BrowsePage(const WebPageContext &page)
         list = QueryCommonList(value, ListGroup);
     else if (kind == QLatin1String("use") && use >= 0) {
         list = QueryUseList(UseColumns().value(use));
-        title = page.tr(UseTexts[use]);
+        title = page.translated(UseTexts[use]);
     } else
-        return ErrorPage(page, 404, page.tr(QT_TRANSLATE_NOOP("WebPages", "Not found")),
-                         page.tr(QT_TRANSLATE_NOOP("WebPages", "There is no page at this address.")));
+        return ErrorPage(page, 404, page.translated(QT_TRANSLATE_NOOP("WebPages", "Not found")),
+                         page.translated(QT_TRANSLATE_NOOP("WebPages", "There is no page at this address.")));
     return HtmlPage(page, title, SpeciesListHtml(page, list, true));
 }
 
@@ -71,11 +71,11 @@ HttpResponse SearchPage(const WebPageContext &page)
     const QString text = page.target.value(QStringLiteral("q")).trimmed();
     QString body = QStringLiteral("<form action=\"/search\" method=\"get\" class=\"search\"><input type=\"search\" name=\"q\" value=\"%1\" "
                                   "aria-label=\"%2\" maxlength=\"200\">%3<button>%2</button></form>")
-                       .arg(Html(text), Html(page.tr(QT_TRANSLATE_NOOP("WebPages", "Search"))),
+                       .arg(Html(text), Html(page.translated(QT_TRANSLATE_NOOP("WebPages", "Search"))),
                             page.languageAsked ? QStringLiteral("<input type=\"hidden\" name=\"lang\" value=\"%1\">").arg(page.language) : QString());
     if (!text.isEmpty())
         body += QStringLiteral("<h2>%1</h2>%2<h2>%3</h2>%4")
-                    .arg(Html(page.tr(QT_TRANSLATE_NOOP("WebPages", "Botanic names"))), SpeciesListHtml(page, SearchBotanicNames(text), true),
-                         Html(page.tr(QT_TRANSLATE_NOOP("WebPages", "Common names"))), SpeciesListHtml(page, SearchCommonNames(text), true));
-    return HtmlPage(page, page.tr(QT_TRANSLATE_NOOP("WebPages", "Search")), body);
+                    .arg(Html(page.translated(QT_TRANSLATE_NOOP("WebPages", "Botanic names"))), SpeciesListHtml(page, SearchBotanicNames(text), true),
+                         Html(page.translated(QT_TRANSLATE_NOOP("WebPages", "Common names"))), SpeciesListHtml(page, SearchCommonNames(text), true));
+    return HtmlPage(page, page.translated(QT_TRANSLATE_NOOP("WebPages", "Search")), body);
 }

@@ -8,7 +8,7 @@
 
 QString Html(const QString &text) { return text.toHtmlEscaped(); }
 
-QString WebPageContext::tr(const char *source) const { return data.texts.text(language, source); }
+QString WebPageContext::translated(const char *source) const { return data.texts.text(language, source); }
 
 QString WebPageContext::link(const QString &path, const QList<QPair<QString, QString>> &query) const
 {
@@ -52,9 +52,9 @@ HttpResponse HtmlPage(const WebPageContext &page, const QString &title, const QS
     const QString nav = QStringLiteral("<nav class=\"top\"><a href=\"%1\">Silvaria</a> <a href=\"%2\">%3</a> <a href=\"%4\">%5</a> "
                                        "<a href=\"%6\">%7</a></nav>")
                             .arg(Html(page.link(QStringLiteral("/"))), Html(page.link(QStringLiteral("/search"))),
-                                 Html(page.tr(QT_TRANSLATE_NOOP("WebPages", "Search"))), Html(page.link(QStringLiteral("/browse"))),
-                                 Html(page.tr(QT_TRANSLATE_NOOP("WebPages", "Browse"))), Html(page.link(QStringLiteral("/here"))),
-                                 Html(page.tr(QT_TRANSLATE_NOOP("WebPages", "Here"))));
+                                 Html(page.translated(QT_TRANSLATE_NOOP("WebPages", "Search"))), Html(page.link(QStringLiteral("/browse"))),
+                                 Html(page.translated(QT_TRANSLATE_NOOP("WebPages", "Browse"))), Html(page.link(QStringLiteral("/here"))),
+                                 Html(page.translated(QT_TRANSLATE_NOOP("WebPages", "Here"))));
     const QString html = QStringLiteral("<!DOCTYPE html>\n<html lang=\"%1\"><head><meta charset=\"utf-8\">"
                                         "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">"
                                         "<title>%2</title><link rel=\"stylesheet\" href=\"/style.css\"></head>\n"
@@ -73,7 +73,7 @@ HttpResponse ErrorPage(const WebPageContext &page, int status, const QString &ti
 QString SpeciesListHtml(const WebPageContext &page, const SpeciesList &list, bool showCurrent)
 {
     if (list.rows.isEmpty())
-        return QStringLiteral("<p class=\"none\">%1</p>").arg(Html(page.tr(QT_TRANSLATE_NOOP("WebPages", "No names found."))));
+        return QStringLiteral("<p class=\"none\">%1</p>").arg(Html(page.translated(QT_TRANSLATE_NOOP("WebPages", "No names found."))));
     QString html = QStringLiteral("<ul class=\"names\">");
     for (const SpeciesListRow &row : list.rows) {
         const bool other = showCurrent && row.found != row.current;
@@ -91,11 +91,11 @@ HttpResponse HomePage(const WebPageContext &page)
         QStringLiteral("<p>%1</p><form action=\"/search\" method=\"get\" class=\"search\"><input type=\"search\" name=\"q\" "
                        "aria-label=\"%2\"><button>%2</button></form><ul class=\"menu\"><li><a href=\"%3\">%4</a></li>"
                        "<li><a href=\"%5\">%6</a></li><li><a href=\"%7\">%8</a></li></ul>")
-            .arg(Html(page.tr(QT_TRANSLATE_NOOP("WebPages", "Agroforestry tree species of South-East Asia: fact sheets, photographs and suitability maps."))),
-                 Html(page.tr(QT_TRANSLATE_NOOP("WebPages", "Search"))), Html(page.link(QStringLiteral("/browse"))),
-                 Html(page.tr(QT_TRANSLATE_NOOP("WebPages", "Browse by genus, language and use"))), Html(page.link(QStringLiteral("/here"))),
-                 Html(page.tr(QT_TRANSLATE_NOOP("WebPages", "Species suitable at a place"))), Html(page.link(QStringLiteral("/search"))),
-                 Html(page.tr(QT_TRANSLATE_NOOP("WebPages", "Search by botanic or common name"))));
+            .arg(Html(page.translated(QT_TRANSLATE_NOOP("WebPages", "Agroforestry tree species of South-East Asia: fact sheets, photographs and suitability maps."))),
+                 Html(page.translated(QT_TRANSLATE_NOOP("WebPages", "Search"))), Html(page.link(QStringLiteral("/browse"))),
+                 Html(page.translated(QT_TRANSLATE_NOOP("WebPages", "Browse by genus, language and use"))), Html(page.link(QStringLiteral("/here"))),
+                 Html(page.translated(QT_TRANSLATE_NOOP("WebPages", "Species suitable at a place"))), Html(page.link(QStringLiteral("/search"))),
+                 Html(page.translated(QT_TRANSLATE_NOOP("WebPages", "Search by botanic or common name"))));
     return HtmlPage(page, QStringLiteral("Silvaria"), body);
 }
 
@@ -103,8 +103,8 @@ HttpResponse ReportPdf(const WebPageContext &page)
 {
     // The site report is not part of this build: the address stays, so
     // bookmarks keep working once it is.
-    return ErrorPage(page, 503, page.tr(QT_TRANSLATE_NOOP("WebPages", "Site report")),
-                     page.tr(QT_TRANSLATE_NOOP("WebPages", "The site report is not available in this build")));
+    return ErrorPage(page, 503, page.translated(QT_TRANSLATE_NOOP("WebPages", "Site report")),
+                     page.translated(QT_TRANSLATE_NOOP("WebPages", "The site report is not available in this build")));
 }
 
 HttpResponse WebFile(const WebPageContext &page, const QString &name)
@@ -112,8 +112,8 @@ HttpResponse WebFile(const WebPageContext &page, const QString &name)
     const QFileInfo file(ApplicationPath(QStringLiteral("\\Web\\") + name));
     QFile in(file.filePath());
     if (file.isSymLink() || !in.open(QIODevice::ReadOnly))
-        return ErrorPage(page, 404, page.tr(QT_TRANSLATE_NOOP("WebPages", "Not found")),
-                         page.tr(QT_TRANSLATE_NOOP("WebPages", "There is no page at this address.")));
+        return ErrorPage(page, 404, page.translated(QT_TRANSLATE_NOOP("WebPages", "Not found")),
+                         page.translated(QT_TRANSLATE_NOOP("WebPages", "There is no page at this address.")));
     const QByteArray type = name.endsWith(QLatin1String(".css")) ? "text/css; charset=utf-8" : "text/javascript; charset=utf-8";
     return {200, type, in.readAll(), {{"Cache-Control", "max-age=3600"}}};
 }

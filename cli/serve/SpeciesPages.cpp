@@ -48,7 +48,7 @@ QString photosHtml(const WebPageContext &page, int spId)
         if (!album.MoveNext())
             break;
     }
-    return html.isEmpty() ? QString() : QStringLiteral("<h2>%1</h2><div class=\"photos\">%2</div>").arg(Html(page.tr(QT_TRANSLATE_NOOP("WebPages", "Photographs"))), html);
+    return html.isEmpty() ? QString() : QStringLiteral("<h2>%1</h2><div class=\"photos\">%2</div>").arg(Html(page.translated(QT_TRANSLATE_NOOP("WebPages", "Photographs"))), html);
 }
 
 // The country code the place index gives a boundary's country name, else the name.
@@ -78,21 +78,21 @@ QString areaHtml(const WebPageContext &page, int spId, const Bounds &bounds)
     }
     const QString form = QStringLiteral("<form action=\"/species/%1\" method=\"get\" class=\"zoom\"><select name=\"country\" aria-label=\"%2\">"
                                         "<option value=\"\">%3</option>%4</select>%5<button>%2</button></form>")
-                             .arg(spId).arg(Html(page.tr(QT_TRANSLATE_NOOP("WebPages", "Zoom to country"))),
-                                  Html(page.tr(QT_TRANSLATE_NOOP("WebPages", "Whole region"))), options,
+                             .arg(spId).arg(Html(page.translated(QT_TRANSLATE_NOOP("WebPages", "Zoom to country"))),
+                                  Html(page.translated(QT_TRANSLATE_NOOP("WebPages", "Whole region"))), options,
                                   page.languageAsked ? QStringLiteral("<input type=\"hidden\" name=\"lang\" value=\"%1\">").arg(page.language) : QString());
     const QString head = QStringLiteral("<tr><th>%1</th><th>%2</th><th>%3</th></tr>")
-                             .arg(Html(page.tr(QT_TRANSLATE_NOOP("WebPages", "Country"))), Html(page.tr(QT_TRANSLATE_NOOP("WebPages", "Full match km²"))),
-                                  Html(page.tr(QT_TRANSLATE_NOOP("WebPages", "Share of land %"))));
-    const QString area = rows.isEmpty() ? QStringLiteral("<p class=\"none\">%1</p>").arg(Html(page.tr(QT_TRANSLATE_NOOP("WebPages", "No grid point matches all ranges."))))
+                             .arg(Html(page.translated(QT_TRANSLATE_NOOP("WebPages", "Country"))), Html(page.translated(QT_TRANSLATE_NOOP("WebPages", "Full match km²"))),
+                                  Html(page.translated(QT_TRANSLATE_NOOP("WebPages", "Share of land %"))));
+    const QString area = rows.isEmpty() ? QStringLiteral("<p class=\"none\">%1</p>").arg(Html(page.translated(QT_TRANSLATE_NOOP("WebPages", "No grid point matches all ranges."))))
                                         : QStringLiteral("<table class=\"area\">%1%2</table>").arg(head, rows);
-    return form + QStringLiteral("<h2>%1</h2>").arg(Html(page.tr(QT_TRANSLATE_NOOP("WebPages", "Suitable area by country")))) + area;
+    return form + QStringLiteral("<h2>%1</h2>").arg(Html(page.translated(QT_TRANSLATE_NOOP("WebPages", "Suitable area by country")))) + area;
 }
 
 HttpResponse notFound(const WebPageContext &page)
 {
-    return ErrorPage(page, 404, page.tr(QT_TRANSLATE_NOOP("WebPages", "Not found")),
-                     page.tr(QT_TRANSLATE_NOOP("WebPages", "There is no such species or country.")));
+    return ErrorPage(page, 404, page.translated(QT_TRANSLATE_NOOP("WebPages", "Not found")),
+                     page.translated(QT_TRANSLATE_NOOP("WebPages", "There is no such species or country.")));
 }
 
 // The boundaries' extent of a country (code or name), with a margin.
@@ -140,7 +140,7 @@ HttpResponse SpeciesPage(const WebPageContext &page, const QString &idOrName)
     const QString map = page.link(QStringLiteral("/species/%1/map.png").arg(spId),
                                   country.isEmpty() ? QList<QPair<QString, QString>>{} : QList<QPair<QString, QString>>{{QStringLiteral("country"), country}});
     const QString body = QStringLiteral("<h2>%1</h2><figure class=\"map\"><a href=\"%2\"><img src=\"%2\" alt=\"%1\"></a></figure>%3%4%5")
-                             .arg(Html(page.tr(QT_TRANSLATE_NOOP("WebPages", "Suitability map"))), Html(map),
+                             .arg(Html(page.translated(QT_TRANSLATE_NOOP("WebPages", "Suitability map"))), Html(map),
                                   areaHtml(page, spId, ReadSpeciesRanges(QString::number(spId)).bounds), photosHtml(page, spId),
                                   sheetHtml(BuildFactSheet(QString::number(spId))));
     return HtmlPage(page, row->name, body);

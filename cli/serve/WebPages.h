@@ -16,7 +16,7 @@ struct WebPageContext {
     QString language;
     bool languageAsked = false; // ?lang= given: links keep it
 
-    QString tr(const char *source) const;
+    QString translated(const char *source) const;
     QLocale locale() const { return QLocale(language); }
     // An address of the site with its query, keeping ?lang= when asked.
     QString link(const QString &path, const QList<QPair<QString, QString>> &query = {}) const;

@@ -62,8 +62,8 @@ HttpResponse route(const WebPageContext &page, const std::function<HttpResponse(
         return picture(spId);
     if (first == QLatin1String("species") && s.size() == 4 && s[2] == QLatin1String("photo") && isWholeNumber(s[1], spId))
         return SpeciesPhoto(page, spId, s[3]);
-    return ErrorPage(page, 404, page.tr(QT_TRANSLATE_NOOP("WebPages", "Not found")),
-                     page.tr(QT_TRANSLATE_NOOP("WebPages", "There is no page at this address.")));
+    return ErrorPage(page, 404, page.translated(QT_TRANSLATE_NOOP("WebPages", "Not found")),
+                     page.translated(QT_TRANSLATE_NOOP("WebPages", "There is no page at this address.")));
 }
 
 } // namespace
@@ -78,27 +78,27 @@ HttpResponse WebSite::answer(const HttpRequest &request)
     case WebTarget::Good:
         break;
     case WebTarget::QueryTooLong:
-        return ErrorPage(page, 414, page.tr(QT_TRANSLATE_NOOP("WebPages", "Address too long")),
-                         page.tr(QT_TRANSLATE_NOOP("WebPages", "The address asks too much at once; shorten the search.")));
+        return ErrorPage(page, 414, page.translated(QT_TRANSLATE_NOOP("WebPages", "Address too long")),
+                         page.translated(QT_TRANSLATE_NOOP("WebPages", "The address asks too much at once; shorten the search.")));
     case WebTarget::Escaping:
-        return ErrorPage(page, 404, page.tr(QT_TRANSLATE_NOOP("WebPages", "Not found")),
-                         page.tr(QT_TRANSLATE_NOOP("WebPages", "There is no page at this address.")));
+        return ErrorPage(page, 404, page.translated(QT_TRANSLATE_NOOP("WebPages", "Not found")),
+                         page.translated(QT_TRANSLATE_NOOP("WebPages", "There is no page at this address.")));
     case WebTarget::Malformed:
-        return ErrorPage(page, 400, page.tr(QT_TRANSLATE_NOOP("WebPages", "Bad address")),
-                         page.tr(QT_TRANSLATE_NOOP("WebPages", "The address is not written correctly.")));
+        return ErrorPage(page, 400, page.translated(QT_TRANSLATE_NOOP("WebPages", "Bad address")),
+                         page.translated(QT_TRANSLATE_NOOP("WebPages", "The address is not written correctly.")));
     }
     // One request at a time reads the catalogue and draws maps.
     if (!m_turn.tryLock(m_limits.workMilliseconds))
-        return ErrorPage(page, 503, page.tr(QT_TRANSLATE_NOOP("WebPages", "Busy")),
-                         page.tr(QT_TRANSLATE_NOOP("WebPages", "Too many people are reading at once. Try again in a moment.")));
+        return ErrorPage(page, 503, page.translated(QT_TRANSLATE_NOOP("WebPages", "Busy")),
+                         page.translated(QT_TRANSLATE_NOOP("WebPages", "Too many people are reading at once. Try again in a moment.")));
     const auto release = qScopeGuard([this] { m_turn.unlock(); });
     return route(page, [&](int spId) {
         const QString key = QStringLiteral("%1/%2").arg(spId).arg(target.value(QStringLiteral("country")));
         if (!m_pictures.contains(key)) {
             const QByteArray png = SpeciesMapPng(page, spId);
             if (png.isEmpty())
-                return ErrorPage(page, 404, page.tr(QT_TRANSLATE_NOOP("WebPages", "Not found")),
-                                 page.tr(QT_TRANSLATE_NOOP("WebPages", "There is no such species or country.")));
+                return ErrorPage(page, 404, page.translated(QT_TRANSLATE_NOOP("WebPages", "Not found")),
+                                 page.translated(QT_TRANSLATE_NOOP("WebPages", "There is no such species or country.")));
             m_pictures.insert(key, new QByteArray(png), 1);
         }
         return HttpResponse{200, "image/png", *m_pictures.object(key), {{"Cache-Control", "max-age=3600"}}};
