@@ -10,6 +10,10 @@
       document.getElementById('lat').value = position.coords.latitude.toFixed(4);
       document.getElementById('place').value = '';
       document.getElementById('here').submit();
+    }, function () {
+      // Refused, or not offered over a plain http address: type the place.
+      button.hidden = true;
+      document.getElementById('place').focus();
     });
   });
 })();
