@@ -30,11 +30,13 @@ QString sheetHtml(const QString &report)
             html += QStringLiteral("<h3>%1</h3>\n").arg(Html(line));
             break;
         case FactSheetLine::Text:
-            if (!line.isEmpty())
+            if (line == QLatin1String("- No Data -"))
+                html += QStringLiteral("<p class=\"none\">%1</p>\n").arg(Html(line));
+            else if (!line.isEmpty())
                 html += QStringLiteral("<p>%1</p>\n").arg(Html(line));
         }
     }
-    return QStringLiteral("<section class=\"sheet\">%1</section>").arg(html);
+    return QStringLiteral("<section class=\"sheet\" id=\"sheet\">%1</section>").arg(html);
 }
 
 QString photosHtml(const WebPageContext &page, int spId)
@@ -48,7 +50,7 @@ QString photosHtml(const WebPageContext &page, int spId)
         if (!album.MoveNext())
             break;
     }
-    return html.isEmpty() ? QString() : QStringLiteral("<h2>%1</h2><div class=\"photos\">%2</div>").arg(Html(page.translated(QT_TRANSLATE_NOOP("WebPages", "Photographs"))), html);
+    return html.isEmpty() ? QString() : QStringLiteral("<h2 id=\"photos\">%1</h2><div class=\"photos\">%2</div>").arg(Html(page.translated(QT_TRANSLATE_NOOP("WebPages", "Photographs"))), html);
 }
 
 // The country code the place index gives a boundary's country name, else the name.
@@ -86,7 +88,7 @@ QString areaHtml(const WebPageContext &page, int spId, const Bounds &bounds)
                                   Html(page.translated(QT_TRANSLATE_NOOP("WebPages", "Share of land %"))));
     const QString area = rows.isEmpty() ? QStringLiteral("<p class=\"none\">%1</p>").arg(Html(page.translated(QT_TRANSLATE_NOOP("WebPages", "No grid point matches all ranges."))))
                                         : QStringLiteral("<table class=\"area\">%1%2</table>").arg(head, rows);
-    return form + QStringLiteral("<h2>%1</h2>").arg(Html(page.translated(QT_TRANSLATE_NOOP("WebPages", "Suitable area by country")))) + area;
+    return form + QStringLiteral("<h2 id=\"area\">%1</h2>").arg(Html(page.translated(QT_TRANSLATE_NOOP("WebPages", "Suitable area by country")))) + area;
 }
 
 HttpResponse notFound(const WebPageContext &page)
@@ -119,6 +121,15 @@ std::optional<MapExtent> countryExtent(const WebData &data, const QString &count
     return extent;
 }
 
+// Links to the parts of a species page, for a phone's short screen.
+QString contents(const WebPageContext &page)
+{
+    return QStringLiteral("<nav class=\"parts\"><a href=\"#area\">%1</a> <a href=\"#photos\">%2</a> <a href=\"#sheet\">%3</a></nav>")
+        .arg(Html(page.translated(QT_TRANSLATE_NOOP("WebPages", "Suitable area by country"))),
+             Html(page.translated(QT_TRANSLATE_NOOP("WebPages", "Photographs"))),
+             Html(page.translated(QT_TRANSLATE_NOOP("WebPages", "Fact sheet"))));
+}
+
 } // namespace
 
 HttpResponse SpeciesPage(const WebPageContext &page, const QString &idOrName)
@@ -139,7 +150,7 @@ HttpResponse SpeciesPage(const WebPageContext &page, const QString &idOrName)
     const QString country = page.target.value(QStringLiteral("country"));
     const QString map = page.link(QStringLiteral("/species/%1/map.png").arg(spId),
                                   country.isEmpty() ? QList<QPair<QString, QString>>{} : QList<QPair<QString, QString>>{{QStringLiteral("country"), country}});
-    const QString body = QStringLiteral("<h2>%1</h2><figure class=\"map\"><a href=\"%2\"><img src=\"%2\" alt=\"%1\"></a></figure>%3%4%5")
+    const QString body = contents(page) + QStringLiteral("<h2>%1</h2><figure class=\"map\"><a href=\"%2\"><img src=\"%2\" alt=\"%1\"></a></figure>%3%4%5")
                              .arg(Html(page.translated(QT_TRANSLATE_NOOP("WebPages", "Suitability map"))), Html(map),
                                   areaHtml(page, spId, ReadSpeciesRanges(QString::number(spId)).bounds), photosHtml(page, spId),
                                   sheetHtml(BuildFactSheet(QString::number(spId))));
