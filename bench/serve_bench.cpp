@@ -5,7 +5,13 @@
 // than the server keeps pictures of, so every map is drawn afresh.
 //
 // Targets: a species page at most 50 ms, a map at most 150 ms, the suitable
-// list at a place at most 30 ms. The load run is bench/serve_load.sh.
+// list at a place at most 30 ms. The load run is bench/serve_load.sh. One run
+// (Release, 2 shared cores, load 3.2 to 4.6):
+//   species page           1.13 ms   1.5 x  (fact sheet and area by country, 0.75 ms)
+//   map picture           28.7 ms    0.99 x (drawing and PNG encoding, 29.1 ms)
+//   suitable at a place    0.15 ms   the floor (the answer at the point) is below a microsecond
+//   load, 50 clients x 200 requests: no error, p50 18.5 ms, p95 42.8 ms, 2440 requests/s,
+//   server peak RSS 86 MB
 #include "analysis/NearMisses.h"
 #include "analysis/SuitabilityClasses.h"
 #include "analysis/SuitableArea.h"
