@@ -1,0 +1,113 @@
+#include "report/SiteReport.h"
+
+#include "analysis/PointMap.h"
+#include "base/NotWritten.h"
+#include "base/SafeFileWrite.h"
+#include "mapping/MapSources.h"
+#include "report/ReportDocument.h"
+#include "report/ReportText.h"
+#include "report/SiteFacts.h"
+
+#include <QBuffer>
+#include <QFileInfo>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QTextDocument>
+
+SiteReportData SiteReportData::loadApplication() { return load(MapData::loadApplication().folder); }
+
+SiteReportData SiteReportData::load(const QString &shapeFolder)
+{
+    MapData maps = MapData::load(shapeFolder);
+    SpeciesRangeTable species = SpeciesRangeTable::read();
+    GridClimate climate = GridClimate::read(*maps.canvas->data());
+    SpeciesCountGrid countGrid(climate);
+    SiteReportData data;
+    data.m_sources = std::make_shared<const SiteReportSources>(SiteReportSources{
+        std::move(maps), std::move(species), std::move(climate), std::move(countGrid), ReadLayerSources(shapeFolder)});
+    return data;
+}
+
+SiteReport BuildSiteReport(const SiteReportData &data, const SiteReportRequest &request)
+{
+    const SiteFacts facts = GatherSiteFacts(data.sources(), request);
+    auto document = std::make_shared<SiteReportDocument>();
+    document->paper = QPageSize(request.paper == QPageSize::Letter ? QPageSize::Letter : QPageSize::A4);
+    ComposeSiteReport(*document, facts);
+    PaginateSiteReport(*document);
+    return SiteReport(document);
+}
+
+int SiteReport::pageCount() const { return m_document->pages; }
+
+QImage SiteReport::pageImage(int page, int dotsPerInch) const
+{
+    const QSizeF inches = m_document->paper.size(QPageSize::Inch);
+    QImage image((inches * dotsPerInch).toSize(), QImage::Format_RGB32);
+    image.setDotsPerMeterX(int(dotsPerInch / 0.0254));
+    image.setDotsPerMeterY(int(dotsPerInch / 0.0254));
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    PaintReportPage(*m_document, page, painter, dotsPerInch);
+    return image;
+}
+
+namespace {
+
+void writePdf(const SiteReportDocument &d, QIODevice *device)
+{
+    QPdfWriter writer(device);
+    writer.setResolution(96);
+    writer.setPageSize(d.paper);
+    writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+    writer.setTitle(d.title);
+    writer.setCreator(d.footerProgram);
+    QPainter painter(&writer);
+    for (int page = 0; page < d.pages; ++page) {
+        if (page > 0)
+            writer.newPage();
+        PaintReportPage(d, page, painter, 96);
+    }
+    painter.end();
+}
+
+} // namespace
+
+void WriteSiteReport(const SiteReport &report, SiteReportFormat format, QIODevice *device)
+{
+    if (format == SiteReportFormat::Pdf) {
+        writePdf(report.document(), device);
+    } else {
+        const QByteArray html = SiteReportHtml(report.document());
+        if (device->write(html) != html.size())
+            throw Error(SiteReportText::tr("The report could not be written: %1").arg(device->errorString()));
+    }
+}
+
+std::optional<SiteReportFormat> SiteReportFormatOf(const QString &path)
+{
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == QLatin1String("pdf"))
+        return SiteReportFormat::Pdf;
+    if (suffix == QLatin1String("html") || suffix == QLatin1String("htm"))
+        return SiteReportFormat::Html;
+    return std::nullopt;
+}
+
+void SaveSiteReport(const SiteReport &report, const QString &path)
+{
+    const auto format = SiteReportFormatOf(path);
+    if (!format)
+        throw Error(SiteReportText::tr("%1: a report is written as .pdf or .html").arg(path), path);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    WriteSiteReport(report, *format, &buffer);
+    try {
+        WriteFileSafely(path, bytes);
+    } catch (const std::exception &e) {
+        throw NotWrittenError(path, e);
+    }
+}
