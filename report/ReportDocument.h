@@ -11,6 +11,7 @@ class QPagedPaintDevice;
 class QPainter;
 class QTextDocument;
 struct SiteFacts;
+struct SpeciesRangeRow;
 
 // One piece of the report that is never split across pages unless it is
 // taller than a page (a long table): a species' entry, a heading, a section.
@@ -42,8 +43,17 @@ struct SiteReportDocument {
     int pages = 0;
 };
 
-// The blocks of the facts (report/ReportHtml.cpp).
+// The blocks of the facts (report/ReportHtml.cpp): the site and the use
+// groups, then the near misses and incomplete ranges, the species count
+// around the site and the references (report/ReportSections.cpp).
 void ComposeSiteReport(SiteReportDocument &document, const SiteFacts &facts);
+void AddSiteReportMisses(SiteReportDocument &document, const SiteFacts &facts);
+void AddSiteReportContext(SiteReportDocument &document, const SiteFacts &facts);
+void AddSiteReportReferences(SiteReportDocument &document, const SiteFacts &facts);
+// Keeps the picture in the document; its <img> element, `width` pixels wide.
+QString SiteReportImage(SiteReportDocument &document, const QImage &image, int width);
+// "Timber, Fodder" of the species' uses, or "none recorded".
+QString SiteUsesText(const SpeciesRangeRow &species);
 // Lays the blocks out on pages of the document's paper.
 void PaginateSiteReport(SiteReportDocument &document);
 // Paints page `page` (from 0) on a painter whose device is `dotsPerInch`.

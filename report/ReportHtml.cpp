@@ -140,20 +140,23 @@ QString commonNames(const SpeciesSheetLines &sheet)
     return parts.isEmpty() ? esc(SiteReportText::tr("none in the catalogue")) : parts.join(QStringLiteral("; "));
 }
 
-// "Timber, Fodder" of the list's " (Timber) (Fodder)".
-QString usesText(const SpeciesRangeRow &s)
+} // namespace
+
+QString SiteUsesText(const SpeciesRangeRow &s)
 {
     QString uses = s.uses.trimmed();
     uses.remove(QLatin1Char('(')).replace(QStringLiteral(") "), QStringLiteral(", ")).remove(QLatin1Char(')'));
     return uses.isEmpty() ? SiteReportText::tr("none recorded") : uses;
 }
 
+namespace {
+
 QString speciesEntry(SiteReportDocument &document, const SiteFacts &f, const ReportSpecies &s)
 {
     QString head = QStringLiteral("<h3>%1</h3><p>%2</p><p>%3 %4</p>")
                        .arg(esc(s.row->name),
                             esc(SiteReportText::tr("Family %1; species number %2; uses: %3")
-                                    .arg(s.sheet.family, QString::number(s.row->spId), usesText(*s.row))),
+                                    .arg(s.sheet.family, QString::number(s.row->spId), SiteUsesText(*s.row))),
                             esc(SiteReportText::tr("Common names:")), commonNames(s.sheet));
     QString text = rangesTable(f, *s.row);
     text += sheetLine(SiteReportText::tr("Uses"), QStringLiteral("1. Products"), QStringLiteral("Functional Uses"), s.sheet.products);
@@ -183,10 +186,6 @@ void addGroups(SiteReportDocument &document, const SiteFacts &f)
 }
 
 } // namespace
-
-void AddSiteReportMisses(SiteReportDocument &document, const SiteFacts &facts);
-void AddSiteReportContext(SiteReportDocument &document, const SiteFacts &facts);
-void AddSiteReportReferences(SiteReportDocument &document, const SiteFacts &facts);
 
 QString SiteReportImage(SiteReportDocument &document, const QImage &image, int width) { return addImage(document, image, width); }
 

@@ -7,8 +7,6 @@
 
 #include <cmath>
 
-QString SiteReportImage(SiteReportDocument &document, const QImage &image, int width);
-
 namespace {
 
 QString esc(const QString &text) { return text.toHtmlEscaped(); }
@@ -57,7 +55,7 @@ void AddSiteReportMisses(SiteReportDocument &document, const SiteFacts &f)
 {
     QList<QStringList> near;
     for (const NearMiss &m : f.answer.nearMisses)
-        near << QStringList{m.species->name, m.species->uses.trimmed(), missText(m),
+        near << QStringList{m.species->name, SiteUsesText(*m.species), missText(m),
                             SiteReportText::tr("%1 to %2 %3").arg(number(m.min), number(m.max), UnitOf(m.criterion))};
     QString html = QStringLiteral("<h2>%1</h2>").arg(esc(SiteReportText::tr("Nearly suitable species")));
     html += near.isEmpty() ? QStringLiteral("<p>%1</p>").arg(esc(SiteReportText::tr("None: no species misses by one range only.")))
@@ -70,7 +68,7 @@ void AddSiteReportMisses(SiteReportDocument &document, const SiteFacts &f)
         return;
     QList<QStringList> incomplete;
     for (const SpeciesRangeRow *s : f.answer.incomplete)
-        incomplete << QStringList{s->name, s->uses.trimmed(), notStated(*s)};
+        incomplete << QStringList{s->name, SiteUsesText(*s), notStated(*s)};
     html = QStringLiteral("<h2>%1</h2><p>%2</p>")
                .arg(esc(SiteReportText::tr("Species whose ranges are incomplete")),
                     esc(SiteReportText::tr("The catalogue lacks a range of these species; every range it states holds here.")));
