@@ -132,6 +132,32 @@ TEST(SiteReport, ShowsTheCommonNamesOfEveryScriptAsText)
     EXPECT_FALSE(text.contains(QChar(0xfffd)));
 }
 
+TEST(SiteReport, KeepsEachSpeciesOnOnePageAndNamesThePlaceLanguageFirst)
+{
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath("r.pdf");
+    const CliRun r = cli({"report", "98.98,18.79", "-o", pdf});
+    ASSERT_EQ(r.code, 0) << r.err.toStdString();
+    const int pages = r.out.section('(', 1).section(' ', 0, 0).toInt();
+    ASSERT_GT(pages, 2);
+    int entries = 0;
+    for (int page = 1; page <= pages; ++page) {
+        const QString text = tool("pdftotext", {"-f", QString::number(page), "-l", QString::number(page), pdf, "-"}).simplified();
+        // An entry starts with its family line and ends with its propagation line.
+        const qsizetype starts = text.count("; species number "), ends = text.count("\u201c1. Propagation Methods\u201d");
+        EXPECT_EQ(starts, ends) << "page " << page;
+        entries += int(starts);
+    }
+    EXPECT_GT(entries, 10);
+    // At a site in Thailand, Thai names come first wherever the catalogue has them.
+    const QString text = pdfText(pdf);
+    for (qsizetype at = text.indexOf("Common names: "); at >= 0; at = text.indexOf("Common names: ", at + 1)) {
+        const QString names = text.mid(at, text.indexOf("ALT", at) - at);
+        if (names.contains("Thai:"))
+            EXPECT_TRUE(names.startsWith("Common names: Thai:")) << names.toStdString();
+    }
+}
+
 TEST(SiteReport, WhereNothingSuitsSaysSoAndStillShowsTheSite)
 {
     QTemporaryDir dir;

@@ -2,6 +2,7 @@
 // folder's catalogue and grid.
 #include "base/ApplicationFolder.h"
 #include "catalogue/modDatabase.h"
+#include "mapping/windows/frmIdentifyEngine.h"
 #include "report/windows/frmSiteReport.h"
 #include "tests/common/Files.h"
 #include "tests/common/WidgetTest.h"
@@ -82,12 +83,29 @@ TEST_F(SiteReportWindow, SavesTheReportAsTheFileChosen)
         QTest::mouseClick(window->cmdSave, Qt::LeftButton);
         const QByteArray saved = ReadFile(dir.filePath(name));
         EXPECT_TRUE(saved.startsWith(QByteArray(name).endsWith("pdf") ? "%PDF" : "<!DOCTYPE html>")) << name;
+        if (QByteArray(name).endsWith("html"))
+            EXPECT_TRUE(saved.contains("src=\"data:image/png;base64,") && !saved.contains("src=\"image:")) << "pictures inside the page";
         EXPECT_TRUE(window->lblStatus->text().contains(dir.filePath(name)));
     }
     const QLabel *firstPage = window->scrPages->widget()->findChild<QLabel *>();
     EXPECT_TRUE(WaitUntil([&] { return firstPage->isVisible(); })) << "the preview shows the pages";
     if (qEnvironmentVariableIsSet("SILVARIA_SITE_REPORT_SHOT"))
         window->grab().save(qEnvironmentVariable("SILVARIA_SITE_REPORT_SHOT"));
+}
+
+TEST(SiteReportOpening, TheSuitableSpeciesWindowAndTheAnalysisMenuOfferTheirPosition)
+{
+    frmIdentifyEngine species(nullptr);
+    species.SetSite({100.5, 14, QString()});
+    species.show();
+    frmSiteReport *report = Opened<frmSiteReport>([&] { QTest::mouseClick(species.cmdReport, Qt::LeftButton); });
+    ASSERT_NE(report, nullptr);
+    EXPECT_EQ(report->txtPosition->text(), "100.5000, 14.0000");
+    delete report;
+    // The Analysis menu offers the last position asked about.
+    species.SetSite({120.98, 14.6, QStringLiteral("Manila")});
+    frmSiteReport fromMenu(nullptr);
+    EXPECT_EQ(fromMenu.txtPosition->text(), "120.9800, 14.6000");
 }
 
 } // namespace
