@@ -26,7 +26,9 @@ struct SiteReportSources;
 //     SaveSiteReport(report, "site.pdf");                            // or a file, by its extension
 //
 // Everything here needs only Qt Core and Gui (a QGuiApplication, offscreen
-// will do, must exist for the fonts), and the catalogue must be open.
+// will do, must exist for the fonts), and the catalogue must be open. Make
+// reports on one thread at a time: they read the process's one catalogue
+// connection. A SiteReportData may be kept and shared by every report.
 
 // What to report on.
 struct SiteReportRequest {
@@ -47,6 +49,7 @@ public:
     const SiteReportSources &sources() const { return *m_sources; }
 
 private:
+    SiteReportData() = default;
     std::shared_ptr<const SiteReportSources> m_sources;
 };
 
