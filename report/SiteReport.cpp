@@ -9,6 +9,7 @@
 #include "report/SiteFacts.h"
 
 #include <QBuffer>
+#include <QDateTime>
 #include <QFileInfo>
 #include <QPainter>
 #include <QPdfWriter>
@@ -56,9 +57,26 @@ QImage SiteReport::pageImage(int page, int dotsPerInch) const
 
 namespace {
 
-void writePdf(const SiteReportDocument &d, QIODevice *device)
+// Qt dates a PDF by the time it is written; with SOURCE_DATE_EPOCH set (as
+// for the footer's date) the file says that time instead, so a report made
+// again is the same file. The date keeps its length, so no offset moves.
+void useSourceDate(QByteArray &pdf)
 {
-    QPdfWriter writer(device);
+    bool given = false;
+    const qint64 seconds = qEnvironmentVariable("SOURCE_DATE_EPOCH").toLongLong(&given);
+    const QByteArray key = "/CreationDate (D:";
+    const qsizetype at = pdf.indexOf(key);
+    const QByteArray stamp = QDateTime::fromSecsSinceEpoch(seconds, Qt::UTC).toString(QStringLiteral("yyyyMMddHHmmss")).toLatin1();
+    if (given && at >= 0 && stamp.size() == 14 && pdf.mid(at + key.size() + 14, 2) == "Z)")
+        pdf.replace(at + key.size(), 14, stamp);
+}
+
+QByteArray pdfBytes(const SiteReportDocument &d)
+{
+    QByteArray pdf;
+    QBuffer buffer(&pdf);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
     writer.setResolution(96);
     writer.setPageSize(d.paper);
     writer.setPageMargins(QMarginsF(0, 0, 0, 0));
@@ -71,19 +89,17 @@ void writePdf(const SiteReportDocument &d, QIODevice *device)
         PaintReportPage(d, page, painter, 96);
     }
     painter.end();
+    useSourceDate(pdf);
+    return pdf;
 }
 
 } // namespace
 
 void WriteSiteReport(const SiteReport &report, SiteReportFormat format, QIODevice *device)
 {
-    if (format == SiteReportFormat::Pdf) {
-        writePdf(report.document(), device);
-    } else {
-        const QByteArray html = SiteReportHtml(report.document());
-        if (device->write(html) != html.size())
-            throw Error(SiteReportText::tr("The report could not be written: %1").arg(device->errorString()));
-    }
+    const QByteArray bytes = format == SiteReportFormat::Pdf ? pdfBytes(report.document()) : SiteReportHtml(report.document());
+    if (device->write(bytes) != bytes.size())
+        throw Error(SiteReportText::tr("The report could not be written: %1").arg(device->errorString()));
 }
 
 std::optional<SiteReportFormat> SiteReportFormatOf(const QString &path)

@@ -11,6 +11,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QThread>
 
 #include <sstream>
 
@@ -167,6 +168,22 @@ TEST(SiteReport, WhereNothingSuitsSaysSoAndStillShowsTheSite)
     EXPECT_TRUE(text.contains("No species of the catalogue suits this site"));
     EXPECT_TRUE(text.contains(QLocale().toString(4114) + " m"));
     EXPECT_TRUE(text.contains("Nearly suitable species"));
+}
+
+TEST(SiteReport, MadeAgainUnderASourceDateIsTheSameFile)
+{
+    QTemporaryDir dir;
+    qputenv("SOURCE_DATE_EPOCH", "1764547200"); // 2025-12-01
+    QList<QByteArray> made;
+    for (const char *name : {"a.pdf", "b.pdf"}) {
+        EXPECT_EQ(cli({"report", "90.5,28", "-o", dir.filePath(name)}).code, 0);
+        made << ReadFile(dir.filePath(name));
+        QThread::sleep(1); // a second later, as far as the clock goes
+    }
+    qunsetenv("SOURCE_DATE_EPOCH");
+    EXPECT_TRUE(made[0] == made[1]);
+    EXPECT_TRUE(tool("pdfinfo", {"-isodates", dir.filePath("a.pdf")}).contains(QRegularExpression("CreationDate:\\s+2025-12-01T00:00:00")));
+    EXPECT_TRUE(pdfText(dir.filePath("a.pdf")).contains(QLocale().toString(QDate(2025, 12, 1), QLocale::LongFormat)));
 }
 
 TEST(SiteReport, AFailedWriteKeepsTheOldFile)
