@@ -23,8 +23,8 @@ Commands:
   map --all -o FOLDER                        one map picture per species
   at LON,LAT|PLACE [--country CC] [--use USE] [--near-misses]
                                              species suitable at the nearest grid point
-  report LON,LAT|PLACE [--use USE ...] [--paper a4|letter] -o FILE.pdf|FILE.html
-                                             the printable site report of a position
+  report LON,LAT|PLACE -o FILE.pdf|FILE.html the printable site report of a position
+      [--use USE ...] [--paper a4|letter] [--scenario NAME]
   places TEXT [--country CC] [--limit N]     places, districts and provinces by name
   area SPECIES [--by-country [-o FILE.gpkg]] suitable area in km2 per class (and country)
   area SPECIES --by-province [--country CC]  the same per province, for one country or all

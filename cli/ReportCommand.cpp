@@ -38,6 +38,7 @@ SiteReportRequest readRequest(const CommandLine &line)
         UsageError(e.message());
     }
     request.paper = paperOption(line);
+    request.scenario = line.value(QStringLiteral("scenario"));
     const NamedPosition named = PositionOrPlace(line, line.requiredPositional(QStringLiteral("LON,LAT|PLACE")));
     request.lon = named.position.lon;
     request.lat = named.position.lat;
@@ -68,6 +69,7 @@ int RunReportCommand(const QStringList &arguments)
     line.addOption({QStringLiteral("use"), QStringLiteral("Only species of this use; repeat for several (default every use)."),
                     QStringLiteral("USE")});
     line.addOption({QStringLiteral("paper"), QStringLiteral("Page size: a4 (default) or letter."), QStringLiteral("a4|letter")});
+    AddScenarioOption(line, QStringLiteral("Reports on an installed scenario's climate (see scenarios) instead of the grid's."));
     AddOutputOption(line, QStringLiteral("The file to write: a PDF (.pdf) or an HTML page with its pictures inside (.html)."));
     if (!line.parse(arguments))
         return ExitDone;

@@ -65,6 +65,8 @@ QString siteTable(const SiteFacts &f)
     rows += row(SiteReportText::tr("Uses asked"),
                 esc(f.request.uses.isEmpty() ? SiteReportText::tr("every use") : f.request.uses.join(QStringLiteral(", "))));
     rows += row(SiteReportText::tr("Grid data"), esc(f.gridSource));
+    if (!f.scenario.isEmpty())
+        rows += row(SiteReportText::tr("Climate"), esc(f.scenario));
     rows += row(SiteReportText::tr("Boundaries"), esc(f.boundarySource));
     return QStringLiteral("<table class=\"site\" cellpadding=\"2\">%1</table>").arg(rows);
 }
@@ -198,6 +200,8 @@ void ComposeSiteReport(SiteReportDocument &document, const SiteFacts &facts)
                                  .arg(QLocale().toString(StampDate(), QLocale::LongFormat));
     document.footerSources = SiteReportText::tr("Catalogue: Silvaria catalogue, from the works cited on the last page. Grid: %1")
                                  .arg(facts.gridSource);
+    if (!facts.scenario.isEmpty())
+        document.footerSources += QStringLiteral(" ") + SiteReportText::tr("Climate: %1.").arg(facts.scenario);
     addSite(document, facts);
     addGroups(document, facts);
     AddSiteReportMisses(document, facts);

@@ -1,5 +1,6 @@
 #include "report/SiteFacts.h"
 
+#include "analysis/PictureStamps.h"
 #include "base/AboutTexts.h"
 #include "catalogue/ListStatements.h"
 #include "mapping/MapRecordSet.h"
@@ -113,6 +114,10 @@ void describeSite(SiteFacts &facts, const SiteReportSources &sources)
     facts.gridSource = LayerSource(sources.layerSources, QStringLiteral("pasia_canvas"));
     facts.boundarySource = LayerSource(sources.layerSources, QStringLiteral("country_bnd"));
     facts.climateLine = GridClimateLine(sources.layerSources.value(QStringLiteral("pasia_canvas")));
+    if (sources.scenario) {
+        facts.climateLine = SiteReportText::tr("Rainfall and temperature: %1, %2.").arg(ScenarioText(*sources.scenario), ScenarioCaveat());
+        facts.scenario = ScenarioText(*sources.scenario) + QStringLiteral("; ") + sources.scenario->source;
+    }
 }
 
 } // namespace
@@ -134,6 +139,16 @@ SiteFacts GatherSiteFacts(const SiteReportSources &sources, const SiteReportRequ
     facts.references.removeDuplicates();
     facts.references.sort(Qt::CaseInsensitive);
     return facts;
+}
+
+SiteReportSources ScenarioSources(const SiteReportSources &grid, const QString &name)
+{
+    ScenarioGrid scenario = FindScenarioGrid(grid.maps.folder, name);
+    MapData maps = grid.maps;
+    maps.canvas = LoadScenarioLayer(scenario, *grid.maps.canvas->data());
+    GridClimate climate = GridClimate::read(*maps.canvas->data());
+    SpeciesCountGrid countGrid(climate);
+    return {std::move(maps), grid.species, std::move(climate), std::move(countGrid), grid.layerSources, std::move(scenario)};
 }
 
 std::uint16_t SiteReportUses(const QStringList &uses)

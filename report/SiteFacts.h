@@ -2,6 +2,7 @@
 #include "analysis/GridClimate.h"
 #include "analysis/MapClasses.h"
 #include "analysis/MapData.h"
+#include "analysis/ScenarioGrids.h"
 #include "analysis/NearMisses.h"
 #include "analysis/SpeciesCount.h"
 #include "analysis/SpeciesRangeTable.h"
@@ -20,7 +21,13 @@ struct SiteReportSources {
     GridClimate climate;
     SpeciesCountGrid countGrid;
     QMap<QString, QString> layerSources; // the grid folder's sources.txt
+    std::optional<ScenarioGrid> scenario; // whose climate the grid layer holds; none: the grid's own
 };
+
+// The sources with an installed scenario's climate in place of the grid's
+// (its layer as the maps' grid). Throws Error naming the installed ones, or
+// why the scenario cannot be read.
+SiteReportSources ScenarioSources(const SiteReportSources &grid, const QString &name);
 
 // What the catalogue says of one species, for its entry in the report.
 struct SpeciesSheetLines {
@@ -59,6 +66,7 @@ struct SiteFacts {
     QString country;                // of the grid point, from the boundaries
     QStringList siteLanguages;      // the catalogue's languages of that country
     QString gridSource, boundarySource, climateLine;
+    QString scenario; // "scenario GCM SSP PERIOD", with its source; empty on the grid's own climate
     std::vector<ReportSpecies> species; // the suitable species, in catalogue order
     std::vector<UseGroup> groups;
     std::vector<UseCount> counts;

@@ -25,13 +25,17 @@ SiteReportData SiteReportData::load(const QString &shapeFolder)
     SpeciesCountGrid countGrid(climate);
     SiteReportData data;
     data.m_sources = std::make_shared<const SiteReportSources>(SiteReportSources{
-        std::move(maps), std::move(species), std::move(climate), std::move(countGrid), ReadLayerSources(shapeFolder)});
+        std::move(maps), std::move(species), std::move(climate), std::move(countGrid), ReadLayerSources(shapeFolder), std::nullopt});
     return data;
 }
 
 SiteReport BuildSiteReport(const SiteReportData &data, const SiteReportRequest &request)
 {
-    const SiteFacts facts = GatherSiteFacts(data.sources(), request);
+    // A scenario's sources live as long as the facts that point into them.
+    std::optional<SiteReportSources> scenario;
+    if (!request.scenario.isEmpty())
+        scenario = ScenarioSources(data.sources(), request.scenario);
+    const SiteFacts facts = GatherSiteFacts(scenario ? *scenario : data.sources(), request);
     auto document = std::make_shared<SiteReportDocument>();
     document->paper = QPageSize(request.paper == QPageSize::Letter ? QPageSize::Letter : QPageSize::A4);
     ComposeSiteReport(*document, facts);

@@ -36,6 +36,7 @@ struct SiteReportRequest {
     QString place;                   // the place's name when it was found by name; empty otherwise
     QStringList uses;                // functional uses (UseNames(), any case); empty: every use
     QPageSize::PageSizeId paper = QPageSize::A4; // A4 or Letter
+    QString scenario;                // an installed scenario grid's name: its climate instead of the grid's; empty: the grid's
 };
 
 // The data a report reads: the map layers of a ShapeFiles folder and the
@@ -81,7 +82,8 @@ private:
 };
 
 // Builds the report. Throws SiteOutsideGrid, UnknownUse, or Error (a grid
-// point without values, an unreadable catalogue).
+// point without values, an unknown or unreadable scenario, an unreadable
+// catalogue).
 SiteReport BuildSiteReport(const SiteReportData &data, const SiteReportRequest &request);
 
 // PDF (fonts embedded), or one HTML file with its pictures embedded as data: URIs.
