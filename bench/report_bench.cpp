@@ -3,8 +3,8 @@
 // drawing the same species' small maps alone, in the same run.
 //
 // One run (RelWithDebInfo, 2 cores shared with other work), medians of 5:
-//   report to PDF, 46 species with maps      493 ms   2.5 x
-//   the floor: their 46 small maps alone     199 ms
+//   report to PDF, 46 species with maps      298 ms   2.8 x   (a busier run: 493 ms, 2.5 x)
+//   the floor: their 46 small maps alone     106 ms           (199 ms)
 #include "base/ApplicationFolder.h"
 #include "bench/RunTimes.h"
 #include "catalogue/modDatabase.h"

@@ -7,9 +7,11 @@
 
 namespace {
 
-// The small maps: wide enough to show the site's region, drawn at 200 dots
-// per inch for the 6 cm they take on the page.
+// The small maps: wide enough to show the site's region, drawn at about 200
+// dots per inch for the 5 cm a species' map takes on the page and the 9 cm of
+// the species count map.
 constexpr QSize SmallMapPixels{480, 330};
+constexpr QSize CountMapPixels{720, 495};
 constexpr double SmallMapDegrees = 8;
 
 // A ring with a cross at the site, dark over a white halo so it shows on
@@ -32,11 +34,10 @@ void markSite(QImage &map, const MapExtent &extent, const MapPoint &site)
     }
 }
 
-QImage siteMap(const SiteReportSources &sources, const std::vector<PointClassLayer> &classes, const MapPoint &site)
+QImage siteMap(const SiteReportSources &sources, const std::vector<PointClassLayer> &classes, const MapPoint &site, QSize pixels)
 {
-    const MapExtent extent =
-        SiteMapExtent(site, SmallMapDegrees, SmallMapDegrees * SmallMapPixels.height() / SmallMapPixels.width());
-    QImage map = RenderPointClasses(sources.maps, classes, extent, SmallMapPixels).convertToFormat(QImage::Format_RGB32);
+    const MapExtent extent = SiteMapExtent(site, SmallMapDegrees, SmallMapDegrees * pixels.height() / pixels.width());
+    QImage map = RenderPointClasses(sources.maps, classes, extent, pixels).convertToFormat(QImage::Format_RGB32);
     markSite(map, extent, site);
     return map;
 }
@@ -51,10 +52,10 @@ MapExtent SiteMapExtent(const MapPoint &site, double width, double height)
 QImage SiteSuitabilityMap(const SiteReportSources &sources, const SpeciesRangeRow &species, const MapPoint &site)
 {
     const Bounds bounds = ReadSpeciesRanges(QString::number(species.spId)).bounds;
-    return siteMap(sources, SuitabilityClassLayers(sources.maps, bounds), site);
+    return siteMap(sources, SuitabilityClassLayers(sources.maps, bounds), site, SmallMapPixels);
 }
 
 QImage SiteCountMap(const SiteReportSources &sources, const std::vector<PointClassLayer> &classes, const MapPoint &site)
 {
-    return siteMap(sources, classes, site);
+    return siteMap(sources, classes, site, CountMapPixels);
 }
