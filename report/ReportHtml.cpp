@@ -63,7 +63,7 @@ QString siteTable(const SiteFacts &f)
     for (int c = 0; c < 3; ++c)
         rows += row(criterionName(c), esc(valueWithUnit(c, EngineValue(a.values[c]))));
     rows += row(SiteReportText::tr("Uses asked"),
-                esc(f.request.uses.isEmpty() ? SiteReportText::tr("every use") : f.request.uses.join(QStringLiteral(", "))));
+                esc(f.usesAsked.isEmpty() ? SiteReportText::tr("every use") : f.usesAsked.join(QStringLiteral(", "))));
     rows += row(SiteReportText::tr("Grid data"), esc(f.gridSource));
     if (!f.scenario.isEmpty())
         rows += row(SiteReportText::tr("Climate"), esc(f.scenario));

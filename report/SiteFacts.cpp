@@ -127,6 +127,8 @@ SiteFacts GatherSiteFacts(const SiteReportSources &sources, const SiteReportRequ
     const std::uint16_t mask = SiteReportUses(request.uses);
     SiteFacts facts;
     facts.request = request;
+    if (mask)
+        facts.usesAsked = groupUses(mask);
     facts.answer = answerAt(sources, request, mask);
     describeSite(facts, sources);
     for (const SpeciesRangeRow *row : facts.answer.suitable)

@@ -61,6 +61,7 @@ struct UseCount {
 // Everything the report says, before it is written out.
 struct SiteFacts {
     SiteReportRequest request;
+    QStringList usesAsked;          // the catalogue's names of the uses asked for; empty: every use
     PointAnswer answer;
     double distanceKm = 0;          // from the position to the grid point
     QString country;                // of the grid point, from the boundaries
