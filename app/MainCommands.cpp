@@ -18,6 +18,7 @@
 #include "mapping/windows/frmMap.h"
 #include "places/windows/FindPlaceBox.h"
 #include "photos/windows/frmImage.h"
+#include "report/windows/frmSiteReport.h"
 #include "search/windows/frmSearch.h"
 
 #include <QAction>
@@ -69,6 +70,9 @@ void MainCommands::buildMenus()
     menuArea = item(menuAnalysis, "menuArea", "Suitable Area by Country...", icon("map"));
     menuCount = item(menuAnalysis, "menuCount", "Species Count Map...", icon("map"));
     menuShift = item(menuAnalysis, "menuShift", "Climate Shift...", icon("map"));
+    menuReport = menuAnalysis->addAction(icon("map"), tr("Site Report..."));
+    menuReport->setObjectName(QStringLiteral("menuReport"));
+    connect(menuReport, &QAction::triggered, this, &MainCommands::menuReport_Click);
     connect(menuArea, &QAction::triggered, this, &MainCommands::menuArea_Click);
     connect(menuCount, &QAction::triggered, this, &MainCommands::menuCount_Click);
     connect(menuShift, &QAction::triggered, this, &MainCommands::menuShift_Click);
@@ -230,6 +234,8 @@ void MainCommands::menuShift_Click()
         ShowError(m_main, QStringLiteral("Climate Shift"), e);
     }
 }
+
+void MainCommands::menuReport_Click() { (new frmSiteReport(m_main))->show(); }
 
 void MainCommands::menuAD_Click()
 {

@@ -122,7 +122,7 @@ void MapCore(benchmark::State &state)
         QBuffer buffer(&png);
         buffer.open(QIODevice::WriteOnly);
         RenderPointMap(data.maps, SpeciesMapRequest(data.maps, {row.spId, row.name}, bounds, options,
-                                                    SpeciesClassLayers(data.maps, bounds, options.shown)))
+                                                    SuitabilityClassLayers(data.maps, bounds, options.shown)))
             .save(&buffer, "PNG");
         benchmark::DoNotOptimize(png.size());
     }

@@ -36,6 +36,7 @@ public:
 
     bool isSet(const QString &name) const { return m_parser.isSet(name); }
     QString value(const QString &name) const { return m_parser.value(name); }
+    QStringList values(const QString &name) const { return m_parser.values(name); }
     QStringList positional() const { return m_parser.positionalArguments(); }
     // The one positional argument the command needs, or a usage error.
     QString requiredPositional(const QString &what) const;

@@ -126,17 +126,6 @@ void SavePicture(const QImage &image, const QString &path)
     }
 }
 
-std::vector<PointClassLayer> SpeciesClassLayers(const MapData &maps, const Bounds &bounds, const ClassChoice &shown)
-{
-    auto points = ClassPoints(*maps.canvas, bounds, maps.ranges, shown);
-    std::vector<PointClassLayer> classes;
-    for (int order = 0; order < 4; ++order) {
-        const SuitabilityClass &cls = ClassAt(order);
-        classes.push_back({QString::fromLatin1(cls.caption), QColor(cls.red, cls.green, cls.blue), std::move(points[order])});
-    }
-    return classes;
-}
-
 PointMapRequest SpeciesMapRequest(const MapData &maps, const SpeciesMatch &species, const Bounds &bounds,
                                   const SpeciesMapOptions &options, const std::vector<PointClassLayer> &classes)
 {

@@ -43,9 +43,6 @@ QList<QPair<QString, QString>> SourceStamp(const MapData &maps);
 // Saves a picture; a failure is "not written" (the old file kept).
 void SavePicture(const QImage &image, const QString &path);
 
-// The four classes of a species' map in drawing order, those not shown
-// without points.
-std::vector<PointClassLayer> SpeciesClassLayers(const MapData &maps, const Bounds &bounds, const ClassChoice &shown);
 // A species' suitability map: its size, extent (invalid: the whole map) and classes shown.
 struct SpeciesMapOptions {
     QSize size{1000, 750};

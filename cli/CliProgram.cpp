@@ -23,6 +23,8 @@ Commands:
   map --all -o FOLDER                        one map picture per species
   at LON,LAT|PLACE [--country CC] [--use USE] [--near-misses]
                                              species suitable at the nearest grid point
+  report LON,LAT|PLACE -o FILE.pdf|FILE.html the printable site report of a position
+      [--use USE ...] [--paper a4|letter] [--scenario NAME]
   places TEXT [--country CC] [--limit N]     places, districts and provinces by name
   area SPECIES [--by-country [-o FILE.gpkg]] suitable area in km2 per class (and country)
   area SPECIES --by-province [--country CC]  the same per province, for one country or all
@@ -85,7 +87,8 @@ int runCommand(const QStringList &given)
         {QStringLiteral("area"), RunAreaCommand},       {QStringLiteral("count"), RunCountCommand},
         {QStringLiteral("shift"), RunShiftCommand},     {QStringLiteral("grid"), RunGridCommand},
         {QStringLiteral("catalogue"), RunCatalogueCommand}, {QStringLiteral("scenarios"), RunScenariosCommand},
-        {QStringLiteral("places"), RunPlacesCommand},   {QStringLiteral("serve"), RunServeCommand}};
+        {QStringLiteral("places"), RunPlacesCommand},   {QStringLiteral("serve"), RunServeCommand},
+        {QStringLiteral("report"), RunReportCommand}};
     const auto command = commands.find(first);
     if (command == commands.end())
         UsageError(QStringLiteral("unknown command \"%1\"").arg(first));
@@ -140,7 +143,9 @@ int RunCli(const QStringList &arguments, const CliStreams &streams)
 
 void CliMessageHandler(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
-    if (message.startsWith(QLatin1String("QStandardPaths:")))
+    // Qt's notes on its own set-up: the runtime folder, and a font that has no
+    // tables for a script (the text falls back to a font that has).
+    if (message.startsWith(QLatin1String("QStandardPaths:")) || message.trimmed().startsWith(QLatin1String("OpenType support missing")))
         return;
     PrintError(qFormatLogMessage(type, context, message) + QLatin1Char('\n'));
 }

@@ -7,6 +7,7 @@ int RunSpeciesCommand(const QStringList &arguments);
 int RunSheetCommand(const QStringList &arguments);
 int RunMapCommand(const QStringList &arguments);
 int RunAtCommand(const QStringList &arguments);
+int RunReportCommand(const QStringList &arguments);
 int RunPlacesCommand(const QStringList &arguments);
 int RunAreaCommand(const QStringList &arguments);
 int RunCountCommand(const QStringList &arguments);

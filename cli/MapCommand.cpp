@@ -72,7 +72,7 @@ int allMaps(const CommandLine &line, const MapOptions &options)
     for (const SpeciesRangeRow &row : table.rows) {
         const SpeciesMatch species{row.spId, row.name};
         const Bounds bounds = ResolveBounds(line, row.spId);
-        const PointMapRequest request = SpeciesMapRequest(maps, species, bounds, options, SpeciesClassLayers(maps, bounds, options.shown));
+        const PointMapRequest request = SpeciesMapRequest(maps, species, bounds, options, SuitabilityClassLayers(maps, bounds, options.shown));
         SavePicture(RenderPointMap(maps, request), QDir(folder).filePath(fileNameOf(row)));
         if (terminal)
             progress(++done, int(table.rows.size()), row.name);
@@ -113,7 +113,7 @@ int RunMapCommand(const QStringList &arguments)
     const SpeciesMatch species = ResolveSpecies(name);
     const Bounds bounds = ResolveBounds(line, species.spId);
     const MapData maps = LoadMaps();
-    const std::vector<PointClassLayer> classes = SpeciesClassLayers(maps, bounds, options.shown);
+    const std::vector<PointClassLayer> classes = SuitabilityClassLayers(maps, bounds, options.shown);
     SaveMap(maps, SpeciesMapRequest(maps, species, bounds, options, classes), ClassValues(classes, maps.canvas->data()->featureCount()),
             output);
     PrintOut(QStringLiteral("%1 written\n").arg(output));

@@ -10,13 +10,6 @@
 
 namespace {
 
-struct HereQuestion {
-    std::optional<MapPoint> at;
-    QString typed;   // the place name as typed
-    QString place, use, problem;
-    QString candidates; // HTML list of places a name may mean
-};
-
 std::optional<double> coordinate(const QString &text, double limit)
 {
     bool ok = false;
@@ -30,8 +23,9 @@ QString hereLink(const WebPageContext &page, double lon, double lat, const QStri
                                                {QStringLiteral("lat"), QString::number(lat, 'f', 4)}, {QStringLiteral("use"), use}});
 }
 
-// The position the query gives: the named place's, else lon and lat.
-HereQuestion readQuestion(const WebPageContext &page)
+} // namespace
+
+HereQuestion ReadHereQuestion(const WebPageContext &page)
 {
     const QString typed = page.target.value(QStringLiteral("place")).trimmed();
     HereQuestion q{std::nullopt, typed, typed, page.target.value(QStringLiteral("use")), {}, {}};
@@ -65,6 +59,8 @@ HereQuestion readQuestion(const WebPageContext &page)
     }
     return q;
 }
+
+namespace {
 
 QString formHtml(const WebPageContext &page, const HereQuestion &q)
 {
@@ -119,7 +115,7 @@ QString answerHtml(const WebPageContext &page, const PointAnswer &answer, const 
 
 HttpResponse HerePage(const WebPageContext &page)
 {
-    const HereQuestion q = readQuestion(page);
+    const HereQuestion q = ReadHereQuestion(page);
     const std::uint16_t useMask = UseFromName(q.use);
     QString body = formHtml(page, q);
     if (!q.problem.isEmpty())

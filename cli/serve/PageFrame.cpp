@@ -99,14 +99,6 @@ HttpResponse HomePage(const WebPageContext &page)
     return HtmlPage(page, QStringLiteral("Silvaria"), body);
 }
 
-HttpResponse ReportPdf(const WebPageContext &page)
-{
-    // The site report is not part of this build: the address stays, so
-    // bookmarks keep working once it is.
-    return ErrorPage(page, 503, page.translated(QT_TRANSLATE_NOOP("WebPages", "Site report")),
-                     page.translated(QT_TRANSLATE_NOOP("WebPages", "The site report is not available in this build")));
-}
-
 HttpResponse WebFile(const WebPageContext &page, const QString &name)
 {
     const QFileInfo file(ApplicationPath(QStringLiteral("\\Web\\") + name));

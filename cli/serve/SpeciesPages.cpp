@@ -193,7 +193,7 @@ QByteArray SpeciesMapPng(const WebPageContext &page, int spId)
     }
     const Bounds bounds = ReadSpeciesRanges(QString::number(spId)).bounds;
     const PointMapRequest request =
-        SpeciesMapRequest(data.maps, {spId, row->name}, bounds, options, SpeciesClassLayers(data.maps, bounds, options.shown));
+        SpeciesMapRequest(data.maps, {spId, row->name}, bounds, options, SuitabilityClassLayers(data.maps, bounds, options.shown));
     QByteArray png;
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);

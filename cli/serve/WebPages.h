@@ -5,6 +5,10 @@
 #include <QLocale>
 #include <QString>
 
+#include "mapping/MapExtent.h"
+
+#include <optional>
+
 struct WebData;
 struct SpeciesList;
 
@@ -36,12 +40,23 @@ HttpResponse HomePage(const WebPageContext &page);
 HttpResponse SearchPage(const WebPageContext &page);
 HttpResponse BrowsePage(const WebPageContext &page);
 HttpResponse HerePage(const WebPageContext &page);
+// The position a query asks about: the named place's (?place=), else
+// ?lon= and ?lat=; with the use asked and, when there is none, why.
+struct HereQuestion {
+    std::optional<MapPoint> at;
+    QString typed;      // the place name as typed
+    QString place, use, problem;
+    QString candidates; // HTML list of places a name may mean
+};
+HereQuestion ReadHereQuestion(const WebPageContext &page);
 // /species/ID, or a name: 303 to its identifier's address.
 HttpResponse SpeciesPage(const WebPageContext &page, const QString &idOrName);
 // The photograph number `index` of the species, from the SpeciesImage folder.
 HttpResponse SpeciesPhoto(const WebPageContext &page, int spId, const QString &index);
 // The suitability map picture; ?country= zooms to a country.
 QByteArray SpeciesMapPng(const WebPageContext &page, int spId);
+// The site report of the position ReadHereQuestion reads, as PDF;
+// ?paper=letter for Letter pages.
 HttpResponse ReportPdf(const WebPageContext &page);
 // style.css and locate.js of the application folder's Web folder.
 HttpResponse WebFile(const WebPageContext &page, const QString &name);

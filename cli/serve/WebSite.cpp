@@ -27,6 +27,13 @@ std::unique_ptr<WebData> WebData::load()
     return data;
 }
 
+const SiteReportData &WebData::reportData() const
+{
+    if (!loadedReport)
+        loadedReport = SiteReportData::loadApplication();
+    return *loadedReport;
+}
+
 WebSite::WebSite(std::unique_ptr<WebData> data, HttpLimits limits) : m_data(std::move(data)), m_limits(limits) {}
 
 namespace {

@@ -7,6 +7,7 @@
 #include "cli/serve/HttpServer.h"
 #include "cli/serve/WebTexts.h"
 #include "places/PlaceIndex.h"
+#include "report/SiteReport.h"
 
 #include <QCache>
 #include <QMutex>
@@ -26,8 +27,14 @@ struct WebData {
     double reach = 0;                          // how far "here" looks for a grid point
     WebTexts texts;
 
+    // What site reports read, loaded at the first report (requests take
+    // their turn, so only one loads it).
+    const SiteReportData &reportData() const;
+
     // Throws Error naming the file and the reason.
     static std::unique_ptr<WebData> load();
+
+    mutable std::optional<SiteReportData> loadedReport; // see reportData()
 };
 
 // The site: answers every request from the data. The catalogue connection

@@ -98,11 +98,14 @@ void ShowPlaceSpecies(MapControl *map, const Place &place, QWidget *owner, QWidg
     try {
         const QPointF pixel = map->toPixel({place.lon, place.lat});
         frmIdentifyEngine *species = frmIdentifyEngine::FindSuitableSpecies(map, pixel.x(), pixel.y(), owner, moreRows);
-        if (species)
+        if (species) {
             species->setWindowTitle(QStringLiteral("Suitable Tree Species - %1").arg(PlaceRowText(place)));
-        else
+            species->SetSite({place.lon, place.lat, PlaceRowText(place)});
+        }
+        else {
             ShowError(window, QStringLiteral("Find Place"),
                       QStringLiteral("No grid point lies near %1, so no species can be matched to it.").arg(place.name));
+        }
     } catch (const std::exception &e) {
         ShowError(window, QStringLiteral("Find Place"), e);
     }

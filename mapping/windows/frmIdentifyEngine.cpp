@@ -11,10 +11,12 @@
 #include "mapping/MapRecordSet.h"
 #include "mapping/windows/SuitabilityMap.h"
 #include "mapping/SuitableSpecies.h"
+#include "report/windows/frmSiteReport.h"
 
 #include <QBoxLayout>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QPushButton>
 #include <QTextEdit>
 
 #include <algorithm>
@@ -46,7 +48,8 @@ frmIdentifyEngine::frmIdentifyEngine(QWidget *owner)
       fraNear(new QGroupBox(QStringLiteral("Nearly suitable here"), frmAnswers)),
       fraIncomplete(new QGroupBox(QStringLiteral("Ranges incomplete"), frmAnswers)),
       lstNear(new ReportList(6, fraNear)),
-      lstIncomplete(new ReportList(2, fraIncomplete))
+      lstIncomplete(new ReportList(2, fraIncomplete)),
+      cmdReport(new QPushButton(tr("Site Report..."), frmAnswers))
 {
     MakeTopmostWindow(this, owner);
     setObjectName(QStringLiteral("frmIdentifyEngine"));
@@ -121,6 +124,9 @@ void frmIdentifyEngine::buildAnswerLists()
     auto *others = new QVBoxLayout;
     others->addWidget(fraNear, 3);
     others->addWidget(fraIncomplete, 1);
+    cmdReport->setObjectName(QStringLiteral("cmdReport"));
+    others->addWidget(cmdReport, 0, Qt::AlignRight);
+    connect(cmdReport, &QPushButton::clicked, this, &frmIdentifyEngine::cmdReport_Click);
     auto *layout = new QHBoxLayout(frmAnswers);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(4);
@@ -160,6 +166,7 @@ frmIdentifyEngine *frmIdentifyEngine::FindSuitableSpecies(MapControl *map, doubl
         moreRows(rows, canvas->data(), found.featureId());
 
     auto *window = new frmIdentifyEngine(owner);
+    window->SetSite({point.x, point.y, QString()});
     window->ShowRows(rows);
     window->show();
     return window;
@@ -177,6 +184,14 @@ void frmIdentifyEngine::ShowRows(const PointSpeciesRows &rows)
     m_valuesWidth += lstIdentifyMap->widenToContents(0);
     layOutLists();
 }
+
+void frmIdentifyEngine::SetSite(const SitePosition &site)
+{
+    m_site = site;
+    RememberSite(site);
+}
+
+void frmIdentifyEngine::cmdReport_Click() { (new frmSiteReport(this, m_site))->show(); }
 
 void frmIdentifyEngine::ShowChosenSpecies()
 {
