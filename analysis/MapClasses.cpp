@@ -63,6 +63,17 @@ CountMap CountClasses(const std::vector<std::uint32_t> &counts)
 
 QStringList ShiftClassNames() { return {QStringLiteral("kept"), QStringLiteral("lost"), QStringLiteral("gained")}; }
 
+std::vector<PointClassLayer> SuitabilityClassLayers(const MapData &maps, const Bounds &bounds, const ClassChoice &shown)
+{
+    auto points = ClassPoints(*maps.canvas, bounds, maps.ranges, shown);
+    std::vector<PointClassLayer> classes;
+    for (int order = 0; order < 4; ++order) {
+        const SuitabilityClass &cls = ClassAt(order);
+        classes.push_back({QString::fromLatin1(cls.caption), QColor(cls.red, cls.green, cls.blue), std::move(points[order])});
+    }
+    return classes;
+}
+
 std::vector<PointClassLayer> ShiftClasses(const ClimateShiftResult &shift)
 {
     const QStringList names = ShiftClassNames();

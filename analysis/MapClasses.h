@@ -1,6 +1,7 @@
 #pragma once
 #include "analysis/ClimateShift.h"
 #include "analysis/PointMap.h"
+#include "analysis/SuitabilityClasses.h"
 
 #include <QColor>
 #include <QStringList>
@@ -40,6 +41,12 @@ struct CountMap {
     std::vector<PointClassLayer> classes;
 };
 CountMap CountClasses(const std::vector<std::uint32_t> &counts);
+
+// The four suitability classes of the bounds (ClassPoints on the maps' grid
+// and ranges) in drawing order, in the map's colours; a class not shown has
+// no points.
+std::vector<PointClassLayer> SuitabilityClassLayers(const MapData &maps, const Bounds &bounds,
+                                                    const ClassChoice &shown = AllClasses);
 
 // Kept, lost and gained land in three colours told apart with any colour
 // vision (blue, vermillion, bluish green).

@@ -28,20 +28,6 @@ PictureLayout layoutOf(const PointMapRequest &request)
     return {font, QSize(std::max(1, request.size.width()), std::max(1, request.size.height() - footer))};
 }
 
-QImage renderMap(const MapData &data, const PointMapRequest &request, const QSize &mapSize)
-{
-    MapLayers layers;
-    AddMapDataLayers(layers, data);
-    const MapExtent extent = request.extent.isValid() ? request.extent : layers.fullExtent();
-    const MapViewport viewport(extent, mapSize);
-    return MapRenderer::render(layers, viewport, MapBackColour, [&](int index, MapPainter &painter) {
-        if (index != 0)
-            return;
-        DrawPointClasses(*data.canvas, request.classes, viewport.unitsPerPixel(),
-                         [&painter](const MapRecordSet &records, const MapSymbol &symbol) { painter.drawRecordSet(records, symbol); });
-    });
-}
-
 // The legend in the lower left corner of the map: the title, then a swatch
 // and the caption of each class.
 void drawLegend(QPainter &p, const QFontMetrics &metrics, const PointMapRequest &request, int mapHeight)
@@ -96,13 +82,26 @@ void DrawPointClasses(const MapLayer &canvas, const std::vector<PointClassLayer>
     }
 }
 
+QImage RenderPointClasses(const MapData &data, const std::vector<PointClassLayer> &classes, const MapExtent &extent, QSize size)
+{
+    MapLayers layers;
+    AddMapDataLayers(layers, data);
+    const MapViewport viewport(extent.isValid() ? extent : layers.fullExtent(), size);
+    return MapRenderer::render(layers, viewport, MapBackColour, [&](int index, MapPainter &painter) {
+        if (index != 0)
+            return;
+        DrawPointClasses(*data.canvas, classes, viewport.unitsPerPixel(),
+                         [&painter](const MapRecordSet &records, const MapSymbol &symbol) { painter.drawRecordSet(records, symbol); });
+    });
+}
+
 QImage RenderPointMap(const MapData &data, const PointMapRequest &request)
 {
     const PictureLayout layout = layoutOf(request);
     QImage picture(std::max(1, request.size.width()), std::max(1, request.size.height()), QImage::Format_RGB32);
     picture.fill(Qt::white);
     QPainter p(&picture);
-    p.drawImage(0, 0, renderMap(data, request, layout.mapSize));
+    p.drawImage(0, 0, RenderPointClasses(data, request.classes, request.extent, layout.mapSize));
     p.setFont(layout.font);
     drawLegend(p, QFontMetrics(layout.font), request, layout.mapSize.height());
     p.end();

@@ -34,6 +34,9 @@ struct PointMapRequest {
 };
 
 QImage RenderPointMap(const MapData &data, const PointMapRequest &request);
+// The map part alone: the boundaries and the classes over `extent` (invalid:
+// the layers' full extent) in an image of `size`, without legend or stamp.
+QImage RenderPointClasses(const MapData &data, const std::vector<PointClassLayer> &classes, const MapExtent &extent, QSize size);
 // The size of a picture whose map part is `mapSize`, with room below for the
 // stamp's lines.
 QSize PictureSizeAround(const QSize &mapSize, const PictureStamp &stamp);

@@ -19,6 +19,7 @@
 #include "mapping/windows/frmMap.h"
 #include "places/windows/FindPlaceBox.h"
 #include "photos/windows/frmImage.h"
+#include "report/windows/frmSiteReport.h"
 #include "search/windows/frmSearch.h"
 
 #include <QAction>
@@ -62,6 +63,7 @@ void MainCommands::retranslate()
     menuArea->setText(tr("Suitable Area by Country..."));
     menuCount->setText(tr("Species Count Map..."));
     menuShift->setText(tr("Climate Shift..."));
+    menuReport->setText(tr("Site Report..."));
     menuHelp->setTitle(tr("Help"));
     menuAD->setText(tr("Introduction"));
     menuGlossary->setText(tr("Glossary"));
@@ -100,6 +102,8 @@ void MainCommands::buildMenus()
     menuArea = item(menuAnalysis, "menuArea", icon("map"));
     menuCount = item(menuAnalysis, "menuCount", icon("map"));
     menuShift = item(menuAnalysis, "menuShift", icon("map"));
+    menuReport = item(menuAnalysis, "menuReport", icon("map"));
+    connect(menuReport, &QAction::triggered, this, &MainCommands::menuReport_Click);
     connect(menuArea, &QAction::triggered, this, &MainCommands::menuArea_Click);
     connect(menuCount, &QAction::triggered, this, &MainCommands::menuCount_Click);
     connect(menuShift, &QAction::triggered, this, &MainCommands::menuShift_Click);
@@ -261,6 +265,8 @@ void MainCommands::menuShift_Click()
         ShowError(m_main, tr("Climate Shift"), e);
     }
 }
+
+void MainCommands::menuReport_Click() { (new frmSiteReport(m_main))->show(); }
 
 void MainCommands::menuAD_Click()
 {

@@ -29,9 +29,10 @@ public:
     QAction *button(const QString &key) const;
 
     QMenu *menuFile, *menuView, *menuHelp;
-    // Analysis: suitable area by country, species count map, climate shift.
+    // Analysis: suitable area by country, species count map, climate shift, site report.
     QMenu *menuAnalysis;
-    QAction *menuArea, *menuCount, *menuShift;
+    QAction *menuArea, *menuCount, *menuShift, *menuReport;
+    void menuReport_Click();
     void menuArea_Click();
     void menuCount_Click();
     void menuShift_Click();

@@ -108,7 +108,7 @@ int RunAtCommand(const QStringList &arguments)
     if (format == RowFormat::Table && !named.place.isEmpty())
         PrintOut(QCoreApplication::translate("AtCommand", "Place %1 at %2, %3\n").arg(named.place, QString::number(position.lon, 'f', 4), QString::number(position.lat, 'f', 4)));
     if (format == RowFormat::Table)
-        PrintOut(QCoreApplication::translate("AtCommand", "Grid point %1, %2: ALT %3 m, MAR %4 mm, MAT %5 \u00b0C\n")
+        PrintOut(QCoreApplication::translate("AtCommand", "Grid point %1, %2: ALT %3 m, MAR %4 mm, MAT %5 °C\n")
                      .arg(QString::number(answer.position.x, 'f', 4), QString::number(answer.position.y, 'f', 4),
                           NumberText::shortest(answer.values[0]), NumberText::shortest(answer.values[1]),
                           NumberText::shortest(answer.values[2])));

@@ -88,6 +88,8 @@ void PrintOut(const QString &text) { write(runningStreams()->out, text); }
 
 void PrintError(const QString &text) { write(runningStreams()->err, text); }
 
+void FlushOut() { runningStreams()->out.flush(); }
+
 bool ErrorIsTerminal() { return runningStreams()->errorIsTerminal; }
 
 CommandLine::CommandLine(const QString &name, const QString &description) : m_name(name)

@@ -36,6 +36,7 @@ public:
 
     bool isSet(const QString &name) const { return m_parser.isSet(name); }
     QString value(const QString &name) const { return m_parser.value(name); }
+    QStringList values(const QString &name) const { return m_parser.values(name); }
     QStringList positional() const { return m_parser.positionalArguments(); }
     // The one positional argument the command needs, or a usage error.
     QString requiredPositional(const QString &what) const;
@@ -83,4 +84,6 @@ const CliStreams &UseStreams(const CliStreams &streams);
 // Writes text to the running program's standard output / standard error as UTF-8.
 void PrintOut(const QString &text);
 void PrintError(const QString &text);
+// Sends what was printed on its way (a long-running command's first lines).
+void FlushOut();
 bool ErrorIsTerminal();

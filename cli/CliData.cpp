@@ -1,5 +1,6 @@
 #include "cli/CliData.h"
 
+#include "analysis/PictureStamps.h"
 #include "analysis/PointMap.h"
 #include "base/AppIdentity.h"
 #include "base/NotWritten.h"
@@ -59,7 +60,7 @@ void AddRangeOptions(CommandLine &line)
 {
     line.addOption({QStringLiteral("alt"), QCoreApplication::translate("CliData", "Altitude range to use, in m."), QStringLiteral("MIN,MAX")});
     line.addOption({QStringLiteral("mar"), QCoreApplication::translate("CliData", "Rainfall range to use, in mm."), QStringLiteral("MIN,MAX")});
-    line.addOption({QStringLiteral("mat"), QCoreApplication::translate("CliData", "Temperature range to use, in \u00b0C."), QStringLiteral("MIN,MAX")});
+    line.addOption({QStringLiteral("mat"), QCoreApplication::translate("CliData", "Temperature range to use, in °C."), QStringLiteral("MIN,MAX")});
 }
 
 void AddOutputOption(CommandLine &line, const QString &what)
@@ -124,4 +125,19 @@ void SavePicture(const QImage &image, const QString &path)
     } catch (const MapError &e) {
         throw CliFailure(ExitNotWritten, OldFileKept(e.message()));
     }
+}
+
+PointMapRequest SpeciesMapRequest(const MapData &maps, const SpeciesMatch &species, const Bounds &bounds,
+                                  const SpeciesMapOptions &options, const std::vector<PointClassLayer> &classes)
+{
+    PointMapRequest request;
+    request.size = options.size;
+    request.extent = options.extent;
+    request.title = species.name;
+    for (int order = 0; order < 4; ++order)
+        if (options.shown[order])
+            request.classes.push_back(classes[order]);
+    const StampSpecies stamped{species.name, QString::number(species.spId), DrawnRangesText(bounds, maps.ranges)};
+    request.stamp = SuitabilityPictureStamp(stamped, options.shown, SourceStamp(maps));
+    return request;
 }

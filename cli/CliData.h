@@ -1,6 +1,7 @@
 #pragma once
 #include "analysis/MapClasses.h"
 #include "analysis/MapData.h"
+#include "analysis/PointMap.h"
 #include "analysis/ScenarioGrids.h"
 #include "analysis/SpeciesLookup.h"
 #include "analysis/SuitabilityClasses.h"
@@ -41,6 +42,16 @@ void AddOutputOption(CommandLine &line, const QString &what);
 QList<QPair<QString, QString>> SourceStamp(const MapData &maps);
 // Saves a picture; a failure is "not written" (the old file kept).
 void SavePicture(const QImage &image, const QString &path);
+
+// A species' suitability map: its size, extent (invalid: the whole map) and classes shown.
+struct SpeciesMapOptions {
+    QSize size{1000, 750};
+    MapExtent extent;
+    ClassChoice shown = AllClasses;
+};
+// The picture of the species' classes with its title and stamp.
+PointMapRequest SpeciesMapRequest(const MapData &maps, const SpeciesMatch &species, const Bounds &bounds,
+                                  const SpeciesMapOptions &options, const std::vector<PointClassLayer> &classes);
 
 // The kinds of map file, by the name's extension (any case): .png or .bmp,
 // .tif or .tiff, .gpkg.

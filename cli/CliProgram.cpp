@@ -26,6 +26,8 @@ Commands:
   map --all -o FOLDER                        one map picture per species
   at LON,LAT|PLACE [--country CC] [--use USE] [--near-misses]
                                              species suitable at the nearest grid point
+  report LON,LAT|PLACE -o FILE.pdf|FILE.html the printable site report of a position
+      [--use USE ...] [--paper a4|letter] [--scenario NAME]
   places TEXT [--country CC] [--limit N]     places, districts and provinces by name
   area SPECIES [--by-country [-o FILE.gpkg]] suitable area in km2 per class (and country)
   area SPECIES --by-province [--country CC]  the same per province, for one country or all
@@ -46,6 +48,8 @@ Commands:
   catalogue build SOURCES -o FILE            a catalogue from plain files
   catalogue export FILE -o SOURCES           a catalogue (SQLite or Access) as plain files
   catalogue check SOURCES [--images DIR]     every problem of plain files, with file and line
+  serve [--listen ADDR:PORT]                 the catalogue, maps and suitable species as web pages
+                                             (default 127.0.0.1:8080; 0.0.0.0:8080 for the network)
 
 Common options:
   --format table|csv|json   how rows are printed (default table)
@@ -115,7 +119,8 @@ int runCommand(const QStringList &given)
         {QStringLiteral("area"), RunAreaCommand},       {QStringLiteral("count"), RunCountCommand},
         {QStringLiteral("shift"), RunShiftCommand},     {QStringLiteral("grid"), RunGridCommand},
         {QStringLiteral("catalogue"), RunCatalogueCommand}, {QStringLiteral("scenarios"), RunScenariosCommand},
-        {QStringLiteral("places"), RunPlacesCommand}};
+        {QStringLiteral("places"), RunPlacesCommand},   {QStringLiteral("serve"), RunServeCommand},
+        {QStringLiteral("report"), RunReportCommand}};
     const auto command = commands.find(first);
     if (command == commands.end())
         UsageError(QCoreApplication::translate("CliProgram", "unknown command \"%1\"").arg(first));
@@ -174,7 +179,9 @@ int RunCli(const QStringList &arguments, const CliStreams &streams)
 
 void CliMessageHandler(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
-    if (message.startsWith(QLatin1String("QStandardPaths:")))
+    // Qt's notes on its own set-up: the runtime folder, and a font that has no
+    // tables for a script (the text falls back to a font that has).
+    if (message.startsWith(QLatin1String("QStandardPaths:")) || message.trimmed().startsWith(QLatin1String("OpenType support missing")))
         return;
     PrintError(qFormatLogMessage(type, context, message) + QLatin1Char('\n'));
 }

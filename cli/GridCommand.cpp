@@ -12,7 +12,7 @@ void addBuildOptions(CommandLine &line)
 {
     const QString layers[3][2] = {{QStringLiteral("alt"), QStringLiteral("Altitude raster, metres.")},
                                   {QStringLiteral("mar"), QStringLiteral("Mean annual rainfall raster, mm per year.")},
-                                  {QStringLiteral("mat"), QStringLiteral("Mean annual temperature raster, \u00b0C.")}};
+                                  {QStringLiteral("mat"), QStringLiteral("Mean annual temperature raster, °C.")}};
     for (const auto &[name, text] : layers)
         line.addOption({name, text, QStringLiteral("FILE")});
     for (const auto &[name, text] : layers) {
@@ -72,7 +72,7 @@ int runBuild(const QStringList &arguments)
     StartGridProgress(QStringLiteral("grid build"), false);
     CommandLine line(QStringLiteral("grid build"),
                      QStringLiteral("Builds the map grid (pasia_canvas.shp) from rasters of altitude (m), annual rainfall "
-                                    "(mm) and mean temperature (\u00b0C) in any format GDAL reads, and the country "
+                                    "(mm) and mean temperature (°C) in any format GDAL reads, and the country "
                                     "boundaries (country_bnd.shp) from any vector source. The points are the centres of "
                                     "the grid's cells where all three rasters have a value. The folder (an application's "
                                     "ShapeFiles folder) is replaced whole at the end; its other files are kept."));

@@ -15,38 +15,7 @@
 
 namespace {
 
-struct MapOptions {
-    QSize size{1000, 750};
-    MapExtent extent;
-    ClassChoice shown = AllClasses;
-};
-
-// The four classes of the map in drawing order, those not shown without points.
-std::vector<PointClassLayer> speciesClasses(const MapData &maps, const Bounds &bounds, const ClassChoice &shown)
-{
-    auto points = ClassPoints(*maps.canvas, bounds, maps.ranges, shown);
-    std::vector<PointClassLayer> classes;
-    for (int order = 0; order < 4; ++order) {
-        const SuitabilityClass &cls = ClassAt(order);
-        classes.push_back({QString::fromLatin1(cls.caption), QColor(cls.red, cls.green, cls.blue), std::move(points[order])});
-    }
-    return classes;
-}
-
-PointMapRequest speciesMap(const MapData &maps, const SpeciesMatch &species, const Bounds &bounds, const MapOptions &options,
-                           const std::vector<PointClassLayer> &classes)
-{
-    PointMapRequest request;
-    request.size = options.size;
-    request.extent = options.extent;
-    request.title = species.name;
-    for (int order = 0; order < 4; ++order)
-        if (options.shown[order])
-            request.classes.push_back(classes[order]);
-    const StampSpecies stamped{species.name, QString::number(species.spId), DrawnRangesText(bounds, maps.ranges)};
-    request.stamp = SuitabilityPictureStamp(stamped, options.shown, SourceStamp(maps));
-    return request;
-}
+using MapOptions = SpeciesMapOptions;
 
 MapOptions readOptions(const CommandLine &line)
 {
@@ -104,7 +73,7 @@ int allMaps(const CommandLine &line, const MapOptions &options)
     for (const SpeciesRangeRow &row : table.rows) {
         const SpeciesMatch species{row.spId, row.name};
         const Bounds bounds = ResolveBounds(line, row.spId);
-        const PointMapRequest request = speciesMap(maps, species, bounds, options, speciesClasses(maps, bounds, options.shown));
+        const PointMapRequest request = SpeciesMapRequest(maps, species, bounds, options, SuitabilityClassLayers(maps, bounds, options.shown));
         SavePicture(RenderPointMap(maps, request), QDir(folder).filePath(fileNameOf(row)));
         if (terminal)
             progress(++done, int(table.rows.size()), row.name);
@@ -145,8 +114,8 @@ int RunMapCommand(const QStringList &arguments)
     const SpeciesMatch species = ResolveSpecies(name);
     const Bounds bounds = ResolveBounds(line, species.spId);
     const MapData maps = LoadMaps();
-    const std::vector<PointClassLayer> classes = speciesClasses(maps, bounds, options.shown);
-    SaveMap(maps, speciesMap(maps, species, bounds, options, classes), ClassValues(classes, maps.canvas->data()->featureCount()),
+    const std::vector<PointClassLayer> classes = SuitabilityClassLayers(maps, bounds, options.shown);
+    SaveMap(maps, SpeciesMapRequest(maps, species, bounds, options, classes), ClassValues(classes, maps.canvas->data()->featureCount()),
             output);
     PrintOut(QCoreApplication::translate("MapCommand", "%1 written\n").arg(output));
     return ExitDone;

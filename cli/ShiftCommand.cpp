@@ -36,7 +36,7 @@ struct Comparison {
 void addShiftOptions(CommandLine &line)
 {
     line.addPositional(QStringLiteral("SPECIES"), QCoreApplication::translate("ShiftCommand", "Identifier, current name or synonym."));
-    line.addOption({QStringLiteral("dt"), QCoreApplication::translate("ShiftCommand", "Change of MAT in \u00b0C (default 0)."), QStringLiteral("DT")});
+    line.addOption({QStringLiteral("dt"), QCoreApplication::translate("ShiftCommand", "Change of MAT in °C (default 0)."), QStringLiteral("DT")});
     line.addOption({QStringLiteral("dp"), QCoreApplication::translate("ShiftCommand", "Change of MAR in percent (default 0)."), QStringLiteral("DP")});
     AddScenarioOption(line, QCoreApplication::translate("ShiftCommand", "Compare with this installed scenario grid instead of a uniform shift "
                                            "(silvaria-cli scenarios lists them); not with --dt or --dp."));
@@ -120,7 +120,7 @@ void printShiftAreas(const SpeciesMatch &species, const ClimateShiftResult &shif
 
 int RunShiftCommand(const QStringList &arguments)
 {
-    CommandLine line(QStringLiteral("shift"), QCoreApplication::translate("ShiftCommand", "The species' full match with the grid's MAT raised by DT \u00b0C and MAR changed by DP %, "
+    CommandLine line(QStringLiteral("shift"), QCoreApplication::translate("ShiftCommand", "The species' full match with the grid's MAT raised by DT °C and MAR changed by DP %, "
                                     "altitude unchanged, or with the climate of an installed scenario grid (--scenario): the km2 "
                                     "kept, lost and gained. A uniform shift of the grid's climate is not a climate "
                                     "projection; a scenario is the projection of one climate model, not a forecast."));

@@ -207,3 +207,11 @@ QTextCursor ColorizeFactSheet(QTextDocument *document)
     batch.endEditBlock();
     return plainCaretAtEnd(document);
 }
+
+FactSheetLine FactSheetLineKind(const QString &line)
+{
+    for (const Heading &h : Headings)
+        if (line == QLatin1String(h.text))
+            return h.section ? FactSheetLine::Section : FactSheetLine::SubHeading;
+    return FactSheetLine::Text;
+}

@@ -20,5 +20,10 @@ QTextCursor ColorWord(QTextDocument *document, const QString &word, const QColor
 // black bold, "- No Data -" italic, all 10 points.
 QTextCursor ColorizeFactSheet(QTextDocument *document);
 
+// What a line of the report is: a section heading ("-Species Identity-"),
+// a sub-heading ("1. Taxonomy") or text, for other formats than the window's.
+enum class FactSheetLine { Section, SubHeading, Text };
+FactSheetLine FactSheetLineKind(const QString &line);
+
 // Converts the report's CR LF line ends to the document's paragraph breaks.
 QString FactSheetDisplayText(const QString &report);

@@ -5,59 +5,59 @@
     <name>AboutTexts</name>
     <message>
         <source>Copyright (C) 2026 the Silvaria developers. Free software under the GNU GPL.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright (C) 2026 ng mga developer ng Silvaria. Malayang software sa ilalim ng GNU GPL.</translation>
     </message>
     <message>
         <source>Rainfall and temperature of the map grid are modelled, not observed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ang ulan at temperatura ng grid ng mapa ay mula sa modelo, hindi sa aktuwal na obserbasyon.</translation>
     </message>
     <message>
         <source>Rainfall and temperature of the map grid: observed climate (see its sources.txt).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ulan at temperatura ng grid ng mapa: naobserbahang klima (tingnan ang sources.txt nito).</translation>
     </message>
     <message>
         <source>Rainfall and temperature of the map grid: your own data (see its sources.txt).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ulan at temperatura ng grid ng mapa: sarili ninyong datos (tingnan ang sources.txt nito).</translation>
     </message>
     <message>
         <source>Warning: this program is protected by copyright law. It is free</source>
-        <translation type="unfinished"></translation>
+        <translation>Babala: ang programang ito ay protektado ng batas sa copyright. Ito ay</translation>
     </message>
     <message>
         <source>software: copy, change and share it under the GNU GPL, version 3 or</source>
-        <translation type="unfinished"></translation>
+        <translation>malayang software: kopyahin, baguhin at ibahagi ito sa ilalim ng GNU GPL, bersiyon 3 o</translation>
     </message>
     <message>
         <source>later; any other copying is not allowed. It comes with NO WARRANTY.</source>
-        <translation type="unfinished"></translation>
+        <translation>mas bago; hindi pinahihintulutan ang anumang ibang pagkopya. WALA itong GARANTIYA.</translation>
     </message>
     <message>
         <source>Map: Natural Earth boundaries and NOAA ETOPO5 altitude (public domain).</source>
-        <translation type="unfinished"></translation>
+        <translation>Mapa: mga hangganan mula sa Natural Earth at altitud mula sa NOAA ETOPO5 (public domain).</translation>
     </message>
     <message>
         <source>Places: GeoNames (geonames.org), CC BY 4.0; filtered to the region.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mga lugar: GeoNames (geonames.org), CC BY 4.0; sinala para sa rehiyon.</translation>
     </message>
     <message>
         <source>Provinces: Natural Earth 1:10m (public domain); some names are dated.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mga lalawigan: Natural Earth 1:10m (public domain); luma na ang ilang pangalan.</translation>
     </message>
     <message>
         <source>Catalogue and plates: Silvaria demonstration data from cited works.</source>
-        <translation type="unfinished"></translation>
+        <translation>Katalogo at mga ilustrasyon: datos na pang-demonstrasyon ng Silvaria mula sa mga binanggit na akda.</translation>
     </message>
     <message>
         <source>If you have any suggestion about this application</source>
-        <translation type="unfinished"></translation>
+        <translation>Kung mayroon kayong anumang mungkahi tungkol sa application na ito,</translation>
     </message>
     <message>
         <source>please write to: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>pakisulatan kami sa: %1</translation>
     </message>
     <message>
         <source>Build Using</source>
-        <translation type="unfinished"></translation>
+        <translation>Ginawa Gamit ang</translation>
     </message>
     <message>
         <source>Corrections to the translations are welcome:</source>
@@ -72,49 +72,49 @@
     <name>AnalysisMapView</name>
     <message>
         <source>Save Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>I-save ang Larawan</translation>
     </message>
     <message>
         <source>PNG Pictures (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mga larawang PNG (*.png)</translation>
     </message>
 </context>
 <context>
     <name>AnalysisSubject</name>
     <message>
         <source>No species with the identifier %1 is in the catalogue. Choose a species in the species list first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Walang species na may ID na %1 sa katalogo. Pumili muna ng species sa listahan ng species.</translation>
     </message>
     <message>
         <source>the catalogue</source>
-        <translation type="unfinished"></translation>
+        <translation>katalogo</translation>
     </message>
     <message>
         <source>the map window&apos;s boxes</source>
-        <translation type="unfinished"></translation>
+        <translation>mga kahon ng window ng mapa</translation>
     </message>
     <message>
         <source>No species is chosen. Choose a species in the species list, or open its map, first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Walang napiling species. Pumili muna ng species sa listahan ng species, o buksan muna ang mapa nito.</translation>
     </message>
     <message>
         <source>%1 has no complete range of altitude, rainfall or temperature (%2), so no land can be matched to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Walang kumpletong saklaw ng altitud, ulan o temperatura ang %1 (%2), kaya walang lupang maitutugma rito.</translation>
     </message>
     <message>
         <source>The species</source>
-        <translation type="unfinished"></translation>
+        <translation>species</translation>
     </message>
     <message>
         <source>%1 (SpID %2): %3, from %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (SpID %2): %3, mula sa %4</translation>
     </message>
 </context>
 <context>
     <name>AppIdentity</name>
     <message>
         <source>Version %1.%2.%3</source>
-        <translation type="unfinished"></translation>
+        <translation>Bersiyon %1.%2.%3</translation>
     </message>
 </context>
 <context>
@@ -213,7 +213,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Grid point %1, %2: ALT %3 m, MAR %4 mm, MAT %5 ଌ
+        <source>Grid point %1, %2: ALT %3 m, MAR %4 mm, MAT %5 °C
 </source>
         <translation type="unfinished"></translation>
     </message>
@@ -222,11 +222,11 @@
     <name>BrowserWindow</name>
     <message>
         <source>Glossary</source>
-        <translation type="unfinished"></translation>
+        <translation>Glosaryo</translation>
     </message>
     <message>
         <source>Introduction</source>
-        <translation type="unfinished"></translation>
+        <translation>Panimula</translation>
     </message>
 </context>
 <context>
@@ -311,27 +311,27 @@
     <name>Classification</name>
     <message>
         <source>Elevation match only</source>
-        <translation type="unfinished"></translation>
+        <translation>Tugma sa altitud lamang</translation>
     </message>
     <message>
         <source>Rainfall match (but not all other criteria)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tugma sa ulan (pero hindi sa lahat ng iba pang pamantayan)</translation>
     </message>
     <message>
         <source>Temperature match (but not all other criteria)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tugma sa temperatura (pero hindi sa lahat ng iba pang pamantayan)</translation>
     </message>
     <message>
         <source>Species match (all criteria available)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tugma sa species (lahat ng pamantayang may datos)</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error</translation>
     </message>
     <message>
         <source>Warning : Potentially Invasive Species</source>
-        <translation type="unfinished"></translation>
+        <translation>Babala : Posibleng Mapanalakay na Species</translation>
     </message>
 </context>
 <context>
@@ -400,10 +400,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Temperature range to use, in ଌ.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>a picture (.png or .bmp), a GeoTIFF (.tif or .tiff) or a GeoPackage (.gpkg)</source>
         <translation type="unfinished"></translation>
     </message>
@@ -415,59 +411,13 @@
         <source>-o takes %1, not &quot;%2&quot;</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Temperature range to use, in °C.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CliProgram</name>
-    <message>
-        <source>Usage: silvaria-cli COMMAND [OPTIONS]
-
-Commands:
-  species [--search TEXT] [--use USE]        list species (SpID, name, uses)
-  sheet SPECIES [--format text|html]         the fact sheet of a species
-  map SPECIES -o FILE                        a suitability map with source stamp
-      [--alt MIN,MAX] [--mar MIN,MAX] [--mat MIN,MAX] [--size WxH] [--extent W,S,E,N|PLACE]
-  map --all -o FOLDER                        one map picture per species
-  at LON,LAT|PLACE [--country CC] [--use USE] [--near-misses]
-                                             species suitable at the nearest grid point
-  places TEXT [--country CC] [--limit N]     places, districts and provinces by name
-  area SPECIES [--by-country [-o FILE.gpkg]] suitable area in km2 per class (and country)
-  area SPECIES --by-province [--country CC]  the same per province, for one country or all
-  count [--use USE] [--scenario NAME] -o FILE [--points FILE.csv]
-                                             species suitable at each grid point
-  shift SPECIES --dt DT --dp DP [-o FILE] [--by-country]
-                                             full match under a uniform climate shift
-  shift SPECIES --scenario NAME [-o FILE] [--by-country]
-                                             full match under an installed scenario&apos;s climate
-  scenarios                                  the installed scenario grids and their sources
-  grid build --alt FILE --mar FILE --mat FILE --extent W,S,E,N --step MINUTES -o FOLDER
-      [--countries FILE [--name-field FIELD]] [--mat-scale F] [--mat-offset D] [--mar-scale F]
-                                             the map grid from your own rasters
-  grid fetch worldclim --res 10m|5m|2.5m|30s [--extent W,S,E,N] [--step MINUTES] -o FOLDER
-                                             the map grid from WorldClim 2.1 (network)
-  grid fetch worldclim --res RES --future GCM SSP PERIOD [-o FOLDER]
-                                             a scenario grid from a CMIP6 projection
-  catalogue build SOURCES -o FILE            a catalogue from plain files
-  catalogue export FILE -o SOURCES           a catalogue (SQLite or Access) as plain files
-  catalogue check SOURCES [--images DIR]     every problem of plain files, with file and line
-
-Common options:
-  --format table|csv|json   how rows are printed (default table)
-  --app-folder DIR          read the data of another application folder
-  --help                    this text, or a command&apos;s own (silvaria-cli map --help)
-  --version                 the program&apos;s version
-
-FILE of map, count and shift is a picture (.png, .bmp), a GeoTIFF of the classes or
-counts (.tif) or a GeoPackage of the grid&apos;s points (.gpkg); area writes the countries.
-SPECIES is an identifier or a current or synonym name (case and accents ignored).
-PLACE is the name of a place, district or province of the region (&quot;Chiang Mai&quot;); a name
-of several places is refused with a list of them, which --country CC narrows.
-USE is one of Timber, Fruit, Resin, Fodder, Firewood, Charcoal, Bamboo, Rattan, Others.
-Common options may also come before the command (silvaria-cli --format csv at ...).
-A value that begins with &quot;-&quot; goes after &quot;=&quot; (--extent=-10,...) or after &quot;--&quot;.
-Exit codes: 0 done, 1 usage, 2 data error, 3 output not written.
-</source>
-        <translation type="unfinished"></translation>
-    </message>
     <message>
         <source>no command given</source>
         <translation type="unfinished"></translation>
@@ -494,12 +444,66 @@ Exit codes: 0 done, 1 usage, 2 data error, 3 output not written.
         <source>--lang is one of %1, not &quot;%2&quot;</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Usage: silvaria-cli COMMAND [OPTIONS]
+
+Commands:
+  species [--search TEXT] [--use USE]        list species (SpID, name, uses)
+  sheet SPECIES [--format text|html]         the fact sheet of a species
+  map SPECIES -o FILE                        a suitability map with source stamp
+      [--alt MIN,MAX] [--mar MIN,MAX] [--mat MIN,MAX] [--size WxH] [--extent W,S,E,N|PLACE]
+  map --all -o FOLDER                        one map picture per species
+  at LON,LAT|PLACE [--country CC] [--use USE] [--near-misses]
+                                             species suitable at the nearest grid point
+  report LON,LAT|PLACE -o FILE.pdf|FILE.html the printable site report of a position
+      [--use USE ...] [--paper a4|letter] [--scenario NAME]
+  places TEXT [--country CC] [--limit N]     places, districts and provinces by name
+  area SPECIES [--by-country [-o FILE.gpkg]] suitable area in km2 per class (and country)
+  area SPECIES --by-province [--country CC]  the same per province, for one country or all
+  count [--use USE] [--scenario NAME] -o FILE [--points FILE.csv]
+                                             species suitable at each grid point
+  shift SPECIES --dt DT --dp DP [-o FILE] [--by-country]
+                                             full match under a uniform climate shift
+  shift SPECIES --scenario NAME [-o FILE] [--by-country]
+                                             full match under an installed scenario&apos;s climate
+  scenarios                                  the installed scenario grids and their sources
+  grid build --alt FILE --mar FILE --mat FILE --extent W,S,E,N --step MINUTES -o FOLDER
+      [--countries FILE [--name-field FIELD]] [--mat-scale F] [--mat-offset D] [--mar-scale F]
+                                             the map grid from your own rasters
+  grid fetch worldclim --res 10m|5m|2.5m|30s [--extent W,S,E,N] [--step MINUTES] -o FOLDER
+                                             the map grid from WorldClim 2.1 (network)
+  grid fetch worldclim --res RES --future GCM SSP PERIOD [-o FOLDER]
+                                             a scenario grid from a CMIP6 projection
+  catalogue build SOURCES -o FILE            a catalogue from plain files
+  catalogue export FILE -o SOURCES           a catalogue (SQLite or Access) as plain files
+  catalogue check SOURCES [--images DIR]     every problem of plain files, with file and line
+  serve [--listen ADDR:PORT]                 the catalogue, maps and suitable species as web pages
+                                             (default 127.0.0.1:8080; 0.0.0.0:8080 for the network)
+
+Common options:
+  --format table|csv|json   how rows are printed (default table)
+  --app-folder DIR          read the data of another application folder
+  --help                    this text, or a command&apos;s own (silvaria-cli map --help)
+  --version                 the program&apos;s version
+
+FILE of map, count and shift is a picture (.png, .bmp), a GeoTIFF of the classes or
+counts (.tif) or a GeoPackage of the grid&apos;s points (.gpkg); area writes the countries.
+SPECIES is an identifier or a current or synonym name (case and accents ignored).
+PLACE is the name of a place, district or province of the region (&quot;Chiang Mai&quot;); a name
+of several places is refused with a list of them, which --country CC narrows.
+USE is one of Timber, Fruit, Resin, Fodder, Firewood, Charcoal, Bamboo, Rattan, Others.
+Common options may also come before the command (silvaria-cli --format csv at ...).
+A value that begins with &quot;-&quot; goes after &quot;=&quot; (--extent=-10,...) or after &quot;--&quot;.
+Exit codes: 0 done, 1 usage, 2 data error, 3 output not written.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ClimateShift</name>
     <message>
         <source>uniform shift of the grid&apos;s climate, not a climate projection</source>
-        <translation type="unfinished"></translation>
+        <translation>pantay na pagbabago ng klima ng grid, hindi proyeksiyon ng klima</translation>
     </message>
 </context>
 <context>
@@ -535,198 +539,200 @@ Exit codes: 0 done, 1 usage, 2 data error, 3 output not written.
     <message>
         <source>Climate: %1
 </source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Klima: %1
+</translation>
     </message>
     <message>
         <source>Classes: %1
 </source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Mga klase: %1
+</translation>
     </message>
 </context>
 <context>
     <name>FactSheet</name>
     <message>
         <source>-Species Identity-</source>
-        <translation type="unfinished"></translation>
+        <translation>-Pagkakakilanlan ng Species-</translation>
     </message>
     <message>
         <source>1. Taxonomy</source>
-        <translation type="unfinished"></translation>
+        <translation>1. Taksonomiya</translation>
     </message>
     <message>
         <source>2. Synonym(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>2. (Mga) Sinonim</translation>
     </message>
     <message>
         <source>3. Common Names</source>
-        <translation type="unfinished"></translation>
+        <translation>3. Mga Karaniwang Pangalan</translation>
     </message>
     <message>
         <source>4. Botanic Descriptions</source>
-        <translation type="unfinished"></translation>
+        <translation>4. Paglalarawang Botaniko</translation>
     </message>
     <message>
         <source>-Ecology and Distribution-</source>
-        <translation type="unfinished"></translation>
+        <translation>-Ekolohiya at Distribusyon-</translation>
     </message>
     <message>
         <source>1. History of Cultivation</source>
-        <translation type="unfinished"></translation>
+        <translation>1. Kasaysayan ng Pagtatanim</translation>
     </message>
     <message>
         <source>2. Natural Habitat</source>
-        <translation type="unfinished"></translation>
+        <translation>2. Likas na Tirahan</translation>
     </message>
     <message>
         <source>3. Geographic Distribution</source>
-        <translation type="unfinished"></translation>
+        <translation>3. Heograpikong Distribusyon</translation>
     </message>
     <message>
         <source>4. Biophysical Limits</source>
-        <translation type="unfinished"></translation>
+        <translation>4. Mga Hangganang Biopisikal</translation>
     </message>
     <message>
         <source>5. Reproductive Biology</source>
-        <translation type="unfinished"></translation>
+        <translation>5. Biyolohiya ng Pagpaparami</translation>
     </message>
     <message>
         <source>-Propagation and Management-</source>
-        <translation type="unfinished"></translation>
+        <translation>-Pagpaparami at Pangangasiwa-</translation>
     </message>
     <message>
         <source>1. Propagation Methods</source>
-        <translation type="unfinished"></translation>
+        <translation>1. Mga Paraan ng Pagpaparami</translation>
     </message>
     <message>
         <source>2. Tree Management</source>
-        <translation type="unfinished"></translation>
+        <translation>2. Pangangasiwa ng Puno</translation>
     </message>
     <message>
         <source>3. Germplasm Management</source>
-        <translation type="unfinished"></translation>
+        <translation>3. Pangangasiwa ng Germplasm</translation>
     </message>
     <message>
         <source>-Functional Uses-</source>
-        <translation type="unfinished"></translation>
+        <translation>-Mga Gamit-</translation>
     </message>
     <message>
         <source>1. Products</source>
-        <translation type="unfinished"></translation>
+        <translation>1. Mga Produkto</translation>
     </message>
     <message>
         <source>2. Services</source>
-        <translation type="unfinished"></translation>
+        <translation>2. Mga Serbisyo</translation>
     </message>
     <message>
         <source>3. Pests and Diseases</source>
-        <translation type="unfinished"></translation>
+        <translation>3. Mga Peste at Sakit</translation>
     </message>
     <message>
         <source>-Additional Information-</source>
-        <translation type="unfinished"></translation>
+        <translation>-Karagdagang Impormasyon-</translation>
     </message>
     <message>
         <source>1. Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>1. Mga Katangian</translation>
     </message>
     <message>
         <source>2. Trade</source>
-        <translation type="unfinished"></translation>
+        <translation>2. Kalakalan</translation>
     </message>
     <message>
         <source>3. Yields</source>
-        <translation type="unfinished"></translation>
+        <translation>3. Ani</translation>
     </message>
     <message>
         <source>4. Genetic</source>
-        <translation type="unfinished"></translation>
+        <translation>4. Henetika</translation>
     </message>
     <message>
         <source>5. Prospects</source>
-        <translation type="unfinished"></translation>
+        <translation>5. Mga Potensiyal</translation>
     </message>
     <message>
         <source>-Bibliography-</source>
-        <translation type="unfinished"></translation>
+        <translation>-Bibliograpiya-</translation>
     </message>
     <message>
         <source>Current Name: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kasalukuyang Pangalan: %1</translation>
     </message>
     <message>
         <source>Authority: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Awtor ng Pangalan: %1</translation>
     </message>
     <message>
         <source>Family: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pamilya: %1</translation>
     </message>
     <message>
         <source>- No Data -</source>
-        <translation type="unfinished"></translation>
+        <translation>- Walang Datos -</translation>
     </message>
     <message>
         <source>(Native) : %1</source>
-        <translation type="unfinished"></translation>
+        <translation>(Katutubo) : %1</translation>
     </message>
     <message>
         <source>(Exotic) : %1</source>
-        <translation type="unfinished"></translation>
+        <translation>(Dayuhan) : %1</translation>
     </message>
     <message>
         <source>No species has the identifier %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Walang species na may ID na %1.</translation>
     </message>
 </context>
 <context>
     <name>FeatureLabel</name>
     <message>
         <source>the %1 &quot;%2&quot; is not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>ang %1 na &quot;%2&quot; ay hindi numero</translation>
     </message>
     <message>
         <source>the file ends before the last label</source>
-        <translation type="unfinished"></translation>
+        <translation>nagtatapos ang file bago ang huling label</translation>
     </message>
     <message>
         <source>a label text has no closing quote</source>
-        <translation type="unfinished"></translation>
+        <translation>walang pansarang panipi ang teksto ng isang label</translation>
     </message>
     <message>
         <source>a label record has %1 fields instead of 3</source>
-        <translation type="unfinished"></translation>
+        <translation>may %1 field ang isang record ng label sa halip na 3</translation>
     </message>
     <message>
         <source>a position record has %1 fields instead of 2</source>
-        <translation type="unfinished"></translation>
+        <translation>may %1 field ang isang record ng posisyon sa halip na 2</translation>
     </message>
     <message>
         <source>shape type</source>
-        <translation type="unfinished"></translation>
+        <translation>uri ng hugis</translation>
     </message>
     <message>
         <source>the shape type &quot;%1&quot; is not a whole number</source>
-        <translation type="unfinished"></translation>
+        <translation>ang uri ng hugis na &quot;%1&quot; ay hindi buong numero</translation>
     </message>
     <message>
         <source>height</source>
-        <translation type="unfinished"></translation>
+        <translation>taas</translation>
     </message>
     <message>
         <source>x coordinate</source>
-        <translation type="unfinished"></translation>
+        <translation>koordinadang x</translation>
     </message>
     <message>
         <source>y coordinate</source>
-        <translation type="unfinished"></translation>
+        <translation>koordinadang y</translation>
     </message>
     <message>
         <source>the first line &quot;%1&quot; is not a label count</source>
-        <translation type="unfinished"></translation>
+        <translation>ang unang linya na &quot;%1&quot; ay hindi bilang ng mga label</translation>
     </message>
     <message>
         <source>%1 labels are more than the map can hold</source>
-        <translation type="unfinished"></translation>
+        <translation>ang %1 label ay higit sa kayang hawakan ng mapa</translation>
     </message>
 </context>
 <context>
@@ -792,37 +798,37 @@ Exit codes: 0 done, 1 usage, 2 data error, 3 output not written.
     <name>FindPlaceBox</name>
     <message>
         <source>district</source>
-        <translation type="unfinished"></translation>
+        <translation>distrito</translation>
     </message>
     <message>
         <source>province</source>
-        <translation type="unfinished"></translation>
+        <translation>lalawigan</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <comment>place name (kind of place)</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>%1 — %2</source>
         <comment>place — province, country</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 — %2</translation>
     </message>
     <message>
         <source>Find place (Ctrl+L)</source>
-        <translation type="unfinished"></translation>
+        <translation>Hanapin ang lugar (Ctrl+L)</translation>
     </message>
     <message>
         <source>Type a town, district or province in any script; choose one to see what suits it there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mag-type ng bayan, distrito o lalawigan sa anumang sistema ng pagsulat; pumili ng isa para makita kung ano ang angkop doon.</translation>
     </message>
     <message>
         <source>Places unavailable</source>
-        <translation type="unfinished"></translation>
+        <translation>Hindi makuha ang mga lugar</translation>
     </message>
     <message>
         <source>Places are unavailable: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Hindi makuha ang mga lugar: %1</translation>
     </message>
 </context>
 <context>
@@ -988,146 +994,150 @@ Exit codes: 0 done, 1 usage, 2 data error, 3 output not written.
     <name>HtmlViewer</name>
     <message>
         <source>&lt;html&gt;&lt;head&gt;&lt;title&gt;Page not found&lt;/title&gt;&lt;/head&gt;&lt;body&gt;&lt;h2&gt;Page not found&lt;/h2&gt;&lt;p&gt;The page file &lt;b&gt;%1&lt;/b&gt; is missing.&lt;/p&gt;&lt;p&gt;Silvaria reads its manual and glossary from the &lt;i&gt;Help&lt;/i&gt; and &lt;i&gt;HTML&lt;/i&gt; folders beside the program. Install the program again to restore them.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;html&gt;&lt;head&gt;&lt;title&gt;Hindi nakita ang pahina&lt;/title&gt;&lt;/head&gt;&lt;body&gt;&lt;h2&gt;Hindi nakita ang pahina&lt;/h2&gt;&lt;p&gt;Nawawala ang file ng pahina na &lt;b&gt;%1&lt;/b&gt;.&lt;/p&gt;&lt;p&gt;Binabasa ng Silvaria ang manwal at glosaryo nito mula sa mga folder na &lt;i&gt;Help&lt;/i&gt; at &lt;i&gt;HTML&lt;/i&gt; sa tabi ng programa. I-install muli ang programa para maibalik ang mga ito.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
 </context>
 <context>
     <name>Icons</name>
     <message>
         <source>Agroforestry tree species of South-East Asia</source>
-        <translation type="unfinished"></translation>
+        <translation>Mga species ng puno para sa agroforestry sa Timog-Silangang Asya</translation>
     </message>
     <message>
         <source>Version 2.0</source>
-        <translation type="unfinished"></translation>
+        <translation>Bersiyon 2.0</translation>
     </message>
 </context>
 <context>
     <name>LabelLayer</name>
     <message>
         <source>The labels could not be saved to %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hindi ma-save ang mga label sa %1: %2.</translation>
     </message>
     <message>
         <source>The labels could not be read from %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hindi mabasa ang mga label mula sa %1: %2.</translation>
     </message>
     <message>
         <source>The map holds %1 labels, the most it can.</source>
-        <translation type="unfinished"></translation>
+        <translation>May %1 label na ang mapa, ang pinakamaraming kaya nito.</translation>
     </message>
 </context>
 <context>
     <name>LanguageMenu</name>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Wika</translation>
     </message>
 </context>
 <context>
     <name>MainCommands</name>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>File</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Lumabas</translation>
     </message>
     <message>
         <source>View</source>
-        <translation type="unfinished"></translation>
+        <translation>Tingnan</translation>
     </message>
     <message>
         <source>Botanic Names (All)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mga Pangalang Botaniko (Lahat)</translation>
     </message>
     <message>
         <source>Common Names (All)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mga Karaniwang Pangalan (Lahat)</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Maghanap</translation>
     </message>
     <message>
         <source>Image Selected Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Larawan ng Napiling Species</translation>
     </message>
     <message>
         <source>Arboplot</source>
-        <translation type="unfinished"></translation>
+        <translation>Arboplot</translation>
     </message>
     <message>
         <source>Arboplot Comparison</source>
-        <translation type="unfinished"></translation>
+        <translation>Paghahambing sa Arboplot</translation>
     </message>
     <message>
         <source>Analysis</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagsusuri</translation>
     </message>
     <message>
         <source>Suitable Area by Country...</source>
-        <translation type="unfinished"></translation>
+        <translation>Angkop na Lawak ayon sa Bansa...</translation>
     </message>
     <message>
         <source>Species Count Map...</source>
-        <translation type="unfinished"></translation>
+        <translation>Mapa ng Bilang ng Species...</translation>
     </message>
     <message>
         <source>Climate Shift...</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagbabago ng Klima...</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Tulong</translation>
     </message>
     <message>
         <source>Introduction</source>
-        <translation type="unfinished"></translation>
+        <translation>Panimula</translation>
     </message>
     <message>
         <source>Glossary</source>
-        <translation type="unfinished"></translation>
+        <translation>Glosaryo</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Tungkol sa Silvaria</translation>
     </message>
     <message>
         <source>View Botanic Names (All)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tingnan ang mga Pangalang Botaniko (Lahat)</translation>
     </message>
     <message>
         <source>View Common Names (All)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tingnan ang mga Karaniwang Pangalan (Lahat)</translation>
     </message>
     <message>
         <source>View Species Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Tingnan ang Larawan ng Species</translation>
     </message>
     <message>
         <source>Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>Manwal</translation>
     </message>
     <message>
         <source>Move Previous Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Lumipat sa Naunang Window</translation>
     </message>
     <message>
         <source>Move Next Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Lumipat sa Susunod na Window</translation>
     </message>
     <message>
         <source>Close Active Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Isara ang Aktibong Window</translation>
     </message>
     <message>
         <source>Species Count Map</source>
-        <translation type="unfinished"></translation>
+        <translation>Mapa ng Bilang ng Species</translation>
     </message>
     <message>
         <source>Climate Shift</source>
+        <translation>Pagbabago ng Klima</translation>
+    </message>
+    <message>
+        <source>Site Report...</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1135,15 +1145,15 @@ Exit codes: 0 done, 1 usage, 2 data error, 3 output not written.
     <name>MapClasses</name>
     <message>
         <source>no species suits any grid point</source>
-        <translation type="unfinished"></translation>
+        <translation>walang species na angkop sa anumang punto ng grid</translation>
     </message>
     <message>
         <source>one class per number of species, up to %1, the most at any grid point</source>
-        <translation type="unfinished"></translation>
+        <translation>isang klase sa bawat bilang ng species, hanggang %1, ang pinakamarami sa alinmang punto ng grid</translation>
     </message>
     <message>
         <source>equal steps of %1 species from 1 to %2, the most at any grid point</source>
-        <translation type="unfinished"></translation>
+        <translation>pantay na hakbang na tig-%1 species mula 1 hanggang %2, ang pinakamarami sa alinmang punto ng grid</translation>
     </message>
 </context>
 <context>
@@ -1214,103 +1224,103 @@ Exit codes: 0 done, 1 usage, 2 data error, 3 output not written.
     <name>MapControl</name>
     <message>
         <source>The map can only be drawn on while it is being drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>Maaari lamang guhitan ang mapa habang ito ay iginuguhit</translation>
     </message>
     <message>
         <source>Cannot save the map to %1: export format %2 is not supported</source>
-        <translation type="unfinished"></translation>
+        <translation>Hindi ma-save ang mapa sa %1: hindi suportado ang format na %2 sa pag-export</translation>
     </message>
     <message>
         <source>Cannot save the map to %1: scale factor %2 is out of range</source>
-        <translation type="unfinished"></translation>
+        <translation>Hindi ma-save ang mapa sa %1: labas sa pinapayagang saklaw ang scale factor na %2</translation>
     </message>
 </context>
 <context>
     <name>MapImageExport</name>
     <message>
         <source>Windows Bitmaps (*.bmp)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mga Windows Bitmap (*.bmp)</translation>
     </message>
     <message>
         <source>PNG Pictures with source stamp (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mga larawang PNG na may tatak ng pinagmulan (*.png)</translation>
     </message>
     <message>
         <source>Export Bitmap</source>
-        <translation type="unfinished"></translation>
+        <translation>I-export ang Bitmap</translation>
     </message>
 </context>
 <context>
     <name>MapLegend</name>
     <message>
         <source>Full match</source>
-        <translation type="unfinished"></translation>
+        <translation>Ganap na tugma</translation>
     </message>
     <message>
         <source>Suitable species</source>
-        <translation type="unfinished"></translation>
+        <translation>Mga angkop na species</translation>
     </message>
 </context>
 <context>
     <name>MapPlaceTools</name>
     <message>
         <source>Provinces</source>
-        <translation type="unfinished"></translation>
+        <translation>Mga Lalawigan</translation>
     </message>
     <message>
         <source>Draw the outlines of provinces and states</source>
-        <translation type="unfinished"></translation>
+        <translation>Iguhit ang mga hangganan ng mga lalawigan at estado</translation>
     </message>
     <message>
         <source>The province layer (ShapeFiles/province_bnd.shp) is missing or unreadable</source>
-        <translation type="unfinished"></translation>
+        <translation>Wala o hindi mabasa ang layer ng mga lalawigan (ShapeFiles/province_bnd.shp)</translation>
     </message>
     <message>
         <source>Suitable Tree Species - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Mga Angkop na Species ng Puno - %1</translation>
     </message>
     <message>
         <source>Find Place</source>
-        <translation type="unfinished"></translation>
+        <translation>Hanapin ang Lugar</translation>
     </message>
     <message>
         <source>No grid point lies near %1, so no species can be matched to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Walang punto ng grid na malapit sa %1, kaya walang species na maitutugma rito.</translation>
     </message>
 </context>
 <context>
     <name>MapToolbar</name>
     <message>
         <source>Planting List</source>
-        <translation type="unfinished"></translation>
+        <translation>Listahan ng Itatanim</translation>
     </message>
     <message>
         <source>Zoom In</source>
-        <translation type="unfinished"></translation>
+        <translation>Palakihin</translation>
     </message>
     <message>
         <source>Zoom Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Paliitin</translation>
     </message>
     <message>
         <source>Pan</source>
-        <translation type="unfinished"></translation>
+        <translation>Ilipat ang Tanaw</translation>
     </message>
     <message>
         <source>Identify</source>
-        <translation type="unfinished"></translation>
+        <translation>Tukuyin</translation>
     </message>
     <message>
         <source>Suitable Tree Species</source>
-        <translation type="unfinished"></translation>
+        <translation>Mga Angkop na Species ng Puno</translation>
     </message>
     <message>
         <source>Full Extent</source>
-        <translation type="unfinished"></translation>
+        <translation>Buong Mapa</translation>
     </message>
     <message>
         <source>Generate Map</source>
-        <translation type="unfinished"></translation>
+        <translation>Gumawa ng Mapa</translation>
     </message>
 </context>
 <context>
@@ -1371,108 +1381,108 @@ Exit codes: 0 done, 1 usage, 2 data error, 3 output not written.
     <name>ParameterPanel</name>
     <message>
         <source>Altitude (ALT) (m)</source>
-        <translation type="unfinished"></translation>
+        <translation>Altitud (ALT) (m)</translation>
     </message>
     <message>
         <source>Rainfall (MAR) (mm)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ulan (MAR) (mm)</translation>
     </message>
     <message>
         <source>Temperature (MAT) (Deg C)</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura (MAT) (°C)</translation>
     </message>
     <message>
         <source>Layer</source>
-        <translation type="unfinished"></translation>
+        <translation>Layer</translation>
     </message>
     <message>
         <source>Show ALT</source>
-        <translation type="unfinished"></translation>
+        <translation>Ipakita ang ALT</translation>
     </message>
     <message>
         <source>Show MAR</source>
-        <translation type="unfinished"></translation>
+        <translation>Ipakita ang MAR</translation>
     </message>
     <message>
         <source>Show MAT</source>
-        <translation type="unfinished"></translation>
+        <translation>Ipakita ang MAT</translation>
     </message>
     <message>
         <source>Show Tree Species</source>
-        <translation type="unfinished"></translation>
+        <translation>Ipakita ang Species</translation>
     </message>
     <message>
         <source>Parameters Used</source>
-        <translation type="unfinished"></translation>
+        <translation>Ginamit na Parametro</translation>
     </message>
     <message>
         <source>Legend</source>
-        <translation type="unfinished"></translation>
+        <translation>Leyenda</translation>
     </message>
     <message>
         <source>Altitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Altitud</translation>
     </message>
     <message>
         <source>Rainfall</source>
-        <translation type="unfinished"></translation>
+        <translation>Ulan</translation>
     </message>
     <message>
         <source>Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura</translation>
     </message>
     <message>
         <source>Tree Species</source>
-        <translation type="unfinished"></translation>
+        <translation>Species ng Puno</translation>
     </message>
     <message>
         <source>Range</source>
-        <translation type="unfinished"></translation>
+        <translation>Saklaw</translation>
     </message>
     <message>
         <source>ALT: 0 - 6098</source>
-        <translation type="unfinished"></translation>
+        <translation>ALT: 0 - 6098</translation>
     </message>
     <message>
         <source>MAR: 6 - 8253</source>
-        <translation type="unfinished"></translation>
+        <translation>MAR: 6 - 8253</translation>
     </message>
     <message>
         <source>MAT: -11.2 - 29.2</source>
-        <translation type="unfinished"></translation>
+        <translation>MAT: -11.2 - 29.2</translation>
     </message>
 </context>
 <context>
     <name>PhotoPictures</name>
     <message>
         <source>Silvaria species pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>Mga larawan ng species sa Silvaria</translation>
     </message>
 </context>
 <context>
     <name>PhotoRequest</name>
     <message>
         <source>Images still needed for this species</source>
-        <translation type="unfinished"></translation>
+        <translation>Kailangan pa ng mga larawan para sa species na ito</translation>
     </message>
     <message>
         <source>If you have any suitable shots please send to:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kung mayroon kayong angkop na kuha, pakipadala sa:</translation>
     </message>
     <message>
         <source>email: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>email: %1</translation>
     </message>
 </context>
 <context>
     <name>PictureStamps</name>
     <message>
         <source>a projection of one climate model, not a forecast</source>
-        <translation type="unfinished"></translation>
+        <translation>proyeksiyon ng isang modelo ng klima, hindi pagtataya</translation>
     </message>
     <message>
         <source>scenario %1</source>
-        <translation type="unfinished"></translation>
+        <translation>senaryo %1</translation>
     </message>
 </context>
 <context>
@@ -1534,35 +1544,86 @@ Exit codes: 0 done, 1 usage, 2 data error, 3 output not written.
     <name>PlantingList</name>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hanggang %2</translation>
     </message>
     <message>
         <source>Suitable Tree Species (%1)</source>
+        <translation>Mga Angkop na Species ng Puno (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>ReportCommand</name>
+    <message>
+        <source>--paper is a4 or letter, not &quot;%1&quot;</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>-o FILE is needed: a PDF (.pdf) or an HTML page (.html)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>-o takes a PDF (.pdf) or an HTML page (.html), not &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Writes the printable site report of a position: the site, the species suitable there grouped by functional use (names, ranges, a small map, lines of the fact sheet), the near misses, the species count around the site and the references.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Position in degrees, west and south negative (report 98.98,18.79), or the name of a place, district or province.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Narrows a place name to this country (code such as TH, or name).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only species of this use; repeat for several (default every use).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Page size: a4 (default) or letter.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reports on an installed scenario&apos;s climate (see scenarios) instead of the grid&apos;s.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file to write: a PDF (.pdf) or an HTML page with its pictures inside (.html).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 written (%n pages)
+</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>ScenarioChoice</name>
     <message>
         <source>Climate:</source>
-        <translation type="unfinished"></translation>
+        <translation>Klima:</translation>
     </message>
     <message>
         <source>The climate of the grid, or of a scenario grid installed beside it: the projection of one climate model, not a forecast</source>
-        <translation type="unfinished"></translation>
+        <translation>Ang klima ng grid, o ng grid ng senaryo na naka-install sa tabi nito: proyeksiyon ng isang modelo ng klima, hindi pagtataya</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <comment>scenario: caveat</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>uniform shift</source>
-        <translation type="unfinished"></translation>
+        <translation>pantay na pagbabago</translation>
     </message>
     <message>
         <source>current grid</source>
-        <translation type="unfinished"></translation>
+        <translation>kasalukuyang grid</translation>
     </message>
 </context>
 <context>
@@ -1582,6 +1643,41 @@ Exit codes: 0 done, 1 usage, 2 data error, 3 output not written.
     </message>
 </context>
 <context>
+    <name>ServeCommand</name>
+    <message>
+        <source>--listen takes an IPv4 address and a port such as 127.0.0.1:8080 or 0.0.0.0:8080, not &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Serves the catalogue, the maps and the suitable species at a place as web pages, read-only. Stops on Ctrl+C (SIGINT) or SIGTERM.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Address and port to listen on (default 127.0.0.1:8080, this machine only; 0.0.0.0:8080 shares it with the network).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Silvaria is served at:
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Everyone on this network can read it (read-only). Press Ctrl+C to stop.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only this machine can read it. Press Ctrl+C to stop.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stopped.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>SheetCommand</name>
     <message>
         <source>Prints the fact sheet of a species, as plain text or as HTML with the headings formatted.</source>
@@ -1596,10 +1692,6 @@ Exit codes: 0 done, 1 usage, 2 data error, 3 output not written.
     <name>ShiftCommand</name>
     <message>
         <source>Identifier, current name or synonym.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Change of MAT in ଌ (default 0).</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1640,7 +1732,295 @@ Exit codes: 0 done, 1 usage, 2 data error, 3 output not written.
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The species&apos; full match with the grid&apos;s MAT raised by DT ଌ and MAR changed by DP %, altitude unchanged, or with the climate of an installed scenario grid (--scenario): the km2 kept, lost and gained. A uniform shift of the grid&apos;s climate is not a climate projection; a scenario is the projection of one climate model, not a forecast.</source>
+        <source>Change of MAT in °C (default 0).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The species&apos; full match with the grid&apos;s MAT raised by DT °C and MAR changed by DP %, altitude unchanged, or with the climate of an installed scenario grid (--scenario): the km2 kept, lost and gained. A uniform shift of the grid&apos;s climate is not a climate projection; a scenario is the projection of one climate model, not a forecast.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SiteReportText</name>
+    <message>
+        <source>Altitude (ALT)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rainfall (MAR)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Temperature (MAT)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No use recorded</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2 (longitude, latitude)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation type="unfinished">Bansa</translation>
+    </message>
+    <message>
+        <source>Grid point used</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2, %3 km from the position</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uses asked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>every use</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Grid data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Climate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Boundaries</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation type="unfinished">%1, %2</translation>
+    </message>
+    <message>
+        <source>Trees for this site</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln species suit this site: each species&apos; altitude, rainfall and temperature ranges hold here.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No species of the catalogue suits this site for the uses asked.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln species nearly suit it (one range missed), %1 have incomplete ranges.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>On each species&apos; map, the ring marks the site:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Species&apos; range</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation type="unfinished">%1 hanggang %2</translation>
+    </message>
+    <message>
+        <source>(fact sheet, %1, “%2”):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>none in the catalogue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>none recorded</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Family %1; species number %2; uses: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Common names:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Propagation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %Ln suitable species</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Also suitable, described above: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No species of this use suits the site.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Silvaria %1.%2.%3, %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Catalogue: Silvaria catalogue, from the works cited on the last page. Grid: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Climate: %1.</source>
+        <translation type="unfinished">Klima: %1.</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ALT %1 m too low</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ALT %1 m too high</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MAR %1 mm too dry</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MAR %1 mm too wet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MAT %1 °C too cold</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MAT %1 °C too warm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 not stated</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 to %2 %3</source>
+        <translation type="unfinished">%1 hanggang %2 %3 {1 ?}</translation>
+    </message>
+    <message>
+        <source>Nearly suitable species</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None: no species misses by one range only.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Each of these meets two of its ranges here and misses the third by a little; smallest miss first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Species</source>
+        <translation type="unfinished">Species</translation>
+    </message>
+    <message>
+        <source>What it misses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Its range</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Species whose ranges are incomplete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The catalogue lacks a range of these species; every range it states holds here.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Missing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Within %1 km</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The site and its surroundings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Suitable at the site</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Species of the uses asked suitable at each grid point around the site (marked by the ring); classes: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>References of the species listed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No grid point lies within %1 km of %2, %3: the position is outside the map&apos;s grid.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The grid point at %1, %2 has no %3 value, so no species can be matched to it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rainfall and temperature: %1, %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no functional use of the catalogue; the uses are %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The report could not be written: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: a report is written as .pdf or .html</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1664,304 +2044,567 @@ Exit codes: 0 done, 1 usage, 2 data error, 3 output not written.
     </message>
 </context>
 <context>
+    <name>WebPages</name>
+    <message>
+        <source>Longitude and latitude are numbers in degrees, such as 98.98 and 18.79.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This application folder has no place index; give longitude and latitude.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No place has this name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All uses</source>
+        <translation type="unfinished">Lahat ng gamit</translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use my position</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show species</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Grid point %1, %2: altitude %3 m, rainfall %4 mm, temperature %5 °C</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Suitable species</source>
+        <translation type="unfinished">Mga angkop na species</translation>
+    </message>
+    <message>
+        <source>No species is suitable here.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Near misses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Site report (PDF)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This name means several places; choose one:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The map has no grid point with climate data near this position.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Species suitable here</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Method not allowed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This server only answers GET and HEAD.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Busy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Too many people are reading at once. Try again in a moment.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Server error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Timber</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fruit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Resin</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fodder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Firewood</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Charcoal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bamboo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rattan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Others</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Functional uses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Common names by language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Botanic names by genus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no page at this address.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation type="unfinished">Maghanap</translation>
+    </message>
+    <message>
+        <source>Botanic names</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Common names</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Here</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No names found.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Agroforestry tree species of South-East Asia: fact sheets, photographs and suitability maps.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Browse by genus, language and use</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Species suitable at a place</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search by botanic or common name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Site report</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Give a place, or longitude and latitude.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Photographs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zoom to country</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Whole region</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation type="unfinished">Bansa</translation>
+    </message>
+    <message>
+        <source>Full match km²</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Share of land %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No grid point matches all ranges.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Suitable area by country</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no such species or country.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fact sheet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Suitability map</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Address too long</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The address asks too much at once; shorten the search.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bad address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The address is not written correctly.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>clsSendKeys</name>
     <message>
         <source>Invalid sendkeys command: unmatched ) at position %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Di-wastong utos na sendkeys: walang katapat na ) sa posisyong %1</translation>
     </message>
     <message>
         <source>Invalid sendkeys command; opening { without content or closing } at position %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Di-wastong utos na sendkeys; may pambukas na { na walang laman o walang pansarang } sa posisyong %1</translation>
     </message>
     <message>
         <source>Invalid sendkeys command; opening { without closing } at position %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Di-wastong utos na sendkeys; may pambukas na { na walang pansarang } sa posisyong %1</translation>
     </message>
     <message>
         <source>Invalid sendkeys command; key repetitions &apos;%1&apos; is invalid near position %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Di-wastong utos na sendkeys; di-wasto ang bilang ng pag-ulit ng key na &apos;%1&apos; malapit sa posisyong %2</translation>
     </message>
     <message>
         <source>Invalid sendkeys command: more open brackets than close brackets.</source>
-        <translation type="unfinished"></translation>
+        <translation>Di-wastong utos na sendkeys: mas marami ang pambukas na bracket kaysa sa pansarang bracket.</translation>
     </message>
 </context>
 <context>
     <name>frmAbout</name>
     <message>
         <source>About %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tungkol sa %1</translation>
     </message>
     <message>
         <source>Support</source>
-        <translation type="unfinished"></translation>
+        <translation>Suporta</translation>
     </message>
     <message>
         <source>System Info...</source>
-        <translation type="unfinished"></translation>
+        <translation>Impormasyon ng System...</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>System Information Is Unavailable At This Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Hindi Makuha ang Impormasyon ng System sa Ngayon</translation>
     </message>
 </context>
 <context>
     <name>frmClimateShift</name>
     <message>
         <source>Climate Shift</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagbabago ng Klima</translation>
     </message>
     <message>
         <source>Choose Species</source>
-        <translation type="unfinished"></translation>
+        <translation>Pumili ng Species</translation>
     </message>
     <message>
         <source>Save Picture...</source>
-        <translation type="unfinished"></translation>
+        <translation>I-save ang Larawan...</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Isara</translation>
     </message>
     <message>
         <source>Country</source>
-        <translation type="unfinished"></translation>
+        <translation>Bansa</translation>
     </message>
     <message>
         <source>Kept km²</source>
-        <translation type="unfinished"></translation>
+        <translation>Napanatili km²</translation>
     </message>
     <message>
         <source>Lost km²</source>
-        <translation type="unfinished"></translation>
+        <translation>Nawala km²</translation>
     </message>
     <message>
         <source>Gained km²</source>
-        <translation type="unfinished"></translation>
+        <translation>Nadagdag km²</translation>
     </message>
     <message>
         <source>Species</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>ΔT (ଌ)</source>
-        <translation type="unfinished"></translation>
+        <translation>Species</translation>
     </message>
     <message>
         <source>ΔP (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>ΔP (%)</translation>
     </message>
     <message>
         <source>%1 Choose a species with the &quot;...&quot; button.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Pumili ng species gamit ang button na &quot;...&quot;.</translation>
     </message>
     <message>
         <source>shift %1</source>
-        <translation type="unfinished"></translation>
+        <translation>pagbabago: %1</translation>
     </message>
     <message>
         <source>ΔT must be a number of degrees, such as 2 or -1.5, not &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ang ΔT ay dapat na bilang ng digri, gaya ng 2 o -1.5, hindi &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>ΔP must be a percentage, such as 10 or -20, not &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ang ΔP ay dapat na porsiyento, gaya ng 10 o -20, hindi &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>ΔP cannot take away more than 100 % of the rainfall.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hindi maaaring magbawas ang ΔP ng higit sa 100 % ng ulan.</translation>
     </message>
     <message>
         <source>%1 suits no grid point even without a shift.</source>
-        <translation type="unfinished"></translation>
+        <translation>Walang punto ng grid na angkop sa %1 kahit walang pagbabago.</translation>
     </message>
     <message>
         <source>Under the %1 nothing suits %2 anywhere on the grid: all of its land would be lost. The map still shows the last answer.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>With MAT %1 ଌ and MAR %2 % nothing suits %3 anywhere on the grid: all of its land would be lost. The map still shows the last shift.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sa ilalim ng %1, walang bahagi ng grid na angkop sa %2: mawawala ang lahat ng lupa nito. Ipinapakita pa rin ng mapa ang huling sagot.</translation>
     </message>
     <message>
         <source>%1; %2</source>
         <comment>species ranges; climate</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1; %2</translation>
     </message>
     <message>
         <source>kept: %1 km²</source>
-        <translation type="unfinished"></translation>
+        <translation>napanatili: %1 km²</translation>
     </message>
     <message>
         <source>lost: %1 km²</source>
-        <translation type="unfinished"></translation>
+        <translation>nawala: %1 km²</translation>
     </message>
     <message>
         <source>gained: %1 km²</source>
-        <translation type="unfinished"></translation>
+        <translation>nadagdag: %1 km²</translation>
+    </message>
+    <message>
+        <source>ΔT (°C)</source>
+        <translation>ΔT (°C)</translation>
+    </message>
+    <message>
+        <source>With MAT %1 °C and MAR %2 % nothing suits %3 anywhere on the grid: all of its land would be lost. The map still shows the last shift.</source>
+        <translation>Sa MAT na %1 °C at MAR na %2 %, walang bahagi ng grid na angkop sa %3: mawawala ang lahat ng lupa nito. Ipinapakita pa rin ng mapa ang huling pagbabago.</translation>
     </message>
 </context>
 <context>
     <name>frmCompare</name>
     <message>
         <source>Arboplot Comparison</source>
-        <translation type="unfinished"></translation>
+        <translation>Paghahambing sa Arboplot</translation>
     </message>
     <message>
         <source>First Parameter</source>
-        <translation type="unfinished"></translation>
+        <translation>Unang Parametro</translation>
     </message>
     <message>
         <source>Second Parameter</source>
-        <translation type="unfinished"></translation>
+        <translation>Ikalawang Parametro</translation>
     </message>
     <message>
         <source>Save As Image</source>
-        <translation type="unfinished"></translation>
+        <translation>I-save bilang Larawan</translation>
     </message>
     <message>
         <source>First Species Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Pangalan ng Unang Species</translation>
     </message>
     <message>
         <source>Second Species Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Pangalan ng Ikalawang Species</translation>
     </message>
     <message>
         <source>Choose Species</source>
-        <translation type="unfinished"></translation>
+        <translation>Pumili ng Species</translation>
     </message>
 </context>
 <context>
     <name>frmCountryArea</name>
     <message>
         <source>Country</source>
-        <translation type="unfinished"></translation>
+        <translation>Bansa</translation>
     </message>
     <message>
         <source>Province</source>
-        <translation type="unfinished"></translation>
+        <translation>Lalawigan</translation>
     </message>
     <message>
         <source>Land km²</source>
-        <translation type="unfinished"></translation>
+        <translation>Lupa km²</translation>
     </message>
     <message>
         <source>Full</source>
         <comment>full match</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ganap</translation>
     </message>
     <message>
         <source>%1 km²</source>
         <comment>class, area</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 km²</translation>
     </message>
     <message>
         <source>%1 %</source>
         <comment>class, share of the land</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %</translation>
     </message>
     <message>
         <source>Suitable Area by Country - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Angkop na Lawak ayon sa Bansa - %1</translation>
     </message>
     <message>
         <source>By country</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayon sa bansa</translation>
     </message>
     <message>
         <source>By province</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayon sa lalawigan</translation>
     </message>
     <message>
         <source>All countries</source>
-        <translation type="unfinished"></translation>
+        <translation>Lahat ng bansa</translation>
     </message>
     <message>
         <source>The country boundaries are missing, so only the total is given. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nawawala ang mga hangganan ng bansa, kaya ang kabuuan lamang ang ibinibigay. %1</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopyahin</translation>
     </message>
     <message>
         <source>Save as CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>I-save bilang CSV...</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Isara</translation>
     </message>
     <message>
         <source>Total: land %1 km²; altitude %2 km² (%3 %), rainfall %4 km² (%5 %), temperature %6 km² (%7 %), full match %8 km² (%9 %)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kabuuan: lupa %1 km²; altitud %2 km² (%3 %), ulan %4 km² (%5 %), temperatura %6 km² (%7 %), ganap na tugma %8 km² (%9 %)</translation>
     </message>
     <message>
         <source>Suitable Area by Country</source>
-        <translation type="unfinished"></translation>
+        <translation>Angkop na Lawak ayon sa Bansa</translation>
     </message>
     <message>
         <source>Save as CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>I-save bilang CSV</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mga CSV file (*.csv)</translation>
     </message>
 </context>
 <context>
     <name>frmIdentifyEngine</name>
     <message>
         <source>The grid point has no %1 value, so no species can be matched to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Walang halaga ng %1 ang punto ng grid, kaya walang species na maitutugma rito.</translation>
     </message>
     <message>
         <source>Nearly suitable here</source>
-        <translation type="unfinished"></translation>
+        <translation>Halos angkop dito</translation>
     </message>
     <message>
         <source>Ranges incomplete</source>
-        <translation type="unfinished"></translation>
+        <translation>Kulang ang mga saklaw</translation>
     </message>
     <message>
         <source>Suitable Tree Species</source>
-        <translation type="unfinished"></translation>
+        <translation>Mga Angkop na Species ng Puno</translation>
     </message>
     <message>
         <source>Field</source>
-        <translation type="unfinished"></translation>
+        <translation>Field</translation>
     </message>
     <message>
         <source>Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Halaga</translation>
     </message>
     <message>
         <source>Species ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ID ng Species</translation>
     </message>
     <message>
         <source>Species Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Pangalan ng Species</translation>
     </message>
     <message>
         <source>Functional Uses</source>
-        <translation type="unfinished"></translation>
+        <translation>Mga Gamit</translation>
     </message>
     <message>
         <source>Criterion</source>
-        <translation type="unfinished"></translation>
+        <translation>Pamantayan</translation>
     </message>
     <message>
         <source>Range</source>
-        <translation type="unfinished"></translation>
+        <translation>Saklaw</translation>
     </message>
     <message>
         <source>Miss</source>
+        <translation>Agwat</translation>
+    </message>
+    <message>
+        <source>Site Report...</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1969,250 +2612,322 @@ Exit codes: 0 done, 1 usage, 2 data error, 3 output not written.
     <name>frmIdentifyMap</name>
     <message>
         <source>Field</source>
-        <translation type="unfinished"></translation>
+        <translation>Field</translation>
     </message>
     <message>
         <source>Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Halaga</translation>
     </message>
 </context>
 <context>
     <name>frmImage</name>
     <message>
         <source>Photo Species</source>
-        <translation type="unfinished"></translation>
+        <translation>Larawan ng Species</translation>
     </message>
     <message>
         <source>Photo Species - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Larawan ng Species - %1</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Paglalarawan</translation>
     </message>
     <message>
         <source>Photo By</source>
-        <translation type="unfinished"></translation>
+        <translation>Kuha ni</translation>
     </message>
     <message>
         <source>Previous photograph</source>
-        <translation type="unfinished"></translation>
+        <translation>Naunang larawan</translation>
     </message>
     <message>
         <source>Next photograph</source>
-        <translation type="unfinished"></translation>
+        <translation>Susunod na larawan</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Isara</translation>
     </message>
     <message>
         <source>Not a picture file name: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Hindi pangalan ng file ng larawan: %1</translation>
     </message>
     <message>
         <source>The picture file %1 cannot be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Hindi mabasa ang file ng larawan na %1: %2</translation>
     </message>
     <message>
         <source>Picture file not found: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Hindi nakita ang file ng larawan: %1</translation>
     </message>
 </context>
 <context>
     <name>frmList</name>
     <message>
         <source>Species List</source>
-        <translation type="unfinished"></translation>
+        <translation>Listahan ng Species</translation>
     </message>
     <message>
         <source>Synonym Names</source>
-        <translation type="unfinished"></translation>
+        <translation>Mga Sinonim</translation>
     </message>
     <message>
         <source>Current Names</source>
-        <translation type="unfinished"></translation>
+        <translation>Mga Kasalukuyang Pangalan</translation>
     </message>
     <message>
         <source>Functional Uses</source>
-        <translation type="unfinished"></translation>
+        <translation>Mga Gamit</translation>
     </message>
     <message>
         <source>Common Names</source>
-        <translation type="unfinished"></translation>
+        <translation>Mga Karaniwang Pangalan</translation>
     </message>
     <message>
         <source>Genus</source>
-        <translation type="unfinished"></translation>
+        <translation>Genus</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Wika</translation>
     </message>
 </context>
 <context>
     <name>frmMain</name>
     <message>
         <source>Botanic Names</source>
-        <translation type="unfinished"></translation>
+        <translation>Mga Pangalang Botaniko</translation>
     </message>
     <message>
         <source>Common Names</source>
-        <translation type="unfinished"></translation>
+        <translation>Mga Karaniwang Pangalan</translation>
     </message>
     <message>
         <source>Functional Uses</source>
-        <translation type="unfinished"></translation>
+        <translation>Mga Gamit</translation>
     </message>
     <message>
         <source>Silvaria Database Version 2.0</source>
-        <translation type="unfinished"></translation>
+        <translation>Database ng Silvaria, Bersiyon 2.0</translation>
     </message>
     <message>
         <source>CAPS</source>
-        <translation type="unfinished"></translation>
+        <translation>CAPS</translation>
     </message>
     <message>
         <source>NUM</source>
-        <translation type="unfinished"></translation>
+        <translation>NUM</translation>
     </message>
     <message>
         <source>INS</source>
-        <translation type="unfinished"></translation>
+        <translation>INS</translation>
     </message>
 </context>
 <context>
     <name>frmMap</name>
     <message>
         <source>Delete All Labels?</source>
-        <translation type="unfinished"></translation>
+        <translation>Burahin ang Lahat ng Label?</translation>
     </message>
     <message>
         <source>Remove current labels from Map?</source>
-        <translation type="unfinished"></translation>
+        <translation>Alisin sa Mapa ang kasalukuyang mga label?</translation>
     </message>
     <message>
         <source>No species with the identifier %1 is in the catalogue, so the map shows no suitable area. Choose a species in the species list first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Walang species na may ID na %1 sa katalogo, kaya walang angkop na lugar na ipinapakita ang mapa. Pumili muna ng species sa listahan ng species.</translation>
     </message>
     <message>
         <source>Arboplot</source>
-        <translation type="unfinished"></translation>
+        <translation>Arboplot</translation>
     </message>
     <message>
         <source>Matching known ranges in elevation, mean annual rainfall and mean annual temperature of trees to available spatial data</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagtutugma ng mga kilalang saklaw ng altitud, karaniwang taunang ulan at karaniwang taunang temperatura ng mga puno sa makukuhang spatial data</translation>
     </message>
     <message>
         <source>Parameter</source>
-        <translation type="unfinished"></translation>
+        <translation>Parametro</translation>
     </message>
     <message>
         <source>Restore Default Values</source>
-        <translation type="unfinished"></translation>
+        <translation>Ibalik ang mga Default na Halaga</translation>
     </message>
     <message>
         <source>Default Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Default na Halaga</translation>
     </message>
     <message>
         <source>Clear All Label</source>
-        <translation type="unfinished"></translation>
+        <translation>Burahin ang Lahat ng Label</translation>
     </message>
     <message>
         <source>Clear Label</source>
-        <translation type="unfinished"></translation>
+        <translation>Burahin ang Label</translation>
     </message>
     <message>
         <source>Save To Image</source>
-        <translation type="unfinished"></translation>
+        <translation>I-save bilang Larawan</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>I-save</translation>
     </message>
     <message>
         <source>Close Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Isara ang Window</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Isara</translation>
     </message>
     <message>
         <source>Disclaimer:<byte value="xd"/>
 The maps are indicative only, as species requirements are incompletely known (and depend on provenance/cultivar), spatial data have low resolution, microclimate can differ and landscapes position and soil can modify suitability.</source>
-        <translation type="unfinished"></translation>
+        <translation>Paalala:<byte value="xd"/>
+Pahiwatig lamang ang mga mapa: hindi pa lubos na alam ang pangangailangan ng mga species (nag-iiba rin ayon sa pinagmulan/cultivar), mababa ang resolusyon ng spatial data, maaaring iba ang microclimate, at maaaring mabago ng kinalalagyan sa tanawin at ng uri ng lupa ang pagkaangkop.</translation>
     </message>
     <message>
         <source>Point Id: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ID ng Punto: %1</translation>
     </message>
     <message>
         <source>Country</source>
-        <translation type="unfinished"></translation>
+        <translation>Bansa</translation>
     </message>
     <message>
         <source>Province</source>
-        <translation type="unfinished"></translation>
+        <translation>Lalawigan</translation>
     </message>
     <message>
         <source>ALT minimum</source>
-        <translation type="unfinished"></translation>
+        <translation>Pinakamababang ALT</translation>
     </message>
     <message>
         <source>ALT maximum</source>
-        <translation type="unfinished"></translation>
+        <translation>Pinakamataas na ALT</translation>
     </message>
     <message>
         <source>MAR minimum</source>
-        <translation type="unfinished"></translation>
+        <translation>Pinakamababang MAR</translation>
     </message>
     <message>
         <source>MAR maximum</source>
-        <translation type="unfinished"></translation>
+        <translation>Pinakamataas na MAR</translation>
     </message>
     <message>
         <source>MAT minimum</source>
-        <translation type="unfinished"></translation>
+        <translation>Pinakamababang MAT</translation>
     </message>
     <message>
         <source>MAT maximum</source>
-        <translation type="unfinished"></translation>
+        <translation>Pinakamataas na MAT</translation>
     </message>
     <message>
         <source>The %1 box of the map of %2 holds &quot;%3&quot;, which is not a number. Correct it and choose the command again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ang kahong %1 sa mapa ng %2 ay may lamang &quot;%3&quot;, na hindi numero. Itama ito at piliin muli ang utos.</translation>
     </message>
 </context>
 <context>
     <name>frmSearch</name>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Maghanap</translation>
     </message>
     <message>
         <source>Search By</source>
-        <translation type="unfinished"></translation>
+        <translation>Maghanap Ayon sa</translation>
     </message>
     <message>
         <source>Botanic Names</source>
-        <translation type="unfinished"></translation>
+        <translation>Mga Pangalang Botaniko</translation>
     </message>
     <message>
         <source>Common Names</source>
-        <translation type="unfinished"></translation>
+        <translation>Mga Karaniwang Pangalan</translation>
     </message>
     <message>
         <source>Search For</source>
-        <translation type="unfinished"></translation>
+        <translation>Salitang Hahanapin</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
+        <translation>Kanselahin</translation>
+    </message>
+</context>
+<context>
+    <name>frmSiteReport</name>
+    <message>
+        <source>Preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished">Isara</translation>
+    </message>
+    <message>
+        <source>Site Report</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>longitude, latitude (98.98, 18.79)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Letter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Position:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Find place:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paper:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Functional uses (none checked: every use)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type the position as longitude, latitude in degrees (98.98, 18.79), or find a place by name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pages: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Site Report</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>HTML pages (*.html)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saved to %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2220,63 +2935,63 @@ The maps are indicative only, as species requirements are incompletely known (an
     <name>frmSpecies</name>
     <message>
         <source>Choose Species</source>
-        <translation type="unfinished"></translation>
+        <translation>Pumili ng Species</translation>
     </message>
     <message>
         <source>Type Species Name</source>
-        <translation type="unfinished"></translation>
+        <translation>I-type ang Pangalan ng Species</translation>
     </message>
 </context>
 <context>
     <name>frmSpeciesCount</name>
     <message>
         <source>Species Count Map</source>
-        <translation type="unfinished"></translation>
+        <translation>Mapa ng Bilang ng Species</translation>
     </message>
     <message>
         <source>All uses</source>
-        <translation type="unfinished"></translation>
+        <translation>Lahat ng gamit</translation>
     </message>
     <message>
         <source>Save Picture...</source>
-        <translation type="unfinished"></translation>
+        <translation>I-save ang Larawan...</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Isara</translation>
     </message>
     <message>
         <source>Functional use:</source>
-        <translation type="unfinished"></translation>
+        <translation>Gamit:</translation>
     </message>
     <message>
         <source>all uses</source>
-        <translation type="unfinished"></translation>
+        <translation>lahat ng gamit</translation>
     </message>
     <message>
         <source>Climate: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Klima: %1</translation>
     </message>
     <message>
         <source>Classes: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Mga klase: %1</translation>
     </message>
     <message numerus="yes">
         <source>Species of %1 suitable at each grid point, of %n such species in the catalogue: every range of a species contains the point&apos;s ALT, MAR and MAT. With the Planting List tool (the tree), click the map to list them.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Mga species para sa %1 na angkop sa bawat punto ng grid, mula sa %n ganitong species sa katalogo: sakop ng bawat saklaw ng species ang ALT, MAR at MAT ng punto. Gamit ang kasangkapang Listahan ng Itatanim (ang puno), i-click ang mapa para ilista ang mga ito.</numerusform>
+            <numerusform>Mga species para sa %1 na angkop sa bawat punto ng grid, mula sa %n ganitong species sa katalogo: sakop ng bawat saklaw ng species ang ALT, MAR at MAT ng punto. Gamit ang kasangkapang Listahan ng Itatanim (ang puno), i-click ang mapa para ilista ang mga ito.</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 %2.</source>
         <comment>summary, then the climate</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2.</translation>
     </message>
     <message>
         <source>%1, %2</source>
         <comment>use, climate</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
@@ -2290,29 +3005,29 @@ The maps are indicative only, as species requirements are incompletely known (an
     <name>modLoadList</name>
     <message>
         <source>Species List</source>
-        <translation type="unfinished"></translation>
+        <translation>Listahan ng Species</translation>
     </message>
     <message>
         <source>The species list could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Hindi mabasa ang listahan ng species: %1</translation>
     </message>
 </context>
 <context>
     <name>modLoadTree</name>
     <message>
         <source>Botanic Names</source>
-        <translation type="unfinished"></translation>
+        <translation>Mga Pangalang Botaniko</translation>
     </message>
     <message>
         <source>Common Names</source>
-        <translation type="unfinished"></translation>
+        <translation>Mga Karaniwang Pangalan</translation>
     </message>
 </context>
 <context>
     <name>splitter</name>
     <message>
         <source>A container object has not been assigned (set)for property [SplitterContainerControl]</source>
-        <translation type="unfinished"></translation>
+        <translation>Walang itinakdang container object para sa property na [SplitterContainerControl]</translation>
     </message>
 </context>
 </TS>

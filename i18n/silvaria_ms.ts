@@ -5,59 +5,59 @@
     <name>AboutTexts</name>
     <message>
         <source>Copyright (C) 2026 the Silvaria developers. Free software under the GNU GPL.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hak Cipta (C) 2026 pembangun Silvaria. Perisian bebas di bawah GNU GPL.</translation>
     </message>
     <message>
         <source>Rainfall and temperature of the map grid are modelled, not observed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Taburan hujan dan suhu grid peta adalah hasil model, bukan cerapan.</translation>
     </message>
     <message>
         <source>Rainfall and temperature of the map grid: observed climate (see its sources.txt).</source>
-        <translation type="unfinished"></translation>
+        <translation>Taburan hujan dan suhu grid peta: iklim cerapan (lihat fail sources.txt grid tersebut).</translation>
     </message>
     <message>
         <source>Rainfall and temperature of the map grid: your own data (see its sources.txt).</source>
-        <translation type="unfinished"></translation>
+        <translation>Taburan hujan dan suhu grid peta: data anda sendiri (lihat fail sources.txt grid tersebut).</translation>
     </message>
     <message>
         <source>Warning: this program is protected by copyright law. It is free</source>
-        <translation type="unfinished"></translation>
+        <translation>Amaran: program ini dilindungi oleh undang-undang hak cipta. Program ini ialah</translation>
     </message>
     <message>
         <source>software: copy, change and share it under the GNU GPL, version 3 or</source>
-        <translation type="unfinished"></translation>
+        <translation>perisian bebas: salin, ubah suai dan kongsikannya di bawah GNU GPL, versi 3 atau</translation>
     </message>
     <message>
         <source>later; any other copying is not allowed. It comes with NO WARRANTY.</source>
-        <translation type="unfinished"></translation>
+        <translation>yang lebih baharu; sebarang penyalinan lain tidak dibenarkan. Program ini disediakan TANPA JAMINAN.</translation>
     </message>
     <message>
         <source>Map: Natural Earth boundaries and NOAA ETOPO5 altitude (public domain).</source>
-        <translation type="unfinished"></translation>
+        <translation>Peta: sempadan Natural Earth dan altitud NOAA ETOPO5 (domain awam).</translation>
     </message>
     <message>
         <source>Places: GeoNames (geonames.org), CC BY 4.0; filtered to the region.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempat: GeoNames (geonames.org), CC BY 4.0; ditapis bagi rantau ini.</translation>
     </message>
     <message>
         <source>Provinces: Natural Earth 1:10m (public domain); some names are dated.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wilayah: Natural Earth 1:10m (domain awam); sesetengah nama sudah lapuk.</translation>
     </message>
     <message>
         <source>Catalogue and plates: Silvaria demonstration data from cited works.</source>
-        <translation type="unfinished"></translation>
+        <translation>Katalog dan plat: data demonstrasi Silvaria daripada karya yang dipetik.</translation>
     </message>
     <message>
         <source>If you have any suggestion about this application</source>
-        <translation type="unfinished"></translation>
+        <translation>Jika anda mempunyai sebarang cadangan tentang aplikasi ini,</translation>
     </message>
     <message>
         <source>please write to: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>sila tulis kepada: %1</translation>
     </message>
     <message>
         <source>Build Using</source>
-        <translation type="unfinished"></translation>
+        <translation>Dibina Menggunakan</translation>
     </message>
     <message>
         <source>Corrections to the translations are welcome:</source>
@@ -72,49 +72,49 @@
     <name>AnalysisMapView</name>
     <message>
         <source>Save Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Simpan Gambar</translation>
     </message>
     <message>
         <source>PNG Pictures (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>Gambar PNG (*.png)</translation>
     </message>
 </context>
 <context>
     <name>AnalysisSubject</name>
     <message>
         <source>No species with the identifier %1 is in the catalogue. Choose a species in the species list first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiada spesies dengan pengecam %1 dalam katalog. Pilih spesies dalam senarai spesies terlebih dahulu.</translation>
     </message>
     <message>
         <source>the catalogue</source>
-        <translation type="unfinished"></translation>
+        <translation>katalog</translation>
     </message>
     <message>
         <source>the map window&apos;s boxes</source>
-        <translation type="unfinished"></translation>
+        <translation>kotak dalam tetingkap peta</translation>
     </message>
     <message>
         <source>No species is chosen. Choose a species in the species list, or open its map, first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiada spesies dipilih. Pilih spesies dalam senarai spesies, atau buka petanya, terlebih dahulu.</translation>
     </message>
     <message>
         <source>%1 has no complete range of altitude, rainfall or temperature (%2), so no land can be matched to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tidak mempunyai julat altitud, taburan hujan atau suhu yang lengkap (%2), jadi tiada kawasan yang boleh dipadankan dengannya.</translation>
     </message>
     <message>
         <source>The species</source>
-        <translation type="unfinished"></translation>
+        <translation>Spesies ini</translation>
     </message>
     <message>
         <source>%1 (SpID %2): %3, from %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (SpID %2): %3, daripada %4</translation>
     </message>
 </context>
 <context>
     <name>AppIdentity</name>
     <message>
         <source>Version %1.%2.%3</source>
-        <translation type="unfinished"></translation>
+        <translation>Versi %1.%2.%3</translation>
     </message>
 </context>
 <context>
@@ -213,7 +213,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Grid point %1, %2: ALT %3 m, MAR %4 mm, MAT %5 ଌ
+        <source>Grid point %1, %2: ALT %3 m, MAR %4 mm, MAT %5 °C
 </source>
         <translation type="unfinished"></translation>
     </message>
@@ -222,11 +222,11 @@
     <name>BrowserWindow</name>
     <message>
         <source>Glossary</source>
-        <translation type="unfinished"></translation>
+        <translation>Glosari</translation>
     </message>
     <message>
         <source>Introduction</source>
-        <translation type="unfinished"></translation>
+        <translation>Pengenalan</translation>
     </message>
 </context>
 <context>
@@ -309,27 +309,27 @@
     <name>Classification</name>
     <message>
         <source>Elevation match only</source>
-        <translation type="unfinished"></translation>
+        <translation>Padanan altitud sahaja</translation>
     </message>
     <message>
         <source>Rainfall match (but not all other criteria)</source>
-        <translation type="unfinished"></translation>
+        <translation>Padanan taburan hujan (tetapi tidak semua kriteria lain)</translation>
     </message>
     <message>
         <source>Temperature match (but not all other criteria)</source>
-        <translation type="unfinished"></translation>
+        <translation>Padanan suhu (tetapi tidak semua kriteria lain)</translation>
     </message>
     <message>
         <source>Species match (all criteria available)</source>
-        <translation type="unfinished"></translation>
+        <translation>Padanan spesies (semua kriteria yang tersedia)</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Ralat</translation>
     </message>
     <message>
         <source>Warning : Potentially Invasive Species</source>
-        <translation type="unfinished"></translation>
+        <translation>Amaran : Spesies Berpotensi Invasif</translation>
     </message>
 </context>
 <context>
@@ -398,10 +398,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Temperature range to use, in ଌ.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>a picture (.png or .bmp), a GeoTIFF (.tif or .tiff) or a GeoPackage (.gpkg)</source>
         <translation type="unfinished"></translation>
     </message>
@@ -413,59 +409,13 @@
         <source>-o takes %1, not &quot;%2&quot;</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Temperature range to use, in °C.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CliProgram</name>
-    <message>
-        <source>Usage: silvaria-cli COMMAND [OPTIONS]
-
-Commands:
-  species [--search TEXT] [--use USE]        list species (SpID, name, uses)
-  sheet SPECIES [--format text|html]         the fact sheet of a species
-  map SPECIES -o FILE                        a suitability map with source stamp
-      [--alt MIN,MAX] [--mar MIN,MAX] [--mat MIN,MAX] [--size WxH] [--extent W,S,E,N|PLACE]
-  map --all -o FOLDER                        one map picture per species
-  at LON,LAT|PLACE [--country CC] [--use USE] [--near-misses]
-                                             species suitable at the nearest grid point
-  places TEXT [--country CC] [--limit N]     places, districts and provinces by name
-  area SPECIES [--by-country [-o FILE.gpkg]] suitable area in km2 per class (and country)
-  area SPECIES --by-province [--country CC]  the same per province, for one country or all
-  count [--use USE] [--scenario NAME] -o FILE [--points FILE.csv]
-                                             species suitable at each grid point
-  shift SPECIES --dt DT --dp DP [-o FILE] [--by-country]
-                                             full match under a uniform climate shift
-  shift SPECIES --scenario NAME [-o FILE] [--by-country]
-                                             full match under an installed scenario&apos;s climate
-  scenarios                                  the installed scenario grids and their sources
-  grid build --alt FILE --mar FILE --mat FILE --extent W,S,E,N --step MINUTES -o FOLDER
-      [--countries FILE [--name-field FIELD]] [--mat-scale F] [--mat-offset D] [--mar-scale F]
-                                             the map grid from your own rasters
-  grid fetch worldclim --res 10m|5m|2.5m|30s [--extent W,S,E,N] [--step MINUTES] -o FOLDER
-                                             the map grid from WorldClim 2.1 (network)
-  grid fetch worldclim --res RES --future GCM SSP PERIOD [-o FOLDER]
-                                             a scenario grid from a CMIP6 projection
-  catalogue build SOURCES -o FILE            a catalogue from plain files
-  catalogue export FILE -o SOURCES           a catalogue (SQLite or Access) as plain files
-  catalogue check SOURCES [--images DIR]     every problem of plain files, with file and line
-
-Common options:
-  --format table|csv|json   how rows are printed (default table)
-  --app-folder DIR          read the data of another application folder
-  --help                    this text, or a command&apos;s own (silvaria-cli map --help)
-  --version                 the program&apos;s version
-
-FILE of map, count and shift is a picture (.png, .bmp), a GeoTIFF of the classes or
-counts (.tif) or a GeoPackage of the grid&apos;s points (.gpkg); area writes the countries.
-SPECIES is an identifier or a current or synonym name (case and accents ignored).
-PLACE is the name of a place, district or province of the region (&quot;Chiang Mai&quot;); a name
-of several places is refused with a list of them, which --country CC narrows.
-USE is one of Timber, Fruit, Resin, Fodder, Firewood, Charcoal, Bamboo, Rattan, Others.
-Common options may also come before the command (silvaria-cli --format csv at ...).
-A value that begins with &quot;-&quot; goes after &quot;=&quot; (--extent=-10,...) or after &quot;--&quot;.
-Exit codes: 0 done, 1 usage, 2 data error, 3 output not written.
-</source>
-        <translation type="unfinished"></translation>
-    </message>
     <message>
         <source>no command given</source>
         <translation type="unfinished"></translation>
@@ -492,12 +442,66 @@ Exit codes: 0 done, 1 usage, 2 data error, 3 output not written.
         <source>--lang is one of %1, not &quot;%2&quot;</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Usage: silvaria-cli COMMAND [OPTIONS]
+
+Commands:
+  species [--search TEXT] [--use USE]        list species (SpID, name, uses)
+  sheet SPECIES [--format text|html]         the fact sheet of a species
+  map SPECIES -o FILE                        a suitability map with source stamp
+      [--alt MIN,MAX] [--mar MIN,MAX] [--mat MIN,MAX] [--size WxH] [--extent W,S,E,N|PLACE]
+  map --all -o FOLDER                        one map picture per species
+  at LON,LAT|PLACE [--country CC] [--use USE] [--near-misses]
+                                             species suitable at the nearest grid point
+  report LON,LAT|PLACE -o FILE.pdf|FILE.html the printable site report of a position
+      [--use USE ...] [--paper a4|letter] [--scenario NAME]
+  places TEXT [--country CC] [--limit N]     places, districts and provinces by name
+  area SPECIES [--by-country [-o FILE.gpkg]] suitable area in km2 per class (and country)
+  area SPECIES --by-province [--country CC]  the same per province, for one country or all
+  count [--use USE] [--scenario NAME] -o FILE [--points FILE.csv]
+                                             species suitable at each grid point
+  shift SPECIES --dt DT --dp DP [-o FILE] [--by-country]
+                                             full match under a uniform climate shift
+  shift SPECIES --scenario NAME [-o FILE] [--by-country]
+                                             full match under an installed scenario&apos;s climate
+  scenarios                                  the installed scenario grids and their sources
+  grid build --alt FILE --mar FILE --mat FILE --extent W,S,E,N --step MINUTES -o FOLDER
+      [--countries FILE [--name-field FIELD]] [--mat-scale F] [--mat-offset D] [--mar-scale F]
+                                             the map grid from your own rasters
+  grid fetch worldclim --res 10m|5m|2.5m|30s [--extent W,S,E,N] [--step MINUTES] -o FOLDER
+                                             the map grid from WorldClim 2.1 (network)
+  grid fetch worldclim --res RES --future GCM SSP PERIOD [-o FOLDER]
+                                             a scenario grid from a CMIP6 projection
+  catalogue build SOURCES -o FILE            a catalogue from plain files
+  catalogue export FILE -o SOURCES           a catalogue (SQLite or Access) as plain files
+  catalogue check SOURCES [--images DIR]     every problem of plain files, with file and line
+  serve [--listen ADDR:PORT]                 the catalogue, maps and suitable species as web pages
+                                             (default 127.0.0.1:8080; 0.0.0.0:8080 for the network)
+
+Common options:
+  --format table|csv|json   how rows are printed (default table)
+  --app-folder DIR          read the data of another application folder
+  --help                    this text, or a command&apos;s own (silvaria-cli map --help)
+  --version                 the program&apos;s version
+
+FILE of map, count and shift is a picture (.png, .bmp), a GeoTIFF of the classes or
+counts (.tif) or a GeoPackage of the grid&apos;s points (.gpkg); area writes the countries.
+SPECIES is an identifier or a current or synonym name (case and accents ignored).
+PLACE is the name of a place, district or province of the region (&quot;Chiang Mai&quot;); a name
+of several places is refused with a list of them, which --country CC narrows.
+USE is one of Timber, Fruit, Resin, Fodder, Firewood, Charcoal, Bamboo, Rattan, Others.
+Common options may also come before the command (silvaria-cli --format csv at ...).
+A value that begins with &quot;-&quot; goes after &quot;=&quot; (--extent=-10,...) or after &quot;--&quot;.
+Exit codes: 0 done, 1 usage, 2 data error, 3 output not written.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ClimateShift</name>
     <message>
         <source>uniform shift of the grid&apos;s climate, not a climate projection</source>
-        <translation type="unfinished"></translation>
+        <translation>anjakan seragam iklim grid, bukan unjuran iklim</translation>
     </message>
 </context>
 <context>
@@ -533,198 +537,200 @@ Exit codes: 0 done, 1 usage, 2 data error, 3 output not written.
     <message>
         <source>Climate: %1
 </source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Iklim: %1
+</translation>
     </message>
     <message>
         <source>Classes: %1
 </source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Kelas: %1
+</translation>
     </message>
 </context>
 <context>
     <name>FactSheet</name>
     <message>
         <source>-Species Identity-</source>
-        <translation type="unfinished"></translation>
+        <translation>-Identiti Spesies-</translation>
     </message>
     <message>
         <source>1. Taxonomy</source>
-        <translation type="unfinished"></translation>
+        <translation>1. Taksonomi</translation>
     </message>
     <message>
         <source>2. Synonym(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>2. Sinonim</translation>
     </message>
     <message>
         <source>3. Common Names</source>
-        <translation type="unfinished"></translation>
+        <translation>3. Nama Biasa</translation>
     </message>
     <message>
         <source>4. Botanic Descriptions</source>
-        <translation type="unfinished"></translation>
+        <translation>4. Perihalan Botani</translation>
     </message>
     <message>
         <source>-Ecology and Distribution-</source>
-        <translation type="unfinished"></translation>
+        <translation>-Ekologi dan Taburan-</translation>
     </message>
     <message>
         <source>1. History of Cultivation</source>
-        <translation type="unfinished"></translation>
+        <translation>1. Sejarah Penanaman</translation>
     </message>
     <message>
         <source>2. Natural Habitat</source>
-        <translation type="unfinished"></translation>
+        <translation>2. Habitat Semula Jadi</translation>
     </message>
     <message>
         <source>3. Geographic Distribution</source>
-        <translation type="unfinished"></translation>
+        <translation>3. Taburan Geografi</translation>
     </message>
     <message>
         <source>4. Biophysical Limits</source>
-        <translation type="unfinished"></translation>
+        <translation>4. Had Biofizikal</translation>
     </message>
     <message>
         <source>5. Reproductive Biology</source>
-        <translation type="unfinished"></translation>
+        <translation>5. Biologi Reproduktif</translation>
     </message>
     <message>
         <source>-Propagation and Management-</source>
-        <translation type="unfinished"></translation>
+        <translation>-Pembiakan dan Pengurusan-</translation>
     </message>
     <message>
         <source>1. Propagation Methods</source>
-        <translation type="unfinished"></translation>
+        <translation>1. Kaedah Pembiakan</translation>
     </message>
     <message>
         <source>2. Tree Management</source>
-        <translation type="unfinished"></translation>
+        <translation>2. Pengurusan Pokok</translation>
     </message>
     <message>
         <source>3. Germplasm Management</source>
-        <translation type="unfinished"></translation>
+        <translation>3. Pengurusan Germplasma</translation>
     </message>
     <message>
         <source>-Functional Uses-</source>
-        <translation type="unfinished"></translation>
+        <translation>-Kegunaan Fungsian-</translation>
     </message>
     <message>
         <source>1. Products</source>
-        <translation type="unfinished"></translation>
+        <translation>1. Produk</translation>
     </message>
     <message>
         <source>2. Services</source>
-        <translation type="unfinished"></translation>
+        <translation>2. Perkhidmatan</translation>
     </message>
     <message>
         <source>3. Pests and Diseases</source>
-        <translation type="unfinished"></translation>
+        <translation>3. Perosak dan Penyakit</translation>
     </message>
     <message>
         <source>-Additional Information-</source>
-        <translation type="unfinished"></translation>
+        <translation>-Maklumat Tambahan-</translation>
     </message>
     <message>
         <source>1. Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>1. Sifat</translation>
     </message>
     <message>
         <source>2. Trade</source>
-        <translation type="unfinished"></translation>
+        <translation>2. Perdagangan</translation>
     </message>
     <message>
         <source>3. Yields</source>
-        <translation type="unfinished"></translation>
+        <translation>3. Hasil</translation>
     </message>
     <message>
         <source>4. Genetic</source>
-        <translation type="unfinished"></translation>
+        <translation>4. Genetik</translation>
     </message>
     <message>
         <source>5. Prospects</source>
-        <translation type="unfinished"></translation>
+        <translation>5. Prospek</translation>
     </message>
     <message>
         <source>-Bibliography-</source>
-        <translation type="unfinished"></translation>
+        <translation>-Bibliografi-</translation>
     </message>
     <message>
         <source>Current Name: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nama Semasa: %1</translation>
     </message>
     <message>
         <source>Authority: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Autoriti: %1</translation>
     </message>
     <message>
         <source>Family: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Famili: %1</translation>
     </message>
     <message>
         <source>- No Data -</source>
-        <translation type="unfinished"></translation>
+        <translation>- Tiada Data -</translation>
     </message>
     <message>
         <source>(Native) : %1</source>
-        <translation type="unfinished"></translation>
+        <translation>(Asli) : %1</translation>
     </message>
     <message>
         <source>(Exotic) : %1</source>
-        <translation type="unfinished"></translation>
+        <translation>(Eksotik) : %1</translation>
     </message>
     <message>
         <source>No species has the identifier %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiada spesies yang mempunyai pengecam %1.</translation>
     </message>
 </context>
 <context>
     <name>FeatureLabel</name>
     <message>
         <source>the %1 &quot;%2&quot; is not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 &quot;%2&quot; bukan nombor</translation>
     </message>
     <message>
         <source>the file ends before the last label</source>
-        <translation type="unfinished"></translation>
+        <translation>fail berakhir sebelum label terakhir</translation>
     </message>
     <message>
         <source>a label text has no closing quote</source>
-        <translation type="unfinished"></translation>
+        <translation>teks label tidak mempunyai tanda petikan penutup</translation>
     </message>
     <message>
         <source>a label record has %1 fields instead of 3</source>
-        <translation type="unfinished"></translation>
+        <translation>rekod label mempunyai %1 medan, sepatutnya 3</translation>
     </message>
     <message>
         <source>a position record has %1 fields instead of 2</source>
-        <translation type="unfinished"></translation>
+        <translation>rekod kedudukan mempunyai %1 medan, sepatutnya 2</translation>
     </message>
     <message>
         <source>shape type</source>
-        <translation type="unfinished"></translation>
+        <translation>jenis bentuk</translation>
     </message>
     <message>
         <source>the shape type &quot;%1&quot; is not a whole number</source>
-        <translation type="unfinished"></translation>
+        <translation>jenis bentuk &quot;%1&quot; bukan nombor bulat</translation>
     </message>
     <message>
         <source>height</source>
-        <translation type="unfinished"></translation>
+        <translation>tinggi</translation>
     </message>
     <message>
         <source>x coordinate</source>
-        <translation type="unfinished"></translation>
+        <translation>koordinat x</translation>
     </message>
     <message>
         <source>y coordinate</source>
-        <translation type="unfinished"></translation>
+        <translation>koordinat y</translation>
     </message>
     <message>
         <source>the first line &quot;%1&quot; is not a label count</source>
-        <translation type="unfinished"></translation>
+        <translation>baris pertama &quot;%1&quot; bukan bilangan label</translation>
     </message>
     <message>
         <source>%1 labels are more than the map can hold</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 label melebihi jumlah yang boleh dimuatkan oleh peta</translation>
     </message>
 </context>
 <context>
@@ -790,37 +796,37 @@ Exit codes: 0 done, 1 usage, 2 data error, 3 output not written.
     <name>FindPlaceBox</name>
     <message>
         <source>district</source>
-        <translation type="unfinished"></translation>
+        <translation>daerah</translation>
     </message>
     <message>
         <source>province</source>
-        <translation type="unfinished"></translation>
+        <translation>wilayah</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <comment>place name (kind of place)</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>%1 — %2</source>
         <comment>place — province, country</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 — %2</translation>
     </message>
     <message>
         <source>Find place (Ctrl+L)</source>
-        <translation type="unfinished"></translation>
+        <translation>Cari tempat (Ctrl+L)</translation>
     </message>
     <message>
         <source>Type a town, district or province in any script; choose one to see what suits it there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Taip nama bandar, daerah atau wilayah dalam sebarang tulisan; pilih satu untuk melihat spesies yang sesuai di situ.</translation>
     </message>
     <message>
         <source>Places unavailable</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempat tidak tersedia</translation>
     </message>
     <message>
         <source>Places are unavailable: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempat tidak tersedia: %1</translation>
     </message>
 </context>
 <context>
@@ -986,146 +992,150 @@ Exit codes: 0 done, 1 usage, 2 data error, 3 output not written.
     <name>HtmlViewer</name>
     <message>
         <source>&lt;html&gt;&lt;head&gt;&lt;title&gt;Page not found&lt;/title&gt;&lt;/head&gt;&lt;body&gt;&lt;h2&gt;Page not found&lt;/h2&gt;&lt;p&gt;The page file &lt;b&gt;%1&lt;/b&gt; is missing.&lt;/p&gt;&lt;p&gt;Silvaria reads its manual and glossary from the &lt;i&gt;Help&lt;/i&gt; and &lt;i&gt;HTML&lt;/i&gt; folders beside the program. Install the program again to restore them.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;html&gt;&lt;head&gt;&lt;title&gt;Halaman tidak dijumpai&lt;/title&gt;&lt;/head&gt;&lt;body&gt;&lt;h2&gt;Halaman tidak dijumpai&lt;/h2&gt;&lt;p&gt;Fail halaman &lt;b&gt;%1&lt;/b&gt; tiada.&lt;/p&gt;&lt;p&gt;Silvaria membaca manual dan glosarinya daripada folder &lt;i&gt;Help&lt;/i&gt; dan &lt;i&gt;HTML&lt;/i&gt; di sebelah program. Pasang semula program untuk memulihkannya.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
 </context>
 <context>
     <name>Icons</name>
     <message>
         <source>Agroforestry tree species of South-East Asia</source>
-        <translation type="unfinished"></translation>
+        <translation>Spesies pokok agroperhutanan Asia Tenggara</translation>
     </message>
     <message>
         <source>Version 2.0</source>
-        <translation type="unfinished"></translation>
+        <translation>Versi 2.0</translation>
     </message>
 </context>
 <context>
     <name>LabelLayer</name>
     <message>
         <source>The labels could not be saved to %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Label tidak dapat disimpan ke %1: %2.</translation>
     </message>
     <message>
         <source>The labels could not be read from %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Label tidak dapat dibaca daripada %1: %2.</translation>
     </message>
     <message>
         <source>The map holds %1 labels, the most it can.</source>
-        <translation type="unfinished"></translation>
+        <translation>Peta memuatkan %1 label, iaitu jumlah maksimum.</translation>
     </message>
 </context>
 <context>
     <name>LanguageMenu</name>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Bahasa</translation>
     </message>
 </context>
 <context>
     <name>MainCommands</name>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Fail</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Keluar</translation>
     </message>
     <message>
         <source>View</source>
-        <translation type="unfinished"></translation>
+        <translation>Paparan</translation>
     </message>
     <message>
         <source>Botanic Names (All)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nama Botani (Semua)</translation>
     </message>
     <message>
         <source>Common Names (All)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nama Biasa (Semua)</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Carian</translation>
     </message>
     <message>
         <source>Image Selected Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Gambar Rekod Dipilih</translation>
     </message>
     <message>
         <source>Arboplot</source>
-        <translation type="unfinished"></translation>
+        <translation>Arboplot</translation>
     </message>
     <message>
         <source>Arboplot Comparison</source>
-        <translation type="unfinished"></translation>
+        <translation>Perbandingan Arboplot</translation>
     </message>
     <message>
         <source>Analysis</source>
-        <translation type="unfinished"></translation>
+        <translation>Analisis</translation>
     </message>
     <message>
         <source>Suitable Area by Country...</source>
-        <translation type="unfinished"></translation>
+        <translation>Kawasan Sesuai mengikut Negara...</translation>
     </message>
     <message>
         <source>Species Count Map...</source>
-        <translation type="unfinished"></translation>
+        <translation>Peta Bilangan Spesies...</translation>
     </message>
     <message>
         <source>Climate Shift...</source>
-        <translation type="unfinished"></translation>
+        <translation>Anjakan Iklim...</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Bantuan</translation>
     </message>
     <message>
         <source>Introduction</source>
-        <translation type="unfinished"></translation>
+        <translation>Pengenalan</translation>
     </message>
     <message>
         <source>Glossary</source>
-        <translation type="unfinished"></translation>
+        <translation>Glosari</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Perihal</translation>
     </message>
     <message>
         <source>View Botanic Names (All)</source>
-        <translation type="unfinished"></translation>
+        <translation>Lihat Nama Botani (Semua)</translation>
     </message>
     <message>
         <source>View Common Names (All)</source>
-        <translation type="unfinished"></translation>
+        <translation>Lihat Nama Biasa (Semua)</translation>
     </message>
     <message>
         <source>View Species Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Lihat Gambar Spesies</translation>
     </message>
     <message>
         <source>Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>Manual</translation>
     </message>
     <message>
         <source>Move Previous Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Ke Tetingkap Sebelumnya</translation>
     </message>
     <message>
         <source>Move Next Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Ke Tetingkap Seterusnya</translation>
     </message>
     <message>
         <source>Close Active Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutup Tetingkap Aktif</translation>
     </message>
     <message>
         <source>Species Count Map</source>
-        <translation type="unfinished"></translation>
+        <translation>Peta Bilangan Spesies</translation>
     </message>
     <message>
         <source>Climate Shift</source>
+        <translation>Anjakan Iklim</translation>
+    </message>
+    <message>
+        <source>Site Report...</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1133,15 +1143,15 @@ Exit codes: 0 done, 1 usage, 2 data error, 3 output not written.
     <name>MapClasses</name>
     <message>
         <source>no species suits any grid point</source>
-        <translation type="unfinished"></translation>
+        <translation>tiada spesies yang sesuai di mana-mana titik grid</translation>
     </message>
     <message>
         <source>one class per number of species, up to %1, the most at any grid point</source>
-        <translation type="unfinished"></translation>
+        <translation>satu kelas bagi setiap bilangan spesies, sehingga %1, iaitu bilangan tertinggi di mana-mana titik grid</translation>
     </message>
     <message>
         <source>equal steps of %1 species from 1 to %2, the most at any grid point</source>
-        <translation type="unfinished"></translation>
+        <translation>selang sama sebanyak %1 spesies dari 1 hingga %2, iaitu bilangan tertinggi di mana-mana titik grid</translation>
     </message>
 </context>
 <context>
@@ -1211,103 +1221,103 @@ Exit codes: 0 done, 1 usage, 2 data error, 3 output not written.
     <name>MapControl</name>
     <message>
         <source>The map can only be drawn on while it is being drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>Peta hanya boleh dilukis semasa peta sedang dilukis</translation>
     </message>
     <message>
         <source>Cannot save the map to %1: export format %2 is not supported</source>
-        <translation type="unfinished"></translation>
+        <translation>Peta tidak dapat disimpan ke %1: format eksport %2 tidak disokong</translation>
     </message>
     <message>
         <source>Cannot save the map to %1: scale factor %2 is out of range</source>
-        <translation type="unfinished"></translation>
+        <translation>Peta tidak dapat disimpan ke %1: faktor skala %2 di luar julat</translation>
     </message>
 </context>
 <context>
     <name>MapImageExport</name>
     <message>
         <source>Windows Bitmaps (*.bmp)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitmap Windows (*.bmp)</translation>
     </message>
     <message>
         <source>PNG Pictures with source stamp (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>Gambar PNG dengan cop sumber (*.png)</translation>
     </message>
     <message>
         <source>Export Bitmap</source>
-        <translation type="unfinished"></translation>
+        <translation>Eksport Bitmap</translation>
     </message>
 </context>
 <context>
     <name>MapLegend</name>
     <message>
         <source>Full match</source>
-        <translation type="unfinished"></translation>
+        <translation>Padanan penuh</translation>
     </message>
     <message>
         <source>Suitable species</source>
-        <translation type="unfinished"></translation>
+        <translation>Spesies yang sesuai</translation>
     </message>
 </context>
 <context>
     <name>MapPlaceTools</name>
     <message>
         <source>Provinces</source>
-        <translation type="unfinished"></translation>
+        <translation>Wilayah</translation>
     </message>
     <message>
         <source>Draw the outlines of provinces and states</source>
-        <translation type="unfinished"></translation>
+        <translation>Lukis garis sempadan wilayah dan negeri</translation>
     </message>
     <message>
         <source>The province layer (ShapeFiles/province_bnd.shp) is missing or unreadable</source>
-        <translation type="unfinished"></translation>
+        <translation>Lapisan wilayah (ShapeFiles/province_bnd.shp) tiada atau tidak dapat dibaca</translation>
     </message>
     <message>
         <source>Suitable Tree Species - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Spesies Pokok yang Sesuai - %1</translation>
     </message>
     <message>
         <source>Find Place</source>
-        <translation type="unfinished"></translation>
+        <translation>Cari Tempat</translation>
     </message>
     <message>
         <source>No grid point lies near %1, so no species can be matched to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiada titik grid yang berhampiran dengan %1, jadi tiada spesies yang boleh dipadankan dengannya.</translation>
     </message>
 </context>
 <context>
     <name>MapToolbar</name>
     <message>
         <source>Planting List</source>
-        <translation type="unfinished"></translation>
+        <translation>Senarai Penanaman</translation>
     </message>
     <message>
         <source>Zoom In</source>
-        <translation type="unfinished"></translation>
+        <translation>Zum Masuk</translation>
     </message>
     <message>
         <source>Zoom Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Zum Keluar</translation>
     </message>
     <message>
         <source>Pan</source>
-        <translation type="unfinished"></translation>
+        <translation>Alih</translation>
     </message>
     <message>
         <source>Identify</source>
-        <translation type="unfinished"></translation>
+        <translation>Kenal Pasti</translation>
     </message>
     <message>
         <source>Suitable Tree Species</source>
-        <translation type="unfinished"></translation>
+        <translation>Spesies Pokok yang Sesuai</translation>
     </message>
     <message>
         <source>Full Extent</source>
-        <translation type="unfinished"></translation>
+        <translation>Liputan Penuh</translation>
     </message>
     <message>
         <source>Generate Map</source>
-        <translation type="unfinished"></translation>
+        <translation>Jana Peta</translation>
     </message>
 </context>
 <context>
@@ -1368,108 +1378,108 @@ Exit codes: 0 done, 1 usage, 2 data error, 3 output not written.
     <name>ParameterPanel</name>
     <message>
         <source>Altitude (ALT) (m)</source>
-        <translation type="unfinished"></translation>
+        <translation>Altitud (ALT) (m)</translation>
     </message>
     <message>
         <source>Rainfall (MAR) (mm)</source>
-        <translation type="unfinished"></translation>
+        <translation>Taburan Hujan (MAR) (mm)</translation>
     </message>
     <message>
         <source>Temperature (MAT) (Deg C)</source>
-        <translation type="unfinished"></translation>
+        <translation>Suhu (MAT) (°C)</translation>
     </message>
     <message>
         <source>Layer</source>
-        <translation type="unfinished"></translation>
+        <translation>Lapisan</translation>
     </message>
     <message>
         <source>Show ALT</source>
-        <translation type="unfinished"></translation>
+        <translation>Papar ALT</translation>
     </message>
     <message>
         <source>Show MAR</source>
-        <translation type="unfinished"></translation>
+        <translation>Papar MAR</translation>
     </message>
     <message>
         <source>Show MAT</source>
-        <translation type="unfinished"></translation>
+        <translation>Papar MAT</translation>
     </message>
     <message>
         <source>Show Tree Species</source>
-        <translation type="unfinished"></translation>
+        <translation>Papar Spesies Pokok</translation>
     </message>
     <message>
         <source>Parameters Used</source>
-        <translation type="unfinished"></translation>
+        <translation>Parameter yang Digunakan</translation>
     </message>
     <message>
         <source>Legend</source>
-        <translation type="unfinished"></translation>
+        <translation>Petunjuk</translation>
     </message>
     <message>
         <source>Altitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Altitud</translation>
     </message>
     <message>
         <source>Rainfall</source>
-        <translation type="unfinished"></translation>
+        <translation>Taburan Hujan</translation>
     </message>
     <message>
         <source>Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Suhu</translation>
     </message>
     <message>
         <source>Tree Species</source>
-        <translation type="unfinished"></translation>
+        <translation>Spesies Pokok</translation>
     </message>
     <message>
         <source>Range</source>
-        <translation type="unfinished"></translation>
+        <translation>Julat</translation>
     </message>
     <message>
         <source>ALT: 0 - 6098</source>
-        <translation type="unfinished"></translation>
+        <translation>ALT: 0 - 6098</translation>
     </message>
     <message>
         <source>MAR: 6 - 8253</source>
-        <translation type="unfinished"></translation>
+        <translation>MAR: 6 - 8253</translation>
     </message>
     <message>
         <source>MAT: -11.2 - 29.2</source>
-        <translation type="unfinished"></translation>
+        <translation>MAT: -11.2 - 29.2</translation>
     </message>
 </context>
 <context>
     <name>PhotoPictures</name>
     <message>
         <source>Silvaria species pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>Gambar spesies Silvaria</translation>
     </message>
 </context>
 <context>
     <name>PhotoRequest</name>
     <message>
         <source>Images still needed for this species</source>
-        <translation type="unfinished"></translation>
+        <translation>Gambar masih diperlukan untuk spesies ini</translation>
     </message>
     <message>
         <source>If you have any suitable shots please send to:</source>
-        <translation type="unfinished"></translation>
+        <translation>Jika anda mempunyai gambar yang sesuai, sila hantar kepada:</translation>
     </message>
     <message>
         <source>email: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>e-mel: %1</translation>
     </message>
 </context>
 <context>
     <name>PictureStamps</name>
     <message>
         <source>a projection of one climate model, not a forecast</source>
-        <translation type="unfinished"></translation>
+        <translation>unjuran satu model iklim, bukan ramalan</translation>
     </message>
     <message>
         <source>scenario %1</source>
-        <translation type="unfinished"></translation>
+        <translation>senario %1</translation>
     </message>
 </context>
 <context>
@@ -1531,35 +1541,85 @@ Exit codes: 0 done, 1 usage, 2 data error, 3 output not written.
     <name>PlantingList</name>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hingga %2</translation>
     </message>
     <message>
         <source>Suitable Tree Species (%1)</source>
+        <translation>Spesies Pokok yang Sesuai (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>ReportCommand</name>
+    <message>
+        <source>--paper is a4 or letter, not &quot;%1&quot;</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>-o FILE is needed: a PDF (.pdf) or an HTML page (.html)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>-o takes a PDF (.pdf) or an HTML page (.html), not &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Writes the printable site report of a position: the site, the species suitable there grouped by functional use (names, ranges, a small map, lines of the fact sheet), the near misses, the species count around the site and the references.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Position in degrees, west and south negative (report 98.98,18.79), or the name of a place, district or province.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Narrows a place name to this country (code such as TH, or name).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only species of this use; repeat for several (default every use).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Page size: a4 (default) or letter.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reports on an installed scenario&apos;s climate (see scenarios) instead of the grid&apos;s.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file to write: a PDF (.pdf) or an HTML page with its pictures inside (.html).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 written (%n pages)
+</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>ScenarioChoice</name>
     <message>
         <source>Climate:</source>
-        <translation type="unfinished"></translation>
+        <translation>Iklim:</translation>
     </message>
     <message>
         <source>The climate of the grid, or of a scenario grid installed beside it: the projection of one climate model, not a forecast</source>
-        <translation type="unfinished"></translation>
+        <translation>Iklim grid, atau iklim grid senario yang dipasang di sebelahnya: unjuran satu model iklim, bukan ramalan</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <comment>scenario: caveat</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>uniform shift</source>
-        <translation type="unfinished"></translation>
+        <translation>anjakan seragam</translation>
     </message>
     <message>
         <source>current grid</source>
-        <translation type="unfinished"></translation>
+        <translation>grid semasa</translation>
     </message>
 </context>
 <context>
@@ -1579,6 +1639,41 @@ Exit codes: 0 done, 1 usage, 2 data error, 3 output not written.
     </message>
 </context>
 <context>
+    <name>ServeCommand</name>
+    <message>
+        <source>--listen takes an IPv4 address and a port such as 127.0.0.1:8080 or 0.0.0.0:8080, not &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Serves the catalogue, the maps and the suitable species at a place as web pages, read-only. Stops on Ctrl+C (SIGINT) or SIGTERM.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Address and port to listen on (default 127.0.0.1:8080, this machine only; 0.0.0.0:8080 shares it with the network).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Silvaria is served at:
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Everyone on this network can read it (read-only). Press Ctrl+C to stop.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only this machine can read it. Press Ctrl+C to stop.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stopped.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>SheetCommand</name>
     <message>
         <source>Prints the fact sheet of a species, as plain text or as HTML with the headings formatted.</source>
@@ -1593,10 +1688,6 @@ Exit codes: 0 done, 1 usage, 2 data error, 3 output not written.
     <name>ShiftCommand</name>
     <message>
         <source>Identifier, current name or synonym.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Change of MAT in ଌ (default 0).</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1637,7 +1728,292 @@ Exit codes: 0 done, 1 usage, 2 data error, 3 output not written.
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The species&apos; full match with the grid&apos;s MAT raised by DT ଌ and MAR changed by DP %, altitude unchanged, or with the climate of an installed scenario grid (--scenario): the km2 kept, lost and gained. A uniform shift of the grid&apos;s climate is not a climate projection; a scenario is the projection of one climate model, not a forecast.</source>
+        <source>Change of MAT in °C (default 0).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The species&apos; full match with the grid&apos;s MAT raised by DT °C and MAR changed by DP %, altitude unchanged, or with the climate of an installed scenario grid (--scenario): the km2 kept, lost and gained. A uniform shift of the grid&apos;s climate is not a climate projection; a scenario is the projection of one climate model, not a forecast.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SiteReportText</name>
+    <message>
+        <source>Altitude (ALT)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rainfall (MAR)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Temperature (MAT)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No use recorded</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2 (longitude, latitude)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation type="unfinished">Negara</translation>
+    </message>
+    <message>
+        <source>Grid point used</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2, %3 km from the position</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uses asked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>every use</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Grid data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Climate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Boundaries</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation type="unfinished">%1, %2</translation>
+    </message>
+    <message>
+        <source>Trees for this site</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln species suit this site: each species&apos; altitude, rainfall and temperature ranges hold here.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No species of the catalogue suits this site for the uses asked.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln species nearly suit it (one range missed), %1 have incomplete ranges.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>On each species&apos; map, the ring marks the site:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Species&apos; range</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation type="unfinished">%1 hingga %2</translation>
+    </message>
+    <message>
+        <source>(fact sheet, %1, “%2”):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>none in the catalogue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>none recorded</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Family %1; species number %2; uses: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Common names:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Propagation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %Ln suitable species</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Also suitable, described above: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No species of this use suits the site.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Silvaria %1.%2.%3, %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Catalogue: Silvaria catalogue, from the works cited on the last page. Grid: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Climate: %1.</source>
+        <translation type="unfinished">Iklim: %1.</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ALT %1 m too low</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ALT %1 m too high</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MAR %1 mm too dry</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MAR %1 mm too wet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MAT %1 °C too cold</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MAT %1 °C too warm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 not stated</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 to %2 %3</source>
+        <translation type="unfinished">%1 hingga %2 %3 {1 ?}</translation>
+    </message>
+    <message>
+        <source>Nearly suitable species</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None: no species misses by one range only.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Each of these meets two of its ranges here and misses the third by a little; smallest miss first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Species</source>
+        <translation type="unfinished">Spesies</translation>
+    </message>
+    <message>
+        <source>What it misses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Its range</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Species whose ranges are incomplete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The catalogue lacks a range of these species; every range it states holds here.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Missing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Within %1 km</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The site and its surroundings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Suitable at the site</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Species of the uses asked suitable at each grid point around the site (marked by the ring); classes: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>References of the species listed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No grid point lies within %1 km of %2, %3: the position is outside the map&apos;s grid.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The grid point at %1, %2 has no %3 value, so no species can be matched to it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rainfall and temperature: %1, %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no functional use of the catalogue; the uses are %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The report could not be written: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: a report is written as .pdf or .html</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1661,304 +2037,567 @@ Exit codes: 0 done, 1 usage, 2 data error, 3 output not written.
     </message>
 </context>
 <context>
+    <name>WebPages</name>
+    <message>
+        <source>Longitude and latitude are numbers in degrees, such as 98.98 and 18.79.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This application folder has no place index; give longitude and latitude.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No place has this name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All uses</source>
+        <translation type="unfinished">Semua kegunaan</translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use my position</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show species</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Grid point %1, %2: altitude %3 m, rainfall %4 mm, temperature %5 °C</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Suitable species</source>
+        <translation type="unfinished">Spesies yang sesuai</translation>
+    </message>
+    <message>
+        <source>No species is suitable here.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Near misses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Site report (PDF)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This name means several places; choose one:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The map has no grid point with climate data near this position.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Species suitable here</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Method not allowed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This server only answers GET and HEAD.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Busy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Too many people are reading at once. Try again in a moment.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Server error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Timber</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fruit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Resin</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fodder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Firewood</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Charcoal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bamboo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rattan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Others</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Functional uses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Common names by language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Botanic names by genus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no page at this address.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation type="unfinished">Carian</translation>
+    </message>
+    <message>
+        <source>Botanic names</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Common names</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Here</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No names found.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Agroforestry tree species of South-East Asia: fact sheets, photographs and suitability maps.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Browse by genus, language and use</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Species suitable at a place</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search by botanic or common name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Site report</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Give a place, or longitude and latitude.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Photographs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zoom to country</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Whole region</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation type="unfinished">Negara</translation>
+    </message>
+    <message>
+        <source>Full match km²</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Share of land %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No grid point matches all ranges.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Suitable area by country</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no such species or country.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fact sheet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Suitability map</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Address too long</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The address asks too much at once; shorten the search.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bad address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The address is not written correctly.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>clsSendKeys</name>
     <message>
         <source>Invalid sendkeys command: unmatched ) at position %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Arahan sendkeys tidak sah: ) tanpa pasangan pada kedudukan %1</translation>
     </message>
     <message>
         <source>Invalid sendkeys command; opening { without content or closing } at position %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Arahan sendkeys tidak sah; { pembuka tanpa kandungan atau tanpa } penutup pada kedudukan %1</translation>
     </message>
     <message>
         <source>Invalid sendkeys command; opening { without closing } at position %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Arahan sendkeys tidak sah; { pembuka tanpa } penutup pada kedudukan %1</translation>
     </message>
     <message>
         <source>Invalid sendkeys command; key repetitions &apos;%1&apos; is invalid near position %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Arahan sendkeys tidak sah; ulangan kekunci &apos;%1&apos; tidak sah berhampiran kedudukan %2</translation>
     </message>
     <message>
         <source>Invalid sendkeys command: more open brackets than close brackets.</source>
-        <translation type="unfinished"></translation>
+        <translation>Arahan sendkeys tidak sah: kurungan buka lebih banyak daripada kurungan tutup.</translation>
     </message>
 </context>
 <context>
     <name>frmAbout</name>
     <message>
         <source>About %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Perihal %1</translation>
     </message>
     <message>
         <source>Support</source>
-        <translation type="unfinished"></translation>
+        <translation>Sokongan</translation>
     </message>
     <message>
         <source>System Info...</source>
-        <translation type="unfinished"></translation>
+        <translation>Maklumat Sistem...</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>System Information Is Unavailable At This Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Maklumat Sistem Tidak Tersedia Pada Masa Ini</translation>
     </message>
 </context>
 <context>
     <name>frmClimateShift</name>
     <message>
         <source>Climate Shift</source>
-        <translation type="unfinished"></translation>
+        <translation>Anjakan Iklim</translation>
     </message>
     <message>
         <source>Choose Species</source>
-        <translation type="unfinished"></translation>
+        <translation>Pilih Spesies</translation>
     </message>
     <message>
         <source>Save Picture...</source>
-        <translation type="unfinished"></translation>
+        <translation>Simpan Gambar...</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutup</translation>
     </message>
     <message>
         <source>Country</source>
-        <translation type="unfinished"></translation>
+        <translation>Negara</translation>
     </message>
     <message>
         <source>Kept km²</source>
-        <translation type="unfinished"></translation>
+        <translation>Kekal km²</translation>
     </message>
     <message>
         <source>Lost km²</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilang km²</translation>
     </message>
     <message>
         <source>Gained km²</source>
-        <translation type="unfinished"></translation>
+        <translation>Bertambah km²</translation>
     </message>
     <message>
         <source>Species</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>ΔT (ଌ)</source>
-        <translation type="unfinished"></translation>
+        <translation>Spesies</translation>
     </message>
     <message>
         <source>ΔP (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>ΔP (%)</translation>
     </message>
     <message>
         <source>%1 Choose a species with the &quot;...&quot; button.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Pilih spesies dengan butang &quot;...&quot;.</translation>
     </message>
     <message>
         <source>shift %1</source>
-        <translation type="unfinished"></translation>
+        <translation>anjakan %1</translation>
     </message>
     <message>
         <source>ΔT must be a number of degrees, such as 2 or -1.5, not &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>ΔT mestilah bilangan darjah, seperti 2 atau -1.5, bukan &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>ΔP must be a percentage, such as 10 or -20, not &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>ΔP mestilah peratusan, seperti 10 atau -20, bukan &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>ΔP cannot take away more than 100 % of the rainfall.</source>
-        <translation type="unfinished"></translation>
+        <translation>ΔP tidak boleh mengurangkan lebih daripada 100 % taburan hujan.</translation>
     </message>
     <message>
         <source>%1 suits no grid point even without a shift.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tidak sesuai di mana-mana titik grid walaupun tanpa anjakan.</translation>
     </message>
     <message>
         <source>Under the %1 nothing suits %2 anywhere on the grid: all of its land would be lost. The map still shows the last answer.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>With MAT %1 ଌ and MAR %2 % nothing suits %3 anywhere on the grid: all of its land would be lost. The map still shows the last shift.</source>
-        <translation type="unfinished"></translation>
+        <translation>Di bawah %1, tiada titik di mana-mana pada grid yang sesuai untuk %2: semua kawasannya akan hilang. Peta masih menunjukkan jawapan terakhir.</translation>
     </message>
     <message>
         <source>%1; %2</source>
         <comment>species ranges; climate</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1; %2</translation>
     </message>
     <message>
         <source>kept: %1 km²</source>
-        <translation type="unfinished"></translation>
+        <translation>kekal: %1 km²</translation>
     </message>
     <message>
         <source>lost: %1 km²</source>
-        <translation type="unfinished"></translation>
+        <translation>hilang: %1 km²</translation>
     </message>
     <message>
         <source>gained: %1 km²</source>
-        <translation type="unfinished"></translation>
+        <translation>bertambah: %1 km²</translation>
+    </message>
+    <message>
+        <source>ΔT (°C)</source>
+        <translation>ΔT (°C)</translation>
+    </message>
+    <message>
+        <source>With MAT %1 °C and MAR %2 % nothing suits %3 anywhere on the grid: all of its land would be lost. The map still shows the last shift.</source>
+        <translation>Dengan MAT %1 °C dan MAR %2 %, tiada titik di mana-mana pada grid yang sesuai untuk %3: semua kawasannya akan hilang. Peta masih menunjukkan anjakan terakhir.</translation>
     </message>
 </context>
 <context>
     <name>frmCompare</name>
     <message>
         <source>Arboplot Comparison</source>
-        <translation type="unfinished"></translation>
+        <translation>Perbandingan Arboplot</translation>
     </message>
     <message>
         <source>First Parameter</source>
-        <translation type="unfinished"></translation>
+        <translation>Parameter Pertama</translation>
     </message>
     <message>
         <source>Second Parameter</source>
-        <translation type="unfinished"></translation>
+        <translation>Parameter Kedua</translation>
     </message>
     <message>
         <source>Save As Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Simpan sebagai Gambar</translation>
     </message>
     <message>
         <source>First Species Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nama Spesies Pertama</translation>
     </message>
     <message>
         <source>Second Species Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nama Spesies Kedua</translation>
     </message>
     <message>
         <source>Choose Species</source>
-        <translation type="unfinished"></translation>
+        <translation>Pilih Spesies</translation>
     </message>
 </context>
 <context>
     <name>frmCountryArea</name>
     <message>
         <source>Country</source>
-        <translation type="unfinished"></translation>
+        <translation>Negara</translation>
     </message>
     <message>
         <source>Province</source>
-        <translation type="unfinished"></translation>
+        <translation>Wilayah</translation>
     </message>
     <message>
         <source>Land km²</source>
-        <translation type="unfinished"></translation>
+        <translation>Daratan km²</translation>
     </message>
     <message>
         <source>Full</source>
         <comment>full match</comment>
-        <translation type="unfinished"></translation>
+        <translation>Penuh</translation>
     </message>
     <message>
         <source>%1 km²</source>
         <comment>class, area</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 km²</translation>
     </message>
     <message>
         <source>%1 %</source>
         <comment>class, share of the land</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %</translation>
     </message>
     <message>
         <source>Suitable Area by Country - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kawasan Sesuai mengikut Negara - %1</translation>
     </message>
     <message>
         <source>By country</source>
-        <translation type="unfinished"></translation>
+        <translation>Mengikut negara</translation>
     </message>
     <message>
         <source>By province</source>
-        <translation type="unfinished"></translation>
+        <translation>Mengikut wilayah</translation>
     </message>
     <message>
         <source>All countries</source>
-        <translation type="unfinished"></translation>
+        <translation>Semua negara</translation>
     </message>
     <message>
         <source>The country boundaries are missing, so only the total is given. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sempadan negara tiada, jadi hanya jumlah keseluruhan diberikan. %1</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Salin</translation>
     </message>
     <message>
         <source>Save as CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>Simpan sebagai CSV...</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutup</translation>
     </message>
     <message>
         <source>Total: land %1 km²; altitude %2 km² (%3 %), rainfall %4 km² (%5 %), temperature %6 km² (%7 %), full match %8 km² (%9 %)</source>
-        <translation type="unfinished"></translation>
+        <translation>Jumlah: daratan %1 km²; altitud %2 km² (%3 %), taburan hujan %4 km² (%5 %), suhu %6 km² (%7 %), padanan penuh %8 km² (%9 %)</translation>
     </message>
     <message>
         <source>Suitable Area by Country</source>
-        <translation type="unfinished"></translation>
+        <translation>Kawasan Sesuai mengikut Negara</translation>
     </message>
     <message>
         <source>Save as CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Simpan sebagai CSV</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fail CSV (*.csv)</translation>
     </message>
 </context>
 <context>
     <name>frmIdentifyEngine</name>
     <message>
         <source>The grid point has no %1 value, so no species can be matched to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Titik grid tidak mempunyai nilai %1, jadi tiada spesies yang boleh dipadankan dengannya.</translation>
     </message>
     <message>
         <source>Nearly suitable here</source>
-        <translation type="unfinished"></translation>
+        <translation>Hampir sesuai di sini</translation>
     </message>
     <message>
         <source>Ranges incomplete</source>
-        <translation type="unfinished"></translation>
+        <translation>Julat tidak lengkap</translation>
     </message>
     <message>
         <source>Suitable Tree Species</source>
-        <translation type="unfinished"></translation>
+        <translation>Spesies Pokok yang Sesuai</translation>
     </message>
     <message>
         <source>Field</source>
-        <translation type="unfinished"></translation>
+        <translation>Medan</translation>
     </message>
     <message>
         <source>Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Nilai</translation>
     </message>
     <message>
         <source>Species ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ID Spesies</translation>
     </message>
     <message>
         <source>Species Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nama Spesies</translation>
     </message>
     <message>
         <source>Functional Uses</source>
-        <translation type="unfinished"></translation>
+        <translation>Kegunaan Fungsian</translation>
     </message>
     <message>
         <source>Criterion</source>
-        <translation type="unfinished"></translation>
+        <translation>Kriteria</translation>
     </message>
     <message>
         <source>Range</source>
-        <translation type="unfinished"></translation>
+        <translation>Julat</translation>
     </message>
     <message>
         <source>Miss</source>
+        <translation>Di Luar Julat</translation>
+    </message>
+    <message>
+        <source>Site Report...</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1966,250 +2605,321 @@ Exit codes: 0 done, 1 usage, 2 data error, 3 output not written.
     <name>frmIdentifyMap</name>
     <message>
         <source>Field</source>
-        <translation type="unfinished"></translation>
+        <translation>Medan</translation>
     </message>
     <message>
         <source>Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Nilai</translation>
     </message>
 </context>
 <context>
     <name>frmImage</name>
     <message>
         <source>Photo Species</source>
-        <translation type="unfinished"></translation>
+        <translation>Foto Spesies</translation>
     </message>
     <message>
         <source>Photo Species - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Foto Spesies - %1</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Keterangan</translation>
     </message>
     <message>
         <source>Photo By</source>
-        <translation type="unfinished"></translation>
+        <translation>Foto oleh</translation>
     </message>
     <message>
         <source>Previous photograph</source>
-        <translation type="unfinished"></translation>
+        <translation>Foto sebelumnya</translation>
     </message>
     <message>
         <source>Next photograph</source>
-        <translation type="unfinished"></translation>
+        <translation>Foto seterusnya</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutup</translation>
     </message>
     <message>
         <source>Not a picture file name: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bukan nama fail gambar: %1</translation>
     </message>
     <message>
         <source>The picture file %1 cannot be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Fail gambar %1 tidak dapat dibaca: %2</translation>
     </message>
     <message>
         <source>Picture file not found: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fail gambar tidak dijumpai: %1</translation>
     </message>
 </context>
 <context>
     <name>frmList</name>
     <message>
         <source>Species List</source>
-        <translation type="unfinished"></translation>
+        <translation>Senarai Spesies</translation>
     </message>
     <message>
         <source>Synonym Names</source>
-        <translation type="unfinished"></translation>
+        <translation>Nama Sinonim</translation>
     </message>
     <message>
         <source>Current Names</source>
-        <translation type="unfinished"></translation>
+        <translation>Nama Semasa</translation>
     </message>
     <message>
         <source>Functional Uses</source>
-        <translation type="unfinished"></translation>
+        <translation>Kegunaan Fungsian</translation>
     </message>
     <message>
         <source>Common Names</source>
-        <translation type="unfinished"></translation>
+        <translation>Nama Biasa</translation>
     </message>
     <message>
         <source>Genus</source>
-        <translation type="unfinished"></translation>
+        <translation>Genus</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Bahasa</translation>
     </message>
 </context>
 <context>
     <name>frmMain</name>
     <message>
         <source>Botanic Names</source>
-        <translation type="unfinished"></translation>
+        <translation>Nama Botani</translation>
     </message>
     <message>
         <source>Common Names</source>
-        <translation type="unfinished"></translation>
+        <translation>Nama Biasa</translation>
     </message>
     <message>
         <source>Functional Uses</source>
-        <translation type="unfinished"></translation>
+        <translation>Kegunaan Fungsian</translation>
     </message>
     <message>
         <source>Silvaria Database Version 2.0</source>
-        <translation type="unfinished"></translation>
+        <translation>Pangkalan Data Silvaria Versi 2.0</translation>
     </message>
     <message>
         <source>CAPS</source>
-        <translation type="unfinished"></translation>
+        <translation>CAPS</translation>
     </message>
     <message>
         <source>NUM</source>
-        <translation type="unfinished"></translation>
+        <translation>NUM</translation>
     </message>
     <message>
         <source>INS</source>
-        <translation type="unfinished"></translation>
+        <translation>INS</translation>
     </message>
 </context>
 <context>
     <name>frmMap</name>
     <message>
         <source>Delete All Labels?</source>
-        <translation type="unfinished"></translation>
+        <translation>Padam Semua Label?</translation>
     </message>
     <message>
         <source>Remove current labels from Map?</source>
-        <translation type="unfinished"></translation>
+        <translation>Buang label semasa daripada peta?</translation>
     </message>
     <message>
         <source>No species with the identifier %1 is in the catalogue, so the map shows no suitable area. Choose a species in the species list first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiada spesies dengan pengecam %1 dalam katalog, jadi peta tidak menunjukkan kawasan yang sesuai. Pilih spesies dalam senarai spesies terlebih dahulu.</translation>
     </message>
     <message>
         <source>Arboplot</source>
-        <translation type="unfinished"></translation>
+        <translation>Arboplot</translation>
     </message>
     <message>
         <source>Matching known ranges in elevation, mean annual rainfall and mean annual temperature of trees to available spatial data</source>
-        <translation type="unfinished"></translation>
+        <translation>Memadankan julat altitud, purata taburan hujan tahunan dan purata suhu tahunan pokok yang diketahui dengan data spatial yang tersedia</translation>
     </message>
     <message>
         <source>Parameter</source>
-        <translation type="unfinished"></translation>
+        <translation>Parameter</translation>
     </message>
     <message>
         <source>Restore Default Values</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulihkan Nilai Lalai</translation>
     </message>
     <message>
         <source>Default Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Nilai Lalai</translation>
     </message>
     <message>
         <source>Clear All Label</source>
-        <translation type="unfinished"></translation>
+        <translation>Padam Semua Label</translation>
     </message>
     <message>
         <source>Clear Label</source>
-        <translation type="unfinished"></translation>
+        <translation>Padam Label</translation>
     </message>
     <message>
         <source>Save To Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Simpan ke Gambar</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Simpan</translation>
     </message>
     <message>
         <source>Close Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutup Tetingkap</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutup</translation>
     </message>
     <message>
         <source>Disclaimer:<byte value="xd"/>
 The maps are indicative only, as species requirements are incompletely known (and depend on provenance/cultivar), spatial data have low resolution, microclimate can differ and landscapes position and soil can modify suitability.</source>
-        <translation type="unfinished"></translation>
+        <translation>Penafian:</translation>
     </message>
     <message>
         <source>Point Id: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ID Titik: %1</translation>
     </message>
     <message>
         <source>Country</source>
-        <translation type="unfinished"></translation>
+        <translation>Negara</translation>
     </message>
     <message>
         <source>Province</source>
-        <translation type="unfinished"></translation>
+        <translation>Wilayah</translation>
     </message>
     <message>
         <source>ALT minimum</source>
-        <translation type="unfinished"></translation>
+        <translation>ALT minimum</translation>
     </message>
     <message>
         <source>ALT maximum</source>
-        <translation type="unfinished"></translation>
+        <translation>ALT maksimum</translation>
     </message>
     <message>
         <source>MAR minimum</source>
-        <translation type="unfinished"></translation>
+        <translation>MAR minimum</translation>
     </message>
     <message>
         <source>MAR maximum</source>
-        <translation type="unfinished"></translation>
+        <translation>MAR maksimum</translation>
     </message>
     <message>
         <source>MAT minimum</source>
-        <translation type="unfinished"></translation>
+        <translation>MAT minimum</translation>
     </message>
     <message>
         <source>MAT maximum</source>
-        <translation type="unfinished"></translation>
+        <translation>MAT maksimum</translation>
     </message>
     <message>
         <source>The %1 box of the map of %2 holds &quot;%3&quot;, which is not a number. Correct it and choose the command again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kotak %1 pada peta %2 mengandungi &quot;%3&quot;, yang bukan nombor. Betulkan nilai itu dan pilih arahan tersebut sekali lagi.</translation>
     </message>
 </context>
 <context>
     <name>frmSearch</name>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Carian</translation>
     </message>
     <message>
         <source>Search By</source>
-        <translation type="unfinished"></translation>
+        <translation>Cari Mengikut</translation>
     </message>
     <message>
         <source>Botanic Names</source>
-        <translation type="unfinished"></translation>
+        <translation>Nama Botani</translation>
     </message>
     <message>
         <source>Common Names</source>
-        <translation type="unfinished"></translation>
+        <translation>Nama Biasa</translation>
     </message>
     <message>
         <source>Search For</source>
-        <translation type="unfinished"></translation>
+        <translation>Kata Carian</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
+        <translation>Batal</translation>
+    </message>
+</context>
+<context>
+    <name>frmSiteReport</name>
+    <message>
+        <source>Preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished">Tutup</translation>
+    </message>
+    <message>
+        <source>Site Report</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>longitude, latitude (98.98, 18.79)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Letter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Position:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Find place:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paper:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Functional uses (none checked: every use)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type the position as longitude, latitude in degrees (98.98, 18.79), or find a place by name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pages: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Site Report</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>HTML pages (*.html)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saved to %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2217,62 +2927,62 @@ The maps are indicative only, as species requirements are incompletely known (an
     <name>frmSpecies</name>
     <message>
         <source>Choose Species</source>
-        <translation type="unfinished"></translation>
+        <translation>Pilih Spesies</translation>
     </message>
     <message>
         <source>Type Species Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Taip Nama Spesies</translation>
     </message>
 </context>
 <context>
     <name>frmSpeciesCount</name>
     <message>
         <source>Species Count Map</source>
-        <translation type="unfinished"></translation>
+        <translation>Peta Bilangan Spesies</translation>
     </message>
     <message>
         <source>All uses</source>
-        <translation type="unfinished"></translation>
+        <translation>Semua kegunaan</translation>
     </message>
     <message>
         <source>Save Picture...</source>
-        <translation type="unfinished"></translation>
+        <translation>Simpan Gambar...</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutup</translation>
     </message>
     <message>
         <source>Functional use:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kegunaan fungsian:</translation>
     </message>
     <message>
         <source>all uses</source>
-        <translation type="unfinished"></translation>
+        <translation>semua kegunaan</translation>
     </message>
     <message>
         <source>Climate: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Iklim: %1</translation>
     </message>
     <message>
         <source>Classes: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kelas: %1</translation>
     </message>
     <message numerus="yes">
         <source>Species of %1 suitable at each grid point, of %n such species in the catalogue: every range of a species contains the point&apos;s ALT, MAR and MAT. With the Planting List tool (the tree), click the map to list them.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Spesies (%1) yang sesuai di setiap titik grid, daripada %n spesies sedemikian dalam katalog: setiap julat spesies merangkumi ALT, MAR dan MAT titik tersebut. Dengan alat Senarai Penanaman (ikon pokok), klik pada peta untuk menyenaraikannya.</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 %2.</source>
         <comment>summary, then the climate</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2.</translation>
     </message>
     <message>
         <source>%1, %2</source>
         <comment>use, climate</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
@@ -2286,29 +2996,29 @@ The maps are indicative only, as species requirements are incompletely known (an
     <name>modLoadList</name>
     <message>
         <source>Species List</source>
-        <translation type="unfinished"></translation>
+        <translation>Senarai Spesies</translation>
     </message>
     <message>
         <source>The species list could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Senarai spesies tidak dapat dibaca: %1</translation>
     </message>
 </context>
 <context>
     <name>modLoadTree</name>
     <message>
         <source>Botanic Names</source>
-        <translation type="unfinished"></translation>
+        <translation>Nama Botani</translation>
     </message>
     <message>
         <source>Common Names</source>
-        <translation type="unfinished"></translation>
+        <translation>Nama Biasa</translation>
     </message>
 </context>
 <context>
     <name>splitter</name>
     <message>
         <source>A container object has not been assigned (set)for property [SplitterContainerControl]</source>
-        <translation type="unfinished"></translation>
+        <translation>Objek bekas belum ditetapkan (set) untuk sifat [SplitterContainerControl]</translation>
     </message>
 </context>
 </TS>

@@ -5,59 +5,59 @@
     <name>AboutTexts</name>
     <message>
         <source>Copyright (C) 2026 the Silvaria developers. Free software under the GNU GPL.</source>
-        <translation type="unfinished"></translation>
+        <translation>ลิขสิทธิ์ (C) 2026 คณะผู้พัฒนา Silvaria ซอฟต์แวร์เสรีภายใต้สัญญาอนุญาต GNU GPL</translation>
     </message>
     <message>
         <source>Rainfall and temperature of the map grid are modelled, not observed.</source>
-        <translation type="unfinished"></translation>
+        <translation>ปริมาณน้ำฝนและอุณหภูมิของกริดแผนที่ได้จากแบบจำลอง ไม่ใช่ค่าที่ตรวจวัดจริง</translation>
     </message>
     <message>
         <source>Rainfall and temperature of the map grid: observed climate (see its sources.txt).</source>
-        <translation type="unfinished"></translation>
+        <translation>ปริมาณน้ำฝนและอุณหภูมิของกริดแผนที่: ข้อมูลภูมิอากาศจากการตรวจวัด (ดูไฟล์ sources.txt ของกริด)</translation>
     </message>
     <message>
         <source>Rainfall and temperature of the map grid: your own data (see its sources.txt).</source>
-        <translation type="unfinished"></translation>
+        <translation>ปริมาณน้ำฝนและอุณหภูมิของกริดแผนที่: ข้อมูลของท่านเอง (ดูไฟล์ sources.txt ของกริด)</translation>
     </message>
     <message>
         <source>Warning: this program is protected by copyright law. It is free</source>
-        <translation type="unfinished"></translation>
+        <translation>คำเตือน: โปรแกรมนี้ได้รับความคุ้มครองตามกฎหมายลิขสิทธิ์ และเป็น</translation>
     </message>
     <message>
         <source>software: copy, change and share it under the GNU GPL, version 3 or</source>
-        <translation type="unfinished"></translation>
+        <translation>ซอฟต์แวร์เสรี: ท่านคัดลอก แก้ไข และเผยแพร่ได้ภายใต้ GNU GPL รุ่นที่ 3 หรือ</translation>
     </message>
     <message>
         <source>later; any other copying is not allowed. It comes with NO WARRANTY.</source>
-        <translation type="unfinished"></translation>
+        <translation>รุ่นที่ใหม่กว่า ห้ามคัดลอกในลักษณะอื่น โปรแกรมนี้ไม่มีการรับประกันใด ๆ ทั้งสิ้น</translation>
     </message>
     <message>
         <source>Map: Natural Earth boundaries and NOAA ETOPO5 altitude (public domain).</source>
-        <translation type="unfinished"></translation>
+        <translation>แผนที่: ขอบเขตจาก Natural Earth และความสูงจาก NOAA ETOPO5 (สาธารณสมบัติ)</translation>
     </message>
     <message>
         <source>Places: GeoNames (geonames.org), CC BY 4.0; filtered to the region.</source>
-        <translation type="unfinished"></translation>
+        <translation>สถานที่: GeoNames (geonames.org), CC BY 4.0 คัดเฉพาะพื้นที่ในภูมิภาค</translation>
     </message>
     <message>
         <source>Provinces: Natural Earth 1:10m (public domain); some names are dated.</source>
-        <translation type="unfinished"></translation>
+        <translation>จังหวัด: Natural Earth 1:10m (สาธารณสมบัติ) ชื่อบางแห่งอาจไม่เป็นปัจจุบัน</translation>
     </message>
     <message>
         <source>Catalogue and plates: Silvaria demonstration data from cited works.</source>
-        <translation type="unfinished"></translation>
+        <translation>บัญชีชนิดพันธุ์และภาพประกอบ: ข้อมูลสาธิตของ Silvaria จากเอกสารที่อ้างอิง</translation>
     </message>
     <message>
         <source>If you have any suggestion about this application</source>
-        <translation type="unfinished"></translation>
+        <translation>หากท่านมีข้อเสนอแนะเกี่ยวกับโปรแกรมนี้</translation>
     </message>
     <message>
         <source>please write to: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>โปรดเขียนถึง: %1</translation>
     </message>
     <message>
         <source>Build Using</source>
-        <translation type="unfinished"></translation>
+        <translation>พัฒนาด้วย</translation>
     </message>
     <message>
         <source>Corrections to the translations are welcome:</source>
@@ -72,49 +72,49 @@
     <name>AnalysisMapView</name>
     <message>
         <source>Save Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>บันทึกภาพ</translation>
     </message>
     <message>
         <source>PNG Pictures (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>ภาพ PNG (*.png)</translation>
     </message>
 </context>
 <context>
     <name>AnalysisSubject</name>
     <message>
         <source>No species with the identifier %1 is in the catalogue. Choose a species in the species list first.</source>
-        <translation type="unfinished"></translation>
+        <translation>ไม่มีชนิดพันธุ์รหัส %1 ในบัญชีชนิดพันธุ์ โปรดเลือกชนิดพันธุ์ในรายชื่อชนิดพันธุ์ก่อน</translation>
     </message>
     <message>
         <source>the catalogue</source>
-        <translation type="unfinished"></translation>
+        <translation>บัญชีชนิดพันธุ์</translation>
     </message>
     <message>
         <source>the map window&apos;s boxes</source>
-        <translation type="unfinished"></translation>
+        <translation>ช่องค่าในหน้าต่างแผนที่</translation>
     </message>
     <message>
         <source>No species is chosen. Choose a species in the species list, or open its map, first.</source>
-        <translation type="unfinished"></translation>
+        <translation>ยังไม่ได้เลือกชนิดพันธุ์ โปรดเลือกชนิดพันธุ์ในรายชื่อชนิดพันธุ์ หรือเปิดแผนที่ของชนิดพันธุ์นั้นก่อน</translation>
     </message>
     <message>
         <source>%1 has no complete range of altitude, rainfall or temperature (%2), so no land can be matched to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ไม่มีช่วงความสูง ปริมาณน้ำฝน หรืออุณหภูมิที่ครบถ้วน (%2) จึงไม่สามารถจับคู่พื้นที่ใดกับชนิดพันธุ์นี้ได้</translation>
     </message>
     <message>
         <source>The species</source>
-        <translation type="unfinished"></translation>
+        <translation>ชนิดพันธุ์นี้</translation>
     </message>
     <message>
         <source>%1 (SpID %2): %3, from %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (SpID %2): %3 จาก %4</translation>
     </message>
 </context>
 <context>
     <name>AppIdentity</name>
     <message>
         <source>Version %1.%2.%3</source>
-        <translation type="unfinished"></translation>
+        <translation>รุ่น %1.%2.%3</translation>
     </message>
 </context>
 <context>
@@ -213,7 +213,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Grid point %1, %2: ALT %3 m, MAR %4 mm, MAT %5 ଌ
+        <source>Grid point %1, %2: ALT %3 m, MAR %4 mm, MAT %5 °C
 </source>
         <translation type="unfinished"></translation>
     </message>
@@ -222,11 +222,11 @@
     <name>BrowserWindow</name>
     <message>
         <source>Glossary</source>
-        <translation type="unfinished"></translation>
+        <translation>อภิธานศัพท์</translation>
     </message>
     <message>
         <source>Introduction</source>
-        <translation type="unfinished"></translation>
+        <translation>บทนำ</translation>
     </message>
 </context>
 <context>
@@ -309,27 +309,27 @@
     <name>Classification</name>
     <message>
         <source>Elevation match only</source>
-        <translation type="unfinished"></translation>
+        <translation>ตรงเฉพาะความสูง</translation>
     </message>
     <message>
         <source>Rainfall match (but not all other criteria)</source>
-        <translation type="unfinished"></translation>
+        <translation>ตรงด้านปริมาณน้ำฝน (แต่ไม่ครบทุกเกณฑ์อื่น)</translation>
     </message>
     <message>
         <source>Temperature match (but not all other criteria)</source>
-        <translation type="unfinished"></translation>
+        <translation>ตรงด้านอุณหภูมิ (แต่ไม่ครบทุกเกณฑ์อื่น)</translation>
     </message>
     <message>
         <source>Species match (all criteria available)</source>
-        <translation type="unfinished"></translation>
+        <translation>เหมาะสมกับชนิดพันธุ์ (ตรงทุกเกณฑ์ที่มีข้อมูล)</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>ข้อผิดพลาด</translation>
     </message>
     <message>
         <source>Warning : Potentially Invasive Species</source>
-        <translation type="unfinished"></translation>
+        <translation>คำเตือน : อาจเป็นชนิดพันธุ์รุกราน</translation>
     </message>
 </context>
 <context>
@@ -398,10 +398,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Temperature range to use, in ଌ.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>a picture (.png or .bmp), a GeoTIFF (.tif or .tiff) or a GeoPackage (.gpkg)</source>
         <translation type="unfinished"></translation>
     </message>
@@ -413,59 +409,13 @@
         <source>-o takes %1, not &quot;%2&quot;</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Temperature range to use, in °C.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CliProgram</name>
-    <message>
-        <source>Usage: silvaria-cli COMMAND [OPTIONS]
-
-Commands:
-  species [--search TEXT] [--use USE]        list species (SpID, name, uses)
-  sheet SPECIES [--format text|html]         the fact sheet of a species
-  map SPECIES -o FILE                        a suitability map with source stamp
-      [--alt MIN,MAX] [--mar MIN,MAX] [--mat MIN,MAX] [--size WxH] [--extent W,S,E,N|PLACE]
-  map --all -o FOLDER                        one map picture per species
-  at LON,LAT|PLACE [--country CC] [--use USE] [--near-misses]
-                                             species suitable at the nearest grid point
-  places TEXT [--country CC] [--limit N]     places, districts and provinces by name
-  area SPECIES [--by-country [-o FILE.gpkg]] suitable area in km2 per class (and country)
-  area SPECIES --by-province [--country CC]  the same per province, for one country or all
-  count [--use USE] [--scenario NAME] -o FILE [--points FILE.csv]
-                                             species suitable at each grid point
-  shift SPECIES --dt DT --dp DP [-o FILE] [--by-country]
-                                             full match under a uniform climate shift
-  shift SPECIES --scenario NAME [-o FILE] [--by-country]
-                                             full match under an installed scenario&apos;s climate
-  scenarios                                  the installed scenario grids and their sources
-  grid build --alt FILE --mar FILE --mat FILE --extent W,S,E,N --step MINUTES -o FOLDER
-      [--countries FILE [--name-field FIELD]] [--mat-scale F] [--mat-offset D] [--mar-scale F]
-                                             the map grid from your own rasters
-  grid fetch worldclim --res 10m|5m|2.5m|30s [--extent W,S,E,N] [--step MINUTES] -o FOLDER
-                                             the map grid from WorldClim 2.1 (network)
-  grid fetch worldclim --res RES --future GCM SSP PERIOD [-o FOLDER]
-                                             a scenario grid from a CMIP6 projection
-  catalogue build SOURCES -o FILE            a catalogue from plain files
-  catalogue export FILE -o SOURCES           a catalogue (SQLite or Access) as plain files
-  catalogue check SOURCES [--images DIR]     every problem of plain files, with file and line
-
-Common options:
-  --format table|csv|json   how rows are printed (default table)
-  --app-folder DIR          read the data of another application folder
-  --help                    this text, or a command&apos;s own (silvaria-cli map --help)
-  --version                 the program&apos;s version
-
-FILE of map, count and shift is a picture (.png, .bmp), a GeoTIFF of the classes or
-counts (.tif) or a GeoPackage of the grid&apos;s points (.gpkg); area writes the countries.
-SPECIES is an identifier or a current or synonym name (case and accents ignored).
-PLACE is the name of a place, district or province of the region (&quot;Chiang Mai&quot;); a name
-of several places is refused with a list of them, which --country CC narrows.
-USE is one of Timber, Fruit, Resin, Fodder, Firewood, Charcoal, Bamboo, Rattan, Others.
-Common options may also come before the command (silvaria-cli --format csv at ...).
-A value that begins with &quot;-&quot; goes after &quot;=&quot; (--extent=-10,...) or after &quot;--&quot;.
-Exit codes: 0 done, 1 usage, 2 data error, 3 output not written.
-</source>
-        <translation type="unfinished"></translation>
-    </message>
     <message>
         <source>no command given</source>
         <translation type="unfinished"></translation>
@@ -492,12 +442,66 @@ Exit codes: 0 done, 1 usage, 2 data error, 3 output not written.
         <source>--lang is one of %1, not &quot;%2&quot;</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Usage: silvaria-cli COMMAND [OPTIONS]
+
+Commands:
+  species [--search TEXT] [--use USE]        list species (SpID, name, uses)
+  sheet SPECIES [--format text|html]         the fact sheet of a species
+  map SPECIES -o FILE                        a suitability map with source stamp
+      [--alt MIN,MAX] [--mar MIN,MAX] [--mat MIN,MAX] [--size WxH] [--extent W,S,E,N|PLACE]
+  map --all -o FOLDER                        one map picture per species
+  at LON,LAT|PLACE [--country CC] [--use USE] [--near-misses]
+                                             species suitable at the nearest grid point
+  report LON,LAT|PLACE -o FILE.pdf|FILE.html the printable site report of a position
+      [--use USE ...] [--paper a4|letter] [--scenario NAME]
+  places TEXT [--country CC] [--limit N]     places, districts and provinces by name
+  area SPECIES [--by-country [-o FILE.gpkg]] suitable area in km2 per class (and country)
+  area SPECIES --by-province [--country CC]  the same per province, for one country or all
+  count [--use USE] [--scenario NAME] -o FILE [--points FILE.csv]
+                                             species suitable at each grid point
+  shift SPECIES --dt DT --dp DP [-o FILE] [--by-country]
+                                             full match under a uniform climate shift
+  shift SPECIES --scenario NAME [-o FILE] [--by-country]
+                                             full match under an installed scenario&apos;s climate
+  scenarios                                  the installed scenario grids and their sources
+  grid build --alt FILE --mar FILE --mat FILE --extent W,S,E,N --step MINUTES -o FOLDER
+      [--countries FILE [--name-field FIELD]] [--mat-scale F] [--mat-offset D] [--mar-scale F]
+                                             the map grid from your own rasters
+  grid fetch worldclim --res 10m|5m|2.5m|30s [--extent W,S,E,N] [--step MINUTES] -o FOLDER
+                                             the map grid from WorldClim 2.1 (network)
+  grid fetch worldclim --res RES --future GCM SSP PERIOD [-o FOLDER]
+                                             a scenario grid from a CMIP6 projection
+  catalogue build SOURCES -o FILE            a catalogue from plain files
+  catalogue export FILE -o SOURCES           a catalogue (SQLite or Access) as plain files
+  catalogue check SOURCES [--images DIR]     every problem of plain files, with file and line
+  serve [--listen ADDR:PORT]                 the catalogue, maps and suitable species as web pages
+                                             (default 127.0.0.1:8080; 0.0.0.0:8080 for the network)
+
+Common options:
+  --format table|csv|json   how rows are printed (default table)
+  --app-folder DIR          read the data of another application folder
+  --help                    this text, or a command&apos;s own (silvaria-cli map --help)
+  --version                 the program&apos;s version
+
+FILE of map, count and shift is a picture (.png, .bmp), a GeoTIFF of the classes or
+counts (.tif) or a GeoPackage of the grid&apos;s points (.gpkg); area writes the countries.
+SPECIES is an identifier or a current or synonym name (case and accents ignored).
+PLACE is the name of a place, district or province of the region (&quot;Chiang Mai&quot;); a name
+of several places is refused with a list of them, which --country CC narrows.
+USE is one of Timber, Fruit, Resin, Fodder, Firewood, Charcoal, Bamboo, Rattan, Others.
+Common options may also come before the command (silvaria-cli --format csv at ...).
+A value that begins with &quot;-&quot; goes after &quot;=&quot; (--extent=-10,...) or after &quot;--&quot;.
+Exit codes: 0 done, 1 usage, 2 data error, 3 output not written.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ClimateShift</name>
     <message>
         <source>uniform shift of the grid&apos;s climate, not a climate projection</source>
-        <translation type="unfinished"></translation>
+        <translation>การเปลี่ยนแปลงภูมิอากาศของกริดแบบเท่ากันทุกจุด ไม่ใช่ภาพฉายภูมิอากาศ</translation>
     </message>
 </context>
 <context>
@@ -533,198 +537,200 @@ Exit codes: 0 done, 1 usage, 2 data error, 3 output not written.
     <message>
         <source>Climate: %1
 </source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">ภูมิอากาศ: %1
+</translation>
     </message>
     <message>
         <source>Classes: %1
 </source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">การแบ่งระดับ: %1
+</translation>
     </message>
 </context>
 <context>
     <name>FactSheet</name>
     <message>
         <source>-Species Identity-</source>
-        <translation type="unfinished"></translation>
+        <translation>-ข้อมูลประจำชนิดพันธุ์-</translation>
     </message>
     <message>
         <source>1. Taxonomy</source>
-        <translation type="unfinished"></translation>
+        <translation>1. อนุกรมวิธาน</translation>
     </message>
     <message>
         <source>2. Synonym(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>2. ชื่อพ้อง</translation>
     </message>
     <message>
         <source>3. Common Names</source>
-        <translation type="unfinished"></translation>
+        <translation>3. ชื่อสามัญ</translation>
     </message>
     <message>
         <source>4. Botanic Descriptions</source>
-        <translation type="unfinished"></translation>
+        <translation>4. ลักษณะทางพฤกษศาสตร์</translation>
     </message>
     <message>
         <source>-Ecology and Distribution-</source>
-        <translation type="unfinished"></translation>
+        <translation>-นิเวศวิทยาและการกระจายพันธุ์-</translation>
     </message>
     <message>
         <source>1. History of Cultivation</source>
-        <translation type="unfinished"></translation>
+        <translation>1. ประวัติการเพาะปลูก</translation>
     </message>
     <message>
         <source>2. Natural Habitat</source>
-        <translation type="unfinished"></translation>
+        <translation>2. ถิ่นที่อยู่ตามธรรมชาติ</translation>
     </message>
     <message>
         <source>3. Geographic Distribution</source>
-        <translation type="unfinished"></translation>
+        <translation>3. การกระจายพันธุ์ทางภูมิศาสตร์</translation>
     </message>
     <message>
         <source>4. Biophysical Limits</source>
-        <translation type="unfinished"></translation>
+        <translation>4. ขีดจำกัดทางชีวกายภาพ</translation>
     </message>
     <message>
         <source>5. Reproductive Biology</source>
-        <translation type="unfinished"></translation>
+        <translation>5. ชีววิทยาการสืบพันธุ์</translation>
     </message>
     <message>
         <source>-Propagation and Management-</source>
-        <translation type="unfinished"></translation>
+        <translation>-การขยายพันธุ์และการจัดการ-</translation>
     </message>
     <message>
         <source>1. Propagation Methods</source>
-        <translation type="unfinished"></translation>
+        <translation>1. วิธีการขยายพันธุ์</translation>
     </message>
     <message>
         <source>2. Tree Management</source>
-        <translation type="unfinished"></translation>
+        <translation>2. การจัดการต้นไม้</translation>
     </message>
     <message>
         <source>3. Germplasm Management</source>
-        <translation type="unfinished"></translation>
+        <translation>3. การจัดการเชื้อพันธุกรรม</translation>
     </message>
     <message>
         <source>-Functional Uses-</source>
-        <translation type="unfinished"></translation>
+        <translation>-การใช้ประโยชน์-</translation>
     </message>
     <message>
         <source>1. Products</source>
-        <translation type="unfinished"></translation>
+        <translation>1. ผลิตภัณฑ์</translation>
     </message>
     <message>
         <source>2. Services</source>
-        <translation type="unfinished"></translation>
+        <translation>2. ประโยชน์ด้านบริการ</translation>
     </message>
     <message>
         <source>3. Pests and Diseases</source>
-        <translation type="unfinished"></translation>
+        <translation>3. โรคและแมลงศัตรู</translation>
     </message>
     <message>
         <source>-Additional Information-</source>
-        <translation type="unfinished"></translation>
+        <translation>-ข้อมูลเพิ่มเติม-</translation>
     </message>
     <message>
         <source>1. Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>1. คุณสมบัติ</translation>
     </message>
     <message>
         <source>2. Trade</source>
-        <translation type="unfinished"></translation>
+        <translation>2. การค้า</translation>
     </message>
     <message>
         <source>3. Yields</source>
-        <translation type="unfinished"></translation>
+        <translation>3. ผลผลิต</translation>
     </message>
     <message>
         <source>4. Genetic</source>
-        <translation type="unfinished"></translation>
+        <translation>4. พันธุกรรม</translation>
     </message>
     <message>
         <source>5. Prospects</source>
-        <translation type="unfinished"></translation>
+        <translation>5. แนวโน้มและศักยภาพ</translation>
     </message>
     <message>
         <source>-Bibliography-</source>
-        <translation type="unfinished"></translation>
+        <translation>-เอกสารอ้างอิง-</translation>
     </message>
     <message>
         <source>Current Name: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ชื่อที่ใช้ในปัจจุบัน: %1</translation>
     </message>
     <message>
         <source>Authority: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ผู้ตั้งชื่อ: %1</translation>
     </message>
     <message>
         <source>Family: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>วงศ์: %1</translation>
     </message>
     <message>
         <source>- No Data -</source>
-        <translation type="unfinished"></translation>
+        <translation>- ไม่มีข้อมูล -</translation>
     </message>
     <message>
         <source>(Native) : %1</source>
-        <translation type="unfinished"></translation>
+        <translation>(พื้นเมือง) : %1</translation>
     </message>
     <message>
         <source>(Exotic) : %1</source>
-        <translation type="unfinished"></translation>
+        <translation>(ต่างถิ่น) : %1</translation>
     </message>
     <message>
         <source>No species has the identifier %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>ไม่มีชนิดพันธุ์ที่มีรหัส %1</translation>
     </message>
 </context>
 <context>
     <name>FeatureLabel</name>
     <message>
         <source>the %1 &quot;%2&quot; is not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>ค่า%1 &quot;%2&quot; ไม่ใช่ตัวเลข</translation>
     </message>
     <message>
         <source>the file ends before the last label</source>
-        <translation type="unfinished"></translation>
+        <translation>ไฟล์จบก่อนถึงป้ายชื่อสุดท้าย</translation>
     </message>
     <message>
         <source>a label text has no closing quote</source>
-        <translation type="unfinished"></translation>
+        <translation>ข้อความของป้ายชื่อไม่มีเครื่องหมายอัญประกาศปิด</translation>
     </message>
     <message>
         <source>a label record has %1 fields instead of 3</source>
-        <translation type="unfinished"></translation>
+        <translation>ระเบียนป้ายชื่อมี %1 ฟิลด์ แต่ควรมี 3 ฟิลด์</translation>
     </message>
     <message>
         <source>a position record has %1 fields instead of 2</source>
-        <translation type="unfinished"></translation>
+        <translation>ระเบียนตำแหน่งมี %1 ฟิลด์ แต่ควรมี 2 ฟิลด์</translation>
     </message>
     <message>
         <source>shape type</source>
-        <translation type="unfinished"></translation>
+        <translation>ชนิดรูปร่าง</translation>
     </message>
     <message>
         <source>the shape type &quot;%1&quot; is not a whole number</source>
-        <translation type="unfinished"></translation>
+        <translation>ชนิดรูปร่าง &quot;%1&quot; ไม่ใช่จำนวนเต็ม</translation>
     </message>
     <message>
         <source>height</source>
-        <translation type="unfinished"></translation>
+        <translation>ความสูง</translation>
     </message>
     <message>
         <source>x coordinate</source>
-        <translation type="unfinished"></translation>
+        <translation>พิกัด x</translation>
     </message>
     <message>
         <source>y coordinate</source>
-        <translation type="unfinished"></translation>
+        <translation>พิกัด y</translation>
     </message>
     <message>
         <source>the first line &quot;%1&quot; is not a label count</source>
-        <translation type="unfinished"></translation>
+        <translation>บรรทัดแรก &quot;%1&quot; ไม่ใช่จำนวนป้ายชื่อ</translation>
     </message>
     <message>
         <source>%1 labels are more than the map can hold</source>
-        <translation type="unfinished"></translation>
+        <translation>ป้ายชื่อ %1 ป้ายมากเกินกว่าที่แผนที่จะรองรับได้</translation>
     </message>
 </context>
 <context>
@@ -790,37 +796,37 @@ Exit codes: 0 done, 1 usage, 2 data error, 3 output not written.
     <name>FindPlaceBox</name>
     <message>
         <source>district</source>
-        <translation type="unfinished"></translation>
+        <translation>อำเภอ</translation>
     </message>
     <message>
         <source>province</source>
-        <translation type="unfinished"></translation>
+        <translation>จังหวัด</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <comment>place name (kind of place)</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>%1 — %2</source>
         <comment>place — province, country</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 — %2</translation>
     </message>
     <message>
         <source>Find place (Ctrl+L)</source>
-        <translation type="unfinished"></translation>
+        <translation>ค้นหาสถานที่ (Ctrl+L)</translation>
     </message>
     <message>
         <source>Type a town, district or province in any script; choose one to see what suits it there.</source>
-        <translation type="unfinished"></translation>
+        <translation>พิมพ์ชื่อเมือง อำเภอ หรือจังหวัด ด้วยอักษรใดก็ได้ แล้วเลือกหนึ่งรายการเพื่อดูว่าชนิดพันธุ์ใดเหมาะสมกับที่นั่น</translation>
     </message>
     <message>
         <source>Places unavailable</source>
-        <translation type="unfinished"></translation>
+        <translation>ไม่มีข้อมูลสถานที่</translation>
     </message>
     <message>
         <source>Places are unavailable: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ไม่สามารถใช้ข้อมูลสถานที่ได้: %1</translation>
     </message>
 </context>
 <context>
@@ -986,146 +992,150 @@ Exit codes: 0 done, 1 usage, 2 data error, 3 output not written.
     <name>HtmlViewer</name>
     <message>
         <source>&lt;html&gt;&lt;head&gt;&lt;title&gt;Page not found&lt;/title&gt;&lt;/head&gt;&lt;body&gt;&lt;h2&gt;Page not found&lt;/h2&gt;&lt;p&gt;The page file &lt;b&gt;%1&lt;/b&gt; is missing.&lt;/p&gt;&lt;p&gt;Silvaria reads its manual and glossary from the &lt;i&gt;Help&lt;/i&gt; and &lt;i&gt;HTML&lt;/i&gt; folders beside the program. Install the program again to restore them.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;html&gt;&lt;head&gt;&lt;title&gt;ไม่พบหน้า&lt;/title&gt;&lt;/head&gt;&lt;body&gt;&lt;h2&gt;ไม่พบหน้า&lt;/h2&gt;&lt;p&gt;ไม่พบไฟล์หน้า &lt;b&gt;%1&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Silvaria อ่านคู่มือและอภิธานศัพท์จากโฟลเดอร์ &lt;i&gt;Help&lt;/i&gt; และ &lt;i&gt;HTML&lt;/i&gt; ที่อยู่คู่กับโปรแกรม โปรดติดตั้งโปรแกรมใหม่อีกครั้งเพื่อกู้คืนโฟลเดอร์ดังกล่าว&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
 </context>
 <context>
     <name>Icons</name>
     <message>
         <source>Agroforestry tree species of South-East Asia</source>
-        <translation type="unfinished"></translation>
+        <translation>ชนิดพันธุ์ไม้วนเกษตรของเอเชียตะวันออกเฉียงใต้</translation>
     </message>
     <message>
         <source>Version 2.0</source>
-        <translation type="unfinished"></translation>
+        <translation>รุ่น 2.0</translation>
     </message>
 </context>
 <context>
     <name>LabelLayer</name>
     <message>
         <source>The labels could not be saved to %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>ไม่สามารถบันทึกป้ายชื่อลงใน %1 ได้: %2</translation>
     </message>
     <message>
         <source>The labels could not be read from %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>ไม่สามารถอ่านป้ายชื่อจาก %1 ได้: %2</translation>
     </message>
     <message>
         <source>The map holds %1 labels, the most it can.</source>
-        <translation type="unfinished"></translation>
+        <translation>แผนที่มีป้ายชื่อ %1 ป้ายแล้ว ซึ่งเป็นจำนวนสูงสุดที่รองรับได้</translation>
     </message>
 </context>
 <context>
     <name>LanguageMenu</name>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">ภาษา</translation>
     </message>
 </context>
 <context>
     <name>MainCommands</name>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>ไฟล์</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>ออก</translation>
     </message>
     <message>
         <source>View</source>
-        <translation type="unfinished"></translation>
+        <translation>มุมมอง</translation>
     </message>
     <message>
         <source>Botanic Names (All)</source>
-        <translation type="unfinished"></translation>
+        <translation>ชื่อพฤกษศาสตร์ (ทั้งหมด)</translation>
     </message>
     <message>
         <source>Common Names (All)</source>
-        <translation type="unfinished"></translation>
+        <translation>ชื่อสามัญ (ทั้งหมด)</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>ค้นหา</translation>
     </message>
     <message>
         <source>Image Selected Record</source>
-        <translation type="unfinished"></translation>
+        <translation>ภาพของรายการที่เลือก</translation>
     </message>
     <message>
         <source>Arboplot</source>
-        <translation type="unfinished"></translation>
+        <translation>แผนที่ Arboplot</translation>
     </message>
     <message>
         <source>Arboplot Comparison</source>
-        <translation type="unfinished"></translation>
+        <translation>เปรียบเทียบแผนที่ Arboplot</translation>
     </message>
     <message>
         <source>Analysis</source>
-        <translation type="unfinished"></translation>
+        <translation>การวิเคราะห์</translation>
     </message>
     <message>
         <source>Suitable Area by Country...</source>
-        <translation type="unfinished"></translation>
+        <translation>พื้นที่ที่เหมาะสมรายประเทศ...</translation>
     </message>
     <message>
         <source>Species Count Map...</source>
-        <translation type="unfinished"></translation>
+        <translation>แผนที่จำนวนชนิดพันธุ์...</translation>
     </message>
     <message>
         <source>Climate Shift...</source>
-        <translation type="unfinished"></translation>
+        <translation>การเปลี่ยนแปลงภูมิอากาศ...</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>วิธีใช้</translation>
     </message>
     <message>
         <source>Introduction</source>
-        <translation type="unfinished"></translation>
+        <translation>บทนำ</translation>
     </message>
     <message>
         <source>Glossary</source>
-        <translation type="unfinished"></translation>
+        <translation>อภิธานศัพท์</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>เกี่ยวกับโปรแกรม</translation>
     </message>
     <message>
         <source>View Botanic Names (All)</source>
-        <translation type="unfinished"></translation>
+        <translation>แสดงชื่อพฤกษศาสตร์ (ทั้งหมด)</translation>
     </message>
     <message>
         <source>View Common Names (All)</source>
-        <translation type="unfinished"></translation>
+        <translation>แสดงชื่อสามัญ (ทั้งหมด)</translation>
     </message>
     <message>
         <source>View Species Image</source>
-        <translation type="unfinished"></translation>
+        <translation>แสดงภาพชนิดพันธุ์</translation>
     </message>
     <message>
         <source>Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>คู่มือ</translation>
     </message>
     <message>
         <source>Move Previous Form</source>
-        <translation type="unfinished"></translation>
+        <translation>ไปหน้าต่างก่อนหน้า</translation>
     </message>
     <message>
         <source>Move Next Form</source>
-        <translation type="unfinished"></translation>
+        <translation>ไปหน้าต่างถัดไป</translation>
     </message>
     <message>
         <source>Close Active Form</source>
-        <translation type="unfinished"></translation>
+        <translation>ปิดหน้าต่างที่ใช้งานอยู่</translation>
     </message>
     <message>
         <source>Species Count Map</source>
-        <translation type="unfinished"></translation>
+        <translation>แผนที่จำนวนชนิดพันธุ์</translation>
     </message>
     <message>
         <source>Climate Shift</source>
+        <translation>การเปลี่ยนแปลงภูมิอากาศ</translation>
+    </message>
+    <message>
+        <source>Site Report...</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1133,15 +1143,15 @@ Exit codes: 0 done, 1 usage, 2 data error, 3 output not written.
     <name>MapClasses</name>
     <message>
         <source>no species suits any grid point</source>
-        <translation type="unfinished"></translation>
+        <translation>ไม่มีชนิดพันธุ์ใดเหมาะกับจุดกริดใดเลย</translation>
     </message>
     <message>
         <source>one class per number of species, up to %1, the most at any grid point</source>
-        <translation type="unfinished"></translation>
+        <translation>หนึ่งระดับต่อจำนวนชนิดพันธุ์แต่ละค่า สูงสุด %1 ชนิด ซึ่งเป็นจำนวนมากที่สุดที่พบในจุดกริดใดจุดหนึ่ง</translation>
     </message>
     <message>
         <source>equal steps of %1 species from 1 to %2, the most at any grid point</source>
-        <translation type="unfinished"></translation>
+        <translation>ช่วงเท่ากันช่วงละ %1 ชนิด ตั้งแต่ 1 ถึง %2 ชนิด ซึ่งเป็นจำนวนมากที่สุดที่พบในจุดกริดใดจุดหนึ่ง</translation>
     </message>
 </context>
 <context>
@@ -1211,103 +1221,103 @@ Exit codes: 0 done, 1 usage, 2 data error, 3 output not written.
     <name>MapControl</name>
     <message>
         <source>The map can only be drawn on while it is being drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>วาดลงบนแผนที่ได้เฉพาะในระหว่างที่กำลังวาดแผนที่เท่านั้น</translation>
     </message>
     <message>
         <source>Cannot save the map to %1: export format %2 is not supported</source>
-        <translation type="unfinished"></translation>
+        <translation>ไม่สามารถบันทึกแผนที่ลงใน %1 ได้: ไม่รองรับรูปแบบการส่งออก %2</translation>
     </message>
     <message>
         <source>Cannot save the map to %1: scale factor %2 is out of range</source>
-        <translation type="unfinished"></translation>
+        <translation>ไม่สามารถบันทึกแผนที่ลงใน %1 ได้: ตัวคูณมาตราส่วน %2 อยู่นอกช่วงที่ใช้ได้</translation>
     </message>
 </context>
 <context>
     <name>MapImageExport</name>
     <message>
         <source>Windows Bitmaps (*.bmp)</source>
-        <translation type="unfinished"></translation>
+        <translation>ภาพบิตแมปของ Windows (*.bmp)</translation>
     </message>
     <message>
         <source>PNG Pictures with source stamp (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>ภาพ PNG พร้อมข้อความระบุแหล่งข้อมูล (*.png)</translation>
     </message>
     <message>
         <source>Export Bitmap</source>
-        <translation type="unfinished"></translation>
+        <translation>ส่งออกภาพบิตแมป</translation>
     </message>
 </context>
 <context>
     <name>MapLegend</name>
     <message>
         <source>Full match</source>
-        <translation type="unfinished"></translation>
+        <translation>ตรงทุกเกณฑ์</translation>
     </message>
     <message>
         <source>Suitable species</source>
-        <translation type="unfinished"></translation>
+        <translation>ชนิดพันธุ์ที่เหมาะสม</translation>
     </message>
 </context>
 <context>
     <name>MapPlaceTools</name>
     <message>
         <source>Provinces</source>
-        <translation type="unfinished"></translation>
+        <translation>จังหวัด</translation>
     </message>
     <message>
         <source>Draw the outlines of provinces and states</source>
-        <translation type="unfinished"></translation>
+        <translation>วาดเส้นขอบเขตจังหวัดและรัฐ</translation>
     </message>
     <message>
         <source>The province layer (ShapeFiles/province_bnd.shp) is missing or unreadable</source>
-        <translation type="unfinished"></translation>
+        <translation>ไม่พบชั้นข้อมูลจังหวัด (ShapeFiles/province_bnd.shp) หรือไม่สามารถอ่านได้</translation>
     </message>
     <message>
         <source>Suitable Tree Species - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ชนิดพันธุ์ไม้ที่เหมาะสม - %1</translation>
     </message>
     <message>
         <source>Find Place</source>
-        <translation type="unfinished"></translation>
+        <translation>ค้นหาสถานที่</translation>
     </message>
     <message>
         <source>No grid point lies near %1, so no species can be matched to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>ไม่มีจุดกริดอยู่ใกล้ %1 จึงไม่สามารถจับคู่ชนิดพันธุ์ใดกับสถานที่นี้ได้</translation>
     </message>
 </context>
 <context>
     <name>MapToolbar</name>
     <message>
         <source>Planting List</source>
-        <translation type="unfinished"></translation>
+        <translation>รายชื่อพันธุ์ไม้สำหรับปลูก</translation>
     </message>
     <message>
         <source>Zoom In</source>
-        <translation type="unfinished"></translation>
+        <translation>ขยาย</translation>
     </message>
     <message>
         <source>Zoom Out</source>
-        <translation type="unfinished"></translation>
+        <translation>ย่อ</translation>
     </message>
     <message>
         <source>Pan</source>
-        <translation type="unfinished"></translation>
+        <translation>เลื่อนแผนที่</translation>
     </message>
     <message>
         <source>Identify</source>
-        <translation type="unfinished"></translation>
+        <translation>ระบุข้อมูล</translation>
     </message>
     <message>
         <source>Suitable Tree Species</source>
-        <translation type="unfinished"></translation>
+        <translation>ชนิดพันธุ์ไม้ที่เหมาะสม</translation>
     </message>
     <message>
         <source>Full Extent</source>
-        <translation type="unfinished"></translation>
+        <translation>แสดงเต็มขอบเขต</translation>
     </message>
     <message>
         <source>Generate Map</source>
-        <translation type="unfinished"></translation>
+        <translation>สร้างแผนที่</translation>
     </message>
 </context>
 <context>
@@ -1368,108 +1378,108 @@ Exit codes: 0 done, 1 usage, 2 data error, 3 output not written.
     <name>ParameterPanel</name>
     <message>
         <source>Altitude (ALT) (m)</source>
-        <translation type="unfinished"></translation>
+        <translation>ความสูง (ALT) (m)</translation>
     </message>
     <message>
         <source>Rainfall (MAR) (mm)</source>
-        <translation type="unfinished"></translation>
+        <translation>ปริมาณน้ำฝน (MAR) (mm)</translation>
     </message>
     <message>
         <source>Temperature (MAT) (Deg C)</source>
-        <translation type="unfinished"></translation>
+        <translation>อุณหภูมิ (MAT) (°C)</translation>
     </message>
     <message>
         <source>Layer</source>
-        <translation type="unfinished"></translation>
+        <translation>ชั้นข้อมูล</translation>
     </message>
     <message>
         <source>Show ALT</source>
-        <translation type="unfinished"></translation>
+        <translation>แสดง ALT</translation>
     </message>
     <message>
         <source>Show MAR</source>
-        <translation type="unfinished"></translation>
+        <translation>แสดง MAR</translation>
     </message>
     <message>
         <source>Show MAT</source>
-        <translation type="unfinished"></translation>
+        <translation>แสดง MAT</translation>
     </message>
     <message>
         <source>Show Tree Species</source>
-        <translation type="unfinished"></translation>
+        <translation>แสดงชนิดพันธุ์ไม้</translation>
     </message>
     <message>
         <source>Parameters Used</source>
-        <translation type="unfinished"></translation>
+        <translation>พารามิเตอร์ที่ใช้</translation>
     </message>
     <message>
         <source>Legend</source>
-        <translation type="unfinished"></translation>
+        <translation>คำอธิบายสัญลักษณ์</translation>
     </message>
     <message>
         <source>Altitude</source>
-        <translation type="unfinished"></translation>
+        <translation>ความสูง</translation>
     </message>
     <message>
         <source>Rainfall</source>
-        <translation type="unfinished"></translation>
+        <translation>ปริมาณน้ำฝน</translation>
     </message>
     <message>
         <source>Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>อุณหภูมิ</translation>
     </message>
     <message>
         <source>Tree Species</source>
-        <translation type="unfinished"></translation>
+        <translation>ชนิดพันธุ์ไม้</translation>
     </message>
     <message>
         <source>Range</source>
-        <translation type="unfinished"></translation>
+        <translation>ช่วง</translation>
     </message>
     <message>
         <source>ALT: 0 - 6098</source>
-        <translation type="unfinished"></translation>
+        <translation>ALT: 0 - 6098</translation>
     </message>
     <message>
         <source>MAR: 6 - 8253</source>
-        <translation type="unfinished"></translation>
+        <translation>MAR: 6 - 8253</translation>
     </message>
     <message>
         <source>MAT: -11.2 - 29.2</source>
-        <translation type="unfinished"></translation>
+        <translation>MAT: -11.2 - 29.2</translation>
     </message>
 </context>
 <context>
     <name>PhotoPictures</name>
     <message>
         <source>Silvaria species pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>ภาพชนิดพันธุ์ของ Silvaria</translation>
     </message>
 </context>
 <context>
     <name>PhotoRequest</name>
     <message>
         <source>Images still needed for this species</source>
-        <translation type="unfinished"></translation>
+        <translation>ยังต้องการภาพของชนิดพันธุ์นี้</translation>
     </message>
     <message>
         <source>If you have any suitable shots please send to:</source>
-        <translation type="unfinished"></translation>
+        <translation>หากท่านมีภาพถ่ายที่เหมาะสม โปรดส่งมาที่:</translation>
     </message>
     <message>
         <source>email: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>อีเมล: %1</translation>
     </message>
 </context>
 <context>
     <name>PictureStamps</name>
     <message>
         <source>a projection of one climate model, not a forecast</source>
-        <translation type="unfinished"></translation>
+        <translation>ภาพฉายจากแบบจำลองภูมิอากาศเพียงแบบเดียว ไม่ใช่การพยากรณ์</translation>
     </message>
     <message>
         <source>scenario %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ฉากทัศน์ %1</translation>
     </message>
 </context>
 <context>
@@ -1531,35 +1541,85 @@ Exit codes: 0 done, 1 usage, 2 data error, 3 output not written.
     <name>PlantingList</name>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ถึง %2</translation>
     </message>
     <message>
         <source>Suitable Tree Species (%1)</source>
+        <translation>ชนิดพันธุ์ไม้ที่เหมาะสม (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>ReportCommand</name>
+    <message>
+        <source>--paper is a4 or letter, not &quot;%1&quot;</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>-o FILE is needed: a PDF (.pdf) or an HTML page (.html)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>-o takes a PDF (.pdf) or an HTML page (.html), not &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Writes the printable site report of a position: the site, the species suitable there grouped by functional use (names, ranges, a small map, lines of the fact sheet), the near misses, the species count around the site and the references.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Position in degrees, west and south negative (report 98.98,18.79), or the name of a place, district or province.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Narrows a place name to this country (code such as TH, or name).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only species of this use; repeat for several (default every use).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Page size: a4 (default) or letter.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reports on an installed scenario&apos;s climate (see scenarios) instead of the grid&apos;s.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file to write: a PDF (.pdf) or an HTML page with its pictures inside (.html).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 written (%n pages)
+</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>ScenarioChoice</name>
     <message>
         <source>Climate:</source>
-        <translation type="unfinished"></translation>
+        <translation>ภูมิอากาศ:</translation>
     </message>
     <message>
         <source>The climate of the grid, or of a scenario grid installed beside it: the projection of one climate model, not a forecast</source>
-        <translation type="unfinished"></translation>
+        <translation>ภูมิอากาศของกริด หรือของกริดฉากทัศน์ที่ติดตั้งไว้คู่กัน: เป็นภาพฉายจากแบบจำลองภูมิอากาศเพียงแบบเดียว ไม่ใช่การพยากรณ์</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <comment>scenario: caveat</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>uniform shift</source>
-        <translation type="unfinished"></translation>
+        <translation>การเปลี่ยนแปลงแบบเท่ากันทุกจุด</translation>
     </message>
     <message>
         <source>current grid</source>
-        <translation type="unfinished"></translation>
+        <translation>กริดปัจจุบัน</translation>
     </message>
 </context>
 <context>
@@ -1579,6 +1639,41 @@ Exit codes: 0 done, 1 usage, 2 data error, 3 output not written.
     </message>
 </context>
 <context>
+    <name>ServeCommand</name>
+    <message>
+        <source>--listen takes an IPv4 address and a port such as 127.0.0.1:8080 or 0.0.0.0:8080, not &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Serves the catalogue, the maps and the suitable species at a place as web pages, read-only. Stops on Ctrl+C (SIGINT) or SIGTERM.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Address and port to listen on (default 127.0.0.1:8080, this machine only; 0.0.0.0:8080 shares it with the network).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Silvaria is served at:
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Everyone on this network can read it (read-only). Press Ctrl+C to stop.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only this machine can read it. Press Ctrl+C to stop.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stopped.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>SheetCommand</name>
     <message>
         <source>Prints the fact sheet of a species, as plain text or as HTML with the headings formatted.</source>
@@ -1593,10 +1688,6 @@ Exit codes: 0 done, 1 usage, 2 data error, 3 output not written.
     <name>ShiftCommand</name>
     <message>
         <source>Identifier, current name or synonym.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Change of MAT in ଌ (default 0).</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1637,7 +1728,292 @@ Exit codes: 0 done, 1 usage, 2 data error, 3 output not written.
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The species&apos; full match with the grid&apos;s MAT raised by DT ଌ and MAR changed by DP %, altitude unchanged, or with the climate of an installed scenario grid (--scenario): the km2 kept, lost and gained. A uniform shift of the grid&apos;s climate is not a climate projection; a scenario is the projection of one climate model, not a forecast.</source>
+        <source>Change of MAT in °C (default 0).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The species&apos; full match with the grid&apos;s MAT raised by DT °C and MAR changed by DP %, altitude unchanged, or with the climate of an installed scenario grid (--scenario): the km2 kept, lost and gained. A uniform shift of the grid&apos;s climate is not a climate projection; a scenario is the projection of one climate model, not a forecast.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SiteReportText</name>
+    <message>
+        <source>Altitude (ALT)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rainfall (MAR)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Temperature (MAT)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No use recorded</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2 (longitude, latitude)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation type="unfinished">ประเทศ</translation>
+    </message>
+    <message>
+        <source>Grid point used</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2, %3 km from the position</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uses asked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>every use</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Grid data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Climate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Boundaries</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation type="unfinished">%1, %2</translation>
+    </message>
+    <message>
+        <source>Trees for this site</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln species suit this site: each species&apos; altitude, rainfall and temperature ranges hold here.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No species of the catalogue suits this site for the uses asked.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln species nearly suit it (one range missed), %1 have incomplete ranges.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>On each species&apos; map, the ring marks the site:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Species&apos; range</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation type="unfinished">%1 ถึง %2</translation>
+    </message>
+    <message>
+        <source>(fact sheet, %1, “%2”):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>none in the catalogue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>none recorded</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Family %1; species number %2; uses: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Common names:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Propagation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %Ln suitable species</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Also suitable, described above: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No species of this use suits the site.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Silvaria %1.%2.%3, %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Catalogue: Silvaria catalogue, from the works cited on the last page. Grid: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Climate: %1.</source>
+        <translation type="unfinished">ภูมิอากาศ: %1.</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ALT %1 m too low</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ALT %1 m too high</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MAR %1 mm too dry</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MAR %1 mm too wet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MAT %1 °C too cold</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MAT %1 °C too warm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 not stated</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 to %2 %3</source>
+        <translation type="unfinished">%1 ถึง %2 %3 {1 ?}</translation>
+    </message>
+    <message>
+        <source>Nearly suitable species</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None: no species misses by one range only.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Each of these meets two of its ranges here and misses the third by a little; smallest miss first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Species</source>
+        <translation type="unfinished">ชนิดพันธุ์</translation>
+    </message>
+    <message>
+        <source>What it misses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Its range</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Species whose ranges are incomplete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The catalogue lacks a range of these species; every range it states holds here.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Missing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Within %1 km</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The site and its surroundings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Suitable at the site</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Species of the uses asked suitable at each grid point around the site (marked by the ring); classes: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>References of the species listed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No grid point lies within %1 km of %2, %3: the position is outside the map&apos;s grid.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The grid point at %1, %2 has no %3 value, so no species can be matched to it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rainfall and temperature: %1, %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no functional use of the catalogue; the uses are %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The report could not be written: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: a report is written as .pdf or .html</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1661,304 +2037,567 @@ Exit codes: 0 done, 1 usage, 2 data error, 3 output not written.
     </message>
 </context>
 <context>
+    <name>WebPages</name>
+    <message>
+        <source>Longitude and latitude are numbers in degrees, such as 98.98 and 18.79.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This application folder has no place index; give longitude and latitude.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No place has this name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All uses</source>
+        <translation type="unfinished">ทุกการใช้ประโยชน์</translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use my position</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show species</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Grid point %1, %2: altitude %3 m, rainfall %4 mm, temperature %5 °C</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Suitable species</source>
+        <translation type="unfinished">ชนิดพันธุ์ที่เหมาะสม</translation>
+    </message>
+    <message>
+        <source>No species is suitable here.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Near misses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Site report (PDF)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This name means several places; choose one:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The map has no grid point with climate data near this position.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Species suitable here</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Method not allowed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This server only answers GET and HEAD.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Busy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Too many people are reading at once. Try again in a moment.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Server error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Timber</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fruit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Resin</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fodder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Firewood</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Charcoal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bamboo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rattan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Others</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Functional uses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Common names by language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Botanic names by genus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no page at this address.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation type="unfinished">ค้นหา</translation>
+    </message>
+    <message>
+        <source>Botanic names</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Common names</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Here</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No names found.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Agroforestry tree species of South-East Asia: fact sheets, photographs and suitability maps.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Browse by genus, language and use</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Species suitable at a place</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search by botanic or common name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Site report</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Give a place, or longitude and latitude.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Photographs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zoom to country</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Whole region</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation type="unfinished">ประเทศ</translation>
+    </message>
+    <message>
+        <source>Full match km²</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Share of land %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No grid point matches all ranges.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Suitable area by country</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no such species or country.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fact sheet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Suitability map</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Address too long</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The address asks too much at once; shorten the search.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bad address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The address is not written correctly.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>clsSendKeys</name>
     <message>
         <source>Invalid sendkeys command: unmatched ) at position %1</source>
-        <translation type="unfinished"></translation>
+        <translation>คำสั่ง sendkeys ไม่ถูกต้อง: มีวงเล็บ ) ที่ไม่มีคู่ที่ตำแหน่ง %1</translation>
     </message>
     <message>
         <source>Invalid sendkeys command; opening { without content or closing } at position %1</source>
-        <translation type="unfinished"></translation>
+        <translation>คำสั่ง sendkeys ไม่ถูกต้อง; มีวงเล็บเปิด { ที่ไม่มีเนื้อหาหรือไม่มีวงเล็บปิด } ที่ตำแหน่ง %1</translation>
     </message>
     <message>
         <source>Invalid sendkeys command; opening { without closing } at position %1</source>
-        <translation type="unfinished"></translation>
+        <translation>คำสั่ง sendkeys ไม่ถูกต้อง; มีวงเล็บเปิด { ที่ไม่มีวงเล็บปิด } ที่ตำแหน่ง %1</translation>
     </message>
     <message>
         <source>Invalid sendkeys command; key repetitions &apos;%1&apos; is invalid near position %2</source>
-        <translation type="unfinished"></translation>
+        <translation>คำสั่ง sendkeys ไม่ถูกต้อง; จำนวนครั้งการกดแป้น &apos;%1&apos; ไม่ถูกต้อง ใกล้ตำแหน่ง %2</translation>
     </message>
     <message>
         <source>Invalid sendkeys command: more open brackets than close brackets.</source>
-        <translation type="unfinished"></translation>
+        <translation>คำสั่ง sendkeys ไม่ถูกต้อง: มีวงเล็บเปิดมากกว่าวงเล็บปิด</translation>
     </message>
 </context>
 <context>
     <name>frmAbout</name>
     <message>
         <source>About %1</source>
-        <translation type="unfinished"></translation>
+        <translation>เกี่ยวกับ %1</translation>
     </message>
     <message>
         <source>Support</source>
-        <translation type="unfinished"></translation>
+        <translation>การสนับสนุน</translation>
     </message>
     <message>
         <source>System Info...</source>
-        <translation type="unfinished"></translation>
+        <translation>ข้อมูลระบบ...</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>ตกลง</translation>
     </message>
     <message>
         <source>System Information Is Unavailable At This Time</source>
-        <translation type="unfinished"></translation>
+        <translation>ไม่สามารถแสดงข้อมูลระบบได้ในขณะนี้</translation>
     </message>
 </context>
 <context>
     <name>frmClimateShift</name>
     <message>
         <source>Climate Shift</source>
-        <translation type="unfinished"></translation>
+        <translation>การเปลี่ยนแปลงภูมิอากาศ</translation>
     </message>
     <message>
         <source>Choose Species</source>
-        <translation type="unfinished"></translation>
+        <translation>เลือกชนิดพันธุ์</translation>
     </message>
     <message>
         <source>Save Picture...</source>
-        <translation type="unfinished"></translation>
+        <translation>บันทึกภาพ...</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>ปิด</translation>
     </message>
     <message>
         <source>Country</source>
-        <translation type="unfinished"></translation>
+        <translation>ประเทศ</translation>
     </message>
     <message>
         <source>Kept km²</source>
-        <translation type="unfinished"></translation>
+        <translation>คงเดิม km²</translation>
     </message>
     <message>
         <source>Lost km²</source>
-        <translation type="unfinished"></translation>
+        <translation>สูญเสีย km²</translation>
     </message>
     <message>
         <source>Gained km²</source>
-        <translation type="unfinished"></translation>
+        <translation>เพิ่มขึ้น km²</translation>
     </message>
     <message>
         <source>Species</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>ΔT (ଌ)</source>
-        <translation type="unfinished"></translation>
+        <translation>ชนิดพันธุ์</translation>
     </message>
     <message>
         <source>ΔP (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>ΔP (%)</translation>
     </message>
     <message>
         <source>%1 Choose a species with the &quot;...&quot; button.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 โปรดเลือกชนิดพันธุ์ด้วยปุ่ม &quot;...&quot;</translation>
     </message>
     <message>
         <source>shift %1</source>
-        <translation type="unfinished"></translation>
+        <translation>เปลี่ยนแปลง %1</translation>
     </message>
     <message>
         <source>ΔT must be a number of degrees, such as 2 or -1.5, not &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>ΔT ต้องเป็นจำนวนองศา เช่น 2 หรือ -1.5 ไม่ใช่ &quot;%1&quot;</translation>
     </message>
     <message>
         <source>ΔP must be a percentage, such as 10 or -20, not &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>ΔP ต้องเป็นค่าร้อยละ เช่น 10 หรือ -20 ไม่ใช่ &quot;%1&quot;</translation>
     </message>
     <message>
         <source>ΔP cannot take away more than 100 % of the rainfall.</source>
-        <translation type="unfinished"></translation>
+        <translation>ΔP ลดปริมาณน้ำฝนลงเกิน 100 % ไม่ได้</translation>
     </message>
     <message>
         <source>%1 suits no grid point even without a shift.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ไม่เหมาะกับจุดกริดใดเลย แม้ไม่มีการเปลี่ยนแปลงภูมิอากาศ</translation>
     </message>
     <message>
         <source>Under the %1 nothing suits %2 anywhere on the grid: all of its land would be lost. The map still shows the last answer.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>With MAT %1 ଌ and MAR %2 % nothing suits %3 anywhere on the grid: all of its land would be lost. The map still shows the last shift.</source>
-        <translation type="unfinished"></translation>
+        <translation>ภายใต้%1 ไม่มีพื้นที่ใดบนกริดที่เหมาะกับ %2 เลย: พื้นที่ทั้งหมดจะสูญเสียไป แผนที่ยังคงแสดงผลลัพธ์ครั้งล่าสุด</translation>
     </message>
     <message>
         <source>%1; %2</source>
         <comment>species ranges; climate</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1; %2</translation>
     </message>
     <message>
         <source>kept: %1 km²</source>
-        <translation type="unfinished"></translation>
+        <translation>คงเดิม: %1 km²</translation>
     </message>
     <message>
         <source>lost: %1 km²</source>
-        <translation type="unfinished"></translation>
+        <translation>สูญเสีย: %1 km²</translation>
     </message>
     <message>
         <source>gained: %1 km²</source>
-        <translation type="unfinished"></translation>
+        <translation>เพิ่มขึ้น: %1 km²</translation>
+    </message>
+    <message>
+        <source>ΔT (°C)</source>
+        <translation>ΔT (°C)</translation>
+    </message>
+    <message>
+        <source>With MAT %1 °C and MAR %2 % nothing suits %3 anywhere on the grid: all of its land would be lost. The map still shows the last shift.</source>
+        <translation>เมื่อ MAT %1 °C และ MAR %2 % ไม่มีพื้นที่ใดบนกริดที่เหมาะกับ %3 เลย: พื้นที่ทั้งหมดจะสูญเสียไป แผนที่ยังคงแสดงการเปลี่ยนแปลงครั้งล่าสุด</translation>
     </message>
 </context>
 <context>
     <name>frmCompare</name>
     <message>
         <source>Arboplot Comparison</source>
-        <translation type="unfinished"></translation>
+        <translation>เปรียบเทียบแผนที่ Arboplot</translation>
     </message>
     <message>
         <source>First Parameter</source>
-        <translation type="unfinished"></translation>
+        <translation>พารามิเตอร์ชุดที่หนึ่ง</translation>
     </message>
     <message>
         <source>Second Parameter</source>
-        <translation type="unfinished"></translation>
+        <translation>พารามิเตอร์ชุดที่สอง</translation>
     </message>
     <message>
         <source>Save As Image</source>
-        <translation type="unfinished"></translation>
+        <translation>บันทึกเป็นภาพ</translation>
     </message>
     <message>
         <source>First Species Name</source>
-        <translation type="unfinished"></translation>
+        <translation>ชื่อชนิดพันธุ์ที่หนึ่ง</translation>
     </message>
     <message>
         <source>Second Species Name</source>
-        <translation type="unfinished"></translation>
+        <translation>ชื่อชนิดพันธุ์ที่สอง</translation>
     </message>
     <message>
         <source>Choose Species</source>
-        <translation type="unfinished"></translation>
+        <translation>เลือกชนิดพันธุ์</translation>
     </message>
 </context>
 <context>
     <name>frmCountryArea</name>
     <message>
         <source>Country</source>
-        <translation type="unfinished"></translation>
+        <translation>ประเทศ</translation>
     </message>
     <message>
         <source>Province</source>
-        <translation type="unfinished"></translation>
+        <translation>จังหวัด</translation>
     </message>
     <message>
         <source>Land km²</source>
-        <translation type="unfinished"></translation>
+        <translation>พื้นที่ดิน km²</translation>
     </message>
     <message>
         <source>Full</source>
         <comment>full match</comment>
-        <translation type="unfinished"></translation>
+        <translation>ตรงทุกเกณฑ์</translation>
     </message>
     <message>
         <source>%1 km²</source>
         <comment>class, area</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 km²</translation>
     </message>
     <message>
         <source>%1 %</source>
         <comment>class, share of the land</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %</translation>
     </message>
     <message>
         <source>Suitable Area by Country - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>พื้นที่ที่เหมาะสมรายประเทศ - %1</translation>
     </message>
     <message>
         <source>By country</source>
-        <translation type="unfinished"></translation>
+        <translation>รายประเทศ</translation>
     </message>
     <message>
         <source>By province</source>
-        <translation type="unfinished"></translation>
+        <translation>รายจังหวัด</translation>
     </message>
     <message>
         <source>All countries</source>
-        <translation type="unfinished"></translation>
+        <translation>ทุกประเทศ</translation>
     </message>
     <message>
         <source>The country boundaries are missing, so only the total is given. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ไม่พบขอบเขตประเทศ จึงแสดงเฉพาะผลรวม %1</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>คัดลอก</translation>
     </message>
     <message>
         <source>Save as CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>บันทึกเป็น CSV...</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>ปิด</translation>
     </message>
     <message>
         <source>Total: land %1 km²; altitude %2 km² (%3 %), rainfall %4 km² (%5 %), temperature %6 km² (%7 %), full match %8 km² (%9 %)</source>
-        <translation type="unfinished"></translation>
+        <translation>รวม: พื้นที่ดิน %1 km²; ความสูง %2 km² (%3 %), ปริมาณน้ำฝน %4 km² (%5 %), อุณหภูมิ %6 km² (%7 %), ตรงทุกเกณฑ์ %8 km² (%9 %)</translation>
     </message>
     <message>
         <source>Suitable Area by Country</source>
-        <translation type="unfinished"></translation>
+        <translation>พื้นที่ที่เหมาะสมรายประเทศ</translation>
     </message>
     <message>
         <source>Save as CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>บันทึกเป็น CSV</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>ไฟล์ CSV (*.csv)</translation>
     </message>
 </context>
 <context>
     <name>frmIdentifyEngine</name>
     <message>
         <source>The grid point has no %1 value, so no species can be matched to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>จุดกริดนี้ไม่มีค่า %1 จึงไม่สามารถจับคู่ชนิดพันธุ์ใดกับจุดนี้ได้</translation>
     </message>
     <message>
         <source>Nearly suitable here</source>
-        <translation type="unfinished"></translation>
+        <translation>เกือบเหมาะสมที่จุดนี้</translation>
     </message>
     <message>
         <source>Ranges incomplete</source>
-        <translation type="unfinished"></translation>
+        <translation>ข้อมูลช่วงไม่ครบถ้วน</translation>
     </message>
     <message>
         <source>Suitable Tree Species</source>
-        <translation type="unfinished"></translation>
+        <translation>ชนิดพันธุ์ไม้ที่เหมาะสม</translation>
     </message>
     <message>
         <source>Field</source>
-        <translation type="unfinished"></translation>
+        <translation>ฟิลด์</translation>
     </message>
     <message>
         <source>Value</source>
-        <translation type="unfinished"></translation>
+        <translation>ค่า</translation>
     </message>
     <message>
         <source>Species ID</source>
-        <translation type="unfinished"></translation>
+        <translation>รหัสชนิดพันธุ์</translation>
     </message>
     <message>
         <source>Species Name</source>
-        <translation type="unfinished"></translation>
+        <translation>ชื่อชนิดพันธุ์</translation>
     </message>
     <message>
         <source>Functional Uses</source>
-        <translation type="unfinished"></translation>
+        <translation>การใช้ประโยชน์</translation>
     </message>
     <message>
         <source>Criterion</source>
-        <translation type="unfinished"></translation>
+        <translation>เกณฑ์</translation>
     </message>
     <message>
         <source>Range</source>
-        <translation type="unfinished"></translation>
+        <translation>ช่วง</translation>
     </message>
     <message>
         <source>Miss</source>
+        <translation>ห่างจากช่วง</translation>
+    </message>
+    <message>
+        <source>Site Report...</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1966,250 +2605,322 @@ Exit codes: 0 done, 1 usage, 2 data error, 3 output not written.
     <name>frmIdentifyMap</name>
     <message>
         <source>Field</source>
-        <translation type="unfinished"></translation>
+        <translation>ฟิลด์</translation>
     </message>
     <message>
         <source>Value</source>
-        <translation type="unfinished"></translation>
+        <translation>ค่า</translation>
     </message>
 </context>
 <context>
     <name>frmImage</name>
     <message>
         <source>Photo Species</source>
-        <translation type="unfinished"></translation>
+        <translation>ภาพถ่ายชนิดพันธุ์</translation>
     </message>
     <message>
         <source>Photo Species - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ภาพถ่ายชนิดพันธุ์ - %1</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>คำอธิบาย</translation>
     </message>
     <message>
         <source>Photo By</source>
-        <translation type="unfinished"></translation>
+        <translation>ถ่ายภาพโดย</translation>
     </message>
     <message>
         <source>Previous photograph</source>
-        <translation type="unfinished"></translation>
+        <translation>ภาพก่อนหน้า</translation>
     </message>
     <message>
         <source>Next photograph</source>
-        <translation type="unfinished"></translation>
+        <translation>ภาพถัดไป</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>ปิด</translation>
     </message>
     <message>
         <source>Not a picture file name: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ไม่ใช่ชื่อไฟล์ภาพ: %1</translation>
     </message>
     <message>
         <source>The picture file %1 cannot be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ไม่สามารถอ่านไฟล์ภาพ %1 ได้: %2</translation>
     </message>
     <message>
         <source>Picture file not found: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ไม่พบไฟล์ภาพ: %1</translation>
     </message>
 </context>
 <context>
     <name>frmList</name>
     <message>
         <source>Species List</source>
-        <translation type="unfinished"></translation>
+        <translation>รายชื่อชนิดพันธุ์</translation>
     </message>
     <message>
         <source>Synonym Names</source>
-        <translation type="unfinished"></translation>
+        <translation>ชื่อพ้อง</translation>
     </message>
     <message>
         <source>Current Names</source>
-        <translation type="unfinished"></translation>
+        <translation>ชื่อที่ใช้ในปัจจุบัน</translation>
     </message>
     <message>
         <source>Functional Uses</source>
-        <translation type="unfinished"></translation>
+        <translation>การใช้ประโยชน์</translation>
     </message>
     <message>
         <source>Common Names</source>
-        <translation type="unfinished"></translation>
+        <translation>ชื่อสามัญ</translation>
     </message>
     <message>
         <source>Genus</source>
-        <translation type="unfinished"></translation>
+        <translation>สกุล</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>ภาษา</translation>
     </message>
 </context>
 <context>
     <name>frmMain</name>
     <message>
         <source>Botanic Names</source>
-        <translation type="unfinished"></translation>
+        <translation>ชื่อพฤกษศาสตร์</translation>
     </message>
     <message>
         <source>Common Names</source>
-        <translation type="unfinished"></translation>
+        <translation>ชื่อสามัญ</translation>
     </message>
     <message>
         <source>Functional Uses</source>
-        <translation type="unfinished"></translation>
+        <translation>การใช้ประโยชน์</translation>
     </message>
     <message>
         <source>Silvaria Database Version 2.0</source>
-        <translation type="unfinished"></translation>
+        <translation>ฐานข้อมูล Silvaria รุ่น 2.0</translation>
     </message>
     <message>
         <source>CAPS</source>
-        <translation type="unfinished"></translation>
+        <translation>CAPS</translation>
     </message>
     <message>
         <source>NUM</source>
-        <translation type="unfinished"></translation>
+        <translation>NUM</translation>
     </message>
     <message>
         <source>INS</source>
-        <translation type="unfinished"></translation>
+        <translation>INS</translation>
     </message>
 </context>
 <context>
     <name>frmMap</name>
     <message>
         <source>Delete All Labels?</source>
-        <translation type="unfinished"></translation>
+        <translation>ลบป้ายชื่อทั้งหมดหรือไม่?</translation>
     </message>
     <message>
         <source>Remove current labels from Map?</source>
-        <translation type="unfinished"></translation>
+        <translation>ลบป้ายชื่อปัจจุบันออกจากแผนที่หรือไม่?</translation>
     </message>
     <message>
         <source>No species with the identifier %1 is in the catalogue, so the map shows no suitable area. Choose a species in the species list first.</source>
-        <translation type="unfinished"></translation>
+        <translation>ไม่มีชนิดพันธุ์รหัส %1 ในบัญชีชนิดพันธุ์ แผนที่จึงไม่แสดงพื้นที่ที่เหมาะสม โปรดเลือกชนิดพันธุ์ในรายชื่อชนิดพันธุ์ก่อน</translation>
     </message>
     <message>
         <source>Arboplot</source>
-        <translation type="unfinished"></translation>
+        <translation>แผนที่ Arboplot</translation>
     </message>
     <message>
         <source>Matching known ranges in elevation, mean annual rainfall and mean annual temperature of trees to available spatial data</source>
-        <translation type="unfinished"></translation>
+        <translation>การจับคู่ช่วงความสูง ปริมาณน้ำฝนเฉลี่ยรายปี และอุณหภูมิเฉลี่ยรายปีที่ทราบของต้นไม้ กับข้อมูลเชิงพื้นที่ที่มีอยู่</translation>
     </message>
     <message>
         <source>Parameter</source>
-        <translation type="unfinished"></translation>
+        <translation>พารามิเตอร์</translation>
     </message>
     <message>
         <source>Restore Default Values</source>
-        <translation type="unfinished"></translation>
+        <translation>คืนค่าเริ่มต้น</translation>
     </message>
     <message>
         <source>Default Value</source>
-        <translation type="unfinished"></translation>
+        <translation>ค่าเริ่มต้น</translation>
     </message>
     <message>
         <source>Clear All Label</source>
-        <translation type="unfinished"></translation>
+        <translation>ล้างป้ายชื่อทั้งหมด</translation>
     </message>
     <message>
         <source>Clear Label</source>
-        <translation type="unfinished"></translation>
+        <translation>ล้างป้ายชื่อ</translation>
     </message>
     <message>
         <source>Save To Image</source>
-        <translation type="unfinished"></translation>
+        <translation>บันทึกเป็นภาพ</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>บันทึก</translation>
     </message>
     <message>
         <source>Close Form</source>
-        <translation type="unfinished"></translation>
+        <translation>ปิดหน้าต่าง</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>ปิด</translation>
     </message>
     <message>
         <source>Disclaimer:<byte value="xd"/>
 The maps are indicative only, as species requirements are incompletely known (and depend on provenance/cultivar), spatial data have low resolution, microclimate can differ and landscapes position and soil can modify suitability.</source>
-        <translation type="unfinished"></translation>
+        <translation>ข้อจำกัดความรับผิดชอบ:<byte value="xd"/>
+แผนที่นี้ใช้เป็นแนวทางเท่านั้น เนื่องจากข้อมูลความต้องการของชนิดพันธุ์ยังไม่สมบูรณ์ (และขึ้นอยู่กับแหล่งเมล็ดพันธุ์/พันธุ์ปลูก) ข้อมูลเชิงพื้นที่มีความละเอียดต่ำ ภูมิอากาศย่อยอาจแตกต่างกัน และตำแหน่งในภูมิประเทศและดินอาจทำให้ความเหมาะสมเปลี่ยนไป</translation>
     </message>
     <message>
         <source>Point Id: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>รหัสจุด: %1</translation>
     </message>
     <message>
         <source>Country</source>
-        <translation type="unfinished"></translation>
+        <translation>ประเทศ</translation>
     </message>
     <message>
         <source>Province</source>
-        <translation type="unfinished"></translation>
+        <translation>จังหวัด</translation>
     </message>
     <message>
         <source>ALT minimum</source>
-        <translation type="unfinished"></translation>
+        <translation>ALT ต่ำสุด</translation>
     </message>
     <message>
         <source>ALT maximum</source>
-        <translation type="unfinished"></translation>
+        <translation>ALT สูงสุด</translation>
     </message>
     <message>
         <source>MAR minimum</source>
-        <translation type="unfinished"></translation>
+        <translation>MAR ต่ำสุด</translation>
     </message>
     <message>
         <source>MAR maximum</source>
-        <translation type="unfinished"></translation>
+        <translation>MAR สูงสุด</translation>
     </message>
     <message>
         <source>MAT minimum</source>
-        <translation type="unfinished"></translation>
+        <translation>MAT ต่ำสุด</translation>
     </message>
     <message>
         <source>MAT maximum</source>
-        <translation type="unfinished"></translation>
+        <translation>MAT สูงสุด</translation>
     </message>
     <message>
         <source>The %1 box of the map of %2 holds &quot;%3&quot;, which is not a number. Correct it and choose the command again.</source>
-        <translation type="unfinished"></translation>
+        <translation>ช่อง %1 ในแผนที่ของ %2 มีค่า &quot;%3&quot; ซึ่งไม่ใช่ตัวเลข โปรดแก้ไขแล้วเลือกคำสั่งอีกครั้ง</translation>
     </message>
 </context>
 <context>
     <name>frmSearch</name>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>ค้นหา</translation>
     </message>
     <message>
         <source>Search By</source>
-        <translation type="unfinished"></translation>
+        <translation>ค้นหาตาม</translation>
     </message>
     <message>
         <source>Botanic Names</source>
-        <translation type="unfinished"></translation>
+        <translation>ชื่อพฤกษศาสตร์</translation>
     </message>
     <message>
         <source>Common Names</source>
-        <translation type="unfinished"></translation>
+        <translation>ชื่อสามัญ</translation>
     </message>
     <message>
         <source>Search For</source>
-        <translation type="unfinished"></translation>
+        <translation>คำที่ค้นหา</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>ตกลง</translation>
     </message>
     <message>
         <source>Cancel</source>
+        <translation>ยกเลิก</translation>
+    </message>
+</context>
+<context>
+    <name>frmSiteReport</name>
+    <message>
+        <source>Preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished">ปิด</translation>
+    </message>
+    <message>
+        <source>Site Report</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>longitude, latitude (98.98, 18.79)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Letter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Position:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Find place:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paper:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Functional uses (none checked: every use)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type the position as longitude, latitude in degrees (98.98, 18.79), or find a place by name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pages: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Site Report</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>HTML pages (*.html)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saved to %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2217,62 +2928,62 @@ The maps are indicative only, as species requirements are incompletely known (an
     <name>frmSpecies</name>
     <message>
         <source>Choose Species</source>
-        <translation type="unfinished"></translation>
+        <translation>เลือกชนิดพันธุ์</translation>
     </message>
     <message>
         <source>Type Species Name</source>
-        <translation type="unfinished"></translation>
+        <translation>พิมพ์ชื่อชนิดพันธุ์</translation>
     </message>
 </context>
 <context>
     <name>frmSpeciesCount</name>
     <message>
         <source>Species Count Map</source>
-        <translation type="unfinished"></translation>
+        <translation>แผนที่จำนวนชนิดพันธุ์</translation>
     </message>
     <message>
         <source>All uses</source>
-        <translation type="unfinished"></translation>
+        <translation>ทุกการใช้ประโยชน์</translation>
     </message>
     <message>
         <source>Save Picture...</source>
-        <translation type="unfinished"></translation>
+        <translation>บันทึกภาพ...</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>ปิด</translation>
     </message>
     <message>
         <source>Functional use:</source>
-        <translation type="unfinished"></translation>
+        <translation>การใช้ประโยชน์:</translation>
     </message>
     <message>
         <source>all uses</source>
-        <translation type="unfinished"></translation>
+        <translation>ทุกการใช้ประโยชน์</translation>
     </message>
     <message>
         <source>Climate: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ภูมิอากาศ: %1</translation>
     </message>
     <message>
         <source>Classes: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>การแบ่งระดับ: %1</translation>
     </message>
     <message numerus="yes">
         <source>Species of %1 suitable at each grid point, of %n such species in the catalogue: every range of a species contains the point&apos;s ALT, MAR and MAT. With the Planting List tool (the tree), click the map to list them.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>จำนวนชนิดพันธุ์สำหรับ %1 ที่เหมาะสมในแต่ละจุดกริด จากชนิดพันธุ์กลุ่มนี้ทั้งหมด %n ชนิดในบัญชีชนิดพันธุ์: ทุกช่วงของชนิดพันธุ์ครอบคลุมค่า ALT, MAR และ MAT ของจุดนั้น ใช้เครื่องมือรายชื่อพันธุ์ไม้สำหรับปลูก (รูปต้นไม้) คลิกบนแผนที่เพื่อแสดงรายชื่อ</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 %2.</source>
         <comment>summary, then the climate</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>%1, %2</source>
         <comment>use, climate</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
@@ -2286,29 +2997,29 @@ The maps are indicative only, as species requirements are incompletely known (an
     <name>modLoadList</name>
     <message>
         <source>Species List</source>
-        <translation type="unfinished"></translation>
+        <translation>รายชื่อชนิดพันธุ์</translation>
     </message>
     <message>
         <source>The species list could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ไม่สามารถอ่านรายชื่อชนิดพันธุ์ได้: %1</translation>
     </message>
 </context>
 <context>
     <name>modLoadTree</name>
     <message>
         <source>Botanic Names</source>
-        <translation type="unfinished"></translation>
+        <translation>ชื่อพฤกษศาสตร์</translation>
     </message>
     <message>
         <source>Common Names</source>
-        <translation type="unfinished"></translation>
+        <translation>ชื่อสามัญ</translation>
     </message>
 </context>
 <context>
     <name>splitter</name>
     <message>
         <source>A container object has not been assigned (set)for property [SplitterContainerControl]</source>
-        <translation type="unfinished"></translation>
+        <translation>ยังไม่ได้กำหนดออบเจ็กต์คอนเทนเนอร์ให้กับคุณสมบัติ [SplitterContainerControl]</translation>
     </message>
 </context>
 </TS>

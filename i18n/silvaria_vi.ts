@@ -5,59 +5,59 @@
     <name>AboutTexts</name>
     <message>
         <source>Copyright (C) 2026 the Silvaria developers. Free software under the GNU GPL.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bản quyền (C) 2026 thuộc các nhà phát triển Silvaria. Phần mềm tự do theo giấy phép GNU GPL.</translation>
     </message>
     <message>
         <source>Rainfall and temperature of the map grid are modelled, not observed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lượng mưa và nhiệt độ của lưới bản đồ là số liệu mô hình hóa, không phải số liệu quan trắc.</translation>
     </message>
     <message>
         <source>Rainfall and temperature of the map grid: observed climate (see its sources.txt).</source>
-        <translation type="unfinished"></translation>
+        <translation>Lượng mưa và nhiệt độ của lưới bản đồ: khí hậu quan trắc (xem tệp sources.txt của lưới).</translation>
     </message>
     <message>
         <source>Rainfall and temperature of the map grid: your own data (see its sources.txt).</source>
-        <translation type="unfinished"></translation>
+        <translation>Lượng mưa và nhiệt độ của lưới bản đồ: dữ liệu của riêng bạn (xem tệp sources.txt của lưới).</translation>
     </message>
     <message>
         <source>Warning: this program is protected by copyright law. It is free</source>
-        <translation type="unfinished"></translation>
+        <translation>Cảnh báo: chương trình này được pháp luật về bản quyền bảo hộ. Đây là phần mềm</translation>
     </message>
     <message>
         <source>software: copy, change and share it under the GNU GPL, version 3 or</source>
-        <translation type="unfinished"></translation>
+        <translation>tự do: bạn được sao chép, sửa đổi và chia sẻ theo giấy phép GNU GPL, phiên bản 3 hoặc</translation>
     </message>
     <message>
         <source>later; any other copying is not allowed. It comes with NO WARRANTY.</source>
-        <translation type="unfinished"></translation>
+        <translation>mới hơn; mọi hình thức sao chép khác đều không được phép. Chương trình KHÔNG kèm BẢO HÀNH.</translation>
     </message>
     <message>
         <source>Map: Natural Earth boundaries and NOAA ETOPO5 altitude (public domain).</source>
-        <translation type="unfinished"></translation>
+        <translation>Bản đồ: ranh giới của Natural Earth và độ cao NOAA ETOPO5 (phạm vi công cộng).</translation>
     </message>
     <message>
         <source>Places: GeoNames (geonames.org), CC BY 4.0; filtered to the region.</source>
-        <translation type="unfinished"></translation>
+        <translation>Địa điểm: GeoNames (geonames.org), CC BY 4.0; đã lọc theo khu vực.</translation>
     </message>
     <message>
         <source>Provinces: Natural Earth 1:10m (public domain); some names are dated.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tỉnh: Natural Earth 1:10m (phạm vi công cộng); một số tên đã cũ.</translation>
     </message>
     <message>
         <source>Catalogue and plates: Silvaria demonstration data from cited works.</source>
-        <translation type="unfinished"></translation>
+        <translation>Danh mục và ảnh minh họa: dữ liệu trình diễn của Silvaria, trích từ các tài liệu đã dẫn.</translation>
     </message>
     <message>
         <source>If you have any suggestion about this application</source>
-        <translation type="unfinished"></translation>
+        <translation>Nếu bạn có góp ý nào về chương trình này,</translation>
     </message>
     <message>
         <source>please write to: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>xin vui lòng gửi thư đến: %1</translation>
     </message>
     <message>
         <source>Build Using</source>
-        <translation type="unfinished"></translation>
+        <translation>Được xây dựng bằng</translation>
     </message>
     <message>
         <source>Corrections to the translations are welcome:</source>
@@ -72,49 +72,49 @@
     <name>AnalysisMapView</name>
     <message>
         <source>Save Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Lưu ảnh</translation>
     </message>
     <message>
         <source>PNG Pictures (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ảnh PNG (*.png)</translation>
     </message>
 </context>
 <context>
     <name>AnalysisSubject</name>
     <message>
         <source>No species with the identifier %1 is in the catalogue. Choose a species in the species list first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Danh mục không có loài nào mang mã %1. Trước tiên, hãy chọn một loài trong danh sách loài.</translation>
     </message>
     <message>
         <source>the catalogue</source>
-        <translation type="unfinished"></translation>
+        <translation>danh mục</translation>
     </message>
     <message>
         <source>the map window&apos;s boxes</source>
-        <translation type="unfinished"></translation>
+        <translation>các ô trong cửa sổ bản đồ</translation>
     </message>
     <message>
         <source>No species is chosen. Choose a species in the species list, or open its map, first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chưa chọn loài nào. Trước tiên, hãy chọn một loài trong danh sách loài hoặc mở bản đồ của loài đó.</translation>
     </message>
     <message>
         <source>%1 has no complete range of altitude, rainfall or temperature (%2), so no land can be matched to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 không có đủ khoảng độ cao, lượng mưa hoặc nhiệt độ (%2), nên không thể đối chiếu vùng đất nào với loài này.</translation>
     </message>
     <message>
         <source>The species</source>
-        <translation type="unfinished"></translation>
+        <translation>Loài này</translation>
     </message>
     <message>
         <source>%1 (SpID %2): %3, from %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (SpID %2): %3, lấy từ %4</translation>
     </message>
 </context>
 <context>
     <name>AppIdentity</name>
     <message>
         <source>Version %1.%2.%3</source>
-        <translation type="unfinished"></translation>
+        <translation>Phiên bản %1.%2.%3</translation>
     </message>
 </context>
 <context>
@@ -213,7 +213,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Grid point %1, %2: ALT %3 m, MAR %4 mm, MAT %5 ଌ
+        <source>Grid point %1, %2: ALT %3 m, MAR %4 mm, MAT %5 °C
 </source>
         <translation type="unfinished"></translation>
     </message>
@@ -222,11 +222,11 @@
     <name>BrowserWindow</name>
     <message>
         <source>Glossary</source>
-        <translation type="unfinished"></translation>
+        <translation>Bảng thuật ngữ</translation>
     </message>
     <message>
         <source>Introduction</source>
-        <translation type="unfinished"></translation>
+        <translation>Giới thiệu chung</translation>
     </message>
 </context>
 <context>
@@ -309,27 +309,27 @@
     <name>Classification</name>
     <message>
         <source>Elevation match only</source>
-        <translation type="unfinished"></translation>
+        <translation>Chỉ phù hợp về độ cao</translation>
     </message>
     <message>
         <source>Rainfall match (but not all other criteria)</source>
-        <translation type="unfinished"></translation>
+        <translation>Phù hợp về lượng mưa (nhưng không đạt mọi tiêu chí khác)</translation>
     </message>
     <message>
         <source>Temperature match (but not all other criteria)</source>
-        <translation type="unfinished"></translation>
+        <translation>Phù hợp về nhiệt độ (nhưng không đạt mọi tiêu chí khác)</translation>
     </message>
     <message>
         <source>Species match (all criteria available)</source>
-        <translation type="unfinished"></translation>
+        <translation>Loài phù hợp (đạt mọi tiêu chí hiện có)</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Lỗi</translation>
     </message>
     <message>
         <source>Warning : Potentially Invasive Species</source>
-        <translation type="unfinished"></translation>
+        <translation>Cảnh báo: Loài có nguy cơ xâm hại</translation>
     </message>
 </context>
 <context>
@@ -398,10 +398,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Temperature range to use, in ଌ.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>a picture (.png or .bmp), a GeoTIFF (.tif or .tiff) or a GeoPackage (.gpkg)</source>
         <translation type="unfinished"></translation>
     </message>
@@ -413,59 +409,13 @@
         <source>-o takes %1, not &quot;%2&quot;</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Temperature range to use, in °C.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CliProgram</name>
-    <message>
-        <source>Usage: silvaria-cli COMMAND [OPTIONS]
-
-Commands:
-  species [--search TEXT] [--use USE]        list species (SpID, name, uses)
-  sheet SPECIES [--format text|html]         the fact sheet of a species
-  map SPECIES -o FILE                        a suitability map with source stamp
-      [--alt MIN,MAX] [--mar MIN,MAX] [--mat MIN,MAX] [--size WxH] [--extent W,S,E,N|PLACE]
-  map --all -o FOLDER                        one map picture per species
-  at LON,LAT|PLACE [--country CC] [--use USE] [--near-misses]
-                                             species suitable at the nearest grid point
-  places TEXT [--country CC] [--limit N]     places, districts and provinces by name
-  area SPECIES [--by-country [-o FILE.gpkg]] suitable area in km2 per class (and country)
-  area SPECIES --by-province [--country CC]  the same per province, for one country or all
-  count [--use USE] [--scenario NAME] -o FILE [--points FILE.csv]
-                                             species suitable at each grid point
-  shift SPECIES --dt DT --dp DP [-o FILE] [--by-country]
-                                             full match under a uniform climate shift
-  shift SPECIES --scenario NAME [-o FILE] [--by-country]
-                                             full match under an installed scenario&apos;s climate
-  scenarios                                  the installed scenario grids and their sources
-  grid build --alt FILE --mar FILE --mat FILE --extent W,S,E,N --step MINUTES -o FOLDER
-      [--countries FILE [--name-field FIELD]] [--mat-scale F] [--mat-offset D] [--mar-scale F]
-                                             the map grid from your own rasters
-  grid fetch worldclim --res 10m|5m|2.5m|30s [--extent W,S,E,N] [--step MINUTES] -o FOLDER
-                                             the map grid from WorldClim 2.1 (network)
-  grid fetch worldclim --res RES --future GCM SSP PERIOD [-o FOLDER]
-                                             a scenario grid from a CMIP6 projection
-  catalogue build SOURCES -o FILE            a catalogue from plain files
-  catalogue export FILE -o SOURCES           a catalogue (SQLite or Access) as plain files
-  catalogue check SOURCES [--images DIR]     every problem of plain files, with file and line
-
-Common options:
-  --format table|csv|json   how rows are printed (default table)
-  --app-folder DIR          read the data of another application folder
-  --help                    this text, or a command&apos;s own (silvaria-cli map --help)
-  --version                 the program&apos;s version
-
-FILE of map, count and shift is a picture (.png, .bmp), a GeoTIFF of the classes or
-counts (.tif) or a GeoPackage of the grid&apos;s points (.gpkg); area writes the countries.
-SPECIES is an identifier or a current or synonym name (case and accents ignored).
-PLACE is the name of a place, district or province of the region (&quot;Chiang Mai&quot;); a name
-of several places is refused with a list of them, which --country CC narrows.
-USE is one of Timber, Fruit, Resin, Fodder, Firewood, Charcoal, Bamboo, Rattan, Others.
-Common options may also come before the command (silvaria-cli --format csv at ...).
-A value that begins with &quot;-&quot; goes after &quot;=&quot; (--extent=-10,...) or after &quot;--&quot;.
-Exit codes: 0 done, 1 usage, 2 data error, 3 output not written.
-</source>
-        <translation type="unfinished"></translation>
-    </message>
     <message>
         <source>no command given</source>
         <translation type="unfinished"></translation>
@@ -492,12 +442,66 @@ Exit codes: 0 done, 1 usage, 2 data error, 3 output not written.
         <source>--lang is one of %1, not &quot;%2&quot;</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Usage: silvaria-cli COMMAND [OPTIONS]
+
+Commands:
+  species [--search TEXT] [--use USE]        list species (SpID, name, uses)
+  sheet SPECIES [--format text|html]         the fact sheet of a species
+  map SPECIES -o FILE                        a suitability map with source stamp
+      [--alt MIN,MAX] [--mar MIN,MAX] [--mat MIN,MAX] [--size WxH] [--extent W,S,E,N|PLACE]
+  map --all -o FOLDER                        one map picture per species
+  at LON,LAT|PLACE [--country CC] [--use USE] [--near-misses]
+                                             species suitable at the nearest grid point
+  report LON,LAT|PLACE -o FILE.pdf|FILE.html the printable site report of a position
+      [--use USE ...] [--paper a4|letter] [--scenario NAME]
+  places TEXT [--country CC] [--limit N]     places, districts and provinces by name
+  area SPECIES [--by-country [-o FILE.gpkg]] suitable area in km2 per class (and country)
+  area SPECIES --by-province [--country CC]  the same per province, for one country or all
+  count [--use USE] [--scenario NAME] -o FILE [--points FILE.csv]
+                                             species suitable at each grid point
+  shift SPECIES --dt DT --dp DP [-o FILE] [--by-country]
+                                             full match under a uniform climate shift
+  shift SPECIES --scenario NAME [-o FILE] [--by-country]
+                                             full match under an installed scenario&apos;s climate
+  scenarios                                  the installed scenario grids and their sources
+  grid build --alt FILE --mar FILE --mat FILE --extent W,S,E,N --step MINUTES -o FOLDER
+      [--countries FILE [--name-field FIELD]] [--mat-scale F] [--mat-offset D] [--mar-scale F]
+                                             the map grid from your own rasters
+  grid fetch worldclim --res 10m|5m|2.5m|30s [--extent W,S,E,N] [--step MINUTES] -o FOLDER
+                                             the map grid from WorldClim 2.1 (network)
+  grid fetch worldclim --res RES --future GCM SSP PERIOD [-o FOLDER]
+                                             a scenario grid from a CMIP6 projection
+  catalogue build SOURCES -o FILE            a catalogue from plain files
+  catalogue export FILE -o SOURCES           a catalogue (SQLite or Access) as plain files
+  catalogue check SOURCES [--images DIR]     every problem of plain files, with file and line
+  serve [--listen ADDR:PORT]                 the catalogue, maps and suitable species as web pages
+                                             (default 127.0.0.1:8080; 0.0.0.0:8080 for the network)
+
+Common options:
+  --format table|csv|json   how rows are printed (default table)
+  --app-folder DIR          read the data of another application folder
+  --help                    this text, or a command&apos;s own (silvaria-cli map --help)
+  --version                 the program&apos;s version
+
+FILE of map, count and shift is a picture (.png, .bmp), a GeoTIFF of the classes or
+counts (.tif) or a GeoPackage of the grid&apos;s points (.gpkg); area writes the countries.
+SPECIES is an identifier or a current or synonym name (case and accents ignored).
+PLACE is the name of a place, district or province of the region (&quot;Chiang Mai&quot;); a name
+of several places is refused with a list of them, which --country CC narrows.
+USE is one of Timber, Fruit, Resin, Fodder, Firewood, Charcoal, Bamboo, Rattan, Others.
+Common options may also come before the command (silvaria-cli --format csv at ...).
+A value that begins with &quot;-&quot; goes after &quot;=&quot; (--extent=-10,...) or after &quot;--&quot;.
+Exit codes: 0 done, 1 usage, 2 data error, 3 output not written.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ClimateShift</name>
     <message>
         <source>uniform shift of the grid&apos;s climate, not a climate projection</source>
-        <translation type="unfinished"></translation>
+        <translation>dịch chuyển đồng đều khí hậu của lưới, không phải dự tính khí hậu</translation>
     </message>
 </context>
 <context>
@@ -533,198 +537,200 @@ Exit codes: 0 done, 1 usage, 2 data error, 3 output not written.
     <message>
         <source>Climate: %1
 </source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Khí hậu: %1
+</translation>
     </message>
     <message>
         <source>Classes: %1
 </source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Phân lớp: %1
+</translation>
     </message>
 </context>
 <context>
     <name>FactSheet</name>
     <message>
         <source>-Species Identity-</source>
-        <translation type="unfinished"></translation>
+        <translation>-Nhận dạng loài-</translation>
     </message>
     <message>
         <source>1. Taxonomy</source>
-        <translation type="unfinished"></translation>
+        <translation>1. Phân loại học</translation>
     </message>
     <message>
         <source>2. Synonym(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>2. Tên đồng nghĩa</translation>
     </message>
     <message>
         <source>3. Common Names</source>
-        <translation type="unfinished"></translation>
+        <translation>3. Tên thông thường</translation>
     </message>
     <message>
         <source>4. Botanic Descriptions</source>
-        <translation type="unfinished"></translation>
+        <translation>4. Mô tả thực vật học</translation>
     </message>
     <message>
         <source>-Ecology and Distribution-</source>
-        <translation type="unfinished"></translation>
+        <translation>-Sinh thái và phân bố-</translation>
     </message>
     <message>
         <source>1. History of Cultivation</source>
-        <translation type="unfinished"></translation>
+        <translation>1. Lịch sử gây trồng</translation>
     </message>
     <message>
         <source>2. Natural Habitat</source>
-        <translation type="unfinished"></translation>
+        <translation>2. Môi trường sống tự nhiên</translation>
     </message>
     <message>
         <source>3. Geographic Distribution</source>
-        <translation type="unfinished"></translation>
+        <translation>3. Phân bố địa lý</translation>
     </message>
     <message>
         <source>4. Biophysical Limits</source>
-        <translation type="unfinished"></translation>
+        <translation>4. Giới hạn lý sinh</translation>
     </message>
     <message>
         <source>5. Reproductive Biology</source>
-        <translation type="unfinished"></translation>
+        <translation>5. Sinh học sinh sản</translation>
     </message>
     <message>
         <source>-Propagation and Management-</source>
-        <translation type="unfinished"></translation>
+        <translation>-Nhân giống và quản lý-</translation>
     </message>
     <message>
         <source>1. Propagation Methods</source>
-        <translation type="unfinished"></translation>
+        <translation>1. Phương pháp nhân giống</translation>
     </message>
     <message>
         <source>2. Tree Management</source>
-        <translation type="unfinished"></translation>
+        <translation>2. Quản lý cây trồng</translation>
     </message>
     <message>
         <source>3. Germplasm Management</source>
-        <translation type="unfinished"></translation>
+        <translation>3. Quản lý nguồn gen</translation>
     </message>
     <message>
         <source>-Functional Uses-</source>
-        <translation type="unfinished"></translation>
+        <translation>-Công dụng-</translation>
     </message>
     <message>
         <source>1. Products</source>
-        <translation type="unfinished"></translation>
+        <translation>1. Sản phẩm</translation>
     </message>
     <message>
         <source>2. Services</source>
-        <translation type="unfinished"></translation>
+        <translation>2. Dịch vụ</translation>
     </message>
     <message>
         <source>3. Pests and Diseases</source>
-        <translation type="unfinished"></translation>
+        <translation>3. Sâu bệnh hại</translation>
     </message>
     <message>
         <source>-Additional Information-</source>
-        <translation type="unfinished"></translation>
+        <translation>-Thông tin bổ sung-</translation>
     </message>
     <message>
         <source>1. Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>1. Đặc tính</translation>
     </message>
     <message>
         <source>2. Trade</source>
-        <translation type="unfinished"></translation>
+        <translation>2. Thương mại</translation>
     </message>
     <message>
         <source>3. Yields</source>
-        <translation type="unfinished"></translation>
+        <translation>3. Năng suất</translation>
     </message>
     <message>
         <source>4. Genetic</source>
-        <translation type="unfinished"></translation>
+        <translation>4. Di truyền</translation>
     </message>
     <message>
         <source>5. Prospects</source>
-        <translation type="unfinished"></translation>
+        <translation>5. Triển vọng</translation>
     </message>
     <message>
         <source>-Bibliography-</source>
-        <translation type="unfinished"></translation>
+        <translation>-Tài liệu tham khảo-</translation>
     </message>
     <message>
         <source>Current Name: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tên hiện hành: %1</translation>
     </message>
     <message>
         <source>Authority: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tác giả tên: %1</translation>
     </message>
     <message>
         <source>Family: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Họ: %1</translation>
     </message>
     <message>
         <source>- No Data -</source>
-        <translation type="unfinished"></translation>
+        <translation>- Không có dữ liệu -</translation>
     </message>
     <message>
         <source>(Native) : %1</source>
-        <translation type="unfinished"></translation>
+        <translation>(Bản địa) : %1</translation>
     </message>
     <message>
         <source>(Exotic) : %1</source>
-        <translation type="unfinished"></translation>
+        <translation>(Ngoại lai) : %1</translation>
     </message>
     <message>
         <source>No species has the identifier %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Không có loài nào mang mã %1.</translation>
     </message>
 </context>
 <context>
     <name>FeatureLabel</name>
     <message>
         <source>the %1 &quot;%2&quot; is not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 &quot;%2&quot; không phải là số</translation>
     </message>
     <message>
         <source>the file ends before the last label</source>
-        <translation type="unfinished"></translation>
+        <translation>tệp kết thúc trước nhãn cuối cùng</translation>
     </message>
     <message>
         <source>a label text has no closing quote</source>
-        <translation type="unfinished"></translation>
+        <translation>một văn bản nhãn thiếu dấu ngoặc kép đóng</translation>
     </message>
     <message>
         <source>a label record has %1 fields instead of 3</source>
-        <translation type="unfinished"></translation>
+        <translation>một bản ghi nhãn có %1 trường thay vì 3</translation>
     </message>
     <message>
         <source>a position record has %1 fields instead of 2</source>
-        <translation type="unfinished"></translation>
+        <translation>một bản ghi vị trí có %1 trường thay vì 2</translation>
     </message>
     <message>
         <source>shape type</source>
-        <translation type="unfinished"></translation>
+        <translation>kiểu hình</translation>
     </message>
     <message>
         <source>the shape type &quot;%1&quot; is not a whole number</source>
-        <translation type="unfinished"></translation>
+        <translation>kiểu hình &quot;%1&quot; không phải là số nguyên</translation>
     </message>
     <message>
         <source>height</source>
-        <translation type="unfinished"></translation>
+        <translation>chiều cao</translation>
     </message>
     <message>
         <source>x coordinate</source>
-        <translation type="unfinished"></translation>
+        <translation>tọa độ x</translation>
     </message>
     <message>
         <source>y coordinate</source>
-        <translation type="unfinished"></translation>
+        <translation>tọa độ y</translation>
     </message>
     <message>
         <source>the first line &quot;%1&quot; is not a label count</source>
-        <translation type="unfinished"></translation>
+        <translation>dòng đầu tiên &quot;%1&quot; không phải là số lượng nhãn</translation>
     </message>
     <message>
         <source>%1 labels are more than the map can hold</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nhãn vượt quá số nhãn tối đa bản đồ có thể chứa</translation>
     </message>
 </context>
 <context>
@@ -790,37 +796,37 @@ Exit codes: 0 done, 1 usage, 2 data error, 3 output not written.
     <name>FindPlaceBox</name>
     <message>
         <source>district</source>
-        <translation type="unfinished"></translation>
+        <translation>huyện</translation>
     </message>
     <message>
         <source>province</source>
-        <translation type="unfinished"></translation>
+        <translation>tỉnh</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <comment>place name (kind of place)</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>%1 — %2</source>
         <comment>place — province, country</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 — %2</translation>
     </message>
     <message>
         <source>Find place (Ctrl+L)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tìm địa điểm (Ctrl+L)</translation>
     </message>
     <message>
         <source>Type a town, district or province in any script; choose one to see what suits it there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nhập tên thị trấn, huyện hoặc tỉnh bằng bất kỳ hệ chữ viết nào; chọn một địa điểm để xem những loài thích hợp tại đó.</translation>
     </message>
     <message>
         <source>Places unavailable</source>
-        <translation type="unfinished"></translation>
+        <translation>Không có dữ liệu địa điểm</translation>
     </message>
     <message>
         <source>Places are unavailable: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Không có dữ liệu địa điểm: %1</translation>
     </message>
 </context>
 <context>
@@ -986,146 +992,150 @@ Exit codes: 0 done, 1 usage, 2 data error, 3 output not written.
     <name>HtmlViewer</name>
     <message>
         <source>&lt;html&gt;&lt;head&gt;&lt;title&gt;Page not found&lt;/title&gt;&lt;/head&gt;&lt;body&gt;&lt;h2&gt;Page not found&lt;/h2&gt;&lt;p&gt;The page file &lt;b&gt;%1&lt;/b&gt; is missing.&lt;/p&gt;&lt;p&gt;Silvaria reads its manual and glossary from the &lt;i&gt;Help&lt;/i&gt; and &lt;i&gt;HTML&lt;/i&gt; folders beside the program. Install the program again to restore them.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;html&gt;&lt;head&gt;&lt;title&gt;Không tìm thấy trang&lt;/title&gt;&lt;/head&gt;&lt;body&gt;&lt;h2&gt;Không tìm thấy trang&lt;/h2&gt;&lt;p&gt;Thiếu tệp trang &lt;b&gt;%1&lt;/b&gt;.&lt;/p&gt;&lt;p&gt;Silvaria đọc hướng dẫn sử dụng và bảng thuật ngữ từ các thư mục &lt;i&gt;Help&lt;/i&gt; và &lt;i&gt;HTML&lt;/i&gt; nằm cạnh chương trình. Hãy cài đặt lại chương trình để khôi phục các thư mục này.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
 </context>
 <context>
     <name>Icons</name>
     <message>
         <source>Agroforestry tree species of South-East Asia</source>
-        <translation type="unfinished"></translation>
+        <translation>Các loài cây nông lâm kết hợp vùng Đông Nam Á</translation>
     </message>
     <message>
         <source>Version 2.0</source>
-        <translation type="unfinished"></translation>
+        <translation>Phiên bản 2.0</translation>
     </message>
 </context>
 <context>
     <name>LabelLayer</name>
     <message>
         <source>The labels could not be saved to %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Không thể lưu nhãn vào %1: %2.</translation>
     </message>
     <message>
         <source>The labels could not be read from %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Không thể đọc nhãn từ %1: %2.</translation>
     </message>
     <message>
         <source>The map holds %1 labels, the most it can.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bản đồ đã có %1 nhãn, mức tối đa có thể chứa.</translation>
     </message>
 </context>
 <context>
     <name>LanguageMenu</name>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Ngôn ngữ</translation>
     </message>
 </context>
 <context>
     <name>MainCommands</name>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Tệp</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Thoát</translation>
     </message>
     <message>
         <source>View</source>
-        <translation type="unfinished"></translation>
+        <translation>Xem</translation>
     </message>
     <message>
         <source>Botanic Names (All)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tên khoa học (tất cả)</translation>
     </message>
     <message>
         <source>Common Names (All)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tên thông thường (tất cả)</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Tìm kiếm</translation>
     </message>
     <message>
         <source>Image Selected Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Ảnh của loài đang chọn</translation>
     </message>
     <message>
         <source>Arboplot</source>
-        <translation type="unfinished"></translation>
+        <translation>Arboplot (bản đồ thích hợp)</translation>
     </message>
     <message>
         <source>Arboplot Comparison</source>
-        <translation type="unfinished"></translation>
+        <translation>So sánh Arboplot</translation>
     </message>
     <message>
         <source>Analysis</source>
-        <translation type="unfinished"></translation>
+        <translation>Phân tích</translation>
     </message>
     <message>
         <source>Suitable Area by Country...</source>
-        <translation type="unfinished"></translation>
+        <translation>Diện tích thích hợp theo quốc gia...</translation>
     </message>
     <message>
         <source>Species Count Map...</source>
-        <translation type="unfinished"></translation>
+        <translation>Bản đồ số lượng loài...</translation>
     </message>
     <message>
         <source>Climate Shift...</source>
-        <translation type="unfinished"></translation>
+        <translation>Dịch chuyển khí hậu...</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Trợ giúp</translation>
     </message>
     <message>
         <source>Introduction</source>
-        <translation type="unfinished"></translation>
+        <translation>Giới thiệu chung</translation>
     </message>
     <message>
         <source>Glossary</source>
-        <translation type="unfinished"></translation>
+        <translation>Bảng thuật ngữ</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Thông tin chương trình</translation>
     </message>
     <message>
         <source>View Botanic Names (All)</source>
-        <translation type="unfinished"></translation>
+        <translation>Xem tên khoa học (tất cả)</translation>
     </message>
     <message>
         <source>View Common Names (All)</source>
-        <translation type="unfinished"></translation>
+        <translation>Xem tên thông thường (tất cả)</translation>
     </message>
     <message>
         <source>View Species Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Xem ảnh loài</translation>
     </message>
     <message>
         <source>Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>Hướng dẫn sử dụng</translation>
     </message>
     <message>
         <source>Move Previous Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Chuyển sang cửa sổ trước</translation>
     </message>
     <message>
         <source>Move Next Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Chuyển sang cửa sổ sau</translation>
     </message>
     <message>
         <source>Close Active Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Đóng cửa sổ hiện hành</translation>
     </message>
     <message>
         <source>Species Count Map</source>
-        <translation type="unfinished"></translation>
+        <translation>Bản đồ số lượng loài</translation>
     </message>
     <message>
         <source>Climate Shift</source>
+        <translation>Dịch chuyển khí hậu</translation>
+    </message>
+    <message>
+        <source>Site Report...</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1133,15 +1143,15 @@ Exit codes: 0 done, 1 usage, 2 data error, 3 output not written.
     <name>MapClasses</name>
     <message>
         <source>no species suits any grid point</source>
-        <translation type="unfinished"></translation>
+        <translation>không có loài nào thích hợp tại bất kỳ điểm lưới nào</translation>
     </message>
     <message>
         <source>one class per number of species, up to %1, the most at any grid point</source>
-        <translation type="unfinished"></translation>
+        <translation>mỗi lớp ứng với một số lượng loài, tối đa %1 – số loài nhiều nhất tại một điểm lưới</translation>
     </message>
     <message>
         <source>equal steps of %1 species from 1 to %2, the most at any grid point</source>
-        <translation type="unfinished"></translation>
+        <translation>các bậc đều nhau, mỗi bậc %1 loài, từ 1 đến %2 – số loài nhiều nhất tại một điểm lưới</translation>
     </message>
 </context>
 <context>
@@ -1211,103 +1221,103 @@ Exit codes: 0 done, 1 usage, 2 data error, 3 output not written.
     <name>MapControl</name>
     <message>
         <source>The map can only be drawn on while it is being drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>Chỉ có thể vẽ lên bản đồ trong khi bản đồ đang được vẽ</translation>
     </message>
     <message>
         <source>Cannot save the map to %1: export format %2 is not supported</source>
-        <translation type="unfinished"></translation>
+        <translation>Không thể lưu bản đồ vào %1: không hỗ trợ định dạng xuất %2</translation>
     </message>
     <message>
         <source>Cannot save the map to %1: scale factor %2 is out of range</source>
-        <translation type="unfinished"></translation>
+        <translation>Không thể lưu bản đồ vào %1: hệ số tỷ lệ %2 nằm ngoài giới hạn cho phép</translation>
     </message>
 </context>
 <context>
     <name>MapImageExport</name>
     <message>
         <source>Windows Bitmaps (*.bmp)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ảnh Windows Bitmap (*.bmp)</translation>
     </message>
     <message>
         <source>PNG Pictures with source stamp (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ảnh PNG kèm dấu nguồn dữ liệu (*.png)</translation>
     </message>
     <message>
         <source>Export Bitmap</source>
-        <translation type="unfinished"></translation>
+        <translation>Xuất ảnh bitmap</translation>
     </message>
 </context>
 <context>
     <name>MapLegend</name>
     <message>
         <source>Full match</source>
-        <translation type="unfinished"></translation>
+        <translation>Phù hợp hoàn toàn</translation>
     </message>
     <message>
         <source>Suitable species</source>
-        <translation type="unfinished"></translation>
+        <translation>Loài thích hợp</translation>
     </message>
 </context>
 <context>
     <name>MapPlaceTools</name>
     <message>
         <source>Provinces</source>
-        <translation type="unfinished"></translation>
+        <translation>Tỉnh</translation>
     </message>
     <message>
         <source>Draw the outlines of provinces and states</source>
-        <translation type="unfinished"></translation>
+        <translation>Vẽ đường ranh giới tỉnh và bang</translation>
     </message>
     <message>
         <source>The province layer (ShapeFiles/province_bnd.shp) is missing or unreadable</source>
-        <translation type="unfinished"></translation>
+        <translation>Lớp ranh giới tỉnh (ShapeFiles/province_bnd.shp) bị thiếu hoặc không đọc được</translation>
     </message>
     <message>
         <source>Suitable Tree Species - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Loài cây thích hợp - %1</translation>
     </message>
     <message>
         <source>Find Place</source>
-        <translation type="unfinished"></translation>
+        <translation>Tìm địa điểm</translation>
     </message>
     <message>
         <source>No grid point lies near %1, so no species can be matched to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Không có điểm lưới nào gần %1 nên không thể đối chiếu loài nào với địa điểm này.</translation>
     </message>
 </context>
 <context>
     <name>MapToolbar</name>
     <message>
         <source>Planting List</source>
-        <translation type="unfinished"></translation>
+        <translation>Danh sách cây trồng</translation>
     </message>
     <message>
         <source>Zoom In</source>
-        <translation type="unfinished"></translation>
+        <translation>Phóng to</translation>
     </message>
     <message>
         <source>Zoom Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Thu nhỏ</translation>
     </message>
     <message>
         <source>Pan</source>
-        <translation type="unfinished"></translation>
+        <translation>Di chuyển bản đồ</translation>
     </message>
     <message>
         <source>Identify</source>
-        <translation type="unfinished"></translation>
+        <translation>Tra thông tin</translation>
     </message>
     <message>
         <source>Suitable Tree Species</source>
-        <translation type="unfinished"></translation>
+        <translation>Loài cây thích hợp</translation>
     </message>
     <message>
         <source>Full Extent</source>
-        <translation type="unfinished"></translation>
+        <translation>Toàn bộ phạm vi</translation>
     </message>
     <message>
         <source>Generate Map</source>
-        <translation type="unfinished"></translation>
+        <translation>Tạo bản đồ</translation>
     </message>
 </context>
 <context>
@@ -1368,108 +1378,108 @@ Exit codes: 0 done, 1 usage, 2 data error, 3 output not written.
     <name>ParameterPanel</name>
     <message>
         <source>Altitude (ALT) (m)</source>
-        <translation type="unfinished"></translation>
+        <translation>Độ cao (ALT) (m)</translation>
     </message>
     <message>
         <source>Rainfall (MAR) (mm)</source>
-        <translation type="unfinished"></translation>
+        <translation>Lượng mưa (MAR) (mm)</translation>
     </message>
     <message>
         <source>Temperature (MAT) (Deg C)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nhiệt độ (MAT) (°C)</translation>
     </message>
     <message>
         <source>Layer</source>
-        <translation type="unfinished"></translation>
+        <translation>Lớp</translation>
     </message>
     <message>
         <source>Show ALT</source>
-        <translation type="unfinished"></translation>
+        <translation>Hiện ALT</translation>
     </message>
     <message>
         <source>Show MAR</source>
-        <translation type="unfinished"></translation>
+        <translation>Hiện MAR</translation>
     </message>
     <message>
         <source>Show MAT</source>
-        <translation type="unfinished"></translation>
+        <translation>Hiện MAT</translation>
     </message>
     <message>
         <source>Show Tree Species</source>
-        <translation type="unfinished"></translation>
+        <translation>Hiện loài cây</translation>
     </message>
     <message>
         <source>Parameters Used</source>
-        <translation type="unfinished"></translation>
+        <translation>Thông số sử dụng</translation>
     </message>
     <message>
         <source>Legend</source>
-        <translation type="unfinished"></translation>
+        <translation>Chú giải</translation>
     </message>
     <message>
         <source>Altitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Độ cao</translation>
     </message>
     <message>
         <source>Rainfall</source>
-        <translation type="unfinished"></translation>
+        <translation>Lượng mưa</translation>
     </message>
     <message>
         <source>Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Nhiệt độ</translation>
     </message>
     <message>
         <source>Tree Species</source>
-        <translation type="unfinished"></translation>
+        <translation>Loài cây</translation>
     </message>
     <message>
         <source>Range</source>
-        <translation type="unfinished"></translation>
+        <translation>Khoảng giá trị</translation>
     </message>
     <message>
         <source>ALT: 0 - 6098</source>
-        <translation type="unfinished"></translation>
+        <translation>ALT: 0 - 6098</translation>
     </message>
     <message>
         <source>MAR: 6 - 8253</source>
-        <translation type="unfinished"></translation>
+        <translation>MAR: 6 - 8253</translation>
     </message>
     <message>
         <source>MAT: -11.2 - 29.2</source>
-        <translation type="unfinished"></translation>
+        <translation>MAT: -11.2 - 29.2</translation>
     </message>
 </context>
 <context>
     <name>PhotoPictures</name>
     <message>
         <source>Silvaria species pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>Ảnh các loài của Silvaria</translation>
     </message>
 </context>
 <context>
     <name>PhotoRequest</name>
     <message>
         <source>Images still needed for this species</source>
-        <translation type="unfinished"></translation>
+        <translation>Loài này vẫn đang cần thêm ảnh</translation>
     </message>
     <message>
         <source>If you have any suitable shots please send to:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nếu bạn có ảnh phù hợp, xin vui lòng gửi đến:</translation>
     </message>
     <message>
         <source>email: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>email: %1</translation>
     </message>
 </context>
 <context>
     <name>PictureStamps</name>
     <message>
         <source>a projection of one climate model, not a forecast</source>
-        <translation type="unfinished"></translation>
+        <translation>dự tính của một mô hình khí hậu, không phải dự báo</translation>
     </message>
     <message>
         <source>scenario %1</source>
-        <translation type="unfinished"></translation>
+        <translation>kịch bản %1</translation>
     </message>
 </context>
 <context>
@@ -1531,35 +1541,85 @@ Exit codes: 0 done, 1 usage, 2 data error, 3 output not written.
     <name>PlantingList</name>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 đến %2</translation>
     </message>
     <message>
         <source>Suitable Tree Species (%1)</source>
+        <translation>Loài cây thích hợp (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>ReportCommand</name>
+    <message>
+        <source>--paper is a4 or letter, not &quot;%1&quot;</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>-o FILE is needed: a PDF (.pdf) or an HTML page (.html)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>-o takes a PDF (.pdf) or an HTML page (.html), not &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Writes the printable site report of a position: the site, the species suitable there grouped by functional use (names, ranges, a small map, lines of the fact sheet), the near misses, the species count around the site and the references.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Position in degrees, west and south negative (report 98.98,18.79), or the name of a place, district or province.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Narrows a place name to this country (code such as TH, or name).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only species of this use; repeat for several (default every use).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Page size: a4 (default) or letter.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reports on an installed scenario&apos;s climate (see scenarios) instead of the grid&apos;s.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file to write: a PDF (.pdf) or an HTML page with its pictures inside (.html).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 written (%n pages)
+</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>ScenarioChoice</name>
     <message>
         <source>Climate:</source>
-        <translation type="unfinished"></translation>
+        <translation>Khí hậu:</translation>
     </message>
     <message>
         <source>The climate of the grid, or of a scenario grid installed beside it: the projection of one climate model, not a forecast</source>
-        <translation type="unfinished"></translation>
+        <translation>Khí hậu của lưới, hoặc của một lưới kịch bản được cài đặt bên cạnh lưới đó: dự tính của một mô hình khí hậu, không phải dự báo</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <comment>scenario: caveat</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>uniform shift</source>
-        <translation type="unfinished"></translation>
+        <translation>dịch chuyển đồng đều</translation>
     </message>
     <message>
         <source>current grid</source>
-        <translation type="unfinished"></translation>
+        <translation>lưới hiện tại</translation>
     </message>
 </context>
 <context>
@@ -1579,6 +1639,41 @@ Exit codes: 0 done, 1 usage, 2 data error, 3 output not written.
     </message>
 </context>
 <context>
+    <name>ServeCommand</name>
+    <message>
+        <source>--listen takes an IPv4 address and a port such as 127.0.0.1:8080 or 0.0.0.0:8080, not &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Serves the catalogue, the maps and the suitable species at a place as web pages, read-only. Stops on Ctrl+C (SIGINT) or SIGTERM.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Address and port to listen on (default 127.0.0.1:8080, this machine only; 0.0.0.0:8080 shares it with the network).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Silvaria is served at:
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Everyone on this network can read it (read-only). Press Ctrl+C to stop.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only this machine can read it. Press Ctrl+C to stop.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stopped.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>SheetCommand</name>
     <message>
         <source>Prints the fact sheet of a species, as plain text or as HTML with the headings formatted.</source>
@@ -1593,10 +1688,6 @@ Exit codes: 0 done, 1 usage, 2 data error, 3 output not written.
     <name>ShiftCommand</name>
     <message>
         <source>Identifier, current name or synonym.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Change of MAT in ଌ (default 0).</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1637,7 +1728,292 @@ Exit codes: 0 done, 1 usage, 2 data error, 3 output not written.
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The species&apos; full match with the grid&apos;s MAT raised by DT ଌ and MAR changed by DP %, altitude unchanged, or with the climate of an installed scenario grid (--scenario): the km2 kept, lost and gained. A uniform shift of the grid&apos;s climate is not a climate projection; a scenario is the projection of one climate model, not a forecast.</source>
+        <source>Change of MAT in °C (default 0).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The species&apos; full match with the grid&apos;s MAT raised by DT °C and MAR changed by DP %, altitude unchanged, or with the climate of an installed scenario grid (--scenario): the km2 kept, lost and gained. A uniform shift of the grid&apos;s climate is not a climate projection; a scenario is the projection of one climate model, not a forecast.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SiteReportText</name>
+    <message>
+        <source>Altitude (ALT)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rainfall (MAR)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Temperature (MAT)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No use recorded</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2 (longitude, latitude)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation type="unfinished">Quốc gia</translation>
+    </message>
+    <message>
+        <source>Grid point used</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2, %3 km from the position</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uses asked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>every use</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Grid data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Climate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Boundaries</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation type="unfinished">%1, %2</translation>
+    </message>
+    <message>
+        <source>Trees for this site</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln species suit this site: each species&apos; altitude, rainfall and temperature ranges hold here.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No species of the catalogue suits this site for the uses asked.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln species nearly suit it (one range missed), %1 have incomplete ranges.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>On each species&apos; map, the ring marks the site:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Species&apos; range</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation type="unfinished">%1 đến %2</translation>
+    </message>
+    <message>
+        <source>(fact sheet, %1, “%2”):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>none in the catalogue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>none recorded</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Family %1; species number %2; uses: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Common names:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Propagation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %Ln suitable species</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Also suitable, described above: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No species of this use suits the site.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Silvaria %1.%2.%3, %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Catalogue: Silvaria catalogue, from the works cited on the last page. Grid: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Climate: %1.</source>
+        <translation type="unfinished">Khí hậu: %1.</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ALT %1 m too low</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ALT %1 m too high</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MAR %1 mm too dry</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MAR %1 mm too wet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MAT %1 °C too cold</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MAT %1 °C too warm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 not stated</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 to %2 %3</source>
+        <translation type="unfinished">%1 đến %2 %3 {1 ?}</translation>
+    </message>
+    <message>
+        <source>Nearly suitable species</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None: no species misses by one range only.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Each of these meets two of its ranges here and misses the third by a little; smallest miss first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Species</source>
+        <translation type="unfinished">Loài</translation>
+    </message>
+    <message>
+        <source>What it misses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Its range</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Species whose ranges are incomplete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The catalogue lacks a range of these species; every range it states holds here.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Missing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Within %1 km</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The site and its surroundings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Suitable at the site</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Species of the uses asked suitable at each grid point around the site (marked by the ring); classes: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>References of the species listed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No grid point lies within %1 km of %2, %3: the position is outside the map&apos;s grid.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The grid point at %1, %2 has no %3 value, so no species can be matched to it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rainfall and temperature: %1, %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no functional use of the catalogue; the uses are %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The report could not be written: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: a report is written as .pdf or .html</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1661,304 +2037,567 @@ Exit codes: 0 done, 1 usage, 2 data error, 3 output not written.
     </message>
 </context>
 <context>
+    <name>WebPages</name>
+    <message>
+        <source>Longitude and latitude are numbers in degrees, such as 98.98 and 18.79.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This application folder has no place index; give longitude and latitude.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No place has this name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All uses</source>
+        <translation type="unfinished">Mọi công dụng</translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use my position</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show species</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Grid point %1, %2: altitude %3 m, rainfall %4 mm, temperature %5 °C</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Suitable species</source>
+        <translation type="unfinished">Loài thích hợp</translation>
+    </message>
+    <message>
+        <source>No species is suitable here.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Near misses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Site report (PDF)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This name means several places; choose one:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The map has no grid point with climate data near this position.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Species suitable here</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Method not allowed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This server only answers GET and HEAD.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Busy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Too many people are reading at once. Try again in a moment.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Server error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Timber</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fruit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Resin</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fodder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Firewood</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Charcoal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bamboo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rattan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Others</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Functional uses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Common names by language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Botanic names by genus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no page at this address.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation type="unfinished">Tìm kiếm</translation>
+    </message>
+    <message>
+        <source>Botanic names</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Common names</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Here</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No names found.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Agroforestry tree species of South-East Asia: fact sheets, photographs and suitability maps.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Browse by genus, language and use</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Species suitable at a place</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search by botanic or common name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Site report</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Give a place, or longitude and latitude.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Photographs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zoom to country</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Whole region</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation type="unfinished">Quốc gia</translation>
+    </message>
+    <message>
+        <source>Full match km²</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Share of land %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No grid point matches all ranges.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Suitable area by country</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no such species or country.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fact sheet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Suitability map</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Address too long</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The address asks too much at once; shorten the search.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bad address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The address is not written correctly.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>clsSendKeys</name>
     <message>
         <source>Invalid sendkeys command: unmatched ) at position %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Lệnh sendkeys không hợp lệ: dấu ) không khớp tại vị trí %1</translation>
     </message>
     <message>
         <source>Invalid sendkeys command; opening { without content or closing } at position %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Lệnh sendkeys không hợp lệ; dấu { mở không có nội dung hoặc thiếu dấu } đóng tại vị trí %1</translation>
     </message>
     <message>
         <source>Invalid sendkeys command; opening { without closing } at position %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Lệnh sendkeys không hợp lệ; dấu { mở thiếu dấu } đóng tại vị trí %1</translation>
     </message>
     <message>
         <source>Invalid sendkeys command; key repetitions &apos;%1&apos; is invalid near position %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Lệnh sendkeys không hợp lệ; số lần lặp phím &apos;%1&apos; không hợp lệ gần vị trí %2</translation>
     </message>
     <message>
         <source>Invalid sendkeys command: more open brackets than close brackets.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lệnh sendkeys không hợp lệ: số dấu ngoặc mở nhiều hơn số dấu ngoặc đóng.</translation>
     </message>
 </context>
 <context>
     <name>frmAbout</name>
     <message>
         <source>About %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Thông tin về %1</translation>
     </message>
     <message>
         <source>Support</source>
-        <translation type="unfinished"></translation>
+        <translation>Hỗ trợ</translation>
     </message>
     <message>
         <source>System Info...</source>
-        <translation type="unfinished"></translation>
+        <translation>Thông tin hệ thống...</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>Đồng ý</translation>
     </message>
     <message>
         <source>System Information Is Unavailable At This Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Hiện không có thông tin hệ thống</translation>
     </message>
 </context>
 <context>
     <name>frmClimateShift</name>
     <message>
         <source>Climate Shift</source>
-        <translation type="unfinished"></translation>
+        <translation>Dịch chuyển khí hậu</translation>
     </message>
     <message>
         <source>Choose Species</source>
-        <translation type="unfinished"></translation>
+        <translation>Chọn loài</translation>
     </message>
     <message>
         <source>Save Picture...</source>
-        <translation type="unfinished"></translation>
+        <translation>Lưu ảnh...</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Đóng</translation>
     </message>
     <message>
         <source>Country</source>
-        <translation type="unfinished"></translation>
+        <translation>Quốc gia</translation>
     </message>
     <message>
         <source>Kept km²</source>
-        <translation type="unfinished"></translation>
+        <translation>Còn lại km²</translation>
     </message>
     <message>
         <source>Lost km²</source>
-        <translation type="unfinished"></translation>
+        <translation>Mất đi km²</translation>
     </message>
     <message>
         <source>Gained km²</source>
-        <translation type="unfinished"></translation>
+        <translation>Tăng thêm km²</translation>
     </message>
     <message>
         <source>Species</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>ΔT (ଌ)</source>
-        <translation type="unfinished"></translation>
+        <translation>Loài</translation>
     </message>
     <message>
         <source>ΔP (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>ΔP (%)</translation>
     </message>
     <message>
         <source>%1 Choose a species with the &quot;...&quot; button.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Hãy chọn một loài bằng nút &quot;...&quot;.</translation>
     </message>
     <message>
         <source>shift %1</source>
-        <translation type="unfinished"></translation>
+        <translation>dịch chuyển %1</translation>
     </message>
     <message>
         <source>ΔT must be a number of degrees, such as 2 or -1.5, not &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>ΔT phải là số độ, ví dụ 2 hoặc -1.5, không phải &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>ΔP must be a percentage, such as 10 or -20, not &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>ΔP phải là tỷ lệ phần trăm, ví dụ 10 hoặc -20, không phải &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>ΔP cannot take away more than 100 % of the rainfall.</source>
-        <translation type="unfinished"></translation>
+        <translation>ΔP không thể làm giảm quá 100 % lượng mưa.</translation>
     </message>
     <message>
         <source>%1 suits no grid point even without a shift.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 không thích hợp tại điểm lưới nào, ngay cả khi không có dịch chuyển.</translation>
     </message>
     <message>
         <source>Under the %1 nothing suits %2 anywhere on the grid: all of its land would be lost. The map still shows the last answer.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>With MAT %1 ଌ and MAR %2 % nothing suits %3 anywhere on the grid: all of its land would be lost. The map still shows the last shift.</source>
-        <translation type="unfinished"></translation>
+        <translation>Theo %1, không có nơi nào trên lưới thích hợp với %2: toàn bộ diện tích đất thích hợp của loài sẽ bị mất. Bản đồ vẫn hiển thị kết quả trước đó.</translation>
     </message>
     <message>
         <source>%1; %2</source>
         <comment>species ranges; climate</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1; %2</translation>
     </message>
     <message>
         <source>kept: %1 km²</source>
-        <translation type="unfinished"></translation>
+        <translation>còn lại: %1 km²</translation>
     </message>
     <message>
         <source>lost: %1 km²</source>
-        <translation type="unfinished"></translation>
+        <translation>mất đi: %1 km²</translation>
     </message>
     <message>
         <source>gained: %1 km²</source>
-        <translation type="unfinished"></translation>
+        <translation>tăng thêm: %1 km²</translation>
+    </message>
+    <message>
+        <source>ΔT (°C)</source>
+        <translation>ΔT (°C)</translation>
+    </message>
+    <message>
+        <source>With MAT %1 °C and MAR %2 % nothing suits %3 anywhere on the grid: all of its land would be lost. The map still shows the last shift.</source>
+        <translation>Với MAT %1 °C và MAR %2 %, không có nơi nào trên lưới thích hợp với %3: toàn bộ diện tích đất thích hợp của loài sẽ bị mất. Bản đồ vẫn hiển thị lần dịch chuyển trước đó.</translation>
     </message>
 </context>
 <context>
     <name>frmCompare</name>
     <message>
         <source>Arboplot Comparison</source>
-        <translation type="unfinished"></translation>
+        <translation>So sánh Arboplot</translation>
     </message>
     <message>
         <source>First Parameter</source>
-        <translation type="unfinished"></translation>
+        <translation>Thông số thứ nhất</translation>
     </message>
     <message>
         <source>Second Parameter</source>
-        <translation type="unfinished"></translation>
+        <translation>Thông số thứ hai</translation>
     </message>
     <message>
         <source>Save As Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Lưu thành ảnh</translation>
     </message>
     <message>
         <source>First Species Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Tên loài thứ nhất</translation>
     </message>
     <message>
         <source>Second Species Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Tên loài thứ hai</translation>
     </message>
     <message>
         <source>Choose Species</source>
-        <translation type="unfinished"></translation>
+        <translation>Chọn loài</translation>
     </message>
 </context>
 <context>
     <name>frmCountryArea</name>
     <message>
         <source>Country</source>
-        <translation type="unfinished"></translation>
+        <translation>Quốc gia</translation>
     </message>
     <message>
         <source>Province</source>
-        <translation type="unfinished"></translation>
+        <translation>Tỉnh</translation>
     </message>
     <message>
         <source>Land km²</source>
-        <translation type="unfinished"></translation>
+        <translation>Diện tích đất km²</translation>
     </message>
     <message>
         <source>Full</source>
         <comment>full match</comment>
-        <translation type="unfinished"></translation>
+        <translation>Hoàn toàn</translation>
     </message>
     <message>
         <source>%1 km²</source>
         <comment>class, area</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 km²</translation>
     </message>
     <message>
         <source>%1 %</source>
         <comment>class, share of the land</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %</translation>
     </message>
     <message>
         <source>Suitable Area by Country - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Diện tích thích hợp theo quốc gia - %1</translation>
     </message>
     <message>
         <source>By country</source>
-        <translation type="unfinished"></translation>
+        <translation>Theo quốc gia</translation>
     </message>
     <message>
         <source>By province</source>
-        <translation type="unfinished"></translation>
+        <translation>Theo tỉnh</translation>
     </message>
     <message>
         <source>All countries</source>
-        <translation type="unfinished"></translation>
+        <translation>Tất cả các quốc gia</translation>
     </message>
     <message>
         <source>The country boundaries are missing, so only the total is given. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Thiếu dữ liệu ranh giới quốc gia nên chỉ có số tổng. %1</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Sao chép</translation>
     </message>
     <message>
         <source>Save as CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>Lưu dạng CSV...</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Đóng</translation>
     </message>
     <message>
         <source>Total: land %1 km²; altitude %2 km² (%3 %), rainfall %4 km² (%5 %), temperature %6 km² (%7 %), full match %8 km² (%9 %)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tổng: đất %1 km²; độ cao %2 km² (%3 %), lượng mưa %4 km² (%5 %), nhiệt độ %6 km² (%7 %), phù hợp hoàn toàn %8 km² (%9 %)</translation>
     </message>
     <message>
         <source>Suitable Area by Country</source>
-        <translation type="unfinished"></translation>
+        <translation>Diện tích thích hợp theo quốc gia</translation>
     </message>
     <message>
         <source>Save as CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Lưu dạng CSV</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tệp CSV (*.csv)</translation>
     </message>
 </context>
 <context>
     <name>frmIdentifyEngine</name>
     <message>
         <source>The grid point has no %1 value, so no species can be matched to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Điểm lưới không có giá trị %1 nên không thể đối chiếu loài nào với điểm này.</translation>
     </message>
     <message>
         <source>Nearly suitable here</source>
-        <translation type="unfinished"></translation>
+        <translation>Gần thích hợp tại đây</translation>
     </message>
     <message>
         <source>Ranges incomplete</source>
-        <translation type="unfinished"></translation>
+        <translation>Thiếu khoảng giá trị</translation>
     </message>
     <message>
         <source>Suitable Tree Species</source>
-        <translation type="unfinished"></translation>
+        <translation>Loài cây thích hợp</translation>
     </message>
     <message>
         <source>Field</source>
-        <translation type="unfinished"></translation>
+        <translation>Trường</translation>
     </message>
     <message>
         <source>Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Giá trị</translation>
     </message>
     <message>
         <source>Species ID</source>
-        <translation type="unfinished"></translation>
+        <translation>Mã loài</translation>
     </message>
     <message>
         <source>Species Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Tên loài</translation>
     </message>
     <message>
         <source>Functional Uses</source>
-        <translation type="unfinished"></translation>
+        <translation>Công dụng</translation>
     </message>
     <message>
         <source>Criterion</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiêu chí</translation>
     </message>
     <message>
         <source>Range</source>
-        <translation type="unfinished"></translation>
+        <translation>Khoảng giá trị</translation>
     </message>
     <message>
         <source>Miss</source>
+        <translation>Chênh lệch</translation>
+    </message>
+    <message>
+        <source>Site Report...</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1966,250 +2605,321 @@ Exit codes: 0 done, 1 usage, 2 data error, 3 output not written.
     <name>frmIdentifyMap</name>
     <message>
         <source>Field</source>
-        <translation type="unfinished"></translation>
+        <translation>Trường</translation>
     </message>
     <message>
         <source>Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Giá trị</translation>
     </message>
 </context>
 <context>
     <name>frmImage</name>
     <message>
         <source>Photo Species</source>
-        <translation type="unfinished"></translation>
+        <translation>Ảnh loài</translation>
     </message>
     <message>
         <source>Photo Species - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ảnh loài - %1</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Mô tả</translation>
     </message>
     <message>
         <source>Photo By</source>
-        <translation type="unfinished"></translation>
+        <translation>Người chụp</translation>
     </message>
     <message>
         <source>Previous photograph</source>
-        <translation type="unfinished"></translation>
+        <translation>Ảnh trước</translation>
     </message>
     <message>
         <source>Next photograph</source>
-        <translation type="unfinished"></translation>
+        <translation>Ảnh tiếp theo</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Đóng</translation>
     </message>
     <message>
         <source>Not a picture file name: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Không phải tên tệp ảnh: %1</translation>
     </message>
     <message>
         <source>The picture file %1 cannot be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Không đọc được tệp ảnh %1: %2</translation>
     </message>
     <message>
         <source>Picture file not found: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Không tìm thấy tệp ảnh: %1</translation>
     </message>
 </context>
 <context>
     <name>frmList</name>
     <message>
         <source>Species List</source>
-        <translation type="unfinished"></translation>
+        <translation>Danh sách loài</translation>
     </message>
     <message>
         <source>Synonym Names</source>
-        <translation type="unfinished"></translation>
+        <translation>Tên đồng nghĩa</translation>
     </message>
     <message>
         <source>Current Names</source>
-        <translation type="unfinished"></translation>
+        <translation>Tên hiện hành</translation>
     </message>
     <message>
         <source>Functional Uses</source>
-        <translation type="unfinished"></translation>
+        <translation>Công dụng</translation>
     </message>
     <message>
         <source>Common Names</source>
-        <translation type="unfinished"></translation>
+        <translation>Tên thông thường</translation>
     </message>
     <message>
         <source>Genus</source>
-        <translation type="unfinished"></translation>
+        <translation>Chi</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Ngôn ngữ</translation>
     </message>
 </context>
 <context>
     <name>frmMain</name>
     <message>
         <source>Botanic Names</source>
-        <translation type="unfinished"></translation>
+        <translation>Tên khoa học</translation>
     </message>
     <message>
         <source>Common Names</source>
-        <translation type="unfinished"></translation>
+        <translation>Tên thông thường</translation>
     </message>
     <message>
         <source>Functional Uses</source>
-        <translation type="unfinished"></translation>
+        <translation>Công dụng</translation>
     </message>
     <message>
         <source>Silvaria Database Version 2.0</source>
-        <translation type="unfinished"></translation>
+        <translation>Cơ sở dữ liệu Silvaria phiên bản 2.0</translation>
     </message>
     <message>
         <source>CAPS</source>
-        <translation type="unfinished"></translation>
+        <translation>CAPS</translation>
     </message>
     <message>
         <source>NUM</source>
-        <translation type="unfinished"></translation>
+        <translation>NUM</translation>
     </message>
     <message>
         <source>INS</source>
-        <translation type="unfinished"></translation>
+        <translation>INS</translation>
     </message>
 </context>
 <context>
     <name>frmMap</name>
     <message>
         <source>Delete All Labels?</source>
-        <translation type="unfinished"></translation>
+        <translation>Xóa tất cả nhãn?</translation>
     </message>
     <message>
         <source>Remove current labels from Map?</source>
-        <translation type="unfinished"></translation>
+        <translation>Xóa các nhãn hiện có khỏi bản đồ?</translation>
     </message>
     <message>
         <source>No species with the identifier %1 is in the catalogue, so the map shows no suitable area. Choose a species in the species list first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Danh mục không có loài nào mang mã %1, nên bản đồ không hiển thị vùng thích hợp nào. Trước tiên, hãy chọn một loài trong danh sách loài.</translation>
     </message>
     <message>
         <source>Arboplot</source>
-        <translation type="unfinished"></translation>
+        <translation>Arboplot (bản đồ thích hợp)</translation>
     </message>
     <message>
         <source>Matching known ranges in elevation, mean annual rainfall and mean annual temperature of trees to available spatial data</source>
-        <translation type="unfinished"></translation>
+        <translation>Đối chiếu khoảng độ cao, lượng mưa trung bình năm và nhiệt độ trung bình năm đã biết của các loài cây với dữ liệu không gian hiện có</translation>
     </message>
     <message>
         <source>Parameter</source>
-        <translation type="unfinished"></translation>
+        <translation>Thông số</translation>
     </message>
     <message>
         <source>Restore Default Values</source>
-        <translation type="unfinished"></translation>
+        <translation>Khôi phục giá trị mặc định</translation>
     </message>
     <message>
         <source>Default Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Giá trị mặc định</translation>
     </message>
     <message>
         <source>Clear All Label</source>
-        <translation type="unfinished"></translation>
+        <translation>Xóa tất cả nhãn</translation>
     </message>
     <message>
         <source>Clear Label</source>
-        <translation type="unfinished"></translation>
+        <translation>Xóa nhãn</translation>
     </message>
     <message>
         <source>Save To Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Lưu thành ảnh</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Lưu</translation>
     </message>
     <message>
         <source>Close Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Đóng cửa sổ</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Đóng</translation>
     </message>
     <message>
         <source>Disclaimer:<byte value="xd"/>
 The maps are indicative only, as species requirements are incompletely known (and depend on provenance/cultivar), spatial data have low resolution, microclimate can differ and landscapes position and soil can modify suitability.</source>
-        <translation type="unfinished"></translation>
+        <translation>Miễn trừ trách nhiệm:</translation>
     </message>
     <message>
         <source>Point Id: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Mã điểm: %1</translation>
     </message>
     <message>
         <source>Country</source>
-        <translation type="unfinished"></translation>
+        <translation>Quốc gia</translation>
     </message>
     <message>
         <source>Province</source>
-        <translation type="unfinished"></translation>
+        <translation>Tỉnh</translation>
     </message>
     <message>
         <source>ALT minimum</source>
-        <translation type="unfinished"></translation>
+        <translation>ALT tối thiểu</translation>
     </message>
     <message>
         <source>ALT maximum</source>
-        <translation type="unfinished"></translation>
+        <translation>ALT tối đa</translation>
     </message>
     <message>
         <source>MAR minimum</source>
-        <translation type="unfinished"></translation>
+        <translation>MAR tối thiểu</translation>
     </message>
     <message>
         <source>MAR maximum</source>
-        <translation type="unfinished"></translation>
+        <translation>MAR tối đa</translation>
     </message>
     <message>
         <source>MAT minimum</source>
-        <translation type="unfinished"></translation>
+        <translation>MAT tối thiểu</translation>
     </message>
     <message>
         <source>MAT maximum</source>
-        <translation type="unfinished"></translation>
+        <translation>MAT tối đa</translation>
     </message>
     <message>
         <source>The %1 box of the map of %2 holds &quot;%3&quot;, which is not a number. Correct it and choose the command again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ô %1 trên bản đồ của %2 chứa &quot;%3&quot;, không phải là số. Hãy sửa lại rồi chọn lại lệnh.</translation>
     </message>
 </context>
 <context>
     <name>frmSearch</name>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Tìm kiếm</translation>
     </message>
     <message>
         <source>Search By</source>
-        <translation type="unfinished"></translation>
+        <translation>Tìm theo</translation>
     </message>
     <message>
         <source>Botanic Names</source>
-        <translation type="unfinished"></translation>
+        <translation>Tên khoa học</translation>
     </message>
     <message>
         <source>Common Names</source>
-        <translation type="unfinished"></translation>
+        <translation>Tên thông thường</translation>
     </message>
     <message>
         <source>Search For</source>
-        <translation type="unfinished"></translation>
+        <translation>Nội dung cần tìm</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>Đồng ý</translation>
     </message>
     <message>
         <source>Cancel</source>
+        <translation>Hủy</translation>
+    </message>
+</context>
+<context>
+    <name>frmSiteReport</name>
+    <message>
+        <source>Preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished">Đóng</translation>
+    </message>
+    <message>
+        <source>Site Report</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>longitude, latitude (98.98, 18.79)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Letter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Position:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Find place:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paper:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Functional uses (none checked: every use)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type the position as longitude, latitude in degrees (98.98, 18.79), or find a place by name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pages: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Site Report</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>HTML pages (*.html)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saved to %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2217,62 +2927,62 @@ The maps are indicative only, as species requirements are incompletely known (an
     <name>frmSpecies</name>
     <message>
         <source>Choose Species</source>
-        <translation type="unfinished"></translation>
+        <translation>Chọn loài</translation>
     </message>
     <message>
         <source>Type Species Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nhập tên loài</translation>
     </message>
 </context>
 <context>
     <name>frmSpeciesCount</name>
     <message>
         <source>Species Count Map</source>
-        <translation type="unfinished"></translation>
+        <translation>Bản đồ số lượng loài</translation>
     </message>
     <message>
         <source>All uses</source>
-        <translation type="unfinished"></translation>
+        <translation>Mọi công dụng</translation>
     </message>
     <message>
         <source>Save Picture...</source>
-        <translation type="unfinished"></translation>
+        <translation>Lưu ảnh...</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Đóng</translation>
     </message>
     <message>
         <source>Functional use:</source>
-        <translation type="unfinished"></translation>
+        <translation>Công dụng:</translation>
     </message>
     <message>
         <source>all uses</source>
-        <translation type="unfinished"></translation>
+        <translation>mọi công dụng</translation>
     </message>
     <message>
         <source>Climate: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Khí hậu: %1</translation>
     </message>
     <message>
         <source>Classes: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Phân lớp: %1</translation>
     </message>
     <message numerus="yes">
         <source>Species of %1 suitable at each grid point, of %n such species in the catalogue: every range of a species contains the point&apos;s ALT, MAR and MAT. With the Planting List tool (the tree), click the map to list them.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Các loài thích hợp (%1) tại mỗi điểm lưới, trong tổng số %n loài như vậy trong danh mục: mọi khoảng giá trị của loài đều chứa ALT, MAR và MAT của điểm đó. Dùng công cụ Danh sách cây trồng (biểu tượng cái cây) và nhấp vào bản đồ để liệt kê các loài này.</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 %2.</source>
         <comment>summary, then the climate</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2.</translation>
     </message>
     <message>
         <source>%1, %2</source>
         <comment>use, climate</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
@@ -2286,29 +2996,29 @@ The maps are indicative only, as species requirements are incompletely known (an
     <name>modLoadList</name>
     <message>
         <source>Species List</source>
-        <translation type="unfinished"></translation>
+        <translation>Danh sách loài</translation>
     </message>
     <message>
         <source>The species list could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Không đọc được danh sách loài: %1</translation>
     </message>
 </context>
 <context>
     <name>modLoadTree</name>
     <message>
         <source>Botanic Names</source>
-        <translation type="unfinished"></translation>
+        <translation>Tên khoa học</translation>
     </message>
     <message>
         <source>Common Names</source>
-        <translation type="unfinished"></translation>
+        <translation>Tên thông thường</translation>
     </message>
 </context>
 <context>
     <name>splitter</name>
     <message>
         <source>A container object has not been assigned (set)for property [SplitterContainerControl]</source>
-        <translation type="unfinished"></translation>
+        <translation>Chưa gán (thiết lập) đối tượng chứa cho thuộc tính [SplitterContainerControl]</translation>
     </message>
 </context>
 </TS>

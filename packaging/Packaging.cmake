@@ -69,6 +69,10 @@ foreach(size 48 128 256)
     DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
 endforeach()
 install(FILES ${SILVARIA_PKG_BUILD_DIR}/silvaria.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+# silvaria-cli serve as a system service for an office, installed disabled:
+# "systemctl enable --now silvaria-serve" shares the pages on the network.
+configure_file(${SILVARIA_PKG_DIR}/silvaria-serve.service.in ${SILVARIA_PKG_BUILD_DIR}/silvaria-serve.service @ONLY)
+install(FILES ${SILVARIA_PKG_BUILD_DIR}/silvaria-serve.service DESTINATION lib/systemd/system)
 install(FILES ${SILVARIA_PKG_DIR}/copyright ${SILVARIA_PKG_BUILD_DIR}/changelog.gz DESTINATION ${SILVARIA_DOC_INSTALL_DIR})
 install(FILES ${SILVARIA_PKG_DIR}/silvaria.lintian-overrides
   DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME silvaria)

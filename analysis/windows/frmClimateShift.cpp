@@ -118,7 +118,7 @@ void frmClimateShift::layOut()
     top->addWidget(txtSp);
     top->addWidget(cmdSp);
     top->addSpacing(12);
-    top->addWidget(Translated(new QLabel(this), "frmClimateShift", QT_TR_NOOP("\u0394T (\u00b0C)")));
+    top->addWidget(Translated(new QLabel(this), "frmClimateShift", QT_TR_NOOP("ΔT (°C)")));
     top->addWidget(txtDT);
     top->addWidget(Translated(new QLabel(this), "frmClimateShift", QT_TR_NOOP("\u0394P (%)")));
     top->addWidget(txtDP);
@@ -212,7 +212,7 @@ bool frmClimateShift::showFor(const AnalysisSubject &subject, double dT, double 
                             : scenario
                                 ? tr("Under the %1 nothing suits %2 anywhere on the grid: all of its land would "
                                      "be lost. The map still shows the last answer.").arg(ScenarioText(*scenario), subject.name)
-                                : tr("With MAT %1 \u00b0C and MAR %2 % nothing suits %3 anywhere on the grid: "
+                                : tr("With MAT %1 °C and MAR %2 % nothing suits %3 anywhere on the grid: "
                                      "all of its land would be lost. The map still shows the last shift.")
                                       .arg(signedText(dT), signedText(dP), subject.name));
         return false;

@@ -101,11 +101,13 @@ void ShowPlaceSpecies(MapControl *map, const Place &place, QWidget *owner, QWidg
     try {
         const QPointF pixel = map->toPixel({place.lon, place.lat});
         frmIdentifyEngine *species = frmIdentifyEngine::FindSuitableSpecies(map, pixel.x(), pixel.y(), owner, moreRows);
-        if (species)
+        if (species) {
             species->setTitle([place] { return MapPlaceTools::tr("Suitable Tree Species - %1").arg(PlaceRowText(place)); });
-        else
+            species->SetSite({place.lon, place.lat, PlaceRowText(place)});
+        } else {
             ShowError(window, MapPlaceTools::tr("Find Place"),
                       MapPlaceTools::tr("No grid point lies near %1, so no species can be matched to it.").arg(place.name));
+        }
     } catch (const std::exception &e) {
         ShowError(window, MapPlaceTools::tr("Find Place"), e);
     }

@@ -13,10 +13,12 @@
 #include "mapping/MapRecordSet.h"
 #include "mapping/windows/SuitabilityMap.h"
 #include "mapping/SuitableSpecies.h"
+#include "report/windows/frmSiteReport.h"
 
 #include <QBoxLayout>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QPushButton>
 #include <QTextEdit>
 
 #include <algorithm>
@@ -48,7 +50,8 @@ frmIdentifyEngine::frmIdentifyEngine(QWidget *owner)
       fraNear(Translated(new QGroupBox(frmAnswers), "frmIdentifyEngine", QT_TR_NOOP("Nearly suitable here"))),
       fraIncomplete(Translated(new QGroupBox(frmAnswers), "frmIdentifyEngine", QT_TR_NOOP("Ranges incomplete"))),
       lstNear(new ReportList(6, fraNear)),
-      lstIncomplete(new ReportList(2, fraIncomplete))
+      lstIncomplete(new ReportList(2, fraIncomplete)),
+      cmdReport(Translated(new QPushButton(frmAnswers), "frmIdentifyEngine", QT_TRANSLATE_NOOP("frmIdentifyEngine", "Site Report...")))
 {
     MakeTopmostWindow(this, owner);
     setObjectName(QStringLiteral("frmIdentifyEngine"));
@@ -130,6 +133,9 @@ void frmIdentifyEngine::buildAnswerLists()
     auto *others = new QVBoxLayout;
     others->addWidget(fraNear, 3);
     others->addWidget(fraIncomplete, 1);
+    cmdReport->setObjectName(QStringLiteral("cmdReport"));
+    others->addWidget(cmdReport, 0, Qt::AlignRight);
+    connect(cmdReport, &QPushButton::clicked, this, &frmIdentifyEngine::cmdReport_Click);
     auto *layout = new QHBoxLayout(frmAnswers);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(4);
@@ -169,6 +175,7 @@ frmIdentifyEngine *frmIdentifyEngine::FindSuitableSpecies(MapControl *map, doubl
         moreRows(rows, canvas->data(), found.featureId());
 
     auto *window = new frmIdentifyEngine(owner);
+    window->SetSite({point.x, point.y, QString()});
     window->ShowRows(rows);
     window->show();
     return window;
@@ -186,6 +193,14 @@ void frmIdentifyEngine::ShowRows(const PointSpeciesRows &rows)
     m_valuesWidth += lstIdentifyMap->widenToContents(0);
     layOutLists();
 }
+
+void frmIdentifyEngine::SetSite(const SitePosition &site)
+{
+    m_site = site;
+    RememberSite(site);
+}
+
+void frmIdentifyEngine::cmdReport_Click() { (new frmSiteReport(this, m_site))->show(); }
 
 void frmIdentifyEngine::ShowChosenSpecies()
 {

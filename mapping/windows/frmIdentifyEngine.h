@@ -1,4 +1,6 @@
 #pragma once
+#include "report/SitePosition.h"
+
 #include <QList>
 #include <QStringList>
 #include <QWidget>
@@ -9,6 +11,7 @@
 
 class MapControl;
 class QGroupBox;
+class QPushButton;
 class ReportList;
 class ShapeLayer;
 class splitter;
@@ -50,6 +53,11 @@ public:
 
     // Shows the chosen species in the species list window.
     void ShowChosenSpecies();
+    // The position the lists are for (remembered as the last site asked about).
+    void SetSite(const SitePosition &site);
+    const SitePosition &site() const { return m_site; }
+    // Opens the Site Report window for this window's position.
+    void cmdReport_Click();
 
     QWidget *frmContainer;
     ReportList *lstIdentifyMap;
@@ -61,6 +69,7 @@ public:
     QGroupBox *fraNear, *fraIncomplete;
     ReportList *lstNear;       // Species ID, Species Name, Criterion, Value, Range, Miss
     ReportList *lstIncomplete; // Species ID, Species Name
+    QPushButton *cmdReport;    // "Site Report..."
 
     // The window's title, made again in the current language on every change of language.
     void setTitle(const std::function<QString()> &title);
@@ -74,4 +83,5 @@ private:
     void layOutLists();
 
     int m_valuesWidth = 0; // pixels of the left list
+    SitePosition m_site;
 };

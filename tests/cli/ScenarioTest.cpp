@@ -5,6 +5,7 @@
 #include "analysis/ClimateShift.h"
 #include "analysis/ScenarioGrids.h"
 #include "cli/CliProgram.h"
+#include "tests/common/Files.h"
 #include "tests/common/FixtureCatalogue.h"
 #include "tools/shapefiles/ScenarioGridFile.h"
 
@@ -14,6 +15,7 @@
 
 #include <QDir>
 #include <QImage>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <algorithm>
@@ -113,4 +115,18 @@ TEST_F(Scenarios, TheCommandLineListsComparesAndCountsOnAScenario)
 
     EXPECT_EQ(run({"count", "--scenario", "half.part-1", "-o", "c.png"}), 2) << "a scenario being built is none";
     EXPECT_TRUE(err.endsWith("installed: GCM-1_ssp245_2041-2060, same\n")) << err.toStdString();
+}
+
+TEST_F(Scenarios, TheSiteReportTellsWhoseClimateItIsOn)
+{
+    ASSERT_EQ(run({"report", "104.9,11.55", "--scenario", Warmer, "-o", dir.filePath("warmer.html")}), 0) << err.toStdString();
+    const QString html = QString::fromUtf8(ReadFile(dir.filePath("warmer.html")));
+    EXPECT_TRUE(html.contains("scenario GCM-1 ssp245 2041-2060, a projection of one climate model, not a forecast")) << "said plainly";
+    ASSERT_EQ(run({"report", "104.9,11.55", "-o", dir.filePath("grid.html")}), 0);
+    const auto matRow = [](const QString &page) {
+        return QRegularExpression("Temperature \\(MAT\\)</td><td>([^<]*)").match(page).captured(1);
+    };
+    EXPECT_NE(matRow(html), matRow(QString::fromUtf8(ReadFile(dir.filePath("grid.html"))))) << "the scenario's temperature";
+    EXPECT_EQ(run({"report", "104.9,11.55", "--scenario", "GCM-9", "-o", dir.filePath("none.html")}), 2);
+    EXPECT_TRUE(err.contains(Warmer)) << "the installed scenarios listed: " << err.toStdString();
 }
