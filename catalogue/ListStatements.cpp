@@ -1,5 +1,7 @@
 #include "catalogue/ListStatements.h"
 
+#include <QCoreApplication>
+
 #include "catalogue/CatalogueError.h"
 #include "catalogue/SqlText.h"
 
@@ -15,6 +17,16 @@ QStringList UseNames()
             QStringLiteral("Fodder"),   QStringLiteral("Firewood"), QStringLiteral("Charcoal"),
             QStringLiteral("Bamboo"),   QStringLiteral("Rattan"),   QStringLiteral("Others")};
 }
+
+// The use names for the translators; statements and files keep the English ones.
+[[maybe_unused]] static const char *const UseTexts[] = {
+    QT_TRANSLATE_NOOP("FunctionalUses", "Timber"),   QT_TRANSLATE_NOOP("FunctionalUses", "Fruit"),
+    QT_TRANSLATE_NOOP("FunctionalUses", "Resin"),    QT_TRANSLATE_NOOP("FunctionalUses", "Fodder"),
+    QT_TRANSLATE_NOOP("FunctionalUses", "Firewood"), QT_TRANSLATE_NOOP("FunctionalUses", "Charcoal"),
+    QT_TRANSLATE_NOOP("FunctionalUses", "Bamboo"),   QT_TRANSLATE_NOOP("FunctionalUses", "Rattan"),
+    QT_TRANSLATE_NOOP("FunctionalUses", "Others")};
+
+QString UseCaption(const QString &use) { return QCoreApplication::translate("FunctionalUses", use.toUtf8().constData()); }
 
 QStringList UseColumns()
 {

@@ -19,6 +19,8 @@ QString SpeciesByIdStatement(const QString &spId);
 
 // The nine functional uses, in tree order ("Timber" ... "Others").
 QStringList UseNames();
+// A use's name as the chosen language shows it (the name itself in English).
+QString UseCaption(const QString &use);
 // "Species." followed by each use name.
 QStringList UseColumns();
 

@@ -857,6 +857,45 @@ Exit codes: 0 done, 1 usage, 2 data error, 3 output not written.
     </message>
 </context>
 <context>
+    <name>FunctionalUses</name>
+    <message>
+        <source>Timber</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fruit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Resin</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fodder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Firewood</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Charcoal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bamboo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rattan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Others</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>GdalOutputFile</name>
     <message>
         <source>GDAL could not write it</source>

@@ -2,6 +2,7 @@
 #include "base/AppIdentity.h"
 #include "mapping/Classification.h"
 #include "mapping/MapSources.h"
+#include "catalogue/ListStatements.h"
 #include "report/ReportDocument.h"
 #include "report/ReportText.h"
 #include "report/SiteFacts.h"
@@ -33,7 +34,15 @@ QString criterionField(int criterion)
     return QLatin1String(fields[criterion]);
 }
 
-QString useName(const QString &use) { return use.isEmpty() ? SiteReportText::tr("No use recorded") : use; }
+QString useName(const QString &use) { return use.isEmpty() ? SiteReportText::tr("No use recorded") : UseCaption(use); }
+
+QString usesShown(const QStringList &uses)
+{
+    QStringList shown;
+    for (const QString &use : uses)
+        shown << UseCaption(use);
+    return shown.join(QStringLiteral(", "));
+}
 
 // The picture's name in the HTML; the picture kept in the document.
 QString addImage(SiteReportDocument &document, const QImage &image, int width)
@@ -63,7 +72,7 @@ QString siteTable(const SiteFacts &f)
     for (int c = 0; c < 3; ++c)
         rows += row(criterionName(c), esc(valueWithUnit(c, EngineValue(a.values[c]))));
     rows += row(SiteReportText::tr("Uses asked"),
-                esc(f.usesAsked.isEmpty() ? SiteReportText::tr("every use") : f.usesAsked.join(QStringLiteral(", "))));
+                esc(f.usesAsked.isEmpty() ? SiteReportText::tr("every use") : usesShown(f.usesAsked)));
     rows += row(SiteReportText::tr("Grid data"), esc(f.gridSource));
     if (!f.scenario.isEmpty())
         rows += row(SiteReportText::tr("Climate"), esc(f.scenario));

@@ -14,7 +14,9 @@ HttpResponse ReportPdf(const WebPageContext &page)
         return ErrorPage(page, 400, title,
                          q.problem.isEmpty() ? page.translated(QT_TRANSLATE_NOOP("WebPages", "Give a place, or longitude and latitude."))
                                              : q.problem);
-    SiteReportRequest request{q.at->x, q.at->y};
+    SiteReportRequest request;
+    request.lon = q.at->x;
+    request.lat = q.at->y;
     request.place = q.typed.isEmpty() ? QString() : q.place;
     if (!q.use.isEmpty())
         request.uses = {q.use};

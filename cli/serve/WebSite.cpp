@@ -12,7 +12,7 @@ std::unique_ptr<WebData> WebData::load()
 {
     const QString folder = ApplicationFolder();
     auto data = std::unique_ptr<WebData>(new WebData{folder, MapData::loadApplication(), SpeciesRangeTable::read(), {}, {}, {}, {},
-                                                     0, WebTexts(folder + QStringLiteral("/i18n"))});
+                                                     0, WebTexts(folder + QStringLiteral("/i18n")), {}});
     data->climate = GridClimate::read(*data->maps.canvas->data());
     data->cells = GridCells::of(*data->maps.canvas->data());
     data->countries = CountryAssignment::of(data->maps.canvas->data(), data->maps.boundaries->data());

@@ -94,7 +94,8 @@ QWidget *frmSiteReport::buildChoices()
     uses->setObjectName(QStringLiteral("fraUses"));
     auto *useLayout = new QVBoxLayout(uses);
     for (const QString &use : UseNames()) {
-        auto *box = new QCheckBox(use, uses);
+        auto *box = new QCheckBox(uses);
+        KeepTranslated(box, [box, use] { box->setText(UseCaption(use)); });
         box->setObjectName(QStringLiteral("chkUse") + use);
         useLayout->addWidget(box);
         chkUses << box;

@@ -144,7 +144,7 @@ protected:
         const MainCommands *menu = main->commands();
         ClickTool(map, QStringLiteral("k5"));
         QList<QWidget *> windows{main, main->ListWindow(), map, Opened<frmIdentifyEngine>([&] { ClickAt(map->mapTree, 5); })};
-        for (QAction *command : {menu->menuTMC, menu->menuArea, menu->menuCount, menu->menuShift, menu->menuISR,
+        for (QAction *command : {menu->menuTMC, menu->menuArea, menu->menuCount, menu->menuShift, menu->menuReport, menu->menuISR,
                                  menu->menuSearch, menu->menuAbout})
             windows << Opened<QWidget>([&] { command->trigger(); });
         menu->menuAD->trigger(), menu->menuGlossary->trigger(); // in the main window's workspace
