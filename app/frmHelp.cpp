@@ -1,10 +1,11 @@
 #include "app/frmHelp.h"
 
 #include "base/ApplicationFolder.h"
+#include "base/InterfaceLanguage.h"
 
 frmHelp::frmHelp(QWidget *parent)
     : BrowserWindow(QStringLiteral("frmHelp"), QT_TRANSLATE_NOOP("BrowserWindow", "Introduction"), QStringLiteral("browserHelp"),
-                    ApplicationPath(QStringLiteral("\\Help\\index.htm")), parent),
+                    TranslatedPage(ApplicationPath(QStringLiteral("\\Help\\index.htm"))), parent),
       browserHelp(browser())
 {
 }

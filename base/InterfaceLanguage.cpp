@@ -3,6 +3,7 @@
 #include "base/ApplicationFolder.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QEvent>
 #include <QFileInfo>
 #include <QLibraryInfo>
@@ -125,6 +126,13 @@ QString SetApplicationLanguage(const QString &code)
 }
 
 QString ApplicationLanguage() { return installed().code; }
+
+QString TranslatedPage(const QString &path)
+{
+    const QFileInfo page(path);
+    const QString translated = page.dir().filePath(ApplicationLanguage() + QLatin1Char('/') + page.fileName());
+    return ApplicationLanguage() != QLatin1String("en") && QFileInfo::exists(translated) ? translated : path;
+}
 
 QString SavedInterfaceLanguage() { return QSettings().value(QLatin1String(LanguageKey)).toString(); }
 

@@ -43,6 +43,10 @@ QString StartLanguage(const QString &requested, const QString &saved, const QStr
 QString SetApplicationLanguage(const QString &code);
 QString ApplicationLanguage();
 
+// The page of the manual in the language now in effect: a translated copy in
+// the page's folder's <code> subfolder where there is one, else the page itself.
+QString TranslatedPage(const QString &path);
+
 // The language chosen last in the desktop program (QSettings); empty if none.
 QString SavedInterfaceLanguage();
 void SaveInterfaceLanguage(const QString &code);

@@ -7,6 +7,8 @@
 #include "report/ReportText.h"
 #include "report/SiteFacts.h"
 
+#include <QCoreApplication>
+#include <QRegularExpression>
 #include <QLocale>
 
 namespace {
@@ -87,7 +89,7 @@ QString suitabilityLegend()
     for (int order = 0; order < 4; ++order) {
         const SuitabilityClass &cls = ClassAt(order);
         items += QStringLiteral("<span style=\"color:%1\">\u25a0</span>&nbsp;%2 &nbsp; ")
-                     .arg(QColor(cls.red, cls.green, cls.blue).name(), esc(QString::fromLatin1(cls.caption)));
+                     .arg(QColor(cls.red, cls.green, cls.blue).name(), esc(QCoreApplication::translate("Classification", cls.caption)));
     }
     return items;
 }
@@ -135,6 +137,14 @@ QString excerpt(const QString &text, int length = 260)
     return text.left(cut > 0 ? cut : length) + QChar(0x2026);
 }
 
+// A fact sheet's heading ("1. Products") or section ("-Functional Uses-", shown
+// without its dashes) as the fact sheet shows it in the chosen language.
+QString sheetHeading(const char *source)
+{
+    static const QRegularExpression dashes(QStringLiteral("^-+|-+$"));
+    return QCoreApplication::translate("FactSheet", source).remove(dashes);
+}
+
 QString sheetLine(const QString &label, const QString &heading, const QString &section, const QString &text)
 {
     if (text.isEmpty())
@@ -157,7 +167,7 @@ QString SiteUsesText(const SpeciesRangeRow &s)
 {
     QString uses = s.uses.trimmed();
     uses.remove(QLatin1Char('(')).replace(QStringLiteral(") "), QStringLiteral(", ")).remove(QLatin1Char(')'));
-    return uses.isEmpty() ? SiteReportText::tr("none recorded") : uses;
+    return uses.isEmpty() ? SiteReportText::tr("none recorded") : usesShown(uses.split(QStringLiteral(", ")));
 }
 
 namespace {
@@ -170,9 +180,9 @@ QString speciesEntry(SiteReportDocument &document, const SiteFacts &f, const Rep
                                     .arg(s.sheet.family, QString::number(s.row->spId), SiteUsesText(*s.row))),
                             esc(SiteReportText::tr("Common names:")), commonNames(s.sheet));
     QString text = rangesTable(f, *s.row);
-    text += sheetLine(SiteReportText::tr("Uses"), QStringLiteral("1. Products"), QStringLiteral("Functional Uses"), s.sheet.products);
-    text += sheetLine(SiteReportText::tr("Propagation"), QStringLiteral("1. Propagation Methods"),
-                      QStringLiteral("Propagation and Management"), s.sheet.propagation);
+    text += sheetLine(SiteReportText::tr("Uses"), sheetHeading("1. Products"), sheetHeading("-Functional Uses-"), s.sheet.products);
+    text += sheetLine(SiteReportText::tr("Propagation"), sheetHeading("1. Propagation Methods"),
+                      sheetHeading("-Propagation and Management-"), s.sheet.propagation);
     return head + QStringLiteral("<table class=\"species\" width=\"100%\" cellpadding=\"0\" cellspacing=\"4\"><tr><td>%1</td>"
                                  "<td width=\"200\" align=\"right\">%2</td></tr></table>")
                       .arg(text, addImage(document, s.map, 200));

@@ -7,6 +7,9 @@
 #include "app/MainCommands.h"
 #include "app/frmAbout.h"
 #include "app/frmGlossary.h"
+#include "tests/common/Files.h"
+#include "base/ApplicationFolder.h"
+#include "app/HtmlViewer.h"
 #include "app/frmHelp.h"
 #include "app/frmMain.h"
 #include "analysis/windows/frmClimateShift.h"
@@ -221,6 +224,12 @@ TEST_F(InterfaceLanguage, MenuChoiceTakesEffectAndIsKept)
     EXPECT_EQ(QLocale().toString(1.5), QStringLiteral("1,5")) << "numbers in the windows follow the language";
     for (const QAction *item : languages->actions())
         EXPECT_EQ(item->isChecked(), item->data() == QStringLiteral("vi")) << item->text().toStdString();
+    const QDir help(ApplicationFolder() + QStringLiteral("/Help"));
+    help.mkpath(QStringLiteral("vi"));
+    for (const QString page : {"index.htm", "vi/index.htm"})
+        WriteFile(help.filePath(page), "<title>" + page.toUtf8() + "</title>");
+    main->commands()->menuAD->trigger();
+    EXPECT_EQ(main->findChild<frmHelp *>()->browserHelp->documentTitle(), QStringLiteral("vi/index.htm")) << "the manual in the language chosen";
 }
 
 TEST(StartLanguage, FollowsTheOptionThenTheSavedChoiceThenTheSystem)
