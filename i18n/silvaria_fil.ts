@@ -61,11 +61,11 @@
     </message>
     <message>
         <source>Corrections to the translations are welcome:</source>
-        <translation type="unfinished"></translation>
+        <translation>Malugod naming tinatanggap ang mga pagtatama sa mga salin:</translation>
     </message>
     <message>
         <source>see &quot;Translating Silvaria&quot; in the manual.</source>
-        <translation type="unfinished"></translation>
+        <translation>tingnan ang &quot;Translating Silvaria&quot; sa manwal.</translation>
     </message>
 </context>
 <context>
@@ -121,101 +121,104 @@
     <name>AreaCommand</name>
     <message>
         <source>the province layer has no country &quot;%1&quot; (give a code such as TH, or a name)</source>
-        <translation type="unfinished"></translation>
+        <translation>walang bansang &quot;%1&quot; sa layer ng mga lalawigan (magbigay ng code gaya ng TH, o ng pangalan)</translation>
     </message>
     <message>
         <source>area -o writes the countries&apos; polygons, so it needs --by-country</source>
-        <translation type="unfinished"></translation>
+        <translation>isinusulat ng area -o ang mga polygon ng mga bansa, kaya kailangan nito ang --by-country</translation>
     </message>
     <message>
         <source>area -o takes a GeoPackage (.gpkg), not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>GeoPackage (.gpkg) ang tinatanggap ng area -o, hindi &quot;%1&quot;</translation>
     </message>
     <message>
         <source>The area in km2 of each class of the species&apos; map (altitude, rainfall, temperature, full match), in total or per country, and its share of the gridded land.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ang lawak sa km2 ng bawat klase ng mapa ng species (altitud, ulan, temperatura, ganap na tugma), sa kabuuan o bawat bansa, at ang bahagi nito sa lupang sakop ng grid.</translation>
     </message>
     <message>
         <source>Identifier, current name or synonym.</source>
-        <translation type="unfinished"></translation>
+        <translation>ID, kasalukuyang pangalan o sinonim.</translation>
     </message>
     <message>
         <source>One row per country of the boundary layer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Isang hilera bawat bansa ng layer ng mga hangganan.</translation>
     </message>
     <message>
         <source>One row per province of each country, and the country&apos;s row.</source>
-        <translation type="unfinished"></translation>
+        <translation>Isang hilera bawat lalawigan ng bawat bansa, at ang hilera ng bansa.</translation>
     </message>
     <message>
         <source>With --by-province, only this country (code such as TH, or name).</source>
-        <translation type="unfinished"></translation>
+        <translation>Kasama ng --by-province, ang bansang ito lamang (code gaya ng TH, o pangalan).</translation>
     </message>
     <message>
         <source>With --by-country, also write the countries&apos; polygons with their rows&apos; columns as a GeoPackage (.gpkg).</source>
-        <translation type="unfinished"></translation>
+        <translation>Kasama ng --by-country, isulat din ang mga polygon ng mga bansa, kasama ang mga kolum ng kanilang hilera, bilang GeoPackage (.gpkg).</translation>
     </message>
     <message>
         <source>area takes --by-country or --by-province, not both</source>
-        <translation type="unfinished"></translation>
+        <translation>tumatanggap ang area ng --by-country o --by-province, hindi ang dalawa nang sabay</translation>
     </message>
     <message>
         <source>area --country needs --by-province</source>
-        <translation type="unfinished"></translation>
+        <translation>kailangan ng area --country ang --by-province</translation>
     </message>
     <message>
         <source>%1 has no province layer (province_bnd.shp)</source>
-        <translation type="unfinished"></translation>
+        <translation>walang layer ng mga lalawigan ang %1 (province_bnd.shp)</translation>
     </message>
     <message>
         <source>%1 (SpID %2): %3
 </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (SpID %2): %3
+</translation>
     </message>
 </context>
 <context>
     <name>AtCommand</name>
     <message>
         <source>Lists the species suitable at the grid point nearest LON,LAT (within identify&apos;s reach), as the map&apos;s Suitable Tree Species tool does; with --near-misses also the species that miss by one range, and those whose ranges are incomplete.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inililista ang mga species na angkop sa punto ng grid na pinakamalapit sa LON,LAT (sa abot ng kasangkapang Tukuyin), gaya ng ginagawa ng kasangkapang Mga Angkop na Species ng Puno sa mapa; kasama ng --near-misses, pati ang mga species na hindi tugma sa iisang saklaw lamang, at ang mga may kulang na saklaw.</translation>
     </message>
     <message>
         <source>Position in degrees, west and south negative (Yogyakarta: at 110.37,-7.8), or the name of a place, district or province (at &quot;Chiang Mai&quot;).</source>
-        <translation type="unfinished"></translation>
+        <translation>Posisyon sa digri, negatibo ang kanluran at timog (Yogyakarta: at 110.37,-7.8), o ang pangalan ng lugar, distrito o lalawigan (at &quot;Chiang Mai&quot;).</translation>
     </message>
     <message>
         <source>Narrows a place name to this country (code such as TH, or name).</source>
-        <translation type="unfinished"></translation>
+        <translation>Nililimitahan ang pangalan ng lugar sa bansang ito (code gaya ng TH, o pangalan).</translation>
     </message>
     <message>
         <source>Only species of this use.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mga species lamang na may ganitong gamit.</translation>
     </message>
     <message>
         <source>Also list near misses and incomplete ranges.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ilista rin ang mga halos angkop at ang mga may kulang na saklaw.</translation>
     </message>
     <message>
         <source>Largest miss relative to the range&apos;s width (default 0.25).</source>
-        <translation type="unfinished"></translation>
+        <translation>Pinakamalaking agwat kumpara sa lapad ng saklaw (default 0.25).</translation>
     </message>
     <message>
         <source>no grid point lies within %1 degrees of %2,%3</source>
-        <translation type="unfinished"></translation>
+        <translation>walang punto ng grid sa loob ng %1 digri mula sa %2,%3</translation>
     </message>
     <message>
         <source>the grid point at %1,%2 has no %3 value, so no species can be matched to it</source>
-        <translation type="unfinished"></translation>
+        <translation>walang halaga ng %3 ang punto ng grid sa %1,%2, kaya walang species na maitutugma rito</translation>
     </message>
     <message>
         <source>Place %1 at %2, %3
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Lugar: %1 sa %2, %3
+</translation>
     </message>
     <message>
         <source>Grid point %1, %2: ALT %3 m, MAR %4 mm, MAT %5 °C
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Punto ng grid %1, %2: ALT %3 m, MAR %4 mm, MAT %5 °C
+</translation>
     </message>
 </context>
 <context>
@@ -233,78 +236,79 @@
     <name>CatalogueCommand</name>
     <message>
         <source>%1: no such folder of catalogue sources</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: walang ganitong folder ng mga source file ng katalogo</translation>
     </message>
     <message numerus="yes">
         <source>%1: %n problem(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: %n problema</numerusform>
+            <numerusform>%1: %n problema</numerusform>
         </translation>
     </message>
     <message>
         <source>%1: no problems
 </source>
-        <translation type="unfinished"></translation>
+        <translation>%1: walang problema
+</translation>
     </message>
     <message numerus="yes">
         <source>%1: %n problem(s); %2 not written</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: %n problema; hindi naisulat ang %2</numerusform>
+            <numerusform>%1: %n problema; hindi naisulat ang %2</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 is not empty and holds no catalogue sources: export into a new folder</source>
-        <translation type="unfinished"></translation>
+        <translation>may laman ang %1 pero wala itong mga source file ng katalogo: mag-export sa isang bagong folder</translation>
     </message>
     <message>
         <source>%1 holds the folder %2, which export would not keep: export into a new folder</source>
-        <translation type="unfinished"></translation>
+        <translation>may folder na %2 sa loob ng %1, na hindi mapapanatili ng export: mag-export sa isang bagong folder</translation>
     </message>
     <message>
         <source>%1 (any old folder is kept)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (napanatili ang anumang lumang folder)</translation>
     </message>
     <message>
         <source>catalogue takes build, export or check, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>build, export o check ang tinatanggap ng catalogue, hindi &quot;%1&quot;</translation>
     </message>
     <message>
         <source>The catalogue to export (SQLite or Access).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ang katalogong ie-export (SQLite o Access).</translation>
     </message>
     <message>
         <source>The folder of plain source files.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ang folder ng mga simpleng source file.</translation>
     </message>
     <message>
         <source>The folder of the photographs (NAME.jpg).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ang folder ng mga larawan (NAME.jpg).</translation>
     </message>
     <message>
         <source>The catalogue file to write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ang file ng katalogo na isusulat.</translation>
     </message>
     <message>
         <source>The folder of sources to write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ang folder ng mga source file na isusulat.</translation>
     </message>
     <message>
         <source>a catalogue FILE</source>
-        <translation type="unfinished"></translation>
+        <translation>isang FILE ng katalogo</translation>
     </message>
     <message>
         <source>a SOURCES folder</source>
-        <translation type="unfinished"></translation>
+        <translation>isang folder na SOURCES</translation>
     </message>
     <message>
         <source>catalogue %1 needs -o %2</source>
-        <translation type="unfinished"></translation>
+        <translation>kailangan ng catalogue %1 ang -o %2</translation>
     </message>
     <message>
         <source>FILE</source>
-        <translation type="unfinished"></translation>
+        <translation>FILE</translation>
     </message>
 </context>
 <context>
@@ -338,111 +342,113 @@
     <name>CliCommand</name>
     <message>
         <source>%1 (see silvaria-cli --help)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (tingnan ang silvaria-cli --help)</translation>
     </message>
     <message>
         <source>%1 needs a value</source>
-        <translation type="unfinished"></translation>
+        <translation>nangangailangan ng halaga ang %1</translation>
     </message>
     <message>
         <source>Rows as table, csv or json (sheet: text or html).</source>
-        <translation type="unfinished"></translation>
+        <translation>Mga hilera bilang table, csv o json (sheet: text o html).</translation>
     </message>
     <message>
         <source>Read the data of another application folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Basahin ang datos ng ibang folder ng application.</translation>
     </message>
     <message>
         <source>%1 needs %2</source>
-        <translation type="unfinished"></translation>
+        <translation>kailangan ng %1 ang %2</translation>
     </message>
     <message>
         <source>%1 takes one %2, not &quot;%3&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>isang %2 lamang ang tinatanggap ng %1, hindi &quot;%3&quot;</translation>
     </message>
     <message>
         <source>--format of %1 is one of %2, not &quot;%3&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>ang --format ng %1 ay isa sa %2, hindi &quot;%3&quot;</translation>
     </message>
     <message>
         <source>%1: no such application folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: walang ganitong folder ng application</translation>
     </message>
     <message>
         <source>%1 takes a number, not &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>numero ang tinatanggap ng %1, hindi &quot;%2&quot;</translation>
     </message>
     <message>
         <source>%1 takes %2 numbers separated by &quot;%3&quot;, not &quot;%4&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>%2 numerong pinaghihiwalay ng &quot;%3&quot; ang tinatanggap ng %1, hindi &quot;%4&quot;</translation>
     </message>
     <message>
         <source>--use is one of %1, not &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>ang --use ay isa sa %1, hindi &quot;%2&quot;</translation>
     </message>
 </context>
 <context>
     <name>CliData</name>
     <message>
         <source>&quot;%1&quot; names several species</source>
-        <translation type="unfinished"></translation>
+        <translation>ilang species ang tinutukoy ng &quot;%1&quot;</translation>
     </message>
     <message>
         <source>&quot;%1&quot; names no species of the catalogue</source>
-        <translation type="unfinished"></translation>
+        <translation>walang species sa katalogo na tinutukoy ng &quot;%1&quot;</translation>
     </message>
     <message>
         <source>Altitude range to use, in m.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saklaw ng altitud na gagamitin, sa m.</translation>
     </message>
     <message>
         <source>Rainfall range to use, in mm.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saklaw ng ulan na gagamitin, sa mm.</translation>
     </message>
     <message>
         <source>a picture (.png or .bmp), a GeoTIFF (.tif or .tiff) or a GeoPackage (.gpkg)</source>
-        <translation type="unfinished"></translation>
+        <translation>larawan (.png o .bmp), GeoTIFF (.tif o .tiff) o GeoPackage (.gpkg)</translation>
     </message>
     <message>
         <source>-o FILE is needed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>kailangan ang -o FILE: %1</translation>
     </message>
     <message>
         <source>-o takes %1, not &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ang tinatanggap ng -o, hindi &quot;%2&quot;</translation>
     </message>
     <message>
         <source>Temperature range to use, in °C.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saklaw ng temperatura na gagamitin, sa °C.</translation>
     </message>
 </context>
 <context>
     <name>CliProgram</name>
     <message>
         <source>no command given</source>
-        <translation type="unfinished"></translation>
+        <translation>walang ibinigay na utos</translation>
     </message>
     <message>
         <source>silvaria-cli %1.%2.%3
 </source>
-        <translation type="unfinished"></translation>
+        <translation>silvaria-cli %1.%2.%3
+</translation>
     </message>
     <message>
         <source>unknown command &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>hindi kilalang utos na &quot;%1&quot;</translation>
     </message>
     <message>
         <source>silvaria-cli: %1
 </source>
-        <translation type="unfinished"></translation>
+        <translation>silvaria-cli: %1
+</translation>
     </message>
     <message>
         <source>--lang needs a language code</source>
-        <translation type="unfinished"></translation>
+        <translation>kailangan ng --lang ang code ng isang wika</translation>
     </message>
     <message>
         <source>--lang is one of %1, not &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>ang --lang ay isa sa %1, hindi &quot;%2&quot;</translation>
     </message>
     <message>
         <source>Usage: silvaria-cli COMMAND [OPTIONS]
@@ -496,7 +502,57 @@ Common options may also come before the command (silvaria-cli --format csv at ..
 A value that begins with &quot;-&quot; goes after &quot;=&quot; (--extent=-10,...) or after &quot;--&quot;.
 Exit codes: 0 done, 1 usage, 2 data error, 3 output not written.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Paggamit: silvaria-cli COMMAND [OPTIONS]
+
+Mga utos:
+  species [--search TEXT] [--use USE]        listahan ng mga species (SpID, pangalan, mga gamit)
+  sheet SPECIES [--format text|html]         ang fact sheet ng isang species
+  map SPECIES -o FILE                        mapa ng pagkaangkop na may tatak ng pinagmulan
+      [--alt MIN,MAX] [--mar MIN,MAX] [--mat MIN,MAX] [--size WxH] [--extent W,S,E,N|PLACE]
+  map --all -o FOLDER                        isang larawan ng mapa bawat species
+  at LON,LAT|PLACE [--country CC] [--use USE] [--near-misses]
+                                             mga species na angkop sa pinakamalapit na punto ng grid
+  report LON,LAT|PLACE -o FILE.pdf|FILE.html ang maipi-print na ulat sa lugar ng isang posisyon
+      [--use USE ...] [--paper a4|letter] [--scenario NAME]
+  places TEXT [--country CC] [--limit N]     mga lugar, distrito at lalawigan ayon sa pangalan
+  area SPECIES [--by-country [-o FILE.gpkg]] angkop na lawak sa km2 bawat klase (at bansa)
+  area SPECIES --by-province [--country CC]  pareho, bawat lalawigan, para sa isang bansa o lahat
+  count [--use USE] [--scenario NAME] -o FILE [--points FILE.csv]
+                                             mga species na angkop sa bawat punto ng grid
+  shift SPECIES --dt DT --dp DP [-o FILE] [--by-country]
+                                             ganap na tugma sa ilalim ng pantay na pagbabago ng klima
+  shift SPECIES --scenario NAME [-o FILE] [--by-country]
+                                             ganap na tugma sa klima ng isang naka-install na senaryo
+  scenarios                                  ang mga naka-install na grid ng senaryo at ang pinagmulan nila
+  grid build --alt FILE --mar FILE --mat FILE --extent W,S,E,N --step MINUTES -o FOLDER
+      [--countries FILE [--name-field FIELD]] [--mat-scale F] [--mat-offset D] [--mar-scale F]
+                                             ang grid ng mapa mula sa sarili ninyong mga raster
+  grid fetch worldclim --res 10m|5m|2.5m|30s [--extent W,S,E,N] [--step MINUTES] -o FOLDER
+                                             ang grid ng mapa mula sa WorldClim 2.1 (kailangan ng network)
+  grid fetch worldclim --res RES --future GCM SSP PERIOD [-o FOLDER]
+                                             grid ng senaryo mula sa isang proyeksiyon ng CMIP6
+  catalogue build SOURCES -o FILE            katalogo mula sa mga simpleng file
+  catalogue export FILE -o SOURCES           katalogo (SQLite o Access) bilang mga simpleng file
+  catalogue check SOURCES [--images DIR]     bawat problema ng mga simpleng file, kasama ang file at linya
+  serve [--listen ADDR:PORT]                 ang katalogo, mga mapa at angkop na species bilang mga web page
+                                             (default 127.0.0.1:8080; 0.0.0.0:8080 para sa network)
+
+Mga karaniwang opsiyon:
+  --format table|csv|json   paano ipapakita ang mga hilera (default table)
+  --app-folder DIR          basahin ang datos ng ibang folder ng application
+  --help                    ang tekstong ito, o ang sariling tulong ng isang utos (silvaria-cli map --help)
+  --version                 ang bersiyon ng programa
+
+Ang FILE ng map, count at shift ay larawan (.png, .bmp), GeoTIFF ng mga klase o ng mga
+bilang (.tif) o GeoPackage ng mga punto ng grid (.gpkg); isinusulat naman ng area ang mga bansa.
+Ang SPECIES ay ID, kasalukuyang pangalan o sinonim (hindi pinapansin ang malaki/maliit na titik at tuldik).
+Ang PLACE ay pangalan ng lugar, distrito o lalawigan sa rehiyon (&quot;Chiang Mai&quot;); ang pangalang tumutukoy
+sa ilang lugar ay tinatanggihan at inililista ang mga ito, na mapapaikli gamit ang --country CC.
+Ang USE ay isa sa Timber, Fruit, Resin, Fodder, Firewood, Charcoal, Bamboo, Rattan, Others.
+Maaari ring ilagay ang mga karaniwang opsiyon bago ang utos (silvaria-cli --format csv at ...).
+Ang halagang nagsisimula sa &quot;-&quot; ay inilalagay pagkatapos ng &quot;=&quot; (--extent=-10,...) o pagkatapos ng &quot;--&quot;.
+Mga exit code: 0 tapos, 1 maling paggamit, 2 error sa datos, 3 hindi naisulat ang output.
+</translation>
     </message>
 </context>
 <context>
@@ -510,42 +566,42 @@ Exit codes: 0 done, 1 usage, 2 data error, 3 output not written.
     <name>CountCommand</name>
     <message>
         <source>How many species (of one use) are suitable at each grid point, by the rule of the Suitable Tree Species tool; drawn as a map, the points optionally as CSV.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kung ilang species (ng isang gamit) ang angkop sa bawat punto ng grid, ayon sa panuntunan ng kasangkapang Mga Angkop na Species ng Puno; iginuguhit bilang mapa, at kung nais, ang mga punto bilang CSV.</translation>
     </message>
     <message>
         <source>Only species of this use.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mga species lamang na may ganitong gamit.</translation>
     </message>
     <message>
         <source>The file to write: a picture (.png or .bmp), a GeoTIFF of the counts (.tif) or a GeoPackage of the grid&apos;s points (.gpkg).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ang file na isusulat: larawan (.png o .bmp), GeoTIFF ng mga bilang (.tif) o GeoPackage ng mga punto ng grid (.gpkg).</translation>
     </message>
     <message>
         <source>Also write POINTID, LON, LAT, COUNT per grid point.</source>
-        <translation type="unfinished"></translation>
+        <translation>Isulat din ang POINTID, LON, LAT, COUNT bawat punto ng grid.</translation>
     </message>
     <message>
         <source>Picture size in pixels (default 1000x750).</source>
-        <translation type="unfinished"></translation>
+        <translation>Laki ng larawan sa pixel (default 1000x750).</translation>
     </message>
     <message>
         <source>Count on the climate of this installed scenario grid (silvaria-cli scenarios lists them).</source>
-        <translation type="unfinished"></translation>
+        <translation>Magbilang batay sa klima ng naka-install na grid ng senaryong ito (inililista ang mga ito ng silvaria-cli scenarios).</translation>
     </message>
     <message>
         <source>count takes no argument &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>hindi tumatanggap ang count ng argumentong &quot;%1&quot;</translation>
     </message>
     <message>
         <source>Climate: %1
 </source>
-        <translation type="unfinished">Klima: %1
+        <translation>Klima: %1
 </translation>
     </message>
     <message>
         <source>Classes: %1
 </source>
-        <translation type="unfinished">Mga klase: %1
+        <translation>Mga klase: %1
 </translation>
     </message>
 </context>
@@ -739,59 +795,59 @@ Exit codes: 0 done, 1 usage, 2 data error, 3 output not written.
     <name>FetchCommand</name>
     <message>
         <source>--future takes GCM SSP PERIOD (--future MPI-ESM1-2-HR ssp245 2041-2060)</source>
-        <translation type="unfinished"></translation>
+        <translation>GCM SSP PERIOD ang tinatanggap ng --future (--future MPI-ESM1-2-HR ssp245 2041-2060)</translation>
     </message>
     <message>
         <source>--future takes plain names (letters, digits, &apos;-&apos; and &apos;.&apos;), not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>simpleng pangalan lamang ang tinatanggap ng --future (mga titik, digit, &apos;-&apos; at &apos;.&apos;), hindi &quot;%1&quot;</translation>
     </message>
     <message>
         <source>The dataset: WorldClim 2.1 (worldclim.org).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ang dataset: WorldClim 2.1 (worldclim.org).</translation>
     </message>
     <message>
         <source>WorldClim&apos;s resolution: 10m, 5m, 2.5m or 30s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Resolusyon ng WorldClim: 10m, 5m, 2.5m o 30s.</translation>
     </message>
     <message>
         <source>A scenario grid on the points of the grid in -o (default: the application&apos;s ShapeFiles), from a CMIP6 projection.</source>
-        <translation type="unfinished"></translation>
+        <translation>Isang grid ng senaryo sa mga punto ng grid sa -o (default: ang ShapeFiles ng application), mula sa isang proyeksiyon ng CMIP6.</translation>
     </message>
     <message>
         <source>A mirror or local copy in place of %1, with the same paths below it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Isang mirror o lokal na kopya kapalit ng %1, na may parehong mga path sa ilalim nito.</translation>
     </message>
     <message>
         <source>--future takes three words: --future GCM SSP PERIOD</source>
-        <translation type="unfinished"></translation>
+        <translation>tatlong salita ang tinatanggap ng --future: --future GCM SSP PERIOD</translation>
     </message>
     <message>
         <source>grid fetch takes the dataset worldclim, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>ang dataset na worldclim lamang ang tinatanggap ng grid fetch, hindi &quot;%1&quot;</translation>
     </message>
     <message>
         <source>grid fetch needs --res %1</source>
-        <translation type="unfinished"></translation>
+        <translation>kailangan ng grid fetch ang --res %1</translation>
     </message>
     <message>
         <source>--res is one of %1, not &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>ang --res ay isa sa %1, hindi &quot;%2&quot;</translation>
     </message>
     <message>
         <source>--base-url takes an http:// or https:// address, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>address na http:// o https:// ang tinatanggap ng --base-url, hindi &quot;%1&quot;</translation>
     </message>
     <message>
         <source>%1: no such application folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: walang ganitong folder ng application</translation>
     </message>
     <message>
         <source>%1 (nothing was changed)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (walang binago)</translation>
     </message>
     <message>
         <source>--%1 does not go with --future: a scenario takes its grid&apos;s points</source>
-        <translation type="unfinished"></translation>
+        <translation>hindi maaaring isabay ang --%1 sa --future: ginagamit ng senaryo ang mga punto ng sarili nitong grid</translation>
     </message>
 </context>
 <context>
@@ -835,183 +891,183 @@ Exit codes: 0 done, 1 usage, 2 data error, 3 output not written.
     <name>FolderBuild</name>
     <message>
         <source>%1 is a link to %2, which does not exist (nothing was changed)</source>
-        <translation type="unfinished"></translation>
+        <translation>ang %1 ay link sa %2, na hindi umiiral (walang binago)</translation>
     </message>
     <message>
         <source>%1 is a file, not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>ang %1 ay file, hindi folder</translation>
     </message>
     <message>
         <source>Cannot create a folder beside %1 (nothing was changed)</source>
-        <translation type="unfinished"></translation>
+        <translation>Hindi makagawa ng folder sa tabi ng %1 (walang binago)</translation>
     </message>
     <message>
         <source>Cannot copy %1 into %2 (nothing was changed)</source>
-        <translation type="unfinished"></translation>
+        <translation>Hindi makopya ang %1 sa %2 (walang binago)</translation>
     </message>
     <message>
         <source>Cannot move %1 aside (nothing was changed)</source>
-        <translation type="unfinished"></translation>
+        <translation>Hindi mailipat sa tabi ang %1 (walang binago)</translation>
     </message>
     <message>
         <source>Cannot move %1 to %2 (nothing was changed)</source>
-        <translation type="unfinished"></translation>
+        <translation>Hindi mailipat ang %1 sa %2 (walang binago)</translation>
     </message>
 </context>
 <context>
     <name>FunctionalUses</name>
     <message>
         <source>Timber</source>
-        <translation type="unfinished"></translation>
+        <translation>Troso</translation>
     </message>
     <message>
         <source>Fruit</source>
-        <translation type="unfinished"></translation>
+        <translation>Prutas</translation>
     </message>
     <message>
         <source>Resin</source>
-        <translation type="unfinished"></translation>
+        <translation>Dagta</translation>
     </message>
     <message>
         <source>Fodder</source>
-        <translation type="unfinished"></translation>
+        <translation>Kumpay</translation>
     </message>
     <message>
         <source>Firewood</source>
-        <translation type="unfinished"></translation>
+        <translation>Panggatong</translation>
     </message>
     <message>
         <source>Charcoal</source>
-        <translation type="unfinished"></translation>
+        <translation>Uling</translation>
     </message>
     <message>
         <source>Bamboo</source>
-        <translation type="unfinished"></translation>
+        <translation>Kawayan</translation>
     </message>
     <message>
         <source>Rattan</source>
-        <translation type="unfinished"></translation>
+        <translation>Yantok</translation>
     </message>
     <message>
         <source>Others</source>
-        <translation type="unfinished"></translation>
+        <translation>Iba pa</translation>
     </message>
 </context>
 <context>
     <name>GdalOutputFile</name>
     <message>
         <source>GDAL could not write it</source>
-        <translation type="unfinished"></translation>
+        <translation>hindi ito maisulat ng GDAL</translation>
     </message>
 </context>
 <context>
     <name>GeoPackageOutput</name>
     <message>
         <source>%1: GDAL cannot read its polygons</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: hindi mabasa ng GDAL ang mga polygon nito</translation>
     </message>
 </context>
 <context>
     <name>GeoTiffOutput</name>
     <message>
         <source>%1: too many values for one band</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: masyadong maraming halaga para sa iisang band</translation>
     </message>
 </context>
 <context>
     <name>GridBuilder</name>
     <message>
         <source>Cannot create %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Hindi magawa ang %1: %2</translation>
     </message>
     <message>
         <source>Cannot write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Hindi maisulat ang %1: %2</translation>
     </message>
 </context>
 <context>
     <name>GridCommand</name>
     <message>
         <source>Multiply the rainfall values by this (default 1).</source>
-        <translation type="unfinished"></translation>
+        <translation>I-multiply ang mga halaga ng ulan sa numerong ito (default 1).</translation>
     </message>
     <message>
         <source>Multiply the temperature values by this (0.1 for tenths).</source>
-        <translation type="unfinished"></translation>
+        <translation>I-multiply ang mga halaga ng temperatura sa numerong ito (0.1 para sa ikasampung bahagi).</translation>
     </message>
     <message>
         <source>Then add this to the temperature (-273.15 for kelvin).</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagkatapos, idagdag ito sa temperatura (-273.15 para sa kelvin).</translation>
     </message>
     <message>
         <source>grid build needs --alt, --mar and --mat</source>
-        <translation type="unfinished"></translation>
+        <translation>kailangan ng grid build ang --alt, --mar at --mat</translation>
     </message>
     <message>
         <source>--%1 takes a band number from 1, not &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>numero ng band mula 1 pataas ang tinatanggap ng --%1, hindi &quot;%2&quot;</translation>
     </message>
     <message>
         <source>--%1 cannot be 0</source>
-        <translation type="unfinished"></translation>
+        <translation>hindi maaaring 0 ang --%1</translation>
     </message>
     <message>
         <source>grid takes build or fetch, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>build o fetch ang tinatanggap ng grid, hindi &quot;%1&quot;</translation>
     </message>
     <message>
         <source>grid build takes no argument &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>hindi tumatanggap ang grid build ng argumentong &quot;%1&quot;</translation>
     </message>
 </context>
 <context>
     <name>GridFolder</name>
     <message>
         <source>%1 holds folders (scenarios made for its points, or others), which the build would not keep: move them away or give another folder</source>
-        <translation type="unfinished"></translation>
+        <translation>may mga folder sa loob ng %1 (mga senaryong ginawa para sa mga punto nito, o iba pa), na hindi mapapanatili ng build: ilipat ang mga ito sa ibang lugar o magbigay ng ibang folder</translation>
     </message>
     <message>
         <source>no cell of the extent has all three values (nothing was written)</source>
-        <translation type="unfinished"></translation>
+        <translation>walang cell sa loob ng extent na may lahat ng tatlong halaga (walang naisulat)</translation>
     </message>
     <message>
         <source>Cannot write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Hindi maisulat ang %1: %2</translation>
     </message>
 </context>
 <context>
     <name>GridOptions</name>
     <message>
         <source>Country boundaries (any vector source GDAL reads).</source>
-        <translation type="unfinished"></translation>
+        <translation>Mga hangganan ng bansa (anumang vector source na nababasa ng GDAL).</translation>
     </message>
     <message>
         <source>The field of the country name (default NAME).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ang field ng pangalan ng bansa (default NAME).</translation>
     </message>
     <message>
         <source>The grid&apos;s extent in degrees.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ang extent ng grid sa digri.</translation>
     </message>
     <message>
         <source>The cell size in arc minutes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ang laki ng cell sa arc minute.</translation>
     </message>
     <message>
         <source>%1 needs --extent W,S,E,N and --step MINUTES</source>
-        <translation type="unfinished"></translation>
+        <translation>kailangan ng %1 ang --extent W,S,E,N at --step MINUTES</translation>
     </message>
     <message>
         <source>--step takes arc minutes from 0.01 to 600, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>arc minute mula 0.01 hanggang 600 ang tinatanggap ng --step, hindi &quot;%1&quot;</translation>
     </message>
     <message>
         <source>%1 needs -o FOLDER</source>
-        <translation type="unfinished"></translation>
+        <translation>kailangan ng %1 ang -o FOLDER</translation>
     </message>
     <message>
         <source>--name-field goes with --countries</source>
-        <translation type="unfinished"></translation>
+        <translation>ginagamit lamang ang --name-field kasama ng --countries</translation>
     </message>
 </context>
 <context>
@@ -1019,14 +1075,15 @@ Exit codes: 0 done, 1 usage, 2 data error, 3 output not written.
     <message>
         <source>%1: %2 s: %3
 </source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 s: %3
+</translation>
     </message>
 </context>
 <context>
     <name>GridRaster</name>
     <message>
         <source>GDAL cannot read it</source>
-        <translation type="unfinished"></translation>
+        <translation>hindi ito mabasa ng GDAL</translation>
     </message>
 </context>
 <context>
@@ -1066,7 +1123,7 @@ Exit codes: 0 done, 1 usage, 2 data error, 3 output not written.
     <name>LanguageMenu</name>
     <message>
         <source>Language</source>
-        <translation type="unfinished">Wika</translation>
+        <translation>Wika</translation>
     </message>
 </context>
 <context>
@@ -1177,7 +1234,7 @@ Exit codes: 0 done, 1 usage, 2 data error, 3 output not written.
     </message>
     <message>
         <source>Site Report...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ulat sa Lugar...</translation>
     </message>
 </context>
 <context>
@@ -1199,64 +1256,67 @@ Exit codes: 0 done, 1 usage, 2 data error, 3 output not written.
     <name>MapCommand</name>
     <message>
         <source>--classes lists alt, mar, mat, full, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>ang --classes ay listahan mula sa alt, mar, mat, full, hindi &quot;%1&quot;</translation>
     </message>
     <message>
         <source>map --all needs -o FOLDER</source>
-        <translation type="unfinished"></translation>
+        <translation>kailangan ng map --all ang -o FOLDER</translation>
     </message>
     <message>
         <source>%1: the folder cannot be made</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: hindi magawa ang folder</translation>
     </message>
     <message numerus="yes">
         <source>%n maps written to %1
 </source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n mapa ang naisulat sa %1
+</numerusform>
+            <numerusform>%n mapa ang naisulat sa %1
+</numerusform>
         </translation>
     </message>
     <message>
         <source>Draws the suitability map of a species (altitude, rainfall, temperature and full match over the country boundaries) with a legend and a source stamp.</source>
-        <translation type="unfinished"></translation>
+        <translation>Iginuguhit ang mapa ng pagkaangkop ng isang species (altitud, ulan, temperatura at ganap na tugma sa ibabaw ng mga hangganan ng bansa) na may leyenda at tatak ng pinagmulan.</translation>
     </message>
     <message>
         <source>Identifier, current name or synonym.</source>
-        <translation type="unfinished"></translation>
+        <translation>ID, kasalukuyang pangalan o sinonim.</translation>
     </message>
     <message>
         <source>The file to write: a picture (.png or .bmp), a GeoTIFF of the class numbers (.tif) or a GeoPackage of the grid&apos;s points (.gpkg); the folder of pictures for --all.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ang file na isusulat: larawan (.png o .bmp), GeoTIFF ng mga numero ng klase (.tif) o GeoPackage ng mga punto ng grid (.gpkg); ang folder ng mga larawan para sa --all.</translation>
     </message>
     <message>
         <source>Picture size in pixels (default 1000x750).</source>
-        <translation type="unfinished"></translation>
+        <translation>Laki ng larawan sa pixel (default 1000x750).</translation>
     </message>
     <message>
         <source>Map extent in degrees (default: the whole map), or a place or LON,LAT at the centre of a view 4 degrees wide.</source>
-        <translation type="unfinished"></translation>
+        <translation>Extent ng mapa sa digri (default: ang buong mapa), o isang lugar o LON,LAT sa gitna ng tanaw na 4 na digri ang lapad.</translation>
     </message>
     <message>
         <source>Narrows a place name of --extent to this country (code such as TH, or name).</source>
-        <translation type="unfinished"></translation>
+        <translation>Nililimitahan ang pangalan ng lugar sa --extent sa bansang ito (code gaya ng TH, o pangalan).</translation>
     </message>
     <message>
         <source>Classes to show: alt,mar,mat,full (default all).</source>
-        <translation type="unfinished"></translation>
+        <translation>Mga klaseng ipapakita: alt,mar,mat,full (default lahat).</translation>
     </message>
     <message>
         <source>One map per species of the catalogue, into FOLDER.</source>
-        <translation type="unfinished"></translation>
+        <translation>Isang mapa bawat species ng katalogo, sa FOLDER.</translation>
     </message>
     <message>
         <source>map --all takes no SPECIES</source>
-        <translation type="unfinished"></translation>
+        <translation>hindi tumatanggap ang map --all ng SPECIES</translation>
     </message>
     <message>
         <source>%1 written
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Naisulat ang %1
+</translation>
     </message>
 </context>
 <context>
@@ -1366,54 +1426,54 @@ Exit codes: 0 done, 1 usage, 2 data error, 3 output not written.
     <name>NetworkReading</name>
     <message>
         <source>%1 could not be reached (no network, or no server at that address); nothing was changed</source>
-        <translation type="unfinished"></translation>
+        <translation>hindi maabot ang %1 (walang network, o walang server sa address na iyon); walang binago</translation>
     </message>
     <message>
         <source>%1: %2; nothing was changed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2; walang binago</translation>
     </message>
     <message>
         <source>the server answered HTTP %1</source>
-        <translation type="unfinished"></translation>
+        <translation>sumagot ang server ng HTTP %1</translation>
     </message>
     <message>
         <source>no such file on the server (worldclim.org lists what is published)</source>
-        <translation type="unfinished"></translation>
+        <translation>walang ganitong file sa server (nakalista sa worldclim.org ang mga nailathala)</translation>
     </message>
     <message>
         <source>%1: damaged or incomplete (the download may have stopped half-way): %2 cannot be read from it; nothing was changed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: sira o kulang (maaaring huminto sa kalagitnaan ang pag-download): hindi mabasa mula rito ang %2; walang binago</translation>
     </message>
     <message>
         <source>%1: %2 has %3 band(s) of pixels %4 x %5 degrees, not the published %6 band(s) of %7 arc minutes; nothing was changed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: may %3 band ang %2 na may pixel na %4 x %5 digri, hindi ang nailathalang %6 band na %7 arc minute; walang binago</translation>
     </message>
     <message>
         <source>%1 kB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kB</translation>
     </message>
     <message>
         <source>%1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 MB</translation>
     </message>
 </context>
 <context>
     <name>OptionReaders</name>
     <message>
         <source>--size takes whole pixels from 16 to 10000, as 1200x900, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>buong pixel mula 16 hanggang 10000 ang tinatanggap ng --size, gaya ng 1200x900, hindi &quot;%1&quot;</translation>
     </message>
     <message>
         <source>--extent takes W,S,E,N in degrees with W &lt; E and S &lt; N, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>W,S,E,N sa digri ang tinatanggap ng --extent, na W &lt; E at S &lt; N, hindi &quot;%1&quot;</translation>
     </message>
     <message>
         <source>--%1 takes MIN,MAX with the minimum at most the maximum, not &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>MIN,MAX ang tinatanggap ng --%1, na ang minimum ay hindi lalampas sa maximum, hindi &quot;%2&quot;</translation>
     </message>
     <message>
         <source>LON,LAT takes a longitude from -180 to 360 and a latitude from -90 to 90, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>longhitud mula -180 hanggang 360 at latitud mula -90 hanggang 90 ang tinatanggap ng LON,LAT, hindi &quot;%1&quot;</translation>
     </message>
 </context>
 <context>
@@ -1528,55 +1588,56 @@ Exit codes: 0 done, 1 usage, 2 data error, 3 output not written.
     <name>PlaceLookup</name>
     <message>
         <source>places are unavailable: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>hindi makuha ang mga lugar: %1</translation>
     </message>
     <message>
         <source>--country takes one of %1 or a country&apos;s name, not &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>isa sa %1 o pangalan ng bansa ang tinatanggap ng --country, hindi &quot;%2&quot;</translation>
     </message>
     <message>
         <source>no place named &quot;%1&quot; (silvaria-cli places TEXT finds names)</source>
-        <translation type="unfinished"></translation>
+        <translation>walang lugar na may pangalang &quot;%1&quot; (hinahanap ng silvaria-cli places TEXT ang mga pangalan)</translation>
     </message>
     <message>
         <source>no place named &quot;%1&quot; in %2 (silvaria-cli places TEXT finds names)</source>
-        <translation type="unfinished"></translation>
+        <translation>walang lugar na may pangalang &quot;%1&quot; sa %2 (hinahanap ng silvaria-cli places TEXT ang mga pangalan)</translation>
     </message>
     <message>
         <source>&quot;%1&quot; names more than one place; give a fuller name, LON,LAT or --country CC:</source>
-        <translation type="unfinished"></translation>
+        <translation>higit sa isang lugar ang tinutukoy ng &quot;%1&quot;; magbigay ng mas buong pangalan, LON,LAT o --country CC:</translation>
     </message>
     <message>
         <source>&quot;%1&quot; in %2 names more than one place; give a fuller name, LON,LAT or --country CC:</source>
-        <translation type="unfinished"></translation>
+        <translation>higit sa isang lugar ang tinutukoy ng &quot;%1&quot; sa %2; magbigay ng mas buong pangalan, LON,LAT o --country CC:</translation>
     </message>
 </context>
 <context>
     <name>PlacesCommand</name>
     <message>
         <source>Lists the places, districts and provinces of the region whose name or alternate name holds TEXT (case, accents and spaces ignored, in every script), best match first, then the largest.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inililista ang mga lugar, distrito at lalawigan sa rehiyon na may TEXT sa pangalan o alternatibong pangalan (hindi pinapansin ang malaki/maliit na titik, tuldik at espasyo, sa anumang sistema ng pagsulat), una ang pinakatugma, saka ang pinakamalaki.</translation>
     </message>
     <message>
         <source>A name or part of one (&quot;Chiang Mai&quot;, &quot;da lat&quot;, &quot;เชียงใหม่&quot;).</source>
-        <translation type="unfinished"></translation>
+        <translation>Isang pangalan o bahagi nito (&quot;Chiang Mai&quot;, &quot;da lat&quot;, &quot;เชียงใหม่&quot;).</translation>
     </message>
     <message>
         <source>Only places of this country (code such as TH, or name).</source>
-        <translation type="unfinished"></translation>
+        <translation>Mga lugar lamang ng bansang ito (code gaya ng TH, o pangalan).</translation>
     </message>
     <message>
         <source>At most N places (default 20, 0 for all).</source>
-        <translation type="unfinished"></translation>
+        <translation>Hanggang N lugar (default 20, 0 para sa lahat).</translation>
     </message>
     <message>
         <source>--limit takes a whole number, 0 for all, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>buong numero ang tinatanggap ng --limit, 0 para sa lahat, hindi &quot;%1&quot;</translation>
     </message>
     <message>
         <source>No place of the region is named like &quot;%1&quot;.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Walang lugar sa rehiyon na may pangalang gaya ng &quot;%1&quot;.
+</translation>
     </message>
 </context>
 <context>
@@ -1594,50 +1655,52 @@ Exit codes: 0 done, 1 usage, 2 data error, 3 output not written.
     <name>ReportCommand</name>
     <message>
         <source>--paper is a4 or letter, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>ang --paper ay a4 o letter, hindi &quot;%1&quot;</translation>
     </message>
     <message>
         <source>-o FILE is needed: a PDF (.pdf) or an HTML page (.html)</source>
-        <translation type="unfinished"></translation>
+        <translation>kailangan ang -o FILE: PDF (.pdf) o pahinang HTML (.html)</translation>
     </message>
     <message>
         <source>-o takes a PDF (.pdf) or an HTML page (.html), not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF (.pdf) o pahinang HTML (.html) ang tinatanggap ng -o, hindi &quot;%1&quot;</translation>
     </message>
     <message>
         <source>Writes the printable site report of a position: the site, the species suitable there grouped by functional use (names, ranges, a small map, lines of the fact sheet), the near misses, the species count around the site and the references.</source>
-        <translation type="unfinished"></translation>
+        <translation>Isinusulat ang maipi-print na ulat sa lugar ng isang posisyon: ang lugar, ang mga species na angkop doon na nakapangkat ayon sa gamit (mga pangalan, saklaw, maliit na mapa, ilang linya ng fact sheet), ang mga halos angkop, ang bilang ng species sa paligid ng lugar at ang mga sanggunian.</translation>
     </message>
     <message>
         <source>Position in degrees, west and south negative (report 98.98,18.79), or the name of a place, district or province.</source>
-        <translation type="unfinished"></translation>
+        <translation>Posisyon sa digri, negatibo ang kanluran at timog (report 98.98,18.79), o ang pangalan ng lugar, distrito o lalawigan.</translation>
     </message>
     <message>
         <source>Narrows a place name to this country (code such as TH, or name).</source>
-        <translation type="unfinished"></translation>
+        <translation>Nililimitahan ang pangalan ng lugar sa bansang ito (code gaya ng TH, o pangalan).</translation>
     </message>
     <message>
         <source>Only species of this use; repeat for several (default every use).</source>
-        <translation type="unfinished"></translation>
+        <translation>Mga species lamang na may ganitong gamit; ulitin para sa ilang gamit (default lahat ng gamit).</translation>
     </message>
     <message>
         <source>Page size: a4 (default) or letter.</source>
-        <translation type="unfinished"></translation>
+        <translation>Laki ng pahina: a4 (default) o letter.</translation>
     </message>
     <message>
         <source>Reports on an installed scenario&apos;s climate (see scenarios) instead of the grid&apos;s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nag-uulat batay sa klima ng naka-install na senaryo (tingnan ang scenarios) sa halip na sa klima ng grid.</translation>
     </message>
     <message>
         <source>The file to write: a PDF (.pdf) or an HTML page with its pictures inside (.html).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ang file na isusulat: PDF (.pdf) o pahinang HTML na kasama sa loob ang mga larawan nito (.html).</translation>
     </message>
     <message numerus="yes">
         <source>%1 written (%n pages)
 </source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Naisulat ang %1 (%n pahina)
+</numerusform>
+            <numerusform>Naisulat ang %1 (%n pahina)
+</numerusform>
         </translation>
     </message>
 </context>
@@ -1669,676 +1732,682 @@ Exit codes: 0 done, 1 usage, 2 data error, 3 output not written.
     <name>ScenariosCommand</name>
     <message>
         <source>The scenario grids installed beside the map grid (each the projection of one climate model, not a forecast), with their sources: the names shift --scenario and count --scenario take.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ang mga grid ng senaryo na naka-install sa tabi ng grid ng mapa (bawat isa ay proyeksiyon ng isang modelo ng klima, hindi pagtataya), kasama ang pinagmulan nila: ang mga pangalang tinatanggap ng shift --scenario at count --scenario.</translation>
     </message>
     <message>
         <source>scenarios takes no argument &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>hindi tumatanggap ang scenarios ng argumentong &quot;%1&quot;</translation>
     </message>
     <message>
         <source>No scenario grids installed; silvaria-cli grid fetch worldclim --future GCM SSP PERIOD adds one.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Walang naka-install na grid ng senaryo; nagdaragdag ng isa ang silvaria-cli grid fetch worldclim --future GCM SSP PERIOD.
+</translation>
     </message>
 </context>
 <context>
     <name>ServeCommand</name>
     <message>
         <source>--listen takes an IPv4 address and a port such as 127.0.0.1:8080 or 0.0.0.0:8080, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>IPv4 address at port gaya ng 127.0.0.1:8080 o 0.0.0.0:8080 ang tinatanggap ng --listen, hindi &quot;%1&quot;</translation>
     </message>
     <message>
         <source>Serves the catalogue, the maps and the suitable species at a place as web pages, read-only. Stops on Ctrl+C (SIGINT) or SIGTERM.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ibinabahagi ang katalogo, ang mga mapa at ang mga angkop na species sa isang lugar bilang mga web page, para basahin lamang. Humihinto sa Ctrl+C (SIGINT) o SIGTERM.</translation>
     </message>
     <message>
         <source>Address and port to listen on (default 127.0.0.1:8080, this machine only; 0.0.0.0:8080 shares it with the network).</source>
-        <translation type="unfinished"></translation>
+        <translation>Address at port na pakikinggan (default 127.0.0.1:8080, sa computer na ito lamang; ibinabahagi ito ng 0.0.0.0:8080 sa network).</translation>
     </message>
     <message>
         <source>Silvaria is served at:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Makikita ang Silvaria sa:
+</translation>
     </message>
     <message>
         <source>Everyone on this network can read it (read-only). Press Ctrl+C to stop.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Mababasa ito ng lahat sa network na ito (pagbasa lamang). Pindutin ang Ctrl+C para ihinto.
+</translation>
     </message>
     <message>
         <source>Only this machine can read it. Press Ctrl+C to stop.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Ang computer na ito lamang ang makababasa nito. Pindutin ang Ctrl+C para ihinto.
+</translation>
     </message>
     <message>
         <source>Stopped.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Huminto na.
+</translation>
     </message>
 </context>
 <context>
     <name>SheetCommand</name>
     <message>
         <source>Prints the fact sheet of a species, as plain text or as HTML with the headings formatted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ipinapakita ang fact sheet ng isang species, bilang simpleng teksto o bilang HTML na naka-format ang mga heading.</translation>
     </message>
     <message>
         <source>Identifier, current name or synonym.</source>
-        <translation type="unfinished"></translation>
+        <translation>ID, kasalukuyang pangalan o sinonim.</translation>
     </message>
 </context>
 <context>
     <name>ShiftCommand</name>
     <message>
         <source>Identifier, current name or synonym.</source>
-        <translation type="unfinished"></translation>
+        <translation>ID, kasalukuyang pangalan o sinonim.</translation>
     </message>
     <message>
         <source>Change of MAR in percent (default 0).</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagbabago ng MAR sa porsiyento (default 0).</translation>
     </message>
     <message>
         <source>Compare with this installed scenario grid instead of a uniform shift (silvaria-cli scenarios lists them); not with --dt or --dp.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihambing sa naka-install na grid ng senaryong ito sa halip na sa pantay na pagbabago (inililista ang mga ito ng silvaria-cli scenarios); hindi kasabay ng --dt o --dp.</translation>
     </message>
     <message>
         <source>One row per country of the boundary layer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Isang hilera bawat bansa ng layer ng mga hangganan.</translation>
     </message>
     <message>
         <source>Also write the kept, lost and gained points: a picture (.png or .bmp), a GeoTIFF (.tif) or a GeoPackage (.gpkg).</source>
-        <translation type="unfinished"></translation>
+        <translation>Isulat din ang mga puntong napanatili, nawala at nadagdag: larawan (.png o .bmp), GeoTIFF (.tif) o GeoPackage (.gpkg).</translation>
     </message>
     <message>
         <source>Picture size in pixels (default 1000x750).</source>
-        <translation type="unfinished"></translation>
+        <translation>Laki ng larawan sa pixel (default 1000x750).</translation>
     </message>
     <message>
         <source>--scenario does not go with --dt or --dp: a scenario grid brings its own climate</source>
-        <translation type="unfinished"></translation>
+        <translation>hindi maaaring isabay ang --scenario sa --dt o --dp: may sariling klima ang grid ng senaryo</translation>
     </message>
     <message>
         <source>--scenario needs the name of an installed scenario grid</source>
-        <translation type="unfinished"></translation>
+        <translation>kailangan ng --scenario ang pangalan ng isang naka-install na grid ng senaryo</translation>
     </message>
     <message>
         <source>--dp cannot take away more than 100 % of the rainfall</source>
-        <translation type="unfinished"></translation>
+        <translation>hindi maaaring magbawas ang --dp ng higit sa 100 % ng ulan</translation>
     </message>
     <message>
         <source>%1 (SpID %2), %3: %4
 </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (SpID %2), %3: %4
+</translation>
     </message>
     <message>
         <source>Change of MAT in °C (default 0).</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagbabago ng MAT sa °C (default 0).</translation>
     </message>
     <message>
         <source>The species&apos; full match with the grid&apos;s MAT raised by DT °C and MAR changed by DP %, altitude unchanged, or with the climate of an installed scenario grid (--scenario): the km2 kept, lost and gained. A uniform shift of the grid&apos;s climate is not a climate projection; a scenario is the projection of one climate model, not a forecast.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ang ganap na tugma ng species kapag itinaas nang DT °C ang MAT ng grid at binago nang DP % ang MAR, nang hindi binabago ang altitud, o sa klima ng isang naka-install na grid ng senaryo (--scenario): ang km2 na napanatili, nawala at nadagdag. Ang pantay na pagbabago ng klima ng grid ay hindi proyeksiyon ng klima; ang senaryo ay proyeksiyon ng isang modelo ng klima, hindi pagtataya.</translation>
     </message>
 </context>
 <context>
     <name>SiteReportText</name>
     <message>
         <source>Altitude (ALT)</source>
-        <translation type="unfinished"></translation>
+        <translation>Altitud (ALT)</translation>
     </message>
     <message>
         <source>Rainfall (MAR)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ulan (MAR)</translation>
     </message>
     <message>
         <source>Temperature (MAT)</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura (MAT)</translation>
     </message>
     <message>
         <source>No use recorded</source>
-        <translation type="unfinished"></translation>
+        <translation>Walang naitalang gamit</translation>
     </message>
     <message>
         <source>Place</source>
-        <translation type="unfinished"></translation>
+        <translation>Lugar</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Posisyon</translation>
     </message>
     <message>
         <source>%1, %2 (longitude, latitude)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 (longhitud, latitud)</translation>
     </message>
     <message>
         <source>Country</source>
-        <translation type="unfinished">Bansa</translation>
+        <translation>Bansa</translation>
     </message>
     <message>
         <source>Grid point used</source>
-        <translation type="unfinished"></translation>
+        <translation>Ginamit na punto ng grid</translation>
     </message>
     <message>
         <source>%1, %2, %3 km from the position</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2, %3 km mula sa posisyon</translation>
     </message>
     <message>
         <source>Uses asked</source>
-        <translation type="unfinished"></translation>
+        <translation>Mga hiniling na gamit</translation>
     </message>
     <message>
         <source>every use</source>
-        <translation type="unfinished"></translation>
+        <translation>lahat ng gamit</translation>
     </message>
     <message>
         <source>Grid data</source>
-        <translation type="unfinished"></translation>
+        <translation>Datos ng grid</translation>
     </message>
     <message>
         <source>Climate</source>
-        <translation type="unfinished"></translation>
+        <translation>Klima</translation>
     </message>
     <message>
         <source>Boundaries</source>
-        <translation type="unfinished"></translation>
+        <translation>Mga hangganan</translation>
     </message>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished">%1, %2</translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>Trees for this site</source>
-        <translation type="unfinished"></translation>
+        <translation>Mga puno para sa lugar na ito</translation>
     </message>
     <message numerus="yes">
         <source>%Ln species suit this site: each species&apos; altitude, rainfall and temperature ranges hold here.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln species ang angkop sa lugar na ito: pasok dito ang saklaw ng altitud, ulan at temperatura ng bawat isa.</numerusform>
+            <numerusform>%Ln species ang angkop sa lugar na ito: pasok dito ang saklaw ng altitud, ulan at temperatura ng bawat isa.</numerusform>
         </translation>
     </message>
     <message>
         <source>No species of the catalogue suits this site for the uses asked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Walang species sa katalogo na angkop sa lugar na ito para sa mga hiniling na gamit.</translation>
     </message>
     <message numerus="yes">
         <source>%Ln species nearly suit it (one range missed), %1 have incomplete ranges.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln species ang halos angkop (hindi tugma sa isang saklaw), %1 ang may kulang na saklaw.</numerusform>
+            <numerusform>%Ln species ang halos angkop (hindi tugma sa isang saklaw), %1 ang may kulang na saklaw.</numerusform>
         </translation>
     </message>
     <message>
         <source>On each species&apos; map, the ring marks the site:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sa mapa ng bawat species, ipinapakita ng bilog kung nasaan ang lugar:</translation>
     </message>
     <message>
         <source>Species&apos; range</source>
-        <translation type="unfinished"></translation>
+        <translation>Saklaw ng species</translation>
     </message>
     <message>
         <source>Site</source>
-        <translation type="unfinished"></translation>
+        <translation>Lugar</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished">%1 hanggang %2</translation>
+        <translation>%1 hanggang %2</translation>
     </message>
     <message>
         <source>(fact sheet, %1, “%2”):</source>
-        <translation type="unfinished"></translation>
+        <translation>(mula sa fact sheet, %1, “%2”):</translation>
     </message>
     <message>
         <source>none in the catalogue</source>
-        <translation type="unfinished"></translation>
+        <translation>wala sa katalogo</translation>
     </message>
     <message>
         <source>none recorded</source>
-        <translation type="unfinished"></translation>
+        <translation>walang naitala</translation>
     </message>
     <message>
         <source>Family %1; species number %2; uses: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Pamilya %1; numero ng species %2; mga gamit: %3</translation>
     </message>
     <message>
         <source>Common names:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mga karaniwang pangalan:</translation>
     </message>
     <message>
         <source>Uses</source>
-        <translation type="unfinished"></translation>
+        <translation>Mga gamit</translation>
     </message>
     <message>
         <source>Propagation</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagpaparami</translation>
     </message>
     <message numerus="yes">
         <source>%1: %Ln suitable species</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: %Ln angkop na species</numerusform>
+            <numerusform>%1: %Ln angkop na species</numerusform>
         </translation>
     </message>
     <message>
         <source>Also suitable, described above: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Angkop din, nailarawan na sa itaas: %1</translation>
     </message>
     <message>
         <source>No species of this use suits the site.</source>
-        <translation type="unfinished"></translation>
+        <translation>Walang species na may ganitong gamit na angkop sa lugar.</translation>
     </message>
     <message>
         <source>Silvaria %1.%2.%3, %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Silvaria %1.%2.%3, %4</translation>
     </message>
     <message>
         <source>Catalogue: Silvaria catalogue, from the works cited on the last page. Grid: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Katalogo: katalogo ng Silvaria, mula sa mga akdang binanggit sa huling pahina. Grid: %1</translation>
     </message>
     <message>
         <source>Climate: %1.</source>
-        <translation type="unfinished">Klima: %1.</translation>
+        <translation>Klima: %1.</translation>
     </message>
     <message>
         <source>Page %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Pahina %1 ng %2</translation>
     </message>
     <message>
         <source>ALT %1 m too low</source>
-        <translation type="unfinished"></translation>
+        <translation>ALT: mas mababa nang %1 m</translation>
     </message>
     <message>
         <source>ALT %1 m too high</source>
-        <translation type="unfinished"></translation>
+        <translation>ALT: mas mataas nang %1 m</translation>
     </message>
     <message>
         <source>MAR %1 mm too dry</source>
-        <translation type="unfinished"></translation>
+        <translation>MAR: mas tuyo nang %1 mm</translation>
     </message>
     <message>
         <source>MAR %1 mm too wet</source>
-        <translation type="unfinished"></translation>
+        <translation>MAR: mas basa nang %1 mm</translation>
     </message>
     <message>
         <source>MAT %1 °C too cold</source>
-        <translation type="unfinished"></translation>
+        <translation>MAT: mas malamig nang %1 °C</translation>
     </message>
     <message>
         <source>MAT %1 °C too warm</source>
-        <translation type="unfinished"></translation>
+        <translation>MAT: mas mainit nang %1 °C</translation>
     </message>
     <message>
         <source>%1 not stated</source>
-        <translation type="unfinished"></translation>
+        <translation>hindi nakasaad ang %1</translation>
     </message>
     <message>
         <source>%1 to %2 %3</source>
-        <translation type="unfinished">%1 hanggang %2 %3 {1 ?}</translation>
+        <translation>%1 hanggang %2 %3</translation>
     </message>
     <message>
         <source>Nearly suitable species</source>
-        <translation type="unfinished"></translation>
+        <translation>Mga species na halos angkop</translation>
     </message>
     <message>
         <source>None: no species misses by one range only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wala: walang species na hindi tugma sa iisang saklaw lamang.</translation>
     </message>
     <message>
         <source>Each of these meets two of its ranges here and misses the third by a little; smallest miss first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ang bawat isa rito ay tugma sa dalawa sa mga saklaw nito at bahagyang hindi umaabot sa ikatlo; nauuna ang may pinakamaliit na agwat.</translation>
     </message>
     <message>
         <source>Species</source>
-        <translation type="unfinished">Species</translation>
+        <translation>Species</translation>
     </message>
     <message>
         <source>What it misses</source>
-        <translation type="unfinished"></translation>
+        <translation>Hindi tugma</translation>
     </message>
     <message>
         <source>Its range</source>
-        <translation type="unfinished"></translation>
+        <translation>Saklaw nito</translation>
     </message>
     <message>
         <source>Species whose ranges are incomplete</source>
-        <translation type="unfinished"></translation>
+        <translation>Mga species na kulang ang saklaw</translation>
     </message>
     <message>
         <source>The catalogue lacks a range of these species; every range it states holds here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kulang sa katalogo ang isang saklaw ng mga species na ito; pasok dito ang bawat saklaw na nakasaad.</translation>
     </message>
     <message>
         <source>Missing</source>
-        <translation type="unfinished"></translation>
+        <translation>Kulang</translation>
     </message>
     <message>
         <source>Within %1 km</source>
-        <translation type="unfinished"></translation>
+        <translation>Sa loob ng %1 km</translation>
     </message>
     <message>
         <source>The site and its surroundings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ang lugar at ang paligid nito</translation>
     </message>
     <message>
         <source>Use</source>
-        <translation type="unfinished"></translation>
+        <translation>Gamit</translation>
     </message>
     <message>
         <source>Suitable at the site</source>
-        <translation type="unfinished"></translation>
+        <translation>Angkop sa lugar</translation>
     </message>
     <message>
         <source>Species of the uses asked suitable at each grid point around the site (marked by the ring); classes: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mga species ng hiniling na gamit na angkop sa bawat punto ng grid sa paligid ng lugar (minarkahan ng bilog); mga klase: %1.</translation>
     </message>
     <message>
         <source>References of the species listed</source>
-        <translation type="unfinished"></translation>
+        <translation>Mga sanggunian ng mga nakalistang species</translation>
     </message>
     <message>
         <source>None.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wala.</translation>
     </message>
     <message>
         <source>No grid point lies within %1 km of %2, %3: the position is outside the map&apos;s grid.</source>
-        <translation type="unfinished"></translation>
+        <translation>Walang punto ng grid sa loob ng %1 km mula sa %2, %3: nasa labas ng grid ng mapa ang posisyon.</translation>
     </message>
     <message>
         <source>The grid point at %1, %2 has no %3 value, so no species can be matched to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Walang halaga ng %3 ang punto ng grid sa %1, %2, kaya walang species na maitutugma rito.</translation>
     </message>
     <message>
         <source>Rainfall and temperature: %1, %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ulan at temperatura: %1, %2.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is no functional use of the catalogue; the uses are %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hindi gamit sa katalogo ang &quot;%1&quot;; ang mga gamit ay %2.</translation>
     </message>
     <message>
         <source>The report could not be written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Hindi maisulat ang ulat: %1</translation>
     </message>
     <message>
         <source>%1: a report is written as .pdf or .html</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: isinusulat ang ulat bilang .pdf o .html</translation>
     </message>
 </context>
 <context>
     <name>SpeciesCommand</name>
     <message>
         <source>Lists the species of the catalogue: every one, those whose botanic or common names contain TEXT, or those of one use.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inililista ang mga species ng katalogo: lahat, ang mga may TEXT sa pangalang botaniko o karaniwang pangalan, o ang mga may isang partikular na gamit.</translation>
     </message>
     <message>
         <source>Names containing TEXT (case ignored).</source>
-        <translation type="unfinished"></translation>
+        <translation>Mga pangalang may TEXT (hindi pinapansin ang malaki/maliit na titik).</translation>
     </message>
     <message>
         <source>Only species of this use.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mga species lamang na may ganitong gamit.</translation>
     </message>
     <message>
         <source>species takes no argument &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>hindi tumatanggap ang species ng argumentong &quot;%1&quot;</translation>
     </message>
 </context>
 <context>
     <name>WebPages</name>
     <message>
         <source>Longitude and latitude are numbers in degrees, such as 98.98 and 18.79.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ang longhitud at latitud ay mga numero sa digri, gaya ng 98.98 at 18.79.</translation>
     </message>
     <message>
         <source>This application folder has no place index; give longitude and latitude.</source>
-        <translation type="unfinished"></translation>
+        <translation>Walang index ng mga lugar ang folder ng application na ito; ibigay ang longhitud at latitud.</translation>
     </message>
     <message>
         <source>No place has this name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Walang lugar na may ganitong pangalan.</translation>
     </message>
     <message>
         <source>All uses</source>
-        <translation type="unfinished">Lahat ng gamit</translation>
+        <translation>Lahat ng gamit</translation>
     </message>
     <message>
         <source>Place</source>
-        <translation type="unfinished"></translation>
+        <translation>Lugar</translation>
     </message>
     <message>
         <source>Longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Longhitud</translation>
     </message>
     <message>
         <source>Latitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Latitud</translation>
     </message>
     <message>
         <source>Use</source>
-        <translation type="unfinished"></translation>
+        <translation>Gamit</translation>
     </message>
     <message>
         <source>Use my position</source>
-        <translation type="unfinished"></translation>
+        <translation>Gamitin ang posisyon ko</translation>
     </message>
     <message>
         <source>Show species</source>
-        <translation type="unfinished"></translation>
+        <translation>Ipakita ang species</translation>
     </message>
     <message>
         <source>Grid point %1, %2: altitude %3 m, rainfall %4 mm, temperature %5 °C</source>
-        <translation type="unfinished"></translation>
+        <translation>Punto ng grid %1, %2: altitud %3 m, ulan %4 mm, temperatura %5 °C</translation>
     </message>
     <message>
         <source>Suitable species</source>
-        <translation type="unfinished">Mga angkop na species</translation>
+        <translation>Mga angkop na species</translation>
     </message>
     <message>
         <source>No species is suitable here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Walang species na angkop dito.</translation>
     </message>
     <message>
         <source>Near misses</source>
-        <translation type="unfinished"></translation>
+        <translation>Halos angkop</translation>
     </message>
     <message>
         <source>Site report (PDF)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ulat sa lugar (PDF)</translation>
     </message>
     <message>
         <source>This name means several places; choose one:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ilang lugar ang may ganitong pangalan; pumili ng isa:</translation>
     </message>
     <message>
         <source>The map has no grid point with climate data near this position.</source>
-        <translation type="unfinished"></translation>
+        <translation>Walang punto ng grid na may datos ng klima malapit sa posisyong ito.</translation>
     </message>
     <message>
         <source>Species suitable here</source>
-        <translation type="unfinished"></translation>
+        <translation>Mga species na angkop dito</translation>
     </message>
     <message>
         <source>Method not allowed</source>
-        <translation type="unfinished"></translation>
+        <translation>Hindi pinapayagan ang method</translation>
     </message>
     <message>
         <source>This server only answers GET and HEAD.</source>
-        <translation type="unfinished"></translation>
+        <translation>GET at HEAD lamang ang sinasagot ng server na ito.</translation>
     </message>
     <message>
         <source>Busy</source>
-        <translation type="unfinished"></translation>
+        <translation>Abala</translation>
     </message>
     <message>
         <source>Too many people are reading at once. Try again in a moment.</source>
-        <translation type="unfinished"></translation>
+        <translation>Masyadong maraming sabay-sabay na nagbabasa. Subukang muli mamaya-maya.</translation>
     </message>
     <message>
         <source>Server error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error sa server</translation>
     </message>
     <message>
         <source>Timber</source>
-        <translation type="unfinished"></translation>
+        <translation>Troso</translation>
     </message>
     <message>
         <source>Fruit</source>
-        <translation type="unfinished"></translation>
+        <translation>Prutas</translation>
     </message>
     <message>
         <source>Resin</source>
-        <translation type="unfinished"></translation>
+        <translation>Dagta</translation>
     </message>
     <message>
         <source>Fodder</source>
-        <translation type="unfinished"></translation>
+        <translation>Kumpay</translation>
     </message>
     <message>
         <source>Firewood</source>
-        <translation type="unfinished"></translation>
+        <translation>Panggatong</translation>
     </message>
     <message>
         <source>Charcoal</source>
-        <translation type="unfinished"></translation>
+        <translation>Uling</translation>
     </message>
     <message>
         <source>Bamboo</source>
-        <translation type="unfinished"></translation>
+        <translation>Kawayan</translation>
     </message>
     <message>
         <source>Rattan</source>
-        <translation type="unfinished"></translation>
+        <translation>Yantok</translation>
     </message>
     <message>
         <source>Others</source>
-        <translation type="unfinished"></translation>
+        <translation>Iba pa</translation>
     </message>
     <message>
         <source>Functional uses</source>
-        <translation type="unfinished"></translation>
+        <translation>Mga gamit</translation>
     </message>
     <message>
         <source>Common names by language</source>
-        <translation type="unfinished"></translation>
+        <translation>Mga karaniwang pangalan ayon sa wika</translation>
     </message>
     <message>
         <source>Botanic names by genus</source>
-        <translation type="unfinished"></translation>
+        <translation>Mga pangalang botaniko ayon sa genus</translation>
     </message>
     <message>
         <source>Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>Mag-browse</translation>
     </message>
     <message>
         <source>Not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Hindi nakita</translation>
     </message>
     <message>
         <source>There is no page at this address.</source>
-        <translation type="unfinished"></translation>
+        <translation>Walang pahina sa address na ito.</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished">Maghanap</translation>
+        <translation>Maghanap</translation>
     </message>
     <message>
         <source>Botanic names</source>
-        <translation type="unfinished"></translation>
+        <translation>Mga pangalang botaniko</translation>
     </message>
     <message>
         <source>Common names</source>
-        <translation type="unfinished"></translation>
+        <translation>Mga karaniwang pangalan</translation>
     </message>
     <message>
         <source>Here</source>
-        <translation type="unfinished"></translation>
+        <translation>Angkop dito</translation>
     </message>
     <message>
         <source>No names found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Walang nakitang pangalan.</translation>
     </message>
     <message>
         <source>Agroforestry tree species of South-East Asia: fact sheets, photographs and suitability maps.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mga species ng puno para sa agroforestry sa Timog-Silangang Asya: mga fact sheet, larawan at mapa ng pagkaangkop.</translation>
     </message>
     <message>
         <source>Browse by genus, language and use</source>
-        <translation type="unfinished"></translation>
+        <translation>Mag-browse ayon sa genus, wika at gamit</translation>
     </message>
     <message>
         <source>Species suitable at a place</source>
-        <translation type="unfinished"></translation>
+        <translation>Mga species na angkop sa isang lugar</translation>
     </message>
     <message>
         <source>Search by botanic or common name</source>
-        <translation type="unfinished"></translation>
+        <translation>Maghanap ayon sa pangalang botaniko o karaniwang pangalan</translation>
     </message>
     <message>
         <source>Site report</source>
-        <translation type="unfinished"></translation>
+        <translation>Ulat sa lugar</translation>
     </message>
     <message>
         <source>Give a place, or longitude and latitude.</source>
-        <translation type="unfinished"></translation>
+        <translation>Magbigay ng lugar, o ng longhitud at latitud.</translation>
     </message>
     <message>
         <source>Photographs</source>
-        <translation type="unfinished"></translation>
+        <translation>Mga larawan</translation>
     </message>
     <message>
         <source>Zoom to country</source>
-        <translation type="unfinished"></translation>
+        <translation>I-zoom sa bansa</translation>
     </message>
     <message>
         <source>Whole region</source>
-        <translation type="unfinished"></translation>
+        <translation>Buong rehiyon</translation>
     </message>
     <message>
         <source>Country</source>
-        <translation type="unfinished">Bansa</translation>
+        <translation>Bansa</translation>
     </message>
     <message>
         <source>Full match km²</source>
-        <translation type="unfinished"></translation>
+        <translation>Ganap na tugma km²</translation>
     </message>
     <message>
         <source>Share of land %</source>
-        <translation type="unfinished"></translation>
+        <translation>Bahagi ng lupa %</translation>
     </message>
     <message>
         <source>No grid point matches all ranges.</source>
-        <translation type="unfinished"></translation>
+        <translation>Walang punto ng grid na tugma sa lahat ng saklaw.</translation>
     </message>
     <message>
         <source>Suitable area by country</source>
-        <translation type="unfinished"></translation>
+        <translation>Angkop na lawak ayon sa bansa</translation>
     </message>
     <message>
         <source>There is no such species or country.</source>
-        <translation type="unfinished"></translation>
+        <translation>Walang ganitong species o bansa.</translation>
     </message>
     <message>
         <source>Fact sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Fact sheet</translation>
     </message>
     <message>
         <source>Suitability map</source>
-        <translation type="unfinished"></translation>
+        <translation>Mapa ng pagkaangkop</translation>
     </message>
     <message>
         <source>Address too long</source>
-        <translation type="unfinished"></translation>
+        <translation>Masyadong mahaba ang address</translation>
     </message>
     <message>
         <source>The address asks too much at once; shorten the search.</source>
-        <translation type="unfinished"></translation>
+        <translation>Masyadong marami ang hinihingi ng address nang sabay-sabay; paikliin ang paghahanap.</translation>
     </message>
     <message>
         <source>Bad address</source>
-        <translation type="unfinished"></translation>
+        <translation>Maling address</translation>
     </message>
     <message>
         <source>The address is not written correctly.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hindi tama ang pagkakasulat ng address.</translation>
     </message>
 </context>
 <context>
@@ -2644,7 +2713,7 @@ Exit codes: 0 done, 1 usage, 2 data error, 3 output not written.
     </message>
     <message>
         <source>Site Report...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ulat sa Lugar...</translation>
     </message>
 </context>
 <context>
@@ -2903,71 +2972,71 @@ Pahiwatig lamang ang mga mapa: hindi pa lubos na alam ang pangangailangan ng mga
     <name>frmSiteReport</name>
     <message>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Silipin</translation>
     </message>
     <message>
         <source>Save...</source>
-        <translation type="unfinished"></translation>
+        <translation>I-save...</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Isara</translation>
+        <translation>Isara</translation>
     </message>
     <message>
         <source>Site Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Ulat sa Lugar</translation>
     </message>
     <message>
         <source>longitude, latitude (98.98, 18.79)</source>
-        <translation type="unfinished"></translation>
+        <translation>longhitud, latitud (98.98, 18.79)</translation>
     </message>
     <message>
         <source>A4</source>
-        <translation type="unfinished"></translation>
+        <translation>A4</translation>
     </message>
     <message>
         <source>Letter</source>
-        <translation type="unfinished"></translation>
+        <translation>Letter</translation>
     </message>
     <message>
         <source>Position:</source>
-        <translation type="unfinished"></translation>
+        <translation>Posisyon:</translation>
     </message>
     <message>
         <source>Find place:</source>
-        <translation type="unfinished"></translation>
+        <translation>Hanapin ang lugar:</translation>
     </message>
     <message>
         <source>Paper:</source>
-        <translation type="unfinished"></translation>
+        <translation>Papel:</translation>
     </message>
     <message>
         <source>Functional uses (none checked: every use)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mga gamit (kung walang naka-check: lahat ng gamit)</translation>
     </message>
     <message>
         <source>Type the position as longitude, latitude in degrees (98.98, 18.79), or find a place by name.</source>
-        <translation type="unfinished"></translation>
+        <translation>I-type ang posisyon bilang longhitud, latitud sa digri (98.98, 18.79), o hanapin ang lugar ayon sa pangalan.</translation>
     </message>
     <message>
         <source>Pages: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Mga pahina: %1</translation>
     </message>
     <message>
         <source>Save Site Report</source>
-        <translation type="unfinished"></translation>
+        <translation>I-save ang Ulat sa Lugar</translation>
     </message>
     <message>
         <source>PDF documents (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mga dokumentong PDF (*.pdf)</translation>
     </message>
     <message>
         <source>HTML pages (*.html)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mga pahinang HTML (*.html)</translation>
     </message>
     <message>
         <source>Saved to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Na-save sa %1</translation>
     </message>
 </context>
 <context>
@@ -3037,7 +3106,7 @@ Pahiwatig lamang ang mga mapa: hindi pa lubos na alam ang pangangailangan ng mga
     <name>main</name>
     <message>
         <source>silvaria: unknown language &quot;%1&quot;; choose one of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>silvaria: hindi kilalang wika na &quot;%1&quot;; pumili ng isa sa %2</translation>
     </message>
 </context>
 <context>

@@ -61,11 +61,11 @@
     </message>
     <message>
         <source>Corrections to the translations are welcome:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pembetulan terhadap terjemahan amat dialu-alukan:</translation>
     </message>
     <message>
         <source>see &quot;Translating Silvaria&quot; in the manual.</source>
-        <translation type="unfinished"></translation>
+        <translation>lihat bahagian &quot;Translating Silvaria&quot; dalam manual.</translation>
     </message>
 </context>
 <context>
@@ -121,101 +121,104 @@
     <name>AreaCommand</name>
     <message>
         <source>the province layer has no country &quot;%1&quot; (give a code such as TH, or a name)</source>
-        <translation type="unfinished"></translation>
+        <translation>lapisan wilayah tidak mempunyai negara &quot;%1&quot; (berikan kod seperti TH, atau nama)</translation>
     </message>
     <message>
         <source>area -o writes the countries&apos; polygons, so it needs --by-country</source>
-        <translation type="unfinished"></translation>
+        <translation>area -o menulis poligon negara, jadi ia memerlukan --by-country</translation>
     </message>
     <message>
         <source>area -o takes a GeoPackage (.gpkg), not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>area -o menerima GeoPackage (.gpkg), bukan &quot;%1&quot;</translation>
     </message>
     <message>
         <source>The area in km2 of each class of the species&apos; map (altitude, rainfall, temperature, full match), in total or per country, and its share of the gridded land.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keluasan dalam km2 bagi setiap kelas pada peta spesies (altitud, taburan hujan, suhu, padanan penuh), secara keseluruhan atau mengikut negara, serta bahagiannya daripada daratan yang diliputi grid.</translation>
     </message>
     <message>
         <source>Identifier, current name or synonym.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pengecam, nama semasa atau sinonim.</translation>
     </message>
     <message>
         <source>One row per country of the boundary layer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Satu baris bagi setiap negara dalam lapisan sempadan.</translation>
     </message>
     <message>
         <source>One row per province of each country, and the country&apos;s row.</source>
-        <translation type="unfinished"></translation>
+        <translation>Satu baris bagi setiap wilayah dalam setiap negara, serta baris negara tersebut.</translation>
     </message>
     <message>
         <source>With --by-province, only this country (code such as TH, or name).</source>
-        <translation type="unfinished"></translation>
+        <translation>Dengan --by-province, hanya negara ini (kod seperti TH, atau nama).</translation>
     </message>
     <message>
         <source>With --by-country, also write the countries&apos; polygons with their rows&apos; columns as a GeoPackage (.gpkg).</source>
-        <translation type="unfinished"></translation>
+        <translation>Dengan --by-country, tulis juga poligon negara beserta lajur baris masing-masing sebagai GeoPackage (.gpkg).</translation>
     </message>
     <message>
         <source>area takes --by-country or --by-province, not both</source>
-        <translation type="unfinished"></translation>
+        <translation>area menerima --by-country atau --by-province, bukan kedua-duanya</translation>
     </message>
     <message>
         <source>area --country needs --by-province</source>
-        <translation type="unfinished"></translation>
+        <translation>area --country memerlukan --by-province</translation>
     </message>
     <message>
         <source>%1 has no province layer (province_bnd.shp)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tidak mempunyai lapisan wilayah (province_bnd.shp)</translation>
     </message>
     <message>
         <source>%1 (SpID %2): %3
 </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (SpID %2): %3
+</translation>
     </message>
 </context>
 <context>
     <name>AtCommand</name>
     <message>
         <source>Lists the species suitable at the grid point nearest LON,LAT (within identify&apos;s reach), as the map&apos;s Suitable Tree Species tool does; with --near-misses also the species that miss by one range, and those whose ranges are incomplete.</source>
-        <translation type="unfinished"></translation>
+        <translation>Menyenaraikan spesies yang sesuai di titik grid yang paling hampir dengan LON,LAT (dalam jangkauan alat Kenal Pasti), seperti alat Spesies Pokok yang Sesuai pada peta; dengan --near-misses, turut disenaraikan spesies yang tidak memenuhi satu julat sahaja, dan spesies yang julatnya tidak lengkap.</translation>
     </message>
     <message>
         <source>Position in degrees, west and south negative (Yogyakarta: at 110.37,-7.8), or the name of a place, district or province (at &quot;Chiang Mai&quot;).</source>
-        <translation type="unfinished"></translation>
+        <translation>Kedudukan dalam darjah, barat dan selatan bernilai negatif (Yogyakarta: at 110.37,-7.8), atau nama tempat, daerah atau wilayah (at &quot;Chiang Mai&quot;).</translation>
     </message>
     <message>
         <source>Narrows a place name to this country (code such as TH, or name).</source>
-        <translation type="unfinished"></translation>
+        <translation>Mengehadkan nama tempat kepada negara ini (kod seperti TH, atau nama).</translation>
     </message>
     <message>
         <source>Only species of this use.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hanya spesies bagi kegunaan ini.</translation>
     </message>
     <message>
         <source>Also list near misses and incomplete ranges.</source>
-        <translation type="unfinished"></translation>
+        <translation>Senaraikan juga spesies yang hampir sesuai dan spesies yang julatnya tidak lengkap.</translation>
     </message>
     <message>
         <source>Largest miss relative to the range&apos;s width (default 0.25).</source>
-        <translation type="unfinished"></translation>
+        <translation>Sisihan maksimum di luar julat, berbanding lebar julat (lalai 0.25).</translation>
     </message>
     <message>
         <source>no grid point lies within %1 degrees of %2,%3</source>
-        <translation type="unfinished"></translation>
+        <translation>tiada titik grid dalam lingkungan %1 darjah dari %2,%3</translation>
     </message>
     <message>
         <source>the grid point at %1,%2 has no %3 value, so no species can be matched to it</source>
-        <translation type="unfinished"></translation>
+        <translation>titik grid di %1,%2 tidak mempunyai nilai %3, jadi tiada spesies yang boleh dipadankan dengannya</translation>
     </message>
     <message>
         <source>Place %1 at %2, %3
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Tempat %1 di %2, %3
+</translation>
     </message>
     <message>
         <source>Grid point %1, %2: ALT %3 m, MAR %4 mm, MAT %5 °C
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Titik grid %1, %2: ALT %3 m, MAR %4 mm, MAT %5 °C
+</translation>
     </message>
 </context>
 <context>
@@ -233,76 +236,77 @@
     <name>CatalogueCommand</name>
     <message>
         <source>%1: no such folder of catalogue sources</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: tiada folder sumber katalog sedemikian</translation>
     </message>
     <message numerus="yes">
         <source>%1: %n problem(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: %n masalah</numerusform>
         </translation>
     </message>
     <message>
         <source>%1: no problems
 </source>
-        <translation type="unfinished"></translation>
+        <translation>%1: tiada masalah
+</translation>
     </message>
     <message numerus="yes">
         <source>%1: %n problem(s); %2 not written</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: %n masalah; %2 tidak ditulis</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 is not empty and holds no catalogue sources: export into a new folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tidak kosong dan tidak mengandungi sumber katalog: eksport ke dalam folder baharu</translation>
     </message>
     <message>
         <source>%1 holds the folder %2, which export would not keep: export into a new folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 mengandungi folder %2, yang tidak akan dikekalkan oleh export: eksport ke dalam folder baharu</translation>
     </message>
     <message>
         <source>%1 (any old folder is kept)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (folder lama, jika ada, dikekalkan)</translation>
     </message>
     <message>
         <source>catalogue takes build, export or check, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>catalogue menerima build, export atau check, bukan &quot;%1&quot;</translation>
     </message>
     <message>
         <source>The catalogue to export (SQLite or Access).</source>
-        <translation type="unfinished"></translation>
+        <translation>Katalog yang hendak dieksport (SQLite atau Access).</translation>
     </message>
     <message>
         <source>The folder of plain source files.</source>
-        <translation type="unfinished"></translation>
+        <translation>Folder fail sumber teks biasa.</translation>
     </message>
     <message>
         <source>The folder of the photographs (NAME.jpg).</source>
-        <translation type="unfinished"></translation>
+        <translation>Folder foto (NAME.jpg).</translation>
     </message>
     <message>
         <source>The catalogue file to write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fail katalog yang hendak ditulis.</translation>
     </message>
     <message>
         <source>The folder of sources to write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Folder sumber yang hendak ditulis.</translation>
     </message>
     <message>
         <source>a catalogue FILE</source>
-        <translation type="unfinished"></translation>
+        <translation>FILE katalog</translation>
     </message>
     <message>
         <source>a SOURCES folder</source>
-        <translation type="unfinished"></translation>
+        <translation>folder SOURCES</translation>
     </message>
     <message>
         <source>catalogue %1 needs -o %2</source>
-        <translation type="unfinished"></translation>
+        <translation>catalogue %1 memerlukan -o %2</translation>
     </message>
     <message>
         <source>FILE</source>
-        <translation type="unfinished"></translation>
+        <translation>FILE</translation>
     </message>
 </context>
 <context>
@@ -336,111 +340,113 @@
     <name>CliCommand</name>
     <message>
         <source>%1 (see silvaria-cli --help)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (lihat silvaria-cli --help)</translation>
     </message>
     <message>
         <source>%1 needs a value</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 memerlukan nilai</translation>
     </message>
     <message>
         <source>Rows as table, csv or json (sheet: text or html).</source>
-        <translation type="unfinished"></translation>
+        <translation>Format baris: table, csv atau json (sheet: text atau html).</translation>
     </message>
     <message>
         <source>Read the data of another application folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Baca data daripada folder aplikasi lain.</translation>
     </message>
     <message>
         <source>%1 needs %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 memerlukan %2</translation>
     </message>
     <message>
         <source>%1 takes one %2, not &quot;%3&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 menerima satu %2 sahaja, bukan &quot;%3&quot;</translation>
     </message>
     <message>
         <source>--format of %1 is one of %2, not &quot;%3&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--format bagi %1 ialah salah satu daripada %2, bukan &quot;%3&quot;</translation>
     </message>
     <message>
         <source>%1: no such application folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: tiada folder aplikasi sedemikian</translation>
     </message>
     <message>
         <source>%1 takes a number, not &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 menerima nombor, bukan &quot;%2&quot;</translation>
     </message>
     <message>
         <source>%1 takes %2 numbers separated by &quot;%3&quot;, not &quot;%4&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 menerima %2 nombor yang dipisahkan oleh &quot;%3&quot;, bukan &quot;%4&quot;</translation>
     </message>
     <message>
         <source>--use is one of %1, not &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--use ialah salah satu daripada %1, bukan &quot;%2&quot;</translation>
     </message>
 </context>
 <context>
     <name>CliData</name>
     <message>
         <source>&quot;%1&quot; names several species</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; merujuk kepada beberapa spesies</translation>
     </message>
     <message>
         <source>&quot;%1&quot; names no species of the catalogue</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; tidak merujuk kepada mana-mana spesies dalam katalog</translation>
     </message>
     <message>
         <source>Altitude range to use, in m.</source>
-        <translation type="unfinished"></translation>
+        <translation>Julat altitud yang digunakan, dalam m.</translation>
     </message>
     <message>
         <source>Rainfall range to use, in mm.</source>
-        <translation type="unfinished"></translation>
+        <translation>Julat taburan hujan yang digunakan, dalam mm.</translation>
     </message>
     <message>
         <source>a picture (.png or .bmp), a GeoTIFF (.tif or .tiff) or a GeoPackage (.gpkg)</source>
-        <translation type="unfinished"></translation>
+        <translation>gambar (.png atau .bmp), GeoTIFF (.tif atau .tiff) atau GeoPackage (.gpkg)</translation>
     </message>
     <message>
         <source>-o FILE is needed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>-o FILE diperlukan: %1</translation>
     </message>
     <message>
         <source>-o takes %1, not &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>-o menerima %1, bukan &quot;%2&quot;</translation>
     </message>
     <message>
         <source>Temperature range to use, in °C.</source>
-        <translation type="unfinished"></translation>
+        <translation>Julat suhu yang digunakan, dalam °C.</translation>
     </message>
 </context>
 <context>
     <name>CliProgram</name>
     <message>
         <source>no command given</source>
-        <translation type="unfinished"></translation>
+        <translation>tiada arahan diberikan</translation>
     </message>
     <message>
         <source>silvaria-cli %1.%2.%3
 </source>
-        <translation type="unfinished"></translation>
+        <translation>silvaria-cli %1.%2.%3
+</translation>
     </message>
     <message>
         <source>unknown command &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>arahan &quot;%1&quot; tidak dikenali</translation>
     </message>
     <message>
         <source>silvaria-cli: %1
 </source>
-        <translation type="unfinished"></translation>
+        <translation>silvaria-cli: %1
+</translation>
     </message>
     <message>
         <source>--lang needs a language code</source>
-        <translation type="unfinished"></translation>
+        <translation>--lang memerlukan kod bahasa</translation>
     </message>
     <message>
         <source>--lang is one of %1, not &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--lang ialah salah satu daripada %1, bukan &quot;%2&quot;</translation>
     </message>
     <message>
         <source>Usage: silvaria-cli COMMAND [OPTIONS]
@@ -494,7 +500,57 @@ Common options may also come before the command (silvaria-cli --format csv at ..
 A value that begins with &quot;-&quot; goes after &quot;=&quot; (--extent=-10,...) or after &quot;--&quot;.
 Exit codes: 0 done, 1 usage, 2 data error, 3 output not written.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Penggunaan: silvaria-cli COMMAND [OPTIONS]
+
+Arahan:
+  species [--search TEXT] [--use USE]        senaraikan spesies (SpID, nama, kegunaan)
+  sheet SPECIES [--format text|html]         helaian fakta sesuatu spesies
+  map SPECIES -o FILE                        peta kesesuaian dengan cop sumber
+      [--alt MIN,MAX] [--mar MIN,MAX] [--mat MIN,MAX] [--size WxH] [--extent W,S,E,N|PLACE]
+  map --all -o FOLDER                        satu gambar peta bagi setiap spesies
+  at LON,LAT|PLACE [--country CC] [--use USE] [--near-misses]
+                                             spesies yang sesuai di titik grid yang paling hampir
+  report LON,LAT|PLACE -o FILE.pdf|FILE.html laporan tapak boleh cetak bagi sesuatu kedudukan
+      [--use USE ...] [--paper a4|letter] [--scenario NAME]
+  places TEXT [--country CC] [--limit N]     tempat, daerah dan wilayah mengikut nama
+  area SPECIES [--by-country [-o FILE.gpkg]] kawasan sesuai dalam km2 mengikut kelas (dan negara)
+  area SPECIES --by-province [--country CC]  sama seperti di atas mengikut wilayah, bagi satu negara atau semua
+  count [--use USE] [--scenario NAME] -o FILE [--points FILE.csv]
+                                             spesies yang sesuai di setiap titik grid
+  shift SPECIES --dt DT --dp DP [-o FILE] [--by-country]
+                                             padanan penuh di bawah anjakan iklim seragam
+  shift SPECIES --scenario NAME [-o FILE] [--by-country]
+                                             padanan penuh di bawah iklim senario yang terpasang
+  scenarios                                  grid senario yang terpasang dan sumbernya
+  grid build --alt FILE --mar FILE --mat FILE --extent W,S,E,N --step MINUTES -o FOLDER
+      [--countries FILE [--name-field FIELD]] [--mat-scale F] [--mat-offset D] [--mar-scale F]
+                                             grid peta daripada raster anda sendiri
+  grid fetch worldclim --res 10m|5m|2.5m|30s [--extent W,S,E,N] [--step MINUTES] -o FOLDER
+                                             grid peta daripada WorldClim 2.1 (rangkaian)
+  grid fetch worldclim --res RES --future GCM SSP PERIOD [-o FOLDER]
+                                             grid senario daripada unjuran CMIP6
+  catalogue build SOURCES -o FILE            katalog daripada fail teks biasa
+  catalogue export FILE -o SOURCES           katalog (SQLite atau Access) sebagai fail teks biasa
+  catalogue check SOURCES [--images DIR]     semua masalah dalam fail teks biasa, dengan fail dan baris
+  serve [--listen ADDR:PORT]                 katalog, peta dan spesies yang sesuai sebagai halaman web
+                                             (lalai 127.0.0.1:8080; 0.0.0.0:8080 untuk rangkaian)
+
+Pilihan umum:
+  --format table|csv|json   cara baris dicetak (lalai table)
+  --app-folder DIR          baca data daripada folder aplikasi lain
+  --help                    teks ini, atau teks bantuan sesuatu arahan (silvaria-cli map --help)
+  --version                 versi program
+
+FILE bagi map, count dan shift ialah gambar (.png, .bmp), GeoTIFF kelas atau bilangan
+(.tif) atau GeoPackage titik grid (.gpkg); area menulis poligon negara.
+SPECIES ialah pengecam atau nama semasa atau sinonim (huruf besar/kecil dan aksen diabaikan).
+PLACE ialah nama tempat, daerah atau wilayah di rantau ini (&quot;Chiang Mai&quot;); nama yang
+merujuk kepada beberapa tempat ditolak dengan senarai tempat itu, yang boleh dihadkan dengan --country CC.
+USE ialah salah satu daripada Timber, Fruit, Resin, Fodder, Firewood, Charcoal, Bamboo, Rattan, Others.
+Pilihan umum juga boleh diletakkan sebelum arahan (silvaria-cli --format csv at ...).
+Nilai yang bermula dengan &quot;-&quot; diletakkan selepas &quot;=&quot; (--extent=-10,...) atau selepas &quot;--&quot;.
+Kod keluar: 0 selesai, 1 ralat penggunaan, 2 ralat data, 3 output tidak ditulis.
+</translation>
     </message>
 </context>
 <context>
@@ -508,42 +564,42 @@ Exit codes: 0 done, 1 usage, 2 data error, 3 output not written.
     <name>CountCommand</name>
     <message>
         <source>How many species (of one use) are suitable at each grid point, by the rule of the Suitable Tree Species tool; drawn as a map, the points optionally as CSV.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilangan spesies (bagi satu kegunaan) yang sesuai di setiap titik grid, mengikut peraturan alat Spesies Pokok yang Sesuai; dilukis sebagai peta, dan titik-titiknya boleh juga ditulis sebagai CSV.</translation>
     </message>
     <message>
         <source>Only species of this use.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hanya spesies bagi kegunaan ini.</translation>
     </message>
     <message>
         <source>The file to write: a picture (.png or .bmp), a GeoTIFF of the counts (.tif) or a GeoPackage of the grid&apos;s points (.gpkg).</source>
-        <translation type="unfinished"></translation>
+        <translation>Fail yang hendak ditulis: gambar (.png atau .bmp), GeoTIFF bilangan spesies (.tif) atau GeoPackage titik grid (.gpkg).</translation>
     </message>
     <message>
         <source>Also write POINTID, LON, LAT, COUNT per grid point.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tulis juga POINTID, LON, LAT, COUNT bagi setiap titik grid.</translation>
     </message>
     <message>
         <source>Picture size in pixels (default 1000x750).</source>
-        <translation type="unfinished"></translation>
+        <translation>Saiz gambar dalam piksel (lalai 1000x750).</translation>
     </message>
     <message>
         <source>Count on the climate of this installed scenario grid (silvaria-cli scenarios lists them).</source>
-        <translation type="unfinished"></translation>
+        <translation>Kira berdasarkan iklim grid senario terpasang ini (silvaria-cli scenarios menyenaraikannya).</translation>
     </message>
     <message>
         <source>count takes no argument &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>count tidak menerima argumen &quot;%1&quot;</translation>
     </message>
     <message>
         <source>Climate: %1
 </source>
-        <translation type="unfinished">Iklim: %1
+        <translation>Iklim: %1
 </translation>
     </message>
     <message>
         <source>Classes: %1
 </source>
-        <translation type="unfinished">Kelas: %1
+        <translation>Kelas: %1
 </translation>
     </message>
 </context>
@@ -737,59 +793,59 @@ Exit codes: 0 done, 1 usage, 2 data error, 3 output not written.
     <name>FetchCommand</name>
     <message>
         <source>--future takes GCM SSP PERIOD (--future MPI-ESM1-2-HR ssp245 2041-2060)</source>
-        <translation type="unfinished"></translation>
+        <translation>--future menerima GCM SSP PERIOD (--future MPI-ESM1-2-HR ssp245 2041-2060)</translation>
     </message>
     <message>
         <source>--future takes plain names (letters, digits, &apos;-&apos; and &apos;.&apos;), not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--future menerima nama ringkas (huruf, digit, &apos;-&apos; dan &apos;.&apos;), bukan &quot;%1&quot;</translation>
     </message>
     <message>
         <source>The dataset: WorldClim 2.1 (worldclim.org).</source>
-        <translation type="unfinished"></translation>
+        <translation>Set data: WorldClim 2.1 (worldclim.org).</translation>
     </message>
     <message>
         <source>WorldClim&apos;s resolution: 10m, 5m, 2.5m or 30s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Resolusi WorldClim: 10m, 5m, 2.5m atau 30s.</translation>
     </message>
     <message>
         <source>A scenario grid on the points of the grid in -o (default: the application&apos;s ShapeFiles), from a CMIP6 projection.</source>
-        <translation type="unfinished"></translation>
+        <translation>Grid senario pada titik-titik grid dalam -o (lalai: ShapeFiles aplikasi), daripada unjuran CMIP6.</translation>
     </message>
     <message>
         <source>A mirror or local copy in place of %1, with the same paths below it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Laman cermin atau salinan tempatan sebagai ganti %1, dengan laluan yang sama di bawahnya.</translation>
     </message>
     <message>
         <source>--future takes three words: --future GCM SSP PERIOD</source>
-        <translation type="unfinished"></translation>
+        <translation>--future menerima tiga perkataan: --future GCM SSP PERIOD</translation>
     </message>
     <message>
         <source>grid fetch takes the dataset worldclim, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>grid fetch menerima set data worldclim, bukan &quot;%1&quot;</translation>
     </message>
     <message>
         <source>grid fetch needs --res %1</source>
-        <translation type="unfinished"></translation>
+        <translation>grid fetch memerlukan --res %1</translation>
     </message>
     <message>
         <source>--res is one of %1, not &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--res ialah salah satu daripada %1, bukan &quot;%2&quot;</translation>
     </message>
     <message>
         <source>--base-url takes an http:// or https:// address, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--base-url menerima alamat http:// atau https://, bukan &quot;%1&quot;</translation>
     </message>
     <message>
         <source>%1: no such application folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: tiada folder aplikasi sedemikian</translation>
     </message>
     <message>
         <source>%1 (nothing was changed)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (tiada apa-apa yang diubah)</translation>
     </message>
     <message>
         <source>--%1 does not go with --future: a scenario takes its grid&apos;s points</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 tidak boleh digunakan bersama --future: senario menggunakan titik-titik gridnya sendiri</translation>
     </message>
 </context>
 <context>
@@ -833,183 +889,183 @@ Exit codes: 0 done, 1 usage, 2 data error, 3 output not written.
     <name>FolderBuild</name>
     <message>
         <source>%1 is a link to %2, which does not exist (nothing was changed)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ialah pautan ke %2, yang tidak wujud (tiada apa-apa yang diubah)</translation>
     </message>
     <message>
         <source>%1 is a file, not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ialah fail, bukan folder</translation>
     </message>
     <message>
         <source>Cannot create a folder beside %1 (nothing was changed)</source>
-        <translation type="unfinished"></translation>
+        <translation>Folder tidak dapat dicipta di sebelah %1 (tiada apa-apa yang diubah)</translation>
     </message>
     <message>
         <source>Cannot copy %1 into %2 (nothing was changed)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tidak dapat disalin ke dalam %2 (tiada apa-apa yang diubah)</translation>
     </message>
     <message>
         <source>Cannot move %1 aside (nothing was changed)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tidak dapat dialihkan ke tepi (tiada apa-apa yang diubah)</translation>
     </message>
     <message>
         <source>Cannot move %1 to %2 (nothing was changed)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tidak dapat dialihkan ke %2 (tiada apa-apa yang diubah)</translation>
     </message>
 </context>
 <context>
     <name>FunctionalUses</name>
     <message>
         <source>Timber</source>
-        <translation type="unfinished"></translation>
+        <translation>Kayu-kayan</translation>
     </message>
     <message>
         <source>Fruit</source>
-        <translation type="unfinished"></translation>
+        <translation>Buah-buahan</translation>
     </message>
     <message>
         <source>Resin</source>
-        <translation type="unfinished"></translation>
+        <translation>Resin</translation>
     </message>
     <message>
         <source>Fodder</source>
-        <translation type="unfinished"></translation>
+        <translation>Makanan ternakan</translation>
     </message>
     <message>
         <source>Firewood</source>
-        <translation type="unfinished"></translation>
+        <translation>Kayu api</translation>
     </message>
     <message>
         <source>Charcoal</source>
-        <translation type="unfinished"></translation>
+        <translation>Arang</translation>
     </message>
     <message>
         <source>Bamboo</source>
-        <translation type="unfinished"></translation>
+        <translation>Buluh</translation>
     </message>
     <message>
         <source>Rattan</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotan</translation>
     </message>
     <message>
         <source>Others</source>
-        <translation type="unfinished"></translation>
+        <translation>Lain-lain</translation>
     </message>
 </context>
 <context>
     <name>GdalOutputFile</name>
     <message>
         <source>GDAL could not write it</source>
-        <translation type="unfinished"></translation>
+        <translation>GDAL tidak dapat menulisnya</translation>
     </message>
 </context>
 <context>
     <name>GeoPackageOutput</name>
     <message>
         <source>%1: GDAL cannot read its polygons</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: GDAL tidak dapat membaca poligonnya</translation>
     </message>
 </context>
 <context>
     <name>GeoTiffOutput</name>
     <message>
         <source>%1: too many values for one band</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: terlalu banyak nilai untuk satu jalur</translation>
     </message>
 </context>
 <context>
     <name>GridBuilder</name>
     <message>
         <source>Cannot create %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tidak dapat dicipta: %2</translation>
     </message>
     <message>
         <source>Cannot write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tidak dapat ditulis: %2</translation>
     </message>
 </context>
 <context>
     <name>GridCommand</name>
     <message>
         <source>Multiply the rainfall values by this (default 1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Darabkan nilai taburan hujan dengan nilai ini (lalai 1).</translation>
     </message>
     <message>
         <source>Multiply the temperature values by this (0.1 for tenths).</source>
-        <translation type="unfinished"></translation>
+        <translation>Darabkan nilai suhu dengan nilai ini (0.1 untuk persepuluh).</translation>
     </message>
     <message>
         <source>Then add this to the temperature (-273.15 for kelvin).</source>
-        <translation type="unfinished"></translation>
+        <translation>Kemudian tambahkan nilai ini kepada suhu (-273.15 untuk kelvin).</translation>
     </message>
     <message>
         <source>grid build needs --alt, --mar and --mat</source>
-        <translation type="unfinished"></translation>
+        <translation>grid build memerlukan --alt, --mar dan --mat</translation>
     </message>
     <message>
         <source>--%1 takes a band number from 1, not &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 menerima nombor jalur bermula dari 1, bukan &quot;%2&quot;</translation>
     </message>
     <message>
         <source>--%1 cannot be 0</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 tidak boleh 0</translation>
     </message>
     <message>
         <source>grid takes build or fetch, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>grid menerima build atau fetch, bukan &quot;%1&quot;</translation>
     </message>
     <message>
         <source>grid build takes no argument &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>grid build tidak menerima argumen &quot;%1&quot;</translation>
     </message>
 </context>
 <context>
     <name>GridFolder</name>
     <message>
         <source>%1 holds folders (scenarios made for its points, or others), which the build would not keep: move them away or give another folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 mengandungi folder (senario yang dibuat untuk titik-titiknya, atau lain-lain), yang tidak akan dikekalkan oleh build: alihkan folder itu atau berikan folder lain</translation>
     </message>
     <message>
         <source>no cell of the extent has all three values (nothing was written)</source>
-        <translation type="unfinished"></translation>
+        <translation>tiada sel dalam liputan yang mempunyai ketiga-tiga nilai (tiada apa-apa yang ditulis)</translation>
     </message>
     <message>
         <source>Cannot write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tidak dapat ditulis: %2</translation>
     </message>
 </context>
 <context>
     <name>GridOptions</name>
     <message>
         <source>Country boundaries (any vector source GDAL reads).</source>
-        <translation type="unfinished"></translation>
+        <translation>Sempadan negara (sebarang sumber vektor yang boleh dibaca oleh GDAL).</translation>
     </message>
     <message>
         <source>The field of the country name (default NAME).</source>
-        <translation type="unfinished"></translation>
+        <translation>Medan nama negara (lalai NAME).</translation>
     </message>
     <message>
         <source>The grid&apos;s extent in degrees.</source>
-        <translation type="unfinished"></translation>
+        <translation>Liputan grid dalam darjah.</translation>
     </message>
     <message>
         <source>The cell size in arc minutes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saiz sel dalam minit lengkok.</translation>
     </message>
     <message>
         <source>%1 needs --extent W,S,E,N and --step MINUTES</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 memerlukan --extent W,S,E,N dan --step MINUTES</translation>
     </message>
     <message>
         <source>--step takes arc minutes from 0.01 to 600, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--step menerima minit lengkok dari 0.01 hingga 600, bukan &quot;%1&quot;</translation>
     </message>
     <message>
         <source>%1 needs -o FOLDER</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 memerlukan -o FOLDER</translation>
     </message>
     <message>
         <source>--name-field goes with --countries</source>
-        <translation type="unfinished"></translation>
+        <translation>--name-field digunakan bersama --countries</translation>
     </message>
 </context>
 <context>
@@ -1017,14 +1073,15 @@ Exit codes: 0 done, 1 usage, 2 data error, 3 output not written.
     <message>
         <source>%1: %2 s: %3
 </source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 s: %3
+</translation>
     </message>
 </context>
 <context>
     <name>GridRaster</name>
     <message>
         <source>GDAL cannot read it</source>
-        <translation type="unfinished"></translation>
+        <translation>GDAL tidak dapat membacanya</translation>
     </message>
 </context>
 <context>
@@ -1064,7 +1121,7 @@ Exit codes: 0 done, 1 usage, 2 data error, 3 output not written.
     <name>LanguageMenu</name>
     <message>
         <source>Language</source>
-        <translation type="unfinished">Bahasa</translation>
+        <translation>Bahasa</translation>
     </message>
 </context>
 <context>
@@ -1175,7 +1232,7 @@ Exit codes: 0 done, 1 usage, 2 data error, 3 output not written.
     </message>
     <message>
         <source>Site Report...</source>
-        <translation type="unfinished"></translation>
+        <translation>Laporan Tapak...</translation>
     </message>
 </context>
 <context>
@@ -1197,63 +1254,65 @@ Exit codes: 0 done, 1 usage, 2 data error, 3 output not written.
     <name>MapCommand</name>
     <message>
         <source>--classes lists alt, mar, mat, full, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--classes menyenaraikan alt, mar, mat, full, bukan &quot;%1&quot;</translation>
     </message>
     <message>
         <source>map --all needs -o FOLDER</source>
-        <translation type="unfinished"></translation>
+        <translation>map --all memerlukan -o FOLDER</translation>
     </message>
     <message>
         <source>%1: the folder cannot be made</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: folder tidak dapat dicipta</translation>
     </message>
     <message numerus="yes">
         <source>%n maps written to %1
 </source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n peta ditulis ke %1
+</numerusform>
         </translation>
     </message>
     <message>
         <source>Draws the suitability map of a species (altitude, rainfall, temperature and full match over the country boundaries) with a legend and a source stamp.</source>
-        <translation type="unfinished"></translation>
+        <translation>Melukis peta kesesuaian sesuatu spesies (altitud, taburan hujan, suhu dan padanan penuh di atas sempadan negara) beserta petunjuk dan cop sumber.</translation>
     </message>
     <message>
         <source>Identifier, current name or synonym.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pengecam, nama semasa atau sinonim.</translation>
     </message>
     <message>
         <source>The file to write: a picture (.png or .bmp), a GeoTIFF of the class numbers (.tif) or a GeoPackage of the grid&apos;s points (.gpkg); the folder of pictures for --all.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fail yang hendak ditulis: gambar (.png atau .bmp), GeoTIFF nombor kelas (.tif) atau GeoPackage titik grid (.gpkg); folder gambar bagi --all.</translation>
     </message>
     <message>
         <source>Picture size in pixels (default 1000x750).</source>
-        <translation type="unfinished"></translation>
+        <translation>Saiz gambar dalam piksel (lalai 1000x750).</translation>
     </message>
     <message>
         <source>Map extent in degrees (default: the whole map), or a place or LON,LAT at the centre of a view 4 degrees wide.</source>
-        <translation type="unfinished"></translation>
+        <translation>Liputan peta dalam darjah (lalai: seluruh peta), atau tempat atau LON,LAT di tengah-tengah paparan selebar 4 darjah.</translation>
     </message>
     <message>
         <source>Narrows a place name of --extent to this country (code such as TH, or name).</source>
-        <translation type="unfinished"></translation>
+        <translation>Mengehadkan nama tempat bagi --extent kepada negara ini (kod seperti TH, atau nama).</translation>
     </message>
     <message>
         <source>Classes to show: alt,mar,mat,full (default all).</source>
-        <translation type="unfinished"></translation>
+        <translation>Kelas yang hendak dipaparkan: alt,mar,mat,full (lalai semua).</translation>
     </message>
     <message>
         <source>One map per species of the catalogue, into FOLDER.</source>
-        <translation type="unfinished"></translation>
+        <translation>Satu peta bagi setiap spesies dalam katalog, ke dalam FOLDER.</translation>
     </message>
     <message>
         <source>map --all takes no SPECIES</source>
-        <translation type="unfinished"></translation>
+        <translation>map --all tidak menerima SPECIES</translation>
     </message>
     <message>
         <source>%1 written
 </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ditulis
+</translation>
     </message>
 </context>
 <context>
@@ -1363,54 +1422,54 @@ Exit codes: 0 done, 1 usage, 2 data error, 3 output not written.
     <name>NetworkReading</name>
     <message>
         <source>%1 could not be reached (no network, or no server at that address); nothing was changed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tidak dapat dihubungi (tiada rangkaian, atau tiada pelayan di alamat itu); tiada apa-apa yang diubah</translation>
     </message>
     <message>
         <source>%1: %2; nothing was changed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2; tiada apa-apa yang diubah</translation>
     </message>
     <message>
         <source>the server answered HTTP %1</source>
-        <translation type="unfinished"></translation>
+        <translation>pelayan menjawab HTTP %1</translation>
     </message>
     <message>
         <source>no such file on the server (worldclim.org lists what is published)</source>
-        <translation type="unfinished"></translation>
+        <translation>tiada fail sedemikian di pelayan (worldclim.org menyenaraikan apa yang diterbitkan)</translation>
     </message>
     <message>
         <source>%1: damaged or incomplete (the download may have stopped half-way): %2 cannot be read from it; nothing was changed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: rosak atau tidak lengkap (muat turun mungkin terhenti di tengah jalan): %2 tidak dapat dibaca daripadanya; tiada apa-apa yang diubah</translation>
     </message>
     <message>
         <source>%1: %2 has %3 band(s) of pixels %4 x %5 degrees, not the published %6 band(s) of %7 arc minutes; nothing was changed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 mempunyai %3 jalur dengan piksel %4 x %5 darjah, bukan %6 jalur dengan %7 minit lengkok seperti yang diterbitkan; tiada apa-apa yang diubah</translation>
     </message>
     <message>
         <source>%1 kB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kB</translation>
     </message>
     <message>
         <source>%1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 MB</translation>
     </message>
 </context>
 <context>
     <name>OptionReaders</name>
     <message>
         <source>--size takes whole pixels from 16 to 10000, as 1200x900, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--size menerima piksel bulat dari 16 hingga 10000, seperti 1200x900, bukan &quot;%1&quot;</translation>
     </message>
     <message>
         <source>--extent takes W,S,E,N in degrees with W &lt; E and S &lt; N, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--extent menerima W,S,E,N dalam darjah dengan W &lt; E dan S &lt; N, bukan &quot;%1&quot;</translation>
     </message>
     <message>
         <source>--%1 takes MIN,MAX with the minimum at most the maximum, not &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 menerima MIN,MAX dengan nilai minimum tidak melebihi nilai maksimum, bukan &quot;%2&quot;</translation>
     </message>
     <message>
         <source>LON,LAT takes a longitude from -180 to 360 and a latitude from -90 to 90, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>LON,LAT menerima longitud dari -180 hingga 360 dan latitud dari -90 hingga 90, bukan &quot;%1&quot;</translation>
     </message>
 </context>
 <context>
@@ -1525,55 +1584,56 @@ Exit codes: 0 done, 1 usage, 2 data error, 3 output not written.
     <name>PlaceLookup</name>
     <message>
         <source>places are unavailable: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>tempat tidak tersedia: %1</translation>
     </message>
     <message>
         <source>--country takes one of %1 or a country&apos;s name, not &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--country menerima salah satu daripada %1 atau nama negara, bukan &quot;%2&quot;</translation>
     </message>
     <message>
         <source>no place named &quot;%1&quot; (silvaria-cli places TEXT finds names)</source>
-        <translation type="unfinished"></translation>
+        <translation>tiada tempat bernama &quot;%1&quot; (silvaria-cli places TEXT mencari nama)</translation>
     </message>
     <message>
         <source>no place named &quot;%1&quot; in %2 (silvaria-cli places TEXT finds names)</source>
-        <translation type="unfinished"></translation>
+        <translation>tiada tempat bernama &quot;%1&quot; di %2 (silvaria-cli places TEXT mencari nama)</translation>
     </message>
     <message>
         <source>&quot;%1&quot; names more than one place; give a fuller name, LON,LAT or --country CC:</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; merujuk kepada lebih daripada satu tempat; berikan nama yang lebih lengkap, LON,LAT atau --country CC:</translation>
     </message>
     <message>
         <source>&quot;%1&quot; in %2 names more than one place; give a fuller name, LON,LAT or --country CC:</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; di %2 merujuk kepada lebih daripada satu tempat; berikan nama yang lebih lengkap, LON,LAT atau --country CC:</translation>
     </message>
 </context>
 <context>
     <name>PlacesCommand</name>
     <message>
         <source>Lists the places, districts and provinces of the region whose name or alternate name holds TEXT (case, accents and spaces ignored, in every script), best match first, then the largest.</source>
-        <translation type="unfinished"></translation>
+        <translation>Menyenaraikan tempat, daerah dan wilayah di rantau ini yang nama atau nama alternatifnya mengandungi TEXT (huruf besar/kecil, aksen dan ruang diabaikan, dalam semua tulisan), padanan terbaik dahulu, kemudian yang terbesar.</translation>
     </message>
     <message>
         <source>A name or part of one (&quot;Chiang Mai&quot;, &quot;da lat&quot;, &quot;เชียงใหม่&quot;).</source>
-        <translation type="unfinished"></translation>
+        <translation>Nama atau sebahagian nama (&quot;Chiang Mai&quot;, &quot;da lat&quot;, &quot;เชียงใหม่&quot;).</translation>
     </message>
     <message>
         <source>Only places of this country (code such as TH, or name).</source>
-        <translation type="unfinished"></translation>
+        <translation>Hanya tempat di negara ini (kod seperti TH, atau nama).</translation>
     </message>
     <message>
         <source>At most N places (default 20, 0 for all).</source>
-        <translation type="unfinished"></translation>
+        <translation>Paling banyak N tempat (lalai 20, 0 untuk semua).</translation>
     </message>
     <message>
         <source>--limit takes a whole number, 0 for all, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--limit menerima nombor bulat, 0 untuk semua, bukan &quot;%1&quot;</translation>
     </message>
     <message>
         <source>No place of the region is named like &quot;%1&quot;.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Tiada tempat di rantau ini yang bernama seperti &quot;%1&quot;.
+</translation>
     </message>
 </context>
 <context>
@@ -1591,49 +1651,50 @@ Exit codes: 0 done, 1 usage, 2 data error, 3 output not written.
     <name>ReportCommand</name>
     <message>
         <source>--paper is a4 or letter, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--paper ialah a4 atau letter, bukan &quot;%1&quot;</translation>
     </message>
     <message>
         <source>-o FILE is needed: a PDF (.pdf) or an HTML page (.html)</source>
-        <translation type="unfinished"></translation>
+        <translation>-o FILE diperlukan: PDF (.pdf) atau halaman HTML (.html)</translation>
     </message>
     <message>
         <source>-o takes a PDF (.pdf) or an HTML page (.html), not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>-o menerima PDF (.pdf) atau halaman HTML (.html), bukan &quot;%1&quot;</translation>
     </message>
     <message>
         <source>Writes the printable site report of a position: the site, the species suitable there grouped by functional use (names, ranges, a small map, lines of the fact sheet), the near misses, the species count around the site and the references.</source>
-        <translation type="unfinished"></translation>
+        <translation>Menulis laporan tapak boleh cetak bagi sesuatu kedudukan: tapak tersebut, spesies yang sesuai di situ dikumpulkan mengikut kegunaan fungsian (nama, julat, peta kecil, petikan helaian fakta), spesies yang hampir sesuai, bilangan spesies di sekitar tapak dan rujukan.</translation>
     </message>
     <message>
         <source>Position in degrees, west and south negative (report 98.98,18.79), or the name of a place, district or province.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kedudukan dalam darjah, barat dan selatan bernilai negatif (report 98.98,18.79), atau nama tempat, daerah atau wilayah.</translation>
     </message>
     <message>
         <source>Narrows a place name to this country (code such as TH, or name).</source>
-        <translation type="unfinished"></translation>
+        <translation>Mengehadkan nama tempat kepada negara ini (kod seperti TH, atau nama).</translation>
     </message>
     <message>
         <source>Only species of this use; repeat for several (default every use).</source>
-        <translation type="unfinished"></translation>
+        <translation>Hanya spesies bagi kegunaan ini; ulangi untuk beberapa kegunaan (lalai semua kegunaan).</translation>
     </message>
     <message>
         <source>Page size: a4 (default) or letter.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saiz halaman: a4 (lalai) atau letter.</translation>
     </message>
     <message>
         <source>Reports on an installed scenario&apos;s climate (see scenarios) instead of the grid&apos;s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Melaporkan berdasarkan iklim senario terpasang (lihat scenarios) dan bukannya iklim grid.</translation>
     </message>
     <message>
         <source>The file to write: a PDF (.pdf) or an HTML page with its pictures inside (.html).</source>
-        <translation type="unfinished"></translation>
+        <translation>Fail yang hendak ditulis: PDF (.pdf) atau halaman HTML yang mengandungi gambarnya (.html).</translation>
     </message>
     <message numerus="yes">
         <source>%1 written (%n pages)
 </source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 ditulis (%n halaman)
+</numerusform>
         </translation>
     </message>
 </context>
@@ -1665,673 +1726,679 @@ Exit codes: 0 done, 1 usage, 2 data error, 3 output not written.
     <name>ScenariosCommand</name>
     <message>
         <source>The scenario grids installed beside the map grid (each the projection of one climate model, not a forecast), with their sources: the names shift --scenario and count --scenario take.</source>
-        <translation type="unfinished"></translation>
+        <translation>Grid senario yang dipasang di sebelah grid peta (setiap satu ialah unjuran satu model iklim, bukan ramalan), beserta sumbernya: nama yang diterima oleh shift --scenario dan count --scenario.</translation>
     </message>
     <message>
         <source>scenarios takes no argument &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>scenarios tidak menerima argumen &quot;%1&quot;</translation>
     </message>
     <message>
         <source>No scenario grids installed; silvaria-cli grid fetch worldclim --future GCM SSP PERIOD adds one.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Tiada grid senario dipasang; silvaria-cli grid fetch worldclim --future GCM SSP PERIOD akan menambah satu.
+</translation>
     </message>
 </context>
 <context>
     <name>ServeCommand</name>
     <message>
         <source>--listen takes an IPv4 address and a port such as 127.0.0.1:8080 or 0.0.0.0:8080, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--listen menerima alamat IPv4 dan port seperti 127.0.0.1:8080 atau 0.0.0.0:8080, bukan &quot;%1&quot;</translation>
     </message>
     <message>
         <source>Serves the catalogue, the maps and the suitable species at a place as web pages, read-only. Stops on Ctrl+C (SIGINT) or SIGTERM.</source>
-        <translation type="unfinished"></translation>
+        <translation>Menyediakan katalog, peta dan spesies yang sesuai di sesuatu tempat sebagai halaman web, baca sahaja. Berhenti dengan Ctrl+C (SIGINT) atau SIGTERM.</translation>
     </message>
     <message>
         <source>Address and port to listen on (default 127.0.0.1:8080, this machine only; 0.0.0.0:8080 shares it with the network).</source>
-        <translation type="unfinished"></translation>
+        <translation>Alamat dan port untuk didengar (lalai 127.0.0.1:8080, komputer ini sahaja; 0.0.0.0:8080 berkongsinya dengan rangkaian).</translation>
     </message>
     <message>
         <source>Silvaria is served at:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Silvaria boleh dibuka di:
+</translation>
     </message>
     <message>
         <source>Everyone on this network can read it (read-only). Press Ctrl+C to stop.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Semua orang dalam rangkaian ini boleh membacanya (baca sahaja). Tekan Ctrl+C untuk berhenti.
+</translation>
     </message>
     <message>
         <source>Only this machine can read it. Press Ctrl+C to stop.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Hanya komputer ini boleh membacanya. Tekan Ctrl+C untuk berhenti.
+</translation>
     </message>
     <message>
         <source>Stopped.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Dihentikan.
+</translation>
     </message>
 </context>
 <context>
     <name>SheetCommand</name>
     <message>
         <source>Prints the fact sheet of a species, as plain text or as HTML with the headings formatted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mencetak helaian fakta sesuatu spesies, sebagai teks biasa atau sebagai HTML dengan tajuk yang diformatkan.</translation>
     </message>
     <message>
         <source>Identifier, current name or synonym.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pengecam, nama semasa atau sinonim.</translation>
     </message>
 </context>
 <context>
     <name>ShiftCommand</name>
     <message>
         <source>Identifier, current name or synonym.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pengecam, nama semasa atau sinonim.</translation>
     </message>
     <message>
         <source>Change of MAR in percent (default 0).</source>
-        <translation type="unfinished"></translation>
+        <translation>Perubahan MAR dalam peratus (lalai 0).</translation>
     </message>
     <message>
         <source>Compare with this installed scenario grid instead of a uniform shift (silvaria-cli scenarios lists them); not with --dt or --dp.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bandingkan dengan grid senario terpasang ini dan bukannya anjakan seragam (silvaria-cli scenarios menyenaraikannya); tidak boleh bersama --dt atau --dp.</translation>
     </message>
     <message>
         <source>One row per country of the boundary layer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Satu baris bagi setiap negara dalam lapisan sempadan.</translation>
     </message>
     <message>
         <source>Also write the kept, lost and gained points: a picture (.png or .bmp), a GeoTIFF (.tif) or a GeoPackage (.gpkg).</source>
-        <translation type="unfinished"></translation>
+        <translation>Tulis juga titik yang kekal, hilang dan bertambah: gambar (.png atau .bmp), GeoTIFF (.tif) atau GeoPackage (.gpkg).</translation>
     </message>
     <message>
         <source>Picture size in pixels (default 1000x750).</source>
-        <translation type="unfinished"></translation>
+        <translation>Saiz gambar dalam piksel (lalai 1000x750).</translation>
     </message>
     <message>
         <source>--scenario does not go with --dt or --dp: a scenario grid brings its own climate</source>
-        <translation type="unfinished"></translation>
+        <translation>--scenario tidak boleh digunakan bersama --dt atau --dp: grid senario membawa iklimnya sendiri</translation>
     </message>
     <message>
         <source>--scenario needs the name of an installed scenario grid</source>
-        <translation type="unfinished"></translation>
+        <translation>--scenario memerlukan nama grid senario yang terpasang</translation>
     </message>
     <message>
         <source>--dp cannot take away more than 100 % of the rainfall</source>
-        <translation type="unfinished"></translation>
+        <translation>--dp tidak boleh mengurangkan lebih daripada 100 % taburan hujan</translation>
     </message>
     <message>
         <source>%1 (SpID %2), %3: %4
 </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (SpID %2), %3: %4
+</translation>
     </message>
     <message>
         <source>Change of MAT in °C (default 0).</source>
-        <translation type="unfinished"></translation>
+        <translation>Perubahan MAT dalam °C (lalai 0).</translation>
     </message>
     <message>
         <source>The species&apos; full match with the grid&apos;s MAT raised by DT °C and MAR changed by DP %, altitude unchanged, or with the climate of an installed scenario grid (--scenario): the km2 kept, lost and gained. A uniform shift of the grid&apos;s climate is not a climate projection; a scenario is the projection of one climate model, not a forecast.</source>
-        <translation type="unfinished"></translation>
+        <translation>Padanan penuh spesies apabila MAT grid dinaikkan sebanyak DT °C dan MAR diubah sebanyak DP %, dengan altitud tidak berubah, atau dengan iklim grid senario terpasang (--scenario): km2 yang kekal, hilang dan bertambah. Anjakan seragam iklim grid bukan unjuran iklim; senario ialah unjuran satu model iklim, bukan ramalan.</translation>
     </message>
 </context>
 <context>
     <name>SiteReportText</name>
     <message>
         <source>Altitude (ALT)</source>
-        <translation type="unfinished"></translation>
+        <translation>Altitud (ALT)</translation>
     </message>
     <message>
         <source>Rainfall (MAR)</source>
-        <translation type="unfinished"></translation>
+        <translation>Taburan hujan (MAR)</translation>
     </message>
     <message>
         <source>Temperature (MAT)</source>
-        <translation type="unfinished"></translation>
+        <translation>Suhu (MAT)</translation>
     </message>
     <message>
         <source>No use recorded</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiada kegunaan direkodkan</translation>
     </message>
     <message>
         <source>Place</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempat</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Kedudukan</translation>
     </message>
     <message>
         <source>%1, %2 (longitude, latitude)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 (longitud, latitud)</translation>
     </message>
     <message>
         <source>Country</source>
-        <translation type="unfinished">Negara</translation>
+        <translation>Negara</translation>
     </message>
     <message>
         <source>Grid point used</source>
-        <translation type="unfinished"></translation>
+        <translation>Titik grid yang digunakan</translation>
     </message>
     <message>
         <source>%1, %2, %3 km from the position</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2, %3 km dari kedudukan ini</translation>
     </message>
     <message>
         <source>Uses asked</source>
-        <translation type="unfinished"></translation>
+        <translation>Kegunaan yang dipilih</translation>
     </message>
     <message>
         <source>every use</source>
-        <translation type="unfinished"></translation>
+        <translation>semua kegunaan</translation>
     </message>
     <message>
         <source>Grid data</source>
-        <translation type="unfinished"></translation>
+        <translation>Data grid</translation>
     </message>
     <message>
         <source>Climate</source>
-        <translation type="unfinished"></translation>
+        <translation>Iklim</translation>
     </message>
     <message>
         <source>Boundaries</source>
-        <translation type="unfinished"></translation>
+        <translation>Sempadan</translation>
     </message>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished">%1, %2</translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>Trees for this site</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokok untuk tapak ini</translation>
     </message>
     <message numerus="yes">
         <source>%Ln species suit this site: each species&apos; altitude, rainfall and temperature ranges hold here.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln spesies sesuai untuk tapak ini: julat altitud, taburan hujan dan suhu bagi setiap spesies ini dipenuhi di sini.</numerusform>
         </translation>
     </message>
     <message>
         <source>No species of the catalogue suits this site for the uses asked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiada spesies dalam katalog yang sesuai untuk tapak ini bagi kegunaan yang dipilih.</translation>
     </message>
     <message numerus="yes">
         <source>%Ln species nearly suit it (one range missed), %1 have incomplete ranges.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln spesies hampir sesuai (satu julat tidak dipenuhi), %1 spesies mempunyai julat yang tidak lengkap.</numerusform>
         </translation>
     </message>
     <message>
         <source>On each species&apos; map, the ring marks the site:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pada peta setiap spesies, bulatan menandakan tapak ini:</translation>
     </message>
     <message>
         <source>Species&apos; range</source>
-        <translation type="unfinished"></translation>
+        <translation>Julat spesies</translation>
     </message>
     <message>
         <source>Site</source>
-        <translation type="unfinished"></translation>
+        <translation>Tapak</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished">%1 hingga %2</translation>
+        <translation>%1 hingga %2</translation>
     </message>
     <message>
         <source>(fact sheet, %1, “%2”):</source>
-        <translation type="unfinished"></translation>
+        <translation>(helaian fakta, %1, “%2”):</translation>
     </message>
     <message>
         <source>none in the catalogue</source>
-        <translation type="unfinished"></translation>
+        <translation>tiada dalam katalog</translation>
     </message>
     <message>
         <source>none recorded</source>
-        <translation type="unfinished"></translation>
+        <translation>tiada direkodkan</translation>
     </message>
     <message>
         <source>Family %1; species number %2; uses: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Famili %1; nombor spesies %2; kegunaan: %3</translation>
     </message>
     <message>
         <source>Common names:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nama biasa:</translation>
     </message>
     <message>
         <source>Uses</source>
-        <translation type="unfinished"></translation>
+        <translation>Kegunaan</translation>
     </message>
     <message>
         <source>Propagation</source>
-        <translation type="unfinished"></translation>
+        <translation>Pembiakan</translation>
     </message>
     <message numerus="yes">
         <source>%1: %Ln suitable species</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: %Ln spesies yang sesuai</numerusform>
         </translation>
     </message>
     <message>
         <source>Also suitable, described above: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Juga sesuai, diterangkan di atas: %1</translation>
     </message>
     <message>
         <source>No species of this use suits the site.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiada spesies bagi kegunaan ini yang sesuai untuk tapak ini.</translation>
     </message>
     <message>
         <source>Silvaria %1.%2.%3, %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Silvaria %1.%2.%3, %4</translation>
     </message>
     <message>
         <source>Catalogue: Silvaria catalogue, from the works cited on the last page. Grid: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Katalog: katalog Silvaria, daripada karya yang dipetik di halaman terakhir. Grid: %1</translation>
     </message>
     <message>
         <source>Climate: %1.</source>
-        <translation type="unfinished">Iklim: %1.</translation>
+        <translation>Iklim: %1.</translation>
     </message>
     <message>
         <source>Page %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Halaman %1 daripada %2</translation>
     </message>
     <message>
         <source>ALT %1 m too low</source>
-        <translation type="unfinished"></translation>
+        <translation>ALT terlalu rendah sebanyak %1 m</translation>
     </message>
     <message>
         <source>ALT %1 m too high</source>
-        <translation type="unfinished"></translation>
+        <translation>ALT terlalu tinggi sebanyak %1 m</translation>
     </message>
     <message>
         <source>MAR %1 mm too dry</source>
-        <translation type="unfinished"></translation>
+        <translation>MAR terlalu kering sebanyak %1 mm</translation>
     </message>
     <message>
         <source>MAR %1 mm too wet</source>
-        <translation type="unfinished"></translation>
+        <translation>MAR terlalu basah sebanyak %1 mm</translation>
     </message>
     <message>
         <source>MAT %1 °C too cold</source>
-        <translation type="unfinished"></translation>
+        <translation>MAT terlalu sejuk sebanyak %1 °C</translation>
     </message>
     <message>
         <source>MAT %1 °C too warm</source>
-        <translation type="unfinished"></translation>
+        <translation>MAT terlalu panas sebanyak %1 °C</translation>
     </message>
     <message>
         <source>%1 not stated</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tidak dinyatakan</translation>
     </message>
     <message>
         <source>%1 to %2 %3</source>
-        <translation type="unfinished">%1 hingga %2 %3 {1 ?}</translation>
+        <translation>%1 hingga %2 %3</translation>
     </message>
     <message>
         <source>Nearly suitable species</source>
-        <translation type="unfinished"></translation>
+        <translation>Spesies yang hampir sesuai</translation>
     </message>
     <message>
         <source>None: no species misses by one range only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiada: tiada spesies yang hanya tidak memenuhi satu julat.</translation>
     </message>
     <message>
         <source>Each of these meets two of its ranges here and misses the third by a little; smallest miss first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Setiap spesies ini memenuhi dua julatnya di sini dan berada sedikit di luar julat ketiga; yang paling hampir disenaraikan dahulu.</translation>
     </message>
     <message>
         <source>Species</source>
-        <translation type="unfinished">Spesies</translation>
+        <translation>Spesies</translation>
     </message>
     <message>
         <source>What it misses</source>
-        <translation type="unfinished"></translation>
+        <translation>Di luar julat</translation>
     </message>
     <message>
         <source>Its range</source>
-        <translation type="unfinished"></translation>
+        <translation>Julatnya</translation>
     </message>
     <message>
         <source>Species whose ranges are incomplete</source>
-        <translation type="unfinished"></translation>
+        <translation>Spesies yang julatnya tidak lengkap</translation>
     </message>
     <message>
         <source>The catalogue lacks a range of these species; every range it states holds here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Katalog tidak mempunyai salah satu julat bagi spesies ini; setiap julat yang dinyatakan dipenuhi di sini.</translation>
     </message>
     <message>
         <source>Missing</source>
-        <translation type="unfinished"></translation>
+        <translation>Julat yang tiada</translation>
     </message>
     <message>
         <source>Within %1 km</source>
-        <translation type="unfinished"></translation>
+        <translation>Dalam lingkungan %1 km</translation>
     </message>
     <message>
         <source>The site and its surroundings</source>
-        <translation type="unfinished"></translation>
+        <translation>Tapak dan kawasan sekitarnya</translation>
     </message>
     <message>
         <source>Use</source>
-        <translation type="unfinished"></translation>
+        <translation>Kegunaan</translation>
     </message>
     <message>
         <source>Suitable at the site</source>
-        <translation type="unfinished"></translation>
+        <translation>Sesuai di tapak</translation>
     </message>
     <message>
         <source>Species of the uses asked suitable at each grid point around the site (marked by the ring); classes: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Spesies bagi kegunaan yang dipilih yang sesuai di setiap titik grid di sekitar tapak (ditandakan dengan bulatan); kelas: %1.</translation>
     </message>
     <message>
         <source>References of the species listed</source>
-        <translation type="unfinished"></translation>
+        <translation>Rujukan bagi spesies yang disenaraikan</translation>
     </message>
     <message>
         <source>None.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiada.</translation>
     </message>
     <message>
         <source>No grid point lies within %1 km of %2, %3: the position is outside the map&apos;s grid.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiada titik grid dalam lingkungan %1 km dari %2, %3: kedudukan ini berada di luar grid peta.</translation>
     </message>
     <message>
         <source>The grid point at %1, %2 has no %3 value, so no species can be matched to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Titik grid di %1, %2 tidak mempunyai nilai %3, jadi tiada spesies yang boleh dipadankan dengannya.</translation>
     </message>
     <message>
         <source>Rainfall and temperature: %1, %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Taburan hujan dan suhu: %1, %2.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is no functional use of the catalogue; the uses are %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; bukan kegunaan fungsian dalam katalog; kegunaan yang ada ialah %2.</translation>
     </message>
     <message>
         <source>The report could not be written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Laporan tidak dapat ditulis: %1</translation>
     </message>
     <message>
         <source>%1: a report is written as .pdf or .html</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: laporan ditulis sebagai .pdf atau .html</translation>
     </message>
 </context>
 <context>
     <name>SpeciesCommand</name>
     <message>
         <source>Lists the species of the catalogue: every one, those whose botanic or common names contain TEXT, or those of one use.</source>
-        <translation type="unfinished"></translation>
+        <translation>Menyenaraikan spesies dalam katalog: kesemuanya, spesies yang nama botani atau nama biasanya mengandungi TEXT, atau spesies bagi satu kegunaan.</translation>
     </message>
     <message>
         <source>Names containing TEXT (case ignored).</source>
-        <translation type="unfinished"></translation>
+        <translation>Nama yang mengandungi TEXT (huruf besar/kecil diabaikan).</translation>
     </message>
     <message>
         <source>Only species of this use.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hanya spesies bagi kegunaan ini.</translation>
     </message>
     <message>
         <source>species takes no argument &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>species tidak menerima argumen &quot;%1&quot;</translation>
     </message>
 </context>
 <context>
     <name>WebPages</name>
     <message>
         <source>Longitude and latitude are numbers in degrees, such as 98.98 and 18.79.</source>
-        <translation type="unfinished"></translation>
+        <translation>Longitud dan latitud ialah nombor dalam darjah, seperti 98.98 dan 18.79.</translation>
     </message>
     <message>
         <source>This application folder has no place index; give longitude and latitude.</source>
-        <translation type="unfinished"></translation>
+        <translation>Folder aplikasi ini tiada indeks tempat; berikan longitud dan latitud.</translation>
     </message>
     <message>
         <source>No place has this name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiada tempat dengan nama ini.</translation>
     </message>
     <message>
         <source>All uses</source>
-        <translation type="unfinished">Semua kegunaan</translation>
+        <translation>Semua kegunaan</translation>
     </message>
     <message>
         <source>Place</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempat</translation>
     </message>
     <message>
         <source>Longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Longitud</translation>
     </message>
     <message>
         <source>Latitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Latitud</translation>
     </message>
     <message>
         <source>Use</source>
-        <translation type="unfinished"></translation>
+        <translation>Kegunaan</translation>
     </message>
     <message>
         <source>Use my position</source>
-        <translation type="unfinished"></translation>
+        <translation>Guna kedudukan saya</translation>
     </message>
     <message>
         <source>Show species</source>
-        <translation type="unfinished"></translation>
+        <translation>Papar spesies</translation>
     </message>
     <message>
         <source>Grid point %1, %2: altitude %3 m, rainfall %4 mm, temperature %5 °C</source>
-        <translation type="unfinished"></translation>
+        <translation>Titik grid %1, %2: altitud %3 m, taburan hujan %4 mm, suhu %5 °C</translation>
     </message>
     <message>
         <source>Suitable species</source>
-        <translation type="unfinished">Spesies yang sesuai</translation>
+        <translation>Spesies yang sesuai</translation>
     </message>
     <message>
         <source>No species is suitable here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiada spesies yang sesuai di sini.</translation>
     </message>
     <message>
         <source>Near misses</source>
-        <translation type="unfinished"></translation>
+        <translation>Hampir sesuai</translation>
     </message>
     <message>
         <source>Site report (PDF)</source>
-        <translation type="unfinished"></translation>
+        <translation>Laporan tapak (PDF)</translation>
     </message>
     <message>
         <source>This name means several places; choose one:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nama ini merujuk kepada beberapa tempat; pilih satu:</translation>
     </message>
     <message>
         <source>The map has no grid point with climate data near this position.</source>
-        <translation type="unfinished"></translation>
+        <translation>Peta tiada titik grid dengan data iklim berhampiran kedudukan ini.</translation>
     </message>
     <message>
         <source>Species suitable here</source>
-        <translation type="unfinished"></translation>
+        <translation>Spesies yang sesuai di sini</translation>
     </message>
     <message>
         <source>Method not allowed</source>
-        <translation type="unfinished"></translation>
+        <translation>Kaedah tidak dibenarkan</translation>
     </message>
     <message>
         <source>This server only answers GET and HEAD.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pelayan ini hanya menjawab GET dan HEAD.</translation>
     </message>
     <message>
         <source>Busy</source>
-        <translation type="unfinished"></translation>
+        <translation>Sibuk</translation>
     </message>
     <message>
         <source>Too many people are reading at once. Try again in a moment.</source>
-        <translation type="unfinished"></translation>
+        <translation>Terlalu ramai pengguna membaca serentak. Cuba lagi sebentar nanti.</translation>
     </message>
     <message>
         <source>Server error</source>
-        <translation type="unfinished"></translation>
+        <translation>Ralat pelayan</translation>
     </message>
     <message>
         <source>Timber</source>
-        <translation type="unfinished"></translation>
+        <translation>Kayu-kayan</translation>
     </message>
     <message>
         <source>Fruit</source>
-        <translation type="unfinished"></translation>
+        <translation>Buah-buahan</translation>
     </message>
     <message>
         <source>Resin</source>
-        <translation type="unfinished"></translation>
+        <translation>Resin</translation>
     </message>
     <message>
         <source>Fodder</source>
-        <translation type="unfinished"></translation>
+        <translation>Makanan ternakan</translation>
     </message>
     <message>
         <source>Firewood</source>
-        <translation type="unfinished"></translation>
+        <translation>Kayu api</translation>
     </message>
     <message>
         <source>Charcoal</source>
-        <translation type="unfinished"></translation>
+        <translation>Arang</translation>
     </message>
     <message>
         <source>Bamboo</source>
-        <translation type="unfinished"></translation>
+        <translation>Buluh</translation>
     </message>
     <message>
         <source>Rattan</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotan</translation>
     </message>
     <message>
         <source>Others</source>
-        <translation type="unfinished"></translation>
+        <translation>Lain-lain</translation>
     </message>
     <message>
         <source>Functional uses</source>
-        <translation type="unfinished"></translation>
+        <translation>Kegunaan fungsian</translation>
     </message>
     <message>
         <source>Common names by language</source>
-        <translation type="unfinished"></translation>
+        <translation>Nama biasa mengikut bahasa</translation>
     </message>
     <message>
         <source>Botanic names by genus</source>
-        <translation type="unfinished"></translation>
+        <translation>Nama botani mengikut genus</translation>
     </message>
     <message>
         <source>Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>Layari</translation>
     </message>
     <message>
         <source>Not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Tidak dijumpai</translation>
     </message>
     <message>
         <source>There is no page at this address.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiada halaman di alamat ini.</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished">Carian</translation>
+        <translation>Carian</translation>
     </message>
     <message>
         <source>Botanic names</source>
-        <translation type="unfinished"></translation>
+        <translation>Nama botani</translation>
     </message>
     <message>
         <source>Common names</source>
-        <translation type="unfinished"></translation>
+        <translation>Nama biasa</translation>
     </message>
     <message>
         <source>Here</source>
-        <translation type="unfinished"></translation>
+        <translation>Di sini</translation>
     </message>
     <message>
         <source>No names found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiada nama dijumpai.</translation>
     </message>
     <message>
         <source>Agroforestry tree species of South-East Asia: fact sheets, photographs and suitability maps.</source>
-        <translation type="unfinished"></translation>
+        <translation>Spesies pokok agroperhutanan Asia Tenggara: helaian fakta, foto dan peta kesesuaian.</translation>
     </message>
     <message>
         <source>Browse by genus, language and use</source>
-        <translation type="unfinished"></translation>
+        <translation>Layari mengikut genus, bahasa dan kegunaan</translation>
     </message>
     <message>
         <source>Species suitable at a place</source>
-        <translation type="unfinished"></translation>
+        <translation>Spesies yang sesuai di sesuatu tempat</translation>
     </message>
     <message>
         <source>Search by botanic or common name</source>
-        <translation type="unfinished"></translation>
+        <translation>Cari mengikut nama botani atau nama biasa</translation>
     </message>
     <message>
         <source>Site report</source>
-        <translation type="unfinished"></translation>
+        <translation>Laporan tapak</translation>
     </message>
     <message>
         <source>Give a place, or longitude and latitude.</source>
-        <translation type="unfinished"></translation>
+        <translation>Berikan nama tempat, atau longitud dan latitud.</translation>
     </message>
     <message>
         <source>Photographs</source>
-        <translation type="unfinished"></translation>
+        <translation>Foto</translation>
     </message>
     <message>
         <source>Zoom to country</source>
-        <translation type="unfinished"></translation>
+        <translation>Zum ke negara</translation>
     </message>
     <message>
         <source>Whole region</source>
-        <translation type="unfinished"></translation>
+        <translation>Seluruh rantau</translation>
     </message>
     <message>
         <source>Country</source>
-        <translation type="unfinished">Negara</translation>
+        <translation>Negara</translation>
     </message>
     <message>
         <source>Full match km²</source>
-        <translation type="unfinished"></translation>
+        <translation>Padanan penuh km²</translation>
     </message>
     <message>
         <source>Share of land %</source>
-        <translation type="unfinished"></translation>
+        <translation>Bahagian daratan %</translation>
     </message>
     <message>
         <source>No grid point matches all ranges.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiada titik grid yang memenuhi semua julat.</translation>
     </message>
     <message>
         <source>Suitable area by country</source>
-        <translation type="unfinished"></translation>
+        <translation>Kawasan sesuai mengikut negara</translation>
     </message>
     <message>
         <source>There is no such species or country.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiada spesies atau negara sedemikian.</translation>
     </message>
     <message>
         <source>Fact sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Helaian fakta</translation>
     </message>
     <message>
         <source>Suitability map</source>
-        <translation type="unfinished"></translation>
+        <translation>Peta kesesuaian</translation>
     </message>
     <message>
         <source>Address too long</source>
-        <translation type="unfinished"></translation>
+        <translation>Alamat terlalu panjang</translation>
     </message>
     <message>
         <source>The address asks too much at once; shorten the search.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alamat ini meminta terlalu banyak sekali gus; pendekkan carian.</translation>
     </message>
     <message>
         <source>Bad address</source>
-        <translation type="unfinished"></translation>
+        <translation>Alamat tidak sah</translation>
     </message>
     <message>
         <source>The address is not written correctly.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alamat tidak ditulis dengan betul.</translation>
     </message>
 </context>
 <context>
@@ -2637,7 +2704,7 @@ Exit codes: 0 done, 1 usage, 2 data error, 3 output not written.
     </message>
     <message>
         <source>Site Report...</source>
-        <translation type="unfinished"></translation>
+        <translation>Laporan Tapak...</translation>
     </message>
 </context>
 <context>
@@ -2895,71 +2962,71 @@ The maps are indicative only, as species requirements are incompletely known (an
     <name>frmSiteReport</name>
     <message>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Pratonton</translation>
     </message>
     <message>
         <source>Save...</source>
-        <translation type="unfinished"></translation>
+        <translation>Simpan...</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Tutup</translation>
+        <translation>Tutup</translation>
     </message>
     <message>
         <source>Site Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Laporan Tapak</translation>
     </message>
     <message>
         <source>longitude, latitude (98.98, 18.79)</source>
-        <translation type="unfinished"></translation>
+        <translation>longitud, latitud (98.98, 18.79)</translation>
     </message>
     <message>
         <source>A4</source>
-        <translation type="unfinished"></translation>
+        <translation>A4</translation>
     </message>
     <message>
         <source>Letter</source>
-        <translation type="unfinished"></translation>
+        <translation>Letter</translation>
     </message>
     <message>
         <source>Position:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kedudukan:</translation>
     </message>
     <message>
         <source>Find place:</source>
-        <translation type="unfinished"></translation>
+        <translation>Cari tempat:</translation>
     </message>
     <message>
         <source>Paper:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kertas:</translation>
     </message>
     <message>
         <source>Functional uses (none checked: every use)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kegunaan fungsian (jika tiada yang ditanda: semua kegunaan)</translation>
     </message>
     <message>
         <source>Type the position as longitude, latitude in degrees (98.98, 18.79), or find a place by name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Taip kedudukan sebagai longitud, latitud dalam darjah (98.98, 18.79), atau cari tempat mengikut nama.</translation>
     </message>
     <message>
         <source>Pages: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Halaman: %1</translation>
     </message>
     <message>
         <source>Save Site Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Simpan Laporan Tapak</translation>
     </message>
     <message>
         <source>PDF documents (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dokumen PDF (*.pdf)</translation>
     </message>
     <message>
         <source>HTML pages (*.html)</source>
-        <translation type="unfinished"></translation>
+        <translation>Halaman HTML (*.html)</translation>
     </message>
     <message>
         <source>Saved to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Disimpan ke %1</translation>
     </message>
 </context>
 <context>
@@ -3028,7 +3095,7 @@ The maps are indicative only, as species requirements are incompletely known (an
     <name>main</name>
     <message>
         <source>silvaria: unknown language &quot;%1&quot;; choose one of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>silvaria: bahasa &quot;%1&quot; tidak dikenali; pilih salah satu daripada %2</translation>
     </message>
 </context>
 <context>

@@ -61,11 +61,11 @@
     </message>
     <message>
         <source>Corrections to the translations are welcome:</source>
-        <translation type="unfinished"></translation>
+        <translation>ยินดีรับคำแนะนำเพื่อแก้ไขคำแปล:</translation>
     </message>
     <message>
         <source>see &quot;Translating Silvaria&quot; in the manual.</source>
-        <translation type="unfinished"></translation>
+        <translation>ดูหัวข้อ &quot;Translating Silvaria&quot; ในคู่มือ</translation>
     </message>
 </context>
 <context>
@@ -121,101 +121,104 @@
     <name>AreaCommand</name>
     <message>
         <source>the province layer has no country &quot;%1&quot; (give a code such as TH, or a name)</source>
-        <translation type="unfinished"></translation>
+        <translation>ชั้นข้อมูลจังหวัดไม่มีประเทศ &quot;%1&quot; (โปรดระบุรหัส เช่น TH หรือชื่อประเทศ)</translation>
     </message>
     <message>
         <source>area -o writes the countries&apos; polygons, so it needs --by-country</source>
-        <translation type="unfinished"></translation>
+        <translation>area -o เขียนรูปหลายเหลี่ยมของประเทศ จึงต้องใช้คู่กับ --by-country</translation>
     </message>
     <message>
         <source>area -o takes a GeoPackage (.gpkg), not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>area -o ต้องเป็นไฟล์ GeoPackage (.gpkg) ไม่ใช่ &quot;%1&quot;</translation>
     </message>
     <message>
         <source>The area in km2 of each class of the species&apos; map (altitude, rainfall, temperature, full match), in total or per country, and its share of the gridded land.</source>
-        <translation type="unfinished"></translation>
+        <translation>พื้นที่เป็น km2 ของแต่ละประเภทในแผนที่ของชนิดพันธุ์ (ความสูง ปริมาณน้ำฝน อุณหภูมิ ตรงทุกเกณฑ์) ทั้งหมดรวมกันหรือแยกรายประเทศ และสัดส่วนต่อพื้นที่ดินในกริด</translation>
     </message>
     <message>
         <source>Identifier, current name or synonym.</source>
-        <translation type="unfinished"></translation>
+        <translation>รหัส ชื่อที่ใช้ในปัจจุบัน หรือชื่อพ้อง</translation>
     </message>
     <message>
         <source>One row per country of the boundary layer.</source>
-        <translation type="unfinished"></translation>
+        <translation>หนึ่งแถวต่อหนึ่งประเทศในชั้นข้อมูลขอบเขต</translation>
     </message>
     <message>
         <source>One row per province of each country, and the country&apos;s row.</source>
-        <translation type="unfinished"></translation>
+        <translation>หนึ่งแถวต่อหนึ่งจังหวัดของแต่ละประเทศ พร้อมแถวรวมของประเทศนั้น</translation>
     </message>
     <message>
         <source>With --by-province, only this country (code such as TH, or name).</source>
-        <translation type="unfinished"></translation>
+        <translation>ใช้คู่กับ --by-province: เฉพาะประเทศนี้ (รหัส เช่น TH หรือชื่อประเทศ)</translation>
     </message>
     <message>
         <source>With --by-country, also write the countries&apos; polygons with their rows&apos; columns as a GeoPackage (.gpkg).</source>
-        <translation type="unfinished"></translation>
+        <translation>ใช้คู่กับ --by-country: เขียนรูปหลายเหลี่ยมของประเทศพร้อมคอลัมน์ของแต่ละแถวเป็นไฟล์ GeoPackage (.gpkg) ด้วย</translation>
     </message>
     <message>
         <source>area takes --by-country or --by-province, not both</source>
-        <translation type="unfinished"></translation>
+        <translation>area ใช้ได้เพียง --by-country หรือ --by-province อย่างใดอย่างหนึ่ง ไม่ใช่ทั้งสองอย่าง</translation>
     </message>
     <message>
         <source>area --country needs --by-province</source>
-        <translation type="unfinished"></translation>
+        <translation>area --country ต้องใช้คู่กับ --by-province</translation>
     </message>
     <message>
         <source>%1 has no province layer (province_bnd.shp)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ไม่มีชั้นข้อมูลจังหวัด (province_bnd.shp)</translation>
     </message>
     <message>
         <source>%1 (SpID %2): %3
 </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (SpID %2): %3
+</translation>
     </message>
 </context>
 <context>
     <name>AtCommand</name>
     <message>
         <source>Lists the species suitable at the grid point nearest LON,LAT (within identify&apos;s reach), as the map&apos;s Suitable Tree Species tool does; with --near-misses also the species that miss by one range, and those whose ranges are incomplete.</source>
-        <translation type="unfinished"></translation>
+        <translation>แสดงรายชื่อชนิดพันธุ์ที่เหมาะสมที่จุดกริดที่ใกล้ LON,LAT ที่สุด (ภายในระยะของเครื่องมือระบุข้อมูล) เช่นเดียวกับเครื่องมือชนิดพันธุ์ไม้ที่เหมาะสมบนแผนที่ หากใช้ --near-misses จะแสดงชนิดพันธุ์ที่ไม่ตรงเพียงหนึ่งช่วง และชนิดพันธุ์ที่มีข้อมูลช่วงไม่ครบถ้วนด้วย</translation>
     </message>
     <message>
         <source>Position in degrees, west and south negative (Yogyakarta: at 110.37,-7.8), or the name of a place, district or province (at &quot;Chiang Mai&quot;).</source>
-        <translation type="unfinished"></translation>
+        <translation>ตำแหน่งเป็นองศา โดยทิศตะวันตกและทิศใต้เป็นค่าลบ (ยอกยาการ์ตา: at 110.37,-7.8) หรือชื่อสถานที่ อำเภอ หรือจังหวัด (at &quot;Chiang Mai&quot;)</translation>
     </message>
     <message>
         <source>Narrows a place name to this country (code such as TH, or name).</source>
-        <translation type="unfinished"></translation>
+        <translation>จำกัดชื่อสถานที่ให้อยู่ในประเทศนี้ (รหัส เช่น TH หรือชื่อประเทศ)</translation>
     </message>
     <message>
         <source>Only species of this use.</source>
-        <translation type="unfinished"></translation>
+        <translation>เฉพาะชนิดพันธุ์ที่มีการใช้ประโยชน์นี้</translation>
     </message>
     <message>
         <source>Also list near misses and incomplete ranges.</source>
-        <translation type="unfinished"></translation>
+        <translation>แสดงชนิดพันธุ์ที่เกือบเหมาะสมและชนิดพันธุ์ที่มีข้อมูลช่วงไม่ครบถ้วนด้วย</translation>
     </message>
     <message>
         <source>Largest miss relative to the range&apos;s width (default 0.25).</source>
-        <translation type="unfinished"></translation>
+        <translation>ระยะห่างจากช่วงที่ยอมรับได้มากที่สุด เทียบกับความกว้างของช่วง (ค่าเริ่มต้น 0.25)</translation>
     </message>
     <message>
         <source>no grid point lies within %1 degrees of %2,%3</source>
-        <translation type="unfinished"></translation>
+        <translation>ไม่มีจุดกริดอยู่ภายในระยะ %1 องศาจาก %2,%3</translation>
     </message>
     <message>
         <source>the grid point at %1,%2 has no %3 value, so no species can be matched to it</source>
-        <translation type="unfinished"></translation>
+        <translation>จุดกริดที่ %1,%2 ไม่มีค่า %3 จึงไม่สามารถจับคู่ชนิดพันธุ์ใดกับจุดนี้ได้</translation>
     </message>
     <message>
         <source>Place %1 at %2, %3
 </source>
-        <translation type="unfinished"></translation>
+        <translation>สถานที่ %1 ที่พิกัด %2, %3
+</translation>
     </message>
     <message>
         <source>Grid point %1, %2: ALT %3 m, MAR %4 mm, MAT %5 °C
 </source>
-        <translation type="unfinished"></translation>
+        <translation>จุดกริด %1, %2: ALT %3 m, MAR %4 mm, MAT %5 °C
+</translation>
     </message>
 </context>
 <context>
@@ -233,76 +236,77 @@
     <name>CatalogueCommand</name>
     <message>
         <source>%1: no such folder of catalogue sources</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: ไม่มีโฟลเดอร์ไฟล์ต้นฉบับของบัญชีชนิดพันธุ์นี้</translation>
     </message>
     <message numerus="yes">
         <source>%1: %n problem(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: พบปัญหา %n รายการ</numerusform>
         </translation>
     </message>
     <message>
         <source>%1: no problems
 </source>
-        <translation type="unfinished"></translation>
+        <translation>%1: ไม่พบปัญหา
+</translation>
     </message>
     <message numerus="yes">
         <source>%1: %n problem(s); %2 not written</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: พบปัญหา %n รายการ; ไม่ได้เขียน %2</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 is not empty and holds no catalogue sources: export into a new folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ไม่ใช่โฟลเดอร์ว่างและไม่มีไฟล์ต้นฉบับของบัญชีชนิดพันธุ์: โปรดส่งออกไปยังโฟลเดอร์ใหม่</translation>
     </message>
     <message>
         <source>%1 holds the folder %2, which export would not keep: export into a new folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 มีโฟลเดอร์ %2 อยู่ ซึ่งการส่งออกจะไม่เก็บไว้: โปรดส่งออกไปยังโฟลเดอร์ใหม่</translation>
     </message>
     <message>
         <source>%1 (any old folder is kept)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (โฟลเดอร์เดิมยังคงอยู่)</translation>
     </message>
     <message>
         <source>catalogue takes build, export or check, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>catalogue ต้องตามด้วย build, export หรือ check ไม่ใช่ &quot;%1&quot;</translation>
     </message>
     <message>
         <source>The catalogue to export (SQLite or Access).</source>
-        <translation type="unfinished"></translation>
+        <translation>บัญชีชนิดพันธุ์ที่จะส่งออก (SQLite หรือ Access)</translation>
     </message>
     <message>
         <source>The folder of plain source files.</source>
-        <translation type="unfinished"></translation>
+        <translation>โฟลเดอร์ของไฟล์ต้นฉบับแบบข้อความธรรมดา</translation>
     </message>
     <message>
         <source>The folder of the photographs (NAME.jpg).</source>
-        <translation type="unfinished"></translation>
+        <translation>โฟลเดอร์ของภาพถ่าย (NAME.jpg)</translation>
     </message>
     <message>
         <source>The catalogue file to write.</source>
-        <translation type="unfinished"></translation>
+        <translation>ไฟล์บัญชีชนิดพันธุ์ที่จะเขียน</translation>
     </message>
     <message>
         <source>The folder of sources to write.</source>
-        <translation type="unfinished"></translation>
+        <translation>โฟลเดอร์ของไฟล์ต้นฉบับที่จะเขียน</translation>
     </message>
     <message>
         <source>a catalogue FILE</source>
-        <translation type="unfinished"></translation>
+        <translation>FILE ของบัญชีชนิดพันธุ์</translation>
     </message>
     <message>
         <source>a SOURCES folder</source>
-        <translation type="unfinished"></translation>
+        <translation>โฟลเดอร์ SOURCES</translation>
     </message>
     <message>
         <source>catalogue %1 needs -o %2</source>
-        <translation type="unfinished"></translation>
+        <translation>catalogue %1 ต้องระบุ -o %2</translation>
     </message>
     <message>
         <source>FILE</source>
-        <translation type="unfinished"></translation>
+        <translation>FILE</translation>
     </message>
 </context>
 <context>
@@ -336,111 +340,113 @@
     <name>CliCommand</name>
     <message>
         <source>%1 (see silvaria-cli --help)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (ดู silvaria-cli --help)</translation>
     </message>
     <message>
         <source>%1 needs a value</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ต้องระบุค่า</translation>
     </message>
     <message>
         <source>Rows as table, csv or json (sheet: text or html).</source>
-        <translation type="unfinished"></translation>
+        <translation>แสดงแถวเป็น table, csv หรือ json (สำหรับ sheet: text หรือ html)</translation>
     </message>
     <message>
         <source>Read the data of another application folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>อ่านข้อมูลจากโฟลเดอร์โปรแกรมอื่น</translation>
     </message>
     <message>
         <source>%1 needs %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ต้องระบุ %2</translation>
     </message>
     <message>
         <source>%1 takes one %2, not &quot;%3&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 รับ %2 ได้เพียงหนึ่งค่า ไม่ใช่ &quot;%3&quot;</translation>
     </message>
     <message>
         <source>--format of %1 is one of %2, not &quot;%3&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--format ของ %1 ต้องเป็นหนึ่งใน %2 ไม่ใช่ &quot;%3&quot;</translation>
     </message>
     <message>
         <source>%1: no such application folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: ไม่มีโฟลเดอร์โปรแกรมนี้</translation>
     </message>
     <message>
         <source>%1 takes a number, not &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ต้องเป็นตัวเลข ไม่ใช่ &quot;%2&quot;</translation>
     </message>
     <message>
         <source>%1 takes %2 numbers separated by &quot;%3&quot;, not &quot;%4&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ต้องเป็นตัวเลข %2 ค่าคั่นด้วย &quot;%3&quot; ไม่ใช่ &quot;%4&quot;</translation>
     </message>
     <message>
         <source>--use is one of %1, not &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--use ต้องเป็นหนึ่งใน %1 ไม่ใช่ &quot;%2&quot;</translation>
     </message>
 </context>
 <context>
     <name>CliData</name>
     <message>
         <source>&quot;%1&quot; names several species</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; ตรงกับชื่อของหลายชนิดพันธุ์</translation>
     </message>
     <message>
         <source>&quot;%1&quot; names no species of the catalogue</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; ไม่ตรงกับชื่อชนิดพันธุ์ใดในบัญชีชนิดพันธุ์</translation>
     </message>
     <message>
         <source>Altitude range to use, in m.</source>
-        <translation type="unfinished"></translation>
+        <translation>ช่วงความสูงที่จะใช้ หน่วย m</translation>
     </message>
     <message>
         <source>Rainfall range to use, in mm.</source>
-        <translation type="unfinished"></translation>
+        <translation>ช่วงปริมาณน้ำฝนที่จะใช้ หน่วย mm</translation>
     </message>
     <message>
         <source>a picture (.png or .bmp), a GeoTIFF (.tif or .tiff) or a GeoPackage (.gpkg)</source>
-        <translation type="unfinished"></translation>
+        <translation>ภาพ (.png หรือ .bmp), GeoTIFF (.tif หรือ .tiff) หรือ GeoPackage (.gpkg)</translation>
     </message>
     <message>
         <source>-o FILE is needed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ต้องระบุ -o FILE: %1</translation>
     </message>
     <message>
         <source>-o takes %1, not &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>-o ต้องเป็น %1 ไม่ใช่ &quot;%2&quot;</translation>
     </message>
     <message>
         <source>Temperature range to use, in °C.</source>
-        <translation type="unfinished"></translation>
+        <translation>ช่วงอุณหภูมิที่จะใช้ หน่วย °C</translation>
     </message>
 </context>
 <context>
     <name>CliProgram</name>
     <message>
         <source>no command given</source>
-        <translation type="unfinished"></translation>
+        <translation>ไม่ได้ระบุคำสั่ง</translation>
     </message>
     <message>
         <source>silvaria-cli %1.%2.%3
 </source>
-        <translation type="unfinished"></translation>
+        <translation>silvaria-cli %1.%2.%3
+</translation>
     </message>
     <message>
         <source>unknown command &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>ไม่รู้จักคำสั่ง &quot;%1&quot;</translation>
     </message>
     <message>
         <source>silvaria-cli: %1
 </source>
-        <translation type="unfinished"></translation>
+        <translation>silvaria-cli: %1
+</translation>
     </message>
     <message>
         <source>--lang needs a language code</source>
-        <translation type="unfinished"></translation>
+        <translation>--lang ต้องระบุรหัสภาษา</translation>
     </message>
     <message>
         <source>--lang is one of %1, not &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--lang ต้องเป็นหนึ่งใน %1 ไม่ใช่ &quot;%2&quot;</translation>
     </message>
     <message>
         <source>Usage: silvaria-cli COMMAND [OPTIONS]
@@ -494,7 +500,57 @@ Common options may also come before the command (silvaria-cli --format csv at ..
 A value that begins with &quot;-&quot; goes after &quot;=&quot; (--extent=-10,...) or after &quot;--&quot;.
 Exit codes: 0 done, 1 usage, 2 data error, 3 output not written.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>วิธีใช้: silvaria-cli COMMAND [OPTIONS]
+
+คำสั่ง:
+  species [--search TEXT] [--use USE]        รายชื่อชนิดพันธุ์ (SpID, ชื่อ, การใช้ประโยชน์)
+  sheet SPECIES [--format text|html]         เอกสารข้อมูลของชนิดพันธุ์
+  map SPECIES -o FILE                        แผนที่ความเหมาะสมพร้อมข้อความระบุแหล่งข้อมูล
+      [--alt MIN,MAX] [--mar MIN,MAX] [--mat MIN,MAX] [--size WxH] [--extent W,S,E,N|PLACE]
+  map --all -o FOLDER                        ภาพแผนที่หนึ่งภาพต่อหนึ่งชนิดพันธุ์
+  at LON,LAT|PLACE [--country CC] [--use USE] [--near-misses]
+                                             ชนิดพันธุ์ที่เหมาะสมที่จุดกริดที่ใกล้ที่สุด
+  report LON,LAT|PLACE -o FILE.pdf|FILE.html รายงานพื้นที่ปลูกของตำแหน่งหนึ่งสำหรับพิมพ์
+      [--use USE ...] [--paper a4|letter] [--scenario NAME]
+  places TEXT [--country CC] [--limit N]     สถานที่ อำเภอ และจังหวัด ค้นตามชื่อ
+  area SPECIES [--by-country [-o FILE.gpkg]] พื้นที่ที่เหมาะสมเป็น km2 แยกตามประเภท (และประเทศ)
+  area SPECIES --by-province [--country CC]  เช่นเดียวกันแต่แยกรายจังหวัด ของประเทศเดียวหรือทุกประเทศ
+  count [--use USE] [--scenario NAME] -o FILE [--points FILE.csv]
+                                             จำนวนชนิดพันธุ์ที่เหมาะสมในแต่ละจุดกริด
+  shift SPECIES --dt DT --dp DP [-o FILE] [--by-country]
+                                             พื้นที่ตรงทุกเกณฑ์ภายใต้การเปลี่ยนแปลงภูมิอากาศแบบเท่ากันทุกจุด
+  shift SPECIES --scenario NAME [-o FILE] [--by-country]
+                                             พื้นที่ตรงทุกเกณฑ์ภายใต้ภูมิอากาศของฉากทัศน์ที่ติดตั้งไว้
+  scenarios                                  กริดฉากทัศน์ที่ติดตั้งไว้และแหล่งข้อมูล
+  grid build --alt FILE --mar FILE --mat FILE --extent W,S,E,N --step MINUTES -o FOLDER
+      [--countries FILE [--name-field FIELD]] [--mat-scale F] [--mat-offset D] [--mar-scale F]
+                                             กริดแผนที่จากข้อมูลแรสเตอร์ของท่านเอง
+  grid fetch worldclim --res 10m|5m|2.5m|30s [--extent W,S,E,N] [--step MINUTES] -o FOLDER
+                                             กริดแผนที่จาก WorldClim 2.1 (ผ่านเครือข่าย)
+  grid fetch worldclim --res RES --future GCM SSP PERIOD [-o FOLDER]
+                                             กริดฉากทัศน์จากภาพฉาย CMIP6
+  catalogue build SOURCES -o FILE            บัญชีชนิดพันธุ์จากไฟล์ข้อความธรรมดา
+  catalogue export FILE -o SOURCES           บัญชีชนิดพันธุ์ (SQLite หรือ Access) เป็นไฟล์ข้อความธรรมดา
+  catalogue check SOURCES [--images DIR]     ปัญหาทั้งหมดของไฟล์ข้อความธรรมดา พร้อมชื่อไฟล์และบรรทัด
+  serve [--listen ADDR:PORT]                 บัญชีชนิดพันธุ์ แผนที่ และชนิดพันธุ์ที่เหมาะสม เป็นหน้าเว็บ
+                                             (ค่าเริ่มต้น 127.0.0.1:8080; ใช้ 0.0.0.0:8080 สำหรับเครือข่าย)
+
+ตัวเลือกทั่วไป:
+  --format table|csv|json   รูปแบบการแสดงแถว (ค่าเริ่มต้น table)
+  --app-folder DIR          อ่านข้อมูลจากโฟลเดอร์โปรแกรมอื่น
+  --help                    ข้อความนี้ หรือข้อความของแต่ละคำสั่ง (silvaria-cli map --help)
+  --version                 รุ่นของโปรแกรม
+
+FILE ของ map, count และ shift เป็นภาพ (.png, .bmp), GeoTIFF ของประเภทหรือ
+จำนวนชนิดพันธุ์ (.tif) หรือ GeoPackage ของจุดกริด (.gpkg); area เขียนข้อมูลของประเทศ
+SPECIES คือรหัส หรือชื่อที่ใช้ในปัจจุบัน หรือชื่อพ้อง (ไม่สนใจตัวพิมพ์เล็ก-ใหญ่และเครื่องหมายกำกับเสียง)
+PLACE คือชื่อสถานที่ อำเภอ หรือจังหวัดในภูมิภาค (&quot;Chiang Mai&quot;); หากชื่อใด
+ตรงกับหลายสถานที่ โปรแกรมจะไม่รับและแสดงรายชื่อสถานที่เหล่านั้น ซึ่ง --country CC ช่วยจำกัดให้แคบลงได้
+USE คือหนึ่งใน Timber, Fruit, Resin, Fodder, Firewood, Charcoal, Bamboo, Rattan, Others
+ตัวเลือกทั่วไปวางไว้ก่อนคำสั่งก็ได้ (silvaria-cli --format csv at ...)
+ค่าที่ขึ้นต้นด้วย &quot;-&quot; ให้เขียนต่อจาก &quot;=&quot; (--extent=-10,...) หรือหลัง &quot;--&quot;
+รหัสการออกจากโปรแกรม: 0 สำเร็จ, 1 ใช้คำสั่งไม่ถูกต้อง, 2 ข้อมูลผิดพลาด, 3 ไม่ได้เขียนผลลัพธ์
+</translation>
     </message>
 </context>
 <context>
@@ -508,42 +564,42 @@ Exit codes: 0 done, 1 usage, 2 data error, 3 output not written.
     <name>CountCommand</name>
     <message>
         <source>How many species (of one use) are suitable at each grid point, by the rule of the Suitable Tree Species tool; drawn as a map, the points optionally as CSV.</source>
-        <translation type="unfinished"></translation>
+        <translation>จำนวนชนิดพันธุ์ (ของการใช้ประโยชน์หนึ่ง) ที่เหมาะสมในแต่ละจุดกริด ตามหลักเกณฑ์ของเครื่องมือชนิดพันธุ์ไม้ที่เหมาะสม แสดงผลเป็นแผนที่ และเลือกเขียนข้อมูลจุดเป็น CSV ได้</translation>
     </message>
     <message>
         <source>Only species of this use.</source>
-        <translation type="unfinished"></translation>
+        <translation>เฉพาะชนิดพันธุ์ที่มีการใช้ประโยชน์นี้</translation>
     </message>
     <message>
         <source>The file to write: a picture (.png or .bmp), a GeoTIFF of the counts (.tif) or a GeoPackage of the grid&apos;s points (.gpkg).</source>
-        <translation type="unfinished"></translation>
+        <translation>ไฟล์ที่จะเขียน: ภาพ (.png หรือ .bmp), GeoTIFF ของจำนวนชนิดพันธุ์ (.tif) หรือ GeoPackage ของจุดกริด (.gpkg)</translation>
     </message>
     <message>
         <source>Also write POINTID, LON, LAT, COUNT per grid point.</source>
-        <translation type="unfinished"></translation>
+        <translation>เขียน POINTID, LON, LAT, COUNT ของแต่ละจุดกริดด้วย</translation>
     </message>
     <message>
         <source>Picture size in pixels (default 1000x750).</source>
-        <translation type="unfinished"></translation>
+        <translation>ขนาดภาพเป็นพิกเซล (ค่าเริ่มต้น 1000x750)</translation>
     </message>
     <message>
         <source>Count on the climate of this installed scenario grid (silvaria-cli scenarios lists them).</source>
-        <translation type="unfinished"></translation>
+        <translation>นับตามภูมิอากาศของกริดฉากทัศน์ที่ติดตั้งไว้นี้ (silvaria-cli scenarios แสดงรายชื่อกริดฉากทัศน์)</translation>
     </message>
     <message>
         <source>count takes no argument &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>count ไม่รับอาร์กิวเมนต์ &quot;%1&quot;</translation>
     </message>
     <message>
         <source>Climate: %1
 </source>
-        <translation type="unfinished">ภูมิอากาศ: %1
+        <translation>ภูมิอากาศ: %1
 </translation>
     </message>
     <message>
         <source>Classes: %1
 </source>
-        <translation type="unfinished">การแบ่งระดับ: %1
+        <translation>การแบ่งระดับ: %1
 </translation>
     </message>
 </context>
@@ -737,59 +793,59 @@ Exit codes: 0 done, 1 usage, 2 data error, 3 output not written.
     <name>FetchCommand</name>
     <message>
         <source>--future takes GCM SSP PERIOD (--future MPI-ESM1-2-HR ssp245 2041-2060)</source>
-        <translation type="unfinished"></translation>
+        <translation>--future ต้องตามด้วย GCM SSP PERIOD (--future MPI-ESM1-2-HR ssp245 2041-2060)</translation>
     </message>
     <message>
         <source>--future takes plain names (letters, digits, &apos;-&apos; and &apos;.&apos;), not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--future รับเฉพาะชื่อแบบธรรมดา (ตัวอักษร ตัวเลข &apos;-&apos; และ &apos;.&apos;) ไม่ใช่ &quot;%1&quot;</translation>
     </message>
     <message>
         <source>The dataset: WorldClim 2.1 (worldclim.org).</source>
-        <translation type="unfinished"></translation>
+        <translation>ชุดข้อมูล: WorldClim 2.1 (worldclim.org)</translation>
     </message>
     <message>
         <source>WorldClim&apos;s resolution: 10m, 5m, 2.5m or 30s.</source>
-        <translation type="unfinished"></translation>
+        <translation>ความละเอียดของ WorldClim: 10m, 5m, 2.5m หรือ 30s</translation>
     </message>
     <message>
         <source>A scenario grid on the points of the grid in -o (default: the application&apos;s ShapeFiles), from a CMIP6 projection.</source>
-        <translation type="unfinished"></translation>
+        <translation>กริดฉากทัศน์บนจุดของกริดใน -o (ค่าเริ่มต้น: ShapeFiles ของโปรแกรม) จากภาพฉาย CMIP6</translation>
     </message>
     <message>
         <source>A mirror or local copy in place of %1, with the same paths below it.</source>
-        <translation type="unfinished"></translation>
+        <translation>เซิร์ฟเวอร์สำรองหรือสำเนาในเครื่องที่ใช้แทน %1 โดยมีเส้นทางย่อยเหมือนกัน</translation>
     </message>
     <message>
         <source>--future takes three words: --future GCM SSP PERIOD</source>
-        <translation type="unfinished"></translation>
+        <translation>--future ต้องตามด้วยสามคำ: --future GCM SSP PERIOD</translation>
     </message>
     <message>
         <source>grid fetch takes the dataset worldclim, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>grid fetch รับเฉพาะชุดข้อมูล worldclim ไม่ใช่ &quot;%1&quot;</translation>
     </message>
     <message>
         <source>grid fetch needs --res %1</source>
-        <translation type="unfinished"></translation>
+        <translation>grid fetch ต้องระบุ --res %1</translation>
     </message>
     <message>
         <source>--res is one of %1, not &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--res ต้องเป็นหนึ่งใน %1 ไม่ใช่ &quot;%2&quot;</translation>
     </message>
     <message>
         <source>--base-url takes an http:// or https:// address, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--base-url ต้องเป็นที่อยู่ http:// หรือ https:// ไม่ใช่ &quot;%1&quot;</translation>
     </message>
     <message>
         <source>%1: no such application folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: ไม่มีโฟลเดอร์โปรแกรมนี้</translation>
     </message>
     <message>
         <source>%1 (nothing was changed)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (ไม่มีการเปลี่ยนแปลงใด ๆ)</translation>
     </message>
     <message>
         <source>--%1 does not go with --future: a scenario takes its grid&apos;s points</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 ใช้คู่กับ --future ไม่ได้: ฉากทัศน์ใช้จุดของกริดเดิม</translation>
     </message>
 </context>
 <context>
@@ -833,183 +889,183 @@ Exit codes: 0 done, 1 usage, 2 data error, 3 output not written.
     <name>FolderBuild</name>
     <message>
         <source>%1 is a link to %2, which does not exist (nothing was changed)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 เป็นลิงก์ไปยัง %2 ซึ่งไม่มีอยู่จริง (ไม่มีการเปลี่ยนแปลงใด ๆ)</translation>
     </message>
     <message>
         <source>%1 is a file, not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 เป็นไฟล์ ไม่ใช่โฟลเดอร์</translation>
     </message>
     <message>
         <source>Cannot create a folder beside %1 (nothing was changed)</source>
-        <translation type="unfinished"></translation>
+        <translation>ไม่สามารถสร้างโฟลเดอร์ไว้คู่กับ %1 ได้ (ไม่มีการเปลี่ยนแปลงใด ๆ)</translation>
     </message>
     <message>
         <source>Cannot copy %1 into %2 (nothing was changed)</source>
-        <translation type="unfinished"></translation>
+        <translation>ไม่สามารถคัดลอก %1 ไปยัง %2 ได้ (ไม่มีการเปลี่ยนแปลงใด ๆ)</translation>
     </message>
     <message>
         <source>Cannot move %1 aside (nothing was changed)</source>
-        <translation type="unfinished"></translation>
+        <translation>ไม่สามารถย้าย %1 ออกไปพักไว้ได้ (ไม่มีการเปลี่ยนแปลงใด ๆ)</translation>
     </message>
     <message>
         <source>Cannot move %1 to %2 (nothing was changed)</source>
-        <translation type="unfinished"></translation>
+        <translation>ไม่สามารถย้าย %1 ไปยัง %2 ได้ (ไม่มีการเปลี่ยนแปลงใด ๆ)</translation>
     </message>
 </context>
 <context>
     <name>FunctionalUses</name>
     <message>
         <source>Timber</source>
-        <translation type="unfinished"></translation>
+        <translation>เนื้อไม้</translation>
     </message>
     <message>
         <source>Fruit</source>
-        <translation type="unfinished"></translation>
+        <translation>ผลไม้</translation>
     </message>
     <message>
         <source>Resin</source>
-        <translation type="unfinished"></translation>
+        <translation>ยางไม้</translation>
     </message>
     <message>
         <source>Fodder</source>
-        <translation type="unfinished"></translation>
+        <translation>อาหารสัตว์</translation>
     </message>
     <message>
         <source>Firewood</source>
-        <translation type="unfinished"></translation>
+        <translation>ไม้ฟืน</translation>
     </message>
     <message>
         <source>Charcoal</source>
-        <translation type="unfinished"></translation>
+        <translation>ถ่าน</translation>
     </message>
     <message>
         <source>Bamboo</source>
-        <translation type="unfinished"></translation>
+        <translation>ไผ่</translation>
     </message>
     <message>
         <source>Rattan</source>
-        <translation type="unfinished"></translation>
+        <translation>หวาย</translation>
     </message>
     <message>
         <source>Others</source>
-        <translation type="unfinished"></translation>
+        <translation>อื่น ๆ</translation>
     </message>
 </context>
 <context>
     <name>GdalOutputFile</name>
     <message>
         <source>GDAL could not write it</source>
-        <translation type="unfinished"></translation>
+        <translation>GDAL ไม่สามารถเขียนไฟล์นี้ได้</translation>
     </message>
 </context>
 <context>
     <name>GeoPackageOutput</name>
     <message>
         <source>%1: GDAL cannot read its polygons</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: GDAL ไม่สามารถอ่านรูปหลายเหลี่ยมของไฟล์นี้ได้</translation>
     </message>
 </context>
 <context>
     <name>GeoTiffOutput</name>
     <message>
         <source>%1: too many values for one band</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: มีค่ามากเกินไปสำหรับแบนด์เดียว</translation>
     </message>
 </context>
 <context>
     <name>GridBuilder</name>
     <message>
         <source>Cannot create %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ไม่สามารถสร้าง %1 ได้: %2</translation>
     </message>
     <message>
         <source>Cannot write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ไม่สามารถเขียน %1 ได้: %2</translation>
     </message>
 </context>
 <context>
     <name>GridCommand</name>
     <message>
         <source>Multiply the rainfall values by this (default 1).</source>
-        <translation type="unfinished"></translation>
+        <translation>คูณค่าปริมาณน้ำฝนด้วยค่านี้ (ค่าเริ่มต้น 1)</translation>
     </message>
     <message>
         <source>Multiply the temperature values by this (0.1 for tenths).</source>
-        <translation type="unfinished"></translation>
+        <translation>คูณค่าอุณหภูมิด้วยค่านี้ (0.1 สำหรับข้อมูลที่มีหน่วยเป็นหนึ่งในสิบองศา)</translation>
     </message>
     <message>
         <source>Then add this to the temperature (-273.15 for kelvin).</source>
-        <translation type="unfinished"></translation>
+        <translation>จากนั้นบวกค่านี้เข้ากับอุณหภูมิ (-273.15 สำหรับหน่วยเคลวิน)</translation>
     </message>
     <message>
         <source>grid build needs --alt, --mar and --mat</source>
-        <translation type="unfinished"></translation>
+        <translation>grid build ต้องระบุ --alt, --mar และ --mat</translation>
     </message>
     <message>
         <source>--%1 takes a band number from 1, not &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 ต้องเป็นหมายเลขแบนด์ตั้งแต่ 1 ขึ้นไป ไม่ใช่ &quot;%2&quot;</translation>
     </message>
     <message>
         <source>--%1 cannot be 0</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 เป็น 0 ไม่ได้</translation>
     </message>
     <message>
         <source>grid takes build or fetch, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>grid ต้องตามด้วย build หรือ fetch ไม่ใช่ &quot;%1&quot;</translation>
     </message>
     <message>
         <source>grid build takes no argument &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>grid build ไม่รับอาร์กิวเมนต์ &quot;%1&quot;</translation>
     </message>
 </context>
 <context>
     <name>GridFolder</name>
     <message>
         <source>%1 holds folders (scenarios made for its points, or others), which the build would not keep: move them away or give another folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 มีโฟลเดอร์ย่อยอยู่ (ฉากทัศน์ที่สร้างไว้สำหรับจุดของกริดนี้ หรือโฟลเดอร์อื่น ๆ) ซึ่งการสร้างจะไม่เก็บไว้: โปรดย้ายออกไปหรือระบุโฟลเดอร์อื่น</translation>
     </message>
     <message>
         <source>no cell of the extent has all three values (nothing was written)</source>
-        <translation type="unfinished"></translation>
+        <translation>ไม่มีเซลล์ใดในขอบเขตที่มีค่าครบทั้งสามค่า (ไม่ได้เขียนสิ่งใด)</translation>
     </message>
     <message>
         <source>Cannot write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ไม่สามารถเขียน %1 ได้: %2</translation>
     </message>
 </context>
 <context>
     <name>GridOptions</name>
     <message>
         <source>Country boundaries (any vector source GDAL reads).</source>
-        <translation type="unfinished"></translation>
+        <translation>ขอบเขตประเทศ (แหล่งข้อมูลเวกเตอร์ใดก็ได้ที่ GDAL อ่านได้)</translation>
     </message>
     <message>
         <source>The field of the country name (default NAME).</source>
-        <translation type="unfinished"></translation>
+        <translation>ฟิลด์ชื่อประเทศ (ค่าเริ่มต้น NAME)</translation>
     </message>
     <message>
         <source>The grid&apos;s extent in degrees.</source>
-        <translation type="unfinished"></translation>
+        <translation>ขอบเขตของกริดเป็นองศา</translation>
     </message>
     <message>
         <source>The cell size in arc minutes.</source>
-        <translation type="unfinished"></translation>
+        <translation>ขนาดเซลล์เป็นลิปดา</translation>
     </message>
     <message>
         <source>%1 needs --extent W,S,E,N and --step MINUTES</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ต้องระบุ --extent W,S,E,N และ --step MINUTES</translation>
     </message>
     <message>
         <source>--step takes arc minutes from 0.01 to 600, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--step ต้องเป็นค่าลิปดาตั้งแต่ 0.01 ถึง 600 ไม่ใช่ &quot;%1&quot;</translation>
     </message>
     <message>
         <source>%1 needs -o FOLDER</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ต้องระบุ -o FOLDER</translation>
     </message>
     <message>
         <source>--name-field goes with --countries</source>
-        <translation type="unfinished"></translation>
+        <translation>--name-field ต้องใช้คู่กับ --countries</translation>
     </message>
 </context>
 <context>
@@ -1017,14 +1073,15 @@ Exit codes: 0 done, 1 usage, 2 data error, 3 output not written.
     <message>
         <source>%1: %2 s: %3
 </source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 วินาที: %3
+</translation>
     </message>
 </context>
 <context>
     <name>GridRaster</name>
     <message>
         <source>GDAL cannot read it</source>
-        <translation type="unfinished"></translation>
+        <translation>GDAL ไม่สามารถอ่านไฟล์นี้ได้</translation>
     </message>
 </context>
 <context>
@@ -1064,7 +1121,7 @@ Exit codes: 0 done, 1 usage, 2 data error, 3 output not written.
     <name>LanguageMenu</name>
     <message>
         <source>Language</source>
-        <translation type="unfinished">ภาษา</translation>
+        <translation>ภาษา</translation>
     </message>
 </context>
 <context>
@@ -1175,7 +1232,7 @@ Exit codes: 0 done, 1 usage, 2 data error, 3 output not written.
     </message>
     <message>
         <source>Site Report...</source>
-        <translation type="unfinished"></translation>
+        <translation>รายงานพื้นที่ปลูก...</translation>
     </message>
 </context>
 <context>
@@ -1197,63 +1254,65 @@ Exit codes: 0 done, 1 usage, 2 data error, 3 output not written.
     <name>MapCommand</name>
     <message>
         <source>--classes lists alt, mar, mat, full, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--classes ต้องเป็นรายการจาก alt, mar, mat, full ไม่ใช่ &quot;%1&quot;</translation>
     </message>
     <message>
         <source>map --all needs -o FOLDER</source>
-        <translation type="unfinished"></translation>
+        <translation>map --all ต้องระบุ -o FOLDER</translation>
     </message>
     <message>
         <source>%1: the folder cannot be made</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: ไม่สามารถสร้างโฟลเดอร์ได้</translation>
     </message>
     <message numerus="yes">
         <source>%n maps written to %1
 </source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>เขียนภาพแผนที่ %n ภาพลงใน %1 แล้ว
+</numerusform>
         </translation>
     </message>
     <message>
         <source>Draws the suitability map of a species (altitude, rainfall, temperature and full match over the country boundaries) with a legend and a source stamp.</source>
-        <translation type="unfinished"></translation>
+        <translation>วาดแผนที่ความเหมาะสมของชนิดพันธุ์ (ความสูง ปริมาณน้ำฝน อุณหภูมิ และตรงทุกเกณฑ์ บนขอบเขตประเทศ) พร้อมคำอธิบายสัญลักษณ์และข้อความระบุแหล่งข้อมูล</translation>
     </message>
     <message>
         <source>Identifier, current name or synonym.</source>
-        <translation type="unfinished"></translation>
+        <translation>รหัส ชื่อที่ใช้ในปัจจุบัน หรือชื่อพ้อง</translation>
     </message>
     <message>
         <source>The file to write: a picture (.png or .bmp), a GeoTIFF of the class numbers (.tif) or a GeoPackage of the grid&apos;s points (.gpkg); the folder of pictures for --all.</source>
-        <translation type="unfinished"></translation>
+        <translation>ไฟล์ที่จะเขียน: ภาพ (.png หรือ .bmp), GeoTIFF ของหมายเลขประเภท (.tif) หรือ GeoPackage ของจุดกริด (.gpkg); สำหรับ --all คือโฟลเดอร์ที่เก็บภาพ</translation>
     </message>
     <message>
         <source>Picture size in pixels (default 1000x750).</source>
-        <translation type="unfinished"></translation>
+        <translation>ขนาดภาพเป็นพิกเซล (ค่าเริ่มต้น 1000x750)</translation>
     </message>
     <message>
         <source>Map extent in degrees (default: the whole map), or a place or LON,LAT at the centre of a view 4 degrees wide.</source>
-        <translation type="unfinished"></translation>
+        <translation>ขอบเขตแผนที่เป็นองศา (ค่าเริ่มต้น: ทั้งแผนที่) หรือสถานที่หรือ LON,LAT ที่เป็นจุดกึ่งกลางของมุมมองกว้าง 4 องศา</translation>
     </message>
     <message>
         <source>Narrows a place name of --extent to this country (code such as TH, or name).</source>
-        <translation type="unfinished"></translation>
+        <translation>จำกัดชื่อสถานที่ของ --extent ให้อยู่ในประเทศนี้ (รหัส เช่น TH หรือชื่อประเทศ)</translation>
     </message>
     <message>
         <source>Classes to show: alt,mar,mat,full (default all).</source>
-        <translation type="unfinished"></translation>
+        <translation>ประเภทที่จะแสดง: alt,mar,mat,full (ค่าเริ่มต้น: ทั้งหมด)</translation>
     </message>
     <message>
         <source>One map per species of the catalogue, into FOLDER.</source>
-        <translation type="unfinished"></translation>
+        <translation>แผนที่หนึ่งภาพต่อหนึ่งชนิดพันธุ์ในบัญชีชนิดพันธุ์ เขียนลงใน FOLDER</translation>
     </message>
     <message>
         <source>map --all takes no SPECIES</source>
-        <translation type="unfinished"></translation>
+        <translation>map --all ไม่รับ SPECIES</translation>
     </message>
     <message>
         <source>%1 written
 </source>
-        <translation type="unfinished"></translation>
+        <translation>เขียน %1 แล้ว
+</translation>
     </message>
 </context>
 <context>
@@ -1363,54 +1422,54 @@ Exit codes: 0 done, 1 usage, 2 data error, 3 output not written.
     <name>NetworkReading</name>
     <message>
         <source>%1 could not be reached (no network, or no server at that address); nothing was changed</source>
-        <translation type="unfinished"></translation>
+        <translation>ไม่สามารถเชื่อมต่อ %1 ได้ (ไม่มีเครือข่าย หรือไม่มีเซิร์ฟเวอร์ที่ที่อยู่นั้น); ไม่มีการเปลี่ยนแปลงใด ๆ</translation>
     </message>
     <message>
         <source>%1: %2; nothing was changed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2; ไม่มีการเปลี่ยนแปลงใด ๆ</translation>
     </message>
     <message>
         <source>the server answered HTTP %1</source>
-        <translation type="unfinished"></translation>
+        <translation>เซิร์ฟเวอร์ตอบกลับ HTTP %1</translation>
     </message>
     <message>
         <source>no such file on the server (worldclim.org lists what is published)</source>
-        <translation type="unfinished"></translation>
+        <translation>ไม่มีไฟล์นี้บนเซิร์ฟเวอร์ (ดูรายการไฟล์ที่เผยแพร่ได้ที่ worldclim.org)</translation>
     </message>
     <message>
         <source>%1: damaged or incomplete (the download may have stopped half-way): %2 cannot be read from it; nothing was changed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: ไฟล์เสียหายหรือไม่สมบูรณ์ (การดาวน์โหลดอาจหยุดกลางคัน): ไม่สามารถอ่าน %2 จากไฟล์นี้ได้; ไม่มีการเปลี่ยนแปลงใด ๆ</translation>
     </message>
     <message>
         <source>%1: %2 has %3 band(s) of pixels %4 x %5 degrees, not the published %6 band(s) of %7 arc minutes; nothing was changed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 มี %3 แบนด์ ขนาดพิกเซล %4 x %5 องศา ไม่ตรงกับที่เผยแพร่ไว้ซึ่งมี %6 แบนด์ ขนาด %7 ลิปดา; ไม่มีการเปลี่ยนแปลงใด ๆ</translation>
     </message>
     <message>
         <source>%1 kB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kB</translation>
     </message>
     <message>
         <source>%1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 MB</translation>
     </message>
 </context>
 <context>
     <name>OptionReaders</name>
     <message>
         <source>--size takes whole pixels from 16 to 10000, as 1200x900, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--size ต้องเป็นจำนวนพิกเซลเต็มตั้งแต่ 16 ถึง 10000 เช่น 1200x900 ไม่ใช่ &quot;%1&quot;</translation>
     </message>
     <message>
         <source>--extent takes W,S,E,N in degrees with W &lt; E and S &lt; N, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--extent ต้องเป็น W,S,E,N หน่วยองศา โดย W &lt; E และ S &lt; N ไม่ใช่ &quot;%1&quot;</translation>
     </message>
     <message>
         <source>--%1 takes MIN,MAX with the minimum at most the maximum, not &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 ต้องเป็น MIN,MAX โดยค่าต่ำสุดไม่เกินค่าสูงสุด ไม่ใช่ &quot;%2&quot;</translation>
     </message>
     <message>
         <source>LON,LAT takes a longitude from -180 to 360 and a latitude from -90 to 90, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>LON,LAT ต้องเป็นลองจิจูดตั้งแต่ -180 ถึง 360 และละติจูดตั้งแต่ -90 ถึง 90 ไม่ใช่ &quot;%1&quot;</translation>
     </message>
 </context>
 <context>
@@ -1525,55 +1584,56 @@ Exit codes: 0 done, 1 usage, 2 data error, 3 output not written.
     <name>PlaceLookup</name>
     <message>
         <source>places are unavailable: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ไม่สามารถใช้ข้อมูลสถานที่ได้: %1</translation>
     </message>
     <message>
         <source>--country takes one of %1 or a country&apos;s name, not &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--country ต้องเป็นหนึ่งใน %1 หรือชื่อประเทศ ไม่ใช่ &quot;%2&quot;</translation>
     </message>
     <message>
         <source>no place named &quot;%1&quot; (silvaria-cli places TEXT finds names)</source>
-        <translation type="unfinished"></translation>
+        <translation>ไม่มีสถานที่ชื่อ &quot;%1&quot; (ใช้ silvaria-cli places TEXT เพื่อค้นหาชื่อ)</translation>
     </message>
     <message>
         <source>no place named &quot;%1&quot; in %2 (silvaria-cli places TEXT finds names)</source>
-        <translation type="unfinished"></translation>
+        <translation>ไม่มีสถานที่ชื่อ &quot;%1&quot; ใน %2 (ใช้ silvaria-cli places TEXT เพื่อค้นหาชื่อ)</translation>
     </message>
     <message>
         <source>&quot;%1&quot; names more than one place; give a fuller name, LON,LAT or --country CC:</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; ตรงกับสถานที่มากกว่าหนึ่งแห่ง; โปรดระบุชื่อให้ครบถ้วนขึ้น หรือใช้ LON,LAT หรือ --country CC:</translation>
     </message>
     <message>
         <source>&quot;%1&quot; in %2 names more than one place; give a fuller name, LON,LAT or --country CC:</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; ใน %2 ตรงกับสถานที่มากกว่าหนึ่งแห่ง; โปรดระบุชื่อให้ครบถ้วนขึ้น หรือใช้ LON,LAT หรือ --country CC:</translation>
     </message>
 </context>
 <context>
     <name>PlacesCommand</name>
     <message>
         <source>Lists the places, districts and provinces of the region whose name or alternate name holds TEXT (case, accents and spaces ignored, in every script), best match first, then the largest.</source>
-        <translation type="unfinished"></translation>
+        <translation>แสดงรายชื่อสถานที่ อำเภอ และจังหวัดในภูมิภาคที่ชื่อหรือชื่ออื่นมีคำว่า TEXT (ไม่สนใจตัวพิมพ์เล็ก-ใหญ่ เครื่องหมายกำกับเสียง และช่องว่าง ในอักษรทุกระบบ) เรียงจากรายการที่ตรงที่สุดก่อน แล้วตามด้วยสถานที่ที่ใหญ่ที่สุด</translation>
     </message>
     <message>
         <source>A name or part of one (&quot;Chiang Mai&quot;, &quot;da lat&quot;, &quot;เชียงใหม่&quot;).</source>
-        <translation type="unfinished"></translation>
+        <translation>ชื่อหรือส่วนหนึ่งของชื่อ (&quot;Chiang Mai&quot;, &quot;da lat&quot;, &quot;เชียงใหม่&quot;)</translation>
     </message>
     <message>
         <source>Only places of this country (code such as TH, or name).</source>
-        <translation type="unfinished"></translation>
+        <translation>เฉพาะสถานที่ในประเทศนี้ (รหัส เช่น TH หรือชื่อประเทศ)</translation>
     </message>
     <message>
         <source>At most N places (default 20, 0 for all).</source>
-        <translation type="unfinished"></translation>
+        <translation>ไม่เกิน N แห่ง (ค่าเริ่มต้น 20, 0 คือทั้งหมด)</translation>
     </message>
     <message>
         <source>--limit takes a whole number, 0 for all, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--limit ต้องเป็นจำนวนเต็ม (0 คือทั้งหมด) ไม่ใช่ &quot;%1&quot;</translation>
     </message>
     <message>
         <source>No place of the region is named like &quot;%1&quot;.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>ไม่มีสถานที่ในภูมิภาคที่มีชื่อคล้าย &quot;%1&quot;
+</translation>
     </message>
 </context>
 <context>
@@ -1591,49 +1651,50 @@ Exit codes: 0 done, 1 usage, 2 data error, 3 output not written.
     <name>ReportCommand</name>
     <message>
         <source>--paper is a4 or letter, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--paper ต้องเป็น a4 หรือ letter ไม่ใช่ &quot;%1&quot;</translation>
     </message>
     <message>
         <source>-o FILE is needed: a PDF (.pdf) or an HTML page (.html)</source>
-        <translation type="unfinished"></translation>
+        <translation>ต้องระบุ -o FILE: ไฟล์ PDF (.pdf) หรือหน้า HTML (.html)</translation>
     </message>
     <message>
         <source>-o takes a PDF (.pdf) or an HTML page (.html), not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>-o ต้องเป็นไฟล์ PDF (.pdf) หรือหน้า HTML (.html) ไม่ใช่ &quot;%1&quot;</translation>
     </message>
     <message>
         <source>Writes the printable site report of a position: the site, the species suitable there grouped by functional use (names, ranges, a small map, lines of the fact sheet), the near misses, the species count around the site and the references.</source>
-        <translation type="unfinished"></translation>
+        <translation>เขียนรายงานพื้นที่ปลูกของตำแหน่งหนึ่งสำหรับพิมพ์: ข้อมูลพื้นที่ ชนิดพันธุ์ที่เหมาะสมที่นั่นจัดกลุ่มตามการใช้ประโยชน์ (ชื่อ ช่วง แผนที่ขนาดเล็ก ข้อความบางส่วนจากเอกสารข้อมูลชนิดพันธุ์) ชนิดพันธุ์ที่เกือบเหมาะสม จำนวนชนิดพันธุ์รอบพื้นที่ และเอกสารอ้างอิง</translation>
     </message>
     <message>
         <source>Position in degrees, west and south negative (report 98.98,18.79), or the name of a place, district or province.</source>
-        <translation type="unfinished"></translation>
+        <translation>ตำแหน่งเป็นองศา โดยทิศตะวันตกและทิศใต้เป็นค่าลบ (report 98.98,18.79) หรือชื่อสถานที่ อำเภอ หรือจังหวัด</translation>
     </message>
     <message>
         <source>Narrows a place name to this country (code such as TH, or name).</source>
-        <translation type="unfinished"></translation>
+        <translation>จำกัดชื่อสถานที่ให้อยู่ในประเทศนี้ (รหัส เช่น TH หรือชื่อประเทศ)</translation>
     </message>
     <message>
         <source>Only species of this use; repeat for several (default every use).</source>
-        <translation type="unfinished"></translation>
+        <translation>เฉพาะชนิดพันธุ์ที่มีการใช้ประโยชน์นี้; ระบุซ้ำได้หลายครั้งหากต้องการหลายการใช้ประโยชน์ (ค่าเริ่มต้น: ทุกการใช้ประโยชน์)</translation>
     </message>
     <message>
         <source>Page size: a4 (default) or letter.</source>
-        <translation type="unfinished"></translation>
+        <translation>ขนาดกระดาษ: a4 (ค่าเริ่มต้น) หรือ letter</translation>
     </message>
     <message>
         <source>Reports on an installed scenario&apos;s climate (see scenarios) instead of the grid&apos;s.</source>
-        <translation type="unfinished"></translation>
+        <translation>รายงานตามภูมิอากาศของฉากทัศน์ที่ติดตั้งไว้ (ดู scenarios) แทนภูมิอากาศของกริด</translation>
     </message>
     <message>
         <source>The file to write: a PDF (.pdf) or an HTML page with its pictures inside (.html).</source>
-        <translation type="unfinished"></translation>
+        <translation>ไฟล์ที่จะเขียน: PDF (.pdf) หรือหน้า HTML ที่รวมภาพไว้ในไฟล์ (.html)</translation>
     </message>
     <message numerus="yes">
         <source>%1 written (%n pages)
 </source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>เขียน %1 แล้ว (%n หน้า)
+</numerusform>
         </translation>
     </message>
 </context>
@@ -1665,673 +1726,679 @@ Exit codes: 0 done, 1 usage, 2 data error, 3 output not written.
     <name>ScenariosCommand</name>
     <message>
         <source>The scenario grids installed beside the map grid (each the projection of one climate model, not a forecast), with their sources: the names shift --scenario and count --scenario take.</source>
-        <translation type="unfinished"></translation>
+        <translation>กริดฉากทัศน์ที่ติดตั้งไว้คู่กับกริดแผนที่ (แต่ละกริดเป็นภาพฉายจากแบบจำลองภูมิอากาศเพียงแบบเดียว ไม่ใช่การพยากรณ์) พร้อมแหล่งข้อมูล: คือชื่อที่ใช้กับ shift --scenario และ count --scenario</translation>
     </message>
     <message>
         <source>scenarios takes no argument &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>scenarios ไม่รับอาร์กิวเมนต์ &quot;%1&quot;</translation>
     </message>
     <message>
         <source>No scenario grids installed; silvaria-cli grid fetch worldclim --future GCM SSP PERIOD adds one.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>ยังไม่ได้ติดตั้งกริดฉากทัศน์; ใช้ silvaria-cli grid fetch worldclim --future GCM SSP PERIOD เพื่อเพิ่ม
+</translation>
     </message>
 </context>
 <context>
     <name>ServeCommand</name>
     <message>
         <source>--listen takes an IPv4 address and a port such as 127.0.0.1:8080 or 0.0.0.0:8080, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--listen ต้องเป็นที่อยู่ IPv4 และพอร์ต เช่น 127.0.0.1:8080 หรือ 0.0.0.0:8080 ไม่ใช่ &quot;%1&quot;</translation>
     </message>
     <message>
         <source>Serves the catalogue, the maps and the suitable species at a place as web pages, read-only. Stops on Ctrl+C (SIGINT) or SIGTERM.</source>
-        <translation type="unfinished"></translation>
+        <translation>ให้บริการบัญชีชนิดพันธุ์ แผนที่ และชนิดพันธุ์ที่เหมาะสม ณ สถานที่หนึ่ง เป็นหน้าเว็บแบบอ่านอย่างเดียว หยุดทำงานเมื่อกด Ctrl+C (SIGINT) หรือได้รับ SIGTERM</translation>
     </message>
     <message>
         <source>Address and port to listen on (default 127.0.0.1:8080, this machine only; 0.0.0.0:8080 shares it with the network).</source>
-        <translation type="unfinished"></translation>
+        <translation>ที่อยู่และพอร์ตที่รอรับการเชื่อมต่อ (ค่าเริ่มต้น 127.0.0.1:8080 เฉพาะเครื่องนี้; 0.0.0.0:8080 เปิดให้เครื่องอื่นในเครือข่ายใช้ได้)</translation>
     </message>
     <message>
         <source>Silvaria is served at:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Silvaria ให้บริการอยู่ที่:
+</translation>
     </message>
     <message>
         <source>Everyone on this network can read it (read-only). Press Ctrl+C to stop.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>ทุกคนในเครือข่ายนี้เปิดอ่านได้ (อ่านอย่างเดียว) กด Ctrl+C เพื่อหยุด
+</translation>
     </message>
     <message>
         <source>Only this machine can read it. Press Ctrl+C to stop.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>เปิดอ่านได้เฉพาะจากเครื่องนี้ กด Ctrl+C เพื่อหยุด
+</translation>
     </message>
     <message>
         <source>Stopped.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>หยุดแล้ว
+</translation>
     </message>
 </context>
 <context>
     <name>SheetCommand</name>
     <message>
         <source>Prints the fact sheet of a species, as plain text or as HTML with the headings formatted.</source>
-        <translation type="unfinished"></translation>
+        <translation>พิมพ์เอกสารข้อมูลชนิดพันธุ์ เป็นข้อความธรรมดา หรือเป็น HTML ที่จัดรูปแบบหัวข้อแล้ว</translation>
     </message>
     <message>
         <source>Identifier, current name or synonym.</source>
-        <translation type="unfinished"></translation>
+        <translation>รหัส ชื่อที่ใช้ในปัจจุบัน หรือชื่อพ้อง</translation>
     </message>
 </context>
 <context>
     <name>ShiftCommand</name>
     <message>
         <source>Identifier, current name or synonym.</source>
-        <translation type="unfinished"></translation>
+        <translation>รหัส ชื่อที่ใช้ในปัจจุบัน หรือชื่อพ้อง</translation>
     </message>
     <message>
         <source>Change of MAR in percent (default 0).</source>
-        <translation type="unfinished"></translation>
+        <translation>การเปลี่ยนแปลงของ MAR เป็นร้อยละ (ค่าเริ่มต้น 0)</translation>
     </message>
     <message>
         <source>Compare with this installed scenario grid instead of a uniform shift (silvaria-cli scenarios lists them); not with --dt or --dp.</source>
-        <translation type="unfinished"></translation>
+        <translation>เปรียบเทียบกับกริดฉากทัศน์ที่ติดตั้งไว้นี้แทนการเปลี่ยนแปลงแบบเท่ากันทุกจุด (silvaria-cli scenarios แสดงรายชื่อกริดฉากทัศน์); ใช้คู่กับ --dt หรือ --dp ไม่ได้</translation>
     </message>
     <message>
         <source>One row per country of the boundary layer.</source>
-        <translation type="unfinished"></translation>
+        <translation>หนึ่งแถวต่อหนึ่งประเทศในชั้นข้อมูลขอบเขต</translation>
     </message>
     <message>
         <source>Also write the kept, lost and gained points: a picture (.png or .bmp), a GeoTIFF (.tif) or a GeoPackage (.gpkg).</source>
-        <translation type="unfinished"></translation>
+        <translation>เขียนจุดที่คงเดิม สูญเสีย และเพิ่มขึ้นด้วย: ภาพ (.png หรือ .bmp), GeoTIFF (.tif) หรือ GeoPackage (.gpkg)</translation>
     </message>
     <message>
         <source>Picture size in pixels (default 1000x750).</source>
-        <translation type="unfinished"></translation>
+        <translation>ขนาดภาพเป็นพิกเซล (ค่าเริ่มต้น 1000x750)</translation>
     </message>
     <message>
         <source>--scenario does not go with --dt or --dp: a scenario grid brings its own climate</source>
-        <translation type="unfinished"></translation>
+        <translation>--scenario ใช้คู่กับ --dt หรือ --dp ไม่ได้: กริดฉากทัศน์มีภูมิอากาศของตัวเองอยู่แล้ว</translation>
     </message>
     <message>
         <source>--scenario needs the name of an installed scenario grid</source>
-        <translation type="unfinished"></translation>
+        <translation>--scenario ต้องระบุชื่อของกริดฉากทัศน์ที่ติดตั้งไว้</translation>
     </message>
     <message>
         <source>--dp cannot take away more than 100 % of the rainfall</source>
-        <translation type="unfinished"></translation>
+        <translation>--dp ลดปริมาณน้ำฝนลงเกิน 100 % ไม่ได้</translation>
     </message>
     <message>
         <source>%1 (SpID %2), %3: %4
 </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (SpID %2), %3: %4
+</translation>
     </message>
     <message>
         <source>Change of MAT in °C (default 0).</source>
-        <translation type="unfinished"></translation>
+        <translation>การเปลี่ยนแปลงของ MAT เป็น °C (ค่าเริ่มต้น 0)</translation>
     </message>
     <message>
         <source>The species&apos; full match with the grid&apos;s MAT raised by DT °C and MAR changed by DP %, altitude unchanged, or with the climate of an installed scenario grid (--scenario): the km2 kept, lost and gained. A uniform shift of the grid&apos;s climate is not a climate projection; a scenario is the projection of one climate model, not a forecast.</source>
-        <translation type="unfinished"></translation>
+        <translation>พื้นที่ตรงทุกเกณฑ์ของชนิดพันธุ์ เมื่อ MAT ของกริดเพิ่มขึ้น DT °C และ MAR เปลี่ยนไป DP % โดยความสูงคงเดิม หรือเมื่อใช้ภูมิอากาศของกริดฉากทัศน์ที่ติดตั้งไว้ (--scenario): แสดงพื้นที่เป็น km2 ที่คงเดิม สูญเสีย และเพิ่มขึ้น การเปลี่ยนแปลงภูมิอากาศของกริดแบบเท่ากันทุกจุดไม่ใช่ภาพฉายภูมิอากาศ ส่วนฉากทัศน์เป็นภาพฉายจากแบบจำลองภูมิอากาศเพียงแบบเดียว ไม่ใช่การพยากรณ์</translation>
     </message>
 </context>
 <context>
     <name>SiteReportText</name>
     <message>
         <source>Altitude (ALT)</source>
-        <translation type="unfinished"></translation>
+        <translation>ความสูง (ALT)</translation>
     </message>
     <message>
         <source>Rainfall (MAR)</source>
-        <translation type="unfinished"></translation>
+        <translation>ปริมาณน้ำฝน (MAR)</translation>
     </message>
     <message>
         <source>Temperature (MAT)</source>
-        <translation type="unfinished"></translation>
+        <translation>อุณหภูมิ (MAT)</translation>
     </message>
     <message>
         <source>No use recorded</source>
-        <translation type="unfinished"></translation>
+        <translation>ไม่มีข้อมูลการใช้ประโยชน์</translation>
     </message>
     <message>
         <source>Place</source>
-        <translation type="unfinished"></translation>
+        <translation>สถานที่</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>ตำแหน่ง</translation>
     </message>
     <message>
         <source>%1, %2 (longitude, latitude)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 (ลองจิจูด, ละติจูด)</translation>
     </message>
     <message>
         <source>Country</source>
-        <translation type="unfinished">ประเทศ</translation>
+        <translation>ประเทศ</translation>
     </message>
     <message>
         <source>Grid point used</source>
-        <translation type="unfinished"></translation>
+        <translation>จุดกริดที่ใช้</translation>
     </message>
     <message>
         <source>%1, %2, %3 km from the position</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 ห่างจากตำแหน่ง %3 km</translation>
     </message>
     <message>
         <source>Uses asked</source>
-        <translation type="unfinished"></translation>
+        <translation>การใช้ประโยชน์ที่เลือก</translation>
     </message>
     <message>
         <source>every use</source>
-        <translation type="unfinished"></translation>
+        <translation>ทุกการใช้ประโยชน์</translation>
     </message>
     <message>
         <source>Grid data</source>
-        <translation type="unfinished"></translation>
+        <translation>ข้อมูลกริด</translation>
     </message>
     <message>
         <source>Climate</source>
-        <translation type="unfinished"></translation>
+        <translation>ภูมิอากาศ</translation>
     </message>
     <message>
         <source>Boundaries</source>
-        <translation type="unfinished"></translation>
+        <translation>ข้อมูลขอบเขต</translation>
     </message>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished">%1, %2</translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>Trees for this site</source>
-        <translation type="unfinished"></translation>
+        <translation>ต้นไม้ที่เหมาะกับพื้นที่นี้</translation>
     </message>
     <message numerus="yes">
         <source>%Ln species suit this site: each species&apos; altitude, rainfall and temperature ranges hold here.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>ชนิดพันธุ์ %Ln ชนิดเหมาะกับพื้นที่นี้: ความสูง ปริมาณน้ำฝน และอุณหภูมิของที่นี่อยู่ในช่วงที่เหมาะสมของแต่ละชนิดพันธุ์</numerusform>
         </translation>
     </message>
     <message>
         <source>No species of the catalogue suits this site for the uses asked.</source>
-        <translation type="unfinished"></translation>
+        <translation>ไม่มีชนิดพันธุ์ใดในบัญชีชนิดพันธุ์ที่เหมาะกับพื้นที่นี้สำหรับการใช้ประโยชน์ที่เลือก</translation>
     </message>
     <message numerus="yes">
         <source>%Ln species nearly suit it (one range missed), %1 have incomplete ranges.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>ชนิดพันธุ์ %Ln ชนิดเกือบเหมาะสม (ไม่ตรงเพียงหนึ่งช่วง) และ %1 ชนิดมีข้อมูลช่วงไม่ครบถ้วน</numerusform>
         </translation>
     </message>
     <message>
         <source>On each species&apos; map, the ring marks the site:</source>
-        <translation type="unfinished"></translation>
+        <translation>บนแผนที่ของแต่ละชนิดพันธุ์ วงกลมแสดงตำแหน่งของพื้นที่นี้:</translation>
     </message>
     <message>
         <source>Species&apos; range</source>
-        <translation type="unfinished"></translation>
+        <translation>ช่วงของชนิดพันธุ์</translation>
     </message>
     <message>
         <source>Site</source>
-        <translation type="unfinished"></translation>
+        <translation>พื้นที่นี้</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished">%1 ถึง %2</translation>
+        <translation>%1 ถึง %2</translation>
     </message>
     <message>
         <source>(fact sheet, %1, “%2”):</source>
-        <translation type="unfinished"></translation>
+        <translation>(เอกสารข้อมูลชนิดพันธุ์, %1, “%2”):</translation>
     </message>
     <message>
         <source>none in the catalogue</source>
-        <translation type="unfinished"></translation>
+        <translation>ไม่มีในบัญชีชนิดพันธุ์</translation>
     </message>
     <message>
         <source>none recorded</source>
-        <translation type="unfinished"></translation>
+        <translation>ไม่มีข้อมูล</translation>
     </message>
     <message>
         <source>Family %1; species number %2; uses: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>วงศ์ %1; ชนิดพันธุ์หมายเลข %2; การใช้ประโยชน์: %3</translation>
     </message>
     <message>
         <source>Common names:</source>
-        <translation type="unfinished"></translation>
+        <translation>ชื่อสามัญ:</translation>
     </message>
     <message>
         <source>Uses</source>
-        <translation type="unfinished"></translation>
+        <translation>การใช้ประโยชน์</translation>
     </message>
     <message>
         <source>Propagation</source>
-        <translation type="unfinished"></translation>
+        <translation>การขยายพันธุ์</translation>
     </message>
     <message numerus="yes">
         <source>%1: %Ln suitable species</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: ชนิดพันธุ์ที่เหมาะสม %Ln ชนิด</numerusform>
         </translation>
     </message>
     <message>
         <source>Also suitable, described above: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ชนิดพันธุ์ที่เหมาะสมเช่นกัน ซึ่งได้อธิบายไว้ข้างต้นแล้ว: %1</translation>
     </message>
     <message>
         <source>No species of this use suits the site.</source>
-        <translation type="unfinished"></translation>
+        <translation>ไม่มีชนิดพันธุ์สำหรับการใช้ประโยชน์นี้ที่เหมาะกับพื้นที่นี้</translation>
     </message>
     <message>
         <source>Silvaria %1.%2.%3, %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Silvaria %1.%2.%3, %4</translation>
     </message>
     <message>
         <source>Catalogue: Silvaria catalogue, from the works cited on the last page. Grid: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>บัญชีชนิดพันธุ์: บัญชีชนิดพันธุ์ของ Silvaria จากเอกสารที่อ้างอิงไว้ในหน้าสุดท้าย กริด: %1</translation>
     </message>
     <message>
         <source>Climate: %1.</source>
-        <translation type="unfinished">ภูมิอากาศ: %1.</translation>
+        <translation>ภูมิอากาศ: %1</translation>
     </message>
     <message>
         <source>Page %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>หน้า %1 จาก %2</translation>
     </message>
     <message>
         <source>ALT %1 m too low</source>
-        <translation type="unfinished"></translation>
+        <translation>ALT ต่ำเกินไป %1 m</translation>
     </message>
     <message>
         <source>ALT %1 m too high</source>
-        <translation type="unfinished"></translation>
+        <translation>ALT สูงเกินไป %1 m</translation>
     </message>
     <message>
         <source>MAR %1 mm too dry</source>
-        <translation type="unfinished"></translation>
+        <translation>MAR ฝนน้อยเกินไป %1 mm</translation>
     </message>
     <message>
         <source>MAR %1 mm too wet</source>
-        <translation type="unfinished"></translation>
+        <translation>MAR ฝนมากเกินไป %1 mm</translation>
     </message>
     <message>
         <source>MAT %1 °C too cold</source>
-        <translation type="unfinished"></translation>
+        <translation>MAT หนาวเกินไป %1 °C</translation>
     </message>
     <message>
         <source>MAT %1 °C too warm</source>
-        <translation type="unfinished"></translation>
+        <translation>MAT ร้อนเกินไป %1 °C</translation>
     </message>
     <message>
         <source>%1 not stated</source>
-        <translation type="unfinished"></translation>
+        <translation>ไม่ระบุ %1</translation>
     </message>
     <message>
         <source>%1 to %2 %3</source>
-        <translation type="unfinished">%1 ถึง %2 %3 {1 ?}</translation>
+        <translation>%1 ถึง %2 %3</translation>
     </message>
     <message>
         <source>Nearly suitable species</source>
-        <translation type="unfinished"></translation>
+        <translation>ชนิดพันธุ์ที่เกือบเหมาะสม</translation>
     </message>
     <message>
         <source>None: no species misses by one range only.</source>
-        <translation type="unfinished"></translation>
+        <translation>ไม่มี: ไม่มีชนิดพันธุ์ใดที่ไม่ตรงเพียงหนึ่งช่วง</translation>
     </message>
     <message>
         <source>Each of these meets two of its ranges here and misses the third by a little; smallest miss first.</source>
-        <translation type="unfinished"></translation>
+        <translation>ชนิดพันธุ์เหล่านี้ตรงกับสองช่วงที่นี่ และห่างจากช่วงที่สามเพียงเล็กน้อย เรียงจากชนิดที่ห่างน้อยที่สุดก่อน</translation>
     </message>
     <message>
         <source>Species</source>
-        <translation type="unfinished">ชนิดพันธุ์</translation>
+        <translation>ชนิดพันธุ์</translation>
     </message>
     <message>
         <source>What it misses</source>
-        <translation type="unfinished"></translation>
+        <translation>สิ่งที่ไม่ตรง</translation>
     </message>
     <message>
         <source>Its range</source>
-        <translation type="unfinished"></translation>
+        <translation>ช่วงของชนิดพันธุ์</translation>
     </message>
     <message>
         <source>Species whose ranges are incomplete</source>
-        <translation type="unfinished"></translation>
+        <translation>ชนิดพันธุ์ที่มีข้อมูลช่วงไม่ครบถ้วน</translation>
     </message>
     <message>
         <source>The catalogue lacks a range of these species; every range it states holds here.</source>
-        <translation type="unfinished"></translation>
+        <translation>บัญชีชนิดพันธุ์ขาดข้อมูลบางช่วงของชนิดพันธุ์เหล่านี้ แต่ทุกช่วงที่มีข้อมูลตรงกับพื้นที่นี้</translation>
     </message>
     <message>
         <source>Missing</source>
-        <translation type="unfinished"></translation>
+        <translation>ข้อมูลที่ขาด</translation>
     </message>
     <message>
         <source>Within %1 km</source>
-        <translation type="unfinished"></translation>
+        <translation>ภายในรัศมี %1 km</translation>
     </message>
     <message>
         <source>The site and its surroundings</source>
-        <translation type="unfinished"></translation>
+        <translation>พื้นที่นี้และบริเวณโดยรอบ</translation>
     </message>
     <message>
         <source>Use</source>
-        <translation type="unfinished"></translation>
+        <translation>การใช้ประโยชน์</translation>
     </message>
     <message>
         <source>Suitable at the site</source>
-        <translation type="unfinished"></translation>
+        <translation>เหมาะสมที่พื้นที่นี้</translation>
     </message>
     <message>
         <source>Species of the uses asked suitable at each grid point around the site (marked by the ring); classes: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>จำนวนชนิดพันธุ์ของการใช้ประโยชน์ที่เลือกซึ่งเหมาะสมในแต่ละจุดกริดรอบพื้นที่นี้ (วงกลมแสดงตำแหน่งพื้นที่) การแบ่งระดับ: %1</translation>
     </message>
     <message>
         <source>References of the species listed</source>
-        <translation type="unfinished"></translation>
+        <translation>เอกสารอ้างอิงของชนิดพันธุ์ที่ระบุไว้</translation>
     </message>
     <message>
         <source>None.</source>
-        <translation type="unfinished"></translation>
+        <translation>ไม่มี</translation>
     </message>
     <message>
         <source>No grid point lies within %1 km of %2, %3: the position is outside the map&apos;s grid.</source>
-        <translation type="unfinished"></translation>
+        <translation>ไม่มีจุดกริดอยู่ภายในระยะ %1 km จาก %2, %3: ตำแหน่งนี้อยู่นอกกริดของแผนที่</translation>
     </message>
     <message>
         <source>The grid point at %1, %2 has no %3 value, so no species can be matched to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>จุดกริดที่ %1, %2 ไม่มีค่า %3 จึงไม่สามารถจับคู่ชนิดพันธุ์ใดกับจุดนี้ได้</translation>
     </message>
     <message>
         <source>Rainfall and temperature: %1, %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>ปริมาณน้ำฝนและอุณหภูมิ: %1, %2</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is no functional use of the catalogue; the uses are %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; ไม่ใช่การใช้ประโยชน์ในบัญชีชนิดพันธุ์ การใช้ประโยชน์ที่มีคือ %2</translation>
     </message>
     <message>
         <source>The report could not be written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ไม่สามารถเขียนรายงานได้: %1</translation>
     </message>
     <message>
         <source>%1: a report is written as .pdf or .html</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: รายงานต้องเขียนเป็น .pdf หรือ .html</translation>
     </message>
 </context>
 <context>
     <name>SpeciesCommand</name>
     <message>
         <source>Lists the species of the catalogue: every one, those whose botanic or common names contain TEXT, or those of one use.</source>
-        <translation type="unfinished"></translation>
+        <translation>แสดงรายชื่อชนิดพันธุ์ในบัญชีชนิดพันธุ์: ทั้งหมด เฉพาะชนิดที่ชื่อพฤกษศาสตร์หรือชื่อสามัญมีคำว่า TEXT หรือเฉพาะชนิดที่มีการใช้ประโยชน์หนึ่ง</translation>
     </message>
     <message>
         <source>Names containing TEXT (case ignored).</source>
-        <translation type="unfinished"></translation>
+        <translation>ชื่อที่มีคำว่า TEXT (ไม่สนใจตัวพิมพ์เล็ก-ใหญ่)</translation>
     </message>
     <message>
         <source>Only species of this use.</source>
-        <translation type="unfinished"></translation>
+        <translation>เฉพาะชนิดพันธุ์ที่มีการใช้ประโยชน์นี้</translation>
     </message>
     <message>
         <source>species takes no argument &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>species ไม่รับอาร์กิวเมนต์ &quot;%1&quot;</translation>
     </message>
 </context>
 <context>
     <name>WebPages</name>
     <message>
         <source>Longitude and latitude are numbers in degrees, such as 98.98 and 18.79.</source>
-        <translation type="unfinished"></translation>
+        <translation>ลองจิจูดและละติจูดเป็นตัวเลขหน่วยองศา เช่น 98.98 และ 18.79</translation>
     </message>
     <message>
         <source>This application folder has no place index; give longitude and latitude.</source>
-        <translation type="unfinished"></translation>
+        <translation>โฟลเดอร์โปรแกรมนี้ไม่มีดัชนีสถานที่ โปรดระบุลองจิจูดและละติจูด</translation>
     </message>
     <message>
         <source>No place has this name.</source>
-        <translation type="unfinished"></translation>
+        <translation>ไม่มีสถานที่ชื่อนี้</translation>
     </message>
     <message>
         <source>All uses</source>
-        <translation type="unfinished">ทุกการใช้ประโยชน์</translation>
+        <translation>ทุกการใช้ประโยชน์</translation>
     </message>
     <message>
         <source>Place</source>
-        <translation type="unfinished"></translation>
+        <translation>สถานที่</translation>
     </message>
     <message>
         <source>Longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>ลองจิจูด</translation>
     </message>
     <message>
         <source>Latitude</source>
-        <translation type="unfinished"></translation>
+        <translation>ละติจูด</translation>
     </message>
     <message>
         <source>Use</source>
-        <translation type="unfinished"></translation>
+        <translation>การใช้ประโยชน์</translation>
     </message>
     <message>
         <source>Use my position</source>
-        <translation type="unfinished"></translation>
+        <translation>ใช้ตำแหน่งปัจจุบัน</translation>
     </message>
     <message>
         <source>Show species</source>
-        <translation type="unfinished"></translation>
+        <translation>แสดงชนิดพันธุ์</translation>
     </message>
     <message>
         <source>Grid point %1, %2: altitude %3 m, rainfall %4 mm, temperature %5 °C</source>
-        <translation type="unfinished"></translation>
+        <translation>จุดกริด %1, %2: ความสูง %3 m, ปริมาณน้ำฝน %4 mm, อุณหภูมิ %5 °C</translation>
     </message>
     <message>
         <source>Suitable species</source>
-        <translation type="unfinished">ชนิดพันธุ์ที่เหมาะสม</translation>
+        <translation>ชนิดพันธุ์ที่เหมาะสม</translation>
     </message>
     <message>
         <source>No species is suitable here.</source>
-        <translation type="unfinished"></translation>
+        <translation>ไม่มีชนิดพันธุ์ที่เหมาะสมที่นี่</translation>
     </message>
     <message>
         <source>Near misses</source>
-        <translation type="unfinished"></translation>
+        <translation>ชนิดพันธุ์ที่เกือบเหมาะสม</translation>
     </message>
     <message>
         <source>Site report (PDF)</source>
-        <translation type="unfinished"></translation>
+        <translation>รายงานพื้นที่ปลูก (PDF)</translation>
     </message>
     <message>
         <source>This name means several places; choose one:</source>
-        <translation type="unfinished"></translation>
+        <translation>ชื่อนี้ตรงกับหลายสถานที่ โปรดเลือกหนึ่งแห่ง:</translation>
     </message>
     <message>
         <source>The map has no grid point with climate data near this position.</source>
-        <translation type="unfinished"></translation>
+        <translation>แผนที่ไม่มีจุดกริดที่มีข้อมูลภูมิอากาศอยู่ใกล้ตำแหน่งนี้</translation>
     </message>
     <message>
         <source>Species suitable here</source>
-        <translation type="unfinished"></translation>
+        <translation>ชนิดพันธุ์ที่เหมาะสมที่นี่</translation>
     </message>
     <message>
         <source>Method not allowed</source>
-        <translation type="unfinished"></translation>
+        <translation>ไม่อนุญาตให้ใช้คำขอแบบนี้</translation>
     </message>
     <message>
         <source>This server only answers GET and HEAD.</source>
-        <translation type="unfinished"></translation>
+        <translation>เซิร์ฟเวอร์นี้ตอบเฉพาะคำขอ GET และ HEAD</translation>
     </message>
     <message>
         <source>Busy</source>
-        <translation type="unfinished"></translation>
+        <translation>ระบบไม่ว่าง</translation>
     </message>
     <message>
         <source>Too many people are reading at once. Try again in a moment.</source>
-        <translation type="unfinished"></translation>
+        <translation>มีผู้ใช้งานพร้อมกันมากเกินไป โปรดลองใหม่อีกครั้งในอีกสักครู่</translation>
     </message>
     <message>
         <source>Server error</source>
-        <translation type="unfinished"></translation>
+        <translation>เซิร์ฟเวอร์ขัดข้อง</translation>
     </message>
     <message>
         <source>Timber</source>
-        <translation type="unfinished"></translation>
+        <translation>เนื้อไม้</translation>
     </message>
     <message>
         <source>Fruit</source>
-        <translation type="unfinished"></translation>
+        <translation>ผลไม้</translation>
     </message>
     <message>
         <source>Resin</source>
-        <translation type="unfinished"></translation>
+        <translation>ยางไม้</translation>
     </message>
     <message>
         <source>Fodder</source>
-        <translation type="unfinished"></translation>
+        <translation>อาหารสัตว์</translation>
     </message>
     <message>
         <source>Firewood</source>
-        <translation type="unfinished"></translation>
+        <translation>ไม้ฟืน</translation>
     </message>
     <message>
         <source>Charcoal</source>
-        <translation type="unfinished"></translation>
+        <translation>ถ่าน</translation>
     </message>
     <message>
         <source>Bamboo</source>
-        <translation type="unfinished"></translation>
+        <translation>ไผ่</translation>
     </message>
     <message>
         <source>Rattan</source>
-        <translation type="unfinished"></translation>
+        <translation>หวาย</translation>
     </message>
     <message>
         <source>Others</source>
-        <translation type="unfinished"></translation>
+        <translation>อื่น ๆ</translation>
     </message>
     <message>
         <source>Functional uses</source>
-        <translation type="unfinished"></translation>
+        <translation>การใช้ประโยชน์</translation>
     </message>
     <message>
         <source>Common names by language</source>
-        <translation type="unfinished"></translation>
+        <translation>ชื่อสามัญแยกตามภาษา</translation>
     </message>
     <message>
         <source>Botanic names by genus</source>
-        <translation type="unfinished"></translation>
+        <translation>ชื่อพฤกษศาสตร์แยกตามสกุล</translation>
     </message>
     <message>
         <source>Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>เลือกดู</translation>
     </message>
     <message>
         <source>Not found</source>
-        <translation type="unfinished"></translation>
+        <translation>ไม่พบข้อมูล</translation>
     </message>
     <message>
         <source>There is no page at this address.</source>
-        <translation type="unfinished"></translation>
+        <translation>ไม่พบหน้าเว็บตามที่อยู่นี้</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished">ค้นหา</translation>
+        <translation>ค้นหา</translation>
     </message>
     <message>
         <source>Botanic names</source>
-        <translation type="unfinished"></translation>
+        <translation>ชื่อพฤกษศาสตร์</translation>
     </message>
     <message>
         <source>Common names</source>
-        <translation type="unfinished"></translation>
+        <translation>ชื่อสามัญ</translation>
     </message>
     <message>
         <source>Here</source>
-        <translation type="unfinished"></translation>
+        <translation>ที่นี่</translation>
     </message>
     <message>
         <source>No names found.</source>
-        <translation type="unfinished"></translation>
+        <translation>ไม่พบชื่อ</translation>
     </message>
     <message>
         <source>Agroforestry tree species of South-East Asia: fact sheets, photographs and suitability maps.</source>
-        <translation type="unfinished"></translation>
+        <translation>ชนิดพันธุ์ไม้วนเกษตรของเอเชียตะวันออกเฉียงใต้: เอกสารข้อมูลชนิดพันธุ์ ภาพถ่าย และแผนที่ความเหมาะสม</translation>
     </message>
     <message>
         <source>Browse by genus, language and use</source>
-        <translation type="unfinished"></translation>
+        <translation>เลือกดูตามสกุล ภาษา และการใช้ประโยชน์</translation>
     </message>
     <message>
         <source>Species suitable at a place</source>
-        <translation type="unfinished"></translation>
+        <translation>ชนิดพันธุ์ที่เหมาะสมกับสถานที่</translation>
     </message>
     <message>
         <source>Search by botanic or common name</source>
-        <translation type="unfinished"></translation>
+        <translation>ค้นหาด้วยชื่อพฤกษศาสตร์หรือชื่อสามัญ</translation>
     </message>
     <message>
         <source>Site report</source>
-        <translation type="unfinished"></translation>
+        <translation>รายงานพื้นที่ปลูก</translation>
     </message>
     <message>
         <source>Give a place, or longitude and latitude.</source>
-        <translation type="unfinished"></translation>
+        <translation>โปรดระบุสถานที่ หรือลองจิจูดและละติจูด</translation>
     </message>
     <message>
         <source>Photographs</source>
-        <translation type="unfinished"></translation>
+        <translation>ภาพถ่าย</translation>
     </message>
     <message>
         <source>Zoom to country</source>
-        <translation type="unfinished"></translation>
+        <translation>ขยายไปที่ประเทศ</translation>
     </message>
     <message>
         <source>Whole region</source>
-        <translation type="unfinished"></translation>
+        <translation>ทั้งภูมิภาค</translation>
     </message>
     <message>
         <source>Country</source>
-        <translation type="unfinished">ประเทศ</translation>
+        <translation>ประเทศ</translation>
     </message>
     <message>
         <source>Full match km²</source>
-        <translation type="unfinished"></translation>
+        <translation>ตรงทุกเกณฑ์ km²</translation>
     </message>
     <message>
         <source>Share of land %</source>
-        <translation type="unfinished"></translation>
+        <translation>สัดส่วนของพื้นที่ดิน %</translation>
     </message>
     <message>
         <source>No grid point matches all ranges.</source>
-        <translation type="unfinished"></translation>
+        <translation>ไม่มีจุดกริดใดที่ตรงทุกช่วง</translation>
     </message>
     <message>
         <source>Suitable area by country</source>
-        <translation type="unfinished"></translation>
+        <translation>พื้นที่ที่เหมาะสมรายประเทศ</translation>
     </message>
     <message>
         <source>There is no such species or country.</source>
-        <translation type="unfinished"></translation>
+        <translation>ไม่มีชนิดพันธุ์หรือประเทศนี้</translation>
     </message>
     <message>
         <source>Fact sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>เอกสารข้อมูลชนิดพันธุ์</translation>
     </message>
     <message>
         <source>Suitability map</source>
-        <translation type="unfinished"></translation>
+        <translation>แผนที่ความเหมาะสม</translation>
     </message>
     <message>
         <source>Address too long</source>
-        <translation type="unfinished"></translation>
+        <translation>ที่อยู่ยาวเกินไป</translation>
     </message>
     <message>
         <source>The address asks too much at once; shorten the search.</source>
-        <translation type="unfinished"></translation>
+        <translation>ที่อยู่นี้ขอข้อมูลมากเกินไปในครั้งเดียว โปรดค้นหาให้สั้นลง</translation>
     </message>
     <message>
         <source>Bad address</source>
-        <translation type="unfinished"></translation>
+        <translation>ที่อยู่ไม่ถูกต้อง</translation>
     </message>
     <message>
         <source>The address is not written correctly.</source>
-        <translation type="unfinished"></translation>
+        <translation>ที่อยู่นี้เขียนไม่ถูกต้อง</translation>
     </message>
 </context>
 <context>
@@ -2637,7 +2704,7 @@ Exit codes: 0 done, 1 usage, 2 data error, 3 output not written.
     </message>
     <message>
         <source>Site Report...</source>
-        <translation type="unfinished"></translation>
+        <translation>รายงานพื้นที่ปลูก...</translation>
     </message>
 </context>
 <context>
@@ -2896,71 +2963,71 @@ The maps are indicative only, as species requirements are incompletely known (an
     <name>frmSiteReport</name>
     <message>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>แสดงตัวอย่าง</translation>
     </message>
     <message>
         <source>Save...</source>
-        <translation type="unfinished"></translation>
+        <translation>บันทึก...</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">ปิด</translation>
+        <translation>ปิด</translation>
     </message>
     <message>
         <source>Site Report</source>
-        <translation type="unfinished"></translation>
+        <translation>รายงานพื้นที่ปลูก</translation>
     </message>
     <message>
         <source>longitude, latitude (98.98, 18.79)</source>
-        <translation type="unfinished"></translation>
+        <translation>ลองจิจูด, ละติจูด (98.98, 18.79)</translation>
     </message>
     <message>
         <source>A4</source>
-        <translation type="unfinished"></translation>
+        <translation>A4</translation>
     </message>
     <message>
         <source>Letter</source>
-        <translation type="unfinished"></translation>
+        <translation>Letter</translation>
     </message>
     <message>
         <source>Position:</source>
-        <translation type="unfinished"></translation>
+        <translation>ตำแหน่ง:</translation>
     </message>
     <message>
         <source>Find place:</source>
-        <translation type="unfinished"></translation>
+        <translation>ค้นหาสถานที่:</translation>
     </message>
     <message>
         <source>Paper:</source>
-        <translation type="unfinished"></translation>
+        <translation>กระดาษ:</translation>
     </message>
     <message>
         <source>Functional uses (none checked: every use)</source>
-        <translation type="unfinished"></translation>
+        <translation>การใช้ประโยชน์ (หากไม่เลือก: ทุกการใช้ประโยชน์)</translation>
     </message>
     <message>
         <source>Type the position as longitude, latitude in degrees (98.98, 18.79), or find a place by name.</source>
-        <translation type="unfinished"></translation>
+        <translation>พิมพ์ตำแหน่งเป็นลองจิจูด, ละติจูด หน่วยองศา (98.98, 18.79) หรือค้นหาสถานที่ตามชื่อ</translation>
     </message>
     <message>
         <source>Pages: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>จำนวนหน้า: %1</translation>
     </message>
     <message>
         <source>Save Site Report</source>
-        <translation type="unfinished"></translation>
+        <translation>บันทึกรายงานพื้นที่ปลูก</translation>
     </message>
     <message>
         <source>PDF documents (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>เอกสาร PDF (*.pdf)</translation>
     </message>
     <message>
         <source>HTML pages (*.html)</source>
-        <translation type="unfinished"></translation>
+        <translation>หน้า HTML (*.html)</translation>
     </message>
     <message>
         <source>Saved to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>บันทึกลงใน %1 แล้ว</translation>
     </message>
 </context>
 <context>
@@ -3029,7 +3096,7 @@ The maps are indicative only, as species requirements are incompletely known (an
     <name>main</name>
     <message>
         <source>silvaria: unknown language &quot;%1&quot;; choose one of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>silvaria: ไม่รู้จักภาษา &quot;%1&quot;; โปรดเลือกหนึ่งใน %2</translation>
     </message>
 </context>
 <context>
