@@ -97,6 +97,11 @@ declare -A EQUIVALENT=(
   [catalogue/modDatabase.cpp:3600:inc]="any negative length makes SQLite read the name up to its terminating zero"
   [mapping/CompiledFilter.cpp:9481:not]="merging a field's two bounds into one range only speeds the filter up: unmerged, the same rows match"
   [mapping/MapGeometry.cpp:1008:op]="a point at the crossing lies on that edge, which the on-edge test before has already answered"
+  [cli/ServeCommand.cpp:695:inc]="a colon at the first character leaves no host, which is no IPv4 address: the same usage error"
+  [app/frmMain.cpp:5959:bool]="nothing paints before the event loop runs, and by then updates are on again: the bar is drawn the same"
+  [mapping/windows/frmMap.cpp:3717:dec]="one twip is a fifteenth of a pixel: the caption (its left in twips) stands at the same pixel"
+  [mapping/windows/frmMap.cpp:4002:inc]="one twip is a fifteenth of a pixel: the warning (its left in twips) stands at the same pixel"
+  [analysis/windows/frmCountryArea.cpp:6972:op]="the table's heading row always holds the name and the land column, so at least one heading is more than one"
 )
 
 cd "$ROOT" || exit 1

@@ -42,12 +42,12 @@ TEST(CatalogueSources, ExportThenBuildGivesTheSameRows)
     }
 }
 
-TEST(CatalogueSources, AHybridSignBeforeTheNameStaysOutOfTheFileName)
+TEST(CatalogueSources, SignsAroundTheNameStayOutOfTheFileName)
 {
     QTemporaryDir dir;
-    WriteFixtureCatalogue(dir.filePath("hybrid.mdb"), "UPDATE Species SET SpeciesName = '× Acacia mangium' WHERE SpID = 1;");
+    WriteFixtureCatalogue(dir.filePath("hybrid.mdb"), "UPDATE Species SET SpeciesName = '× Acacia mangium (cv.)' WHERE SpID = 1;");
     ExportCatalogueSources(*Connection::OpenFile(dir.filePath("hybrid.mdb")), dir.filePath("sources"));
-    const QStringList files = QDir(dir.filePath("sources/species")).entryList({"*acacia-mangium.json"});
+    const QStringList files = QDir(dir.filePath("sources/species")).entryList({"*acacia-mangium*.json"});
     ASSERT_EQ(files.size(), 1);
-    EXPECT_TRUE(QRegularExpression("^[0-9]+-acacia-mangium\\.json$").match(files.front()).hasMatch()) << files.front().toStdString();
+    EXPECT_TRUE(QRegularExpression("^[0-9]+-acacia-mangium-cv\\.json$").match(files.front()).hasMatch()) << files.front().toStdString();
 }

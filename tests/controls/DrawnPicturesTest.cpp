@@ -43,7 +43,8 @@ TEST(DrawnPictures, MatchTheApprovedImages)
         {"comparison", pictureOf(ComparisonIcon())},     {"zoom-in-cursor", cursorOf(PointerZoomIn)},
         {"zoom-out-cursor", cursorOf(PointerZoomOut)},   {"identify-cursor", cursorOf(PointerIdentify)},
         {"grip-across", gripOf(Qt::Horizontal)},         {"grip-down", gripOf(Qt::Vertical)},
-        {"photo-unavailable", UnavailablePicture(QSize(200, 150), "No photograph").toImage()}};
+        {"photo-unavailable", UnavailablePicture(QSize(200, 150), "No photograph").toImage()},
+        {"photo-unavailable-odd-height", UnavailablePicture(QSize(200, 151), "No photograph").toImage()}};
     const QList<QIcon> bar = OutlookBarIcons();
     for (int i = 0; i < bar.size(); ++i)
         pictures.emplace_back(QStringLiteral("outlook-bar-%1").arg(i), pictureOf(bar[i]));

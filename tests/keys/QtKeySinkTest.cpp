@@ -5,6 +5,7 @@
 #include "tests/common/QtPrinters.h"
 #include <gtest/gtest.h>
 
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QTest>
 #include <QVBoxLayout>
@@ -90,6 +91,29 @@ TEST(QtKeySink, FailedScriptLeavesNoModifierHeld)
     EXPECT_EQ(sink.modifiers(), Qt::NoModifier);
     sender.SendKeys("ok");
     EXPECT_EQ(typing.edit->text(), "ok");
+}
+
+// Function keys arrive as Qt's function keys, from F1 to F24.
+TEST(QtKeySink, FunctionKeysArriveAsQtFunctionKeys)
+{
+    TypingWindow typing;
+    ASSERT_TRUE(typing.ready());
+    struct : QObject {
+        QList<int> keys;
+        bool eventFilter(QObject *, QEvent *e) override
+        {
+            if (e->type() == QEvent::KeyPress)
+                keys << static_cast<QKeyEvent *>(e)->key();
+            return false;
+        }
+    } pressed;
+    typing.edit->installEventFilter(&pressed);
+    QtKeySink sink;
+    for (const int vKey : {112, 127, 135}) {
+        sink.keyDown(vKey);
+        sink.keyUp(vKey);
+    }
+    EXPECT_EQ(pressed.keys, (QList<int>{Qt::Key_F1, Qt::Key_F16, Qt::Key_F24}));
 }
 
 } // namespace

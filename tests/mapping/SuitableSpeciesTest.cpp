@@ -3,6 +3,7 @@
 #include "catalogue/CurrentSpecies.h"
 #include "catalogue/modDatabase.h"
 #include "controls/ReportList.h"
+#include "controls/splitter.h"
 #include "factsheet/windows/frmList.h"
 #include "mapping/windows/MapControl.h"
 #include "mapping/windows/frmIdentifyEngine.h"
@@ -122,4 +123,15 @@ TEST_F(SuitableSpecies, ChoosingASpeciesShowsItInTheListWindow)
     EXPECT_TRUE(sheetWhenWarned.contains("Current Name: Tectona grandis")) << sheetWhenWarned.left(100).toStdString();
 
     ExpectOutlivesItsMap(window, map);
+}
+
+// A window narrowed below the bar's width keeps the bar at its left edge, no list beside it.
+TEST(SuitableSpeciesWindow, NarrowerThanTheBarShowsNoList)
+{
+    frmIdentifyEngine species(nullptr);
+    species.show();
+    species.resize(species.splt->width() / 2, 200);
+    ASSERT_TRUE(WaitUntil([&] { return species.lstIdentifyMap->height() == 200; }));
+    EXPECT_EQ(species.lstIdentifyMap->width(), 0);
+    EXPECT_EQ(species.splt->x(), 0);
 }

@@ -67,3 +67,12 @@ TEST(PhotoFile, RefusesALinkThatLeadsOutOfTheFolder)
     ASSERT_TRUE(QFile::link(secret, Folder() + "escape.jpg"));
     EXPECT_EQ(PhotoFile("escape"), "");
 }
+
+TEST(PhotoAlbum, ASpeciesWithoutPhotosHasNoneToMoveTo)
+{
+    FixtureApplication app;
+    PhotoAlbum album("3");
+    EXPECT_TRUE(album.isEmpty());
+    EXPECT_FALSE(album.MoveNext());
+    EXPECT_FALSE(album.MovePrevious());
+}
