@@ -27,8 +27,8 @@ Xvfb "$DISPLAY" -screen 0 1100x800x24 -nolisten tcp >/dev/null 2>&1 & PIDS+=($!)
 sleep 1
 openbox >/dev/null 2>&1 & PIDS+=($!)
 sleep 1
-"$BUILD/bin/silvaria" >/dev/null 2>&1 & PIDS+=($!)
-xdotool search --sync --name '^Silvaria Database Version 2.0$' >/dev/null
+"$BUILD/bin/silvaria" ${SILVARIA_ARGS:-} >/dev/null 2>&1 & PIDS+=($!)
+xdotool search --sync --name "${MAIN_TITLE:-^Silvaria Database Version 2.0$}" >/dev/null
 sleep 2
 
 click() { xdotool mousemove "$1" "$2" click 1; sleep "${3:-1}"; }
