@@ -3,6 +3,36 @@
 #include "report/SiteReport.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
+
+namespace {
+
+// The report's texts go through the program's translators and its numbers
+// through the default locale: the visitor's are put in while the report is
+// made. Requests take their turn, so no other report is made meanwhile.
+class VisitorLanguage {
+public:
+    VisitorLanguage(QTranslator *translator, const QLocale &locale) : m_translator(translator)
+    {
+        if (m_translator)
+            QCoreApplication::installTranslator(m_translator);
+        QLocale::setDefault(locale);
+    }
+    ~VisitorLanguage()
+    {
+        if (m_translator)
+            QCoreApplication::removeTranslator(m_translator);
+        QLocale::setDefault(m_locale);
+    }
+    VisitorLanguage(const VisitorLanguage &) = delete;
+    VisitorLanguage &operator=(const VisitorLanguage &) = delete;
+
+private:
+    QTranslator *m_translator;
+    QLocale m_locale;
+};
+
+} // namespace
 
 // The site report of a position as a PDF the browser shows or saves; the
 // same report the command line and the windows make.
@@ -23,6 +53,7 @@ HttpResponse ReportPdf(const WebPageContext &page)
     if (page.target.value(QStringLiteral("paper")).compare(QLatin1String("letter"), Qt::CaseInsensitive) == 0)
         request.paper = QPageSize::Letter;
     try {
+        const VisitorLanguage language(page.data.texts.translator(page.language), page.locale());
         const SiteReport report = BuildSiteReport(page.data.reportData(), request);
         QBuffer pdf;
         pdf.open(QIODevice::WriteOnly);

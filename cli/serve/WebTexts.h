@@ -24,6 +24,8 @@ public:
     QString choose(const QString &asked, const QByteArray &acceptLanguage) const;
     // The text in the language (the English source when it has none).
     QString text(const QString &language, const char *source) const;
+    // The language's translator of every text of the program; null for English.
+    QTranslator *translator(const QString &language) const { return m_translators.value(language).get(); }
     // A language's own name ("Tiếng Việt").
     static QString nativeName(const QString &code);
 
