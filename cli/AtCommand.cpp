@@ -69,10 +69,8 @@ int RunAtCommand(const QStringList &arguments)
     CommandLine line(QStringLiteral("at"), QCoreApplication::translate("AtCommand", "Lists the species suitable at the grid point nearest LON,LAT (within identify's "
                                     "reach), as the map's Suitable Tree Species tool does; with --near-misses also "
                                     "the species that miss by one range, and those whose ranges are incomplete."));
-    line.addPositional(QStringLiteral("LON,LAT|PLACE"), QCoreApplication::translate("AtCommand", "Position in degrees, west and south negative (Yogyakarta: at 110.37,-7.8), "
+    AddPositionOrPlaceArguments(line, QCoreApplication::translate("AtCommand", "Position in degrees, west and south negative (Yogyakarta: at 110.37,-7.8), "
                                                                        "or the name of a place, district or province (at \"Chiang Mai\")."));
-    line.addOption({QStringLiteral("country"), QCoreApplication::translate("AtCommand", "Narrows a place name to this country (code such as TH, or name)."),
-                    QStringLiteral("CC")});
     line.addOption({QStringLiteral("use"), QCoreApplication::translate("AtCommand", "Only species of this use."), QStringLiteral("USE")});
     line.addOption({QStringLiteral("near-misses"), QCoreApplication::translate("AtCommand", "Also list near misses and incomplete ranges.")});
     line.addOption({QStringLiteral("near-limit"), QCoreApplication::translate("AtCommand", "Largest miss relative to the range's width (default 0.25)."),

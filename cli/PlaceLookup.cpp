@@ -101,3 +101,11 @@ std::optional<MapExtent> ViewExtentOption(const CommandLine &line, QSize picture
     const double height = width * picture.height() / picture.width();
     return MapExtent(centre.lon - width / 2, centre.lat - height / 2, centre.lon + width / 2, centre.lat + height / 2);
 }
+
+void AddPositionOrPlaceArguments(CommandLine &line, const QString &positionHelp)
+{
+    line.addPositional(QStringLiteral("LON,LAT|PLACE"), positionHelp);
+    line.addOption({QStringLiteral("country"),
+                    QCoreApplication::translate("PlaceLookup", "Narrows a place name to this country (code such as TH, or name)."),
+                    QStringLiteral("CC")});
+}

@@ -25,6 +25,8 @@ struct NamedPosition {
     QString place; // "Chiang Mai (place), Chiang Mai, Thailand"; empty for LON,LAT
 };
 NamedPosition PositionOrPlace(const CommandLine &line, const QString &text);
+// The LON,LAT|PLACE argument, described by `positionHelp`, and --country.
+void AddPositionOrPlaceArguments(CommandLine &line, const QString &positionHelp);
 
 // --extent of a map: W,S,E,N as ExtentOption reads it, or a place or LON,LAT
 // at the centre of a view 4 degrees wide with the picture's proportions.

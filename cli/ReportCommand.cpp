@@ -62,10 +62,8 @@ int RunReportCommand(const QStringList &arguments)
     CommandLine line(QStringLiteral("report"), QCoreApplication::translate("ReportCommand", "Writes the printable site report of a position: the site, the species suitable "
                                        "there grouped by functional use (names, ranges, a small map, lines of the fact sheet), "
                                        "the near misses, the species count around the site and the references."));
-    line.addPositional(QStringLiteral("LON,LAT|PLACE"), QCoreApplication::translate("ReportCommand", "Position in degrees, west and south negative (report 98.98,18.79), "
+    AddPositionOrPlaceArguments(line, QCoreApplication::translate("ReportCommand", "Position in degrees, west and south negative (report 98.98,18.79), "
                                                                        "or the name of a place, district or province."));
-    line.addOption({QStringLiteral("country"), QCoreApplication::translate("ReportCommand", "Narrows a place name to this country (code such as TH, or name)."),
-                    QStringLiteral("CC")});
     line.addOption({QStringLiteral("use"), QCoreApplication::translate("ReportCommand", "Only species of this use; repeat for several (default every use)."),
                     QStringLiteral("USE")});
     line.addOption({QStringLiteral("paper"), QCoreApplication::translate("ReportCommand", "Page size: a4 (default) or letter."), QStringLiteral("a4|letter")});
