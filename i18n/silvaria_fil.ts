@@ -185,10 +185,6 @@
         <translation>Posisyon sa digri, negatibo ang kanluran at timog (Yogyakarta: at 110.37,-7.8), o ang pangalan ng lugar, distrito o lalawigan (at &quot;Chiang Mai&quot;).</translation>
     </message>
     <message>
-        <source>Narrows a place name to this country (code such as TH, or name).</source>
-        <translation>Nililimitahan ang pangalan ng lugar sa bansang ito (code gaya ng TH, o pangalan).</translation>
-    </message>
-    <message>
         <source>Only species of this use.</source>
         <translation>Mga species lamang na may ganitong gamit.</translation>
     </message>
@@ -1610,6 +1606,10 @@ Mga exit code: 0 tapos, 1 maling paggamit, 2 error sa datos, 3 hindi naisulat an
         <source>&quot;%1&quot; in %2 names more than one place; give a fuller name, LON,LAT or --country CC:</source>
         <translation>higit sa isang lugar ang tinutukoy ng &quot;%1&quot; sa %2; magbigay ng mas buong pangalan, LON,LAT o --country CC:</translation>
     </message>
+    <message>
+        <source>Narrows a place name to this country (code such as TH, or name).</source>
+        <translation>Nililimitahan ang pangalan ng lugar sa bansang ito (code gaya ng TH, o pangalan).</translation>
+    </message>
 </context>
 <context>
     <name>PlacesCommand</name>
@@ -1672,10 +1672,6 @@ Mga exit code: 0 tapos, 1 maling paggamit, 2 error sa datos, 3 hindi naisulat an
     <message>
         <source>Position in degrees, west and south negative (report 98.98,18.79), or the name of a place, district or province.</source>
         <translation>Posisyon sa digri, negatibo ang kanluran at timog (report 98.98,18.79), o ang pangalan ng lugar, distrito o lalawigan.</translation>
-    </message>
-    <message>
-        <source>Narrows a place name to this country (code such as TH, or name).</source>
-        <translation>Nililimitahan ang pangalan ng lugar sa bansang ito (code gaya ng TH, o pangalan).</translation>
     </message>
     <message>
         <source>Only species of this use; repeat for several (default every use).</source>

@@ -185,10 +185,6 @@
         <translation>Posisi dalam derajat, barat dan selatan bernilai negatif (Yogyakarta: at 110.37,-7.8), atau nama tempat, kabupaten, atau provinsi (at &quot;Chiang Mai&quot;).</translation>
     </message>
     <message>
-        <source>Narrows a place name to this country (code such as TH, or name).</source>
-        <translation>Membatasi nama tempat pada negara ini (kode seperti TH, atau nama).</translation>
-    </message>
-    <message>
         <source>Only species of this use.</source>
         <translation>Hanya jenis dengan kegunaan ini.</translation>
     </message>
@@ -1606,6 +1602,10 @@ Kode keluar: 0 selesai, 1 penggunaan salah, 2 kesalahan data, 3 keluaran tidak d
         <source>&quot;%1&quot; in %2 names more than one place; give a fuller name, LON,LAT or --country CC:</source>
         <translation>&quot;%1&quot; di %2 merujuk ke lebih dari satu tempat; berikan nama yang lebih lengkap, LON,LAT, atau --country CC:</translation>
     </message>
+    <message>
+        <source>Narrows a place name to this country (code such as TH, or name).</source>
+        <translation>Membatasi nama tempat pada negara ini (kode seperti TH, atau nama).</translation>
+    </message>
 </context>
 <context>
     <name>PlacesCommand</name>
@@ -1668,10 +1668,6 @@ Kode keluar: 0 selesai, 1 penggunaan salah, 2 kesalahan data, 3 keluaran tidak d
     <message>
         <source>Position in degrees, west and south negative (report 98.98,18.79), or the name of a place, district or province.</source>
         <translation>Posisi dalam derajat, barat dan selatan bernilai negatif (report 98.98,18.79), atau nama tempat, kabupaten, atau provinsi.</translation>
-    </message>
-    <message>
-        <source>Narrows a place name to this country (code such as TH, or name).</source>
-        <translation>Membatasi nama tempat pada negara ini (kode seperti TH, atau nama).</translation>
     </message>
     <message>
         <source>Only species of this use; repeat for several (default every use).</source>

@@ -185,10 +185,6 @@
         <translation>ตำแหน่งเป็นองศา โดยทิศตะวันตกและทิศใต้เป็นค่าลบ (ยอกยาการ์ตา: at 110.37,-7.8) หรือชื่อสถานที่ อำเภอ หรือจังหวัด (at &quot;Chiang Mai&quot;)</translation>
     </message>
     <message>
-        <source>Narrows a place name to this country (code such as TH, or name).</source>
-        <translation>จำกัดชื่อสถานที่ให้อยู่ในประเทศนี้ (รหัส เช่น TH หรือชื่อประเทศ)</translation>
-    </message>
-    <message>
         <source>Only species of this use.</source>
         <translation>เฉพาะชนิดพันธุ์ที่มีการใช้ประโยชน์นี้</translation>
     </message>
@@ -1606,6 +1602,10 @@ USE คือหนึ่งใน Timber, Fruit, Resin, Fodder, Firewood, Charc
         <source>&quot;%1&quot; in %2 names more than one place; give a fuller name, LON,LAT or --country CC:</source>
         <translation>&quot;%1&quot; ใน %2 ตรงกับสถานที่มากกว่าหนึ่งแห่ง; โปรดระบุชื่อให้ครบถ้วนขึ้น หรือใช้ LON,LAT หรือ --country CC:</translation>
     </message>
+    <message>
+        <source>Narrows a place name to this country (code such as TH, or name).</source>
+        <translation>จำกัดชื่อสถานที่ให้อยู่ในประเทศนี้ (รหัส เช่น TH หรือชื่อประเทศ)</translation>
+    </message>
 </context>
 <context>
     <name>PlacesCommand</name>
@@ -1668,10 +1668,6 @@ USE คือหนึ่งใน Timber, Fruit, Resin, Fodder, Firewood, Charc
     <message>
         <source>Position in degrees, west and south negative (report 98.98,18.79), or the name of a place, district or province.</source>
         <translation>ตำแหน่งเป็นองศา โดยทิศตะวันตกและทิศใต้เป็นค่าลบ (report 98.98,18.79) หรือชื่อสถานที่ อำเภอ หรือจังหวัด</translation>
-    </message>
-    <message>
-        <source>Narrows a place name to this country (code such as TH, or name).</source>
-        <translation>จำกัดชื่อสถานที่ให้อยู่ในประเทศนี้ (รหัส เช่น TH หรือชื่อประเทศ)</translation>
     </message>
     <message>
         <source>Only species of this use; repeat for several (default every use).</source>

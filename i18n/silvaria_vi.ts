@@ -185,10 +185,6 @@
         <translation>Vị trí tính bằng độ, phía tây và phía nam mang dấu âm (Yogyakarta: at 110.37,-7.8), hoặc tên một địa điểm, huyện hoặc tỉnh (at &quot;Chiang Mai&quot;).</translation>
     </message>
     <message>
-        <source>Narrows a place name to this country (code such as TH, or name).</source>
-        <translation>Giới hạn tên địa điểm trong quốc gia này (mã như TH, hoặc tên).</translation>
-    </message>
-    <message>
         <source>Only species of this use.</source>
         <translation>Chỉ các loài có công dụng này.</translation>
     </message>
@@ -1606,6 +1602,10 @@ Mã thoát: 0 hoàn tất, 1 lỗi cách dùng, 2 lỗi dữ liệu, 3 không gh
         <source>&quot;%1&quot; in %2 names more than one place; give a fuller name, LON,LAT or --country CC:</source>
         <translation>&quot;%1&quot; ở %2 là tên của nhiều địa điểm; hãy nhập tên đầy đủ hơn, LON,LAT hoặc --country CC:</translation>
     </message>
+    <message>
+        <source>Narrows a place name to this country (code such as TH, or name).</source>
+        <translation>Giới hạn tên địa điểm trong quốc gia này (mã như TH, hoặc tên).</translation>
+    </message>
 </context>
 <context>
     <name>PlacesCommand</name>
@@ -1668,10 +1668,6 @@ Mã thoát: 0 hoàn tất, 1 lỗi cách dùng, 2 lỗi dữ liệu, 3 không gh
     <message>
         <source>Position in degrees, west and south negative (report 98.98,18.79), or the name of a place, district or province.</source>
         <translation>Vị trí tính bằng độ, phía tây và phía nam mang dấu âm (report 98.98,18.79), hoặc tên một địa điểm, huyện hoặc tỉnh.</translation>
-    </message>
-    <message>
-        <source>Narrows a place name to this country (code such as TH, or name).</source>
-        <translation>Giới hạn tên địa điểm trong quốc gia này (mã như TH, hoặc tên).</translation>
     </message>
     <message>
         <source>Only species of this use; repeat for several (default every use).</source>
