@@ -108,11 +108,13 @@ bool CommandLine::parse(const QStringList &arguments)
     if (!m_parser.parse(QStringList{QStringLiteral("silvaria-cli")} + arguments))
         UsageError(m_parser.errorText());
     if (m_parser.isSet(QStringLiteral("help"))) {
-        // Qt names the program by its path; the usage line names the command.
+        // Qt names the program as it was started; the usage line names the
+        // command, in whatever words Qt's own translation gives that line.
         QString help = m_parser.helpText();
-        const qsizetype options = help.indexOf(QStringLiteral(" [options]"));
-        if (help.startsWith(QStringLiteral("Usage: ")) && options > 0)
-            help.replace(7, options - 7, QStringLiteral("silvaria-cli ") + m_name);
+        const QString program = QCoreApplication::arguments().value(0);
+        const qsizetype at = program.isEmpty() ? -1 : help.indexOf(program);
+        if (at >= 0 && at < help.indexOf(QLatin1Char('\n')))
+            help.replace(at, program.size(), QStringLiteral("silvaria-cli ") + m_name);
         PrintOut(help);
         return false;
     }
