@@ -10,7 +10,7 @@ PACKAGES=(
   libsqlite3-dev libshp-dev mdbtools mdbtools-dev libglib2.0-dev
   googletest libgtest-dev libbenchmark-dev
   libgdal-dev libx11-dev
-  libmicrohttpd-dev qt6-l10n-tools chromium wrk poppler-utils
+  libmicrohttpd-dev chromium wrk poppler-utils
   xvfb xauth fonts-dejavu-core fonts-liberation fonts-wine fonts-droid-fallback
   fonts-tlwg-garuda-ttf fonts-tlwg-typo-ttf fonts-lao fonts-sil-padauk fonts-khmeros fonts-lohit-deva
 )
