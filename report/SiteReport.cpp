@@ -15,17 +15,16 @@
 #include <QPdfWriter>
 #include <QTextDocument>
 
-SiteReportData SiteReportData::loadApplication() { return load(MapData::loadApplication().folder); }
+SiteReportData SiteReportData::loadApplication() { return of(MapData::loadApplication()); }
 
-SiteReportData SiteReportData::load(const QString &shapeFolder)
+SiteReportData SiteReportData::of(const MapData &maps)
 {
-    MapData maps = MapData::load(shapeFolder);
     SpeciesRangeTable species = SpeciesRangeTable::read();
     GridClimate climate = GridClimate::read(*maps.canvas->data());
     SpeciesCountGrid countGrid(climate);
     SiteReportData data;
     data.m_sources = std::make_shared<const SiteReportSources>(SiteReportSources{
-        std::move(maps), std::move(species), std::move(climate), std::move(countGrid), ReadLayerSources(shapeFolder), std::nullopt});
+        maps, std::move(species), std::move(climate), std::move(countGrid), ReadLayerSources(maps.folder), std::nullopt});
     return data;
 }
 

@@ -12,6 +12,7 @@
 #include <optional>
 
 class QIODevice;
+struct MapData;
 struct SiteReportSources;
 
 // The printable site report: the trees that suit one position, for the uses
@@ -46,7 +47,9 @@ public:
     // The application folder's layers, and the open catalogue's species.
     // Throws Error naming the file and the reason.
     static SiteReportData loadApplication();
-    static SiteReportData load(const QString &shapeFolder);
+    // Over map layers already read (shared, not read again), with the open
+    // catalogue's species and the grid's climate.
+    static SiteReportData of(const MapData &maps);
     const SiteReportSources &sources() const { return *m_sources; }
 
 private:

@@ -30,7 +30,7 @@ std::unique_ptr<WebData> WebData::load()
 const SiteReportData &WebData::reportData() const
 {
     if (!loadedReport)
-        loadedReport = SiteReportData::loadApplication();
+        loadedReport = SiteReportData::of(maps);
     return *loadedReport;
 }
 

@@ -27,8 +27,8 @@ struct WebData {
     double reach = 0;                          // how far "here" looks for a grid point
     WebTexts texts;
 
-    // What site reports read, loaded at the first report (requests take
-    // their turn, so only one loads it).
+    // What site reports read, over the maps above, made at the first report
+    // (requests take their turn, so only one makes it).
     const SiteReportData &reportData() const;
 
     // Throws Error naming the file and the reason.
