@@ -2242,42 +2242,6 @@ Mga exit code: 0 tapos, 1 maling paggamit, 2 error sa datos, 3 hindi naisulat an
         <translation>Error sa server</translation>
     </message>
     <message>
-        <source>Timber</source>
-        <translation>Troso</translation>
-    </message>
-    <message>
-        <source>Fruit</source>
-        <translation>Prutas</translation>
-    </message>
-    <message>
-        <source>Resin</source>
-        <translation>Dagta</translation>
-    </message>
-    <message>
-        <source>Fodder</source>
-        <translation>Kumpay</translation>
-    </message>
-    <message>
-        <source>Firewood</source>
-        <translation>Panggatong</translation>
-    </message>
-    <message>
-        <source>Charcoal</source>
-        <translation>Uling</translation>
-    </message>
-    <message>
-        <source>Bamboo</source>
-        <translation>Kawayan</translation>
-    </message>
-    <message>
-        <source>Rattan</source>
-        <translation>Yantok</translation>
-    </message>
-    <message>
-        <source>Others</source>
-        <translation>Iba pa</translation>
-    </message>
-    <message>
         <source>Functional uses</source>
         <translation>Mga gamit</translation>
     </message>

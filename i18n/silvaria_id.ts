@@ -2233,42 +2233,6 @@ Kode keluar: 0 selesai, 1 penggunaan salah, 2 kesalahan data, 3 keluaran tidak d
         <translation>Kesalahan server</translation>
     </message>
     <message>
-        <source>Timber</source>
-        <translation>Kayu pertukangan</translation>
-    </message>
-    <message>
-        <source>Fruit</source>
-        <translation>Buah</translation>
-    </message>
-    <message>
-        <source>Resin</source>
-        <translation>Resin</translation>
-    </message>
-    <message>
-        <source>Fodder</source>
-        <translation>Pakan ternak</translation>
-    </message>
-    <message>
-        <source>Firewood</source>
-        <translation>Kayu bakar</translation>
-    </message>
-    <message>
-        <source>Charcoal</source>
-        <translation>Arang</translation>
-    </message>
-    <message>
-        <source>Bamboo</source>
-        <translation>Bambu</translation>
-    </message>
-    <message>
-        <source>Rattan</source>
-        <translation>Rotan</translation>
-    </message>
-    <message>
-        <source>Others</source>
-        <translation>Lainnya</translation>
-    </message>
-    <message>
         <source>Functional uses</source>
         <translation>Kegunaan</translation>
     </message>

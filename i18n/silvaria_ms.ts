@@ -2233,42 +2233,6 @@ Kod keluar: 0 selesai, 1 ralat penggunaan, 2 ralat data, 3 output tidak ditulis.
         <translation>Ralat pelayan</translation>
     </message>
     <message>
-        <source>Timber</source>
-        <translation>Kayu-kayan</translation>
-    </message>
-    <message>
-        <source>Fruit</source>
-        <translation>Buah-buahan</translation>
-    </message>
-    <message>
-        <source>Resin</source>
-        <translation>Resin</translation>
-    </message>
-    <message>
-        <source>Fodder</source>
-        <translation>Makanan ternakan</translation>
-    </message>
-    <message>
-        <source>Firewood</source>
-        <translation>Kayu api</translation>
-    </message>
-    <message>
-        <source>Charcoal</source>
-        <translation>Arang</translation>
-    </message>
-    <message>
-        <source>Bamboo</source>
-        <translation>Buluh</translation>
-    </message>
-    <message>
-        <source>Rattan</source>
-        <translation>Rotan</translation>
-    </message>
-    <message>
-        <source>Others</source>
-        <translation>Lain-lain</translation>
-    </message>
-    <message>
         <source>Functional uses</source>
         <translation>Kegunaan fungsian</translation>
     </message>

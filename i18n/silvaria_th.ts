@@ -2233,42 +2233,6 @@ USE คือหนึ่งใน Timber, Fruit, Resin, Fodder, Firewood, Charc
         <translation>เซิร์ฟเวอร์ขัดข้อง</translation>
     </message>
     <message>
-        <source>Timber</source>
-        <translation>เนื้อไม้</translation>
-    </message>
-    <message>
-        <source>Fruit</source>
-        <translation>ผลไม้</translation>
-    </message>
-    <message>
-        <source>Resin</source>
-        <translation>ยางไม้</translation>
-    </message>
-    <message>
-        <source>Fodder</source>
-        <translation>อาหารสัตว์</translation>
-    </message>
-    <message>
-        <source>Firewood</source>
-        <translation>ไม้ฟืน</translation>
-    </message>
-    <message>
-        <source>Charcoal</source>
-        <translation>ถ่าน</translation>
-    </message>
-    <message>
-        <source>Bamboo</source>
-        <translation>ไผ่</translation>
-    </message>
-    <message>
-        <source>Rattan</source>
-        <translation>หวาย</translation>
-    </message>
-    <message>
-        <source>Others</source>
-        <translation>อื่น ๆ</translation>
-    </message>
-    <message>
         <source>Functional uses</source>
         <translation>การใช้ประโยชน์</translation>
     </message>

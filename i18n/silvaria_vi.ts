@@ -2233,42 +2233,6 @@ Mã thoát: 0 hoàn tất, 1 lỗi cách dùng, 2 lỗi dữ liệu, 3 không gh
         <translation>Lỗi máy chủ</translation>
     </message>
     <message>
-        <source>Timber</source>
-        <translation>Gỗ</translation>
-    </message>
-    <message>
-        <source>Fruit</source>
-        <translation>Quả</translation>
-    </message>
-    <message>
-        <source>Resin</source>
-        <translation>Nhựa</translation>
-    </message>
-    <message>
-        <source>Fodder</source>
-        <translation>Thức ăn gia súc</translation>
-    </message>
-    <message>
-        <source>Firewood</source>
-        <translation>Củi</translation>
-    </message>
-    <message>
-        <source>Charcoal</source>
-        <translation>Than củi</translation>
-    </message>
-    <message>
-        <source>Bamboo</source>
-        <translation>Tre trúc</translation>
-    </message>
-    <message>
-        <source>Rattan</source>
-        <translation>Song mây</translation>
-    </message>
-    <message>
-        <source>Others</source>
-        <translation>Khác</translation>
-    </message>
-    <message>
         <source>Functional uses</source>
         <translation>Công dụng</translation>
     </message>

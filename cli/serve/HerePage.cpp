@@ -67,7 +67,7 @@ QString formHtml(const WebPageContext &page, const HereQuestion &q)
     QString uses = QStringLiteral("<option value=\"\">%1</option>").arg(Html(page.translated(QT_TRANSLATE_NOOP("WebPages", "All uses"))));
     for (const QString &use : UseNames())
         uses += QStringLiteral("<option value=\"%1\"%2>%3</option>")
-                    .arg(use, use == q.use ? QStringLiteral(" selected") : QString(), Html(page.translated(use.toUtf8().constData())));
+                    .arg(use, use == q.use ? QStringLiteral(" selected") : QString(), Html(page.useCaption(use)));
     const bool byPosition = q.at && q.typed.isEmpty();
     const QString lon = byPosition ? QString::number(q.at->x, 'f', 4) : QString();
     const QString lat = byPosition ? QString::number(q.at->y, 'f', 4) : QString();

@@ -5,12 +5,6 @@
 
 namespace {
 
-// The functional uses as the navigation pane names them, for the translation tools.
-const char *const UseTexts[] = {
-    QT_TRANSLATE_NOOP("WebPages", "Timber"),   QT_TRANSLATE_NOOP("WebPages", "Fruit"),    QT_TRANSLATE_NOOP("WebPages", "Resin"),
-    QT_TRANSLATE_NOOP("WebPages", "Fodder"),   QT_TRANSLATE_NOOP("WebPages", "Firewood"), QT_TRANSLATE_NOOP("WebPages", "Charcoal"),
-    QT_TRANSLATE_NOOP("WebPages", "Bamboo"),   QT_TRANSLATE_NOOP("WebPages", "Rattan"),   QT_TRANSLATE_NOOP("WebPages", "Others")};
-
 QString linkList(const WebPageContext &page, const QString &kind, const QStringList &values, const QStringList &shown)
 {
     QString html = QStringLiteral("<ul class=\"groups\">");
@@ -23,8 +17,8 @@ QString linkList(const WebPageContext &page, const QString &kind, const QStringL
 QStringList useCaptions(const WebPageContext &page)
 {
     QStringList shown;
-    for (const char *use : UseTexts)
-        shown << page.translated(use);
+    for (const QString &use : UseNames())
+        shown << page.useCaption(use);
     return shown;
 }
 
@@ -59,7 +53,7 @@ HttpResponse BrowsePage(const WebPageContext &page)
         list = QueryCommonList(value, ListGroup);
     else if (kind == QLatin1String("use") && use >= 0) {
         list = QueryUseList(UseColumns().value(use));
-        title = page.translated(UseTexts[use]);
+        title = page.useCaption(UseNames().value(use));
     } else
         return ErrorPage(page, 404, page.translated(QT_TRANSLATE_NOOP("WebPages", "Not found")),
                          page.translated(QT_TRANSLATE_NOOP("WebPages", "There is no page at this address.")));

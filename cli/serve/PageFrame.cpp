@@ -10,6 +10,11 @@ QString Html(const QString &text) { return text.toHtmlEscaped(); }
 
 QString WebPageContext::translated(const char *source) const { return data.texts.text(language, source); }
 
+QString WebPageContext::useCaption(const QString &use) const
+{
+    return data.texts.text(language, use.toUtf8().constData(), "FunctionalUses");
+}
+
 QString WebPageContext::link(const QString &path, const QList<QPair<QString, QString>> &query) const
 {
     QList<QPair<QString, QString>> all = query;

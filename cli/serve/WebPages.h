@@ -21,6 +21,8 @@ struct WebPageContext {
     bool languageAsked = false; // ?lang= given: links keep it
 
     QString translated(const char *source) const;
+    // A functional use's name as the windows show it in the page's language.
+    QString useCaption(const QString &use) const;
     QLocale locale() const { return QLocale(language); }
     // An address of the site with its query, keeping ?lang= when asked.
     QString link(const QString &path, const QList<QPair<QString, QString>> &query = {}) const;

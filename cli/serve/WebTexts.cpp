@@ -43,10 +43,10 @@ QString WebTexts::choose(const QString &asked, const QByteArray &acceptLanguage)
     return QStringLiteral("en");
 }
 
-QString WebTexts::text(const QString &language, const char *source) const
+QString WebTexts::text(const QString &language, const char *source, const char *context) const
 {
     const auto translator = m_translators.value(language);
-    const QString translated = translator ? translator->translate("WebPages", source) : QString();
+    const QString translated = translator ? translator->translate(context, source) : QString();
     return translated.isEmpty() ? QString::fromUtf8(source) : translated;
 }
 

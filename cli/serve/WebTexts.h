@@ -22,8 +22,9 @@ public:
     // The language a request is answered in: `asked` (?lang=) when offered,
     // else the first offered of the Accept-Language list, else "en".
     QString choose(const QString &asked, const QByteArray &acceptLanguage) const;
-    // The text in the language (the English source when it has none).
-    QString text(const QString &language, const char *source) const;
+    // The text in the language (the English source when it has none); the
+    // pages' own texts are in the context "WebPages".
+    QString text(const QString &language, const char *source, const char *context = "WebPages") const;
     // The language's translator of every text of the program; null for English.
     QTranslator *translator(const QString &language) const { return m_translators.value(language).get(); }
     // A language's own name ("Tiếng Việt").
